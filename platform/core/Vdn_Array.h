@@ -1,0 +1,79 @@
+#pragma once
+
+#include <algorithm>
+#include <cassert>
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+// A growable array with value semantics, indexed from 0. Index errors are reported by result
+// (false, -1); operator[] on an invalid index is a programming error.
+template <typename T> class Vdn_Array {
+public:
+    Vdn_Array() = default;
+    Vdn_Array(std::initializer_list<T> items) : mItems(items) {}
+    explicit Vdn_Array(std::vector<T> items) : mItems(std::move(items)) {}
+
+    int length() const { return static_cast<int>(mItems.size()); }
+    bool isEmpty() const { return mItems.empty(); }
+    void clear() { mItems.clear(); }
+
+    // Appends value; returns its index.
+    int append(T value) {
+        mItems.push_back(std::move(value));
+        return length() - 1;
+    }
+    void append(const Vdn_Array& other) {
+        mItems.insert(mItems.end(), other.mItems.begin(), other.mItems.end());
+    }
+    // Inserts before index; index == length() appends. False when index is out of range.
+    bool insertAt(int index, T value) {
+        if (index < 0 || index > length())
+            return false;
+        mItems.insert(mItems.begin() + index, std::move(value));
+        return true;
+    }
+    bool removeAt(int index) {
+        if (!isValidIndex(index))
+            return false;
+        mItems.erase(mItems.begin() + index);
+        return true;
+    }
+    bool isValidIndex(int index) const { return index >= 0 && index < length(); }
+
+    // Index of the first element equal to value at or after start, or -1.
+    int find(const T& value, int start = 0) const {
+        for (int i = std::max(start, 0); i < length(); ++i) {
+            if (mItems[static_cast<std::size_t>(i)] == value)
+                return i;
+        }
+        return -1;
+    }
+    bool contains(const T& value) const { return find(value) >= 0; }
+
+    T& operator[](int index) {
+        assert(isValidIndex(index) && "Vdn_Array index out of range");
+        return mItems[static_cast<std::size_t>(index)];
+    }
+    const T& operator[](int index) const {
+        assert(isValidIndex(index) && "Vdn_Array index out of range");
+        return mItems[static_cast<std::size_t>(index)];
+    }
+    T& first() { return (*this)[0]; }
+    const T& first() const { return (*this)[0]; }
+    T& last() { return (*this)[length() - 1]; }
+    const T& last() const { return (*this)[length() - 1]; }
+
+    auto begin() { return mItems.begin(); }
+    auto end() { return mItems.end(); }
+    auto begin() const { return mItems.begin(); }
+    auto end() const { return mItems.end(); }
+
+    const std::vector<T>& items() const { return mItems; }
+    std::vector<T>& items() { return mItems; }
+
+    friend bool operator==(const Vdn_Array& a, const Vdn_Array& b) = default;
+
+private:
+    std::vector<T> mItems;
+};
