@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/ui/Bitmap.h"
+#include "platform/ui/WinTypes.h"
+
+#include <memory>
+
+namespace ui {
+
+// The pictures behind HBITMAP handles, as GDI keeps them: CBitmap puts a picture in and takes
+// it out again; controls that were handed an HBITMAP (and a later renderer) look it up here.
+// Handle values are never reused, so a deleted handle stays invalid.
+class BitmapTable {
+public:
+    static HBITMAP add(Bitmap bitmap);
+    // Null for an unknown or deleted handle.
+    static std::shared_ptr<const Bitmap> find(HBITMAP handle);
+    // False when the handle is unknown.
+    static bool remove(HBITMAP handle);
+};
+
+} // namespace ui

@@ -1,0 +1,17 @@
+#include "platform/ui/User.h"
+
+#include "platform/ui/NonInteractiveUser.h"
+
+namespace ui {
+
+User* User::installed_ = nullptr;
+
+User& User::current() {
+    if (installed_ != nullptr) {
+        return *installed_;
+    }
+    static NonInteractiveUser fallback;
+    return fallback;
+}
+
+} // namespace ui
