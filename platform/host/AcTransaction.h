@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/host/AcArray.h"
+#include "platform/host/AcDbObjectId.h"
+#include "platform/host/AcadErrorStatus.h"
+
+// One host transaction: the objects opened in it and whether it is still running, committed
+// or aborted. A transaction that has ended accepts nothing more.
+class AcTransaction {
+public:
+    enum class State { Active, Committed, Aborted };
+
+    // Records that id was opened in this transaction (once, however often it is opened).
+    // eInvalidInput for a null id or a transaction that has ended.
+    Acad::ErrorStatus open(AcDbObjectId id);
+    bool isOpen(AcDbObjectId id) const { return mOpened.contains(id); }
+    const AcArray<AcDbObjectId>& openedIds() const { return mOpened; }
+
+    // Ends the transaction; eInvalidInput when it has already ended.
+    Acad::ErrorStatus commit();
+    Acad::ErrorStatus abort();
+    State state() const { return mState; }
+
+private:
+    Acad::ErrorStatus end(State state);
+
+    AcArray<AcDbObjectId> mOpened;
+    State mState = State::Active;
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace host {
+
+// The host's command line: the text printed on it, the commands posted to it and how often
+// the prompt was re-posted. The program echoes the text to a stream; tests read it back.
+class CommandLine {
+public:
+    static CommandLine& instance();
+
+    void print(const std::wstring& text);
+    // Everything printed since the last clear.
+    const std::wstring& text() const { return mText; }
+
+    void postCommand(const std::wstring& command) { mPostedCommands.push_back(command); }
+    const std::vector<std::wstring>& postedCommands() const { return mPostedCommands; }
+
+    void postPrompt() { ++mPromptCount; }
+    int promptCount() const { return mPromptCount; }
+
+    // Forgets the text, the posted commands and the prompt count.
+    void clear();
+
+    // Also writes every printed text, UTF-8 encoded, to stream (null: none).
+    void setEcho(std::FILE* stream) { mEcho = stream; }
+
+private:
+    std::wstring mText;
+    std::vector<std::wstring> mPostedCommands;
+    int mPromptCount = 0;
+    std::FILE* mEcho = nullptr;
+};
+
+} // namespace host

@@ -1,0 +1,10 @@
+#include "platform/host/Editor.h"
+
+namespace host {
+
+Editor& Editor::instance() {
+    static Editor editor;
+    return editor;
+}
+
+} // namespace host
