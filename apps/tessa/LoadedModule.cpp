@@ -1,0 +1,38 @@
+#include "apps/tessa/LoadedModule.h"
+
+#include "module/ModuleEntry.h"
+#include "platform/host/CommandLine.h"
+#include "platform/host/HostWindows.h"
+
+#include <cstdio>
+
+namespace app {
+
+namespace {
+
+// The id by which the host names the module in its messages.
+int applicationToken = 0;
+
+} // namespace
+
+LoadedModule::LoadedModule() {
+    host::CommandLine::instance().setEcho(stdout);
+    mLoaded = moduleAttach(frame::moduleInstanceHandle());
+    if (mLoaded)
+        acrxEntryPoint(AcRx::kInitAppMsg, &applicationToken);
+}
+
+LoadedModule::~LoadedModule() {
+    if (mLoaded) {
+        acrxEntryPoint(AcRx::kUnloadAppMsg, &applicationToken);
+        moduleDetach();
+    }
+    host::destroyMainWindow();
+    host::CommandLine::instance().setEcho(nullptr);
+    // Command-line texts start rather than end with a line end; end the last line.
+    const std::wstring& text = host::CommandLine::instance().text();
+    if (!text.empty() && text.back() != L'\n')
+        std::fputc('\n', stdout);
+}
+
+} // namespace app

@@ -1,0 +1,61 @@
+#include "apps/tessa/RegistryCommand.h"
+
+#include "apps/tessa/LoadedModule.h"
+#include "module/ComRegistration.h"
+#include "module/ModuleGlobals.h"
+#include "platform/core/PathBoundary.h"
+#include "platform/ui/Registry.h"
+
+#include <cstdio>
+
+namespace app {
+
+namespace {
+
+void fail(const Vdn_String& message) {
+    std::fprintf(stderr, "tessa: %s\n", message.toUtf8().c_str());
+}
+
+Vdn_String registryFolderText() {
+    return core::fromNativePath(ui::Registry::current().folder());
+}
+
+} // namespace
+
+int runRegistryCommand(const RegistryOptions& options) {
+    if (options.registryDir)
+        ui::Registry::open(*options.registryDir);
+    if (options.moduleDir)
+        frame::moduleGlobals().moduleDir = core::fromNativePath(*options.moduleDir);
+
+    const LoadedModule loadedModule;
+    if (!loadedModule.loaded()) {
+        fail(L"the module could not be loaded");
+        return 1;
+    }
+
+    switch (options.action) {
+    case RegistryAction::Register:
+        if (!core::fileExists(frame::comModulePath())) {
+            fail(L"the COM module " + frame::comModulePath() + L" does not exist");
+            return 1;
+        }
+        if (SSregisterOpmCLSIDs() != Acad::eOk) {
+            fail(L"some registry keys could not be written in " + registryFolderText());
+            return 1;
+        }
+        return 0;
+    case RegistryAction::Cleanup:
+        if (SScleanupComRegistry() != Acad::eOk) {
+            fail(L"some registry keys could not be deleted from " + registryFolderText() +
+                 L" (not registered, or the registry is read-only)");
+            return 1;
+        }
+        return 0;
+    case RegistryAction::Print:
+        return SSprintCLSIDs() == Acad::eOk ? 0 : 1;
+    }
+    return 1;
+}
+
+} // namespace app

@@ -1,0 +1,52 @@
+#include "module/CTfDockControlBar.h"
+
+#include "module/ResourceSwitch.h"
+
+CTfDockControlBar::~CTfDockControlBar() {
+    // The hosted dialog goes with the bar's window, before the dialog object is deleted.
+    if (GetSafeHwnd() != nullptr)
+        DestroyWindow();
+}
+
+BOOL CTfDockControlBar::Create(CWnd* parent, const wchar_t* title) {
+    return CAcUiDockControlBar::Create(kWindowClass, title, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                                       CRect(0, 0, 250, 200), parent, 0);
+}
+
+void CTfDockControlBar::setHostedDialog(std::unique_ptr<CDialog> dialog, UINT templateId) {
+    mDialog = std::move(dialog);
+    mTemplateId = templateId;
+}
+
+void CTfDockControlBar::setFloatingSize(int width, int height) {
+    mFloatingWidth = width;
+    mFloatingHeight = height;
+}
+
+BOOL CTfDockControlBar::CreateControlBar(LPCREATESTRUCT createStruct) {
+    if (!CAcUiDockControlBar::CreateControlBar(createStruct))
+        return FALSE;
+    return mDialog && mDialog->Create(mTemplateId, this);
+}
+
+void CTfDockControlBar::OnSize(UINT type, int cx, int cy) {
+    CAcUiDockControlBar::OnSize(type, cx, cy);
+    if (mDialog && mDialog->GetSafeHwnd() != nullptr) {
+        CRect client;
+        GetClientRect(&client);
+        mDialog->MoveWindow(&client);
+    }
+}
+
+void CTfDockControlBar::SizeChanged(CRect* rect, BOOL floating, int flags) {
+    CAcUiDockControlBar::SizeChanged(rect, floating, flags);
+    if (rect == nullptr || !mDialog || mDialog->GetSafeHwnd() == nullptr)
+        return;
+    frame::ResourceSwitch resources;
+    mDialog->SetWindowPos(nullptr, rect->left + 4, rect->top + 4, rect->Width(), rect->Height(),
+                          SWP_NOZORDER);
+}
+
+bool CTfDockControlBar::OnClosing() {
+    return CAcUiDockControlBar::OnClosing();
+}

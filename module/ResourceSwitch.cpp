@@ -1,0 +1,18 @@
+#include "module/ResourceSwitch.h"
+
+#include "module/ModuleGlobals.h"
+#include "platform/core/TfTempResourceOverride.h"
+
+namespace frame {
+
+ResourceSwitch::ResourceSwitch() : ResourceSwitch(moduleGlobals().resourceOverride) {}
+
+ResourceSwitch::ResourceSwitch(TfTempResourceOverride& resourceOverride)
+    : mOverride(resourceOverride), mSwitched(resourceOverride.SetDefaultResource()) {}
+
+ResourceSwitch::~ResourceSwitch() {
+    if (mSwitched)
+        mOverride.RestoreOriginalResource();
+}
+
+} // namespace frame

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "module/ModuleEntry.h"
+#include "platform/host/AcRxDictionary.h"
+#include "platform/host/AcRxDynamicLinker.h"
+#include "platform/host/CommandLine.h"
+#include "platform/host/HostWindows.h"
+#include "platform/ui/ScriptedUser.h"
+#include "platform/ui/UserScope.h"
+#include "tests/host/TempRegistry.h"
+
+#include <gtest/gtest.h>
+
+// The module loaded as the host loads it (attach, init message), with a scripted user and a
+// registry of its own; unloaded and detached again after the test.
+class ModuleFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        host::CommandLine::instance().clear();
+        ASSERT_TRUE(moduleAttach(frame::moduleInstanceHandle()));
+        acrxEntryPoint(AcRx::kInitAppMsg, &mAppId);
+    }
+    void TearDown() override {
+        acrxEntryPoint(AcRx::kUnloadAppMsg, &mAppId);
+        moduleDetach();
+        host::destroyMainWindow();
+        if (auto* linker = AcRxDynamicLinker::cast(acrxSysRegistry()->at(ACRX_DYNAMIC_LINKER)))
+            linker->reset();
+        host::CommandLine::instance().clear();
+        EXPECT_TRUE(mUser.verify()) << Vdn_String(mUser.failureText()).toUtf8();
+    }
+
+    static const std::wstring& commandLineText() { return host::CommandLine::instance().text(); }
+    static int promptCount() { return host::CommandLine::instance().promptCount(); }
+
+    int mAppId = 0;
+    TempRegistry mRegistry;
+    ui::ScriptedUser mUser;
+    ui::UserScope mUserScope{mUser};
+};
