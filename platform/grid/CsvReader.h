@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/grid/Result.h"
+#include "platform/grid/SheetModel.h"
+
+#include <string_view>
+
+namespace grid {
+
+// Reads CSV into a fresh sheet: one field a cell, the first line is row 1. A field starting
+// with '=' is a formula, a field that reads as a number is a number, any other field is text.
+// Fields follow RFC 4180 quoting (doubled quotes inside quoted fields, line breaks allowed
+// there). The separator is detected: tab, ';' or ',', whichever splits the first lines into
+// the same number of fields (more than one) in that order of preference, else the one most
+// frequent in the first line, else ','. The bytes may be UTF-8 (with or without BOM), UTF-16
+// with BOM, or Windows-1252.
+class CsvReader {
+public:
+    // Damage (an unclosed quote, text after a closing quote, a formula that does not parse,
+    // too many rows or columns) fails with the line number as position; model is only written
+    // on success. Formulas are left uncomputed (empty values).
+    static Result read(std::string_view bytes, SheetModel& model);
+    static wchar_t detectSeparator(std::wstring_view text);
+};
+
+} // namespace grid

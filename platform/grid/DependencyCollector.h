@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/grid/CellRange.h"
+#include "platform/grid/Expr.h"
+#include "platform/grid/ExprVisitor.h"
+
+#include <string>
+#include <vector>
+
+namespace grid {
+
+// Collects what a formula reads: every cell and block it references (a cell as a block of
+// one), and the names of the custom functions it calls. Each appears once.
+class DependencyCollector : private ExprVisitor {
+public:
+    static DependencyCollector collect(const Expr& root);
+
+    const std::vector<CellRange>& precedents() const { return precedents_; }
+    const std::vector<std::wstring>& customCalls() const { return customCalls_; }
+
+private:
+    void visit(const LiteralExpr& expr) override;
+    void visit(const ReferenceExpr& expr) override;
+    void visit(const RangeExpr& expr) override;
+    void visit(const UnaryExpr& expr) override;
+    void visit(const PercentExpr& expr) override;
+    void visit(const OperatorChainExpr& expr) override;
+    void visit(const ParenExpr& expr) override;
+    void visit(const CallExpr& expr) override;
+    void visit(const NameExpr& expr) override;
+
+    std::vector<CellRange> precedents_;
+    std::vector<std::wstring> customCalls_;
+};
+
+} // namespace grid

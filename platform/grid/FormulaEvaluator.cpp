@@ -1,0 +1,261 @@
+#include "platform/grid/FormulaEvaluator.h"
+
+#include "platform/grid/BuiltinFunction.h"
+#include "platform/grid/CallExpr.h"
+#include "platform/grid/FunctionArgs.h"
+#include "platform/grid/FunctionSupport.h"
+#include "platform/grid/Limits.h"
+#include "platform/grid/LiteralExpr.h"
+#include "platform/grid/NameExpr.h"
+#include "platform/grid/OperatorChainExpr.h"
+#include "platform/grid/ParenExpr.h"
+#include "platform/grid/PercentExpr.h"
+#include "platform/grid/RangeExpr.h"
+#include "platform/grid/ReferenceExpr.h"
+#include "platform/grid/Rounding.h"
+#include "platform/grid/UnaryExpr.h"
+#include "platform/grid/ValueConversion.h"
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace grid {
+
+namespace {
+
+Value numberResult(double n) {
+    return FunctionSupport::number(n);
+}
+
+// Kept out of line: the visitors recurse with the formula's depth, and inlining this (with its
+// texts) into them would make every level's stack frame larger.
+[[gnu::noinline]] Value apply(BinaryOperator op, const Value& a, const Value& b) {
+    if (a.isError())
+        return a;
+    if (b.isError())
+        return b;
+    switch (op) {
+    case BinaryOperator::Equal:
+        return Value::boolean(ValueConversion::compare(a, b) == 0);
+    case BinaryOperator::NotEqual:
+        return Value::boolean(ValueConversion::compare(a, b) != 0);
+    case BinaryOperator::Less:
+        return Value::boolean(ValueConversion::compare(a, b) < 0);
+    case BinaryOperator::LessEqual:
+        return Value::boolean(ValueConversion::compare(a, b) <= 0);
+    case BinaryOperator::Greater:
+        return Value::boolean(ValueConversion::compare(a, b) > 0);
+    case BinaryOperator::GreaterEqual:
+        return Value::boolean(ValueConversion::compare(a, b) >= 0);
+    case BinaryOperator::Concat: {
+        std::wstring text = ValueConversion::toText(a);
+        const std::wstring right = ValueConversion::toText(b);
+        if (text.size() + right.size() > kMaxTextLength)
+            return Value::error(ErrorCode::Value);
+        text += right;
+        return Value::text(std::move(text));
+    }
+    default:
+        break;
+    }
+    double x = 0;
+    double y = 0;
+    ErrorCode error = ErrorCode::Value;
+    if (!ValueConversion::toNumber(a, x, error) || !ValueConversion::toNumber(b, y, error))
+        return Value::error(error);
+    switch (op) {
+    case BinaryOperator::Add:
+        return numberResult(Rounding::approxAdd(x, y));
+    case BinaryOperator::Subtract:
+        return numberResult(Rounding::approxSub(x, y));
+    case BinaryOperator::Multiply:
+        return numberResult(x * y);
+    case BinaryOperator::Divide:
+        if (y == 0)
+            return Value::error(ErrorCode::Div0);
+        return numberResult(x / y);
+    case BinaryOperator::Power:
+        return FunctionSupport::power(x, y);
+    default:
+        return Value::error(ErrorCode::Value);
+    }
+}
+
+FunctionValue toRecord(const Value& value) {
+    switch (value.type()) {
+    case Value::Type::Number: {
+        const double n = value.asNumber();
+        if (n == std::floor(n) && n >= std::numeric_limits<int>::min() &&
+            n <= std::numeric_limits<int>::max())
+            return FunctionValue::ofInteger(static_cast<long>(n));
+        return FunctionValue::ofReal(n);
+    }
+    case Value::Type::Text:
+        return FunctionValue::ofText(value.asText());
+    case Value::Type::Boolean:
+        return FunctionValue::ofInteger(value.asBoolean() ? 1 : 0);
+    case Value::Type::Error:
+        return FunctionValue::ofError();
+    case Value::Type::Empty:
+        break;
+    }
+    return FunctionValue::empty();
+}
+
+} // namespace
+
+FormulaEvaluator::FormulaEvaluator(const EvalContext& context, CellRef host)
+    : context_(context), host_(host) {}
+
+Value FormulaEvaluator::evaluateFormula(const Expr& root) {
+    Value value = dereference(evaluate(root));
+    if (value.isEmpty())
+        return Value::number(0);
+    return value;
+}
+
+Operand FormulaEvaluator::evaluate(const Expr& expr) {
+    expr.accept(*this);
+    return std::move(result_);
+}
+
+Value FormulaEvaluator::dereference(const Operand& operand) const {
+    if (!operand.isReference())
+        return operand.value();
+    const CellRange& range = operand.range();
+    if (range.isSingleCell())
+        return context_.cellValue(range.first);
+    if (range.columns() == 1 && host_.row >= range.first.row && host_.row <= range.last.row)
+        return context_.cellValue({range.first.col, host_.row});
+    if (range.rows() == 1 && host_.col >= range.first.col && host_.col <= range.last.col)
+        return context_.cellValue({host_.col, range.first.row});
+    return Value::error(ErrorCode::Value);
+}
+
+void FormulaEvaluator::visit(const LiteralExpr& expr) {
+    result_ = Operand(expr.value());
+}
+
+void FormulaEvaluator::visit(const ReferenceExpr& expr) {
+    result_ = Operand::reference(CellRange::single(expr.reference().cell()));
+}
+
+void FormulaEvaluator::visit(const RangeExpr& expr) {
+    result_ = Operand::reference(expr.range());
+}
+
+void FormulaEvaluator::visit(const UnaryExpr& expr) {
+    Value value = dereference(evaluate(expr.operand()));
+    std::size_t minuses = 0;
+    for (const UnaryOperator sign : expr.signs())
+        minuses += sign == UnaryOperator::Minus ? 1 : 0;
+    if (minuses == 0 || value.isError()) {
+        // A lone '+' leaves any value as it is, as in other spreadsheets.
+        result_ = Operand(std::move(value));
+        return;
+    }
+    double n = 0;
+    ErrorCode error = ErrorCode::Value;
+    if (!ValueConversion::toNumber(value, n, error)) {
+        result_ = Operand(Value::error(error));
+        return;
+    }
+    result_ = Operand(numberResult(minuses % 2 == 1 ? -n : n));
+}
+
+void FormulaEvaluator::visit(const PercentExpr& expr) {
+    const Value value = dereference(evaluate(expr.operand()));
+    double n = 0;
+    ErrorCode error = ErrorCode::Value;
+    if (!ValueConversion::toNumber(value, n, error)) {
+        result_ = Operand(Value::error(error));
+        return;
+    }
+    for (int i = 0; i < expr.count(); ++i)
+        n /= 100;
+    result_ = Operand(numberResult(n));
+}
+
+void FormulaEvaluator::visit(const OperatorChainExpr& expr) {
+    const auto& operands = expr.operands();
+    Value acc = dereference(evaluate(*operands[0]));
+    for (std::size_t i = 1; i < operands.size() && !acc.isError(); ++i) {
+        const Value rhs = dereference(evaluate(*operands[i]));
+        acc = apply(expr.operators()[i - 1], acc, rhs);
+    }
+    result_ = Operand(std::move(acc));
+}
+
+void FormulaEvaluator::visit(const ParenExpr& expr) {
+    result_ = evaluate(expr.inner());
+}
+
+void FormulaEvaluator::visit(const CallExpr& expr) {
+    if (const BuiltinFunction* builtin = expr.builtin()) {
+        FunctionArgs args(*this, expr.args());
+        result_ = Operand(builtin->impl(args));
+        return;
+    }
+    result_ = Operand(callCustom(expr));
+}
+
+void FormulaEvaluator::visit(const NameExpr&) {
+    result_ = Operand(Value::error(ErrorCode::Name));
+}
+
+Value FormulaEvaluator::callCustom(const CallExpr& expr) {
+    // Held for the whole call: the callback may re-register its own name meanwhile.
+    const std::shared_ptr<const CustomFunction> function = context_.customFunction(expr.name());
+    if (!function || !function->callback)
+        return Value::error(ErrorCode::Name);
+    const int count = static_cast<int>(expr.args().size());
+    if (count < function->minArgs || (function->maxArgs >= 0 && count > function->maxArgs))
+        return Value::error(ErrorCode::Value);
+
+    std::vector<FunctionValue> records;
+    records.reserve(expr.args().size());
+    for (const ExprPtr& arg : expr.args()) {
+        if (arg->isOmittedArgument()) {
+            records.push_back(FunctionValue::empty());
+            continue;
+        }
+        const Operand op = evaluate(*arg);
+        if (!op.isReference())
+            records.push_back(toRecord(op.value()));
+        else if (!op.range().isSingleCell())
+            records.push_back(FunctionValue::ofRange(op.range()));
+        else if (function->cellArgsAsReferences)
+            records.push_back(FunctionValue::ofCell(op.range().first));
+        else
+            records.push_back(toRecord(context_.cellValue(op.range().first)));
+    }
+
+    FunctionValue result;
+    bool ok = false;
+    try {
+        ok = function->callback(result, records);
+    } catch (...) {
+        // A callback that throws has failed; nothing may escape the evaluation.
+        ok = false;
+    }
+    if (!ok || result.status == FunctionValue::Status::Error)
+        return Value::error(ErrorCode::Value);
+    if (result.status == FunctionValue::Status::Empty)
+        return Value::text(L"");
+    switch (result.kind) {
+    case FunctionValue::Kind::Integer:
+        return Value::number(static_cast<double>(result.integer));
+    case FunctionValue::Kind::Real:
+        return numberResult(result.real);
+    case FunctionValue::Kind::Text:
+        return Value::text(std::move(result.text));
+    case FunctionValue::Kind::Cell:
+        return context_.cellValue(result.cell);
+    case FunctionValue::Kind::Range:
+        break;
+    }
+    return Value::error(ErrorCode::Value);
+}
+
+} // namespace grid

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstddef>
+
+namespace grid {
+
+// The largest sheet the control accepts. References beyond it cannot be written, and moving a
+// reference past it turns it into #REF!.
+inline constexpr int kMaxColumns = 16384;
+inline constexpr int kMaxRows = 1048576;
+
+// Longest text an operator or function may produce (Excel's cell limit). Texts stored in
+// cells are not limited; the cap keeps REPT and repeated concatenation from exhausting memory.
+inline constexpr std::size_t kMaxTextLength = 32767;
+
+// Deepest nesting of parentheses and function calls in one formula. Every pass over a formula
+// tree recurses at most a small constant times this deep.
+inline constexpr int kMaxNesting = 100;
+
+} // namespace grid

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/grid/CellRange.h"
+#include "platform/grid/CellRef.h"
+#include "platform/grid/CellStore.h"
+#include "platform/grid/ReferenceStyle.h"
+#include "platform/grid/SheetLayout.h"
+#include "platform/grid/SheetOption.h"
+#include "platform/grid/SpanList.h"
+
+#include <bitset>
+#include <optional>
+
+namespace grid {
+
+// Everything a sheet holds that a file keeps, plus the editing state. Readers build one and
+// the sheet takes it over whole, so a damaged file never leaves a sheet half loaded.
+struct SheetModel {
+    int maxCols = 0;
+    int maxRows = 0;
+    CellStore cells;
+    SpanList spans;
+    SheetLayout layout;
+    std::bitset<SheetOption::kOptionCount> options = SheetOption::defaults();
+    ReferenceStyle referenceStyle = ReferenceStyle::Default;
+    std::optional<CellRef> activeCell;
+    std::optional<CellRange> selection;
+    bool editMode = false;
+    int editSelectionStart = 0;
+    int editSelectionLength = 0;
+};
+
+} // namespace grid

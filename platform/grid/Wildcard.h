@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace grid {
+
+// Search patterns of SEARCH: '?' is any one character, '*' any run of characters, '~' makes the
+// next character literal. Letters match regardless of case.
+class Wildcard {
+public:
+    // The first position at or after `from` where the pattern matches the start of what
+    // follows, or nullopt. Time grows with text length times pattern length, never worse.
+    static std::optional<std::size_t> search(std::wstring_view pattern, std::wstring_view text,
+                                             std::size_t from);
+};
+
+} // namespace grid
