@@ -10,8 +10,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <map>
 #include <string>
+#include <string_view>
 
 namespace fuzz {
 
@@ -23,6 +25,17 @@ std::map<std::string, Entry>& entries();
 struct Registration {
     Registration(const char* name, Entry entry) { entries()[name] = entry; }
 };
+
+inline std::string_view bytesOf(const std::uint8_t* data, std::size_t size) {
+    return {reinterpret_cast<const char*>(data), size};
+}
+
+// A property that must hold for every input: failing it is a finding, so stop loudly.
+inline void require(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
 
 } // namespace fuzz
 

@@ -14,15 +14,8 @@
 
 namespace {
 
-std::string_view bytesOf(const std::uint8_t* data, std::size_t size) {
-    return {reinterpret_cast<const char*>(data), size};
-}
-
-void require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
+using fuzz::bytesOf;
+using fuzz::require;
 
 // One scratch file per process: the file readers take paths.
 std::filesystem::path scratchFile() {
