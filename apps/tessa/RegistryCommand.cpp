@@ -3,10 +3,13 @@
 #include "apps/tessa/LoadedModule.h"
 #include "module/ComRegistration.h"
 #include "module/ModuleGlobals.h"
+#include "module/OpmComIds.h"
 #include "platform/core/PathBoundary.h"
 #include "platform/ui/Registry.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 namespace app {
 
@@ -52,8 +55,21 @@ int runRegistryCommand(const RegistryOptions& options) {
             return 1;
         }
         return 0;
-    case RegistryAction::Print:
-        return SSprintCLSIDs() == Acad::eOk ? 0 : 1;
+    case RegistryAction::Print: {
+        // The listing goes into the module's folder, which a fresh installation may not
+        // have made yet.
+        const std::filesystem::path folder = core::resolveForWriting(frame::moduleDirectory());
+        std::error_code ignored;
+        std::filesystem::create_directories(folder, ignored);
+        if (SSprintCLSIDs() != Acad::eOk)
+            return 1;
+        const Vdn_String listing = frame::moduleDirectory() + L"/" + frame::opm::kListingFileName;
+        if (!core::fileExists(listing)) {
+            fail(L"the listing " + listing + L" could not be written");
+            return 1;
+        }
+        return 0;
+    }
     }
     return 1;
 }

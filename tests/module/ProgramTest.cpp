@@ -82,6 +82,14 @@ TEST_F(ProgramTest, PrintListsTheClassesOnStdout) {
     EXPECT_EQ(readFile(mModuleDir.path() / "RegistryIDs.dat").rfind("TypeLib_={76EF0D49-", 0), 0u);
 }
 
+TEST_F(ProgramTest, PrintMakesAMissingModuleFolder) {
+    const std::filesystem::path folder = mModuleDir.path() / "not" / "yet";
+    const ProgramRun print = run("registry print --registry '" + mRegistry.path().string() +
+                                 "' --module-dir '" + folder.string() + "'");
+    EXPECT_EQ(print.exitCode, 0) << print.err;
+    EXPECT_TRUE(std::filesystem::exists(folder / "RegistryIDs.dat"));
+}
+
 TEST_F(ProgramTest, RegisterAndCleanup) {
     const ProgramRun missing = run(registryArguments("register"));
     EXPECT_EQ(missing.exitCode, 1);
