@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/core/Vdn_String.h"
-#include "platform/host/AcadErrorStatus.h"
+#include "platform/core/AcadErrorStatus.h"
 
 #include <optional>
 

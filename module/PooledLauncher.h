@@ -2,7 +2,7 @@
 
 #include "module/ResourceSwitch.h"
 #include "module/TfSSDlgsMgr.h"
-#include "platform/host/AcadErrorStatus.h"
+#include "platform/core/AcadErrorStatus.h"
 #include "platform/ui/CDialog.h"
 
 #include <concepts>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/host/AcadErrorStatus.h"
+#include "platform/core/AcadErrorStatus.h"
 #include "platform/ui/CDialog.h"
 
 #include <memory>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/host/AcRxObject.h"
-#include "platform/host/AcadErrorStatus.h"
+#include "platform/core/AcadErrorStatus.h"
 
 #include <set>
 

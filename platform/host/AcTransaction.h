@@ -2,7 +2,7 @@
 
 #include "platform/host/AcArray.h"
 #include "platform/host/AcDbObjectId.h"
-#include "platform/host/AcadErrorStatus.h"
+#include "platform/core/AcadErrorStatus.h"
 
 // One host transaction: the objects opened in it and whether it is still running, committed
 // or aborted. A transaction that has ended accepts nothing more.
