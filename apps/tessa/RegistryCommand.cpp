@@ -9,6 +9,9 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
 #include <system_error>
 
 namespace app {
@@ -72,6 +75,40 @@ int runRegistryCommand(const RegistryOptions& options) {
     }
     }
     return 1;
+}
+
+void addRegistryCommand(CLI::App& program, CommandRun& run) {
+    CLI::App* registry =
+        program.add_subcommand("registry", "Register, remove or list the COM property classes");
+    registry->require_subcommand(1);
+
+    struct Folders {
+        std::string registryDir;
+        std::string moduleDir;
+    };
+    const auto folders = std::make_shared<Folders>();
+    const std::map<std::string, std::pair<RegistryAction, std::string>> actions = {
+        {"register", {RegistryAction::Register, "Write the registry entries of the classes"}},
+        {"cleanup", {RegistryAction::Cleanup, "Remove the registry entries of the classes"}},
+        {"print", {RegistryAction::Print, "Print the class ids and write RegistryIDs.dat"}},
+    };
+    for (const auto& [name, action] : actions) {
+        CLI::App* command = registry->add_subcommand(name, action.second);
+        command->add_option("--registry", folders->registryDir,
+                            "Folder of the file-backed registry");
+        command->add_option("--module-dir", folders->moduleDir,
+                            "Folder of the module (holds TessaformOPM.dll)");
+        const RegistryAction value = action.first;
+        command->callback([folders, value, &run] {
+            RegistryOptions options;
+            options.action = value;
+            if (!folders->registryDir.empty())
+                options.registryDir = folders->registryDir;
+            if (!folders->moduleDir.empty())
+                options.moduleDir = folders->moduleDir;
+            run = [options] { return runRegistryCommand(options); };
+        });
+    }
 }
 
 } // namespace app

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "apps/tessa/Command.h"
+
+#include <CLI/CLI.hpp>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -21,5 +24,8 @@ struct RegistryOptions {
 // detach after). Returns the process exit code: 0 when the operation gives eOk, 1 otherwise
 // with the reason on stderr.
 int runRegistryCommand(const RegistryOptions& options);
+
+// `tessa registry register|cleanup|print [--registry DIR] [--module-dir DIR]`.
+void addRegistryCommand(CLI::App& program, CommandRun& run);
 
 } // namespace app

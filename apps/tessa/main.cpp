@@ -1,10 +1,11 @@
 // tessa: the command-line program of the module.
+#include "apps/tessa/Command.h"
 #include "apps/tessa/RegistryCommand.h"
+#include "apps/tessa/SheetCommands.h"
 #include "platform/core/Vdn_Settings.h"
 
 #include <CLI/CLI.hpp>
 #include <cstdio>
-#include <map>
 #include <string>
 
 int main(int argc, char** argv) {
@@ -15,32 +16,16 @@ int main(int argc, char** argv) {
     program.set_version_flag("--version", std::string("tessa ") + TESSA_VERSION);
     program.require_subcommand(1);
 
-    CLI::App* registry =
-        program.add_subcommand("registry", "Register, remove or list the COM property classes");
-    registry->require_subcommand(1);
+    app::CommandRun run;
+    app::addRegistryCommand(program, run);
+    app::addCalcCommand(program, run);
+    app::addConvertCommand(program, run);
 
-    app::RegistryOptions options;
-    std::string registryDir;
-    std::string moduleDir;
-    const std::map<std::string, std::pair<app::RegistryAction, std::string>> actions = {
-        {"register", {app::RegistryAction::Register, "Write the registry entries of the classes"}},
-        {"cleanup", {app::RegistryAction::Cleanup, "Remove the registry entries of the classes"}},
-        {"print", {app::RegistryAction::Print, "Print the class ids and write RegistryIDs.dat"}},
-    };
-    for (const auto& [name, action] : actions) {
-        CLI::App* command = registry->add_subcommand(name, action.second);
-        command->add_option("--registry", registryDir, "Folder of the file-backed registry");
-        command->add_option("--module-dir", moduleDir,
-                            "Folder of the module (holds TessaformOPM.dll)");
-        const app::RegistryAction value = action.first;
-        command->callback([&options, value] { options.action = value; });
+    try {
+        program.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        // Help and version are "errors" that succeed; everything else is wrong usage.
+        return program.exit(error) == 0 ? app::kExitOk : app::kExitUsage;
     }
-
-    CLI11_PARSE(program, argc, argv);
-
-    if (!registryDir.empty())
-        options.registryDir = registryDir;
-    if (!moduleDir.empty())
-        options.moduleDir = moduleDir;
-    return app::runRegistryCommand(options);
+    return run ? run() : app::kExitUsage;
 }

@@ -141,6 +141,19 @@ std::optional<Value> Sheet::cellValue(CellRef ref) const {
     return cell ? cell->value : Value();
 }
 
+std::vector<CellRef> Sheet::filledCells() const {
+    std::vector<CellRef> filled;
+    if (model_.maxCols < 1 || model_.maxRows < 1)
+        return filled;
+    model_.cells.forEachInRange({{1, 1}, {model_.maxCols, model_.maxRows}},
+                                [&filled](CellRef ref, const Cell& cell) {
+                                    if (!cell.value.isEmpty() || cell.formula)
+                                        filled.push_back(ref);
+                                    return true;
+                                });
+    return filled;
+}
+
 bool Sheet::setTag(CellRef ref, std::wstring_view tag) {
     if (!inSheet(ref))
         return false;

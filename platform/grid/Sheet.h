@@ -58,6 +58,8 @@ public:
     std::optional<std::wstring> cellText(CellRef cell, TextKind kind) const;
     // The typed value (Empty for an empty cell).
     std::optional<Value> cellValue(CellRef cell) const;
+    // The body cells that hold a value or a formula, in reading order.
+    std::vector<CellRef> filledCells() const;
     bool setTag(CellRef cell, std::wstring_view tag);
     bool setNote(CellRef cell, std::wstring_view note);
     std::optional<std::wstring> note(CellRef cell) const;

@@ -1,57 +1,9 @@
-#include "tests/host/TempRegistry.h"
-
-#include <array>
-#include <cstdio>
-#include <fstream>
-#include <gtest/gtest.h>
-#include <iterator>
-#include <string>
-#include <sys/wait.h>
+#include "tests/apps/ProgramRunner.h"
 
 namespace {
 
-struct ProgramRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-class ProgramTest : public ::testing::Test {
+class RegistryCommandTest : public ProgramTest {
 protected:
-    void SetUp() override {
-#ifndef TESSA_PROGRAM
-        GTEST_SKIP() << "the program is not built";
-#endif
-    }
-
-    // Runs the program with the arguments (already quoted for the shell).
-    ProgramRun run(const std::string& arguments) const {
-        ProgramRun result;
-#ifdef TESSA_PROGRAM
-        const std::filesystem::path errFile = mScratch.path() / "stderr.txt";
-        const std::string command =
-            std::string("'") + TESSA_PROGRAM + "' " + arguments + " 2>'" + errFile.string() + "'";
-        std::FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr)
-            return result;
-        std::array<char, 4096> buffer;
-        std::size_t read = 0;
-        while ((read = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-            result.out.append(buffer.data(), read);
-        const int status = pclose(pipe);
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.err = readFile(errFile);
-#else
-        (void)arguments;
-#endif
-        return result;
-    }
-
     std::string registryArguments(const char* action) const {
         return std::string("registry ") + action + " --registry '" + mRegistry.path().string() +
                "' --module-dir '" + mModuleDir.path().string() + "'";
@@ -59,7 +11,6 @@ protected:
 
     TempFolder mRegistry;
     TempFolder mModuleDir;
-    TempFolder mScratch;
 };
 
 TEST_F(ProgramTest, VersionAndHelp) {
@@ -69,11 +20,12 @@ TEST_F(ProgramTest, VersionAndHelp) {
     const ProgramRun help = run("--help");
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("registry"), std::string::npos);
-    EXPECT_NE(run("").exitCode, 0) << "a command is required";
-    EXPECT_NE(run("registry frobnicate").exitCode, 0);
+    EXPECT_EQ(run("").exitCode, 2) << "a command is required";
+    EXPECT_EQ(run("registry frobnicate").exitCode, 2);
+    EXPECT_EQ(run("calc a.tfs --no-such-option").exitCode, 2);
 }
 
-TEST_F(ProgramTest, PrintListsTheClassesOnStdout) {
+TEST_F(RegistryCommandTest, PrintListsTheClassesOnStdout) {
     const ProgramRun print = run(registryArguments("print"));
     EXPECT_EQ(print.exitCode, 0) << print.err;
     EXPECT_EQ(print.out.rfind("\nconst cCLSID CLSID_Bolt = {0x2CE559DB,0x0008,0x4AA7,", 0), 0u);
@@ -82,7 +34,7 @@ TEST_F(ProgramTest, PrintListsTheClassesOnStdout) {
     EXPECT_EQ(readFile(mModuleDir.path() / "RegistryIDs.dat").rfind("TypeLib_={76EF0D49-", 0), 0u);
 }
 
-TEST_F(ProgramTest, PrintMakesAMissingModuleFolder) {
+TEST_F(RegistryCommandTest, PrintMakesAMissingModuleFolder) {
     const std::filesystem::path folder = mModuleDir.path() / "not" / "yet";
     const ProgramRun print = run("registry print --registry '" + mRegistry.path().string() +
                                  "' --module-dir '" + folder.string() + "'");
@@ -90,7 +42,7 @@ TEST_F(ProgramTest, PrintMakesAMissingModuleFolder) {
     EXPECT_TRUE(std::filesystem::exists(folder / "RegistryIDs.dat"));
 }
 
-TEST_F(ProgramTest, RegisterAndCleanup) {
+TEST_F(RegistryCommandTest, RegisterAndCleanup) {
     const ProgramRun missing = run(registryArguments("register"));
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_NE(missing.err.find("TessaformOPM.dll does not exist"), std::string::npos)
