@@ -1,6 +1,6 @@
 #pragma once
 
-#include "module/MacroData.h"
+#include "platform/core/MacroData.h"
 #include "platform/ui/CDialog.h"
 
 #include <memory>

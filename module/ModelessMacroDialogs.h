@@ -1,8 +1,8 @@
 #pragma once
 
-#include "module/MacroData.h"
 #include "module/MacroDialogTable.h"
 #include "module/ResourceSwitch.h"
+#include "platform/core/MacroData.h"
 #include "platform/host/HostWindows.h"
 #include "platform/ui/CDialog.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "module/MacroData.h"
+#include "platform/core/MacroData.h"
 #include "platform/core/Vdn_String.h"
 #include "platform/host/AcArray.h"
 #include "platform/host/AcDbObjectId.h"

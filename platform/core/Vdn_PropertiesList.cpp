@@ -1,5 +1,6 @@
 #include "platform/core/Vdn_PropertiesList.h"
 
+#include "platform/core/FieldEscapes.h"
 #include "platform/core/StringHelpers.h"
 #include "platform/core/TextFileHelpers.h"
 
@@ -53,59 +54,6 @@ std::optional<double> parseExactDouble(const Vdn_String& text) {
     if (error != std::errc() || end != ascii.data() + ascii.size())
         return std::nullopt;
     return value;
-}
-
-Vdn_String escape(const Vdn_String& text) {
-    std::wstring out;
-    for (const wchar_t ch : text.str()) {
-        switch (ch) {
-        case L'\\':
-            out += L"\\\\";
-            break;
-        case L'\t':
-            out += L"\\t";
-            break;
-        case L'\n':
-            out += L"\\n";
-            break;
-        case L'\r':
-            out += L"\\r";
-            break;
-        default:
-            out += ch;
-        }
-    }
-    return Vdn_String(std::move(out));
-}
-
-std::optional<Vdn_String> unescape(const Vdn_String& text) {
-    std::wstring out;
-    const std::wstring& s = text.str();
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] != L'\\') {
-            out += s[i];
-            continue;
-        }
-        if (++i == s.size())
-            return std::nullopt;
-        switch (s[i]) {
-        case L'\\':
-            out += L'\\';
-            break;
-        case L't':
-            out += L'\t';
-            break;
-        case L'n':
-            out += L'\n';
-            break;
-        case L'r':
-            out += L'\r';
-            break;
-        default:
-            return std::nullopt;
-        }
-    }
-    return Vdn_String(std::move(out));
 }
 
 } // namespace
@@ -296,9 +244,9 @@ bool Vdn_PropertiesList::writeToFile(const Vdn_String& path) const {
         else if (const bool* b = std::get_if<bool>(&item.value))
             value = *b ? L"1" : L"0";
         else if (const Vdn_String* s = std::get_if<Vdn_String>(&item.value))
-            value = escape(*s);
-        lines.append(Vdn_String(static_cast<int>(item.value.index())) + L"\t" + escape(item.key) +
-                     L"\t" + value);
+            value = core::escapeField(*s);
+        lines.append(Vdn_String(static_cast<int>(item.value.index())) + L"\t" +
+                     core::escapeField(item.key) + L"\t" + value);
     }
     return ObjectExportWriteFile(path, lines);
 }
@@ -314,7 +262,7 @@ bool Vdn_PropertiesList::readFromFile(const Vdn_String& path) {
         if (fields.length() != 3)
             return false;
         const std::optional<Type> itemType = typeFromNumber(fields[0]);
-        const std::optional<Vdn_String> key = unescape(fields[1]);
+        const std::optional<Vdn_String> key = core::unescapeField(fields[1]);
         if (!itemType || !key || !seen.insert(*key).second)
             return false;
         const Vdn_String& value = fields[2];
@@ -346,7 +294,7 @@ bool Vdn_PropertiesList::readFromFile(const Vdn_String& path) {
             break;
         }
         case Type::Text: {
-            const std::optional<Vdn_String> s = unescape(value);
+            const std::optional<Vdn_String> s = core::unescapeField(value);
             if (!s)
                 return false;
             parsed.setString(*key, *s);

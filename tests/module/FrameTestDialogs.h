@@ -1,10 +1,10 @@
 #pragma once
 
 #include "module/EditConstrData.h"
-#include "module/MacroData.h"
 #include "module/PooledLauncher.h"
 #include "module/TfGridDlgData.h"
 #include "module/TfSheetsMgrDlgData.h"
+#include "platform/core/MacroData.h"
 #include "platform/core/ResourceInstance.h"
 #include "platform/host/CAcUiDialog.h"
 #include "platform/ui/CDialog.h"

@@ -1,0 +1,414 @@
+// Reading a macro file (docs/macro-file.md) into a Vdn_DbMacro.
+#include "platform/core/JsonNesting.h"
+#include "platform/core/MacroReadResult.h"
+#include "platform/core/StringHelpers.h"
+#include "platform/core/TextCodec.h"
+#include "platform/core/TextFileHelpers.h"
+#include "platform/core/Vdn_DbMacro.h"
+
+#include <algorithm>
+#include <charconv>
+#include <climits>
+#include <initializer_list>
+#include <nlohmann/json.hpp>
+#include <string>
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr int kMaxNesting = 64;
+
+// "line L, column C" of a byte offset (0-based) in text; columns count bytes from 1.
+std::string positionText(std::string_view text, std::size_t offset) {
+    offset = std::min(offset, text.size());
+    const std::string_view before = text.substr(0, offset);
+    const std::size_t line =
+        1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
+    const std::size_t lineStart = before.rfind('\n');
+    const std::size_t column =
+        lineStart == std::string_view::npos ? offset + 1 : offset - lineStart;
+    return "line " + std::to_string(line) + ", column " + std::to_string(column);
+}
+
+// The reason in a parser message, without the library's prefix and position.
+std::string parseReason(const std::string& what) {
+    const std::size_t column = what.find("column ");
+    const std::size_t colon =
+        column == std::string::npos ? what.find(": ") : what.find(": ", column);
+    return colon == std::string::npos ? what : what.substr(colon + 2);
+}
+
+// The text of a JSON number: integers in decimal, other numbers in their shortest form that
+// reads back as the same double ("2.5", "1e-07").
+std::string numberText(const Json& number) {
+    if (number.is_number_unsigned())
+        return std::to_string(number.get<std::uint64_t>());
+    if (number.is_number_integer())
+        return std::to_string(number.get<std::int64_t>());
+    char buffer[64];
+    const auto result = std::to_chars(std::begin(buffer), std::end(buffer), number.get<double>());
+    return std::string(buffer, result.ptr);
+}
+
+std::string quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+// Walks the parsed document; the first problem ends the walk and is kept as the error.
+class MacroJsonReader {
+public:
+    bool read(const Json& root, Vdn_DbMacro& macro) {
+        if (!root.is_object())
+            return fail("", "the file does not hold a JSON object");
+        return readMacro(root, macro);
+    }
+    const std::string& error() const { return mError; }
+
+private:
+    static std::string at(const std::string& where, const std::string& key) {
+        return where.empty() ? key : where + "." + key;
+    }
+    static std::string at(const std::string& where, std::size_t index) {
+        return where + "[" + std::to_string(index) + "]";
+    }
+
+    bool fail(const std::string& where, const std::string& what) {
+        mError = where.empty() ? what : where + ": " + what;
+        return false;
+    }
+
+    // The value under key, or null when the key is absent.
+    static const Json* member(const Json& object, const char* key) {
+        const auto found = object.find(key);
+        return found == object.end() ? nullptr : &*found;
+    }
+
+    bool text(const Json& object, const char* key, const std::string& where, Vdn_String& out,
+              bool required) {
+        const Json* value = member(object, key);
+        if (!value)
+            return !required || fail(at(where, key), "is missing");
+        if (!value->is_string())
+            return fail(at(where, key), "expected a text");
+        out = Vdn_String::fromUtf8(value->get_ref<const std::string&>());
+        if (required && out.isEmpty())
+            return fail(at(where, key), "must not be empty");
+        return true;
+    }
+
+    // A value given as a number or a text, kept as text.
+    bool valueText(const Json& value, const std::string& where, Vdn_String& out) {
+        if (value.is_string())
+            out = Vdn_String::fromUtf8(value.get_ref<const std::string&>());
+        else if (value.is_number())
+            out = Vdn_String::fromUtf8(numberText(value));
+        else
+            return fail(where, "expected a number or a text");
+        return true;
+    }
+
+    bool value(const Json& object, const char* key, const std::string& where, Vdn_String& out) {
+        const Json* found = member(object, key);
+        return !found || valueText(*found, at(where, key), out);
+    }
+
+    bool boolean(const Json& value, const std::string& where, bool& out) {
+        if (!value.is_boolean())
+            return fail(where, "expected true or false");
+        out = value.get<bool>();
+        return true;
+    }
+
+    bool boolean(const Json& object, const char* key, const std::string& where, bool& out) {
+        const Json* found = member(object, key);
+        return !found || boolean(*found, at(where, key), out);
+    }
+
+    bool integer(const Json& object, const char* key, const std::string& where, int& out) {
+        const Json* found = member(object, key);
+        if (!found)
+            return true;
+        if (!found->is_number_integer())
+            return fail(at(where, key), "expected a whole number");
+        if (found->is_number_unsigned()
+                ? found->get<std::uint64_t>() > INT_MAX
+                : (found->get<std::int64_t>() > INT_MAX || found->get<std::int64_t>() < INT_MIN))
+            return fail(at(where, key), "is out of range");
+        out = found->get<int>();
+        return true;
+    }
+
+    // The list under key (null when absent); an error when it is not a list.
+    bool list(const Json& object, const char* key, const std::string& where, const Json*& out) {
+        out = member(object, key);
+        return !out || out->is_array() || fail(at(where, key), "expected a list");
+    }
+
+    // Reads every element of the optional list under key with readOne into items.
+    template <typename Item, typename ReadOne>
+    bool objects(const Json& object, const char* key, const std::string& where,
+                 Vdn_Array<Item>& items, ReadOne readOne) {
+        const Json* array = nullptr;
+        if (!list(object, key, where, array))
+            return false;
+        if (!array)
+            return true;
+        for (std::size_t i = 0; i < array->size(); ++i) {
+            const std::string itemWhere = at(at(where, key), i);
+            const Json& element = (*array)[i];
+            if (!element.is_object())
+                return fail(itemWhere, "expected an object");
+            Item item;
+            if (!(this->*readOne)(element, itemWhere, item))
+                return false;
+            items.append(std::move(item));
+        }
+        return true;
+    }
+
+    template <typename Item>
+    bool uniqueNames(const Vdn_Array<Item>& items, const std::string& where) {
+        Vdn_StringArray names;
+        for (const Item& item : items)
+            names.append(item.name);
+        Vdn_StringArray duplicates;
+        if (!hasDuplicates(names, false, duplicates))
+            return true;
+        return fail(where, "the name " + quoted(duplicates.first().toUtf8()) +
+                               " occurs more than once (names are compared without regard "
+                               "to case)");
+    }
+
+    static void keepExtras(const Json& object, std::initializer_list<const char*> known,
+                           core::JsonExtras& extras) {
+        for (const auto& [key, value] : object.items()) {
+            const bool isKnown = std::any_of(known.begin(), known.end(),
+                                             [&key](const char* name) { return key == name; });
+            if (!isKnown)
+                extras.add(key, value.dump(-1, ' ', false, Json::error_handler_t::replace));
+        }
+    }
+
+    bool readMacro(const Json& root, Vdn_DbMacro& macro) {
+        const std::string where;
+        if (!text(root, "name", where, macro.name, false) ||
+            !objects(root, "generalVariables", where, macro.generalVariables,
+                     &MacroJsonReader::readGeneralVariable) ||
+            !uniqueNames(macro.generalVariables, "generalVariables") ||
+            !objects(root, "baseProfiles", where, macro.baseProfiles,
+                     &MacroJsonReader::readBaseProfile) ||
+            !objects(root, "modules", where, macro.modules, &MacroJsonReader::readModule) ||
+            !uniqueNames(macro.modules, "modules"))
+            return false;
+        keepExtras(root, {"name", "generalVariables", "baseProfiles", "modules"}, macro.extras);
+        return true;
+    }
+
+    bool readGeneralVariable(const Json& object, const std::string& where,
+                             Vdn_GeneralVariable& variable) {
+        if (!text(object, "name", where, variable.name, true) ||
+            !value(object, "value", where, variable.value))
+            return false;
+        keepExtras(object, {"name", "value"}, variable.extras);
+        return true;
+    }
+
+    bool readBaseProfile(const Json& object, const std::string& where, Vdn_BaseProfile& profile) {
+        if (!text(object, "section", where, profile.section, false) ||
+            !text(object, "material", where, profile.material, false))
+            return false;
+        keepExtras(object, {"section", "material"}, profile.extras);
+        return true;
+    }
+
+    bool readKind(const Json& object, const std::string& where, Vdn_Module::Kind& kind) {
+        Vdn_String kindText(L"other");
+        if (!text(object, "kind", where, kindText, false))
+            return false;
+        static constexpr std::pair<const wchar_t*, Vdn_Module::Kind> kKinds[] = {
+            {L"bolt", Vdn_Module::Kind::Bolt},
+            {L"profile", Vdn_Module::Kind::Profile},
+            {L"plate", Vdn_Module::Kind::Plate},
+            {L"other", Vdn_Module::Kind::Other}};
+        for (const auto& [name, value] : kKinds) {
+            if (kindText == Vdn_String(name)) {
+                kind = value;
+                return true;
+            }
+        }
+        return fail(at(where, "kind"), "unknown module kind " + quoted(kindText.toUtf8()) +
+                                           " (expected \"bolt\", \"profile\", \"plate\" or "
+                                           "\"other\")");
+    }
+
+    bool readModule(const Json& object, const std::string& where, Vdn_Module& module) {
+        if (!text(object, "name", where, module.name, true) ||
+            !text(object, "group", where, module.group, false) ||
+            !readKind(object, where, module.kind) ||
+            !objects(object, "variables", where, module.variables,
+                     &MacroJsonReader::readVariable) ||
+            !uniqueNames(module.variables, at(where, "variables")) ||
+            !objects(object, "cuts", where, module.cuts, &MacroJsonReader::readCut) ||
+            !uniqueNames(module.cuts, at(where, "cuts")) ||
+            !objects(object, "profiles", where, module.profiles, &MacroJsonReader::readPlacement))
+            return false;
+        for (const char* boltKey : {"boltData", "patterns"}) {
+            if (!module.isBoltModule() && member(object, boltKey))
+                return fail(at(where, boltKey), "only a bolt module has " + std::string(boltKey));
+        }
+        if (const Json* boltData = member(object, "boltData")) {
+            if (!boltData->is_object())
+                return fail(at(where, "boltData"), "expected an object");
+            if (!readBoltData(*boltData, at(where, "boltData"), module.boltData))
+                return false;
+        }
+        if (!objects(object, "patterns", where, module.patterns, &MacroJsonReader::readPattern) ||
+            !uniqueNames(module.patterns, at(where, "patterns")))
+            return false;
+        keepExtras(
+            object,
+            {"name", "group", "kind", "variables", "cuts", "profiles", "boltData", "patterns"},
+            module.extras);
+        return true;
+    }
+
+    bool readVariable(const Json& object, const std::string& where,
+                      Vdn_ConstraintVariable& variable) {
+        if (!text(object, "name", where, variable.name, true) ||
+            !value(object, "value", where, variable.value) ||
+            !boolean(object, "shown", where, variable.shown) ||
+            !boolean(object, "settable", where, variable.settable))
+            return false;
+        if (const Json* flex = member(object, "flex")) {
+            bool flexible = false;
+            if (!boolean(*flex, at(where, "flex"), flexible))
+                return false;
+            variable.flex = flexible;
+        }
+        keepExtras(object, {"name", "value", "shown", "settable", "flex"}, variable.extras);
+        return true;
+    }
+
+    bool readCut(const Json& object, const std::string& where, Vdn_CutConstraint& cut) {
+        if (!text(object, "name", where, cut.name, true) ||
+            !integer(object, "type", where, cut.type))
+            return false;
+        const Json* offsets = nullptr;
+        if (!list(object, "offsets", where, offsets))
+            return false;
+        if (offsets) {
+            const std::string offsetsWhere = at(where, "offsets");
+            if (offsets->size() != Vdn_CutConstraint::kOffsetTypeCount)
+                return fail(offsetsWhere, "expected 9 entries (offset types 0 to 8), found " +
+                                              std::to_string(offsets->size()));
+            for (std::size_t type = 0; type < offsets->size(); ++type) {
+                const Json& offset = (*offsets)[type];
+                if (offset.is_null())
+                    continue;
+                Vdn_String offsetText;
+                if (!valueText(offset, at(offsetsWhere, type), offsetText))
+                    return false;
+                if (!isNumber(offsetText))
+                    return fail(at(offsetsWhere, type),
+                                quoted(offsetText.toUtf8()) + " is not a number");
+                cut.offsets[type] = offsetText;
+            }
+        }
+        keepExtras(object, {"name", "type", "offsets"}, cut.extras);
+        return true;
+    }
+
+    bool readPlacement(const Json& object, const std::string& where,
+                       Vdn_ProfilePlacement& placement) {
+        if (!text(object, "name", where, placement.name, false) ||
+            !text(object, "section", where, placement.section, false) ||
+            !text(object, "material", where, placement.material, false) ||
+            !text(object, "memberName", where, placement.memberName, false))
+            return false;
+        keepExtras(object, {"name", "section", "material", "memberName"}, placement.extras);
+        return true;
+    }
+
+    bool readBoltData(const Json& object, const std::string& where, Vdn_BoltData& boltData) {
+        if (!value(object, "diameter", where, boltData.diameter) ||
+            !value(object, "holeOffset", where, boltData.holeOffset))
+            return false;
+        keepExtras(object, {"diameter", "holeOffset"}, boltData.extras);
+        return true;
+    }
+
+    bool readPattern(const Json& object, const std::string& where, Vdn_BoltPattern& pattern) {
+        if (!text(object, "name", where, pattern.name, true) ||
+            !integer(object, "typeCode", where, pattern.typeCode))
+            return false;
+        const Json* nrBolts = nullptr;
+        if (!list(object, "nrBolts", where, nrBolts))
+            return false;
+        if (!nrBolts)
+            return fail(at(where, "nrBolts"), "is missing");
+        if (nrBolts->empty() || nrBolts->size() > 2)
+            return fail(at(where, "nrBolts"), "expected 1 or 2 entries (one per direction)");
+        for (std::size_t i = 0; i < nrBolts->size(); ++i) {
+            Vdn_String count;
+            if (!valueText((*nrBolts)[i], at(at(where, "nrBolts"), i), count))
+                return false;
+            pattern.nrBolts.append(count);
+        }
+        pattern.reverseStart.assign(nrBolts->size(), false);
+        const Json* reverseStart = nullptr;
+        if (!list(object, "reverseStart", where, reverseStart))
+            return false;
+        if (reverseStart) {
+            if (reverseStart->size() != nrBolts->size())
+                return fail(at(where, "reverseStart"), "expected " +
+                                                           std::to_string(nrBolts->size()) +
+                                                           " entries, as many as nrBolts");
+            for (std::size_t i = 0; i < reverseStart->size(); ++i) {
+                bool reverse = false;
+                if (!boolean((*reverseStart)[i], at(at(where, "reverseStart"), i), reverse))
+                    return false;
+                pattern.reverseStart[i] = reverse;
+            }
+        }
+        keepExtras(object, {"name", "typeCode", "nrBolts", "reverseStart"}, pattern.extras);
+        return true;
+    }
+
+    std::string mError;
+};
+
+} // namespace
+
+core::MacroReadResult Vdn_DbMacro::readFromText(std::string_view utf8Json) {
+    if (const std::size_t deep = core::findExcessNesting(utf8Json, kMaxNesting);
+        deep != std::string_view::npos)
+        return core::MacroReadResult::failure(
+            Vdn_String::fromUtf8("nested deeper than " + std::to_string(kMaxNesting) +
+                                 " levels at " + positionText(utf8Json, deep)));
+    Json root;
+    try {
+        root = Json::parse(utf8Json.begin(), utf8Json.end());
+    } catch (const Json::parse_error& error) {
+        // The library counts bytes from 1 and points just past the offending character.
+        const std::size_t offset = error.byte > 0 ? error.byte - 1 : 0;
+        return core::MacroReadResult::failure(
+            Vdn_String::fromUtf8("not valid JSON at " + positionText(utf8Json, offset) + ": " +
+                                 parseReason(error.what())));
+    }
+    Vdn_DbMacro macro;
+    MacroJsonReader reader;
+    if (!reader.read(root, macro))
+        return core::MacroReadResult::failure(Vdn_String::fromUtf8(reader.error()));
+    return core::MacroReadResult::success(std::move(macro));
+}
+
+core::MacroReadResult Vdn_DbMacro::readFromFile(const Vdn_String& path) {
+    const std::optional<std::wstring> text = core::readTextFile(path);
+    if (!text)
+        return core::MacroReadResult::failure(L"cannot read the macro file " + path);
+    core::MacroReadResult result = readFromText(core::TextCodec::encodeUtf8(*text));
+    if (!result)
+        return core::MacroReadResult::failure(path + L": " + result.message());
+    return result;
+}

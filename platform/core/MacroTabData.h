@@ -1,0 +1,56 @@
+#pragma once
+
+#include "platform/core/MacroBoltData.h"
+#include "platform/core/MacroFlexFixGroup.h"
+#include "platform/core/MacroProfData.h"
+#include "platform/core/Vdn_Array.h"
+#include "platform/core/Vdn_StringArray.h"
+
+#include <optional>
+
+// The record of one tab of a macro: the modules that share a tab name (a group, or a module
+// without group), with the values the macro dialog and the spreadsheet mapping read and change
+// through the record. A value type copied by assignment; Vdn_DbMacro::getMacroData builds it
+// and Vdn_DbMacro::setMacroData writes it back into the model. Names are compared without
+// regard to case.
+class MacroTabData {
+public:
+    // Page kinds of the macro dialog.
+    static constexpr int kGeneralTab = 0;
+    static constexpr int kBoltTab = 1;
+    static constexpr int kProfileTab = 2;
+
+    MacroTabData() = default;
+    MacroTabData(const MacroTabData&) = default;
+    MacroTabData& operator=(const MacroTabData&) = default;
+    virtual ~MacroTabData() = default;
+
+    friend bool operator==(const MacroTabData&, const MacroTabData&) = default;
+
+    // The tab's bolt data, or null when the tab has no bolt module.
+    MacroBoltData* getBoltData() { return boltData ? &*boltData : nullptr; }
+    const MacroBoltData* getBoltData() const { return boltData ? &*boltData : nullptr; }
+
+    // Whether the tab has a flex/fix button for the variable (one per module of the tab that
+    // has the variable with a button). fixed: every such button is fixed; mixed: they
+    // disagree. Both flags are left as they were when there is no button.
+    bool getFlexFixBtnStatus(const Vdn_String& variable, bool& fixed, bool& mixed) const;
+    // Sets every button of the tab for the variable to flexible or fixed; true when a button
+    // changed.
+    bool flexFixBtnClicked(const Vdn_String& variable, bool flexible);
+
+    // The merged properties of the profile placements named group; false when there is none.
+    bool getMergedPropsOfGroup(const Vdn_String& group, MacroProfData& props) const;
+    // Writes every text of props (section, material, member name) that differs from the
+    // group's merged value into each placement of the group, so that a text left as merged
+    // (also an empty, undetermined one) changes nothing. False when the group has no
+    // placement.
+    bool setMergedPropsOfGroup(const Vdn_String& group, const MacroProfData& props);
+
+    Vdn_String name;
+    int kind = kGeneralTab;
+    Vdn_StringArray moduleNames;
+    std::optional<MacroBoltData> boltData;
+    Vdn_Array<MacroProfData> profiles;
+    Vdn_Array<MacroFlexFixGroup> flexFixGroups;
+};

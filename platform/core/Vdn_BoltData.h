@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/core/JsonExtras.h"
+#include "platform/core/Vdn_String.h"
+
+// The bolt data of a bolt module; the texts are kept as given.
+struct Vdn_BoltData {
+    Vdn_String diameter;
+    Vdn_String holeOffset;
+    core::JsonExtras extras;
+
+    friend bool operator==(const Vdn_BoltData&, const Vdn_BoltData&) = default;
+};

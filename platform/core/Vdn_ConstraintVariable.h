@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/core/JsonExtras.h"
+#include "platform/core/Vdn_String.h"
+
+#include <optional>
+
+// A constraint variable of a module: its value as text and how the macro dialog offers it.
+struct Vdn_ConstraintVariable {
+    Vdn_String name;
+    Vdn_String value;
+    bool shown = true;    // shown in the macro dialog
+    bool settable = true; // the user (or a sheet) may set it
+    // The variable's flex/fix button: none (nullopt), flexible (true: the macro computes the
+    // value) or fixed (false: the value holds).
+    std::optional<bool> flex;
+    core::JsonExtras extras;
+
+    bool hasFlexFixButton() const { return flex.has_value(); }
+
+    friend bool operator==(const Vdn_ConstraintVariable&, const Vdn_ConstraintVariable&) = default;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/core/Vdn_Array.h"
+#include "platform/core/Vdn_StringArray.h"
+
+#include <optional>
+
+namespace ss {
+
+// A look-up table file of GETCELL and GETPROFCELL: lines whose "//" comments are cut and
+// which are then not empty, each split at tabs into fields. Field 0 is the key (compound keys
+// with ';' between their parts), field 1 the answer; further fields are ignored.
+class LookupTable {
+public:
+    // Reads the file found by findDataFile; nullopt when it is not found, cannot be read or
+    // holds no rows.
+    static std::optional<LookupTable> read(const Vdn_String& name);
+
+    // The answer of the first row whose key equals key (case-insensitive); with profileKeys
+    // the table's keys are compared as the section tables' system names where they have one.
+    // nullopt when no row matches or the matching row has no answer field.
+    std::optional<Vdn_String> answer(const Vdn_String& key, bool profileKeys) const;
+
+private:
+    explicit LookupTable(Vdn_Array<Vdn_StringArray> rows) : mRows(std::move(rows)) {}
+
+    Vdn_Array<Vdn_StringArray> mRows;
+};
+
+} // namespace ss

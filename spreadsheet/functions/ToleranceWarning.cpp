@@ -1,0 +1,19 @@
+#include "spreadsheet/functions/ToleranceWarning.h"
+
+#include "platform/core/DocumentData.h"
+#include "platform/core/Vdn_String.h"
+#include "platform/ui/WinApi.h"
+
+namespace ss {
+
+void showToleranceWarning(double down, double up) {
+    if (!core::currentDocumentData().spreadsheetMessages)
+        return;
+    const Vdn_String text = Vdn_String(L"Invalid tolerances provided.\n DownTolerance is :") +
+                            Vdn_String(down, 2, false) + L"UpTolerance is :" +
+                            Vdn_String(up, 2, false) +
+                            L"\nAdding both tolerances should result in a positive value.";
+    AfxMessageBox(text.str(), MB_OK | MB_ICONEXCLAMATION);
+}
+
+} // namespace ss

@@ -1,0 +1,223 @@
+#include "MacroSamples.h"
+#include "platform/core/MacroData.h"
+#include "platform/core/NamedItems.h"
+#include "platform/core/Vdn_DbMacro.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class MacroRecord : public ::testing::Test {
+protected:
+    void SetUp() override {
+        data.busy = true;
+        ASSERT_EQ(macro.getMacroData(data), Acad::eOk);
+    }
+    MacroTabData& tab(const wchar_t* name) {
+        MacroTabData* found = data.getTab(data.findTab(name));
+        EXPECT_NE(found, nullptr) << Vdn_String(name);
+        return found ? *found : fallback;
+    }
+    const Vdn_ConstraintVariable& variable(const wchar_t* module, const wchar_t* name) {
+        Vdn_Module* found = nullptr;
+        EXPECT_EQ(macro.openModule(module, found), Acad::eOk);
+        const int index = found ? core::indexOfName(found->variables, name) : -1;
+        EXPECT_GE(index, 0);
+        return index >= 0 ? found->variables[index] : fallbackVariable;
+    }
+
+    Vdn_DbMacro macro = sampleMacro();
+    MacroData data;
+    MacroTabData fallback;
+    Vdn_ConstraintVariable fallbackVariable;
+};
+
+TEST_F(MacroRecord, OneTabPerTabNameInModuleOrder) {
+    EXPECT_EQ(data.name, Vdn_String(L"EndPlate"));
+    EXPECT_TRUE(data.busy); // the marks are the caller's
+    ASSERT_EQ(data.tabs.length(), 3);
+    EXPECT_EQ(data.tabs[0].name, Vdn_String(L"Plate"));
+    EXPECT_EQ(data.tabs[0].moduleNames, (Vdn_StringArray{L"Plate1", L"Plate2"}));
+    EXPECT_EQ(data.tabs[0].kind, MacroTabData::kGeneralTab);
+    EXPECT_EQ(data.tabs[1].name, Vdn_String(L"Bolts"));
+    EXPECT_EQ(data.tabs[1].kind, MacroTabData::kBoltTab);
+    EXPECT_EQ(data.tabs[2].name, Vdn_String(L"Column"));
+    EXPECT_EQ(data.tabs[2].kind, MacroTabData::kProfileTab);
+
+    EXPECT_EQ(data.findTab(L"bolts"), 1);
+    EXPECT_EQ(data.findTab(L"Plate1"), -1);
+    EXPECT_EQ(data.getTab(3), nullptr);
+    EXPECT_EQ(data.getTab(-1), nullptr);
+}
+
+TEST_F(MacroRecord, BoltDataOnlyOnTabsWithBoltModules) {
+    const MacroBoltData* bolts = tab(L"Bolts").getBoltData();
+    ASSERT_NE(bolts, nullptr);
+    EXPECT_EQ(bolts->diameter, Vdn_String(L"20"));
+    EXPECT_EQ(bolts->holeOffset, Vdn_String(L"2"));
+    EXPECT_EQ(tab(L"Plate").getBoltData(), nullptr);
+}
+
+TEST_F(MacroRecord, FlexFixStatusMergesTheTabsButtons) {
+    bool fixed = false;
+    bool mixed = true;
+    // T: one flexible button.
+    ASSERT_TRUE(tab(L"Plate").getFlexFixBtnStatus(L"t", fixed, mixed));
+    EXPECT_FALSE(fixed);
+    EXPECT_FALSE(mixed);
+    // W: fixed in Plate1, flexible in Plate2.
+    ASSERT_TRUE(tab(L"Plate").getFlexFixBtnStatus(L"W", fixed, mixed));
+    EXPECT_FALSE(fixed);
+    EXPECT_TRUE(mixed);
+    // H has no button; the flags stay as they were.
+    fixed = true;
+    EXPECT_FALSE(tab(L"Plate").getFlexFixBtnStatus(L"H", fixed, mixed));
+    EXPECT_TRUE(fixed);
+    EXPECT_TRUE(mixed);
+    EXPECT_FALSE(tab(L"Bolts").getFlexFixBtnStatus(L"W", fixed, mixed));
+}
+
+TEST_F(MacroRecord, ClickingSetsEveryButtonOfTheVariable) {
+    MacroTabData& plate = tab(L"Plate");
+    EXPECT_TRUE(plate.flexFixBtnClicked(L"w", false));
+    bool fixed = false;
+    bool mixed = true;
+    ASSERT_TRUE(plate.getFlexFixBtnStatus(L"W", fixed, mixed));
+    EXPECT_TRUE(fixed);
+    EXPECT_FALSE(mixed);
+    EXPECT_FALSE(plate.flexFixBtnClicked(L"W", false)); // nothing left to change
+    EXPECT_FALSE(plate.flexFixBtnClicked(L"H", false)); // no button
+
+    EXPECT_TRUE(plate.flexFixBtnClicked(L"T", false));
+    EXPECT_TRUE(plate.flexFixBtnClicked(L"T", true));
+    ASSERT_TRUE(plate.getFlexFixBtnStatus(L"T", fixed, mixed));
+    EXPECT_FALSE(fixed);
+    // The click changes the record only, until the record is written back.
+    EXPECT_EQ(variable(L"Plate2", L"W").flex, std::optional<bool>(true));
+}
+
+TEST_F(MacroRecord, MergedPropertiesOfAProfileGroup) {
+    MacroProfData props;
+    ASSERT_TRUE(tab(L"Plate").getMergedPropsOfGroup(L"STIFFENER", props));
+    EXPECT_EQ(props.name, Vdn_String(L"Stiffener"));
+    EXPECT_EQ(props.moduleName, Vdn_String(L"Plate1"));
+    EXPECT_EQ(props.index, -1); // two placements
+    EXPECT_EQ(props.section, Vdn_String(L"IPE-200"));
+    EXPECT_EQ(props.material, Vdn_String()); // S235 and S355: undetermined
+    EXPECT_EQ(props.memberName, Vdn_String(L"ST1"));
+
+    ASSERT_TRUE(tab(L"Column").getMergedPropsOfGroup(L"Cleat", props));
+    EXPECT_EQ(props.index, 0);
+    EXPECT_EQ(props.moduleName, Vdn_String(L"Column"));
+    EXPECT_EQ(props.memberName, Vdn_String(L"CL"));
+
+    props = MacroProfData();
+    EXPECT_FALSE(tab(L"Plate").getMergedPropsOfGroup(L"Cleat", props));
+    EXPECT_EQ(props, MacroProfData());
+}
+
+TEST_F(MacroRecord, SettingMergedPropertiesWritesOnlyWhatChanged) {
+    MacroTabData& plate = tab(L"Plate");
+    MacroProfData props;
+    ASSERT_TRUE(plate.getMergedPropsOfGroup(L"Stiffener", props));
+    props.memberName = L"ST2";
+    ASSERT_TRUE(plate.setMergedPropsOfGroup(L"Stiffener", props));
+    // The undetermined material was left alone: each placement keeps its own.
+    EXPECT_EQ(plate.profiles[0].memberName, Vdn_String(L"ST2"));
+    EXPECT_EQ(plate.profiles[1].memberName, Vdn_String(L"ST2"));
+    EXPECT_EQ(plate.profiles[0].material, Vdn_String(L"S235"));
+    EXPECT_EQ(plate.profiles[1].material, Vdn_String(L"S355"));
+    EXPECT_EQ(plate.profiles[2].memberName, Vdn_String()); // another group
+
+    // Setting a determined value to empty is a change too.
+    props.memberName = L"";
+    props.material = L"S275";
+    ASSERT_TRUE(plate.setMergedPropsOfGroup(L"Stiffener", props));
+    EXPECT_EQ(plate.profiles[0].memberName, Vdn_String());
+    EXPECT_EQ(plate.profiles[1].material, Vdn_String(L"S275"));
+
+    const MacroTabData before = plate;
+    EXPECT_FALSE(plate.setMergedPropsOfGroup(L"Cleat", props));
+    EXPECT_EQ(plate, before);
+}
+
+TEST_F(MacroRecord, WritingTheRecordBackChangesTheModules) {
+    ASSERT_TRUE(tab(L"Plate").flexFixBtnClicked(L"W", false));
+    MacroProfData props;
+    ASSERT_TRUE(tab(L"Plate").getMergedPropsOfGroup(L"Stiffener", props));
+    props.memberName = L"ST9";
+    ASSERT_TRUE(tab(L"Plate").setMergedPropsOfGroup(L"Stiffener", props));
+    tab(L"Bolts").getBoltData()->diameter = L"24";
+
+    ASSERT_EQ(macro.setMacroData(data), Acad::eOk);
+    EXPECT_EQ(variable(L"Plate1", L"W").flex, std::optional<bool>(false));
+    EXPECT_EQ(variable(L"Plate2", L"W").flex, std::optional<bool>(false));
+    EXPECT_EQ(variable(L"Plate1", L"T").flex, std::optional<bool>(true));
+    EXPECT_EQ(variable(L"Plate1", L"H").flex, std::nullopt);
+    EXPECT_EQ(macro.modules[0].profiles[0].memberName, Vdn_String(L"ST9"));
+    EXPECT_EQ(macro.modules[0].profiles[1].memberName, Vdn_String(L"ST9"));
+    EXPECT_EQ(macro.modules[0].profiles[1].material, Vdn_String(L"S355"));
+    EXPECT_EQ(macro.modules[2].boltData.diameter, Vdn_String(L"24"));
+    EXPECT_EQ(macro.modules[2].boltData.holeOffset, Vdn_String(L"2"));
+
+    // Read again, the record is what was written.
+    MacroData again;
+    again.busy = true;
+    ASSERT_EQ(macro.getMacroData(again), Acad::eOk);
+    EXPECT_EQ(again, data);
+}
+
+TEST_F(MacroRecord, MergedBoltDataLeavesUndeterminedTextsAlone) {
+    Vdn_Module second = macro.modules[2];
+    second.name = L"Bolts2";
+    second.boltData.diameter = L"16";
+    macro.modules.append(second);
+    ASSERT_EQ(macro.getMacroData(data), Acad::eOk);
+    MacroBoltData* bolts = tab(L"Bolts").getBoltData();
+    ASSERT_NE(bolts, nullptr);
+    EXPECT_EQ(bolts->diameter, Vdn_String()); // 20 and 16
+    EXPECT_EQ(bolts->holeOffset, Vdn_String(L"2"));
+
+    bolts->holeOffset = L"3";
+    ASSERT_EQ(macro.setMacroData(data), Acad::eOk);
+    EXPECT_EQ(macro.modules[2].boltData.diameter, Vdn_String(L"20"));
+    EXPECT_EQ(macro.modules[4].boltData.diameter, Vdn_String(L"16"));
+    EXPECT_EQ(macro.modules[2].boltData.holeOffset, Vdn_String(L"3"));
+    EXPECT_EQ(macro.modules[4].boltData.holeOffset, Vdn_String(L"3"));
+}
+
+TEST_F(MacroRecord, ARecordThatDoesNotFitChangesNothing) {
+    struct Damage {
+        const char* label;
+        void (*apply)(MacroData&);
+        Acad::ErrorStatus expected;
+    };
+    const Damage damages[] = {
+        {"UnknownTab", [](MacroData& d) { d.tabs[0].name = L"Beam"; }, Acad::eKeyNotFound},
+        {"PlacementOutOfRange", [](MacroData& d) { d.tabs[0].profiles[0].index = 7; },
+         Acad::eKeyNotFound},
+        {"PlacementOfAnotherGroup", [](MacroData& d) { d.tabs[0].profiles[2].name = L"Rib"; },
+         Acad::eKeyNotFound},
+        {"ModuleOfAnotherTab", [](MacroData& d) { d.tabs[0].profiles[0].moduleName = L"Column"; },
+         Acad::eKeyNotFound},
+        {"ButtonOfUnknownModule", [](MacroData& d) { d.tabs[0].flexFixGroups[0].name = L"X"; },
+         Acad::eKeyNotFound},
+        {"ButtonOfVariableWithoutButton",
+         [](MacroData& d) { d.tabs[0].flexFixGroups[0].entries[0].name = L"H"; },
+         Acad::eKeyNotFound},
+        {"BoltDataOnPlateTab", [](MacroData& d) { d.tabs[0].boltData = MacroBoltData{}; },
+         Acad::eNotApplicable},
+    };
+    for (const Damage& damage : damages) {
+        SCOPED_TRACE(damage.label);
+        MacroData record = data;
+        // A change that would show if anything were written.
+        record.tabs[1].boltData->diameter = L"30";
+        damage.apply(record);
+        const Vdn_DbMacro before = macro;
+        EXPECT_EQ(macro.setMacroData(record), damage.expected);
+        EXPECT_EQ(macro, before);
+    }
+}
+
+} // namespace
