@@ -3,16 +3,39 @@
 #include <algorithm>
 #include <cassert>
 #include <initializer_list>
+#include <type_traits>
 #include <utility>
 #include <vector>
+
+namespace core {
+
+// A bool stored as itself. std::vector<bool> packs its elements into bits and hands out
+// proxies, so an array of flags could give no bool& to its callers.
+struct BoolSlot {
+    bool value = false;
+
+    BoolSlot() = default;
+    BoolSlot(bool flag) : value(flag) {} // NOLINT: converts as a bool does
+    operator bool() const { return value; }
+    friend bool operator==(BoolSlot a, BoolSlot b) { return a.value == b.value; }
+};
+
+template <typename T> using ArrayElement = std::conditional_t<std::is_same_v<T, bool>, BoolSlot, T>;
+
+} // namespace core
 
 // A growable array with value semantics, indexed from 0. Index errors are reported by result
 // (false, -1); operator[] on an invalid index is a programming error.
 template <typename T> class Vdn_Array {
+    using Element = core::ArrayElement<T>;
+
 public:
     Vdn_Array() = default;
-    Vdn_Array(std::initializer_list<T> items) : mItems(items) {}
-    explicit Vdn_Array(std::vector<T> items) : mItems(std::move(items)) {}
+    Vdn_Array(std::initializer_list<T> items) : mItems(items.begin(), items.end()) {}
+    explicit Vdn_Array(const std::vector<T>& items) : mItems(items.begin(), items.end()) {}
+    explicit Vdn_Array(std::vector<T>&& items)
+        requires(!std::is_same_v<T, bool>)
+        : mItems(std::move(items)) {}
 
     int length() const { return static_cast<int>(mItems.size()); }
     bool isEmpty() const { return mItems.empty(); }
@@ -44,7 +67,7 @@ public:
     // Index of the first element equal to value at or after start, or -1.
     int find(const T& value, int start = 0) const {
         for (int i = std::max(start, 0); i < length(); ++i) {
-            if (mItems[static_cast<std::size_t>(i)] == value)
+            if (element(mItems[static_cast<std::size_t>(i)]) == value)
                 return i;
         }
         return -1;
@@ -53,11 +76,11 @@ public:
 
     T& operator[](int index) {
         assert(isValidIndex(index) && "Vdn_Array index out of range");
-        return mItems[static_cast<std::size_t>(index)];
+        return element(mItems[static_cast<std::size_t>(index)]);
     }
     const T& operator[](int index) const {
         assert(isValidIndex(index) && "Vdn_Array index out of range");
-        return mItems[static_cast<std::size_t>(index)];
+        return element(mItems[static_cast<std::size_t>(index)]);
     }
     T& first() { return (*this)[0]; }
     const T& first() const { return (*this)[0]; }
@@ -69,11 +92,25 @@ public:
     auto begin() const { return mItems.begin(); }
     auto end() const { return mItems.end(); }
 
-    const std::vector<T>& items() const { return mItems; }
-    std::vector<T>& items() { return mItems; }
+    // The stored elements (for an array of bool, core::BoolSlot, which reads as bool).
+    const std::vector<Element>& items() const { return mItems; }
+    std::vector<Element>& items() { return mItems; }
 
     friend bool operator==(const Vdn_Array& a, const Vdn_Array& b) = default;
 
 private:
-    std::vector<T> mItems;
+    static T& element(Element& stored) {
+        if constexpr (std::is_same_v<T, bool>)
+            return stored.value;
+        else
+            return stored;
+    }
+    static const T& element(const Element& stored) {
+        if constexpr (std::is_same_v<T, bool>)
+            return stored.value;
+        else
+            return stored;
+    }
+
+    std::vector<Element> mItems;
 };

@@ -35,6 +35,25 @@ TEST(Vdn_Array, CopiesAreIndependentValues) {
     EXPECT_EQ(sum, 11);
 }
 
+// An array of flags hands out real bool references, as every other array does.
+TEST(Vdn_Array, FlagsAreAddressableLikeOtherElements) {
+    Vdn_Array<bool> flags{true, false, true};
+    bool& second = flags[1];
+    second = true;
+    const Vdn_Array<bool>& view = flags;
+    const bool* first = &view[0];
+    EXPECT_TRUE(*first);
+    EXPECT_EQ(flags, (Vdn_Array<bool>{true, true, true}));
+    flags[2] = false;
+    EXPECT_EQ(flags.find(false), 2);
+    EXPECT_EQ(flags.find(true, 2), -1);
+    int set = 0;
+    for (const bool flag : flags)
+        set += flag ? 1 : 0;
+    EXPECT_EQ(set, 2);
+    EXPECT_EQ(Vdn_Array<bool>(std::vector<bool>{false, true})[1], true);
+}
+
 TEST(Vdn_StringArray, FindHonoursTheCaseFlag) {
     Vdn_StringArray names{L"Width", L"height", L"WIDTH"};
     EXPECT_EQ(names.find(L"width"), -1);

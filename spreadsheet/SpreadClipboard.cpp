@@ -1,0 +1,6 @@
+#include "spreadsheet/SpreadClipboard.h"
+
+SpreadClipboard& SpreadClipboard::instance() {
+    static SpreadClipboard clipboard;
+    return clipboard;
+}
