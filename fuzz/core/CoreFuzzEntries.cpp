@@ -3,6 +3,8 @@
 #include "fuzz/FuzzEntry.h"
 #include "platform/core/TextCodec.h"
 #include "platform/core/TextFileHelpers.h"
+#include "platform/core/MacroReadResult.h"
+#include "platform/core/SectionTableFormat.h"
 #include "platform/core/TextTable.h"
 #include "platform/core/Vdn_PropertiesList.h"
 
@@ -88,4 +90,31 @@ TESSA_FUZZ_ENTRY(core_properties_file) {
         require(list.length() == 0);
     }
     std::filesystem::remove(path);
+}
+
+// A macro file that reads writes to JSON that reads back and writes the same again.
+TESSA_FUZZ_ENTRY(core_macro_file) {
+    const core::MacroReadResult read = Vdn_DbMacro::readFromText(bytesOf(data, size));
+    if (!read) {
+        require(!read.message().isEmpty());
+        return;
+    }
+    const std::string written = read.macro().toJsonText();
+    const core::MacroReadResult again = Vdn_DbMacro::readFromText(written);
+    require(again.ok());
+    require(again.macro().toJsonText() == written);
+}
+
+// Section-table rows that parse write to lines that parse back to the same rows.
+TESSA_FUZZ_ENTRY(core_section_table) {
+    const Vdn_StringArray lines = core::splitLines(core::TextCodec::decode(bytesOf(data, size)));
+    Vdn_Array<Vdn_StringArray> rows;
+    Vdn_String problem;
+    if (!core::parseSectionTableLines(lines, rows, problem)) {
+        require(!problem.isEmpty() && rows.isEmpty());
+        return;
+    }
+    Vdn_Array<Vdn_StringArray> again;
+    require(core::parseSectionTableLines(core::sectionTableLines(rows), again, problem));
+    require(again == rows);
 }
