@@ -182,11 +182,13 @@ private:
 
     static void keepExtras(const Json& object, std::initializer_list<const char*> known,
                            core::JsonExtras& extras) {
-        for (const auto& [key, value] : object.items()) {
+        for (const auto& item : object.items()) {
+            const std::string& key = item.key();
             const bool isKnown = std::any_of(known.begin(), known.end(),
                                              [&key](const char* name) { return key == name; });
             if (!isKnown)
-                extras.add(key, value.dump(-1, ' ', false, Json::error_handler_t::replace));
+                extras.add(key,
+                           item.value().dump(-1, ' ', false, Json::error_handler_t::replace));
         }
     }
 

@@ -1,0 +1,80 @@
+#include "spreadsheet/standards/MappingFile.h"
+
+#include "platform/core/PathBoundary.h"
+#include "platform/core/PathHelpers.h"
+#include "platform/core/StringHelpers.h"
+#include "platform/core/TextFileHelpers.h"
+#include "platform/core/Vdn_Settings.h"
+
+namespace ss {
+
+namespace {
+
+bool isAbsolute(const Vdn_String& path) {
+    const wchar_t first = path.at(0);
+    return first == L'\\' || first == L'/' || path.at(1) == L':';
+}
+
+} // namespace
+
+Vdn_String MappingFile::pathFor(const Vdn_String& sheetName) {
+    // A relative path with a folder names a sheet of the library's standards folder
+    // ("Childs\Plate") unless the sheet exists as given, as the sheet loader decides too.
+    if (isAbsolute(sheetName) || (!getPath(sheetName).isEmpty() && core::fileExists(sheetName)))
+        return removeExtension(sheetName) + L".map";
+    const Vdn_String sheetPath =
+        gSettings.libDir() + L"Connection Standards\\" + sheetName + L".tfs";
+    return removeExtension(sheetPath) + L".map";
+}
+
+bool MappingFile::lineName(const Vdn_String& line, Vdn_String& name) {
+    const int equals = line.find(L"=");
+    if (equals < 0)
+        return false;
+    name = line.substr(0, equals);
+    return true;
+}
+
+bool MappingFile::read(const Vdn_String& sheetName) {
+    Vdn_StringArray lines;
+    if (!ObjectExportReadFile(pathFor(sheetName), lines))
+        return false;
+    if (!lines.isEmpty() && hasSubString(lines.first(), L"Mapping", false) &&
+        hasSubString(lines.first(), L"version", false))
+        lines.removeAt(0);
+    mLines = lines;
+    return true;
+}
+
+bool MappingFile::write(const Vdn_String& sheetName) const {
+    Vdn_StringArray lines;
+    lines.append(Vdn_String(kVersionLine));
+    lines.append(mLines);
+    return ObjectExportWriteFile(pathFor(sheetName), lines);
+}
+
+Vdn_StringArray MappingFile::names() const {
+    Vdn_StringArray names;
+    Vdn_String name;
+    for (const Vdn_String& line : mLines) {
+        if (lineName(line, name))
+            names.append(name);
+    }
+    return names;
+}
+
+int MappingFile::findLine(const Vdn_String& mappingName) const {
+    Vdn_String name;
+    for (int i = 0; i < mLines.length(); ++i) {
+        if (lineName(mLines[i], name) && name == mappingName)
+            return i;
+    }
+    return -1;
+}
+
+void MappingFile::removeLines(const Vdn_String& mappingName) {
+    for (int i = findLine(mappingName); i >= 0; i = findLine(mappingName))
+        mLines.removeAt(i);
+}
+
+} // namespace ss

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/core/Vdn_StringArray.h"
+
+namespace ss {
+
+// The mapping file of a standards sheet: "Mapping version 1.0", then one line per named
+// mapping, "name=entry¿entry¿..." (see TfObjectMap for an entry). Held here as its mapping
+// lines, without the version line.
+class MappingFile {
+public:
+    static constexpr const wchar_t* kVersionLine = L"Mapping version 1.0";
+
+    // Where the mapping file of a sheet lives: beside the sheet (the same path with the
+    // extension "map") for an absolute path, and for a relative path with a folder that names
+    // an existing file; otherwise in the library: libDir + "Connection Standards\" + name +
+    // ".tfs" with the extension changed to "map".
+    static Vdn_String pathFor(const Vdn_String& sheetName);
+
+    // The mapping name of a line, the text before its first "="; false for a line without "=".
+    static bool lineName(const Vdn_String& line, Vdn_String& name);
+
+    // Reads the sheet's mapping file; a first line naming the format ("Mapping" and "version"
+    // in any case) is dropped. False when it cannot be read; the lines are then left as they
+    // were.
+    bool read(const Vdn_String& sheetName);
+    // Writes the version line and the lines; false when the file cannot be written.
+    bool write(const Vdn_String& sheetName) const;
+
+    const Vdn_StringArray& lines() const { return mLines; }
+    // The names of the mapping lines, in file order.
+    Vdn_StringArray names() const;
+    // The first line named mappingName (compared with case); -1 when there is none.
+    int findLine(const Vdn_String& mappingName) const;
+    // Removes every line named mappingName.
+    void removeLines(const Vdn_String& mappingName);
+    void appendLine(const Vdn_String& line) { mLines.append(line); }
+
+private:
+    Vdn_StringArray mLines;
+};
+
+} // namespace ss
