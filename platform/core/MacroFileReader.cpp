@@ -397,6 +397,10 @@ core::MacroReadResult Vdn_DbMacro::readFromText(std::string_view utf8Json) {
         return core::MacroReadResult::failure(
             Vdn_String::fromUtf8("not valid JSON at " + positionText(utf8Json, offset) + ": " +
                                  parseReason(error.what())));
+    } catch (const Json::exception& error) {
+        // A number too large for a double ("1e999") is reported as out of range.
+        return core::MacroReadResult::failure(
+            Vdn_String::fromUtf8(std::string("not valid JSON: ") + parseReason(error.what())));
     }
     Vdn_DbMacro macro;
     MacroJsonReader reader;

@@ -260,6 +260,14 @@ TEST(MacroFile, InvalidJsonNamesItsPosition) {
     }
 }
 
+// A number beyond the range of a double is damage like any other, not an escaping exception.
+TEST(MacroFile, NumberTooLargeIsRefused) {
+    const core::MacroReadResult result =
+        Vdn_DbMacro::readFromText("{\"name\": \"A\", \"x\": 4e999}");
+    EXPECT_FALSE(result.ok());
+    EXPECT_THAT(result.message().toUtf8(), StartsWith("not valid JSON: "));
+}
+
 TEST(MacroFile, NestingDeeperThanAFileNeedsIsRefused) {
     const auto nested = [](int levels) {
         return "{\"x\": " + std::string(static_cast<std::size_t>(levels) - 1, '[') +
