@@ -1,5 +1,6 @@
 #include "apps/tessa/SheetCommands.h"
 
+#include "apps/tessa/ProgramText.h"
 #include "apps/tessa/SheetFile.h"
 #include "platform/core/Vdn_String.h"
 #include "platform/grid/CellAddress.h"
@@ -13,15 +14,6 @@
 namespace app {
 
 namespace {
-
-std::string utf8(const std::wstring& text) {
-    return Vdn_String(text).toUtf8();
-}
-
-int fail(const std::string& reason) {
-    std::fprintf(stderr, "tessa: %s\n", reason.c_str());
-    return kExitFailed;
-}
 
 // The formula as a user types it, or "" for a cell without one.
 std::string formulaOf(const grid::Sheet& sheet, grid::CellRef cell) {
@@ -73,9 +65,7 @@ int printCells(grid::Sheet& sheet, bool json) {
         cells.push_back(std::move(entry));
     }
     if (json)
-        std::printf("%s\n", nlohmann::json{{"cells", cells}}.dump(-1, ' ', false,
-                                                                   nlohmann::json::error_handler_t::replace)
-                                .c_str());
+        printJson(nlohmann::json{{"cells", cells}});
     return kExitOk;
 }
 

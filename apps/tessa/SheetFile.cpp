@@ -1,5 +1,7 @@
 #include "apps/tessa/SheetFile.h"
 
+#include "apps/tessa/ProgramText.h"
+
 #include "platform/core/PathBoundary.h"
 #include "platform/core/Vdn_String.h"
 
@@ -16,10 +18,6 @@ std::string lowerExtension(const std::string& path) {
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return extension;
-}
-
-std::string utf8(const std::wstring& text) {
-    return Vdn_String(text).toUtf8();
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // tessa: the command-line program of the module.
 #include "apps/tessa/Command.h"
+#include "apps/tessa/MappingCommands.h"
 #include "apps/tessa/RegistryCommand.h"
 #include "apps/tessa/SheetCommands.h"
 #include "platform/core/Vdn_Settings.h"
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     app::addRegistryCommand(program, run);
     app::addCalcCommand(program, run);
     app::addConvertCommand(program, run);
+    app::addMappingCommand(program, run);
 
     try {
         program.parse(argc, argv);
