@@ -1,0 +1,3 @@
+#include "dialogs/FormulaSheetScope.h"
+
+Vdn_Spread* gCurrentFormulaSheet = nullptr;
