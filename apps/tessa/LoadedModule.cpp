@@ -15,8 +15,8 @@ int applicationToken = 0;
 
 } // namespace
 
-LoadedModule::LoadedModule() {
-    host::CommandLine::instance().setEcho(stdout);
+LoadedModule::LoadedModule(std::FILE* echo) : mEcho(echo) {
+    host::CommandLine::instance().setEcho(echo);
     mLoaded = moduleAttach(frame::moduleInstanceHandle());
     if (mLoaded)
         acrxEntryPoint(AcRx::kInitAppMsg, &applicationToken);
@@ -32,7 +32,7 @@ LoadedModule::~LoadedModule() {
     // Command-line texts start rather than end with a line end; end the last line.
     const std::wstring& text = host::CommandLine::instance().text();
     if (!text.empty() && text.back() != L'\n')
-        std::fputc('\n', stdout);
+        std::fputc('\n', mEcho);
 }
 
 } // namespace app

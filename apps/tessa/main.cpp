@@ -1,6 +1,7 @@
 // tessa: the command-line program of the module.
 #include "apps/tessa/Command.h"
 #include "apps/tessa/MappingCommands.h"
+#include "apps/tessa/ReadCommand.h"
 #include "apps/tessa/RegistryCommand.h"
 #include "apps/tessa/SheetCommands.h"
 #include "platform/core/Vdn_Settings.h"
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
     app::addCalcCommand(program, run);
     app::addConvertCommand(program, run);
     app::addMappingCommand(program, run);
+    app::addReadCommand(program, run);
 
     try {
         program.parse(argc, argv);
