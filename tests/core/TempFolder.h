@@ -15,7 +15,7 @@ public:
     TempFolder() {
         std::random_device random;
         mPath = std::filesystem::temp_directory_path() /
-                ("tessa-core-test-" + std::to_string(random()) + std::to_string(random()));
+                ("tessa-test-" + std::to_string(random()) + std::to_string(random()));
         std::filesystem::create_directories(mPath);
     }
     ~TempFolder() {

@@ -4,6 +4,7 @@
 #include "platform/grid/Sheet.h"
 #include "platform/grid/TextCodec.h"
 #include "platform/grid/Value.h"
+#include "tests/grid/ValuePrinter.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -11,27 +12,6 @@
 #include <string>
 
 namespace grid {
-
-inline void PrintTo(const Value& value, std::ostream* os) {
-    switch (value.type()) {
-    case Value::Type::Empty:
-        *os << "<empty>";
-        break;
-    case Value::Type::Number:
-        *os << "number " << value.asNumber();
-        break;
-    case Value::Type::Text:
-        *os << "text \"" << TextCodec::encodeUtf8(value.asText()) << "\"";
-        break;
-    case Value::Type::Boolean:
-        *os << (value.asBoolean() ? "TRUE" : "FALSE");
-        break;
-    case Value::Type::Error:
-        *os << TextCodec::encodeUtf8(errorText(value.asError()));
-        break;
-    }
-}
-
 namespace test {
 
 inline Value num(double n) {

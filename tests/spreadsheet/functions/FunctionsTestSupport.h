@@ -8,33 +8,12 @@
 #include "platform/ui/ScriptedUser.h"
 #include "platform/ui/UserScope.h"
 #include "spreadsheet/functions/StandardsFunctions.h"
+#include "tests/grid/ValuePrinter.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
-
-namespace grid {
-inline void PrintTo(const Value& value, std::ostream* os) {
-    switch (value.type()) {
-    case Value::Type::Empty:
-        *os << "<empty>";
-        break;
-    case Value::Type::Number:
-        *os << "number " << value.asNumber();
-        break;
-    case Value::Type::Text:
-        *os << "text \"" << Vdn_String(value.asText()).toUtf8() << "\"";
-        break;
-    case Value::Type::Boolean:
-        *os << (value.asBoolean() ? "TRUE" : "FALSE");
-        break;
-    case Value::Type::Error:
-        *os << "error " << static_cast<int>(value.asError());
-        break;
-    }
-}
-} // namespace grid
 
 namespace ssfunctions_test {
 
