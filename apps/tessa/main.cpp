@@ -1,5 +1,6 @@
 // tessa: the command-line program of the module.
 #include "apps/tessa/Command.h"
+#include "apps/tessa/EvalCommand.h"
 #include "apps/tessa/MappingCommands.h"
 #include "apps/tessa/ReadCommand.h"
 #include "apps/tessa/RegistryCommand.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
     app::addConvertCommand(program, run);
     app::addMappingCommand(program, run);
     app::addReadCommand(program, run);
+    app::addEvalCommand(program, run);
 
     try {
         program.parse(argc, argv);

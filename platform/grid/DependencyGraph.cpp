@@ -100,6 +100,23 @@ void DependencyGraph::forEachDependent(CellRef changed,
     }
 }
 
+bool DependencyGraph::hasDependents(CellRef changed) const {
+    if (const auto it = cellDependents_.find(changed);
+        it != cellDependents_.end() && !it->second.empty())
+        return true;
+    if (const auto it = columnRanges_.find(changed.col); it != columnRanges_.end()) {
+        for (const RangeEntry& entry : it->second) {
+            if (entry.range.contains(changed))
+                return true;
+        }
+    }
+    for (const RangeEntry& entry : wideRanges_) {
+        if (entry.range.contains(changed))
+            return true;
+    }
+    return false;
+}
+
 void DependencyGraph::forEachCaller(const std::wstring& function,
                                     const std::function<void(CellRef)>& visit) const {
     if (const auto it = callers_.find(function); it != callers_.end()) {

@@ -26,6 +26,8 @@ public:
     // Each formula cell that reads `changed` directly; a formula reading it twice may come
     // twice.
     void forEachDependent(CellRef changed, const std::function<void(CellRef)>& visit) const;
+    // Whether any formula reads `changed` directly (itself included).
+    bool hasDependents(CellRef changed) const;
     // Each formula cell that calls the custom function of that upper-case name.
     void forEachCaller(const std::wstring& function,
                        const std::function<void(CellRef)>& visit) const;

@@ -108,6 +108,16 @@ Result Sheet::setFormula(CellRef ref, std::wstring_view text) {
     Result parsed = Formula::parse(text, ref, model_.referenceStyle, formula);
     if (!parsed)
         return parsed;
+    return setFormula(ref, std::move(formula));
+}
+
+Result Sheet::setFormula(CellRef ref, FormulaPtr formula) {
+    if (!inBody(ref))
+        return Result::failure(L"the cell lies outside the sheet");
+    if (!formula) {
+        clearCell(ref);
+        return Result::success();
+    }
     Cell& cell = model_.cells.at(ref);
     cell.formula = formula;
     graph_.add(ref, formula);
@@ -152,6 +162,16 @@ std::vector<CellRef> Sheet::filledCells() const {
                                     return true;
                                 });
     return filled;
+}
+
+void Sheet::forEachFilledCell(
+    const std::function<bool(CellRef, const Value&, bool formula)>& visit) const {
+    for (const auto& [ref, cell] : model_.cells.all()) {
+        if (!inBody(ref) || (cell.value.isEmpty() && !cell.formula))
+            continue;
+        if (!visit(ref, cell.value, cell.formula != nullptr))
+            return;
+    }
 }
 
 bool Sheet::setTag(CellRef ref, std::wstring_view tag) {

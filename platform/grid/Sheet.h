@@ -15,6 +15,8 @@
 #include "platform/grid/TextKind.h"
 #include "platform/grid/Value.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -52,6 +54,10 @@ public:
     // empties the cell). A formula that does not parse is rejected with the character offset
     // and reason, and the cell keeps what it held.
     Result setFormula(CellRef cell, std::wstring_view text);
+    // Sets and computes a formula parsed before (Formula::parse for this cell and the sheet's
+    // reference style), so that a formula set again and again is parsed once. Null empties
+    // the cell.
+    Result setFormula(CellRef cell, FormulaPtr formula);
     // Empties the value and formula; the format, tag and note stay.
     bool clearCell(CellRef cell);
     // nullopt outside the sheet, and for TextKind::Value when the cell holds an error.
@@ -60,6 +66,11 @@ public:
     std::optional<Value> cellValue(CellRef cell) const;
     // The body cells that hold a value or a formula, in reading order.
     std::vector<CellRef> filledCells() const;
+    // Visits the body cells that hold a value or a formula, in no particular order (the order
+    // they are stored in, which is the cheapest to walk), with their values and whether they
+    // hold a formula, until visit returns false; nothing is copied.
+    void forEachFilledCell(
+        const std::function<bool(CellRef, const Value&, bool formula)>& visit) const;
     bool setTag(CellRef cell, std::wstring_view tag);
     bool setNote(CellRef cell, std::wstring_view note);
     std::optional<std::wstring> note(CellRef cell) const;
@@ -149,6 +160,14 @@ public:
     bool exportCsv(const std::filesystem::path& path, wchar_t separator = L',') const;
     std::string writeCsv(wchar_t separator = L',') const;
 
+    // --- Snapshots: everything a file keeps plus the editing state (the custom functions are
+    // the sheet's own and not part of it). Restoring a snapshot costs a copy, so a file read
+    // once can be loaded again and again without parsing it. ---
+    SheetModel snapshot() const { return model_; }
+    // Replaces the whole sheet with the snapshot as a load does (custom functions stay;
+    // formulas without a result are computed). Refused while a calculation runs.
+    Result restore(const SheetModel& snapshot);
+
 private:
     class Target;
 
@@ -166,6 +185,9 @@ private:
     bool structureLocked() const { return calculating_; }
 
     SheetModel model_;
+    // The formats single cells were given last, to share with the next cells formatted alike.
+    std::array<std::shared_ptr<const CellFormat>, 4> recentFormats_;
+    std::size_t nextRecentFormat_ = 0;
     DependencyGraph graph_;
     CustomFunctionTable functions_;
     bool calculating_ = false;

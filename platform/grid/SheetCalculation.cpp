@@ -92,7 +92,12 @@ void Sheet::recalc(std::vector<CellRef> seeds, bool propagate) {
     } running(*this);
     Target target(*this);
     for (int round = 0; round < kMaxRounds && !seeds.empty(); ++round) {
-        Recalculator::run(seeds, propagate, graph_, target);
+        // One changed cell that nothing reads (a value stored, a formula set) is all there is
+        // to compute: no ordering needed.
+        if (seeds.size() == 1 && !graph_.hasDependents(seeds.front()))
+            target.evaluate(seeds.front());
+        else
+            Recalculator::run(seeds, propagate, graph_, target);
         seeds = std::exchange(pending_, {});
         propagate = std::exchange(pendingPropagate_, false);
     }

@@ -92,6 +92,13 @@ Result Sheet::loadTfs(const std::filesystem::path& path) {
     return readTfs(bytes);
 }
 
+Result Sheet::restore(const SheetModel& snapshot) {
+    if (structureLocked())
+        return Result::failure(L"the sheet is being calculated");
+    adopt(snapshot);
+    return Result::success();
+}
+
 std::string Sheet::writeTfs(bool dataOnly) const {
     return TfsWriter::write(model_, dataOnly);
 }

@@ -11,11 +11,37 @@ namespace grid {
 bool Sheet::changeFormat(const CellRange& block, const std::function<void(CellFormat&)>& change) {
     if (!blockInSheet(block))
         return false;
+    static const CellFormat kDefault;
+    if (block.first == block.last) {
+        // One cell: its own changed copy, without the bookkeeping of shared formats.
+        Cell* existing = model_.cells.find(block.first);
+        CellFormat format = existing && existing->format ? *existing->format : kDefault;
+        change(format);
+        std::shared_ptr<const CellFormat> shared;
+        if (!(format == kDefault)) {
+            // Cells formatted one by one alike (a list of number cells) share one format.
+            for (const auto& recent : recentFormats_) {
+                if (recent && *recent == format) {
+                    shared = recent;
+                    break;
+                }
+            }
+            if (!shared) {
+                shared = std::make_shared<const CellFormat>(std::move(format));
+                recentFormats_[nextRecentFormat_] = shared;
+                nextRecentFormat_ = (nextRecentFormat_ + 1) % recentFormats_.size();
+            }
+        }
+        if (!existing && !shared)
+            return true;
+        model_.cells.at(block.first).format = std::move(shared);
+        model_.cells.eraseIfBlank(block.first);
+        return true;
+    }
     // Cells that shared a format keep sharing its changed copy.
     std::map<const CellFormat*, std::shared_ptr<const CellFormat>> changed;
     // Old formats stay alive until the end, so no address in `changed` is reused meanwhile.
     std::vector<std::shared_ptr<const CellFormat>> keepAlive;
-    static const CellFormat kDefault;
     for (int row = block.first.row; row <= block.last.row; ++row) {
         for (int col = block.first.col; col <= block.last.col; ++col) {
             const CellRef ref{col, row};
@@ -42,6 +68,13 @@ bool Sheet::changeFormat(const CellRange& block, const std::function<void(CellFo
 }
 
 bool Sheet::setCellType(const CellRange& block, const CellType& type) {
+    // A cell given the type it has keeps its format as it is: nothing to share or copy.
+    if (block.first == block.last && blockInSheet(block)) {
+        const Cell* cell = model_.cells.find(block.first);
+        static const CellType kGeneral;
+        if ((cell ? cell->formatOrDefault().type : kGeneral) == type)
+            return true;
+    }
     return changeFormat(block, [&](CellFormat& format) { format.type = type; });
 }
 

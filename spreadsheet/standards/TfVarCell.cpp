@@ -1,8 +1,11 @@
 #include "spreadsheet/standards/TfVarCell.h"
 
-#include "platform/core/StringHelpers.h"
+#include "platform/core/CharCase.h"
 #include "spreadsheet/Vdn_Spread.h"
 #include "spreadsheet/standards/TfSSMapping.h"
+
+#include <algorithm>
+#include <string_view>
 
 namespace {
 
@@ -14,18 +17,34 @@ constexpr int kTextMaxLength = 9999;
 
 Acad::ErrorStatus TfVarCell::initialize(Vdn_Spread& sheet, const int& cellCol, const int& cellRow,
                                         const TfCellType& type) {
-    if (!sheet.getCellText(cellCol, cellRow, name, 3))
+    Vdn_String text;
+    if (!sheet.getCellText(cellCol, cellRow, text, 3)) {
+        name = Vdn_String();
         return Acad::eInvalidInput;
-    const Vdn_String text = stripSymbols(name, L' ', true, false);
-    if (text.startsWith(L"Int", false))
+    }
+    return initialize(text.str(), cellCol, cellRow, type);
+}
+
+Acad::ErrorStatus TfVarCell::initialize(std::wstring_view text, int cellCol, int cellRow,
+                                        TfCellType type) {
+    const std::wstring_view read = text;
+    text.remove_prefix(std::min(text.find_first_not_of(L' '), text.size()));
+    const auto startsWith = [&text](std::wstring_view keyword) {
+        return text.size() >= keyword.size() &&
+               core::equalNoCase(text.substr(0, keyword.size()), keyword);
+    };
+    if (startsWith(L"Int")) {
         valueType = tfInteger;
-    else if (text.startsWith(L"Double", false))
+    } else if (startsWith(L"Double")) {
         valueType = tfDouble;
-    else if (text.startsWith(L"String", false))
+    } else if (startsWith(L"String")) {
         valueType = tfString;
-    else
+    } else {
+        name = Vdn_String(read);
         return Acad::eInvalidInput;
-    name = text.find(L" ") < 0 ? Vdn_String() : getSubstrAfter(text, L" ", false);
+    }
+    const std::size_t space = text.find(L' ');
+    name = space == std::wstring_view::npos ? Vdn_String() : Vdn_String(text.substr(space + 1));
     col = cellCol;
     row = cellRow;
     cellType = type;

@@ -5,6 +5,8 @@
 #include "spreadsheet/standards/TfCellType.h"
 #include "spreadsheet/standards/TfValueType.h"
 
+#include <string_view>
+
 class TfDlgStandardsData;
 class TfSSMapping;
 class Vdn_Spread;
@@ -17,7 +19,9 @@ class TfVarCell {
 public:
     TfVarCell() = default;
     TfVarCell(const TfVarCell&) = default;
+    TfVarCell(TfVarCell&&) noexcept = default;
     TfVarCell& operator=(const TfVarCell&) = default;
+    TfVarCell& operator=(TfVarCell&&) noexcept = default;
     virtual ~TfVarCell() = default;
 
     friend bool operator==(const TfVarCell&, const TfVarCell&) = default;
@@ -28,6 +32,8 @@ public:
     // outside the sheet or a text without keyword; name then holds what was read.
     Acad::ErrorStatus initialize(Vdn_Spread& sheet, const int& col, const int& row,
                                  const TfCellType& type);
+    // The same for the cell at col, row whose value is text.
+    Acad::ErrorStatus initialize(std::wstring_view text, int col, int row, TfCellType type);
 
     bool isInput() const { return cellType == tfInput; }
     bool isOutput() const { return cellType == tfOutput; }

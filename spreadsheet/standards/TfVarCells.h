@@ -16,7 +16,9 @@ class TfVarCells {
 public:
     TfVarCells() = default;
     TfVarCells(const TfVarCells&) = default;
+    TfVarCells(TfVarCells&&) noexcept = default;
     TfVarCells& operator=(const TfVarCells&) = default;
+    TfVarCells& operator=(TfVarCells&&) noexcept = default;
     virtual ~TfVarCells() = default;
 
     friend bool operator==(const TfVarCells&, const TfVarCells&) = default;
@@ -27,7 +29,7 @@ public:
     int length() const { return mCells.length(); }
     const TfVarCell& operator[](int index) const { return mCells[index]; }
     TfVarCell& operator[](int index) { return mCells[index]; }
-    void append(const TfVarCell& cell) { mCells.append(cell); }
+    void append(TfVarCell cell) { mCells.append(std::move(cell)); }
     bool removeAt(int index) { return mCells.removeAt(index); }
     // Empties the list; the mapping stays as it is.
     void resetVarCells() { mCells.clear(); }

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/grid/SheetModel.h"
+#include "spreadsheet/standards/SheetMemo.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+class TSpread;
+
+namespace ss {
+
+// Sheets read from files, kept as snapshots of the control's sheet, so that a standards sheet
+// that is evaluated again and again is parsed once and then loaded by copying; with each, what
+// its evaluations learned (SheetMemo). An entry is
+// keyed by the file's absolute path and holds the file's size and modification time: when
+// either differs the file is read again.
+class SheetFileCache {
+public:
+    // What one file loaded into: the snapshot and where the file really lives (links and
+    // relative parts resolved), which names the sheet in the chain of running evaluations.
+    struct Entry {
+        std::filesystem::path canonicalPath;
+        std::uintmax_t size = 0;
+        std::filesystem::file_time_type modified;
+        grid::SheetModel snapshot;
+        // Shared by every evaluation of the file while it stays unchanged.
+        std::shared_ptr<SheetMemo> memo = std::make_shared<SheetMemo>();
+    };
+
+    static constexpr std::size_t kCapacity = 64;
+
+    static SheetFileCache& instance();
+
+    // Loads the existing file at path into the control, from the cache when the file is
+    // unchanged, else by the control's own loading (then the result is kept). Null when the
+    // control cannot load the file.
+    std::shared_ptr<const Entry> load(TSpread& control, const std::filesystem::path& path);
+
+    std::size_t size() const { return mEntries.size(); }
+    void clear() { mEntries.clear(); }
+
+private:
+    struct Slot {
+        std::shared_ptr<const Entry> entry;
+        std::uint64_t lastUse = 0;
+    };
+
+    void makeRoom();
+
+    std::unordered_map<std::wstring, Slot> mEntries;
+    std::uint64_t mUses = 0;
+};
+
+} // namespace ss

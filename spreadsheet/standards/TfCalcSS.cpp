@@ -1,0 +1,270 @@
+#include "spreadsheet/standards/TfCalcSS.h"
+
+#include "platform/core/CharCase.h"
+#include "platform/core/PathBoundary.h"
+#include "platform/core/Vdn_FunctionTimer.h"
+#include "platform/core/Vdn_Settings.h"
+#include "platform/grid/Sheet.h"
+#include "spreadsheet/standards/CalcSSTimers.h"
+#include "spreadsheet/standards/SheetFileCache.h"
+#include "spreadsheet/standards/TfDlgStandardsData.h"
+
+#include <algorithm>
+#include <cwchar>
+#include <optional>
+#include <system_error>
+#include <vector>
+
+// Loading a sheet, collecting its variables, and the two ways of filling them: from a macro
+// (initSSForInput, calcMain) and from a calling sheet (getFromVars, setToVars). The
+// calculation itself is in TfCalcSSCalculate.cpp, native functions in TfCalcSSNative.cpp.
+
+namespace {
+
+// The control's options that loadFile sets: on, off, on, off.
+constexpr int kOptionsOn[] = {13, 12};
+constexpr int kOptionsOff[] = {8, 7};
+
+} // namespace
+
+TfCalcSS::TfCalcSS() = default;
+
+TfCalcSS::TfCalcSS(const TfCalcSS& other)
+    : Vdn_Spread(), mFileName(other.mFileName), mVarCells(other.mVarCells),
+      mGenVarNames(other.mGenVarNames), mGenVarValues(other.mGenVarValues),
+      mCanonicalPath(other.mCanonicalPath), mMemo(other.mMemo) {}
+
+TfCalcSS::~TfCalcSS() = default;
+
+TfVarCells& TfCalcSS::varCells() {
+    // The caller may change the variables: the reference table is built again when needed.
+    mTable.reset();
+    return mVarCells;
+}
+
+Acad::ErrorStatus TfCalcSS::loadFile(const Vdn_String& name) {
+    // A file (not a folder) that the name, wildcards included, matches: core::fileExists, with
+    // the path it resolves to kept for loading.
+    const auto existingFile = [](const Vdn_String& candidate) {
+        std::optional<std::filesystem::path> resolved = core::resolveExisting(candidate);
+        std::error_code error;
+        if (resolved && std::filesystem::is_directory(*resolved, error))
+            resolved.reset();
+        return resolved;
+    };
+    Vdn_String path = name;
+    std::optional<std::filesystem::path> resolved = existingFile(path);
+    if (!resolved) {
+        path = gSettings.libDir() + L"Connection Standards\\" + name + L".tfs";
+        resolved = existingFile(path);
+    }
+    SSSetBool(kOptionsOn[0], true);
+    SSSetBool(kOptionsOff[0], false);
+    SSSetBool(kOptionsOn[1], true);
+    SSSetBool(kOptionsOff[1], false);
+    if (!resolved)
+        return Acad::eInvalidInput;
+    const auto loaded = ss::SheetFileCache::instance().load(*this, *resolved);
+    if (!loaded)
+        return Acad::eInvalidInput;
+    mFileName = path;
+    mCanonicalPath = loaded->canonicalPath;
+    mMemo = loaded->memo;
+    mTable.reset();
+    return Acad::eOk;
+}
+
+namespace {
+
+// Keeps the first cell in reading order.
+void keepFirst(std::optional<grid::CellRef>& first, grid::CellRef cell) {
+    if (!first || grid::readingOrderLess(cell, *first))
+        first = cell;
+}
+
+// Whether a text can declare a variable: it starts, after spaces, with the first letter of a
+// value-type keyword (TfVarCell::initialize decides).
+bool mayDeclare(const std::wstring& text) {
+    const std::size_t first = text.find_first_not_of(L' ');
+    return first != std::wstring::npos && std::wcschr(L"iIdDsS", text[first]) != nullptr;
+}
+
+int rowAfter(const std::optional<grid::CellRef>& label) {
+    return label ? label->row + 1 : -1;
+}
+
+} // namespace
+
+// The first cell (in reading order) whose value equals a label, without regard to case, gives
+// that section's start: the next row. Labels (and declarations) are texts: a number's or a
+// truth value's text is neither, so only text values need looking at.
+TfCalcSS::SectionRows TfCalcSS::findSections(std::vector<Declaration>* declarations) const {
+    std::optional<grid::CellRef> labels[4];
+    static constexpr const wchar_t* kLabels[] = {L"Input", L"Output", L"Local", L"Calc"};
+    sheet().forEachFilledCell([&](grid::CellRef ref, const grid::Value& value, bool) {
+        if (!value.isText())
+            return true;
+        const std::wstring& text = value.asText();
+        for (int i = 0; i < 4; ++i) {
+            if (core::equalNoCase(text, kLabels[i]))
+                keepFirst(labels[i], ref);
+        }
+        if (declarations != nullptr && mayDeclare(text))
+            declarations->push_back({ref, text});
+        return true;
+    });
+    if (declarations != nullptr) {
+        std::sort(declarations->begin(), declarations->end(),
+                  [](const Declaration& a, const Declaration& b) {
+                      return grid::readingOrderLess(a.cell, b.cell);
+                  });
+    }
+    return {rowAfter(labels[0]), rowAfter(labels[1]), rowAfter(labels[2]), rowAfter(labels[3])};
+}
+
+int TfCalcSS::calcStart() const {
+    if (!isAttached())
+        return -1;
+    std::optional<grid::CellRef> label;
+    sheet().forEachFilledCell([&](grid::CellRef ref, const grid::Value& value, bool) {
+        if (value.isText() && core::equalNoCase(value.asText(), L"Calc"))
+            keepFirst(label, ref);
+        return true;
+    });
+    return rowAfter(label);
+}
+
+Acad::ErrorStatus TfCalcSS::initVarCells() {
+    mVarCells.resetVarCells();
+    mTable.reset();
+    if (!isAttached())
+        return Acad::eInvalidInput;
+    // The texts stay where they are while nothing is written into the sheet.
+    std::vector<Declaration> declarations;
+    const SectionRows rows = findSections(&declarations);
+    const int last = maxRows();
+    // A section ends on the row before the next section that starts below it.
+    const auto endOf = [&rows, last](int start) {
+        int end = last;
+        for (const int other : {rows.input, rows.output, rows.local, rows.calc}) {
+            if (other > start && other - 1 < end)
+                end = other - 1;
+        }
+        return end;
+    };
+    if (rows.input < 0)
+        return Acad::eInvalidInput;
+    collectSection(declarations, rows.input, endOf(rows.input), tfInput);
+    if (rows.output < 0)
+        return Acad::eInvalidInput;
+    collectSection(declarations, rows.output, endOf(rows.output), tfOutput);
+    if (rows.local >= 0)
+        collectSection(declarations, rows.local, endOf(rows.local), tfLocal);
+    return Acad::eOk;
+}
+
+// Offers the cells of rows start to end that may declare a variable (in reading order) to
+// TfVarCell::initialize.
+void TfCalcSS::collectSection(const std::vector<Declaration>& declarations, int start, int end,
+                              TfCellType type) {
+    if (start < 1 || start > end)
+        return;
+    const auto first =
+        std::lower_bound(declarations.begin(), declarations.end(), start,
+                         [](const Declaration& declaration, int row) {
+                             return declaration.cell.row < row;
+                         });
+    for (auto it = first; it != declarations.end() && it->cell.row <= end; ++it) {
+        TfVarCell cell;
+        if (cell.initialize(it->text, it->cell.col, it->cell.row, type) == Acad::eOk)
+            mVarCells.append(std::move(cell));
+    }
+}
+
+void TfCalcSS::takeGenVars(const TfDlgStandardsData& data) {
+    mGenVarNames = data.genVarNames;
+    mGenVarValues = data.genVarValues;
+}
+
+Acad::ErrorStatus TfCalcSS::initSSForInput(TfDlgStandardsData& data) {
+    if (data.dbMacro == nullptr || data.transaction == nullptr)
+        return Acad::eInvalidInput;
+    takeGenVars(data);
+    {
+        Vdn_FunctionTimer timer(gInitSSForInput);
+        if (initVarCells() != Acad::eOk)
+            return Acad::eInvalidInput;
+    }
+    {
+        Vdn_FunctionTimer timer(gSSSGetFromMacro);
+        if (mVarCells.getFromMacro(data) != Acad::eOk)
+            return Acad::eInvalidInput;
+    }
+    {
+        Vdn_FunctionTimer timer(gSetMacroValuelsToSS);
+        if (mVarCells.setValuesToSS(*this) != Acad::eOk)
+            return Acad::eInvalidInput;
+    }
+    Vdn_FunctionTimer timer(gSSSreplaceGenVars);
+    return replaceGenVars();
+}
+
+Acad::ErrorStatus TfCalcSS::calcMain(TfDlgStandardsData& data) {
+    {
+        Vdn_FunctionTimer timer(gCalcMain);
+        if (calculate() != Acad::eOk || mVarCells.getValuesFromSS(*this) != Acad::eOk)
+            return Acad::eInvalidInput;
+    }
+    Vdn_FunctionTimer timer(gSetToMacro);
+    return mVarCells.setToMacro(data);
+}
+
+Acad::ErrorStatus TfCalcSS::getFromVars(TfDlgStandardsData& data) {
+    Vdn_FunctionTimer timer(gGetFromVars);
+    takeGenVars(data);
+    initVarCells();
+    // Inputs, then outputs, take the arguments by position; locals start empty.
+    const TfVarCells& args = data.varCells;
+    int locals = 0;
+    for (int i = 0; i < mVarCells.length(); ++i) {
+        TfVarCell& cell = mVarCells[i];
+        if (cell.isLocal()) {
+            ++locals;
+            if (cell.setNewValue(*this, Vdn_String()) != Acad::eOk)
+                return Acad::eInvalidInput;
+            continue;
+        }
+        const int k = i - locals;
+        if (k >= args.length())
+            return Acad::eInvalidInput;
+        if (cell.isOutput() && args[k].isInput())
+            return Acad::eInvalidInput;
+        if (cell.setNewValue(*this, args[k].value) != Acad::eOk)
+            return Acad::eInvalidInput;
+    }
+    return replaceGenVars();
+}
+
+Acad::ErrorStatus TfCalcSS::setToVars(TfVarCells& args) {
+    {
+        Vdn_FunctionTimer timer(gCalcChild);
+        if (calculate() != Acad::eOk)
+            return Acad::eInvalidInput;
+    }
+    Vdn_FunctionTimer timer(gSetToVars);
+    int locals = 0;
+    for (int i = 0; i < mVarCells.length(); ++i) {
+        const TfVarCell& cell = mVarCells[i];
+        if (cell.isLocal()) {
+            ++locals;
+            continue;
+        }
+        if (!cell.isOutput())
+            continue;
+        const int k = i - locals;
+        if (k >= args.length())
+            return Acad::eInvalidInput;
+        args[k].value = cell.value;
+    }
+    return Acad::eOk;
+}

@@ -1,0 +1,291 @@
+#include "platform/core/DocumentData.h"
+#include "platform/core/StringHelpers.h"
+#include "platform/core/Vdn_FunctionTimer.h"
+#include "platform/grid/Sheet.h"
+#include "platform/ui/WinApi.h"
+#include "platform/ui/WinConstants.h"
+#include "spreadsheet/functions/StandardsFunctions.h"
+#include "spreadsheet/standards/CalcSSTimers.h"
+#include "spreadsheet/standards/EvaluationChain.h"
+#include "spreadsheet/standards/TfCalcSS.h"
+
+#include <algorithm>
+#include <vector>
+
+// The calculation: custom functions, duplicate variables, the equations of the Calc section
+// one by one, variable names becoming cell references, and general variables.
+
+namespace {
+
+constexpr int kEquationDecimals = 7;
+constexpr int kEquationTextLength = 200;
+
+const Vdn_StringArray& nativeFunctionNames() {
+    static const Vdn_StringArray kNames{L"CallChild"};
+    return kNames;
+}
+
+// Whether the control takes text as no formula at all (blanks, or '=' and blanks): setting it
+// empties the cell.
+bool emptiesCell(std::wstring_view text) {
+    const std::size_t first = text.find_first_not_of(L" \t");
+    return first == std::wstring_view::npos ||
+           (text[first] == L'=' &&
+            text.find_first_not_of(L" \t", first + 1) == std::wstring_view::npos);
+}
+
+} // namespace
+
+bool TfCalcSS::replaceWords(Vdn_String& text, const Vdn_StringArray& names,
+                            const Vdn_StringArray& values, bool quote) {
+    std::wstring replaced = text.str();
+    if (!ss::WordReplacer(names, values, quote).replace(replaced))
+        return false;
+    text = Vdn_String(std::move(replaced));
+    return true;
+}
+
+Acad::ErrorStatus TfCalcSS::replaceGenVars() {
+    if (!isAttached())
+        return Acad::eInvalidInput;
+    const ss::WordReplacer replacer(mGenVarNames, mGenVarValues, true);
+    if (replacer.isEmpty())
+        return Acad::eOk;
+    // Empty cells have nothing to replace, nor has a text in which no name can occur; but a
+    // change may recompute a formula that is visited later, so with formulas in the sheet
+    // every filled cell is looked at, in the order of the columns.
+    std::vector<grid::CellRef> cells;
+    bool formulas = false;
+    sheet().forEachFilledCell([&](grid::CellRef ref, const grid::Value& value, bool formula) {
+        formulas = formulas || formula;
+        if (formula || !value.isText() || replacer.mayOccurIn(value.asText()))
+            cells.push_back(ref);
+        return true;
+    });
+    if (formulas)
+        cells = sheet().filledCells();
+    std::stable_sort(cells.begin(), cells.end(), [](const grid::CellRef& a, const grid::CellRef& b) {
+        return a.col < b.col;
+    });
+    for (const grid::CellRef& ref : cells) {
+        Vdn_String text;
+        if (!getCellText(ref.col, ref.row, text, 3))
+            continue;
+        std::wstring replaced = text.str();
+        if (replacer.replace(replaced))
+            setCellValue(ref.col, ref.row, Vdn_String(std::move(replaced)));
+    }
+    return Acad::eOk;
+}
+
+void TfCalcSS::removeDuplicates() {
+    // The table of the names tells at once when every name is unique (the usual case).
+    int nameless = 0;
+    for (int i = 0; i < mVarCells.length(); ++i)
+        nameless += mVarCells[i].name.isEmpty() ? 1 : 0;
+    if (nameless <= 1 && variableTable().distinctNames() ==
+                             static_cast<std::size_t>(mVarCells.length() - nameless))
+        return;
+    Vdn_StringArray names;
+    for (int i = 0; i < mVarCells.length(); ++i)
+        names.append(mVarCells[i].name);
+    Vdn_StringArray duplicates;
+    if (!hasDuplicates(names, false, duplicates))
+        return;
+    Vdn_String text = L"There were duplicate variable names found in the standards file " +
+                      mFileName +
+                      L".\nThe duplicates will be ignored. Please correct this file.\n"
+                      L"Duplicate variable names:\n\n";
+    for (const Vdn_String& name : duplicates)
+        text += name + L"\n";
+    MessageBox(text.str(), L"Variable names must be unique", MB_ICONEXCLAMATION | MB_OK);
+    // Highest index first, so the remaining indexes stay valid; the first of each name stays.
+    for (const int index : getDuplicates(names, false))
+        mVarCells.removeAt(index);
+    mTable.reset();
+}
+
+Acad::ErrorStatus TfCalcSS::calculate() {
+    {
+        Vdn_FunctionTimer timer(gRegisterFuntions);
+        for (const ss::StandardsFunction& function : ss::standardsFunctions())
+            SSAddCustomFunctionExt(function.name, function.minArgs, function.maxArgs,
+                                   function.callback, 0);
+    }
+    {
+        Vdn_FunctionTimer timer(gFindDuplicates);
+        removeDuplicates();
+    }
+    const int first = calcStart();
+    if (first < 0)
+        return Acad::eInvalidInput;
+    // While this sheet calculates, a child call that comes back to it is refused.
+    const ss::EvaluationChain::Link link(mCanonicalPath);
+    variableTable();
+    mEquationCursor = 0;
+    Vdn_FunctionTimer timer(gCalcCells);
+    for (int row = first; row <= maxRows(); ++row) {
+        for (int col = 1; col <= maxCols(); ++col)
+            calcCell(col, row);
+    }
+    return Acad::eOk;
+}
+
+const ss::VariableTable& TfCalcSS::variableTable() {
+    if (mTable)
+        return *mTable;
+    // The same variables in the same cells as when the file was evaluated before.
+    if (mMemo->table && mMemo->table->matches(mVarCells)) {
+        mTable = mMemo->table;
+        return *mTable;
+    }
+    std::vector<ss::VariableTable::Variable> variables;
+    std::vector<std::wstring_view> names;
+    {
+        Vdn_FunctionTimer timer(gCalcCellGetVarNames);
+        variables.reserve(static_cast<std::size_t>(mVarCells.length()));
+        for (int i = 0; i < mVarCells.length(); ++i)
+            variables.push_back({mVarCells[i].name.str(), mVarCells[i].col, mVarCells[i].row});
+        names.reserve(variables.size());
+        for (const ss::VariableTable::Variable& variable : variables)
+            names.push_back(variable.name);
+    }
+    ss::NameIndex index;
+    Vdn_StringArray found;
+    Vdn_StringArray references;
+    {
+        Vdn_FunctionTimer timer(gCalcCellGetVarCoords);
+        index = ss::NameIndex(names);
+        for (int i = 0; i < mVarCells.length(); ++i) {
+            Vdn_FunctionTimer one(gCalcCellGetVarCoordName);
+            // The first variable of the name gives the reference; a nameless one is dropped.
+            const int first = index.firstOf(i);
+            if (first < 0)
+                continue;
+            const TfVarCell& cell = mVarCells[first];
+            found.append(mVarCells[i].name);
+            references.append(getAlfabet(cell.col) + Vdn_String(cell.row));
+        }
+    }
+    mTable = std::make_shared<const ss::VariableTable>(
+        std::move(variables), std::move(index), ss::WordReplacer(found, references, false));
+    mMemo->table = mTable;
+    return *mTable;
+}
+
+int TfCalcSS::variableIndex(const Vdn_String& name) {
+    return variableTable().find(name.str());
+}
+
+void TfCalcSS::showEquationFailure(const Vdn_String& name, const Vdn_String& expression,
+                                   int row) const {
+    if (!core::currentDocumentData().spreadsheetMessages)
+        return;
+    Vdn_String text = L"The following equation failed:\n";
+    if (!name.isEmpty())
+        text += name + L" = ";
+    text += expression + L"\n" + L"Spreadsheet : " + mFileName + L" (line: " + Vdn_String(row) +
+            L")\n" + L"Here's a tip for finding the cause :\n" +
+            L"If this equation contains variable names, then the translator does not know the "
+            L"value of the variable. Make sure the variable exists either in input, output, "
+            L"local declarations or among the gen_ variables.";
+    AfxMessageBox(text.str(), MB_ICONEXCLAMATION);
+}
+
+ss::EquationMemo::Equation TfCalcSS::analyse(grid::CellRef cell, const Vdn_String& text) {
+    ss::EquationMemo::Equation equation;
+    equation.cell = cell;
+    equation.text = text.str();
+    equation.style = sheet().referenceStyle();
+    {
+        Vdn_FunctionTimer timer(gCalcCellSplitSymbol);
+        if (!splitStringAtSymbol(text, L'=', equation.name, equation.expression, true))
+            equation.expression = text;
+    }
+    {
+        Vdn_FunctionTimer timer(gCalcCellFindVarCell);
+        // A nameless declaration is never the target of an equation.
+        if (!equation.name.isEmpty())
+            equation.variable = variableIndex(equation.name);
+    }
+    {
+        Vdn_FunctionTimer timer(gCalcCellFindFunctions);
+        hasASubstr(equation.expression, nativeFunctionNames(), equation.native, false);
+    }
+    if (!equation.native.isEmpty() || equation.variable < 0)
+        return equation;
+    {
+        Vdn_FunctionTimer timer(gCalcCellReplaceVariables);
+        equation.formula = equation.expression.str();
+        variableTable().rewrite(equation.formula);
+    }
+    if (!emptiesCell(equation.formula)) {
+        grid::FormulaPtr parsed;
+        if (grid::Formula::parse(equation.formula, cell, equation.style, parsed))
+            equation.parsed = std::move(parsed);
+    }
+    return equation;
+}
+
+bool TfCalcSS::setEquationFormula(const ss::EquationMemo::Equation& equation) {
+    if (equation.parsed)
+        return sheet().setFormula(equation.cell, equation.parsed).ok();
+    // A formula that empties the cell or does not parse: as the control takes it.
+    return SSSetFormula(equation.cell.col, equation.cell.row, equation.formula);
+}
+
+// An equation is taken apart once (split at '=', the assigned variable looked up, native
+// functions searched, names rewritten into cell references, parsed); every later evaluation
+// of the sheet that meets the same text in the same cell under the same variables takes it
+// from the memo and skips those phases.
+Acad::ErrorStatus TfCalcSS::calcCell(const int& col, const int& row) {
+    Vdn_String text;
+    if (!getCellText(col, row, text, 3) || text.isEmpty())
+        return Acad::eInvalidInput;
+    const grid::CellRef cell{col, row};
+    const std::uint64_t table = variableTable().id();
+    const ss::EquationMemo::Equation* equation = mMemo->equations.find(
+        cell, text.str(), table, sheet().referenceStyle(), mEquationCursor);
+    if (equation == nullptr) {
+        mMemo->equations.remember(analyse(cell, text), table);
+        equation = mMemo->equations.find(cell, text.str(), table, sheet().referenceStyle(),
+                                         mEquationCursor);
+    }
+    if (!equation->native.isEmpty()) {
+        // The call runs child evaluations; what it needs of the equation is kept aside.
+        const Vdn_String name = equation->name;
+        const Vdn_String expression = equation->expression;
+        const Vdn_String native = equation->native;
+        Acad::ErrorStatus status = Acad::eOk;
+        {
+            Vdn_FunctionTimer timer(gCalcCellCalcNativeFunctions);
+            status = callNative(expression, native);
+        }
+        if (status != Acad::eOk)
+            showEquationFailure(name, expression, row);
+        return status;
+    }
+    if (equation->variable < 0) {
+        showEquationFailure(equation->name, equation->expression, row);
+        return Acad::eInvalidInput;
+    }
+    TfVarCell& variable = mVarCells[equation->variable];
+    {
+        Vdn_FunctionTimer timer(gCalcCellCalcFunctionsPrepare);
+        if (variable.valueType == tfString)
+            setEditCells(col, row, col, row, 0x110000, kEquationTextLength);
+        else
+            setNumberCells(col, row, col, row, kEquationDecimals);
+    }
+    if (!setEquationFormula(*equation)) {
+        showEquationFailure(equation->name, Vdn_String(equation->formula), row);
+        return Acad::eInvalidInput;
+    }
+    Vdn_FunctionTimer timer(gCalcCellCalcFunctions);
+    Vdn_String value;
+    if (!getCellText(col, row, value, 3)) {
+        showEquationFailure(equation->name, Vdn_String(equation->formula), row);
+        return Acad::eInvalidInput;
+    }
+    return variable.setNewValue(*this, value);
+}

@@ -1,0 +1,33 @@
+#include "spreadsheet/standards/VariableTable.h"
+
+#include "spreadsheet/standards/TfVarCells.h"
+
+namespace ss {
+
+namespace {
+
+std::uint64_t nextTableId() {
+    static std::uint64_t last = 0;
+    return ++last;
+}
+
+} // namespace
+
+VariableTable::VariableTable(std::vector<Variable> variables, NameIndex index,
+                             WordReplacer references)
+    : mVariables(std::move(variables)), mIndex(std::move(index)),
+      mReferences(std::move(references)), mId(nextTableId()) {}
+
+bool VariableTable::matches(const TfVarCells& cells) const {
+    if (cells.length() != static_cast<int>(mVariables.size()))
+        return false;
+    for (int i = 0; i < cells.length(); ++i) {
+        const Variable& known = mVariables[static_cast<std::size_t>(i)];
+        if (known.col != cells[i].col || known.row != cells[i].row ||
+            known.name != cells[i].name.str())
+            return false;
+    }
+    return true;
+}
+
+} // namespace ss
