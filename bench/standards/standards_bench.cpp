@@ -28,8 +28,8 @@ const fs::path kExamples = fs::path(TESSA_SOURCE_ROOT) / "examples/library";
 
 // A folder of generated sheets, removed at exit.
 struct Scratch {
-    fs::path folder = fs::temp_directory_path() / ("tessa-standards-bench-" +
-                                                   std::to_string(static_cast<long>(::getpid())));
+    fs::path folder = fs::temp_directory_path() /
+                      ("tessa-standards-bench-" + std::to_string(static_cast<long>(::getpid())));
     Scratch() { fs::create_directories(folder); }
     ~Scratch() {
         std::error_code ignored;
@@ -219,8 +219,8 @@ Vdn_String generatedSheet(int n, TfVarCells& args) {
     for (int i = 1; i <= n - 2; ++i) {
         const std::wstring a = i > 1 ? L"v" + std::to_wstring(i - 1) : L"x";
         const std::wstring b = i > 2 ? L"v" + std::to_wstring(i - 2) : L"x";
-        rows.push_back({L"v" + std::to_wstring(i) + L" = " + a + L" * 0.5 + " + b + L" * 0.25 + 1",
-                        L""});
+        rows.push_back(
+            {L"v" + std::to_wstring(i) + L" = " + a + L" * 0.5 + " + b + L" * 0.25 + 1", L""});
     }
     rows.push_back({L"y = v" + std::to_wstring(n - 2) + L" / 2", L""});
     args.append(argument(L"x", tfInput, L"12.5"));
@@ -240,8 +240,8 @@ void BM_GeneratedSheet(benchmark::State& state) {
             state.SkipWithError("the evaluation failed");
         benchmark::DoNotOptimize(data);
     }
-    state.counters["equations/s"] = benchmark::Counter(
-        static_cast<double>(state.iterations()) * n, benchmark::Counter::kIsRate);
+    state.counters["equations/s"] = benchmark::Counter(static_cast<double>(state.iterations()) * n,
+                                                       benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_GeneratedSheet)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 

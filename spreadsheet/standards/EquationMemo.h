@@ -54,7 +54,8 @@ public:
 private:
     struct CellHash {
         std::size_t operator()(grid::CellRef cell) const {
-            return static_cast<std::size_t>(cell.col) * 1000003u + static_cast<std::size_t>(cell.row);
+            return static_cast<std::size_t>(cell.col) * 1000003u +
+                   static_cast<std::size_t>(cell.row);
         }
     };
 

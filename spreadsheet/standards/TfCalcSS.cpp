@@ -169,11 +169,9 @@ void TfCalcSS::collectSection(const std::vector<Declaration>& declarations, int 
                               TfCellType type) {
     if (start < 1 || start > end)
         return;
-    const auto first =
-        std::lower_bound(declarations.begin(), declarations.end(), start,
-                         [](const Declaration& declaration, int row) {
-                             return declaration.cell.row < row;
-                         });
+    const auto first = std::lower_bound(
+        declarations.begin(), declarations.end(), start,
+        [](const Declaration& declaration, int row) { return declaration.cell.row < row; });
     for (auto it = first; it != declarations.end() && it->cell.row <= end; ++it) {
         TfVarCell cell;
         if (cell.initialize(it->text, it->cell.col, it->cell.row, type) == Acad::eOk)

@@ -64,9 +64,8 @@ Acad::ErrorStatus TfCalcSS::replaceGenVars() {
     });
     if (formulas)
         cells = sheet().filledCells();
-    std::stable_sort(cells.begin(), cells.end(), [](const grid::CellRef& a, const grid::CellRef& b) {
-        return a.col < b.col;
-    });
+    std::stable_sort(cells.begin(), cells.end(),
+                     [](const grid::CellRef& a, const grid::CellRef& b) { return a.col < b.col; });
     for (const grid::CellRef& ref : cells) {
         Vdn_String text;
         if (!getCellText(ref.col, ref.row, text, 3))
@@ -83,8 +82,8 @@ void TfCalcSS::removeDuplicates() {
     int nameless = 0;
     for (int i = 0; i < mVarCells.length(); ++i)
         nameless += mVarCells[i].name.isEmpty() ? 1 : 0;
-    if (nameless <= 1 && variableTable().distinctNames() ==
-                             static_cast<std::size_t>(mVarCells.length() - nameless))
+    if (nameless <= 1 &&
+        variableTable().distinctNames() == static_cast<std::size_t>(mVarCells.length() - nameless))
         return;
     Vdn_StringArray names;
     for (int i = 0; i < mVarCells.length(); ++i)
@@ -167,8 +166,8 @@ const ss::VariableTable& TfCalcSS::variableTable() {
             references.append(getAlfabet(cell.col) + Vdn_String(cell.row));
         }
     }
-    mTable = std::make_shared<const ss::VariableTable>(
-        std::move(variables), std::move(index), ss::WordReplacer(found, references, false));
+    mTable = std::make_shared<const ss::VariableTable>(std::move(variables), std::move(index),
+                                                       ss::WordReplacer(found, references, false));
     mMemo->table = mTable;
     return *mTable;
 }
@@ -244,8 +243,8 @@ Acad::ErrorStatus TfCalcSS::calcCell(const int& col, const int& row) {
         return Acad::eInvalidInput;
     const grid::CellRef cell{col, row};
     const std::uint64_t table = variableTable().id();
-    const ss::EquationMemo::Equation* equation = mMemo->equations.find(
-        cell, text.str(), table, sheet().referenceStyle(), mEquationCursor);
+    const ss::EquationMemo::Equation* equation =
+        mMemo->equations.find(cell, text.str(), table, sheet().referenceStyle(), mEquationCursor);
     if (equation == nullptr) {
         mMemo->equations.remember(analyse(cell, text), table);
         equation = mMemo->equations.find(cell, text.str(), table, sheet().referenceStyle(),

@@ -73,8 +73,13 @@ Acad::ErrorStatus TfVarCell::setNewValue(const Vdn_String& text) {
 }
 
 Acad::ErrorStatus TfVarCell::setNewValue(Vdn_Spread& sheet, const Vdn_String& text) {
+    // A value the cell refuses is not taken: the variable keeps agreeing with its cell.
+    Vdn_String previous = std::move(value);
     value = text;
-    return setValueToSS(sheet);
+    if (setValueToSS(sheet) == Acad::eOk)
+        return Acad::eOk;
+    value = std::move(previous);
+    return Acad::eInvalidInput;
 }
 
 Acad::ErrorStatus TfVarCell::setValueToSS(Vdn_Spread& sheet) const {

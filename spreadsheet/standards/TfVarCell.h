@@ -61,7 +61,7 @@ private:
 
     // value = text; the sheet is not touched.
     Acad::ErrorStatus setNewValue(const Vdn_String& text);
-    // value = text, then written into the cell.
+    // value = text, written into the cell; when the cell refuses it, nothing changes.
     Acad::ErrorStatus setNewValue(Vdn_Spread& sheet, const Vdn_String& text);
     // Gives the declaring cell the kind of the value type (integer: a number cell without
     // decimals; double: 7 decimals; text: an edit cell of at most 9999 characters) and writes

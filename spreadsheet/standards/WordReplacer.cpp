@@ -260,8 +260,7 @@ int WordReplacer::replaceName(std::wstring& text, int index) const {
     return replaced ? 1 : 0;
 }
 
-void WordReplacer::addCandidates(std::wstring_view text, int after,
-                                 std::vector<int>& heap) const {
+void WordReplacer::addCandidates(std::wstring_view text, int after, std::vector<int>& heap) const {
     std::size_t at = 0;
     while (at < text.size()) {
         if (!isWordChar(text[at])) {

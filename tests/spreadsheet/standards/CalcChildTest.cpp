@@ -21,15 +21,15 @@ TfVarCell argument(const wchar_t* name, TfCellType type, const wchar_t* value) {
 
 // A child that multiplies its input by factor.
 Rows timesChild(const wchar_t* factor) {
-    return {{L"Input"}, {L"Double X"},           {L"Output"},
-            {L"Double Y"}, {L"Local"},           {L"Double Tmp"},
-            {L"Calc"},  {L"Tmp = X"},            {std::wstring(L"Y = Tmp * ") + factor}};
+    return {{L"Input"},    {L"Double X"}, {L"Output"},
+            {L"Double Y"}, {L"Local"},    {L"Double Tmp"},
+            {L"Calc"},     {L"Tmp = X"},  {std::wstring(L"Y = Tmp * ") + factor}};
 }
 
 // A parent with input A, outputs R and Q, local S, and the given equations.
 Rows parent(std::vector<std::wstring> equations) {
-    Rows rows = {{L"Input"}, {L"Double A"}, {L"Output"},           {L"Double R", L"Double Q"},
-                 {L"Local"}, {L"Double S"}, {L"Calc"},             {L"S = A + 1"}};
+    Rows rows = {{L"Input"}, {L"Double A"}, {L"Output"}, {L"Double R", L"Double Q"},
+                 {L"Local"}, {L"Double S"}, {L"Calc"},   {L"S = A + 1"}};
     for (std::wstring& equation : equations)
         rows.push_back({std::move(equation)});
     return rows;
@@ -53,8 +53,15 @@ protected:
 // --- child mode ----------------------------------------------------------------------------------
 
 TEST_F(CalcChildTest, ArgumentsFillInputsThenOutputsByPositionAndTakeTheOutputsBack) {
-    load({{L"Local"}, {L"Double L1"}, {L"Input"}, {L"Double X", L"String Name"},
-          {L"Output"}, {L"Double Y"}, {L"Calc"}, {L"Y = X * 3"}, {L"L1 = 7"}});
+    load({{L"Local"},
+          {L"Double L1"},
+          {L"Input"},
+          {L"Double X", L"String Name"},
+          {L"Output"},
+          {L"Double Y"},
+          {L"Calc"},
+          {L"Y = X * 3"},
+          {L"L1 = 7"}});
     TfDlgStandardsData data;
     data.varCells.append(argument(L"a", tfInput, L"5"));
     data.varCells.append(argument(L"b", tfInput, L"IPE 200"));
@@ -90,8 +97,7 @@ TEST_F(CalcChildTest, ArgumentsThatDoNotFitFailTheChildMode) {
     EXPECT_EQ(childMode({argument(L"a", tfInput, L"IPE 200"), argument(L"b", tfOutput, L"6")}),
               Acad::eInvalidInput)
         << "a number cell refuses the text";
-    EXPECT_EQ(childMode({argument(L"a", tfInput, L"5"), argument(L"b", tfLocal, L"6")}),
-              Acad::eOk)
+    EXPECT_EQ(childMode({argument(L"a", tfInput, L"5"), argument(L"b", tfLocal, L"6")}), Acad::eOk)
         << "only an input is refused for an output";
     EXPECT_EQ(value(L"Y"), L"6");
 }
@@ -100,11 +106,11 @@ TEST_F(CalcChildTest, ArgumentsThatDoNotFitFailTheChildMode) {
 
 TEST_F(CalcChildTest, CallChildRunsTheChildAndCopiesItsOutputsBack) {
     library.writeStandard("Times.tfs", timesChild(L"10"));
-    load(parent({L"CallChild(\"Times.tfs\", S, R)", L"Q = R + 1",
-                 L"Q = CallChild(\"Times.tfs\", A, R)"}));
+    load(parent(
+        {L"CallChild(\"Times.tfs\", S, R)", L"Q = R + 1", L"Q = CallChild(\"Times.tfs\", A, R)"}));
     ASSERT_EQ(run(), Acad::eOk);
     EXPECT_EQ(value(L"Q"), L"51") << "later equations see the child's result; a native call "
-                                    "assigns nothing on its left";
+                                     "assigns nothing on its left";
     EXPECT_EQ(value(L"R"), L"40") << "the second call: 4 * 10";
     EXPECT_EQ(text(1, 4), L"40");
     EXPECT_EQ(value(L"A"), L"4") << "an input is passed, not changed";
@@ -148,21 +154,21 @@ TEST_F(CalcChildTest, ChildFilesAreSoughtInSixPlacesInTurn) {
 TEST_F(CalcChildTest, CallsThatCannotBeMadeFailWithTheEquationMessage) {
     library.writeStandard("Times.tfs", timesChild(L"10"));
     const Vdn_String file = load(parent({
-        L"CallChild(\"sheet.tfs\", A, R)",      // itself
-        L"CallChild(\"Times.tfs\", A)",         // fewer variables than the child's
-        L"CallChild(\"Times.tfs\", A, A)",      // the child's output fed an input
-        L"CallChild(\"Missing.tfs\", A, R)",    // no such file
-        L"CallChild(\"Times.tfs\", A, Nope)",   // no such variable
-        L"CallChild(\"Times.tfs\")",            // no variables at all
-        L"CallChild \"Times.tfs\", A, R",       // no parentheses
-        L"CallChild(\"Times.tfs\", (A), R)",    // the first ')' ends the list
+        L"CallChild(\"sheet.tfs\", A, R)",    // itself
+        L"CallChild(\"Times.tfs\", A)",       // fewer variables than the child's
+        L"CallChild(\"Times.tfs\", A, A)",    // the child's output fed an input
+        L"CallChild(\"Missing.tfs\", A, R)",  // no such file
+        L"CallChild(\"Times.tfs\", A, Nope)", // no such variable
+        L"CallChild(\"Times.tfs\")",          // no variables at all
+        L"CallChild \"Times.tfs\", A, R",     // no parentheses
+        L"CallChild(\"Times.tfs\", (A), R)",  // the first ')' ends the list
         L"Q = 8",
     }));
     const std::wstring failures[] = {
-        L"CallChild(\"sheet.tfs\", A, R)",   L"CallChild(\"Times.tfs\", A)",
-        L"CallChild(\"Times.tfs\", A, A)",   L"CallChild(\"Missing.tfs\", A, R)",
+        L"CallChild(\"sheet.tfs\", A, R)",    L"CallChild(\"Times.tfs\", A)",
+        L"CallChild(\"Times.tfs\", A, A)",    L"CallChild(\"Missing.tfs\", A, R)",
         L"CallChild(\"Times.tfs\", A, Nope)", L"CallChild(\"Times.tfs\")",
-        L"CallChild \"Times.tfs\", A, R",    L"CallChild(\"Times.tfs\", (A), R)",
+        L"CallChild \"Times.tfs\", A, R",     L"CallChild(\"Times.tfs\", (A), R)",
     };
     int row = 9;
     for (const std::wstring& failure : failures)
@@ -175,6 +181,17 @@ TEST_F(CalcChildTest, CallsThatCannotBeMadeFailWithTheEquationMessage) {
         << "CallChild is the only native function";
 }
 
+TEST_F(CalcChildTest, AChildResultThatTheCallerCannotTakeFailsTheCall) {
+    library.writeStandard(
+        "Text.tfs",
+        {{L"Input"}, {L"Double X"}, {L"Output"}, {L"String Y"}, {L"Calc"}, {L"Y = \"mm\" & X"}});
+    const Vdn_String file = load(parent({L"CallChild(\"Text.tfs\", A, R)", L"Q = 1"}));
+    user.expectMessageBox(IDOK, equationMessage(L"CallChild(\"Text.tfs\", A, R)", file, 9));
+    ASSERT_EQ(run(), Acad::eOk);
+    EXPECT_EQ(value(L"R"), L"-1") << "a number variable refuses the text mm4";
+    EXPECT_EQ(value(L"Q"), L"1");
+}
+
 TEST_F(CalcChildTest, ALocalPassedToAChildReceivesNothingBack) {
     library.writeStandard("Times.tfs", timesChild(L"10"));
     load(parent({L"CallChild(\"Times.tfs\", A, S)"}));
@@ -184,9 +201,13 @@ TEST_F(CalcChildTest, ALocalPassedToAChildReceivesNothingBack) {
 
 // A calls B, B calls A: the chain would never end, so B's call is refused; both finish.
 TEST_F(CalcChildTest, AChainOfCallsThatComesBackIsRefused) {
-    library.writeStandard(
-        "B.tfs", {{L"Input"}, {L"Double X"}, {L"Output"}, {L"Double Y"}, {L"Calc"},
-                  {L"CallChild(\"A.tfs\", X, Y)"}, {L"Y = X + 100"}});
+    library.writeStandard("B.tfs", {{L"Input"},
+                                    {L"Double X"},
+                                    {L"Output"},
+                                    {L"Double Y"},
+                                    {L"Calc"},
+                                    {L"CallChild(\"A.tfs\", X, Y)"},
+                                    {L"Y = X + 100"}});
     library.writeStandard("A.tfs", parent({L"CallChild(\"B.tfs\", A, R)"}));
     // B's name as A found it: in A's folder.
     const Vdn_String b = gSettings.libDir() + L"Connection Standards\\B.tfs";
@@ -203,10 +224,14 @@ TEST_F(CalcChildTest, AChainOfDifferentSheetsEndsAtItsDepthLimit) {
     const int depth = static_cast<int>(ss::EvaluationChain::kMaxDepth);
     for (int i = 0; i <= depth + 1; ++i) {
         const std::wstring next = L"S" + std::to_wstring(i + 1) + L".tfs";
-        library.writeStandard(
-            "S" + std::to_string(i) + ".tfs",
-            {{L"Input"}, {L"Double X"}, {L"Output"}, {L"Double Y"}, {L"Calc"},
-             {L"Y = X + 1"}, {L"CallChild(\"" + next + L"\", Y, Y)"}});
+        library.writeStandard("S" + std::to_string(i) + ".tfs",
+                              {{L"Input"},
+                               {L"Double X"},
+                               {L"Output"},
+                               {L"Double Y"},
+                               {L"Calc"},
+                               {L"Y = X + 1"},
+                               {L"CallChild(\"" + next + L"\", Y, Y)"}});
         if (i == depth - 1) {
             const Vdn_String refused =
                 gSettings.libDir() + L"Connection Standards\\S" + Vdn_String(i) + L".tfs";

@@ -1,8 +1,8 @@
 // The calculating spreadsheet on its own: loading, the sections and their variables, the
 // equations, duplicates, general variables and the equation message.
 
-#include "platform/ui/WinConstants.h"
 #include "platform/grid/CellType.h"
+#include "platform/ui/WinConstants.h"
 #include "spreadsheet/standards/CalcSSTimers.h"
 #include "tests/spreadsheet/standards/CalcTestSupport.h"
 
@@ -120,11 +120,11 @@ TEST_F(CalcSheetTest, VariablesAreCollectedInputsOutputsLocalsEachRowByRow) {
 TEST_F(CalcSheetTest, ASectionRunsFromTheRowAfterItsLabelToTheNextLabelsRow) {
     load({
         {L"Input"},
-        {L"Double First"}, // the row after the label
+        {L"Double First"},             // the row after the label
         {L"Output", L"Double Beside"}, // the next label's row still belongs to Input
         {L"Double Out"},
         {L"Calc", L"Double OnCalcRow"}, // ... and the Calc label's row to Output
-        {L"Double InCalc"},               // the Calc section declares nothing
+        {L"Double InCalc"},             // the Calc section declares nothing
     });
     ASSERT_EQ(sheet.initVarCells(), Acad::eOk);
     EXPECT_EQ(names(), (Vdn_StringArray{L"First", L"Beside", L"Out", L"OnCalcRow"}));
@@ -206,8 +206,8 @@ TEST_F(CalcSheetTest, ATextVariableGetsATextCell) {
         {L"Calc"},
         {L"Steel = \"S\" & Grade"},
     });
-    TfDlgStandardsData data = inputs(
-        {argument(L"Grade", tfInput, L"235"), argument(L"Steel", tfOutput, L"", tfString)});
+    TfDlgStandardsData data =
+        inputs({argument(L"Grade", tfInput, L"235"), argument(L"Steel", tfOutput, L"", tfString)});
     ASSERT_EQ(sheet.getFromVars(data), Acad::eOk);
     ASSERT_EQ(sheet.calculate(), Acad::eOk);
     EXPECT_EQ(sheet.cellType(1, 6), grid::CellType::kEditCode);
@@ -227,15 +227,16 @@ TEST_F(CalcSheetTest, AFailingEquationIsReportedAndTheCalculationGoesOn) {
         {L"Area = Width * * 2"},
         {L"Depth = 1 / 0"},
         {L"Area = Width + 1"},
+        {L"Depth = \"deep\""}, // the number variable refuses the text: silently
     });
     user.expectMessageBox(IDOK, equationMessage(L"just some text", file, 7))
         .expectMessageBox(IDOK, equationMessage(L"Unknown = Width", file, 8))
         .expectMessageBox(IDOK, equationMessage(L"Area = A2 * * 2", file, 9))
         .expectMessageBox(IDOK, equationMessage(L"Depth = 1 / 0", file, 10))
         .expectMessageBox(IDOK, equationMessage(L"just some text", file, 7));
-    TfDlgStandardsData data = inputs({argument(L"Width", tfInput, L"5"),
-                                      argument(L"Area", tfOutput, L"-1"),
-                                      argument(L"Depth", tfOutput, L"-2")});
+    TfDlgStandardsData data =
+        inputs({argument(L"Width", tfInput, L"5"), argument(L"Area", tfOutput, L"-1"),
+                argument(L"Depth", tfOutput, L"-2")});
     ASSERT_EQ(sheet.getFromVars(data), Acad::eOk);
     EXPECT_EQ(sheet.calculate(), Acad::eOk);
     EXPECT_EQ(value(L"Depth"), L"-2") << "a failed equation leaves its variable";
@@ -245,7 +246,17 @@ TEST_F(CalcSheetTest, AFailingEquationIsReportedAndTheCalculationGoesOn) {
     // A text that is no equation stays one; an equation cell now holds its formula's result.
     EXPECT_EQ(sheet.calcCell(1, 7), Acad::eInvalidInput);
     EXPECT_EQ(user.messageBoxes().size(), 5u);
-    EXPECT_EQ(sheet.calcCell(1, 12), Acad::eInvalidInput) << "beyond the sheet";
+    EXPECT_EQ(sheet.calcCell(1, 13), Acad::eInvalidInput) << "beyond the sheet";
+}
+
+TEST_F(CalcSheetTest, ANamelessDeclarationIsNeverAssigned) {
+    const Vdn_String file =
+        load({{L"Input"}, {L"Output"}, {L"Local"}, {L"Double"}, {L"Calc"}, {L" = 5"}});
+    user.expectMessageBox(IDOK, equationMessage(L"5", file, 6));
+    ASSERT_EQ(sheet.initVarCells(), Acad::eOk);
+    EXPECT_EQ(names(), (Vdn_StringArray{L""}));
+    EXPECT_EQ(sheet.calculate(), Acad::eOk);
+    EXPECT_EQ(sheet.varCells()[0].value, L"");
 }
 
 TEST_F(CalcSheetTest, WithoutSpreadsheetMessagesFailuresAreSilent) {
@@ -306,8 +317,8 @@ TEST_F(CalcSheetTest, GeneralVariablesAreReplacedInEveryCellTextsQuoted) {
         {L"Calc"},
         {L"Steel = gen_Grade", L"Gap = 2 * gen_Gap + gen_GapX"},
     });
-    TfDlgStandardsData data = inputs(
-        {argument(L"Steel", tfOutput, L"", tfString), argument(L"Gap", tfOutput, L"0")});
+    TfDlgStandardsData data =
+        inputs({argument(L"Steel", tfOutput, L"", tfString), argument(L"Gap", tfOutput, L"0")});
     data.genVarNames = {L"gen_Grade", L"gen_Gap", L"gen_Count", L"gen_GapX"};
     data.genVarValues = {L"S235", L"12.5", L"3", L"0.5"};
     ASSERT_EQ(sheet.getFromVars(data), Acad::eOk);

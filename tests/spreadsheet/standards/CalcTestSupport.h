@@ -89,8 +89,7 @@ private:
 };
 
 // The equation message of a failed equation.
-inline std::wstring equationMessage(const std::wstring& equation, const Vdn_String& file,
-                                    int row) {
+inline std::wstring equationMessage(const std::wstring& equation, const Vdn_String& file, int row) {
     return L"The following equation failed:\n" + equation + L"\nSpreadsheet : " + file.str() +
            L" (line: " + std::to_wstring(row) +
            L")\nHere's a tip for finding the cause :\nIf this equation contains variable names, "

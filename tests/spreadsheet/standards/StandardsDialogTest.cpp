@@ -26,8 +26,8 @@ CDlgSSStandards* pooled(int index) {
     return dynamic_cast<CDlgSSStandards*>(gSSDlgsMgr.dialogAt(index));
 }
 
-const Rows kChild = {{L"Input"}, {L"Double X"}, {L"Output"}, {L"Double Y"},
-                     {L"Calc"},  {L"Y = X * 2"}};
+const Rows kChild = {{L"Input"},    {L"Double X"}, {L"Output"},
+                     {L"Double Y"}, {L"Calc"},     {L"Y = X * 2"}};
 
 class StandardsDialogTest : public CalcTest {
 protected:
@@ -102,9 +102,13 @@ TEST_F(StandardsDialogTest, TheLauncherCopiesTheRecordBackOnlyOnSuccess) {
 
 TEST_F(StandardsDialogTest, NestedEvaluationsUseTwoPooledDialogsAndTheFirstIsReused) {
     library.writeStandard("Child.tfs", kChild);
-    const Vdn_String parent = library.writeSheet(
-        "parent.tfs", {{L"Input"}, {L"Double X"}, {L"Output"}, {L"Double Y"}, {L"Calc"},
-                       {L"CallChild(\"Child.tfs\", X, Y)"}, {L"Y = Y + 1"}});
+    const Vdn_String parent = library.writeSheet("parent.tfs", {{L"Input"},
+                                                                {L"Double X"},
+                                                                {L"Output"},
+                                                                {L"Double Y"},
+                                                                {L"Calc"},
+                                                                {L"CallChild(\"Child.tfs\", X, Y)"},
+                                                                {L"Y = Y + 1"}});
     TfDlgStandardsData data = childCall(parent, L"5");
     ASSERT_TRUE(StartDlgStandardsSS(data));
     EXPECT_EQ(data.varCells[1].value, L"11");
@@ -126,13 +130,16 @@ TEST_F(StandardsDialogTest, TheFixedTrialRunsTheTestSheetBelowTheRoot) {
     EXPECT_FALSE(StartDlgStandardsSStest()) << "without c:\\a\\a\\a\\test.tfs";
     // Column and Thickness in, Width and Length out, by position.
     library.writeSheet("root/c/a/a/a/test.tfs",
-                       {{L"Input"}, {L"String Column", L"Double Thickness"}, {L"Output"},
-                        {L"Double Width", L"Double Length"}, {L"Calc"},
+                       {{L"Input"},
+                        {L"String Column", L"Double Thickness"},
+                        {L"Output"},
+                        {L"Double Width", L"Double Length"},
+                        {L"Calc"},
                         {L"Width = SECTIONSIZE(Column, 2) + 2 * Thickness"},
                         {L"Length = Width + 144"}});
     ASSERT_TRUE(fs::exists(library.root() / "lib"));
-    fs::copy(fs::path(TESSA_SOURCE_ROOT) / "examples/library/prof",
-             library.root() / "lib" / "prof", fs::copy_options::recursive);
+    fs::copy(fs::path(TESSA_SOURCE_ROOT) / "examples/library/prof", library.root() / "lib" / "prof",
+             fs::copy_options::recursive);
     gSectionTables.reload();
     EXPECT_TRUE(StartDlgStandardsSStest());
     const TfCalcSS& trial = pooled(0)->calcSS();
@@ -151,8 +158,12 @@ protected:
         gSSDlgsMgr.destroyAll();
         ss::SheetFileCache::instance().clear();
         writeSheetFile(library.root() / "Connection Standards" / "EndPlate.tfs",
-                       {{L"Input"}, {L"Double Width", L"Double Gap"}, {L"Output"},
-                        {L"Double Plate.Cut"}, {L"Calc"}, {L"Plate.Cut = Width / 30 + Gap * 0"}});
+                       {{L"Input"},
+                        {L"Double Width", L"Double Gap"},
+                        {L"Output"},
+                        {L"Double Plate.Cut"},
+                        {L"Calc"},
+                        {L"Plate.Cut = Width / 30 + Gap * 0"}});
     }
     ~StandardsMacroModeTest() override {
         gSSDlgsMgr.destroyAll();

@@ -1,9 +1,10 @@
 // Whole-word replacement: the one-scan replacer against the rules, case by case, and against a
 // plain implementation of the rules (name after name, search after search) on random texts.
 
+#include "spreadsheet/standards/WordReplacer.h"
+
 #include "platform/core/StringHelpers.h"
 #include "spreadsheet/standards/TfCalcSS.h"
-#include "spreadsheet/standards/WordReplacer.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -74,31 +75,44 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"both references", L"L2*L", {L"L", L"L2"}, {L"B5", L"B6"}, false, L"B6*B5"},
         Case{"inside a longer word", L"Length + L", {L"L"}, {L"B5"}, false, L"Length + B5"},
         Case{"case does not matter", L"width*WIDTH", {L"Width"}, {L"B5"}, false, L"B5*B5"},
-        Case{"digits and _ are word characters", L"x_1 + 1x + x", {L"x"}, {L"C1"}, false,
+        Case{"digits and _ are word characters",
+             L"x_1 + 1x + x",
+             {L"x"},
+             {L"C1"},
+             false,
              L"x_1 + 1x + C1"},
-        Case{"non-ASCII letters are not", L"\u00E9x\u00E9", {L"x"}, {L"C1"}, false,
+        Case{"non-ASCII letters are not",
+             L"\u00E9x\u00E9",
+             {L"x"},
+             {L"C1"},
+             false,
              L"\u00E9C1\u00E9"},
         Case{"text before and after", L"a", {L"a"}, {L"b"}, false, L"b"},
         Case{"a text is quoted", L"gen_Grade", {L"gen_Grade"}, {L"S235"}, true, L"\"S235\""},
         Case{"a number is not", L"2 * gen_Gap", {L"gen_Gap"}, {L"12.5"}, true, L"2 * 12.5"},
-        Case{"an inserted value meets later names", L"A", {L"A", L"B"}, {L"B", L"C"}, false,
-             L"C"},
+        Case{"an inserted value meets later names", L"A", {L"A", L"B"}, {L"B", L"C"}, false, L"C"},
         Case{"but never the name that inserted it", L"A", {L"A"}, {L"A A"}, false, L"A A"},
         Case{"nor names before it", L"B", {L"A", L"B"}, {L"X", L"A"}, false, L"A"},
-        Case{"the first of two equal names wins", L"w", {L"W", L"w"}, {L"B1", L"B2"}, false,
-             L"B1"},
-        Case{"dotted names", L"\"M\" & Bolts.Diameter", {L"Bolts.Diameter"}, {L"B3"}, false,
+        Case{"the first of two equal names wins", L"w", {L"W", L"w"}, {L"B1", L"B2"}, false, L"B1"},
+        Case{"dotted names",
+             L"\"M\" & Bolts.Diameter",
+             {L"Bolts.Diameter"},
+             {L"B3"},
+             false,
              L"\"M\" & B3"},
-        Case{"a dotted name after its own first word", L"Bolts.Diameter + Bolts",
-             {L"Bolts", L"Bolts.Diameter"}, {L"B2", L"B3"}, false, L"B2.Diameter + B2"},
-        Case{"a name that starts without a word character", L"a+-b", {L"-b"}, {L"X"}, false,
-             L"a+X"},
+        Case{"a dotted name after its own first word",
+             L"Bolts.Diameter + Bolts",
+             {L"Bolts", L"Bolts.Diameter"},
+             {L"B2", L"B3"},
+             false,
+             L"B2.Diameter + B2"},
+        Case{
+            "a name that starts without a word character", L"a+-b", {L"-b"}, {L"X"}, false, L"a+X"},
         Case{"is a whole word only after a non-word", L"a-b", {L"-b"}, {L"X"}, false, L"a-b"},
         Case{"a name of no word character at all", L"a + b", {L"+"}, {L"-"}, false, L"a - b"},
         Case{"an empty name is no word", L"a + b", {L""}, {L"X"}, false, L"a + b"},
         Case{"the shorter list counts", L"a b", {L"a", L"b"}, {L"1"}, false, L"1 b"},
-        Case{"spaces inside a name", L"(Plate width)", {L"Plate width"}, {L"B4"}, false,
-             L"(B4)"}),
+        Case{"spaces inside a name", L"(Plate width)", {L"Plate width"}, {L"B4"}, false, L"(B4)"}),
     [](const ::testing::TestParamInfo<Case>& info) {
         std::string name = info.param.what;
         for (char& ch : name)
