@@ -1,5 +1,6 @@
 #include "platform/core/TextTable.h"
 
+#include "platform/core/FieldEscapes.h"
 #include "platform/core/TextFileHelpers.h"
 
 namespace core {
@@ -17,33 +18,6 @@ bool isAllDigits(const Vdn_String& text) {
 }
 
 } // namespace
-
-std::optional<Vdn_String> TextTable::unescape(const Vdn_String& field) {
-    std::wstring out;
-    const std::wstring& s = field.str();
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] != L'\\') {
-            out += s[i];
-            continue;
-        }
-        if (++i == s.size())
-            return std::nullopt;
-        switch (s[i]) {
-        case L'n':
-            out += L'\n';
-            break;
-        case L't':
-            out += L'\t';
-            break;
-        case L'\\':
-            out += L'\\';
-            break;
-        default:
-            return std::nullopt;
-        }
-    }
-    return Vdn_String(std::move(out));
-}
 
 void TextTable::parse(const Vdn_StringArray& lines, const Vdn_String& sourceName) {
     std::map<int, Vdn_String>* table = &mDialog;
@@ -78,7 +52,7 @@ void TextTable::parse(const Vdn_StringArray& lines, const Vdn_String& sourceName
             report(i, L"\"" + numberText + L"\" is not a text number");
             continue;
         }
-        const std::optional<Vdn_String> text = unescape(line.substr(tab + 1));
+        const std::optional<Vdn_String> text = unescapeField(line.substr(tab + 1));
         if (!text) {
             report(i, L"unknown escape (only \\n, \\t and \\\\ are known)");
             continue;

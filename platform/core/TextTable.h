@@ -27,10 +27,6 @@ public:
     int size(Table table) const;
     const Vdn_StringArray& diagnostics() const { return mDiagnostics; }
 
-    // The text of a field with its escapes resolved; nullopt for an unknown escape or a
-    // backslash at the end.
-    static std::optional<Vdn_String> unescape(const Vdn_String& field);
-
 private:
     std::map<int, Vdn_String> mDialog;
     std::map<int, Vdn_String> mStrings;
