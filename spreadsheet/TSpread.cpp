@@ -135,6 +135,25 @@ bool TSpread::SSSetRefStyle(int style) {
     return true;
 }
 
+bool TSpread::SSSetGridType(int type) {
+    if (type < 0 || type > 0xFFFF)
+        return false;
+    sheet_->setGridLines(type, sheet_->gridColour());
+    return true;
+}
+
+int TSpread::SSGetGridType() const {
+    return sheet_->gridType();
+}
+
+void TSpread::SSSetGridColor(COLORREF colour) {
+    sheet_->setGridLines(sheet_->gridType(), colour);
+}
+
+COLORREF TSpread::SSGetGridColor() const {
+    return sheet_->gridColour();
+}
+
 bool TSpread::SSReCalcCell(int col, int row) {
     grid::CellRef ref;
     return toRef(col, row, ref) && sheet_->recalculateCell(ref);

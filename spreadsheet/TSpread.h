@@ -110,6 +110,12 @@ public:
     void SSGetClientRect(RECT* rect) const { GetClientRect(rect); }
     // 0 default (A1), 1 A1, 2 R1C1.
     bool SSSetRefStyle(int style);
+    // How the lines between cells are drawn (the control's code, 0 to 65535) and their colour;
+    // both travel with the sheet's file.
+    bool SSSetGridType(int type);
+    int SSGetGridType() const;
+    void SSSetGridColor(COLORREF colour);
+    COLORREF SSGetGridColor() const;
 
     // --- cell types: SSSetType* make a type, SSSetCellType(Range) give it to cells ---
     static grid::CellType SSSetTypeEdit(DWORD style, int maxLength);
@@ -125,6 +131,9 @@ public:
     static grid::CellType SSSetTypeButton(DWORD style, const std::wstring& text,
                                           const std::wstring& picture);
     static grid::CellType SSSetTypeStaticText(DWORD style);
+    // Shows a picture: a bitmap resource number, a file name, or the picture itself as
+    // "data:image/bmp;base64,..." (spreadsheet/bill/EmbeddedPicture.h).
+    static grid::CellType SSSetTypePicture(DWORD style, const std::wstring& picture);
     bool SSSetCellType(int col, int row, const grid::CellType& type);
     bool SSSetCellTypeRange(int col, int row, int col2, int row2, const grid::CellType& type);
     // The cell-type code (grid::CellType::k...Code), -1 outside the sheet.

@@ -78,6 +78,10 @@ grid::CellType TSpread::SSSetTypeStaticText(DWORD style) {
     return grid::CellType::staticText(style);
 }
 
+grid::CellType TSpread::SSSetTypePicture(DWORD style, const std::wstring& picture) {
+    return grid::CellType::picture(style, picture);
+}
+
 bool TSpread::SSSetCellType(int col, int row, const grid::CellType& type) {
     return SSSetCellTypeRange(col, row, col, row, type);
 }

@@ -1,10 +1,13 @@
 // tessa: the command-line program of the module.
+#include "apps/tessa/BillCommand.h"
 #include "apps/tessa/Command.h"
 #include "apps/tessa/EvalCommand.h"
 #include "apps/tessa/MappingCommands.h"
+#include "apps/tessa/PrintSettingsCommand.h"
 #include "apps/tessa/ReadCommand.h"
 #include "apps/tessa/RegistryCommand.h"
 #include "apps/tessa/SheetCommands.h"
+#include "apps/tessa/TableCommands.h"
 #include "platform/core/Vdn_Settings.h"
 
 #include <CLI/CLI.hpp>
@@ -26,6 +29,9 @@ int main(int argc, char** argv) {
     app::addMappingCommand(program, run);
     app::addReadCommand(program, run);
     app::addEvalCommand(program, run);
+    app::addPrintSettingsCommand(program, run);
+    app::addTableCommand(program, run);
+    app::addBillCommand(program, run);
 
     try {
         program.parse(argc, argv);

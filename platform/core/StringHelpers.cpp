@@ -3,6 +3,7 @@
 #include "platform/core/CharCase.h"
 
 #include <algorithm>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -259,6 +260,38 @@ bool hasASubstr(const Vdn_String& text, const Vdn_StringArray& subs, Vdn_String&
         }
     }
     return false;
+}
+
+Vdn_String findNonExistingString(const Vdn_StringArray& names, const Vdn_String& base) {
+    if (!names.contains(base, false))
+        return base;
+    const std::wstring& s = base.str();
+    std::size_t digits = s.size();
+    while (digits > 0 && isDigit(s[digits - 1]))
+        --digits;
+    const std::size_t width = s.size() - digits;
+    // Up to 18 digits count up without overflow; a longer run is kept as part of the stem.
+    const bool counts = width > 0 && width <= 18;
+    const std::wstring stem = counts ? s.substr(0, digits) : s;
+    long long number = counts ? std::stoll(s.substr(digits)) : 0;
+    // Every candidate differs from the others, so at most names.length() of them are taken.
+    for (;;) {
+        std::wstring count = std::to_wstring(++number);
+        if (counts && count.size() < width)
+            count.insert(0, width - count.size(), L'0');
+        const Vdn_String candidate(stem + count);
+        if (!names.contains(candidate, false))
+            return candidate;
+    }
+}
+
+bool findFirstNumbers(const Vdn_String& text, Vdn_String& before, Vdn_String& numbers) {
+    const std::wstring& s = text.str();
+    const auto first = std::find_if(s.begin(), s.end(), isDigit);
+    const auto last = std::find_if_not(first, s.end(), isDigit);
+    before = first == s.end() ? Vdn_String() : Vdn_String(std::wstring(s.begin(), first));
+    numbers = Vdn_String(std::wstring(first, last));
+    return first != s.end();
 }
 
 Vdn_String getAlfabet(int column) {

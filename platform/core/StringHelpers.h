@@ -59,6 +59,15 @@ bool hasSubString(const Vdn_String& text, const Vdn_String& sub, bool caseSensit
 bool hasASubstr(const Vdn_String& text, const Vdn_StringArray& subs, Vdn_String& found,
                 bool caseSensitive);
 
+// A name based on base that names does not hold (compared without regard to case): base itself
+// when it is free; else base with its trailing number counted up, keeping its width ("200" ->
+// "201", "Groep2" -> "Groep3", "07" -> "08"), or, when base ends in no digits (or in more than
+// 18), base followed by 1, 2, ... ("Groep" -> "Groep1").
+Vdn_String findNonExistingString(const Vdn_StringArray& names, const Vdn_String& base);
+// The first run of ASCII digits in text: before receives the text in front of it ("HEA" of
+// "HEA200A"), numbers the run ("200"). False, with both emptied, when text holds no digit.
+bool findFirstNumbers(const Vdn_String& text, Vdn_String& before, Vdn_String& numbers);
+
 // Spreadsheet column letters of a column counted from 1: 1 -> A, 26 -> Z, 27 -> AA,
 // 702 -> ZZ, 703 -> AAA. Columns below 1 give the empty text.
 Vdn_String getAlfabet(int column);

@@ -122,6 +122,21 @@ wchar_t CsvReader::detectSeparator(std::wstring_view text) {
     return best;
 }
 
+Result CsvReader::readRows(std::string_view bytes, std::vector<std::vector<std::wstring>>& rows) {
+    const std::wstring text = TextCodec::decodeAny(bytes);
+    std::vector<Record> records;
+    std::size_t errorLine = 0;
+    std::wstring reason;
+    if (!parseRecords(text, detectSeparator(text), 0, records, errorLine, reason))
+        return Result::failure(L"line " + std::to_wstring(errorLine) + L": " + reason, errorLine);
+    std::vector<std::vector<std::wstring>> fields;
+    fields.reserve(records.size());
+    for (Record& record : records)
+        fields.push_back(std::move(record.fields));
+    rows = std::move(fields);
+    return Result::success();
+}
+
 Result CsvReader::read(std::string_view bytes, SheetModel& model) {
     const std::wstring text = TextCodec::decodeAny(bytes);
     const wchar_t separator = detectSeparator(text);

@@ -3,7 +3,9 @@
 #include "platform/grid/Result.h"
 #include "platform/grid/SheetModel.h"
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace grid {
 
@@ -20,6 +22,10 @@ public:
     // too many rows or columns) fails with the line number as position; model is only written
     // on success. Formulas are left uncomputed (empty values).
     static Result read(std::string_view bytes, SheetModel& model);
+    // The fields of every line as written (quotes removed, nothing interpreted), for callers
+    // that take CSV as rows of texts. Fails on the same damage as read; rows is only written
+    // on success.
+    static Result readRows(std::string_view bytes, std::vector<std::vector<std::wstring>>& rows);
     static wchar_t detectSeparator(std::wstring_view text);
 };
 

@@ -109,6 +109,12 @@ public:
     // Changes how formulas read back; the formulas themselves stay.
     void setReferenceStyle(ReferenceStyle style) { model_.referenceStyle = style; }
     ReferenceStyle referenceStyle() const { return model_.referenceStyle; }
+    void setGridLines(int type, std::uint32_t colour) {
+        model_.gridType = type;
+        model_.gridColour = colour;
+    }
+    int gridType() const { return model_.gridType; }
+    std::uint32_t gridColour() const { return model_.gridColour; }
 
     // --- Active cell, selection, editing ---
     bool setActiveCell(CellRef cell);

@@ -40,6 +40,8 @@ public:
             referenceStyle();
         else if (record == L"option")
             option();
+        else if (record == L"gridlines")
+            gridLines();
         else if (record == L"active")
             active();
         else if (record == L"selection")
@@ -175,6 +177,12 @@ private:
         // The changed flag tells of unsaved edits; it is no part of the file.
         if (index != static_cast<std::size_t>(SheetOption::kChanged))
             model_.options.set(index, on);
+    }
+
+    void gridLines() {
+        count(3, 3);
+        model_.gridType = static_cast<int>(integer(1, 0, 0xFFFF));
+        model_.gridColour = hexWord(2);
     }
 
     void active() {

@@ -131,6 +131,9 @@ std::string TfsWriter::write(const SheetModel& model, bool dataOnly) {
             if (i != SheetOption::kChanged && model.options.test(bit) != defaults.test(bit))
                 lines.add(L"option", {i, model.options.test(bit) ? 1 : 0});
         }
+        if (model.gridType != SheetModel::kDefaultGridType ||
+            model.gridColour != SheetModel::kDefaultGridColour)
+            lines.add(L"gridlines", {model.gridType}, TfsSyntax::hex(model.gridColour));
         if (model.activeCell)
             lines.add(L"active", {model.activeCell->col, model.activeCell->row});
         if (model.selection)

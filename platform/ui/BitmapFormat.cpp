@@ -1,5 +1,7 @@
 #include "platform/ui/BitmapFormat.h"
 
+#include "platform/core/BmpEncoding.h"
+
 #include <bit>
 #include <optional>
 #include <string>
@@ -34,15 +36,6 @@ std::uint32_t u32(std::span<const std::uint8_t> bytes, std::size_t at) {
 }
 std::int32_t i32(std::span<const std::uint8_t> bytes, std::size_t at) {
     return static_cast<std::int32_t>(u32(bytes, at));
-}
-
-void put16(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    out.push_back(static_cast<std::uint8_t>(value));
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-void put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    put16(out, value & 0xFFFF);
-    put16(out, value >> 16);
 }
 
 // One colour channel of a bit-field pixel, scaled to 0..255.
@@ -291,43 +284,7 @@ Bitmap::LoadResult BitmapFormat::decode(std::span<const std::uint8_t> bytes) {
 }
 
 std::vector<std::uint8_t> BitmapFormat::encode24(const Bitmap& bitmap) {
-    if (bitmap.isEmpty())
-        return {};
-    const auto width = static_cast<std::uint32_t>(bitmap.width());
-    const auto height = static_cast<std::uint32_t>(bitmap.height());
-    const std::uint32_t stride = (width * 3 + 3) / 4 * 4;
-    const std::uint32_t imageSize = stride * height;
-    const std::uint32_t offset = kFileHeaderSize + kInfoHeaderSize;
-    constexpr std::uint32_t kPixelsPerMetre = 3780; // 96 dots per inch
-
-    std::vector<std::uint8_t> out;
-    out.reserve(offset + imageSize);
-    out.push_back('B');
-    out.push_back('M');
-    put32(out, offset + imageSize);
-    put32(out, 0);
-    put32(out, offset);
-    put32(out, kInfoHeaderSize);
-    put32(out, width);
-    put32(out, height);
-    put16(out, 1);
-    put16(out, 24);
-    put32(out, kRgb);
-    put32(out, imageSize);
-    put32(out, kPixelsPerMetre);
-    put32(out, kPixelsPerMetre);
-    put32(out, 0);
-    put32(out, 0);
-    for (int y = bitmap.height() - 1; y >= 0; --y) {
-        for (int x = 0; x < bitmap.width(); ++x) {
-            const std::uint32_t argb = bitmap.pixel(x, y);
-            out.push_back(static_cast<std::uint8_t>(argb));
-            out.push_back(static_cast<std::uint8_t>(argb >> 8));
-            out.push_back(static_cast<std::uint8_t>(argb >> 16));
-        }
-        out.resize(out.size() + (stride - width * 3), 0);
-    }
-    return out;
+    return core::encodeBmp24(bitmap.width(), bitmap.height(), bitmap.pixels());
 }
 
 } // namespace ui

@@ -150,6 +150,50 @@ TEST(SubstringSearch, FindFirstFromHasSubStringAndHasASubstr) {
     EXPECT_EQ(found.str(), L"none");
 }
 
+TEST(FindNonExistingString, CountsUpTheTrailingNumberUntilTheNameIsFree) {
+    struct Case {
+        Vdn_StringArray names;
+        const wchar_t* base;
+        const wchar_t* expected;
+    };
+    const Case cases[] = {
+        {{L"100", L"120"}, L"200", L"200"},
+        {{L"100", L"200"}, L"200", L"201"},
+        {{L"200", L"201", L"203"}, L"200", L"202"},
+        {{L"Groep", L"groep1"}, L"Groep", L"Groep2"},
+        {{L"groep2"}, L"Groep2", L"Groep3"},
+        {{L"07"}, L"07", L"08"},
+        {{L"99"}, L"99", L"100"},
+        {{L""}, L"", L"1"},
+        {{L"x1234567890123456789"}, L"x1234567890123456789", L"x12345678901234567891"},
+        {{}, L"1", L"1"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(findNonExistingString(c.names, c.base).str(), c.expected)
+            << Vdn_String(c.base).toUtf8();
+}
+
+TEST(FindFirstNumbers, SplitsAtTheFirstRunOfDigits) {
+    struct Case {
+        const wchar_t* text;
+        bool found;
+        const wchar_t* before;
+        const wchar_t* numbers;
+    };
+    const Case cases[] = {
+        {L"HEA200", true, L"HEA", L"200"},  {L"HE200A", true, L"HE", L"200"},
+        {L"200x10", true, L"", L"200"},     {L"IPE 80 b2", true, L"IPE ", L"80"},
+        {L"UPN", false, L"", L""},          {L"", false, L"", L""},
+    };
+    for (const Case& c : cases) {
+        Vdn_String before = L"old";
+        Vdn_String numbers = L"old";
+        EXPECT_EQ(findFirstNumbers(c.text, before, numbers), c.found) << Vdn_String(c.text).toUtf8();
+        EXPECT_EQ(before.str(), c.before) << Vdn_String(c.text).toUtf8();
+        EXPECT_EQ(numbers.str(), c.numbers) << Vdn_String(c.text).toUtf8();
+    }
+}
+
 TEST(GetAlfabet, GivesSpreadsheetColumnLetters) {
     const std::pair<int, const wchar_t*> cases[] = {
         {1, L"A"},    {2, L"B"},     {26, L"Z"},      {27, L"AA"}, {52, L"AZ"}, {53, L"BA"},

@@ -47,6 +47,7 @@ void fillEverything(Sheet& sheet) {
     sheet.setOption(13, true);
     sheet.setOption(SheetOption::kChanged, true);
     sheet.setReferenceStyle(ReferenceStyle::R1C1);
+    sheet.setGridLines(7, 0x323232);
     sheet.setActiveCell({2, 2});
     sheet.setSelection(CellRange{{1, 2}, {-1, 2}});
 }
@@ -81,6 +82,8 @@ TEST(TfsFile, RoundTripsEverything) {
     EXPECT_FALSE(copy.option(SheetOption::kAutoCalculate));
     EXPECT_TRUE(copy.option(13));
     EXPECT_EQ(copy.referenceStyle(), ReferenceStyle::R1C1);
+    EXPECT_EQ(copy.gridType(), 7);
+    EXPECT_EQ(copy.gridColour(), 0x323232u);
     EXPECT_EQ(copy.activeCell(), (CellRef{2, 2}));
     EXPECT_EQ(copy.selection(), (CellRange{{1, 2}, {-1, 2}}));
     // The loaded formulas are live.
@@ -156,6 +159,7 @@ TEST(TfsFile, DamagedFilesFailAndLeaveTheSheetAsItWas) {
         {"bad type", "tessa-sheet 1\nsize 2 2\ntype 1 1 slider 0x0\nend\n", 3, L"cell type"},
         {"missing fields", "tessa-sheet 1\nsize 2 2\nfont 1 1 \"Tahoma\" 15\nend\n", 3, L"fields"},
         {"formula in header", "tessa-sheet 1\nsize 2 2\nformula 1 0 \"1\"\nend\n", 3, L"header"},
+        {"bad grid lines", "tessa-sheet 1\nsize 2 2\ngridlines 7\nend\n", 3, L"fields"},
         {"not UTF-8", "tessa-sheet 1\nsize 2 2\ntag 1 1 \"\xE9\"\nend\n", 0, L"UTF-8"},
     };
     for (const Damaged& c : cases) {

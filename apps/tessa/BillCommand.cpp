@@ -1,0 +1,183 @@
+#include "apps/tessa/BillCommand.h"
+
+#include "apps/tessa/LoadedModule.h"
+#include "apps/tessa/ProgramText.h"
+#include "platform/core/PathBoundary.h"
+#include "platform/core/Vdn_StringArray.h"
+#include "platform/grid/CsvReader.h"
+#include "platform/host/AcArray.h"
+#include "spreadsheet/bill/TfSSBillOutput.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace app {
+
+namespace {
+
+struct BillOptions {
+    std::string rows;
+    std::string columns;
+    std::string types;
+    std::string subtotalMarker;
+    bool hasSubtotalMarker = false;
+    std::string settings;
+    std::vector<std::string> variables; // NAME=VALUE, in order
+    std::string out;
+};
+
+std::vector<std::string> splitCommas(const std::string& text) {
+    std::vector<std::string> parts;
+    std::string part;
+    std::istringstream in(text);
+    while (std::getline(in, part, ','))
+        parts.push_back(part);
+    if (!text.empty() && text.back() == ',')
+        parts.emplace_back();
+    return parts;
+}
+
+std::optional<AcArray<int>> parseTypes(const std::string& text) {
+    AcArray<int> types(0, 8);
+    for (std::string part : splitCommas(text)) {
+        part.erase(0, part.find_first_not_of(' '));
+        part.erase(part.find_last_not_of(' ') + 1);
+        if (part.empty() || part.size() > 9 ||
+            !std::all_of(part.begin() + (part[0] == '-' ? 1 : 0), part.end(),
+                         [](unsigned char c) { return std::isdigit(c); }) ||
+            part == "-")
+            return std::nullopt;
+        types.append(std::stoi(part));
+    }
+    return types;
+}
+
+bool endsWithTfs(const std::string& path) {
+    if (path.size() < 4)
+        return false;
+    std::string tail = path.substr(path.size() - 4);
+    std::transform(tail.begin(), tail.end(), tail.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return tail == ".tfs";
+}
+
+std::optional<std::filesystem::file_time_type> writeTime(const std::string& path) {
+    const auto resolved = core::resolveExisting(Vdn_String::fromUtf8(path));
+    std::error_code error;
+    if (!resolved || !std::filesystem::is_regular_file(*resolved, error))
+        return std::nullopt;
+    const auto time = std::filesystem::last_write_time(*resolved, error);
+    return error ? std::nullopt : std::optional(time);
+}
+
+int usage(const std::string& reason) {
+    std::fprintf(stderr, "tessa: %s\n", reason.c_str());
+    return kExitUsage;
+}
+
+int writeBill(const BillOptions& options) {
+    Vdn_StringArray columnNames;
+    for (const std::string& name : splitCommas(options.columns))
+        columnNames.append(Vdn_String::fromUtf8(name));
+    if (options.columns.empty())
+        return usage("--columns: expected the column names, separated by commas");
+    const std::optional<AcArray<int>> types = parseTypes(options.types);
+    if (!types)
+        return usage("--types " + options.types +
+                     ": expected whole numbers separated by commas (1 integer, 2 one decimal, "
+                     "3 text)");
+    Vdn_StringArray varNames;
+    Vdn_StringArray varValues;
+    for (const std::string& assignment : options.variables) {
+        const std::size_t equals = assignment.find('=');
+        if (equals == std::string::npos || equals == 0)
+            return usage("--var " + assignment + ": expected NAME=VALUE");
+        varNames.append(Vdn_String::fromUtf8(assignment.substr(0, equals)));
+        varValues.append(Vdn_String::fromUtf8(assignment.substr(equals + 1)));
+    }
+    // The print settings travel in the sheet file's corner cell, which CSV cannot hold.
+    if (!endsWithTfs(options.out))
+        return usage("--out " + options.out + ": a bill is saved as a .tfs sheet");
+
+    const auto rowsPath = core::resolveExisting(Vdn_String::fromUtf8(options.rows));
+    if (!rowsPath || !std::filesystem::is_regular_file(*rowsPath))
+        return fail(options.rows + ": the file cannot be opened");
+    std::ifstream in(*rowsPath, std::ios::binary);
+    if (!in)
+        return fail(options.rows + ": the file cannot be opened");
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::vector<std::vector<std::wstring>> rows;
+    const grid::Result read = grid::CsvReader::readRows(bytes, rows);
+    if (!read)
+        return fail(options.rows + ": " + utf8(read.message()) + "; no bill written");
+
+    const auto before = writeTime(options.out);
+    {
+        const LoadedModule loadedModule(stderr);
+        if (!loadedModule.loaded())
+            return fail("the module could not be loaded");
+        TfSSBillOutput bill;
+        if (bill.init(Vdn_String::fromUtf8(options.out), columnNames, AcArray<int>(), *types,
+                      Vdn_String::fromUtf8(options.settings), varNames,
+                      varValues) != Acad::eOk)
+            return fail("the bill's sheet could not be made");
+        bill.onStartFeed();
+        const Vdn_String marker = Vdn_String::fromUtf8(options.subtotalMarker);
+        for (const std::vector<std::wstring>& fields : rows) {
+            Vdn_StringArray row;
+            for (const std::wstring& field : fields)
+                row.append(Vdn_String(field));
+            if (options.hasSubtotalMarker && !fields.empty() && row[0] == marker)
+                bill.onAddSubTotals(row, Vdn_StringArray(), false, 0);
+            else
+                bill.onAddRow(row);
+        }
+        bill.onEndFeed();
+    }
+    // The bill output does not report a failed save; the file tells.
+    const auto after = writeTime(options.out);
+    if (!after || (before && *after == *before))
+        return fail(options.out + ": the bill could not be saved");
+    std::printf("%s: %zu rows\n", options.out.c_str(), rows.size());
+    return kExitOk;
+}
+
+} // namespace
+
+void addBillCommand(CLI::App& program, CommandRun& run) {
+    const auto options = std::make_shared<BillOptions>();
+    CLI::App* bill = program.add_subcommand(
+        "bill", "Write a bill of materials from a CSV of rows into a sheet with print settings");
+    bill->add_option("ROWS", options->rows, "The bill's rows (CSV, no header line)")->required();
+    bill->add_option("--columns", options->columns,
+                     "The column names, separated by commas (\"Pos,Qty,Profile\")")
+        ->required();
+    bill->add_option("--types", options->types,
+                     "The column kinds, separated by commas: 1 integer, 2 one decimal, 3 text, "
+                     "other numbers leave the cells as they are")
+        ->required();
+    bill->add_option("--subtotal-marker", options->subtotalMarker,
+                     "Rows whose first field is this text are subtotals (framed and shaded)");
+    bill->add_option("--settings", options->settings,
+                     "The print settings file (name in the settings folder, without .tfd); "
+                     "the registry's default settings when it cannot be read");
+    bill->add_option("--var", options->variables,
+                     "A print variable NAME=VALUE (repeatable), after Date, Title and "
+                     "BillFilename");
+    bill->add_option("--out", options->out, "The bill's sheet (.tfs)")->required();
+    bill->callback([options, bill, &run] {
+        options->hasSubtotalMarker = bill->count("--subtotal-marker") > 0;
+        run = [options] { return writeBill(*options); };
+    });
+}
+
+} // namespace app

@@ -1,0 +1,9 @@
+#include "spreadsheet/editor/CDlgSSAsTool.h"
+
+CDlgSSAsTool::CDlgSSAsTool(CWnd* parent) : CDialog(IDD, parent) {}
+
+BOOL CDlgSSAsTool::OnInitDialog() {
+    CDialog::OnInitDialog();
+    mSpread.attachToDlgItem(this, kSheetPlaceholder);
+    return TRUE;
+}

@@ -1,0 +1,92 @@
+#include "tests/apps/ProgramRunner.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cstdlib>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+class BillCommandTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        // Print settings are looked for in the product folder: keep it in the scratch folder.
+        const char* old = std::getenv("TESSA_DIR");
+        savedDir = old ? std::optional<std::string>(old) : std::nullopt;
+        setenv("TESSA_DIR", (mScratch.path() / "product").c_str(), 1);
+    }
+    void TearDown() override {
+        if (savedDir)
+            setenv("TESSA_DIR", savedDir->c_str(), 1);
+        else
+            unsetenv("TESSA_DIR");
+    }
+
+    static constexpr const char* kColumns = R"( --columns "Pos,Qty,Profile,Length,Weight")"
+                                            R"( --types "3,1,3,1,2")";
+    std::optional<std::string> savedDir;
+};
+
+TEST_F(BillCommandTest, WritesASheetThatCalcAndPrintSettingsReadBack) {
+    const auto rows = scratchFile("rows.csv", "P1,2,HEA-200,3000,126.9\n"
+                                              "P2,1,\"PL 15x220\",500,13.0\n"
+                                              "Total,3,,,139.9\n");
+    const ProgramRun bill = run("bill " + quoted(rows) + kColumns +
+                                " --subtotal-marker Total --var Project=Hall3 --out hall.tfs");
+    ASSERT_EQ(bill.exitCode, 0) << bill.err;
+
+    const ProgramRun calc = run("calc --json hall.tfs");
+    ASSERT_EQ(calc.exitCode, 0) << calc.err;
+    const nlohmann::json cells = nlohmann::json::parse(calc.out).at("cells");
+    std::map<std::string, std::string> shown;
+    for (const auto& cell : cells)
+        shown[cell.at("cell").get<std::string>()] = cell.at("text").get<std::string>();
+    EXPECT_EQ(shown["A1"], "P1");
+    EXPECT_EQ(shown["C2"], "PL 15x220");
+    EXPECT_EQ(shown["E1"], "126.9");
+    EXPECT_EQ(shown["E2"], "13.0");
+    EXPECT_EQ(shown["A3"], "Total");
+    EXPECT_EQ(shown.count("A4"), 0u);
+
+    const ProgramRun settings = run("print-settings show --json hall.tfs");
+    ASSERT_EQ(settings.exitCode, 0) << settings.err;
+    const nlohmann::json printed = nlohmann::json::parse(settings.out);
+    EXPECT_EQ(printed.at("varNames"),
+              nlohmann::json({"Date", "Title", "BillFilename", "Project"}));
+    EXPECT_EQ(printed.at("varValues").at(1), "hall");
+    EXPECT_EQ(printed.at("varValues").at(2), "hall.tfs");
+    EXPECT_EQ(printed.at("varValues").at(3), "Hall3");
+}
+
+TEST_F(BillCommandTest, BadInputWritesNoFile) {
+    struct Case {
+        std::string csv;
+        std::string options;
+        int exitCode;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {"P1,\"unclosed\n", kColumns, 1, "a quoted field is not closed"},
+        {"P1,2\n", R"( --columns "Pos,Qty" --types "3,x")", 2, "--types"},
+        {"P1,2\n", R"( --columns "Pos,Qty" --types "3,1" --var =5)", 2, "NAME=VALUE"},
+    };
+    for (const Case& c : cases) {
+        const auto rows = scratchFile("rows.csv", c.csv);
+        const ProgramRun bill = run("bill " + quoted(rows) + c.options + " --out out.tfs");
+        EXPECT_EQ(bill.exitCode, c.exitCode) << c.options;
+        EXPECT_NE(bill.err.find(c.message), std::string::npos) << bill.err;
+        EXPECT_FALSE(std::filesystem::exists(mScratch.path() / "out.tfs")) << c.options;
+    }
+    const auto rows = scratchFile("rows.csv", "P1\n");
+    const ProgramRun csv = run("bill " + quoted(rows) + kColumns + " --out out.csv");
+    EXPECT_EQ(csv.exitCode, 2);
+    EXPECT_NE(csv.err.find("a bill is saved as a .tfs sheet"), std::string::npos) << csv.err;
+    const ProgramRun missing = run("bill nowhere.csv" + std::string(kColumns) + " --out out.tfs");
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_NE(missing.err.find("nowhere.csv: the file cannot be opened"), std::string::npos);
+}
+
+} // namespace
