@@ -45,6 +45,13 @@ CFormula::~CFormula() = default;
 
 BOOL CFormula::OnInitDialog() {
     CDialog::OnInitDialog();
+    // Once the dialog is in the user's hands (or ended), its file is no longer being looked
+    // up: loading it again computes only the formulas stored in it, so a look-up that the user
+    // starts, by a formula or by recalculating, is no loop.
+    struct LeaveChain {
+        LookupChain::Link& link;
+        ~LeaveChain() { link.hold(Vdn_String()); }
+    } const leaveChain{chainLink};
     bringToFront();
     SetDlgItemText(kFilePathEdit, filePath.str());
     if (!sheet.attachToDlgItem(this, kSheetPlaceholder)) {
@@ -201,6 +208,7 @@ void CFormula::loadFromFile() {
     GetDlgItemText(kFilePathEdit, path);
     if (!loadSheet(Vdn_String(path)))
         acutPrintf(L"Load failed\n");
+    chainLink.hold(Vdn_String());
 }
 
 void CFormula::switchAutoCalculate() {

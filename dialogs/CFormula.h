@@ -30,7 +30,9 @@
 #include "spreadsheet/Vdn_Spread.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string>
 
 class CFormula : public CDialog {
 public:
@@ -89,8 +91,9 @@ private:
     void bringToFront();
     void prepareSheet();
     void registerFromTable();
-    // Loads a file into the control; the file joins the look-up chain while it is loading and
-    // held, and the "Auto calculate" box follows the loaded sheet's setting.
+    // Loads a file into the control; the file joins the look-up chain (until the
+    // initialisation or the load from the button ends), and the "Auto calculate" box follows
+    // the loaded sheet's setting.
     bool loadSheet(const Vdn_String& fileName);
     // Checks "Auto calculate" as on says; "Recalculate" is enabled while it is unchecked.
     void showAutoCalculate(bool on);
@@ -116,6 +119,23 @@ private:
     bool argumentText(const grid::FunctionValue& argument, Vdn_String& text) const;
     void fetchTarget(int col, int row, std::span<const grid::FunctionValue> args);
     grid::FunctionValue targetValue(int col, int row) const;
+
+    // A FROMTABLE call of this sheet whose look-up wrote its text into one of the sheet's
+    // cells while the sheet calculates automatically. That cell is an argument of the calling
+    // formula, so the write makes the sheet compute the formula again, and its look-up would
+    // write the same text again, and so on: the next evaluation of the same call, while the
+    // cell still shows what was written, gives the empty result at once instead.
+    struct WriteBack {
+        std::wstring file;
+        grid::CellRef source;
+        grid::CellRef cell;
+        Vdn_String shown;
+    };
+    bool repeatsWriteBack(std::span<const grid::FunctionValue> args);
+    void noteWriteBack(std::span<const grid::FunctionValue> args, const CFormula& lookup);
+    std::optional<WriteBack> lastWriteBack;
+    // Mode 2: the calling sheet's cell that the look-up wrote into.
+    std::optional<grid::CellRef> writtenCell;
 
     LookupChain::Link chainLink;
 };

@@ -10,6 +10,7 @@
 #include <climits>
 #include <cwchar>
 #include <string>
+#include <utility>
 
 // FROMTABLE(file, cell [, target cell]) and FROMTABLE(file, key header, result header, key):
 // a value of another spreadsheet file, looked up in a further Formulas dialog that stays open
@@ -68,6 +69,10 @@ bool CFormula::evaluateFromTable(FunctionValue& result, std::span<const Function
         acutPrintf(L"FROMTABLE refused, already being looked up:%s\n", args[0].text.c_str());
         return true;
     }
+    if (repeatsWriteBack(args)) {
+        result = FunctionValue::empty();
+        return true;
+    }
     frame::ResourceSwitch resources;
     CFormula lookup;
     lookup.mode = kModeLookup;
@@ -76,7 +81,30 @@ bool CFormula::evaluateFromTable(FunctionValue& result, std::span<const Function
     lookup.argumentCount = static_cast<std::int16_t>(args.size());
     lookup.callingSheet = gCurrentFormulaSheet;
     lookup.DoModal();
+    noteWriteBack(args, lookup);
     return true;
+}
+
+bool CFormula::repeatsWriteBack(std::span<const FunctionValue> args) {
+    // Only the evaluation right after the write can be its echo.
+    const std::optional<WriteBack> last = std::exchange(lastWriteBack, std::nullopt);
+    if (!last || args.size() != 3 || args[0].kind != Kind::Text || args[1].kind != Kind::Cell ||
+        args[2].kind != Kind::Cell)
+        return false;
+    Vdn_String shown;
+    return args[0].text == last->file && args[1].cell == last->source &&
+           args[2].cell == last->cell && sheet.getCellText(last->cell.col, last->cell.row, shown) &&
+           shown == last->shown;
+}
+
+void CFormula::noteWriteBack(std::span<const FunctionValue> args, const CFormula& lookup) {
+    // Without automatic calculation the write computes nothing again.
+    if (!lookup.writtenCell || lookup.callingSheet != &sheet ||
+        !sheet.SSGetBool(kOptionAutoCalculate))
+        return;
+    WriteBack written{args[0].text, args[1].cell, *lookup.writtenCell, Vdn_String()};
+    if (sheet.getCellText(written.cell.col, written.cell.row, written.shown))
+        lastWriteBack = std::move(written);
 }
 
 void CFormula::lookUp() {
@@ -173,8 +201,9 @@ void CFormula::fetchTarget(int col, int row, std::span<const FunctionValue> args
     if (args.size() == 3 && args[2].kind == Kind::Cell) {
         // The looked-up text goes into the calling sheet; the formula itself gives empty.
         Vdn_String text;
-        if (callingSheet != nullptr && sheet.getCellText(col, row, text))
-            callingSheet->setCellText(args[2].cell.col, args[2].cell.row, text);
+        if (callingSheet != nullptr && sheet.getCellText(col, row, text) &&
+            callingSheet->setCellText(args[2].cell.col, args[2].cell.row, text))
+            writtenCell = args[2].cell;
         return;
     }
     *resultValue = targetValue(col, row);

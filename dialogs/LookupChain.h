@@ -6,8 +6,10 @@
 // load that file again and repeat the same look-ups without end, so it is refused.
 //
 // Each dialog owns one Link and points it at the file it is loading (before the load, because
-// loading computes the file's formulas) or holds, until its window is destroyed. Only open
-// dialogs hold files, and open Formulas dialogs are modal, so they are exactly the chain.
+// loading computes the file's formulas) until its initialisation, or the load from its button,
+// ends. Look-ups open further dialogs only while files load, so the files held are exactly
+// the chain of loads under way. A dialog in the user's hands holds none: a look-up the user
+// starts there loads its file once more and computes only what that file stores.
 
 #include "platform/core/Vdn_String.h"
 

@@ -54,18 +54,14 @@ int Vdn_ProfValuesTable::getNrLanguages() const {
 }
 
 bool Vdn_ProfValuesTable::getSysNames(Vdn_StringArray& names) const {
-    names.clear();
-    Vdn_StringArray sysNames;
-    Vdn_StringArray flags;
-    if (!getColumn(sysNames, kSysNameColumn) || !getColumn(flags, kFlagColumn) ||
-        sysNames.length() != flags.length())
-        return false;
-    for (const Vdn_String& sysName : sysNames)
-        names.append(tableName + L"-" + sysName);
-    return true;
+    return collectSysNames(names, false);
 }
 
 bool Vdn_ProfValuesTable::getFilteredSysNames(Vdn_StringArray& names) const {
+    return collectSysNames(names, true);
+}
+
+bool Vdn_ProfValuesTable::collectSysNames(Vdn_StringArray& names, bool activeOnly) const {
     names.clear();
     Vdn_StringArray sysNames;
     Vdn_StringArray flags;
@@ -73,7 +69,8 @@ bool Vdn_ProfValuesTable::getFilteredSysNames(Vdn_StringArray& names) const {
         sysNames.length() != flags.length())
         return false;
     for (int i = 0; i < sysNames.length(); ++i) {
-        if (flags[i] != L"0")
+        // Only a flag of exactly "0" hides a size here (getfilteredIdx is stricter).
+        if (!activeOnly || flags[i] != L"0")
             names.append(tableName + L"-" + sysNames[i]);
     }
     return true;

@@ -126,6 +126,7 @@ public:
     Acad::ErrorStatus setToGlobals(Vdn_SectionTableManager* manager) const;
 
 private:
+    bool collectSysNames(Vdn_StringArray& names, bool activeOnly) const;
     // The column of the work language's user names, or -1.
     int workLanguageColumn() const;
 };

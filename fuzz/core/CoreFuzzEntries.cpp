@@ -1,6 +1,7 @@
 // Fuzz entries for the core stand-in's readers of outside input: the text decoder, the
 // numbered-text files and both forms of the property list.
 #include "fuzz/FuzzEntry.h"
+#include "platform/core/Base64.h"
 #include "platform/core/TextCodec.h"
 #include "platform/core/TextFileHelpers.h"
 #include "platform/core/MacroReadResult.h"
@@ -13,6 +14,7 @@
 #include <fstream>
 #include <string_view>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -117,4 +119,16 @@ TESSA_FUZZ_ENTRY(core_section_table) {
     Vdn_Array<Vdn_StringArray> again;
     require(core::parseSectionTableLines(core::sectionTableLines(rows), again, problem));
     require(again == rows);
+}
+
+// Base64 carries embedded pictures inside sheet files: decoding either fails cleanly or gives
+// bytes that encode back to the very text.
+TESSA_FUZZ_ENTRY(core_base64) {
+    const std::string_view text = bytesOf(data, size);
+    std::vector<std::uint8_t> bytes{1};
+    if (!core::base64Decode(text, bytes)) {
+        require(bytes.empty());
+        return;
+    }
+    require(core::base64Encode(bytes) == text);
 }

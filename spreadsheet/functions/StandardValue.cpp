@@ -2,6 +2,8 @@
 
 #include "platform/core/NumberHelpers.h"
 
+#include <cmath>
+
 namespace ss {
 
 namespace {
@@ -48,7 +50,8 @@ std::optional<double> pickStandardValue(const Vdn_Array<double>& sizes, double v
 
 double roundDownTo(double value, double step) {
     const double rounded = ObjectExportRoundTo(value, step);
-    return rounded > value ? rounded - step : rounded;
+    // The rounding takes a negative step by its size; so must the step back below the value.
+    return rounded > value ? rounded - std::fabs(step) : rounded;
 }
 
 double roundWithinTolerance(double value, double step, double up, double down) {
