@@ -2,46 +2,92 @@
 
 #include <algorithm>
 #include <utility>
-#include <vector>
 
 namespace grid {
 
+namespace {
+
+// Erased places are dropped once they are this many and outnumber the stored cells.
+constexpr std::size_t kMinErasedToCompact = 64;
+
+} // namespace
+
 const Cell* CellStore::find(CellRef ref) const {
-    const auto it = cells_.find(ref);
-    return it == cells_.end() ? nullptr : &it->second;
+    const std::uint32_t* at = index_.find(ref);
+    return at == nullptr || live_[*at] == 0 ? nullptr : &entries_[*at].second;
 }
 
 Cell* CellStore::find(CellRef ref) {
-    const auto it = cells_.find(ref);
-    return it == cells_.end() ? nullptr : &it->second;
+    const std::uint32_t* at = index_.find(ref);
+    return at == nullptr || live_[*at] == 0 ? nullptr : &entries_[*at].second;
 }
 
 Cell& CellStore::at(CellRef ref) {
-    const auto [it, inserted] = cells_.try_emplace(ref);
-    if (inserted) {
-        widen(ref);
-        ++generation_;
+    bool added = false;
+    std::uint32_t& position = index_.get(ref, added);
+    if (added) {
+        position = static_cast<std::uint32_t>(entries_.size());
+        entries_.emplace_back(ref, Cell());
+        live_.push_back(1);
+    } else if (live_[position] != 0) {
+        return entries_[position].second;
+    } else {
+        live_[position] = 1;
     }
-    return it->second;
+    ++size_;
+    widen(ref);
+    ++generation_;
+    return entries_[position].second;
 }
 
 void CellStore::erase(CellRef ref) {
-    if (cells_.erase(ref) != 0)
-        ++generation_;
-    if (cells_.empty())
-        extent_ = {};
+    const std::uint32_t* found = index_.find(ref);
+    if (found == nullptr || live_[*found] == 0)
+        return;
+    // The place stays, empty, for the cell to come back to.
+    entries_[*found].second = Cell();
+    live_[*found] = 0;
+    --size_;
+    ++generation_;
+    if (size_ == 0) {
+        clear();
+        return;
+    }
+    const std::size_t erased = entries_.size() - size_;
+    if (erased >= kMinErasedToCompact && erased > size_)
+        compact();
 }
 
 void CellStore::eraseIfBlank(CellRef ref) {
-    const auto it = cells_.find(ref);
-    if (it != cells_.end() && it->second.isBlank())
+    const Cell* cell = find(ref);
+    if (cell != nullptr && cell->isBlank())
         erase(ref);
 }
 
 void CellStore::clear() {
-    cells_.clear();
+    entries_.clear();
+    live_.clear();
+    index_.clear();
+    size_ = 0;
     extent_ = {};
     ++generation_;
+}
+
+void CellStore::compact() {
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        if (live_[i] == 0) {
+            index_.erase(entries_[i].first);
+            continue;
+        }
+        if (kept != i) {
+            entries_[kept] = std::move(entries_[i]);
+            *index_.find(entries_[kept].first) = static_cast<std::uint32_t>(kept);
+        }
+        ++kept;
+    }
+    entries_.resize(kept);
+    live_.assign(kept, 1);
 }
 
 void CellStore::widen(CellRef ref) {
@@ -50,11 +96,11 @@ void CellStore::widen(CellRef ref) {
 }
 
 void CellStore::replace(std::unordered_map<CellRef, Cell> cells) {
-    cells_ = std::move(cells);
-    extent_ = {};
-    ++generation_;
-    for (const auto& [ref, cell] : cells_)
-        widen(ref);
+    clear();
+    entries_.reserve(cells.size());
+    live_.reserve(cells.size());
+    for (auto& [ref, cell] : cells)
+        at(ref) = std::move(cell);
 }
 
 void CellStore::forEachInRange(const CellRange& range,
@@ -63,26 +109,29 @@ void CellStore::forEachInRange(const CellRange& range,
         range.first,
         {std::min(range.last.col, extent_.col), std::min(range.last.row, extent_.row)}};
     if (clipped.last.col < clipped.first.col || clipped.last.row < clipped.first.row ||
-        cells_.empty())
+        size_ == 0)
         return;
-    if (clipped.area() <= static_cast<long long>(cells_.size()) * 2) {
+    if (clipped.area() <= static_cast<long long>(size_) * 2) {
         for (int row = clipped.first.row; row <= clipped.last.row; ++row) {
             for (int col = clipped.first.col; col <= clipped.last.col; ++col) {
-                const auto it = cells_.find({col, row});
-                if (it != cells_.end() && !visit(it->first, it->second))
+                const CellRef ref{col, row};
+                const Cell* cell = find(ref);
+                if (cell != nullptr && !visit(ref, *cell))
                     return;
             }
         }
         return;
     }
-    std::vector<CellRef> inside;
-    for (const auto& [ref, cell] : cells_) {
-        if (clipped.contains(ref))
-            inside.push_back(ref);
+    std::vector<const Entry*> inside;
+    for (const Entry& entry : all()) {
+        if (clipped.contains(entry.first))
+            inside.push_back(&entry);
     }
-    std::sort(inside.begin(), inside.end(), readingOrderLess);
-    for (const CellRef ref : inside) {
-        if (!visit(ref, cells_.at(ref)))
+    std::sort(inside.begin(), inside.end(), [](const Entry* a, const Entry* b) {
+        return readingOrderLess(a->first, b->first);
+    });
+    for (const Entry* entry : inside) {
+        if (!visit(entry->first, entry->second))
             return;
     }
 }

@@ -1,7 +1,8 @@
 #include "platform/grid/Recalculator.h"
 
+#include "platform/grid/CellIndex.h"
+
 #include <algorithm>
-#include <unordered_map>
 
 namespace grid {
 
@@ -27,10 +28,13 @@ public:
     explicit Ordering(const DependencyGraph& graph) : graph_(graph) {}
 
     int nodeFor(CellRef cell) {
-        const auto [it, inserted] = ids_.emplace(cell, static_cast<int>(nodes_.size()));
-        if (inserted)
+        bool added = false;
+        int& id = ids_.get(cell, added);
+        if (added) {
+            id = static_cast<int>(nodes_.size());
             nodes_.emplace_back().cell = cell;
-        return it->second;
+        }
+        return id;
     }
 
     Node& node(int id) { return nodes_[static_cast<std::size_t>(id)]; }
@@ -111,7 +115,7 @@ private:
     }
 
     const DependencyGraph& graph_;
-    std::unordered_map<CellRef, int> ids_;
+    CellIndex<int> ids_;
     std::vector<Node> nodes_;
     std::vector<int> edges_;
     std::vector<CellRef> scratch_;

@@ -5,7 +5,7 @@
 
 namespace ss {
 
-std::optional<Vdn_String> findDataFile(const Vdn_String& name) {
+std::optional<DataFile> locateDataFile(const Vdn_String& name) {
     if (name.isEmpty())
         return std::nullopt;
     const Vdn_String& lib = gSettings.libDir();
@@ -16,10 +16,17 @@ std::optional<Vdn_String> findDataFile(const Vdn_String& name) {
         lib + name,
     };
     for (const Vdn_String& candidate : candidates) {
-        if (core::fileExists(candidate))
-            return candidate;
+        if (std::optional<std::filesystem::path> path = core::resolveExistingFile(candidate))
+            return DataFile{candidate, std::move(*path)};
     }
     return std::nullopt;
+}
+
+std::optional<Vdn_String> findDataFile(const Vdn_String& name) {
+    std::optional<DataFile> file = locateDataFile(name);
+    if (!file)
+        return std::nullopt;
+    return std::move(file->name);
 }
 
 } // namespace ss

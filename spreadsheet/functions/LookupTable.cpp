@@ -4,13 +4,23 @@
 #include "platform/core/TextFileHelpers.h"
 #include "platform/core/Vdn_SectionTableManager.h"
 #include "spreadsheet/functions/DataFileSearch.h"
+#include "spreadsheet/functions/ParsedFileCache.h"
 
 namespace ss {
 
-std::optional<LookupTable> LookupTable::read(const Vdn_String& name) {
-    const std::optional<Vdn_String> path = findDataFile(name);
+namespace {
+
+constexpr std::size_t kCachedTables = 64;
+
+ParsedFileCache<Vdn_Array<Vdn_StringArray>>& tableCache() {
+    static ParsedFileCache<Vdn_Array<Vdn_StringArray>> cache(kCachedTables);
+    return cache;
+}
+
+// The rows of a table file; nullopt when it cannot be read or holds no rows.
+std::optional<Vdn_Array<Vdn_StringArray>> readRows(const Vdn_String& file) {
     Vdn_StringArray lines;
-    if (!path || !ObjectExportReadFile(*path, lines))
+    if (!ObjectExportReadFile(file, lines))
         return std::nullopt;
     Vdn_StringArray kept;
     for (const Vdn_String& line : lines) {
@@ -21,26 +31,46 @@ std::optional<LookupTable> LookupTable::read(const Vdn_String& name) {
     Vdn_Array<Vdn_StringArray> rows = arrToArrArr(kept, L'\t');
     if (rows.isEmpty())
         return std::nullopt;
+    return rows;
+}
+
+} // namespace
+
+std::optional<LookupTable> LookupTable::read(const Vdn_String& name) {
+    const std::optional<DataFile> file = locateDataFile(name);
+    if (!file)
+        return std::nullopt;
+    std::shared_ptr<const Rows> rows = tableCache().get(
+        file->path, [&file](const std::filesystem::path&) { return readRows(file->name); });
+    if (!rows)
+        return std::nullopt;
     return LookupTable(std::move(rows));
 }
 
 std::optional<Vdn_String> LookupTable::answer(const Vdn_String& key, bool profileKeys) const {
-    Vdn_StringArray keys;
-    for (const Vdn_StringArray& row : mRows) {
+    const Rows& rows = *mRows;
+    int index = -1;
+    for (int i = 0; i < rows.length() && index < 0; ++i) {
+        const Vdn_StringArray& row = rows[i];
         if (row.isEmpty())
             break;
-        Vdn_String tableKey = row[0];
-        if (profileKeys) {
-            Vdn_String systemName;
-            if (gSectionTables.getSystemName(tableKey, systemName))
-                tableKey = systemName;
+        if (!profileKeys) {
+            if (row[0].equal(key, false))
+                index = i;
+            continue;
         }
-        keys.append(std::move(tableKey));
+        Vdn_String systemName;
+        const bool converted = gSectionTables.getSystemName(row[0], systemName);
+        if ((converted ? systemName : row[0]).equal(key, false))
+            index = i;
     }
-    const int index = keys.find(key, false);
-    if (index < 0 || mRows[index].length() < 2)
+    if (index < 0 || rows[index].length() < 2)
         return std::nullopt;
-    return mRows[index][1];
+    return rows[index][1];
+}
+
+void clearLookupTableCache() {
+    tableCache().clear();
 }
 
 } // namespace ss

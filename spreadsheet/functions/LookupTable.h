@@ -3,6 +3,7 @@
 #include "platform/core/Vdn_Array.h"
 #include "platform/core/Vdn_StringArray.h"
 
+#include <memory>
 #include <optional>
 
 namespace ss {
@@ -13,18 +14,26 @@ namespace ss {
 class LookupTable {
 public:
     // Reads the file found by findDataFile; nullopt when it is not found, cannot be read or
-    // holds no rows.
+    // holds no rows. A file read before and unchanged since is taken from memory
+    // (ParsedFileCache).
     static std::optional<LookupTable> read(const Vdn_String& name);
 
     // The answer of the first row whose key equals key (case-insensitive); with profileKeys
     // the table's keys are compared as the section tables' system names where they have one.
-    // nullopt when no row matches or the matching row has no answer field.
+    // Keys are looked at up to the first row without fields. nullopt when no row matches or
+    // the matching row has no answer field.
     std::optional<Vdn_String> answer(const Vdn_String& key, bool profileKeys) const;
 
 private:
-    explicit LookupTable(Vdn_Array<Vdn_StringArray> rows) : mRows(std::move(rows)) {}
+    using Rows = Vdn_Array<Vdn_StringArray>;
 
-    Vdn_Array<Vdn_StringArray> mRows;
+    explicit LookupTable(std::shared_ptr<const Rows> rows) : mRows(std::move(rows)) {}
+
+    // Shared with the copy kept in memory.
+    std::shared_ptr<const Rows> mRows;
 };
+
+// Forgets the look-up tables kept in memory.
+void clearLookupTableCache();
 
 } // namespace ss

@@ -3,15 +3,21 @@
 #include "platform/core/StringHelpers.h"
 #include "platform/core/TextFileHelpers.h"
 #include "spreadsheet/functions/DataFileSearch.h"
+#include "spreadsheet/functions/ParsedFileCache.h"
 
 namespace ss {
 
-SizeList readSizeList(const Vdn_String& name) {
+namespace {
+
+constexpr std::size_t kCachedSizeLists = 64;
+
+ParsedFileCache<SizeList>& sizeListCache() {
+    static ParsedFileCache<SizeList> cache(kCachedSizeLists);
+    return cache;
+}
+
+SizeList parseSizeList(const Vdn_StringArray& lines) {
     SizeList sizes;
-    const std::optional<Vdn_String> path = findDataFile(name);
-    Vdn_StringArray lines;
-    if (!path || !ObjectExportReadFile(*path, lines))
-        return sizes;
     for (const Vdn_String& raw : lines) {
         const Vdn_String line = removeLineComment(removeComments(raw));
         if (line.isEmpty())
@@ -27,6 +33,26 @@ SizeList readSizeList(const Vdn_String& name) {
         }
     }
     return sizes;
+}
+
+} // namespace
+
+SizeList readSizeList(const Vdn_String& name) {
+    const std::optional<DataFile> file = locateDataFile(name);
+    if (!file)
+        return {};
+    const std::shared_ptr<const SizeList> sizes =
+        sizeListCache().get(file->path, [&file](const std::filesystem::path&) {
+            Vdn_StringArray lines;
+            if (!ObjectExportReadFile(file->name, lines))
+                return std::optional<SizeList>();
+            return std::optional<SizeList>(parseSizeList(lines));
+        });
+    return sizes ? *sizes : SizeList();
+}
+
+void clearSizeListCache() {
+    sizeListCache().clear();
 }
 
 } // namespace ss

@@ -15,7 +15,11 @@ struct SizeList {
 // Reads a size list found by findDataFile. Each line loses its "/*...*/" and "//" comments;
 // what is left, when not empty, is "<width> x <thickness>" or a single size, each read as
 // _wtof reads a number. A file that is missing or cannot be read gives empty lists: the
-// callers then fall back to rounding.
+// callers then fall back to rounding. A file read before and unchanged since is taken from
+// memory (ParsedFileCache).
 SizeList readSizeList(const Vdn_String& name);
+
+// Forgets the size lists kept in memory.
+void clearSizeListCache();
 
 } // namespace ss

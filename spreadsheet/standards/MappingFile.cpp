@@ -5,10 +5,20 @@
 #include "platform/core/StringHelpers.h"
 #include "platform/core/TextFileHelpers.h"
 #include "platform/core/Vdn_Settings.h"
+#include "spreadsheet/functions/ParsedFileCache.h"
 
 namespace ss {
 
 namespace {
+
+constexpr std::size_t kCachedFiles = 64;
+
+// The lines of mapping files as read, kept while the files stay as they were: every
+// evaluation of a sheet in macro mode reads its mapping file.
+ParsedFileCache<Vdn_StringArray>& lineCache() {
+    static ParsedFileCache<Vdn_StringArray> cache(kCachedFiles);
+    return cache;
+}
 
 bool isAbsolute(const Vdn_String& path) {
     const wchar_t first = path.at(0);
@@ -36,14 +46,29 @@ bool MappingFile::lineName(const Vdn_String& line, Vdn_String& name) {
 }
 
 bool MappingFile::read(const Vdn_String& sheetName) {
-    Vdn_StringArray lines;
-    if (!ObjectExportReadFile(pathFor(sheetName), lines))
+    const Vdn_String path = pathFor(sheetName);
+    const std::optional<std::filesystem::path> file = core::resolveExistingFile(path);
+    if (!file)
         return false;
+    const std::shared_ptr<const Vdn_StringArray> read =
+        lineCache().get(*file, [&path](const std::filesystem::path&) {
+            Vdn_StringArray lines;
+            if (!ObjectExportReadFile(path, lines))
+                return std::optional<Vdn_StringArray>();
+            return std::optional<Vdn_StringArray>(std::move(lines));
+        });
+    if (!read)
+        return false;
+    Vdn_StringArray lines = *read;
     if (!lines.isEmpty() && hasSubString(lines.first(), L"Mapping", false) &&
         hasSubString(lines.first(), L"version", false))
         lines.removeAt(0);
     mLines = lines;
     return true;
+}
+
+void MappingFile::clearCache() {
+    lineCache().clear();
 }
 
 bool MappingFile::write(const Vdn_String& sheetName) const {

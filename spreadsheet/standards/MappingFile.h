@@ -22,8 +22,10 @@ public:
 
     // Reads the sheet's mapping file; a first line naming the format ("Mapping" and "version"
     // in any case) is dropped. False when it cannot be read; the lines are then left as they
-    // were.
+    // were. A file read before and unchanged since is taken from memory.
     bool read(const Vdn_String& sheetName);
+    // Forgets the mapping files kept in memory.
+    static void clearCache();
     // Writes the version line and the lines; false when the file cannot be written.
     bool write(const Vdn_String& sheetName) const;
 

@@ -1,22 +1,24 @@
 #include "spreadsheet/standards/NameConventionAccess.h"
 
+#include "platform/core/CharCase.h"
 #include "platform/core/Vdn_DbMacro.h"
 #include "spreadsheet/standards/MacroValueAccess.h"
 #include "spreadsheet/standards/ModuleValueAccess.h"
 
 #include <array>
+#include <string_view>
 
 namespace ss {
 
 namespace {
 
 // When name ends with suffix (without regard to case), the text before it.
-bool stripSuffix(const Vdn_String& name, const wchar_t* suffix, Vdn_String& before) {
-    const Vdn_String end(suffix);
-    const int start = name.length() - end.length();
-    if (start < 0 || !name.substr(start).equal(end, false))
+bool stripSuffix(const Vdn_String& name, std::wstring_view suffix, Vdn_String& before) {
+    const std::wstring_view text(name.str());
+    if (text.size() < suffix.size() ||
+        !core::equalNoCase(text.substr(text.size() - suffix.size()), suffix))
         return false;
-    before = name.substr(0, start);
+    before = name.substr(0, static_cast<int>(text.size() - suffix.size()));
     return true;
 }
 

@@ -16,45 +16,75 @@ SheetFileCache& SheetFileCache::instance() {
     return cache;
 }
 
+namespace {
+
+fs::path canonicalOf(const fs::path& absolute) {
+    std::error_code error;
+    fs::path canonical = fs::weakly_canonical(absolute, error);
+    return error ? absolute.lexically_normal() : canonical;
+}
+
+} // namespace
+
+const SheetFileCache::Slot* SheetFileCache::unchanged(const std::wstring& key, std::uintmax_t size,
+                                                      std::int64_t modified) const {
+    const auto found = mEntries.find(key);
+    if (found == mEntries.end() || found->second.entry->size != size ||
+        found->second.entry->stampModified != modified)
+        return nullptr;
+    return &found->second;
+}
+
 std::shared_ptr<const SheetFileCache::Entry> SheetFileCache::load(TSpread& control,
                                                                   const fs::path& path) {
     std::error_code error;
     const fs::path absolute = fs::absolute(path, error);
     if (error)
         return nullptr;
-    const std::uintmax_t size = fs::file_size(absolute, error);
-    if (error)
-        return nullptr;
-    const fs::file_time_type modified = fs::last_write_time(absolute, error);
-    if (error)
+    // One look at the file gives its size and time.
+    const std::optional<core::FileStamp> stamp = core::fileStamp(absolute);
+    if (!stamp || stamp->directory)
         return nullptr;
 
     const std::wstring key = absolute.wstring();
-    const auto found = mEntries.find(key);
-    if (found != mEntries.end() && found->second.entry->size == size &&
-        found->second.entry->modified == modified) {
-        if (!control.sheet().restore(found->second.entry->snapshot))
+    if (const Slot* slot = unchanged(key, stamp->size, stamp->modified)) {
+        if (!control.sheet().restore(slot->entry->snapshot))
             return nullptr;
         control.Invalidate();
-        found->second.lastUse = ++mUses;
-        return found->second.entry;
+        Slot& used = mEntries[key];
+        used.lastUse = ++mUses;
+        return used.entry;
     }
 
+    const fs::file_time_type modified = fs::last_write_time(absolute, error);
+    if (error)
+        return nullptr;
     if (!control.SSLoadFromFile(core::fromNativePath(absolute).str()))
         return nullptr;
     auto entry = std::make_shared<Entry>();
-    entry->canonicalPath = fs::weakly_canonical(absolute, error);
-    if (error)
-        entry->canonicalPath = absolute.lexically_normal();
-    entry->size = size;
+    entry->canonicalPath = canonicalOf(absolute);
+    entry->size = stamp->size;
     entry->modified = modified;
+    entry->stampModified = stamp->modified;
     entry->snapshot = control.sheet().snapshot();
-    if (found == mEntries.end())
+    if (mEntries.find(key) == mEntries.end())
         makeRoom();
     Slot& slot = mEntries[key];
     slot.entry = std::move(entry);
     slot.lastUse = ++mUses;
     return slot.entry;
+}
+
+fs::path SheetFileCache::canonicalPath(const fs::path& path) const {
+    std::error_code error;
+    const fs::path absolute = fs::absolute(path, error);
+    if (error)
+        return path.lexically_normal();
+    if (const std::optional<core::FileStamp> stamp = core::fileStamp(absolute)) {
+        if (const Slot* slot = unchanged(absolute.wstring(), stamp->size, stamp->modified))
+            return slot->entry->canonicalPath;
+    }
+    return canonicalOf(absolute);
 }
 
 void SheetFileCache::makeRoom() {

@@ -26,6 +26,8 @@ public:
         std::filesystem::path canonicalPath;
         std::uintmax_t size = 0;
         std::filesystem::file_time_type modified;
+        // The modification time as the file system's stamp gives it (core::FileStamp).
+        std::int64_t stampModified = 0;
         grid::SheetModel snapshot;
         // Shared by every evaluation of the file while it stays unchanged.
         std::shared_ptr<SheetMemo> memo = std::make_shared<SheetMemo>();
@@ -40,6 +42,10 @@ public:
     // control cannot load the file.
     std::shared_ptr<const Entry> load(TSpread& control, const std::filesystem::path& path);
 
+    // Where the existing file at path really lives (links and relative parts resolved): as
+    // kept for the file while it is unchanged, else worked out anew.
+    std::filesystem::path canonicalPath(const std::filesystem::path& path) const;
+
     std::size_t size() const { return mEntries.size(); }
     void clear() { mEntries.clear(); }
 
@@ -50,6 +56,9 @@ private:
     };
 
     void makeRoom();
+    // The entry of the file at the absolute path when it has this stamp's size and time.
+    const Slot* unchanged(const std::wstring& key, std::uintmax_t size,
+                          std::int64_t modified) const;
 
     std::unordered_map<std::wstring, Slot> mEntries;
     std::uint64_t mUses = 0;

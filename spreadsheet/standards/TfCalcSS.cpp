@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <cwchar>
 #include <optional>
-#include <system_error>
 #include <vector>
 
 // Loading a sheet, collecting its variables, and the two ways of filling them: from a macro
@@ -45,18 +44,11 @@ TfVarCells& TfCalcSS::varCells() {
 Acad::ErrorStatus TfCalcSS::loadFile(const Vdn_String& name) {
     // A file (not a folder) that the name, wildcards included, matches: core::fileExists, with
     // the path it resolves to kept for loading.
-    const auto existingFile = [](const Vdn_String& candidate) {
-        std::optional<std::filesystem::path> resolved = core::resolveExisting(candidate);
-        std::error_code error;
-        if (resolved && std::filesystem::is_directory(*resolved, error))
-            resolved.reset();
-        return resolved;
-    };
     Vdn_String path = name;
-    std::optional<std::filesystem::path> resolved = existingFile(path);
+    std::optional<std::filesystem::path> resolved = core::resolveExistingFile(path);
     if (!resolved) {
         path = gSettings.libDir() + L"Connection Standards\\" + name + L".tfs";
-        resolved = existingFile(path);
+        resolved = core::resolveExistingFile(path);
     }
     SSSetBool(kOptionsOn[0], true);
     SSSetBool(kOptionsOff[0], false);

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -128,7 +129,14 @@ private:
     bool setEquationFormula(const ss::EquationMemo::Equation& equation);
     // The equation message, while the document's spreadsheet messages are on.
     void showEquationFailure(const Vdn_String& name, const Vdn_String& expression, int row) const;
-    Acad::ErrorStatus callChild(const Vdn_String& path, const TfVarCells& args);
+    // A child sheet as findChildFile names it, and the file that name denotes.
+    struct ChildFile {
+        Vdn_String name;
+        std::filesystem::path path;
+    };
+    // What findChildFile finds, or nullopt when no candidate is an existing file.
+    std::optional<ChildFile> locateChildFile(const Vdn_String& name) const;
+    Acad::ErrorStatus callChild(const ChildFile& file, const TfVarCells& args);
 
     Vdn_String mFileName;
     TfVarCells mVarCells;

@@ -3,12 +3,13 @@
 #include "platform/core/StringHelpers.h"
 #include "platform/core/Vdn_Settings.h"
 #include "spreadsheet/standards/EvaluationChain.h"
+#include "spreadsheet/standards/SheetFileCache.h"
 #include "spreadsheet/standards/StandardsLaunchers.h"
 #include "spreadsheet/standards/TfCalcSS.h"
 #include "spreadsheet/standards/TfDlgStandardsData.h"
 
 #include <array>
-#include <system_error>
+#include <optional>
 
 // Native functions: CallChild runs a child sheet in a pooled dialog of its own.
 
@@ -24,19 +25,9 @@ Vdn_String unquoted(const Vdn_String& text) {
     return Vdn_String(view);
 }
 
-// Where an existing file really lives; empty when it does not exist.
-std::filesystem::path canonicalFile(const Vdn_String& name) {
-    const std::optional<std::filesystem::path> resolved = core::resolveExisting(name);
-    if (!resolved)
-        return {};
-    std::error_code error;
-    std::filesystem::path canonical = std::filesystem::weakly_canonical(*resolved, error);
-    return error ? std::filesystem::absolute(*resolved, error).lexically_normal() : canonical;
-}
-
 } // namespace
 
-Vdn_String TfCalcSS::findChildFile(const Vdn_String& name) const {
+std::optional<TfCalcSS::ChildFile> TfCalcSS::locateChildFile(const Vdn_String& name) const {
     const Vdn_String library = gSettings.libDir() + L"Connection Standards\\";
     const std::array<Vdn_String, 6> candidates = {
         name,
@@ -47,10 +38,15 @@ Vdn_String TfCalcSS::findChildFile(const Vdn_String& name) const {
         library + L"Parents\\" + name,
     };
     for (const Vdn_String& candidate : candidates) {
-        if (core::fileExists(candidate))
-            return candidate;
+        if (std::optional<std::filesystem::path> file = core::resolveExistingFile(candidate))
+            return ChildFile{candidate, std::move(*file)};
     }
-    return name;
+    return std::nullopt;
+}
+
+Vdn_String TfCalcSS::findChildFile(const Vdn_String& name) const {
+    std::optional<ChildFile> child = locateChildFile(name);
+    return child ? std::move(child->name) : name;
 }
 
 Acad::ErrorStatus TfCalcSS::callNative(const Vdn_String& expression,
@@ -70,8 +66,9 @@ Acad::ErrorStatus TfCalcSS::callNative(const Vdn_String& expression,
     if (items.length() < 2)
         return Acad::eInvalidInput;
 
-    const Vdn_String path = findChildFile(unquoted(items[0]));
-    if (!core::fileExists(path))
+    // The name findChildFile gives, which must be an existing file.
+    const std::optional<ChildFile> child = locateChildFile(unquoted(items[0]));
+    if (!child)
         return Acad::eInvalidInput;
     TfVarCells args;
     for (int i = 1; i < items.length(); ++i) {
@@ -84,15 +81,17 @@ Acad::ErrorStatus TfCalcSS::callNative(const Vdn_String& expression,
         args.append(arg);
     }
     if (functionName.equal(L"CallChild", false))
-        return callChild(path, args);
+        return callChild(*child, args);
     return Acad::eInvalidInput;
 }
 
-Acad::ErrorStatus TfCalcSS::callChild(const Vdn_String& path, const TfVarCells& args) {
+Acad::ErrorStatus TfCalcSS::callChild(const ChildFile& file, const TfVarCells& args) {
     // A sheet cannot call itself, nor a sheet that is still calculating further up the chain
     // of calls (the chain would come back here without end).
+    const Vdn_String& path = file.name;
     if (path.equal(mFileName, false) ||
-        !ss::EvaluationChain::instance().admits(canonicalFile(path)))
+        !ss::EvaluationChain::instance().admits(
+            ss::SheetFileCache::instance().canonicalPath(file.path)))
         return Acad::eInvalidInput;
     TfDlgStandardsData child;
     child.mode = TfDlgStandardsData::kChildCall;

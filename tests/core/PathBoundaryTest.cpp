@@ -2,6 +2,7 @@
 
 #include "TempFolder.h"
 
+#include <chrono>
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
@@ -126,6 +127,99 @@ TEST_F(PathBoundary, NamesOnDiskThatAreNotUtf8AreReadAsWindows1252) {
     EXPECT_EQ(core::resolveExisting(windowsName(L"CAF\u00C9.TXT")), folder.path() / "caf\xE9.txt");
     EXPECT_EQ(core::fromNativePath(fs::path("caf\xE9.txt")).str(), L"caf\u00E9.txt");
     EXPECT_EQ(core::fromNativePath(fs::path("caf\xC3\xA9.txt")).str(), L"caf\u00E9.txt");
+}
+
+// Folder listings are kept while a folder stays as it was; these tests set the folders' times
+// back, so that what was listed is kept and a change must show in the folder's stamp.
+class FolderListings : public PathBoundary {
+protected:
+    FolderListings() { core::clearFolderListings(); }
+    ~FolderListings() override { core::clearFolderListings(); }
+
+    // Sets a folder's time back, as for a folder left alone for a while.
+    void age(const std::string& relative, std::chrono::seconds by = std::chrono::hours(1)) const {
+        fs::last_write_time(folder.path() / relative, fs::file_time_type::clock::now() - by);
+    }
+};
+
+TEST_F(FolderListings, AFileAddedOrRemovedIsSeen) {
+    folder.write("kept/Alpha.txt", "a");
+    age("kept");
+    EXPECT_EQ(core::resolveExisting(windowsName(L"kept\\ALPHA.TXT")),
+              folder.path() / "kept/Alpha.txt");
+    EXPECT_FALSE(core::fileExists(windowsName(L"kept\\beta.txt")));
+
+    folder.write("kept/BETA.txt", "b");
+    age("kept", std::chrono::hours(2));
+    EXPECT_EQ(core::resolveExisting(windowsName(L"kept\\beta.txt")),
+              folder.path() / "kept/BETA.txt");
+
+    fs::remove(folder.path() / "kept/Alpha.txt");
+    age("kept", std::chrono::hours(3));
+    EXPECT_FALSE(core::resolveExisting(windowsName(L"kept\\alpha.txt")));
+    EXPECT_EQ(core::findMatching(windowsName(L"kept\\*.TXT")),
+              std::vector<fs::path>{folder.path() / "kept/BETA.txt"});
+}
+
+TEST_F(FolderListings, AFileRenamedToAnotherCaseIsSeen) {
+    folder.write("kept/Plate.tfs", "p");
+    age("kept");
+    EXPECT_EQ(core::resolveExisting(windowsName(L"kept\\PLATE.TFS")),
+              folder.path() / "kept/Plate.tfs");
+    fs::rename(folder.path() / "kept/Plate.tfs", folder.path() / "kept/PLATE.tfs");
+    age("kept", std::chrono::hours(2));
+    EXPECT_EQ(core::resolveExisting(windowsName(L"kept\\plate.tfs")),
+              folder.path() / "kept/PLATE.tfs");
+}
+
+TEST_F(FolderListings, AFolderChangedJustNowIsListedAgain) {
+    // A change within the resolution of the folder's time might not show in it, so a listing
+    // of a folder changed just now is not kept.
+    folder.write("fresh/a.txt", "a");
+    EXPECT_EQ(core::findMatching(windowsName(L"fresh\\*.txt")),
+              std::vector<fs::path>{folder.path() / "fresh/a.txt"});
+    const fs::file_time_type time = fs::last_write_time(folder.path() / "fresh");
+    folder.write("fresh/b.txt", "b");
+    fs::last_write_time(folder.path() / "fresh", time);
+    EXPECT_EQ(core::findMatching(windowsName(L"fresh\\*.txt")),
+              (std::vector<fs::path>{folder.path() / "fresh/a.txt", folder.path() / "fresh/b.txt"}));
+}
+
+TEST_F(FolderListings, RelativeNamesFollowTheCurrentFolder) {
+    // Two folders of the same time, each with its own spelling of one name.
+    folder.write("one/Name.txt", "1");
+    folder.write("two/NAME.txt", "2");
+    const fs::file_time_type time = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    fs::last_write_time(folder.path() / "one", time);
+    fs::last_write_time(folder.path() / "two", time);
+    const fs::path previous = fs::current_path();
+    fs::current_path(folder.path() / "one");
+    EXPECT_EQ(core::resolveExisting(L"name.TXT"), fs::path("Name.txt"));
+    fs::current_path(folder.path() / "two");
+    EXPECT_EQ(core::resolveExisting(L"name.TXT"), fs::path("NAME.txt"));
+    fs::current_path(previous);
+}
+
+TEST_F(PathBoundary, FileStampsTellSizeTimeAndKind) {
+    folder.write("stamp/a.txt", "abc");
+    const std::optional<core::FileStamp> fresh = core::fileStamp(folder.path() / "stamp/a.txt");
+    ASSERT_TRUE(fresh);
+    EXPECT_EQ(fresh->size, 3u);
+    EXPECT_FALSE(fresh->directory);
+    EXPECT_FALSE(fresh->settled) << "written just now";
+
+    fs::last_write_time(folder.path() / "stamp/a.txt",
+                        fs::file_time_type::clock::now() - std::chrono::hours(1));
+    const std::optional<core::FileStamp> old = core::fileStamp(folder.path() / "stamp/a.txt");
+    ASSERT_TRUE(old);
+    EXPECT_TRUE(old->settled);
+    EXPECT_FALSE(old->sameAs(*fresh)) << "another time";
+    EXPECT_TRUE(old->sameAs(*core::fileStamp(folder.path() / "stamp/a.txt")));
+
+    const std::optional<core::FileStamp> folderStamp = core::fileStamp(folder.path() / "stamp");
+    ASSERT_TRUE(folderStamp);
+    EXPECT_TRUE(folderStamp->directory);
+    EXPECT_FALSE(core::fileStamp(folder.path() / "stamp/missing.txt"));
 }
 
 } // namespace

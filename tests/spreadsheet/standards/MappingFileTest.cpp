@@ -3,6 +3,7 @@
 #include "spreadsheet/standards/TfSSMapping.h"
 #include "tests/spreadsheet/standards/StandardsTestSupport.h"
 
+#include <chrono>
 #include <gtest/gtest.h>
 
 namespace {
@@ -90,6 +91,42 @@ TEST_F(MappingFileTest, SeparatorsOfAnAnsiFileAreRead) {
     const TfSSMapping mapping = read(L"Ansi", L"M");
     ASSERT_EQ(mapping.mappedObjects().length(), 2);
     EXPECT_EQ(mapping.mappedObjects()[1], entry(L"G", L"", 2, L"gen_Gap"));
+}
+
+// Mapping files are kept in memory while they stay as they were; here the file's time is set
+// back so that what was read is kept and a change must show in the file's stamp.
+TEST_F(MappingFileTest, AKeptMappingFileIsReadAgainWhenItChangesOrGoes) {
+    ss::MappingFile::clearCache();
+    const fs::path file = library.mapFile("Kept");
+    const auto setBack = [&file](int hours) {
+        fs::last_write_time(file, fs::file_time_type::clock::now() - std::chrono::hours(hours));
+    };
+    writeBytes(file, "Mapping version 1.0\nM=W\xc6\x92P\xe2\x80\xa2"
+                     "Distance W\n");
+    setBack(1);
+    EXPECT_EQ(read(L"Kept", L"M").mappedObjects().length(), 1);
+
+    writeBytes(file, "Mapping version 1.0\nM=W\xc6\x92P\xe2\x80\xa2"
+                     "Distance W\xc2\xbfH\xc6\x92P\xe2\x80\xa2"
+                     "Distance H\n");
+    setBack(2);
+    EXPECT_EQ(read(L"Kept", L"M").mappedObjects().length(), 2) << "another size and time";
+
+    // Writing a mapping gives the file a new time: the next read sees what was written.
+    TfSSMapping changed = read(L"Kept", L"M");
+    changed.mappedObjectsWrite().removeAt(1);
+    Vdn_String name = L"M";
+    ASSERT_EQ(changed.setMappingToFile(L"Kept", name), Acad::eOk);
+    setBack(3);
+    EXPECT_EQ(read(L"Kept", L"M"), changed);
+
+    fs::remove(file);
+    TfSSMapping kept = changed;
+    EXPECT_EQ(kept.getMappingFromFile(L"Kept", L"M"), Acad::eInvalidInput) << "gone";
+    EXPECT_EQ(kept, changed);
+    ss::MappingFile gone;
+    EXPECT_FALSE(gone.read(L"Kept"));
+    ss::MappingFile::clearCache();
 }
 
 TEST_F(MappingFileTest, MappingFilePaths) {
