@@ -71,6 +71,10 @@ bool base64Decode(std::string_view text, std::vector<std::uint8_t>& bytes) {
             }
             group = (group << 6) | static_cast<std::uint32_t>(value);
         }
+        // Bits below the last whole byte must be zero: text that differs only there would
+        // stand for the same bytes, and each byte string has one Base64 text.
+        if ((padding == 2 && (group & 0xFFFF) != 0) || (padding == 1 && (group & 0xFF) != 0))
+            return false;
         out.push_back(static_cast<std::uint8_t>(group >> 16));
         if (padding < 2)
             out.push_back(static_cast<std::uint8_t>(group >> 8));

@@ -31,7 +31,8 @@ TEST(Base64Test, EncodesAndDecodesEveryPaddingCase) {
 }
 
 TEST(Base64Test, RefusesDamagedText) {
-    for (const std::string text : {"Zg=", "Zg=a", "Z===", "Zm9v!A==", "Zg==Zg==", "=Zg="}) {
+    for (const std::string text :
+         {"Zg=", "Zg=a", "Z===", "Zm9v!A==", "Zg==Zg==", "=Zg=", "Zh==", "Zm9=", "Zg9vYo=="}) {
         std::vector<std::uint8_t> decoded{1, 2};
         EXPECT_FALSE(core::base64Decode(text, decoded)) << text;
         EXPECT_TRUE(decoded.empty()) << text;
