@@ -268,7 +268,10 @@ fs::path toNativePath(const Vdn_String& name) {
     return nativeText(text);
 }
 
-std::optional<fs::path> resolveExisting(const Vdn_String& name) {
+namespace {
+
+// The entry name denotes; with filesOnly a folder does not count. Wildcards match files only.
+std::optional<fs::path> resolve(const Vdn_String& name, bool filesOnly) {
     if (name.isEmpty())
         return std::nullopt;
     if (hasWildcards(name)) {
@@ -278,25 +281,19 @@ std::optional<fs::path> resolveExisting(const Vdn_String& name) {
         return matches.front();
     }
     Walk result = walk(toNativePath(name));
-    if (!result.complete)
+    if (!result.complete || (filesOnly && isDirectory(result)))
         return std::nullopt;
-    return result.resolved;
+    return std::move(result.resolved);
+}
+
+} // namespace
+
+std::optional<fs::path> resolveExisting(const Vdn_String& name) {
+    return resolve(name, false);
 }
 
 std::optional<fs::path> resolveExistingFile(const Vdn_String& name) {
-    if (name.isEmpty())
-        return std::nullopt;
-    if (hasWildcards(name)) {
-        // findMatching lists files only.
-        const std::vector<fs::path> matches = findMatching(name);
-        if (matches.empty())
-            return std::nullopt;
-        return matches.front();
-    }
-    Walk result = walk(toNativePath(name));
-    if (!result.complete || isDirectory(result))
-        return std::nullopt;
-    return std::move(result.resolved);
+    return resolve(name, true);
 }
 
 fs::path resolveForWriting(const Vdn_String& name) {

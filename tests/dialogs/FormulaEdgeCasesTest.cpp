@@ -18,12 +18,6 @@ using Status = grid::FunctionValue::Status;
 
 namespace {
 
-FunctionValue text(const wchar_t* value) {
-    return FunctionValue::ofText(value);
-}
-FunctionValue ref(int col, int row) {
-    return FunctionValue::ofCell({col, row});
-}
 
 // Headers repeat in other case; keys repeat in other case and nearly match. Column 2 holds
 // numbers in general cells (whose values are texts); row 4 has an empty key.

@@ -5,6 +5,7 @@
 
 #include "dialogs/CFormula.h"
 #include "dialogs/FormulaSheetScope.h"
+#include "platform/grid/FunctionValue.h"
 #include "platform/host/CommandLine.h"
 #include "tests/core/TempFolder.h"
 #include "tests/ui/ui_test_support.h"
@@ -13,6 +14,14 @@
 #include <string>
 
 namespace formulatest {
+
+// Arguments of a FROMTABLE call as the grid hands them over.
+inline grid::FunctionValue text(const wchar_t* value) {
+    return grid::FunctionValue::ofText(value);
+}
+inline grid::FunctionValue ref(int col, int row) {
+    return grid::FunctionValue::ofCell({col, row});
+}
 
 // Where the test sheets lie, as the dialog names them.
 inline Vdn_String table(const std::wstring& name) {

@@ -11,12 +11,6 @@ using Status = grid::FunctionValue::Status;
 
 namespace {
 
-FunctionValue text(const wchar_t* value) {
-    return FunctionValue::ofText(value);
-}
-FunctionValue ref(int col, int row) {
-    return FunctionValue::ofCell({col, row});
-}
 FunctionValue profiles() {
     return text(L"c:\\tables\\profiles.tfs");
 }
