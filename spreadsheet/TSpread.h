@@ -17,6 +17,7 @@
 #include "platform/grid/CustomFunction.h"
 #include "platform/ui/CFont.h"
 #include "platform/ui/CWnd.h"
+#include "platform/ui/SpreadsheetControl.h"
 
 #include <map>
 #include <memory>
@@ -28,7 +29,7 @@ struct CellRef;
 struct CellRange;
 } // namespace grid
 
-class TSpread : public CWnd {
+class TSpread : public CWnd, public ui::SpreadsheetControl {
 public:
     static constexpr const wchar_t* kClassName = L"fpUSpread70";
     // The header row or header column.
@@ -67,7 +68,7 @@ public:
 
     // The engine, for formula evaluation and file handling that go beyond the functions below.
     grid::Sheet& sheet() { return *sheet_; }
-    const grid::Sheet& sheet() const { return *sheet_; }
+    const grid::Sheet& sheet() const override { return *sheet_; }
 
     // --- the whole control ---
     // Back to a fresh control: an empty sheet of 0 x 0 and every setting at its default.
@@ -222,10 +223,10 @@ public:
     // --- user input (what a user does with mouse and keyboard) ---
     // The user makes the cell active and types text over its content. Refused for locked cells
     // and cells that take no typing (check boxes, buttons, static texts, pictures).
-    bool userType(int col, int row, const std::wstring& text);
+    bool userType(int col, int row, const std::wstring& text) override;
     // The user clicks the cell: the control takes the focus, the cell (the anchor of its span)
     // becomes active; an unlocked check box toggles, a button or check box notifies.
-    bool userClick(int col, int row);
+    bool userClick(int col, int row) override;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

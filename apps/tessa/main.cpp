@@ -7,6 +7,7 @@
 #include "apps/tessa/ReadCommand.h"
 #include "apps/tessa/RegistryCommand.h"
 #include "apps/tessa/SheetCommands.h"
+#include "apps/tessa/ShowCommand.h"
 #include "apps/tessa/TableCommands.h"
 #include "platform/core/Vdn_Settings.h"
 
@@ -32,6 +33,8 @@ int main(int argc, char** argv) {
     app::addPrintSettingsCommand(program, run);
     app::addTableCommand(program, run);
     app::addBillCommand(program, run);
+    app::addShowCommand(program, run);
+    app::addGuiCommand(program, run);
 
     try {
         program.parse(argc, argv);

@@ -4,6 +4,7 @@
 #include "platform/ui/Clock.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/WinApi.h"
+#include "platform/ui/WindowObserver.h"
 #include "platform/ui/WindowRegistry.h"
 
 #include <algorithm>
@@ -81,6 +82,9 @@ BOOL CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const std::wstring&
         GetClientRect(&client);
         SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.Width(), client.Height()));
     }
+    if (created_) {
+        ui::WindowObserver::notifyCreated(*this);
+    }
     return created_ ? TRUE : FALSE;
 }
 
@@ -115,6 +119,7 @@ void CWnd::destroyTree() {
     }
     ui::Clock::instance().killTimersOf(this);
     ui::MessageQueue::instance().discardFor(this);
+    ui::WindowObserver::notifyDestroyed(*this);
     WindowRegistry& registry = WindowRegistry::instance();
     if (registry.focus() == this) {
         registry.setFocus(nullptr);
@@ -180,6 +185,7 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent) {
     // The original is no longer among the parent's children; destroying it releases it.
     original->DestroyWindow();
     PreSubclassWindow();
+    ui::WindowObserver::notifyCreated(*this);
     return TRUE;
 }
 
@@ -390,6 +396,7 @@ void CWnd::Invalidate(BOOL) {
     if (created_) {
         invalid_ = true;
         ++invalidateCount_;
+        ui::WindowObserver::notifyChanged(*this);
     }
 }
 

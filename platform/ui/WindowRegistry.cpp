@@ -1,8 +1,18 @@
 #include "platform/ui/WindowRegistry.h"
 
+#include "platform/ui/WindowObserver.h"
+
 #include "platform/ui/CWnd.h"
 
 namespace ui {
+
+void WindowRegistry::setFocus(CWnd* window) {
+    if (focus_ != window) {
+        focus_ = window;
+        WindowObserver::notifyFocus(window);
+    }
+}
+
 
 // Never destroyed: windows held by static objects may be destroyed at any point of exit.
 WindowRegistry& WindowRegistry::instance() {

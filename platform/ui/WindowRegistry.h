@@ -23,7 +23,8 @@ public:
     bool isAlive(const CWnd* window) const { return window && alive_.count(window) != 0; }
 
     CWnd* focus() const { return focus_; }
-    void setFocus(CWnd* window) { focus_ = window; }
+    // Observers hear of every change of the focus window.
+    void setFocus(CWnd* window);
     CWnd* mainWindow() const { return mainWindow_; }
     void setMainWindow(CWnd* window) { mainWindow_ = window; }
 

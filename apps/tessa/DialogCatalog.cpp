@@ -1,0 +1,143 @@
+#include "apps/tessa/DialogCatalog.h"
+
+#include "dialogs/CFormula.h"
+#include "platform/core/Vdn_Settings.h"
+#include "platform/ui/UserActions.h"
+#include "platform/ui/WinConstants.h"
+#include "spreadsheet/CDlgFindReplace.h"
+#include "spreadsheet/Vdn_DlgPromptString.h"
+#include "spreadsheet/Vdn_Spread.h"
+#include "spreadsheet/editor/CDlgSSAsTool.h"
+#include "spreadsheet/editor/CDlgSSOptions.h"
+#include "spreadsheet/editor/CDlgSSSettings.h"
+#include "spreadsheet/editor/DlgSSAsTool.h"
+#include "spreadsheet/standards/CDlgSSStandards.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace app {
+
+namespace {
+
+Vdn_String exampleSheet() {
+    return gSettings.libDir() + L"Connection Standards/EndPlate.tfs";
+}
+
+bool showOptions(DialogPresenter&) {
+    CDlgSSOptions dialog;
+    dialog.cols = 4;
+    dialog.rows = 6;
+    dialog.colHeaderHeight = 20;
+    dialog.rowHeaderWidth = 40;
+    for (const wchar_t* name : {L"Profile", L"Height", L"Width", L"Mass"}) {
+        dialog.colNames.append(name);
+    }
+    for (const wchar_t* name : {L"HEA-100", L"HEA-120", L"HEA-140", L"HEA-160"}) {
+        dialog.rowNames.append(name);
+    }
+    return dialog.DoModal() != -1;
+}
+
+bool showSettings(DialogPresenter&) {
+    CDlgSSSettings dialog;
+    dialog.language = 0;
+    return dialog.DoModal() != -1;
+}
+
+bool showPrompt(DialogPresenter&) {
+    Vdn_DlgPromptString dialog;
+    dialog.caption = L"Nieuwe variabele";
+    dialog.label = L"Naam van de variabele:";
+    dialog.value = L"PlateWidth";
+    return dialog.DoModal() != -1;
+}
+
+bool showFormula(DialogPresenter&) {
+    CFormula dialog;
+    dialog.mode = CFormula::kModeShowCell;
+    dialog.filePath = exampleSheet();
+    dialog.cellColumn = 3;
+    dialog.cellRow = 12;
+    return dialog.DoModal() != -1;
+}
+
+// The spreadsheet tool window, normally hidden, shown with the example standards sheet.
+bool showTool(DialogPresenter& presenter) {
+    DlgSSAsTool tool;
+    if (!tool.create() || tool.get() == nullptr) {
+        return false;
+    }
+    tool.get()->SSLoadFromFile(exampleSheet().str());
+    tool.window()->ShowWindow(SW_SHOW);
+    presenter.presentModeless(*tool.window());
+    return true;
+}
+
+bool showFindReplace(DialogPresenter& presenter) {
+    DlgSSAsTool tool;
+    if (!tool.create() || tool.get() == nullptr) {
+        return false;
+    }
+    Vdn_Spread& spread = *tool.get();
+    spread.SSLoadFromFile(exampleSheet().str());
+    spread.SetFocus();
+    // F5 opens the dialog for replacing, as a person opens it.
+    ui::UserActions(spread).pressKey(VK_F5);
+    CDlgFindReplace* dialog = spread.findReplaceDialog();
+    if (dialog == nullptr || dialog->GetSafeHwnd() == nullptr) {
+        return false;
+    }
+    dialog->SetDlgItemText(CDlgFindReplace::kFindEdit, L"HEA");
+    dialog->SetDlgItemText(CDlgFindReplace::kReplaceEdit, L"IPE");
+    presenter.presentModeless(*dialog);
+    return true;
+}
+
+// The pooled standards dialog is never shown in the module; here it shows the example sheet
+// it evaluates.
+bool showStandards(DialogPresenter& presenter) {
+    CDlgSSStandards dialog;
+    if (!dialog.Create(CDlgSSStandards::kTemplateId)) {
+        return false;
+    }
+    dialog.calcSS().loadFile(exampleSheet());
+    dialog.ShowWindow(SW_SHOW);
+    presenter.presentModeless(dialog);
+    dialog.DestroyWindow();
+    return true;
+}
+
+std::string lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+} // namespace
+
+const std::vector<DialogEntry>& dialogCatalog() {
+    static const std::vector<DialogEntry> catalog = {
+        {"CDlgFindReplace", 218, "DLG_FINDREPLACE", showFindReplace},
+        {"CDlgSSAsTool", 248, "DLG_SS_ASTOOL", showTool},
+        {"CDlgSSOptions", 245, "DLG_SS_OPTIONS", showOptions},
+        {"CDlgSSSettings", 247, "DLG_SS_SETTINGS", showSettings},
+        {"CDlgSSStandards", 253, "DLG_SS_STANDARDS", showStandards},
+        {"CFormula", 133, "DLG_FORMULA", showFormula},
+        {"Vdn_DlgPromptString", 8069, "DLG_PROMPTSTRING", showPrompt},
+    };
+    return catalog;
+}
+
+const DialogEntry* findDialog(const std::string& key) {
+    const std::string wanted = lower(key);
+    for (const DialogEntry& entry : dialogCatalog()) {
+        if (lower(entry.className) == wanted || lower(entry.templateName) == wanted ||
+            std::to_string(entry.templateId) == wanted) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace app

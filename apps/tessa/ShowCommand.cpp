@@ -1,0 +1,107 @@
+#include "apps/tessa/ShowCommand.h"
+
+#include "apps/tessa/DialogCatalog.h"
+#include "apps/tessa/LoadedModule.h"
+#include "apps/tessa/WindowSession.h"
+#include "platform/core/Vdn_Settings.h"
+
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+
+#include <cstdio>
+#include <iostream>
+#include <memory>
+#include <string>
+
+namespace app {
+
+namespace {
+
+struct ShowOptions {
+    std::string dialog;
+    std::string language;
+    std::string screenshot;
+    bool list = false;
+    bool json = false;
+};
+
+int listDialogs(bool json) {
+    if (json) {
+        nlohmann::json dialogs = nlohmann::json::array();
+        for (const DialogEntry& entry : dialogCatalog()) {
+            dialogs.push_back({{"class", entry.className},
+                               {"template", entry.templateId},
+                               {"name", entry.templateName}});
+        }
+        std::cout << nlohmann::json{{"dialogs", dialogs}}.dump() << "\n";
+        return kExitOk;
+    }
+    for (const DialogEntry& entry : dialogCatalog()) {
+        std::cout << entry.className << "\t" << entry.templateId << "\t" << entry.templateName << "\n";
+    }
+    return kExitOk;
+}
+
+bool applyLanguage(const std::string& code) {
+    if (code.empty()) {
+        return true;
+    }
+    for (int language = 0; language < Vdn_Settings::kLanguageCount; ++language) {
+        if (Vdn_Settings::languageCode(language) == std::wstring(code.begin(), code.end())) {
+            return gSettings.setWorkLanguage(language);
+        }
+    }
+    return false;
+}
+
+int show(const ShowOptions& options) {
+    if (options.list) {
+        return listDialogs(options.json);
+    }
+    if (options.dialog.empty()) {
+        std::fprintf(stderr, "tessa show: name a dialog; `tessa show --list` lists them\n");
+        return kExitUsage;
+    }
+    const DialogEntry* entry = findDialog(options.dialog);
+    if (entry == nullptr) {
+        std::fprintf(stderr, "tessa show: there is no dialog \"%s\"; `tessa show --list` lists them\n",
+                     options.dialog.c_str());
+        return kExitUsage;
+    }
+    if (!applyLanguage(options.language)) {
+        std::fprintf(stderr, "tessa show: unknown language \"%s\" (nl, en or fr)\n",
+                     options.language.c_str());
+        return kExitUsage;
+    }
+    if (options.screenshot.empty() && !WindowSession::canShowWindows()) {
+        std::fprintf(stderr, "tessa show: no display to show the dialog on; use --screenshot FILE.png\n");
+        return kExitFailed;
+    }
+    const LoadedModule module(stderr);
+    WindowSession session(QString::fromStdString(options.screenshot));
+    if (!entry->open(session)) {
+        std::fprintf(stderr, "tessa show: %s could not be opened\n", entry->className.c_str());
+        return kExitFailed;
+    }
+    if (!options.screenshot.empty() && !session.pictureSaved()) {
+        std::fprintf(stderr, "tessa show: the picture of %s could not be written to %s\n",
+                     entry->className.c_str(), options.screenshot.c_str());
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+void addShowCommand(CLI::App& program, CommandRun& run) {
+    auto options = std::make_shared<ShowOptions>();
+    CLI::App* command = program.add_subcommand("show", "open a dialog on example data, or picture it");
+    command->add_option("dialog", options->dialog, "class name, template id or template name");
+    command->add_option("--language", options->language, "nl, en or fr");
+    command->add_option("--screenshot", options->screenshot, "write a PNG picture instead of a window");
+    command->add_flag("--list", options->list, "list every dialog");
+    command->add_flag("--json", options->json, "the list as JSON");
+    command->callback([options, &run] { run = [options] { return show(*options); }; });
+}
+
+} // namespace app

@@ -1,0 +1,84 @@
+#include "apps/tessa/WindowSession.h"
+
+#include "platform/qt/Desktop.h"
+#include "platform/qt/DialogMetrics.h"
+#include "platform/qt/PersonInput.h"
+#include "platform/qt/QtUser.h"
+#include "platform/qt/Screenshot.h"
+#include "platform/qt/ScreenshotUser.h"
+#include "platform/ui/CWnd.h"
+#include "platform/ui/UserScope.h"
+#include "platform/ui/WinConstants.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <cstdlib>
+
+namespace app {
+
+namespace {
+
+int gArgc = 1;
+char gProgramName[] = "tessa";
+char* gArgv[] = {gProgramName, nullptr};
+
+} // namespace
+
+bool WindowSession::canShowWindows() {
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        return true;
+    }
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+WindowSession::WindowSession(const QString& screenshotPath) : screenshotPath_(screenshotPath) {
+    if (!screenshotPath_.isEmpty()) {
+        // Pictures need no display, and look the same on every machine.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    application_ = std::make_unique<QApplication>(gArgc, gArgv);
+    QApplication::setFont(qtview::DialogMetrics::dialogFont());
+    desktop_ = std::make_unique<qtview::Desktop>();
+    if (screenshotPath_.isEmpty()) {
+        user_ = std::make_unique<qtview::QtUser>();
+    } else {
+        user_ = std::make_unique<qtview::ScreenshotUser>(screenshotPath_);
+    }
+    scope_ = std::make_unique<ui::UserScope>(*user_);
+}
+
+WindowSession::~WindowSession() {
+    scope_.reset();
+    user_.reset();
+    desktop_.reset();
+    application_.reset();
+}
+
+void WindowSession::presentModeless(CWnd& window) {
+    if (!screenshotPath_.isEmpty()) {
+        modelessSaved_ = qtview::Screenshot::save(window, screenshotPath_);
+        return;
+    }
+    desktop_->viewOf(window);
+    QEventLoop loop;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, &loop, [&] {
+        if (!qtview::PersonInput::isAlive(&window) || !window.IsWindowVisible()) {
+            loop.quit();
+        }
+    });
+    watch.start(20);
+    loop.exec();
+}
+
+bool WindowSession::pictureSaved() const {
+    if (modelessSaved_) {
+        return true;
+    }
+    const auto* camera = dynamic_cast<const qtview::ScreenshotUser*>(user_.get());
+    return camera != nullptr && camera->saved();
+}
+
+} // namespace app

@@ -1,0 +1,46 @@
+#pragma once
+// app::WindowSession: what a command needs to put dialogs before a person or a camera: the Qt
+// application (on the offscreen platform for pictures, so no display is needed), the live view
+// of the window tree, and the user who answers the dialogs.
+
+#include "apps/tessa/DialogCatalog.h"
+
+#include <QString>
+
+#include <memory>
+
+class QApplication;
+
+namespace qtview {
+class Desktop;
+}
+namespace ui {
+class User;
+class UserScope;
+} // namespace ui
+
+namespace app {
+
+class WindowSession : public DialogPresenter {
+public:
+    // screenshotPath empty: a person at a screen; else every dialog is pictured there.
+    explicit WindowSession(const QString& screenshotPath = QString());
+    ~WindowSession() override;
+
+    // False when there is no screen to show windows on (and no picture was asked for).
+    static bool canShowWindows();
+
+    void presentModeless(CWnd& window) override;
+    // For pictures: whether one was written.
+    bool pictureSaved() const;
+
+private:
+    QString screenshotPath_;
+    bool modelessSaved_ = false;
+    std::unique_ptr<QApplication> application_;
+    std::unique_ptr<qtview::Desktop> desktop_;
+    std::unique_ptr<ui::User> user_;
+    std::unique_ptr<ui::UserScope> scope_;
+};
+
+} // namespace app

@@ -1,0 +1,86 @@
+#include "platform/qt/PersonInput.h"
+
+#include "platform/ui/CWnd.h"
+#include "platform/ui/UserActions.h"
+#include "platform/ui/WindowRegistry.h"
+
+namespace qtview {
+
+namespace {
+
+// Runs an id-based user action from the control's parent, so that the action finds this very
+// control (ids repeat across a dialog's pages, rarely among siblings).
+template <typename Action> bool onControl(CWnd& control, Action action) {
+    if (!PersonInput::isAlive(&control) || control.GetParent() == nullptr) {
+        return false;
+    }
+    ui::UserActions act(*control.GetParent());
+    if (act.control(control.GetDlgCtrlID()) != &control) {
+        return false;
+    }
+    return action(act, control.GetDlgCtrlID());
+}
+
+} // namespace
+
+bool PersonInput::isAlive(const CWnd* window) {
+    return ui::WindowRegistry::instance().isAlive(window) && window->GetSafeHwnd() != nullptr;
+}
+
+bool PersonInput::click(CWnd& control) {
+    return onControl(control, [](ui::UserActions& act, int id) { return act.click(id); });
+}
+
+bool PersonInput::doubleClick(CWnd& control) {
+    return onControl(control, [](ui::UserActions& act, int id) { return act.doubleClick(id); });
+}
+
+bool PersonInput::focus(CWnd& control) {
+    return onControl(control, [](ui::UserActions& act, int id) { return act.setFocus(id); });
+}
+
+bool PersonInput::editText(CWnd& edit, const std::wstring& text) {
+    return onControl(edit, [&](ui::UserActions& act, int id) { return act.enterText(id, text); });
+}
+
+bool PersonInput::selectComboItem(CWnd& combo, int index) {
+    return onControl(combo,
+                     [&](ui::UserActions& act, int id) { return act.selectComboItem(id, index); });
+}
+
+bool PersonInput::typeInCombo(CWnd& combo, const std::wstring& text) {
+    return onControl(combo, [&](ui::UserActions& act, int id) { return act.typeInCombo(id, text); });
+}
+
+bool PersonInput::selectListItem(CWnd& list, int index, unsigned modifiers) {
+    return onControl(list, [&](ui::UserActions& act, int id) {
+        return act.selectListItem(id, index, modifiers);
+    });
+}
+
+bool PersonInput::doubleClickListItem(CWnd& list, int index) {
+    return onControl(
+        list, [&](ui::UserActions& act, int id) { return act.doubleClickListItem(id, index); });
+}
+
+bool PersonInput::selectTab(CWnd& tabs, int index) {
+    return onControl(tabs, [&](ui::UserActions& act, int id) { return act.selectTab(id, index); });
+}
+
+bool PersonInput::pressKey(CWnd& topLevel, int virtualKey, unsigned modifiers) {
+    if (!isAlive(&topLevel)) {
+        return false;
+    }
+    ui::UserActions act(topLevel);
+    return act.pressKey(virtualKey, modifiers);
+}
+
+bool PersonInput::close(CWnd& topLevel) {
+    if (!isAlive(&topLevel)) {
+        return false;
+    }
+    ui::UserActions act(topLevel);
+    return act.close();
+}
+
+} // namespace qtview

@@ -1,0 +1,219 @@
+#include "platform/qt/SheetModel.h"
+
+#include "platform/grid/CellFormat.h"
+#include "platform/grid/Sheet.h"
+#include "platform/ui/SpreadsheetControl.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+
+namespace qtview {
+
+namespace {
+
+QColor fromColorRef(std::uint32_t colour) {
+    // Windows colours are 0x00BBGGRR.
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
+
+grid::CellRef refOf(const QModelIndex& index) {
+    return grid::CellRef{index.column() + 1, index.row() + 1};
+}
+
+QString columnLetters(int col) {
+    QString letters;
+    for (int n = col; n > 0; n = (n - 1) / 26) {
+        letters.prepend(QChar(u'A' + (n - 1) % 26));
+    }
+    return letters;
+}
+
+} // namespace
+
+SheetModel::SheetModel(ui::SpreadsheetControl& control, QObject* parent)
+    : QAbstractTableModel(parent), control_(&control), rows_(control.sheet().maxRows()),
+      cols_(control.sheet().maxCols()) {}
+
+int SheetModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows_;
+}
+
+int SheetModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : cols_;
+}
+
+QVariant SheetModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) {
+        return {};
+    }
+    const grid::Sheet& sheet = control_->sheet();
+    const grid::CellRef ref = refOf(index);
+    const std::optional<grid::CellFormat> format = sheet.format(ref);
+    const grid::CellType::Kind kind =
+        format ? format->type.kind() : grid::CellType::Kind::General;
+    switch (role) {
+    case Qt::DisplayRole: {
+        if (kind == grid::CellType::Kind::CheckBox) {
+            return format ? QString::fromStdWString(format->type.text()) : QString();
+        }
+        if (kind == grid::CellType::Kind::TextButton) {
+            const QString caption = QString::fromStdWString(format->type.text());
+            if (!caption.isEmpty()) {
+                return caption;
+            }
+        }
+        return QString::fromStdWString(
+            sheet.cellText(ref, grid::TextKind::Formatted).value_or(std::wstring()));
+    }
+    case Qt::EditRole: {
+        const std::wstring formula =
+            sheet.cellText(ref, grid::TextKind::Formula).value_or(std::wstring());
+        if (!formula.empty()) {
+            return QStringLiteral("=") + QString::fromStdWString(formula);
+        }
+        return QString::fromStdWString(
+            sheet.cellText(ref, grid::TextKind::Formatted).value_or(std::wstring()));
+    }
+    case Qt::CheckStateRole:
+        if (kind == grid::CellType::Kind::CheckBox) {
+            const bool checked =
+                sheet.cellText(ref, grid::TextKind::Value).value_or(std::wstring()) == L"1";
+            return checked ? Qt::Checked : Qt::Unchecked;
+        }
+        return {};
+    case Qt::FontRole: {
+        if (!format) {
+            return {};
+        }
+        QFont font;
+        if (!format->font.face.empty()) {
+            font.setFamily(QString::fromStdWString(format->font.face));
+        }
+        if (format->font.height > 0) {
+            font.setPixelSize(format->font.height);
+        }
+        font.setBold(format->font.weight >= 600);
+        return font;
+    }
+    case Qt::BackgroundRole:
+        if (format && format->background != grid::CellFormat::kDefaultColour) {
+            return QBrush(fromColorRef(format->background));
+        }
+        if (format && format->locked && kind == grid::CellType::Kind::Static) {
+            return QBrush(QColor(0xF0, 0xF0, 0xF0));
+        }
+        return {};
+    case Qt::ForegroundRole:
+        if (format && format->foreground != grid::CellFormat::kDefaultColour) {
+            return QBrush(fromColorRef(format->foreground));
+        }
+        return {};
+    case Qt::TextAlignmentRole:
+        if (kind == grid::CellType::Kind::Number ||
+            (kind == grid::CellType::Kind::General && sheet.cellValue(ref) &&
+             sheet.cellValue(ref)->isNumber())) {
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        }
+        if (kind == grid::CellType::Kind::TextButton) {
+            return QVariant::fromValue(Qt::AlignCenter);
+        }
+        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    case Qt::ToolTipRole: {
+        const auto note = sheet.note(ref);
+        if (note && !note->empty()) {
+            return QString::fromStdWString(*note);
+        }
+        return {};
+    }
+    default:
+        return {};
+    }
+}
+
+QVariant SheetModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) {
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+    const grid::CellRef ref = orientation == Qt::Horizontal ? grid::CellRef{section + 1, 0}
+                                                            : grid::CellRef{0, section + 1};
+    const std::wstring text =
+        control_->sheet().cellText(ref, grid::TextKind::Formatted).value_or(std::wstring());
+    if (!text.empty()) {
+        return QString::fromStdWString(text);
+    }
+    return orientation == Qt::Horizontal ? columnLetters(section + 1) : QString::number(section + 1);
+}
+
+Qt::ItemFlags SheetModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) {
+        return Qt::NoItemFlags;
+    }
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    const grid::Sheet& sheet = control_->sheet();
+    const grid::CellRef ref = refOf(index);
+    if (sheet.isLocked(ref)) {
+        return flags;
+    }
+    switch (sheet.cellType(ref).value_or(grid::CellType()).kind()) {
+    case grid::CellType::Kind::General:
+    case grid::CellType::Kind::Edit:
+    case grid::CellType::Kind::Number:
+    case grid::CellType::Kind::Combo:
+        flags |= Qt::ItemIsEditable;
+        break;
+    default:
+        break;
+    }
+    return flags;
+}
+
+bool SheetModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole) {
+        return false;
+    }
+    const QString text = value.toString();
+    if (text == data(index, Qt::EditRole).toString()) {
+        return true; // an edit that changed nothing is no change by the user
+    }
+    const bool taken = control_->userType(index.column() + 1, index.row() + 1, text.toStdWString());
+    // The control may have changed any cell (formulas depend on the one typed into).
+    refresh();
+    return taken;
+}
+
+void SheetModel::refresh() {
+    const grid::Sheet& sheet = control_->sheet();
+    if (sheet.maxRows() != rows_ || sheet.maxCols() != cols_) {
+        beginResetModel();
+        rows_ = sheet.maxRows();
+        cols_ = sheet.maxCols();
+        endResetModel();
+        return;
+    }
+    if (rows_ > 0 && cols_ > 0) {
+        emit dataChanged(index(0, 0), index(rows_ - 1, cols_ - 1));
+    }
+    emit headerDataChanged(Qt::Horizontal, 0, std::max(0, cols_ - 1));
+    emit headerDataChanged(Qt::Vertical, 0, std::max(0, rows_ - 1));
+}
+
+QStringList SheetModel::comboItems(const QModelIndex& index) const {
+    QStringList items;
+    const auto type = control_->sheet().cellType(refOf(index));
+    if (type && type->kind() == grid::CellType::Kind::Combo) {
+        for (const std::wstring& item : type->items()) {
+            items << QString::fromStdWString(item);
+        }
+    }
+    return items;
+}
+
+bool SheetModel::isButtonCell(const QModelIndex& index) const {
+    const auto type = control_->sheet().cellType(refOf(index));
+    return type && (type->kind() == grid::CellType::Kind::TextButton ||
+                    type->kind() == grid::CellType::Kind::PictureButton);
+}
+
+} // namespace qtview
