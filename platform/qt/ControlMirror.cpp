@@ -225,6 +225,14 @@ ControlMirror::~ControlMirror() {
 void ControlMirror::connectInput() {
     CWnd* const window = window_;
     QWidget* const widget = widget_;
+    // The right button belongs to the tree (its controls and dialogs show their own menus);
+    // edits keep the toolkit's cut-and-paste menu, which the tree has no counterpart of.
+    if (kind_ != Kind::LineEdit && kind_ != Kind::TextEdit && kind_ != Kind::Combo &&
+        kind_ != Kind::GroupBox) {
+        widget->setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(widget, &QWidget::customContextMenuRequested, widget,
+                         [window](const QPoint&) { PersonInput::rightClick(*window); });
+    }
     switch (kind_) {
     case Kind::PushButton:
     case Kind::CheckBox:

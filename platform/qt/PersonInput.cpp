@@ -35,6 +35,10 @@ bool PersonInput::doubleClick(CWnd& control) {
     return onControl(control, [](ui::UserActions& act, int id) { return act.doubleClick(id); });
 }
 
+bool PersonInput::rightClick(CWnd& control) {
+    return onControl(control, [](ui::UserActions& act, int id) { return act.rightClick(id); });
+}
+
 bool PersonInput::focus(CWnd& control) {
     return onControl(control, [](ui::UserActions& act, int id) { return act.setFocus(id); });
 }

@@ -14,6 +14,7 @@ class PersonInput {
 public:
     static bool click(CWnd& control);
     static bool doubleClick(CWnd& control);
+    static bool rightClick(CWnd& control);
     static bool focus(CWnd& control);
     // The whole new text of an edit, as a person left it after a keystroke.
     static bool editText(CWnd& edit, const std::wstring& text);

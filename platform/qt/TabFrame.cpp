@@ -8,7 +8,9 @@ namespace qtview {
 TabFrame::TabFrame(QWidget* parent) : QWidget(parent), tabs_(new QTabBar(this)) {
     tabs_->setDrawBase(false);
     tabs_->setExpanding(false);
-    tabs_->setFocusPolicy(Qt::StrongFocus);
+    // A click picks a tab without taking the focus, as the tree's tab control does; Tab still
+    // reaches it.
+    tabs_->setFocusPolicy(Qt::TabFocus);
 }
 
 void TabFrame::setTabs(const QStringList& titles, int current) {

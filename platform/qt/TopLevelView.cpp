@@ -108,11 +108,10 @@ void TopLevelView::showFocus(CWnd* focus) {
 }
 
 void TopLevelView::closeEvent(QCloseEvent* event) {
-    // The tree decides: a dialog cancels (and its view goes with its window), or refuses.
+    // The tree decides: a dialog cancels (and its view goes with its window), or refuses. The
+    // view itself only ever hides, so every close request comes from the person.
     event->ignore();
-    if (event->spontaneous()) {
-        PersonInput::close(*window_);
-    }
+    PersonInput::close(*window_);
 }
 
 void TopLevelView::resizeEvent(QResizeEvent* event) {
