@@ -9,6 +9,9 @@
 #include "platform/host/AcEdCommandStack.h"
 #include "platform/host/AcRxDictionary.h"
 #include "platform/host/CommandLine.h"
+#include "platform/host/HostWindows.h"
+#include "platform/qt/Desktop.h"
+#include "platform/qt/TopLevelView.h"
 
 #include <CLI/CLI.hpp>
 
@@ -18,6 +21,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -70,16 +74,28 @@ public:
         QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
         connect(file->addAction(QStringLiteral("E&xit")), &QAction::triggered, this, &QWidget::close);
 
-        auto* central = new QWidget(this);
-        auto* layout = new QVBoxLayout(central);
-        output_ = new QPlainTextEdit(central);
+        // The host's frame (with its docked bars) above, its command line below.
+        auto* central = new QSplitter(Qt::Vertical, this);
+        CWnd* frame = adsw_acadMainWnd();
+        qtview::TopLevelView* frameView = session.desktop().viewOf(*frame);
+        frameView->setEmbedded(true);
+        frameView->setMinimumSize(200, 120);
+        central->addWidget(frameView);
+        auto* commandLine = new QWidget(central);
+        auto* layout = new QVBoxLayout(commandLine);
+        layout->setContentsMargins(0, 0, 0, 0);
+        output_ = new QPlainTextEdit(commandLine);
         output_->setReadOnly(true);
         output_->setMaximumBlockCount(5000);
-        auto* input = new QLineEdit(central);
+        auto* input = new QLineEdit(commandLine);
         input->setPlaceholderText(QStringLiteral("Command:"));
         layout->addWidget(output_, 1);
         layout->addWidget(input);
+        central->addWidget(commandLine);
+        central->setStretchFactor(0, 3);
+        central->setStretchFactor(1, 1);
         setCentralWidget(central);
+        frameView->show();
         connect(input, &QLineEdit::returnPressed, this, [input] {
             runTyped(input->text());
             input->clear();

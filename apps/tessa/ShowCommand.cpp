@@ -4,6 +4,8 @@
 #include "apps/tessa/LoadedModule.h"
 #include "apps/tessa/WindowSession.h"
 #include "platform/core/Vdn_Settings.h"
+#include "platform/host/HostWindows.h"
+#include "platform/qt/Desktop.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
@@ -79,6 +81,8 @@ int show(const ShowOptions& options) {
     }
     const LoadedModule module(stderr);
     WindowSession session(QString::fromStdString(options.screenshot));
+    // The dialog shows on its own, without the empty host window behind it.
+    session.desktop().ignore(*adsw_acadMainWnd());
     if (!entry->open(session)) {
         std::fprintf(stderr, "tessa show: %s could not be opened\n", entry->className.c_str());
         return kExitFailed;

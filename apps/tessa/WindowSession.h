@@ -33,6 +33,7 @@ public:
     void presentModeless(CWnd& window) override;
     // For pictures: whether one was written.
     bool pictureSaved() const;
+    qtview::Desktop& desktop() const { return *desktop_; }
 
 private:
     QString screenshotPath_;

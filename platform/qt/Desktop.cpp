@@ -90,7 +90,9 @@ void Desktop::syncView(CWnd& topLevel) {
     inTree_ = true;
     view->sync();
     const bool visible = (topLevel.GetStyle() & WS_VISIBLE) != 0;
-    if (showWindows_ && visible && !view->isVisible()) {
+    if (view->isEmbedded()) {
+        view->setVisible(visible);
+    } else if (visible && !view->isVisible()) {
         view->show();
         view->raise();
         view->activateWindow();
@@ -111,7 +113,7 @@ void Desktop::syncNow() {
             continue;
         }
         if (existingViewOf(*topLevel) == nullptr) {
-            if ((topLevel->GetStyle() & WS_VISIBLE) == 0) {
+            if ((topLevel->GetStyle() & WS_VISIBLE) == 0 || ignored_.count(topLevel) != 0) {
                 continue; // hidden windows (the pooled standards dialogs) get no view
             }
             viewOf(*topLevel);
@@ -151,6 +153,7 @@ void Desktop::focusChanged(CWnd* focus) {
 
 void Desktop::windowDestroyed(CWnd& window) {
     pending_.erase(&window);
+    ignored_.erase(&window);
     if (isTopLevel(window)) {
         if (const auto found = views_.find(&window); found != views_.end()) {
             if (TopLevelView* view = found->second.data()) {
@@ -182,7 +185,7 @@ void Desktop::onQtFocus(QWidget* now) {
     if (inTree_ || now == nullptr) {
         return;
     }
-    auto* view = dynamic_cast<TopLevelView*>(now->window());
+    TopLevelView* view = TopLevelView::around(now);
     if (view == nullptr) {
         return;
     }
@@ -200,7 +203,7 @@ bool Desktop::eventFilter(QObject* watched, QEvent* event) {
     if (widget == nullptr) {
         return false;
     }
-    auto* view = dynamic_cast<TopLevelView*>(widget->window());
+    TopLevelView* view = TopLevelView::around(widget);
     if (view == nullptr) {
         return false;
     }

@@ -36,8 +36,9 @@ public:
     // The view of a top-level window if there is one.
     TopLevelView* existingViewOf(const CWnd& topLevel) const;
 
-    // Screenshots render views without showing them on a screen.
-    void setShowWindows(bool show) { showWindows_ = show; }
+    // A top-level window that gets no window of its own unless asked for with viewOf (the
+    // host's main frame while only a dialog is shown).
+    void ignore(const CWnd& topLevel) { ignored_[&topLevel] = true; }
 
     void windowCreated(CWnd& window) override;
     void windowChanged(CWnd& window) override;
@@ -59,7 +60,7 @@ private:
     QTimer clock_;
     QElapsedTimer elapsed_;
     qint64 lastTick_ = 0;
-    bool showWindows_ = true;
+    std::unordered_map<const CWnd*, bool> ignored_;
     bool inTree_ = false;
 };
 

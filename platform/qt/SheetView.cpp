@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QStyledItemDelegate>
 
@@ -19,10 +20,12 @@ namespace {
 // must not cost a pass over every row at each change.
 constexpr int kRowsSizedOneByOne = 5000;
 
+constexpr int kTextMargin = 3;
+
 class CellDelegate : public QStyledItemDelegate {
 public:
-    CellDelegate(const SheetModel& model, QObject* parent)
-        : QStyledItemDelegate(parent), model_(&model) {}
+    CellDelegate(const SheetModel& model, const SheetView& view)
+        : QStyledItemDelegate(nullptr), model_(&model), view_(&view) {}
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override {
@@ -55,6 +58,16 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
         if (!model_->isButtonCell(index)) {
+            QRect wide;
+            if (view_->overflowRect(index, wide)) {
+                // The text is drawn over the neighbours once the grid is drawn.
+                QStyleOptionViewItem plain(option);
+                initStyleOption(&plain, index);
+                plain.text.clear();
+                QApplication::style()->drawControl(QStyle::CE_ItemViewItem, &plain, painter,
+                                                   plain.widget);
+                return;
+            }
             QStyledItemDelegate::paint(painter, option, index);
             return;
         }
@@ -67,6 +80,7 @@ public:
 
 private:
     const SheetModel* model_;
+    const SheetView* view_;
 };
 
 } // namespace
@@ -74,7 +88,9 @@ private:
 SheetView::SheetView(ui::SpreadsheetControl& control, QWidget* parent)
     : QTableView(parent), control_(&control), model_(new SheetModel(control, this)) {
     setModel(model_);
-    setItemDelegate(new CellDelegate(*model_, this));
+    auto* delegate = new CellDelegate(*model_, *this);
+    delegate->setParent(this);
+    setItemDelegate(delegate);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -85,6 +101,73 @@ SheetView::SheetView(ui::SpreadsheetControl& control, QWidget* parent)
 }
 
 SheetView::~SheetView() = default;
+
+bool SheetView::overflowRect(const QModelIndex& index, QRect& rect) const {
+    const QVariant alignment = index.data(Qt::TextAlignmentRole);
+    if (alignment.isValid() && (alignment.value<Qt::Alignment>() & Qt::AlignRight)) {
+        return false;
+    }
+    const QString text = index.data(Qt::DisplayRole).toString();
+    if (text.isEmpty() || index.data(Qt::CheckStateRole).isValid() ||
+        columnSpan(index.row(), index.column()) > 1 || rowSpan(index.row(), index.column()) > 1) {
+        return false;
+    }
+    const QVariant fontData = index.data(Qt::FontRole);
+    const QFont font = fontData.isValid() ? fontData.value<QFont>() : this->font();
+    const int needed = QFontMetrics(font).horizontalAdvance(text) + 2 * kTextMargin;
+    rect = visualRect(index);
+    if (needed <= rect.width()) {
+        return false;
+    }
+    for (int col = index.column() + 1; col < model_->columnCount() && rect.width() < needed; ++col) {
+        if (isColumnHidden(col)) {
+            continue;
+        }
+        const QModelIndex next = model_->index(index.row(), col);
+        if (!next.data(Qt::DisplayRole).toString().isEmpty() || columnSpan(index.row(), col) > 1 ||
+            next.data(Qt::BackgroundRole).isValid()) {
+            break;
+        }
+        rect.setRight(rect.right() + columnWidth(col));
+    }
+    return rect.width() > visualRect(index).width();
+}
+
+void SheetView::paintEvent(QPaintEvent* event) {
+    QTableView::paintEvent(event);
+    const int firstRow = rowAt(0);
+    const int firstCol = columnAt(0);
+    if (firstRow < 0 || firstCol < 0) {
+        return;
+    }
+    int lastRow = rowAt(viewport()->height() - 1);
+    int lastCol = columnAt(viewport()->width() - 1);
+    lastRow = lastRow < 0 ? model_->rowCount() - 1 : lastRow;
+    lastCol = lastCol < 0 ? model_->columnCount() - 1 : lastCol;
+    QPainter painter(viewport());
+    // Texts that start left of the view may reach into it.
+    for (int row = firstRow; row <= lastRow; ++row) {
+        for (int col = 0; col <= lastCol; ++col) {
+            const QModelIndex index = model_->index(row, col);
+            QRect wide;
+            if (isRowHidden(row) || isColumnHidden(col) || !overflowRect(index, wide)) {
+                continue;
+            }
+            const QRect own = visualRect(index);
+            // The neighbours' grid lines do not cross the text.
+            painter.fillRect(QRect(own.right() + 1, own.top(), wide.right() - own.right(),
+                                   own.height() - 1),
+                             palette().base());
+            const QVariant fontData = index.data(Qt::FontRole);
+            painter.setFont(fontData.isValid() ? fontData.value<QFont>() : font());
+            const QVariant foreground = index.data(Qt::ForegroundRole);
+            painter.setPen(foreground.isValid() ? foreground.value<QBrush>().color()
+                                                : palette().color(QPalette::Text));
+            painter.drawText(wide.adjusted(kTextMargin, 0, -kTextMargin, 0),
+                             Qt::AlignLeft | Qt::AlignVCenter, index.data(Qt::DisplayRole).toString());
+        }
+    }
+}
 
 void SheetView::refresh(const DialogMetrics& metrics) {
     const grid::Sheet& sheet = control_->sheet();

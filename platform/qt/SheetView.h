@@ -24,8 +24,14 @@ public:
     // Follows the sheet: contents, sizes, spans and the active cell.
     void refresh(const DialogMetrics& metrics);
     SheetModel& model() const { return *model_; }
+    // Where a cell's text is drawn when it is wider than the cell: over the empty cells to its
+    // right, as spreadsheets show titles. False when the text fits or cannot overflow.
+    bool overflowRect(const QModelIndex& index, QRect& rect) const;
     // A cell editor is open (it keeps Enter and Escape).
     bool isEditing() const { return state() == QAbstractItemView::EditingState; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     ui::SpreadsheetControl* control_;

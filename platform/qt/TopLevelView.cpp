@@ -39,7 +39,7 @@ void TopLevelView::sync() {
         setWindowTitle(title);
     }
     const QSize size = clientSize();
-    if (this->size() != size) {
+    if (!embedded_ && this->size() != size) {
         if (window_->GetStyle() & WS_THICKFRAME) {
             resize(size);
         } else {
@@ -107,6 +107,15 @@ void TopLevelView::showFocus(CWnd* focus) {
     }
 }
 
+TopLevelView* TopLevelView::around(QWidget* widget) {
+    for (QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+        if (auto* view = dynamic_cast<TopLevelView*>(w)) {
+            return view;
+        }
+    }
+    return nullptr;
+}
+
 void TopLevelView::closeEvent(QCloseEvent* event) {
     // The tree decides: a dialog cancels (and its view goes with its window), or refuses. The
     // view itself only ever hides, so every close request comes from the person.
@@ -116,7 +125,8 @@ void TopLevelView::closeEvent(QCloseEvent* event) {
 
 void TopLevelView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (!event->spontaneous() || syncing_ || !PersonInput::isAlive(window_) ||
+    const bool byPerson = event->spontaneous() || embedded_;
+    if (!byPerson || syncing_ || !PersonInput::isAlive(window_) ||
         (window_->GetStyle() & WS_THICKFRAME) == 0) {
         return;
     }

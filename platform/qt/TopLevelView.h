@@ -35,6 +35,12 @@ public:
     CWnd* windowOf(const QWidget* widget) const;
     // The focus as the tree has it, on the widget that shows it.
     void showFocus(CWnd* focus);
+    // The view is laid into another window (the program's main window shows the host frame):
+    // its size then comes from that window's layout and goes to the tree window.
+    void setEmbedded(bool embedded) { embedded_ = embedded; }
+    bool isEmbedded() const { return embedded_; }
+    // The view around a widget, or null.
+    static TopLevelView* around(QWidget* widget);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -49,6 +55,7 @@ private:
     DialogMetrics metrics_;
     std::unordered_map<const CWnd*, std::unique_ptr<ControlMirror>> mirrors_;
     bool syncing_ = false;
+    bool embedded_ = false;
 };
 
 } // namespace qtview
