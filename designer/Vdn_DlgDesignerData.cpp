@@ -1,0 +1,364 @@
+#include "designer/Vdn_DlgDesignerData.h"
+
+#include "designer/DesignerTexts.h"
+#include "platform/core/NumberedTexts.h"
+#include "platform/core/PathBoundary.h"
+#include "platform/core/PathHelpers.h"
+#include "platform/core/StringHelpers.h"
+#include "platform/core/Vdn_PropertiesList.h"
+#include "platform/core/Vdn_Settings.h"
+#include "platform/ui/CComboBox.h"
+#include "platform/ui/CDialog.h"
+#include "platform/ui/WindowRegistry.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+// Comparison of folder prefixes as the file system does it: case and separators aside.
+std::wstring folded(const Vdn_String& path) {
+    std::wstring text = path.str();
+    for (wchar_t& c : text) {
+        c = c == L'/' ? L'\\' : static_cast<wchar_t>(std::towlower(c));
+    }
+    return text;
+}
+
+bool isBelowRoot(const Vdn_String& path) {
+    const std::wstring root = folded(Vdn_DlgDesignerData::getDesignerRootFolder());
+    const std::wstring full = folded(path);
+    return full.size() > root.size() && full.compare(0, root.size(), root) == 0;
+}
+
+Vdn_String relativeName(const Vdn_String& path) {
+    const Vdn_String root = Vdn_DlgDesignerData::getDesignerRootFolder();
+    return removeExtension(Vdn_String(path.str().substr(root.str().size())));
+}
+
+Vdn_String withExtension(const Vdn_String& path, const wchar_t* extension) {
+    return removeExtension(path) + L"." + extension;
+}
+
+} // namespace
+
+Vdn_DlgDesignerData::Vdn_DlgDesignerData() = default;
+
+Vdn_DlgDesignerData::Vdn_DlgDesignerData(const Vdn_DlgDesignerData&) : Vdn_DlgDesignerData() {}
+
+Vdn_DlgDesignerData& Vdn_DlgDesignerData::operator=(const Vdn_DlgDesignerData&) {
+    return *this;
+}
+
+Vdn_DlgDesignerData::~Vdn_DlgDesignerData() {
+    removeAllDrawnCtrls();
+}
+
+CDialog* Vdn_DlgDesignerData::dialog() const {
+    if (!ui::WindowRegistry::instance().isAlive(dialogWindow_) ||
+        dialogWindow_->GetSafeHwnd() == nullptr) {
+        return nullptr;
+    }
+    return dynamic_cast<CDialog*>(dialogWindow_);
+}
+
+bool Vdn_DlgDesignerData::initialize(CDialog* host, int firstId, int lastId, int typeComboId,
+                                     int contentsLabelId, int contentsEditId, int comboListLabelId,
+                                     int comboListEditId, bool designerMode) {
+    if (host == nullptr) {
+        return false;
+    }
+    dialogWindow_ = host;
+    firstId_ = firstId;
+    lastId_ = lastId;
+    designerMode_ = designerMode;
+    initialized_ = true;
+    if (!designerMode) {
+        return true;
+    }
+    typeComboId_ = typeComboId;
+    contentsLabelId_ = contentsLabelId;
+    contentsEditId_ = contentsEditId;
+    comboListLabelId_ = comboListLabelId;
+    comboListEditId_ = comboListEditId;
+    if (auto* types = dynamic_cast<CComboBox*>(host->GetDlgItem(typeComboId))) {
+        types->ResetContent();
+        for (int type = 0; type < designer::kControlTypeCount; ++type) {
+            types->AddString(dialString(designer::kTypeCaptionBase + type).str());
+        }
+    }
+    return true;
+}
+
+Vdn_String Vdn_DlgDesignerData::getDesignerRootFolder() {
+    return gSettings.libDir() + L"Dialog Templates\\Dialog Design\\";
+}
+
+void Vdn_DlgDesignerData::getModuleImages(Vdn_StringArray& names) {
+    names = Vdn_StringArray();
+    const Vdn_String root = getDesignerRootFolder();
+    const auto folder = core::resolveExisting(root);
+    if (!folder || !std::filesystem::is_directory(*folder)) {
+        return;
+    }
+    std::vector<std::wstring> found;
+    std::error_code error;
+    for (auto it = std::filesystem::recursive_directory_iterator(
+             *folder, std::filesystem::directory_options::skip_permission_denied, error);
+         !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
+        if (!it->is_regular_file(error)) {
+            continue;
+        }
+        std::wstring extension = it->path().extension().wstring();
+        std::transform(extension.begin(), extension.end(), extension.begin(), ::towlower);
+        if (extension != L".txt") {
+            continue;
+        }
+        std::filesystem::path relative = std::filesystem::relative(it->path(), *folder, error);
+        relative.replace_extension();
+        std::wstring name = relative.generic_wstring();
+        std::replace(name.begin(), name.end(), L'/', L'\\');
+        found.push_back(name);
+    }
+    std::sort(found.begin(), found.end());
+    for (const std::wstring& name : found) {
+        names.append(name);
+    }
+}
+
+bool Vdn_DlgDesignerData::readFromFile(const Vdn_String& path, bool withBitmap) {
+    if (!isBelowRoot(path) || !core::fileExists(path)) {
+        return false;
+    }
+    Vdn_PropertiesList list;
+    if (!list.readFromFile(path)) {
+        return false;
+    }
+    name_ = relativeName(path);
+    int count = 0;
+    list.getInt(L"nrOfControls", count);
+    removeAllDrawnCtrls();
+    controls_ = AcArray<Vdn_DesignerControl>();
+    for (int i = 0; i < std::max(count, 0); ++i) {
+        Vdn_DesignerControl control;
+        control.getFromPropList(list, i);
+        append(control);
+    }
+    if (withBitmap) {
+        attachBitmap(withExtension(path, L"bmp"));
+    }
+    return true;
+}
+
+void Vdn_DlgDesignerData::writeToFile(const Vdn_String& path) {
+    if (!isBelowRoot(path)) {
+        return;
+    }
+    const Vdn_String previous = name_;
+    name_ = relativeName(path);
+    if (!previous.isEmpty()) {
+        const auto source = core::resolveExistingFile(getDesignerRootFolder() + previous + L".bmp");
+        const std::filesystem::path target = core::resolveForWriting(withExtension(path, L"bmp"));
+        if (source && *source != target) {
+            std::error_code ignored;
+            std::filesystem::copy_file(*source, target,
+                                       std::filesystem::copy_options::overwrite_existing, ignored);
+        }
+    }
+    getSizeFromAllControls();
+    Vdn_PropertiesList list;
+    list.setInt(L"nrOfControls", controls_.length());
+    for (int i = 0; i < controls_.length(); ++i) {
+        controls_[i].setToPropList(list, i);
+    }
+    list.writeToFile(path);
+}
+
+void Vdn_DlgDesignerData::attachBitmap(const Vdn_String& path) {
+    if (!core::fileExists(path)) {
+        return;
+    }
+    imageWidth_ = 0;
+    imageHeight_ = 0;
+    ui::Bitmap::LoadResult loaded = ui::Bitmap::load(path);
+    if (!loaded.ok()) {
+        background_ = ui::Bitmap();
+        mask_ = ui::BitmapMask();
+        return;
+    }
+    background_ = std::move(loaded.bitmap);
+    imageWidth_ = background_.width();
+    imageHeight_ = background_.height();
+    mask_ = background_.maskOf(RGB(255, 255, 255));
+}
+
+void Vdn_DlgDesignerData::getImageSize(int& width, int& height) const {
+    width = initialized_ ? imageWidth_ : 0;
+    height = initialized_ ? imageHeight_ : 0;
+}
+
+// --- the controls --------------------------------------------------------------------------------
+
+int Vdn_DlgDesignerData::append(const Vdn_DesignerControl& control) {
+    int id = 0;
+    for (int candidate = firstId_; candidate <= lastId_ && candidate > 0; ++candidate) {
+        int index = 0;
+        if (!findCtrlFromResource(candidate, index)) {
+            id = candidate;
+            break;
+        }
+    }
+    Vdn_DesignerControl copy = control;
+    copy.resourceId = id;
+    controls_.append(copy);
+    return id;
+}
+
+const Vdn_DesignerControl* Vdn_DlgDesignerData::getControl(int index) const {
+    return controls_.isValid(index) ? &controls_[index] : nullptr;
+}
+
+Vdn_DesignerControl* Vdn_DlgDesignerData::getControlWrite(int index) {
+    return controls_.isValid(index) ? &controls_[index] : nullptr;
+}
+
+Vdn_DesignerControl* Vdn_DlgDesignerData::getControlFromRes(int id) {
+    int index = 0;
+    return findCtrlFromResource(id, index) ? &controls_[index] : nullptr;
+}
+
+void Vdn_DlgDesignerData::removeControl(int index) {
+    if (controls_.isValid(index)) {
+        controls_.removeAt(index);
+    }
+}
+
+bool Vdn_DlgDesignerData::findCtrlFromResource(int id, int& index) const {
+    if (id <= 0) {
+        return false;
+    }
+    for (int i = 0; i < controls_.length(); ++i) {
+        if (controls_[i].resourceId == id) {
+            index = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Vdn_DlgDesignerData::getDynControlType(int id, Vdn_ControlType& type) const {
+    int index = 0;
+    if (!findCtrlFromResource(id, index)) {
+        return false;
+    }
+    type = controls_[index].type;
+    return true;
+}
+
+bool Vdn_DlgDesignerData::isADynControl(int id) const {
+    return drawnWithId(id) != nullptr;
+}
+
+void Vdn_DlgDesignerData::getAllCtrlNames(Vdn_StringArray& names) const {
+    names = Vdn_StringArray();
+    for (int i = 0; i < controls_.length(); ++i) {
+        if (controls_[i].type == ctVarEdit) {
+            names.append(controls_[i].contents);
+        }
+    }
+}
+
+bool Vdn_DlgDesignerData::findEditCtrlWithContents(const Vdn_String& name, int& index) const {
+    for (int i = 0; i < controls_.length(); ++i) {
+        const Vdn_DesignerControl& control = controls_[i];
+        if ((control.type == ctVarEdit || control.type == ctVarCombo) && control.contents == name) {
+            index = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+CControlRect* Vdn_DlgDesignerData::drawnWithId(int id) const {
+    if (id <= 0) {
+        return nullptr;
+    }
+    for (const auto& drawn : drawn_) {
+        if (drawn->id() == id) {
+            return drawn.get();
+        }
+    }
+    return nullptr;
+}
+
+// --- coordinates ---------------------------------------------------------------------------------
+
+double Vdn_DlgDesignerData::pixelsToFactor(bool isX, double pixels) const {
+    const int size = isX ? imageWidth_ : imageHeight_;
+    return size > 0 ? pixels / size : 0.0;
+}
+
+double Vdn_DlgDesignerData::factorToPixels(bool isX, double factor) const {
+    return factor * (isX ? imageWidth_ : imageHeight_);
+}
+
+double Vdn_DlgDesignerData::getTopLeftX(int index) const {
+    return controls_.isValid(index) ? factorToPixels(true, controls_[index].topLeftX) : 0.0;
+}
+
+double Vdn_DlgDesignerData::getTopLeftY(int index) const {
+    return controls_.isValid(index) ? factorToPixels(false, controls_[index].topLeftY) : 0.0;
+}
+
+double Vdn_DlgDesignerData::getBottomRightX(int index) const {
+    return controls_.isValid(index) ? factorToPixels(true, controls_[index].bottomRightX) : 0.0;
+}
+
+double Vdn_DlgDesignerData::getBottomRightY(int index) const {
+    return controls_.isValid(index) ? factorToPixels(false, controls_[index].bottomRightY) : 0.0;
+}
+
+void Vdn_DlgDesignerData::setTopLeftX(int index, double pixels) {
+    if (controls_.isValid(index)) {
+        controls_[index].topLeftX = pixelsToFactor(true, pixels);
+    }
+}
+
+void Vdn_DlgDesignerData::setTopLeftY(int index, double pixels) {
+    if (controls_.isValid(index)) {
+        controls_[index].topLeftY = pixelsToFactor(false, pixels);
+    }
+}
+
+void Vdn_DlgDesignerData::setBottomRightX(int index, double pixels) {
+    if (controls_.isValid(index)) {
+        controls_[index].bottomRightX = pixelsToFactor(true, pixels);
+    }
+}
+
+void Vdn_DlgDesignerData::setBottomRightY(int index, double pixels) {
+    if (controls_.isValid(index)) {
+        controls_[index].bottomRightY = pixelsToFactor(false, pixels);
+    }
+}
+
+double Vdn_DlgDesignerData::getWidth(int index) const {
+    return getBottomRightX(index) - getTopLeftX(index);
+}
+
+double Vdn_DlgDesignerData::getHeight(int index) const {
+    return getBottomRightY(index) - getTopLeftY(index);
+}
+
+void Vdn_DlgDesignerData::setWidth(int index, double pixels) {
+    setBottomRightX(index, getTopLeftX(index) + pixels);
+}
+
+void Vdn_DlgDesignerData::setHeight(int index, double pixels) {
+    setTopLeftY(index, getBottomRightY(index) - pixels);
+}
+
+Vdn_String Vdn_DlgDesignerData::undeterminedText() {
+    return dialString(designer::kUndeterminedText);
+}
