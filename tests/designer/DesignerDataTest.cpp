@@ -1,4 +1,5 @@
 // The design model: its file, coordinates, drawn windows, values, tab order and flex buttons.
+#include "designer/DesignerLaunchers.h"
 #include "designer/Vdn_DlgDesignerData.h"
 #include "platform/core/Vdn_PropertiesList.h"
 #include "platform/core/Vdn_Settings.h"
@@ -84,6 +85,9 @@ TEST_F(DesignerTest, AFileRoundTripsEveryStoredFieldAndCarriesItsPictureToANewNa
     read.getImageSize(width, height);
     EXPECT_EQ(width, 200);
     EXPECT_EQ(height, 100);
+    Vdn_StringArray names;
+    GetImageDlgCtrlNames(root() + L"Plate.txt", names);
+    EXPECT_EQ(names, (Vdn_StringArray{L"H"}));
     // Outside the root folder nothing is read or written.
     EXPECT_FALSE(read.readFromFile(folder.name("Plate.txt"), false));
     read.writeToFile(folder.name("Elsewhere.txt"));
