@@ -9,6 +9,7 @@
 #include "platform/ui/CEdit.h"
 #include "platform/ui/CStatic.h"
 #include "platform/ui/WinConstants.h"
+#include "platform/ui/WinGdi.h"
 
 #include <cmath>
 #include <cwchar>
@@ -125,6 +126,9 @@ void Vdn_DlgDesignerData::drawControl(int index) {
     }
     CWnd& made = *window;
     drawn_.push_back(std::make_unique<CControlRect>(std::move(window), rect));
+    if (designerMode_ && tracker_) {
+        tracker_->add(drawn_.back().get());
+    }
     if (kind == designer::ControlKind::ComboBox) {
         fillCombo(control, made);
         if (control.type == ctCutCombo) {
@@ -132,6 +136,9 @@ void Vdn_DlgDesignerData::drawControl(int index) {
         }
     } else if (control.type == ctCheckBox) {
         applyCheckText(dynamic_cast<CButton&>(made), control.comboList);
+    } else if (control.type == ctFlexFixButton) {
+        // Icons are shared and loaded once; the button only shows it.
+        dynamic_cast<CButton&>(made).SetIcon(LoadIcon(nullptr, designer::kFlexIcon));
     }
 }
 
@@ -175,10 +182,8 @@ void Vdn_DlgDesignerData::fillCombo(const Vdn_DesignerControl& control, CWnd& wi
 void Vdn_DlgDesignerData::redrawAllControls() {
     if (!designerMode_) {
         sortAllControls();
-    } else {
-        for (const auto& drawn : drawn_) {
-            drawn->setSelected(false);
-        }
+    } else if (tracker_) {
+        tracker_->clearSelection();
     }
     removeAllDrawnCtrls();
     for (int i = 0; i < controls_.length(); ++i) {
@@ -187,6 +192,11 @@ void Vdn_DlgDesignerData::redrawAllControls() {
 }
 
 void Vdn_DlgDesignerData::removeAllDrawnCtrls() {
+    if (tracker_) {
+        for (const auto& drawn : drawn_) {
+            tracker_->remove(drawn.get());
+        }
+    }
     drawn_.clear();
 }
 

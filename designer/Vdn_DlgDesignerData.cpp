@@ -77,6 +77,7 @@ bool Vdn_DlgDesignerData::initialize(CDialog* host, int firstId, int lastId, int
     if (!designerMode) {
         return true;
     }
+    tracker_ = std::make_unique<CControlTracker>(host);
     typeComboId_ = typeComboId;
     contentsLabelId_ = contentsLabelId;
     contentsEditId_ = contentsEditId;
@@ -88,6 +89,7 @@ bool Vdn_DlgDesignerData::initialize(CDialog* host, int firstId, int lastId, int
             types->AddString(dialString(designer::kTypeCaptionBase + type).str());
         }
     }
+    updatePropsOfCurSel();
     return true;
 }
 

@@ -9,6 +9,7 @@
 // docs/dialog-design.md. Positions are fractions of the picture, pixels once drawn.
 
 #include "designer/CControlRect.h"
+#include "designer/CControlTracker.h"
 #include "designer/Vdn_DesignerControl.h"
 #include "platform/host/AcArray.h"
 #include "platform/ui/Bitmap.h"
@@ -17,6 +18,7 @@
 #include <memory>
 #include <vector>
 
+class CDC;
 class CDialog;
 class CWnd;
 
@@ -113,6 +115,38 @@ public:
     // Moves the top edge: top = bottom - height.
     void setHeight(int index, double pixels);
 
+    // --- the designer's editing (designer mode, with the tracker's selection) ---
+    // A control of the type with the default caption at (0.2, 0.2), 30 x 18 pixels, drawn.
+    bool addNewControl(Vdn_ControlType type);
+    bool removeCurControls();
+    // Copies of the selected controls 20 pixels right and down, which become the selection.
+    bool copyCurCtrls();
+    // The selected controls take the bottom edge of the left-most one, keeping their heights.
+    bool outlineCurCtrls();
+    // Of two selected controls, the right one is placed right beside the left one.
+    bool stickRightCurCtrls();
+    // Asks a width (or height) in pixels and gives it to every selected control.
+    bool changeCtrlSize(bool width);
+    void changeCtrlSize(int index, bool width, double pixels);
+    void selectCtrls(const std::vector<int>& ids);
+    bool findMostLeftCtrl(const std::vector<int>& ids, int& index) const;
+    // The model index of the one selected control, else -1.
+    int getCurSel() const;
+    void updatePropsOfCurSel();
+    void propsOfCurSelUpdated();
+    void updateProps(int index);
+    void readProps(int index);
+    // Every control's fractions, on the command line.
+    void printPositions() const;
+    CControlTracker* tracker() const { return tracker_.get(); }
+
+    // --- the host dialog's painting and mouse ---
+    // The picture (through its white mask) on the dialog face; returns 0 as the handler does.
+    BOOL OnEraseBkgnd(CDC* dc);
+    void OnLButtonDown(UINT flags, CPoint point);
+    BOOL OnSetCursor(CWnd* window, UINT hitTest, UINT message);
+    void OnPaint(CDC* dc);
+
     // The texts a check box shows for its third state, and the cut states of a cut combo.
     static Vdn_String undeterminedText();
 
@@ -120,11 +154,13 @@ private:
     CDialog* dialog() const;
     void fillCombo(const Vdn_DesignerControl& control, CWnd& window) const;
     CControlRect* drawnWithId(int id) const;
+    void repaint() const;
     const Vdn_DesignerControl* controlWithTabOrder(int position) const;
 
     bool initialized_ = false;
     CWnd* dialogWindow_ = nullptr;
     std::vector<std::unique_ptr<CControlRect>> drawn_;
+    std::unique_ptr<CControlTracker> tracker_;
     ui::Bitmap background_;
     ui::BitmapMask mask_;
     int imageWidth_ = 0;

@@ -6,10 +6,16 @@
 // kHeader (-32767) for the column-header row (as a row) or the row-header column (as a column).
 // A block is given by two corners (col, row) and (col2, row2), both included.
 //
-// Input: a user acts on the control through userType and userClick (the scripted user's
-// counterpart of typing into a cell or clicking it). Each change by a user notifies: the
-// control first sends the WM_COMMAND (id, code) to itself, as MFC reflects a control's
-// notification to the control object, and then to its parent. Code never notifies.
+// Input: a user acts on the cells through the ui::CellInput members (the scripted user's cell
+// actions, and a renderer's) or with the mouse at a position. Each action by a user notifies:
+// the control first sends the message to itself, as MFC reflects a control's notification to
+// the control object, and then to its parent. Code never notifies. In order:
+//   SSM_LEAVECELL  before the active cell changes (a parent that sets fCancel keeps it);
+//   WM_COMMAND 59  (kNotifyDataChange) when typing or a combo choice changed the cell;
+//   WM_COMMAND 60  (kNotifyButtonClicked) for a button cell, or a check-box cell that toggled;
+//   SSM_COMBOSELCHANGE after a combo choice;
+//   SSM_CLICK / SSM_DBLCLK for a click / double-click on a cell or a column header (row 0);
+//   SSM_RBUTTON    for the right button going down and up (RButtonType 1 and 2).
 // A right-button press goes through PreTranslateMessage before OnRButtonDown, as the message
 // pump hands queued mouse input to PreTranslateMessage; keys are routed there by ui::Keyboard.
 
@@ -38,6 +44,41 @@ public:
     // clicked a button or check-box cell (which changes a check box's value).
     static constexpr UINT kNotifyDataChange = 59;
     static constexpr UINT kNotifyButtonClicked = 60;
+    // Messages with a cell (wParam: the control id; lParam: SS_CELLCOORD*, SS_LEAVECELL* or
+    // SS_RBUTTON*; the header row and column are 0 there). SSM_COMBOSELCHANGE's value is this
+    // stand-in's own, in the control's message range.
+    static constexpr UINT SSM_DBLCLK = 0x0501;
+    static constexpr UINT SSM_LEAVECELL = 0x0509;
+    static constexpr UINT SSM_CLICK = 0x050A;
+    static constexpr UINT SSM_RBUTTON = 0x050D;
+    static constexpr UINT SSM_COMBOSELCHANGE = 0x0517;
+    static constexpr int kRButtonDown = 1;
+    static constexpr int kRButtonUp = 2;
+    struct SS_CELLCOORD {
+        long Col = 0;
+        long Row = 0;
+    };
+    struct SS_LEAVECELL {
+        long ColCurrent = 0; // 0 when no cell was active
+        long RowCurrent = 0;
+        long ColNew = 0;
+        long RowNew = 0;
+        BOOL fCancel = FALSE;
+    };
+    struct SS_RBUTTON {
+        int RButtonType = kRButtonDown;
+        long Col = 0;
+        long Row = 0;
+        long xPos = 0; // client coordinates
+        long yPos = 0;
+    };
+    // SSSetTypeButton button types; a two-state button keeps the value "0" (up) or "1" (down)
+    // and toggles it when clicked, showing the picture of its state.
+    static constexpr int kButtonTypeNormal = 0;
+    static constexpr int kButtonTypeTwoState = 1;
+    // The style bit that marks a check-box cell type as a two-state picture button (a renderer
+    // draws only the picture of the state).
+    static constexpr DWORD kTwoStateButtonStyle = 0x80000000;
     // SSAddCustomFunctionExt flag: single-cell arguments arrive as references.
     static constexpr long kCustomFunctionWantsCellRefs = 1;
     // SSGetCellSpan results.
@@ -131,6 +172,12 @@ public:
     // A picture button when picture is not empty, else a text button.
     static grid::CellType SSSetTypeButton(DWORD style, const std::wstring& text,
                                           const std::wstring& picture);
+    // A picture button of the given type; a two-state one is a check-box cell (value "0" or
+    // "1", toggled by a click) with the two pictures and kTwoStateButtonStyle.
+    static grid::CellType SSSetTypeButton(DWORD style, const std::wstring& text,
+                                          const std::wstring& pictureUp,
+                                          const std::wstring& pictureDown, int buttonType);
+    static bool isTwoStateButton(const grid::CellType& type);
     static grid::CellType SSSetTypeStaticText(DWORD style);
     // Shows a picture: a bitmap resource number, a file name, or the picture itself as
     // "data:image/bmp;base64,..." (spreadsheet/bill/EmbeddedPicture.h).
@@ -173,6 +220,13 @@ public:
     bool SSSetRowHeightInPixels(int row, int pixels);
     bool SSGetRowHeightInPixels(int row, int& pixels) const;
     bool SSIsRowHidden(int row) const;
+    // Shows or hides a row (hidden rows take no height and no user input).
+    bool SSShowRow(int row, bool show);
+    // The cell's rectangle in client pixels (its span's for a span; header row and column by
+    // kHeader), after the header column and row; empty for a hidden row. False outside.
+    bool SSGetCellRect(int col, int row, RECT* rect) const;
+    // The cell at a client point: kHeader for the header row or column; false beyond the cells.
+    bool SSGetCellFromPixel(int& col, int& row, int x, int y) const;
     // The size the cell's shown text needs with the cell's font: lines of (font height + 3)
     // pixels plus 2, and per character half the font height (+1 when bold), plus 8 pixels of
     // margin; a check box adds its 13-pixel box. False outside the sheet.
@@ -221,20 +275,42 @@ public:
     bool SSClipboardPaste();
 
     // --- user input (what a user does with mouse and keyboard) ---
-    // The user makes the cell active and types text over its content. Refused for locked cells
-    // and cells that take no typing (check boxes, buttons, static texts, pictures).
-    bool userType(int col, int row, const std::wstring& text) override;
+    // The user makes the cell active and types text over its content. Refused for locked cells,
+    // hidden rows and cells that take no typing (check boxes, buttons, static texts, pictures).
+    bool userType(int col, int row, const std::wstring& text) { return userTypeInCell(col, row, text); }
     // The user clicks the cell: the control takes the focus, the cell (the anchor of its span)
     // becomes active; an unlocked check box toggles, a button or check box notifies.
-    bool userClick(int col, int row) override;
+    bool userClick(int col, int row) { return userClickCell(col, row, 0); }
+
+    // ui::CellInput
+    bool userClickCell(int col, int row, unsigned modifiers) override;
+    bool userDoubleClickCell(int col, int row) override;
+    bool userRightClickCell(int col, int row) override;
+    bool userClickHeader(int col) override;
+    bool userTypeInCell(int col, int row, const std::wstring& text) override;
+    bool userChooseInCell(int col, int row, int index) override;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The mouse on the sheet: a press on a cell clicks it, on a column header clicks the
+    // header; a double-click adds SSM_DBLCLK; the right button sends SSM_RBUTTON.
+    void OnLButtonDown(UINT flags, CPoint point) override;
+    void OnLButtonDblClk(UINT flags, CPoint point) override;
+    void OnRButtonDown(UINT flags, CPoint point) override;
+    void OnRButtonUp(UINT flags, CPoint point) override;
 
 private:
     bool toRef(int col, int row, grid::CellRef& ref) const;
     bool toBlock(int col, int row, int col2, int row2, grid::CellRange& block) const;
     void notifyUserChange(UINT code);
+    // A cell a user may act on: inside the sheet, not in a hidden row; the span's anchor.
+    bool userCell(int col, int row, grid::CellRef& ref) const;
+    // SSM_LEAVECELL when the active cell changes; false when the parent cancelled.
+    bool moveActiveCell(const grid::CellRef& ref);
+    void sendCellMessage(UINT message, void* record);
+    void sendCellCoord(UINT message, long col, long row);
+    void clickCell(const grid::CellRef& ref);
+    void rightButton(int type, CPoint point);
     void resetSettings();
 
     std::unique_ptr<grid::Sheet> sheet_;

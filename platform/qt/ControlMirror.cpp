@@ -4,9 +4,17 @@
 #include "platform/qt/DialogMetrics.h"
 #include "platform/qt/PersonInput.h"
 #include "platform/qt/SheetView.h"
+#include "platform/qt/SurfaceWidget.h"
 #include "platform/qt/TabFrame.h"
 #include "platform/qt/WidgetPictures.h"
+#include "platform/ui/BitmapTable.h"
+#include "platform/ui/CBitmapPickerCombo.h"
 #include "platform/ui/CButton.h"
+#include "platform/ui/CButtonST.h"
+#include "platform/ui/CCheckComboBox.h"
+#include "platform/ui/CImageListCtrl.h"
+#include "platform/ui/CToolTipCtrl.h"
+#include "platform/ui/WindowPainter.h"
 #include "platform/ui/CComboBox.h"
 #include "platform/ui/CDialog.h"
 #include "platform/ui/CEdit.h"
@@ -22,15 +30,18 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStandardItemModel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include <cstdio>
 #include <set>
+#include <typeinfo>
 
 namespace qtview {
 
@@ -63,6 +74,11 @@ void reportUnknownClass(const std::wstring& className) {
         std::fprintf(stderr, "view: no widget for window class \"%s\"; shown as a placeholder\n",
                      core::TextCodec::encodeUtf8(className).c_str());
     }
+}
+
+QColor fromColorRef(COLORREF colour) {
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
 }
 
 template <typename W> W* as(QWidget* widget) {
@@ -110,8 +126,14 @@ ControlMirror::Kind ControlMirror::kindOf(CWnd& window) {
     if (auto* edit = dynamic_cast<CEdit*>(&window)) {
         return edit->isMultiLine() ? Kind::TextEdit : Kind::LineEdit;
     }
+    if (dynamic_cast<CCheckComboBox*>(&window) != nullptr) {
+        return Kind::CheckCombo;
+    }
     if (dynamic_cast<CComboBox*>(&window) != nullptr) {
         return Kind::Combo;
+    }
+    if (dynamic_cast<CImageListCtrl*>(&window) != nullptr) {
+        return Kind::Thumbnails;
     }
     if (dynamic_cast<CListBox*>(&window) != nullptr) {
         return Kind::List;
@@ -142,7 +164,8 @@ ControlMirror::Kind ControlMirror::kindOf(CWnd& window) {
         window.className() == L"#32770") {
         return Kind::Container;
     }
-    return Kind::Placeholder;
+    // A class of its own draws itself; a plain window of an unknown class has nothing to show.
+    return typeid(window) == typeid(CWnd) ? Kind::Placeholder : Kind::Painted;
 }
 
 ControlMirror::ControlMirror(CWnd& window, QWidget& parent)
@@ -150,7 +173,8 @@ ControlMirror::ControlMirror(CWnd& window, QWidget& parent)
     QWidget* made = nullptr;
     switch (kind_) {
     case Kind::Container:
-        made = new QWidget(&parent);
+    case Kind::Painted:
+        made = new SurfaceWidget(window, &parent);
         break;
     case Kind::Label:
     case Kind::Picture:
@@ -186,9 +210,27 @@ ControlMirror::ControlMirror(CWnd& window, QWidget& parent)
     case Kind::Combo:
         made = new QComboBox(&parent);
         break;
+    case Kind::CheckCombo: {
+        auto* combo = new QComboBox(&parent);
+        // The box shows the ticked texts; the list ticks and unticks.
+        combo->setEditable(true);
+        combo->lineEdit()->setReadOnly(true);
+        made = combo;
+        break;
+    }
     case Kind::List:
         made = new QListWidget(&parent);
         break;
+    case Kind::Thumbnails: {
+        auto* list = new QListWidget(&parent);
+        list->setViewMode(QListView::IconMode);
+        list->setIconSize(QSize(CImageListCtrl::kThumbnailSize, CImageListCtrl::kThumbnailSize));
+        list->setResizeMode(QListView::Adjust);
+        list->setMovement(QListView::Static);
+        list->setWordWrap(true);
+        made = list;
+        break;
+    }
     case Kind::Tabs:
         made = new TabFrame(&parent);
         break;
@@ -228,7 +270,8 @@ void ControlMirror::connectInput() {
     // The right button belongs to the tree (its controls and dialogs show their own menus);
     // edits keep the toolkit's cut-and-paste menu, which the tree has no counterpart of.
     if (kind_ != Kind::LineEdit && kind_ != Kind::TextEdit && kind_ != Kind::Combo &&
-        kind_ != Kind::GroupBox) {
+        kind_ != Kind::GroupBox && kind_ != Kind::Sheet && kind_ != Kind::Container &&
+        kind_ != Kind::Painted) {
         widget->setContextMenuPolicy(Qt::CustomContextMenu);
         QObject::connect(widget, &QWidget::customContextMenuRequested, widget,
                          [window](const QPoint&) { PersonInput::rightClick(*window); });
@@ -260,6 +303,21 @@ void ControlMirror::connectInput() {
                          [window](int index) { PersonInput::selectComboItem(*window, index); });
         break;
     }
+    case Kind::CheckCombo:
+        QObject::connect(as<QComboBox>(widget), &QComboBox::activated, widget,
+                         [window](int index) { PersonInput::toggleComboCheck(*window, index); });
+        break;
+    case Kind::Thumbnails: {
+        auto* list = as<QListWidget>(widget);
+        QObject::connect(list, &QListWidget::itemPressed, widget, [window, list](QListWidgetItem* item) {
+            PersonInput::selectImage(*window, list->row(item), false);
+        });
+        QObject::connect(list, &QListWidget::itemDoubleClicked, widget,
+                         [window, list](QListWidgetItem* item) {
+                             PersonInput::selectImage(*window, list->row(item), true);
+                         });
+        break;
+    }
     case Kind::List: {
         auto* list = as<QListWidget>(widget);
         QObject::connect(list, &QListWidget::itemPressed, widget, [window, list](QListWidgetItem* item) {
@@ -284,9 +342,34 @@ void ControlMirror::connectInput() {
         auto* control = dynamic_cast<ui::SpreadsheetControl*>(window);
         QObject::connect(sheet, &QAbstractItemView::clicked, widget, [window, control](const QModelIndex& index) {
             if (PersonInput::isAlive(window)) {
-                control->userClick(index.column() + 1, index.row() + 1);
+                control->userClickCell(index.column() + 1, index.row() + 1, modifiersNow());
             }
         });
+        QObject::connect(sheet, &QAbstractItemView::doubleClicked, widget,
+                         [window, control](const QModelIndex& index) {
+                             if (PersonInput::isAlive(window)) {
+                                 control->userDoubleClickCell(index.column() + 1, index.row() + 1);
+                             }
+                         });
+        QObject::connect(sheet->horizontalHeader(), &QHeaderView::sectionClicked, widget,
+                         [window, control](int section) {
+                             if (PersonInput::isAlive(window)) {
+                                 control->userClickHeader(section + 1);
+                             }
+                         });
+        sheet->setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(sheet, &QWidget::customContextMenuRequested, widget,
+                         [window, control, sheet](const QPoint& point) {
+                             const QModelIndex index = sheet->indexAt(point);
+                             if (!PersonInput::isAlive(window)) {
+                                 return;
+                             }
+                             if (index.isValid()) {
+                                 control->userRightClickCell(index.column() + 1, index.row() + 1);
+                             } else {
+                                 PersonInput::rightClick(*window);
+                             }
+                         });
         break;
     }
     default:
@@ -336,6 +419,10 @@ void ControlMirror::sync(const DialogMetrics& metrics, QPoint origin) {
             widget_->setFont(f);
         }
     }
+    const QString tip = qt(CToolTipCtrl::textFor(window_));
+    if (widget_->toolTip() != tip) {
+        widget_->setToolTip(tip);
+    }
     const QSignalBlocker quiet(widget_.data());
     syncState(metrics);
 }
@@ -345,7 +432,14 @@ void ControlMirror::syncState(const DialogMetrics& metrics) {
     const DWORD style = window_->GetStyle();
     switch (kind_) {
     case Kind::Container:
+    case Kind::Painted: {
+        auto* surface = as<SurfaceWidget>(widget_.data());
+        surface->surface().setMetrics(&metrics);
+        if (surface->surface().refresh()) {
+            surface->update();
+        }
         break;
+    }
     case Kind::Label: {
         auto* label = as<QLabel>(widget_.data());
         const QString shown = (style & SS_NOPREFIX) ? text : withoutMnemonics(text);
@@ -372,6 +466,14 @@ void ControlMirror::syncState(const DialogMetrics& metrics) {
         label->setWordWrap(type != SS_LEFTNOWORDWRAP && type != SS_SIMPLE);
         label->setFrameShape((style & SS_SUNKEN) ? QFrame::Panel : QFrame::NoFrame);
         label->setFrameShadow(QFrame::Sunken);
+        // The colours the dialog answers for its statics; a hollow brush lets a picture behind
+        // the dialog show through.
+        const ui::WindowPainter::StaticColours colours = ui::WindowPainter::staticColours(*window_);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, fromColorRef(colours.text));
+        label->setAutoFillBackground(!colours.transparentBackground && !colours.transparentText);
+        palette.setColor(QPalette::Window, fromColorRef(colours.background));
+        label->setPalette(palette);
         break;
     }
     case Kind::Picture: {
@@ -421,8 +523,13 @@ void ControlMirror::syncState(const DialogMetrics& metrics) {
         }
         const auto* tree = dynamic_cast<CButton*>(window_);
         button->setDefault(tree->GetButtonStyle() == BS_DEFPUSHBUTTON);
-        const QPixmap picture = WidgetPictures::ofWindow(*window_);
-        if (!picture.isNull()) {
+        QPixmap picture = WidgetPictures::ofWindow(*window_);
+        if (const auto* imageButton = dynamic_cast<const CButtonST*>(window_)) {
+            if (const auto shown = imageButton->picture()) {
+                picture = QPixmap::fromImage(WidgetPictures::toImage(*shown));
+            }
+        }
+        if (!picture.isNull() && button->icon().pixmap(picture.size()).toImage() != picture.toImage()) {
             button->setIcon(QIcon(picture));
             button->setIconSize(picture.size());
         }
@@ -500,8 +607,15 @@ void ControlMirror::syncState(const DialogMetrics& metrics) {
         }
         if (!same) {
             combo->clear();
+            const auto* picker = dynamic_cast<const CBitmapPickerCombo*>(tree);
             for (int i = 0; i < tree->GetCount(); ++i) {
-                combo->addItem(qt(tree->GetLBText(i)));
+                const auto picture = picker ? ui::BitmapTable::find(picker->bitmapOf(i)) : nullptr;
+                if (picture) {
+                    combo->addItem(QIcon(QPixmap::fromImage(WidgetPictures::toImage(*picture))),
+                                   qt(tree->GetLBText(i)));
+                } else {
+                    combo->addItem(qt(tree->GetLBText(i)));
+                }
             }
         }
         if (combo->currentIndex() != tree->GetCurSel()) {
@@ -509,6 +623,54 @@ void ControlMirror::syncState(const DialogMetrics& metrics) {
         }
         if (editable) {
             setTextIfChanged(combo->lineEdit(), qt(tree->GetWindowText()));
+        }
+        break;
+    }
+    case Kind::CheckCombo: {
+        auto* combo = as<QComboBox>(widget_.data());
+        auto* tree = dynamic_cast<CCheckComboBox*>(window_);
+        auto* model = qobject_cast<QStandardItemModel*>(combo->model());
+        if (combo->count() != tree->GetCount()) {
+            combo->clear();
+            for (int i = 0; i < tree->GetCount(); ++i) {
+                combo->addItem(qt(tree->GetLBText(i)));
+            }
+        }
+        for (int i = 0; model != nullptr && i < tree->GetCount(); ++i) {
+            QStandardItem* item = model->item(i);
+            item->setText(qt(tree->GetLBText(i)));
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+            item->setData(tree->GetCheck(i) == 1 ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
+        }
+        combo->setCurrentIndex(-1);
+        setTextIfChanged(combo->lineEdit(), qt(tree->checkedText()));
+        break;
+    }
+    case Kind::Thumbnails: {
+        auto* list = as<QListWidget>(widget_.data());
+        auto* tree = dynamic_cast<CImageListCtrl*>(window_);
+        const auto& images = tree->images();
+        bool same = list->count() == static_cast<int>(images.size());
+        for (int i = 0; same && i < list->count(); ++i) {
+            same = list->item(i)->text() == qt(images[static_cast<std::size_t>(i)].name) &&
+                   list->item(i)->data(Qt::UserRole).toBool() ==
+                       (tree->imageList().picture(i) != nullptr);
+        }
+        if (!same) {
+            list->clear();
+            for (int i = 0; i < static_cast<int>(images.size()); ++i) {
+                auto* item = new QListWidgetItem(qt(images[static_cast<std::size_t>(i)].name), list);
+                if (const ui::Bitmap* picture = tree->imageList().picture(i)) {
+                    item->setIcon(QIcon(QPixmap::fromImage(WidgetPictures::toImage(*picture))));
+                    item->setData(Qt::UserRole, true);
+                }
+            }
+        }
+        for (int i = 0; i < list->count(); ++i) {
+            const bool selected = tree->selectedIndex() == i;
+            if (list->item(i)->isSelected() != selected) {
+                list->item(i)->setSelected(selected);
+            }
         }
         break;
     }

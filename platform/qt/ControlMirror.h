@@ -27,10 +27,13 @@ public:
         LineEdit,
         TextEdit,
         Combo,
+        CheckCombo,
         List,
+        Thumbnails,
         Tabs,
         Sheet,
-        Placeholder
+        Painted,     // a window of its own kind that draws itself
+        Placeholder  // a plain window of a class nobody knows
     };
 
     // Makes the widget of `window` inside `parent`.

@@ -71,6 +71,62 @@ bool PersonInput::selectTab(CWnd& tabs, int index) {
     return onControl(tabs, [&](ui::UserActions& act, int id) { return act.selectTab(id, index); });
 }
 
+bool PersonInput::toggleComboCheck(CWnd& combo, int index) {
+    return onControl(combo,
+                     [&](ui::UserActions& act, int id) { return act.toggleComboCheck(id, index); });
+}
+
+bool PersonInput::selectImage(CWnd& list, int index, bool doubleClick) {
+    return onControl(list, [&](ui::UserActions& act, int id) {
+        return doubleClick ? act.doubleClickImage(id, index) : act.selectImage(id, index);
+    });
+}
+
+namespace {
+
+// Mouse actions work on a point of the top-level window's client area.
+template <typename Action> bool atPoint(CWnd& window, CPoint point, Action action) {
+    if (!PersonInput::isAlive(&window)) {
+        return false;
+    }
+    CWnd* top = window.GetTopLevelParent();
+    window.ClientToScreen(&point);
+    top->ScreenToClient(&point);
+    ui::UserActions act(*top);
+    return action(act, point);
+}
+
+} // namespace
+
+bool PersonInput::clickAt(CWnd& window, CPoint point, unsigned modifiers) {
+    return atPoint(window, point,
+                   [&](ui::UserActions& act, CPoint at) { return act.clickAt(at, modifiers); });
+}
+
+bool PersonInput::doubleClickAt(CWnd& window, CPoint point, unsigned modifiers) {
+    return atPoint(window, point, [&](ui::UserActions& act, CPoint at) {
+        return act.doubleClickAt(at, modifiers);
+    });
+}
+
+bool PersonInput::rightClickAt(CWnd& window, CPoint point, unsigned modifiers) {
+    return atPoint(window, point,
+                   [&](ui::UserActions& act, CPoint at) { return act.rightClickAt(at, modifiers); });
+}
+
+bool PersonInput::drag(CWnd& window, CPoint from, CPoint to, unsigned modifiers) {
+    if (!isAlive(&window)) {
+        return false;
+    }
+    CWnd* top = window.GetTopLevelParent();
+    window.ClientToScreen(&from);
+    window.ClientToScreen(&to);
+    top->ScreenToClient(&from);
+    top->ScreenToClient(&to);
+    ui::UserActions act(*top);
+    return act.drag(from, to, modifiers);
+}
+
 bool PersonInput::pressKey(CWnd& topLevel, int virtualKey, unsigned modifiers) {
     if (!isAlive(&topLevel)) {
         return false;

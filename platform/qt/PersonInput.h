@@ -4,6 +4,8 @@
 // same order whichever user it has. Every call first checks that the window still exists (a
 // click may have closed the dialog that owned it).
 
+#include "platform/ui/CPoint.h"
+
 #include <string>
 
 class CWnd;
@@ -23,6 +25,15 @@ public:
     static bool selectListItem(CWnd& list, int index, unsigned modifiers);
     static bool doubleClickListItem(CWnd& list, int index);
     static bool selectTab(CWnd& tabs, int index);
+    // A tick of an item of a check-box combo; a thumbnail picked (or double-clicked).
+    static bool toggleComboCheck(CWnd& combo, int index);
+    static bool selectImage(CWnd& list, int index, bool doubleClick);
+    // The mouse on a window's client area at a point of its client (tree pixels): a click, a
+    // double click, the right button, or a drag from one point to another.
+    static bool clickAt(CWnd& window, CPoint point, unsigned modifiers);
+    static bool doubleClickAt(CWnd& window, CPoint point, unsigned modifiers);
+    static bool rightClickAt(CWnd& window, CPoint point, unsigned modifiers);
+    static bool drag(CWnd& window, CPoint from, CPoint to, unsigned modifiers);
     // A key on the tree's focus window (dialog keys included), inside the top-level window.
     static bool pressKey(CWnd& topLevel, int virtualKey, unsigned modifiers);
     // The close box of a top-level window.

@@ -177,7 +177,12 @@ bool SheetModel::setData(const QModelIndex& index, const QVariant& value, int ro
     if (text == data(index, Qt::EditRole).toString()) {
         return true; // an edit that changed nothing is no change by the user
     }
-    const bool taken = control_->userType(index.column() + 1, index.row() + 1, text.toStdWString());
+    const int col = index.column() + 1;
+    const int row = index.row() + 1;
+    // A combo cell's item is chosen, as a person picks it from the list; other text is typed.
+    const int item = comboItems(index).indexOf(text);
+    const bool taken = item >= 0 ? control_->userChooseInCell(col, row, item)
+                                 : control_->userTypeInCell(col, row, text.toStdWString());
     // The control may have changed any cell (formulas depend on the one typed into).
     refresh();
     return taken;

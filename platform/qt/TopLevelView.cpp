@@ -7,12 +7,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QPainter>
 #include <QResizeEvent>
 
 namespace qtview {
 
 TopLevelView::TopLevelView(CWnd& window)
-    : QWidget(nullptr, Qt::Window), window_(&window), metrics_(DialogMetrics::dialogFont()) {
+    : QWidget(nullptr, Qt::Window), window_(&window), metrics_(DialogMetrics::dialogFont()),
+      surface_(window, *this, &metrics_) {
     setFont(DialogMetrics::dialogFont());
     setAttribute(Qt::WA_DeleteOnClose, false);
     if (const auto* dialog = dynamic_cast<const CDialog*>(&window); dialog && dialog->isModal()) {
@@ -47,6 +49,9 @@ void TopLevelView::sync() {
         }
     }
     setEnabled((window_->GetStyle() & WS_DISABLED) == 0);
+    if (surface_.refresh()) {
+        update();
+    }
     std::unordered_map<const CWnd*, bool> seen;
     syncChildren(*window_, *this, QPoint(0, 0), seen);
     for (auto it = mirrors_.begin(); it != mirrors_.end();) {
@@ -105,6 +110,11 @@ void TopLevelView::showFocus(CWnd* focus) {
             target->setFocus(Qt::OtherFocusReason);
         }
     }
+}
+
+void TopLevelView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    surface_.paint(painter);
 }
 
 TopLevelView* TopLevelView::around(QWidget* widget) {

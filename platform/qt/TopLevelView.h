@@ -7,6 +7,7 @@
 
 #include "platform/qt/ControlMirror.h"
 #include "platform/qt/DialogMetrics.h"
+#include "platform/qt/SurfaceInput.h"
 
 #include <QWidget>
 
@@ -45,6 +46,13 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // The window's own painting (a background picture, frames drawn by a tracker) and the
+    // mouse on its client area.
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override { surface_.mousePress(event); }
+    void mouseMoveEvent(QMouseEvent* event) override { surface_.mouseMove(event); }
+    void mouseReleaseEvent(QMouseEvent* event) override { surface_.mouseRelease(event); }
+    void mouseDoubleClickEvent(QMouseEvent* event) override { surface_.mouseDoubleClick(event); }
 
 private:
     void syncChildren(CWnd& parent, QWidget& parentWidget, QPoint origin,
@@ -53,6 +61,7 @@ private:
 
     CWnd* window_;
     DialogMetrics metrics_;
+    SurfaceInput surface_;
     std::unordered_map<const CWnd*, std::unique_ptr<ControlMirror>> mirrors_;
     bool syncing_ = false;
     bool embedded_ = false;

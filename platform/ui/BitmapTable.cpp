@@ -36,4 +36,14 @@ bool BitmapTable::remove(HBITMAP handle) {
     return table().pictures.erase(reinterpret_cast<std::uintptr_t>(handle)) > 0;
 }
 
+bool BitmapTable::replace(HBITMAP handle, Bitmap bitmap) {
+    Table& t = table();
+    const auto it = t.pictures.find(reinterpret_cast<std::uintptr_t>(handle));
+    if (it == t.pictures.end()) {
+        return false;
+    }
+    it->second = std::make_shared<const Bitmap>(std::move(bitmap));
+    return true;
+}
+
 } // namespace ui

@@ -17,6 +17,9 @@ public:
     static std::shared_ptr<const Bitmap> find(HBITMAP handle);
     // False when the handle is unknown.
     static bool remove(HBITMAP handle);
+    // The handle's picture becomes `bitmap` (what a memory DC drew); holders of the old picture
+    // keep theirs. False when the handle is unknown.
+    static bool replace(HBITMAP handle, Bitmap bitmap);
 };
 
 } // namespace ui

@@ -28,6 +28,13 @@ BOOL CBitmap::hold(const Vdn_String& name) {
     return TRUE;
 }
 
+BOOL CBitmap::CreateCompatibleBitmap(CDC*, int width, int height) {
+    if (mHandle || width < 1 || height < 1)
+        return FALSE;
+    mHandle = ui::BitmapTable::add(ui::Bitmap(width, height, 0xFF000000u));
+    return TRUE;
+}
+
 int CBitmap::GetBitmap(BITMAP* info) const {
     const std::shared_ptr<const ui::Bitmap> bitmap = picture();
     if (!bitmap || !info)

@@ -10,6 +10,7 @@
 namespace ui {
 class Bitmap;
 }
+class CDC;
 
 // What GetBitmap reports, as Win32's BITMAP. Pictures are 32 bits per pixel; bmBits is null
 // as for a device-dependent bitmap.
@@ -36,6 +37,9 @@ public:
     BOOL LoadBitmap(UINT resourceId);
     // A ".bmp" file by name (the stand-in of LoadImage with LR_LOADFROMFILE); same rules.
     BOOL loadFromFile(const Vdn_String& name);
+    // A new black picture of that size, to draw into with a memory DC (the DC argument is
+    // accepted for MFC's signature). FALSE for sizes below 1 or when a bitmap is held.
+    BOOL CreateCompatibleBitmap(CDC* dc, int width, int height);
     // Fills info and returns its size; 0 when no bitmap is held.
     int GetBitmap(BITMAP* info) const;
     // Releases the held bitmap; FALSE when none is held.

@@ -18,6 +18,10 @@ public:
 
 protected:
     void takeOverState(CWnd& original) override;
+    // The colours come from the parent (WM_CTLCOLORSTATIC): a hollow brush leaves the
+    // background as it is, so that what is below shows through.
+    BOOL OnEraseBkgnd(CDC* dc) override;
+    void OnPaint() override;
 
 private:
     HBITMAP bitmap_ = nullptr;

@@ -5,6 +5,7 @@
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/WinApi.h"
 #include "platform/ui/WindowObserver.h"
+#include "platform/ui/WindowPainter.h"
 #include "platform/ui/WindowRegistry.h"
 
 #include <algorithm>
@@ -404,6 +405,7 @@ void CWnd::UpdateWindow() {
     if (created_ && invalid_) {
         invalid_ = false;
         ++paintCount_;
+        ui::WindowPainter::instance().paint(*this);
     }
 }
 
@@ -507,8 +509,13 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONUP:
         OnRButtonUp(static_cast<UINT>(wParam), pointOf(lParam));
         return 0;
-    default:
+    default: {
+        LRESULT result = 0;
+        if (dispatchPointerAndPaint(message, wParam, lParam, result)) {
+            return result;
+        }
         break;
+    }
     }
     return DefWindowProc(message, wParam, lParam);
 }

@@ -22,12 +22,15 @@
 // calls the base to keep them.
 
 #include "platform/ui/CFont.h"
+#include "platform/ui/WinGdi.h"
 #include "platform/ui/WinTypes.h"
 
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
+
+class CDC;
 
 class CWnd {
 public:
@@ -150,6 +153,15 @@ public:
     // with ES_WANTRETURN takes Enter).
     virtual bool wantsDialogKey(const MSG& msg) const;
 
+    // --- mouse (ui::Mouse) ---------------------------------------------------------------------
+    // The direct child whose rectangle holds the point (client coordinates), in z-order; this
+    // window when no child does; null outside the client area. flags: CWP_SKIPINVISIBLE,
+    // CWP_SKIPDISABLED (hidden and disabled children count unless skipped, as in Win32).
+    CWnd* ChildWindowFromPoint(POINT point, UINT flags = CWP_ALL) const;
+    // All mouse input goes to this window until ReleaseCapture. Returns the previous capture.
+    CWnd* SetCapture();
+    static CWnd* GetCapture();
+
     // --- timers (on ui::Clock) ------------------------------------------------------------------
     // A timer without proc sends WM_TIMER (OnTimer). Returns id, or 0 when not created.
     UINT_PTR SetTimer(UINT_PTR id, UINT elapse, TIMERPROC proc = nullptr);
@@ -188,6 +200,24 @@ protected:
     virtual void OnLButtonDblClk(UINT flags, CPoint point);
     virtual void OnRButtonDown(UINT flags, CPoint point);
     virtual void OnRButtonUp(UINT flags, CPoint point);
+    virtual void OnRButtonDblClk(UINT flags, CPoint point);
+    virtual void OnMouseMove(UINT flags, CPoint point);
+    // Asked before every mouse move without capture. Default: a child window first asks its
+    // parent (TRUE there ends it), then the client area gets the class cursor (the arrow, the
+    // I-beam for edits).
+    virtual BOOL OnSetCursor(CWnd* window, UINT hitTest, UINT message);
+    virtual void OnCaptureChanged(CWnd* window);
+    // Painting (ui::WindowPainter): the background first, then the content. The default
+    // background is the dialog face for dialogs and windows of no class, white otherwise.
+    virtual BOOL OnEraseBkgnd(CDC* dc);
+    virtual void OnPaint();
+    // A static control about to paint asks its parent for its colours (WM_CTLCOLORSTATIC). The
+    // default offers the control its own answer (CtlColor), else the dialog face.
+    virtual HBRUSH OnCtlColor(CDC* dc, CWnd* window, UINT ctlColor);
+    // The control's own colours (MFC's reflected WM_CTLCOLOR); null leaves it to the parent.
+    virtual HBRUSH CtlColor(CDC* dc, UINT ctlColor);
+    // Asked before the user resizes the window (see ui::UserActions::resize).
+    virtual void OnGetMinMaxInfo(MINMAXINFO* info);
 
     // Subclassing hook: copy the control state (items, check, selection, ...) of the control
     // whose place this object takes. The base copies nothing beyond what CWnd holds.
@@ -204,6 +234,8 @@ protected:
     CWnd* adoptChild(std::unique_ptr<CWnd> child);
 
 private:
+    // Mouse, painting and sizing messages; false when the message is none of them.
+    bool dispatchPointerAndPaint(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void destroyTree();
     void detachFromParent();
     void setRectAndNotify(const CRect& rect, bool move, bool size);

@@ -114,4 +114,23 @@ void Keyboard::press(int virtualKey, unsigned modifiers, CWnd* target) {
     }
 }
 
+std::vector<int> Keyboard::hold(unsigned modifiers) {
+    std::vector<int> held;
+    const auto press = [&](unsigned bit, int key) {
+        if ((modifiers & bit) != 0 && down_.insert(key).second) {
+            held.push_back(key);
+        }
+    };
+    press(Shift, VK_SHIFT);
+    press(Control, VK_CONTROL);
+    press(Alt, VK_MENU);
+    return held;
+}
+
+void Keyboard::release(const std::vector<int>& keys) {
+    for (int key : keys) {
+        down_.erase(key);
+    }
+}
+
 } // namespace ui

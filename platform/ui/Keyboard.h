@@ -9,6 +9,7 @@
 #include "platform/ui/WinTypes.h"
 
 #include <set>
+#include <vector>
 
 namespace ui {
 
@@ -19,6 +20,10 @@ public:
     // Presses and releases virtualKey on `target` (the focus window when null; nothing
     // happens without focus and target). modifiers: ui::Modifier bits.
     void press(int virtualKey, unsigned modifiers, CWnd* target = nullptr);
+    // Holds the modifier keys (ui::Modifier bits) down, for mouse input with modifiers; returns
+    // the keys that were not down yet, for release().
+    std::vector<int> hold(unsigned modifiers);
+    void release(const std::vector<int>& keys);
     // GetKeyState: high bit set while the key is down.
     SHORT keyState(int virtualKey) const;
     bool isDown(int virtualKey) const { return down_.count(virtualKey) != 0; }

@@ -1,9 +1,10 @@
 #pragma once
 // ui::SpreadsheetControl: what a renderer needs of the spreadsheet control window: the sheet to
-// draw and the user's input on its cells. The control itself lives above the window system
-// (it wraps the grid engine); a renderer finds it among the windows through this interface.
+// draw, and the cell actions a person takes on it. The control itself lives above the window
+// system (it wraps the grid engine); a renderer finds it among the windows through this
+// interface.
 
-#include <string>
+#include "platform/ui/CellInput.h"
 
 namespace grid {
 class Sheet;
@@ -11,16 +12,9 @@ class Sheet;
 
 namespace ui {
 
-class SpreadsheetControl {
+class SpreadsheetControl : public CellInput {
 public:
-    virtual ~SpreadsheetControl() = default;
-
     virtual const grid::Sheet& sheet() const = 0;
-    // The user makes the cell active and types text over its content; false when the cell
-    // refuses it (locked, a type that takes no text, a value outside its range).
-    virtual bool userType(int col, int row, const std::wstring& text) = 0;
-    // The user clicks the cell (check boxes toggle, buttons press).
-    virtual bool userClick(int col, int row) = 0;
 };
 
 } // namespace ui

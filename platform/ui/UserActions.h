@@ -9,11 +9,14 @@
 // included), in tree order.
 
 #include "platform/ui/WinTypes.h"
+#include "platform/ui/CPoint.h"
 
 #include <functional>
 #include <string>
 
 namespace ui {
+
+class CellInput;
 
 // Modifier keys held during a key press or click.
 enum Modifier : unsigned { NoModifier = 0, Shift = 1, Control = 2, Alt = 4 };
@@ -58,7 +61,52 @@ public:
     // The close box of the window's caption (WM_CLOSE).
     bool close();
 
+    // --- the mouse at a position: points are client coordinates of window() ----------------
+    // A point of the control with that id (its client coordinates) in window()'s client
+    // coordinates; the point unchanged when there is no such control.
+    CPoint pointIn(int id, CPoint point) const;
+    // The pointer moves there (WM_SETCURSOR, WM_MOUSEMOVE), the button goes down and up.
+    // Input reaches the window under the point (ui::Mouse) with MK_ flags for the modifiers,
+    // which GetKeyState reports meanwhile. Fails outside the client area and over a disabled
+    // window.
+    bool clickAt(CPoint point, unsigned modifiers = NoModifier);
+    bool doubleClickAt(CPoint point, unsigned modifiers = NoModifier);
+    bool rightClickAt(CPoint point, unsigned modifiers = NoModifier);
+    bool moveMouseTo(CPoint point, unsigned modifiers = NoModifier);
+    // Press at `from`, move in four steps to `to`, release there. A tracking loop that the
+    // press starts (CRectTracker::Track, DoDragDrop) follows the drag itself; otherwise the
+    // moves and the release go to the capture or the window under the pointer.
+    bool drag(CPoint from, CPoint to, unsigned modifiers = NoModifier);
+    // The same, released over another top-level window (`to` in its client coordinates).
+    bool dragTo(CPoint from, CWnd& destination, CPoint to, unsigned modifiers = NoModifier);
+    // The user drags the window's frame to a new size (pixels): WM_GETMINMAXINFO first, the
+    // size kept within its minimum and maximum track size.
+    bool resize(int width, int height);
+
+    // --- special controls -------------------------------------------------------------------
+    // Ticks or clears item `index` of a check-box combo (CCheckComboBox).
+    bool toggleComboCheck(int id, int index);
+    // Clicks / double-clicks thumbnail `index` of a thumbnail list (CImageListCtrl).
+    bool selectImage(int id, int index);
+    bool doubleClickImage(int id, int index);
+
+    // --- cells of a spreadsheet control (ui::CellInput) -------------------------------------
+    bool clickCell(int id, int col, int row, unsigned modifiers = NoModifier);
+    bool doubleClickCell(int id, int col, int row);
+    bool rightClickCell(int id, int col, int row);
+    bool clickColumnHeader(int id, int col);
+    bool typeInCell(int id, int col, int row, const std::wstring& text);
+    bool chooseInCell(int id, int col, int row, int index);
+
 private:
+    bool mouseAt(CPoint point, unsigned modifiers, const wchar_t* action, UINT kind);
+    bool gesture(CPoint from, CWnd& destination, CPoint to, unsigned modifiers);
+    CWnd* usableWindowAt(CPoint client, const wchar_t* action);
+    template <typename Control>
+    Control* controlOfKind(int id, const wchar_t* action, const wchar_t* kind);
+    bool cellAction(int id, const wchar_t* action, int col, int row,
+                    const std::function<bool(CellInput&)>& act);
+
     CWnd* usableControl(int id, const wchar_t* action) const;
     bool typeText(int id, const std::wstring& text, bool replaceAll);
     bool fail(const std::wstring& message) const;

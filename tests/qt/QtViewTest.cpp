@@ -290,7 +290,7 @@ TEST_F(SheetViewTest, ACellTypedInTheTableReachesTheControlAsTyping) {
     EXPECT_FALSE(typed.empty());
     // The scripted user's typing into the same cell gives the same notifications.
     host->clearNotes();
-    spread.userType(2, 2, L"43");
+    spread.userTypeInCell(2, 2, L"43");
     EXPECT_EQ(host->notes, typed);
 }
 
@@ -298,7 +298,6 @@ TEST_F(SheetViewTest, TheRightButtonMenuIsAQtMenuWhoseChoiceRuns) {
     qtview::QtUser person;
     ui::UserScope scope(person);
     ASSERT_TRUE(spread.setContextMenu({4, 1, 5}));
-    ASSERT_TRUE(spread.SSSetActiveCell(1, 2));
     QStringList shown;
     QTimer::singleShot(20, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -311,12 +310,16 @@ TEST_F(SheetViewTest, TheRightButtonMenuIsAQtMenuWhoseChoiceRuns) {
         }
         QTest::keyClick(menu, Qt::Key_Return);
     });
-    QWidget* view = table();
-    emit view->customContextMenuRequested(QPoint(5, 5));
+    // The right button on the second row's cell: the menu acts on that row.
+    QTableView* view = table();
+    const QRect cell = view->visualRect(view->model()->index(1, 0));
+    emit view->customContextMenuRequested(cell.center());
     settle();
     EXPECT_TRUE(shown.contains(QStringLiteral("Rij invoegen")));
     EXPECT_EQ(spread.SSGetMaxRows(), 2);
     std::wstring text;
+    spread.SSGetData(1, 1, text);
+    EXPECT_EQ(text, L"r1c1");
     spread.SSGetData(1, 2, text);
     EXPECT_EQ(text, L"r3c1");
 }
