@@ -277,7 +277,9 @@ public:
     // --- user input (what a user does with mouse and keyboard) ---
     // The user makes the cell active and types text over its content. Refused for locked cells,
     // hidden rows and cells that take no typing (check boxes, buttons, static texts, pictures).
-    bool userType(int col, int row, const std::wstring& text) { return userTypeInCell(col, row, text); }
+    bool userType(int col, int row, const std::wstring& text) {
+        return userTypeInCell(col, row, text);
+    }
     // The user clicks the cell: the control takes the focus, the cell (the anchor of its span)
     // becomes active; an unlocked check box toggles, a button or check box notifies.
     bool userClick(int col, int row) { return userClickCell(col, row, 0); }

@@ -10,8 +10,7 @@ grid::CellType TSpread::SSSetTypeButton(DWORD style, const std::wstring& text,
                                         const std::wstring& pictureUp,
                                         const std::wstring& pictureDown, int buttonType) {
     if (buttonType == kButtonTypeTwoState)
-        return grid::CellType::checkBox(style | kTwoStateButtonStyle, text, pictureUp,
-                                        pictureDown);
+        return grid::CellType::checkBox(style | kTwoStateButtonStyle, text, pictureUp, pictureDown);
     return SSSetTypeButton(style, text, pictureUp);
 }
 
@@ -29,7 +28,8 @@ bool TSpread::SSShowRow(int row, bool show) {
     return true;
 }
 
-// --- geometry -------------------------------------------------------------------------------------
+// --- geometry
+// -------------------------------------------------------------------------------------
 
 bool TSpread::SSGetCellRect(int col, int row, RECT* rect) const {
     grid::CellRef ref;
@@ -79,7 +79,8 @@ bool TSpread::SSGetCellFromPixel(int& col, int& row, int x, int y) const {
     return true;
 }
 
-// --- notifications ----------------------------------------------------------------------------------
+// --- notifications
+// ----------------------------------------------------------------------------------
 
 void TSpread::sendCellMessage(UINT message, void* record) {
     if (GetSafeHwnd() == nullptr)
@@ -120,14 +121,14 @@ bool TSpread::moveActiveCell(const grid::CellRef& ref) {
     return true;
 }
 
-// --- cell actions -----------------------------------------------------------------------------------
+// --- cell actions
+// -----------------------------------------------------------------------------------
 
 void TSpread::clickCell(const grid::CellRef& ref) {
     if (!sheet_->isLocked(ref)) {
         switch (sheet_->cellTypeCode(ref)) {
         case grid::CellType::kCheckBoxCode: {
-            const bool checked =
-                sheet_->cellText(ref, grid::TextKind::Value).value_or(L"") == L"1";
+            const bool checked = sheet_->cellText(ref, grid::TextKind::Value).value_or(L"") == L"1";
             sheet_->setCellText(ref, checked ? L"0" : L"1");
             Invalidate();
             notifyUserChange(kNotifyButtonClicked);
@@ -252,7 +253,8 @@ bool TSpread::userChooseInCell(int col, int row, int index) {
     return true;
 }
 
-// --- the mouse --------------------------------------------------------------------------------------
+// --- the mouse
+// --------------------------------------------------------------------------------------
 
 void TSpread::OnLButtonDown(UINT, CPoint point) {
     int col = 0;

@@ -127,8 +127,8 @@ void CDC::line(int x0, int y0, int x1, int y1) {
     int error = dx + dy;
     int step = 0;
     while (x0 != x1 || y0 != y1) {
-        const bool on = penStyle_ == PS_SOLID || (penStyle_ == PS_DOT ? step % 2 == 0
-                                                                      : step % 8 < 5);
+        const bool on =
+            penStyle_ == PS_SOLID || (penStyle_ == PS_DOT ? step % 2 == 0 : step % 8 < 5);
         if (on) {
             for (int w = 0; w < penWidth_; ++w) {
                 plot(dx >= -dy ? x0 : x0 + w, dx >= -dy ? y0 + w : y0, penColour_);
@@ -234,8 +234,8 @@ void CDC::DrawFocusRect(LPCRECT rect) {
 }
 
 CSize CDC::GetTextExtent(const std::wstring& text) const {
-    const int height = font_ != nullptr && font_->height() != 0 ? std::abs(font_->height())
-                                                                : kDefaultFontHeight;
+    const int height =
+        font_ != nullptr && font_->height() != 0 ? std::abs(font_->height()) : kDefaultFontHeight;
     const int bold = font_ != nullptr && font_->weight() >= 700 ? 1 : 0;
     return {static_cast<int>(text.size()) * (height / 2 + bold), height};
 }
@@ -302,8 +302,8 @@ BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int sourceX, 
             const int sy = sourceY + row;
             const int dx = x + column;
             const int dy = y + row;
-            if (sx < 0 || sy < 0 || sx >= from.width() || sy >= from.height() || dx < 0 ||
-                dy < 0 || dx >= surface_->width() || dy >= surface_->height()) {
+            if (sx < 0 || sy < 0 || sx >= from.width() || sy >= from.height() || dx < 0 || dy < 0 ||
+                dx >= surface_->width() || dy >= surface_->height()) {
                 continue;
             }
             const std::uint32_t s = from.pixel(sx, sy) & 0xFFFFFFu;

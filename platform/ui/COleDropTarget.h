@@ -23,8 +23,7 @@ public:
     // Defaults refuse (DROPEFFECT_NONE) and drop nothing.
     virtual DROPEFFECT OnDragEnter(CWnd* window, COleDataObject* data, DWORD keyState,
                                    CPoint point);
-    virtual DROPEFFECT OnDragOver(CWnd* window, COleDataObject* data, DWORD keyState,
-                                  CPoint point);
+    virtual DROPEFFECT OnDragOver(CWnd* window, COleDataObject* data, DWORD keyState, CPoint point);
     virtual void OnDragLeave(CWnd* window);
     virtual BOOL OnDrop(CWnd* window, COleDataObject* data, DROPEFFECT effect, CPoint point);
 

@@ -20,15 +20,15 @@ struct HandleInfo {
 };
 
 constexpr HandleInfo kHandles[9] = {
-    {true, true, false, false, 0, 0, IDC_SIZENWSE},   // top left
-    {false, true, true, false, 2, 0, IDC_SIZENESW},   // top right
-    {false, false, true, true, 2, 2, IDC_SIZENWSE},   // bottom right
-    {true, false, false, true, 0, 2, IDC_SIZENESW},   // bottom left
-    {false, true, false, false, 1, 0, IDC_SIZENS},    // top
-    {false, false, true, false, 2, 1, IDC_SIZEWE},    // right
-    {false, false, false, true, 1, 2, IDC_SIZENS},    // bottom
-    {true, false, false, false, 0, 1, IDC_SIZEWE},    // left
-    {true, true, true, true, 1, 1, IDC_SIZEALL},      // middle
+    {true, true, false, false, 0, 0, IDC_SIZENWSE}, // top left
+    {false, true, true, false, 2, 0, IDC_SIZENESW}, // top right
+    {false, false, true, true, 2, 2, IDC_SIZENWSE}, // bottom right
+    {true, false, false, true, 0, 2, IDC_SIZENESW}, // bottom left
+    {false, true, false, false, 1, 0, IDC_SIZENS},  // top
+    {false, false, true, false, 2, 1, IDC_SIZEWE},  // right
+    {false, false, false, true, 1, 2, IDC_SIZENS},  // bottom
+    {true, false, false, false, 0, 1, IDC_SIZEWE},  // left
+    {true, true, true, true, 1, 1, IDC_SIZEALL},    // middle
 };
 
 CRect normalized(const CRect& rect) {
@@ -269,10 +269,14 @@ BOOL CRectTracker::trackHandle(int handle, CWnd* window, CPoint point, BOOL allo
             if (handle == hitMiddle) {
                 next.OffsetRect(dx, dy);
             } else {
-                if (info.left) next.left += dx;
-                if (info.right) next.right += dx;
-                if (info.top) next.top += dy;
-                if (info.bottom) next.bottom += dy;
+                if (info.left)
+                    next.left += dx;
+                if (info.right)
+                    next.right += dx;
+                if (info.top)
+                    next.top += dy;
+                if (info.bottom)
+                    next.bottom += dy;
             }
             m_rect = next;
             AdjustRect(handle, &m_rect);

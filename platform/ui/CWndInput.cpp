@@ -50,8 +50,7 @@ CWnd* CWnd::GetCapture() {
     return ui::Mouse::instance().capture();
 }
 
-bool CWnd::dispatchPointerAndPaint(UINT message, WPARAM wParam, LPARAM lParam,
-                                   LRESULT& result) {
+bool CWnd::dispatchPointerAndPaint(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     result = 0;
     switch (message) {
     case WM_MOUSEMOVE:
@@ -75,9 +74,8 @@ bool CWnd::dispatchPointerAndPaint(UINT message, WPARAM wParam, LPARAM lParam,
         OnPaint();
         return true;
     case WM_CTLCOLORSTATIC:
-        result = reinterpret_cast<LRESULT>(OnCtlColor(reinterpret_cast<CDC*>(wParam),
-                                                      reinterpret_cast<CWnd*>(lParam),
-                                                      CTLCOLOR_STATIC));
+        result = reinterpret_cast<LRESULT>(OnCtlColor(
+            reinterpret_cast<CDC*>(wParam), reinterpret_cast<CWnd*>(lParam), CTLCOLOR_STATIC));
         return true;
     case WM_GETMINMAXINFO:
         OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));

@@ -147,13 +147,12 @@ DROPEFFECT COleDataSource::DoDragDrop(DROPEFFECT allowed) {
             }
             current = target;
             currentWindow = target != nullptr ? target->window() : nullptr;
-            effect = target != nullptr
-                         ? target->OnDragEnter(currentWindow, &data, keys,
-                                               clientPoint(currentWindow, screen))
-                         : DROPEFFECT_NONE;
+            effect = target != nullptr ? target->OnDragEnter(currentWindow, &data, keys,
+                                                             clientPoint(currentWindow, screen))
+                                       : DROPEFFECT_NONE;
         } else if (current != nullptr) {
-            effect = current->OnDragOver(currentWindow, &data, keys,
-                                         clientPoint(currentWindow, screen));
+            effect =
+                current->OnDragOver(currentWindow, &data, keys, clientPoint(currentWindow, screen));
         }
         effect &= allowed;
     }

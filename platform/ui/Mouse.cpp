@@ -9,8 +9,8 @@ namespace ui {
 
 namespace {
 
-constexpr UINT kStandardCursors[] = {IDC_ARROW,    IDC_IBEAM,    IDC_WAIT,    IDC_CROSS,
-                                     IDC_SIZENWSE, IDC_SIZENESW, IDC_SIZEWE,  IDC_SIZENS,
+constexpr UINT kStandardCursors[] = {IDC_ARROW,    IDC_IBEAM,    IDC_WAIT,   IDC_CROSS,
+                                     IDC_SIZENWSE, IDC_SIZENESW, IDC_SIZEWE, IDC_SIZENS,
                                      IDC_SIZEALL,  IDC_NO,       IDC_HAND};
 
 // Static controls and group boxes answer WM_NCHITTEST with HTTRANSPARENT.

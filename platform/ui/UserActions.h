@@ -8,8 +8,8 @@
 // Controls are found by id among the window's descendants (child dialogs such as tab pages
 // included), in tree order.
 
-#include "platform/ui/WinTypes.h"
 #include "platform/ui/CPoint.h"
+#include "platform/ui/WinTypes.h"
 
 #include <functional>
 #include <string>

@@ -147,8 +147,7 @@ bool UserActions::gesture(CPoint from, CWnd& destination, CPoint to, unsigned mo
     if (target == nullptr) {
         return false;
     }
-    if (!WindowRegistry::instance().isAlive(&destination) ||
-        destination.GetSafeHwnd() == nullptr) {
+    if (!WindowRegistry::instance().isAlive(&destination) || destination.GetSafeHwnd() == nullptr) {
         return fail(L"cannot drag: the destination window is gone");
     }
     HeldModifiers held(modifiers);
@@ -269,8 +268,8 @@ bool UserActions::cellAction(int id, const wchar_t* action, int col, int row,
         return fail(L"control " + std::to_wstring(id) + L" is not a spreadsheet control");
     }
     if (!act(*cells)) {
-        return fail(L"cannot " + std::wstring(action) + L" cell (" + std::to_wstring(col) +
-                    L", " + std::to_wstring(row) + L") of control " + std::to_wstring(id));
+        return fail(L"cannot " + std::wstring(action) + L" cell (" + std::to_wstring(col) + L", " +
+                    std::to_wstring(row) + L") of control " + std::to_wstring(id));
     }
     MessageQueue::instance().pump();
     return true;

@@ -40,6 +40,10 @@ const Bitmap& WindowPainter::paint(CWnd& window) {
     if (window.GetSafeHwnd() == nullptr) {
         return kNoSurface;
     }
+    // Surfaces of windows that no longer exist go now, so that they do not pile up.
+    std::erase_if(surfaces_, [](const auto& entry) {
+        return !WindowRegistry::instance().isAlive(entry.first);
+    });
     CRect client;
     window.GetClientRect(&client);
     surfaces_[&window] = Bitmap(client.Width(), client.Height(), 0);

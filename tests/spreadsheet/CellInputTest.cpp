@@ -94,16 +94,14 @@ TEST_F(CellInputTest, ClicksNotifyInTheControlsOrderPerCellKind) {
 
     host.log.clear();
     ASSERT_TRUE(act.clickCell(kId, 2, 3));
-    EXPECT_EQ(host.log,
-              (std::vector<std::string>{"leave 1,1 to 2,3", "command 60", "click 2,3"}));
+    EXPECT_EQ(host.log, (std::vector<std::string>{"leave 1,1 to 2,3", "command 60", "click 2,3"}));
     std::wstring value;
     ASSERT_TRUE(spread.SSGetValue(2, 3, value));
     EXPECT_EQ(value, L"1");
 
     host.log.clear();
     ASSERT_TRUE(act.clickCell(kId, 3, 3));
-    EXPECT_EQ(host.log,
-              (std::vector<std::string>{"leave 2,3 to 3,3", "command 60", "click 3,3"}));
+    EXPECT_EQ(host.log, (std::vector<std::string>{"leave 2,3 to 3,3", "command 60", "click 3,3"}));
 
     // A locked check box becomes active but does not toggle.
     spread.SSSetLockRange(2, 4, 2, 4, true);
@@ -144,8 +142,7 @@ TEST_F(CellInputTest, DoubleClickHeaderClickTypingAndComboChoice) {
 
     host.log.clear();
     ASSERT_TRUE(act.chooseInCell(kId, 4, 3, 1));
-    EXPECT_EQ(host.log,
-              (std::vector<std::string>{"leave 1,3 to 4,3", "combo 4,3", "command 59"}));
+    EXPECT_EQ(host.log, (std::vector<std::string>{"leave 1,3 to 4,3", "combo 4,3", "command 59"}));
     std::wstring text;
     ASSERT_TRUE(spread.SSGetData(4, 3, text));
     EXPECT_EQ(text, L"Column");
@@ -185,8 +182,7 @@ TEST_F(CellInputTest, TwoStatePictureButtonsToggleTheirValue) {
         TSpread::SSSetTypeButton(0, L"", L"274", L"272", TSpread::kButtonTypeTwoState);
     EXPECT_TRUE(TSpread::isTwoStateButton(glyph));
     EXPECT_FALSE(TSpread::isTwoStateButton(TSpread::SSSetTypeCheckBox(0, L"", L"", L"")));
-    EXPECT_EQ(TSpread::SSSetTypeButton(0, L"", L"274", L"272", TSpread::kButtonTypeNormal)
-                  .kind(),
+    EXPECT_EQ(TSpread::SSSetTypeButton(0, L"", L"274", L"272", TSpread::kButtonTypeNormal).kind(),
               grid::CellType::Kind::PictureButton);
     ASSERT_TRUE(spread.SSSetCellType(1, 5, glyph));
     ASSERT_TRUE(spread.SSSetValue(1, 5, L"1"));
@@ -201,8 +197,7 @@ TEST_F(CellInputTest, TheMouseOnTheSheetActsOnTheCellUnderIt) {
     CRect cell;
     ASSERT_TRUE(spread.SSGetCellRect(2, 2, &cell));
     ASSERT_TRUE(act.clickAt(act.pointIn(kId, cell.CenterPoint())));
-    EXPECT_EQ(host.log,
-              (std::vector<std::string>{"leave 0,0 to 2,2", "command 60", "click 2,2"}));
+    EXPECT_EQ(host.log, (std::vector<std::string>{"leave 0,0 to 2,2", "command 60", "click 2,2"}));
     CRect header;
     ASSERT_TRUE(spread.SSGetCellRect(4, TSpread::kHeader, &header));
     host.log.clear();

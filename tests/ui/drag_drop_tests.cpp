@@ -78,7 +78,8 @@ private:
         return "(" + std::to_string(p.x) + ", " + std::to_string(p.y) + ")";
     }
     DROPEFFECT answer(const COleDataObject& data) const {
-        const bool ours = data.IsDataAvailable(RegisterClipboardFormat(L"Tessaform dragging format"));
+        const bool ours =
+            data.IsDataAvailable(RegisterClipboardFormat(L"Tessaform dragging format"));
         return accept && ours ? DROPEFFECT_COPY : DROPEFFECT_NONE;
     }
 };
@@ -88,14 +89,14 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(left.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, CRect(0, 0, 100, 100),
                                   nullptr, 0));
-        ASSERT_TRUE(source.CreateEx(0, L"Tree", L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50),
-                                    &left, 1));
-        ASSERT_TRUE(right.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE,
-                                   CRect(300, 0, 400, 100), nullptr, 0));
+        ASSERT_TRUE(
+            source.CreateEx(0, L"Tree", L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &left, 1));
+        ASSERT_TRUE(right.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, CRect(300, 0, 400, 100),
+                                   nullptr, 0));
         ASSERT_TRUE(tree.CreateEx(0, L"Tree", L"", WS_CHILD | WS_VISIBLE, CRect(10, 10, 90, 90),
                                   &right, 2));
-        ASSERT_TRUE(inner.CreateEx(0, L"Cell", L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 20, 20),
-                                   &tree, 3));
+        ASSERT_TRUE(
+            inner.CreateEx(0, L"Cell", L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 20, 20), &tree, 3));
         ASSERT_TRUE(target.Register(&tree));
     }
 
@@ -113,10 +114,9 @@ TEST_F(DragDropTest, DragToAnotherWindowEntersPassesAndDrops) {
     // (inner covers the tree's client (0, 0)-(20, 20); (40, 40) is the tree's own.)
     // The pointer moves in four steps from screen (10, 10) to (350, 50); the last step is over
     // the tree's child `inner`, whose nearest registered ancestor is the tree.
-    EXPECT_EQ(target.events,
-              (std::vector<std::string>{"enter " + std::to_string(MK_LBUTTON | MK_CONTROL) +
-                                            " (40, 40)",
-                                        "drop 1 (40, 40)"}));
+    EXPECT_EQ(target.events, (std::vector<std::string>{
+                                 "enter " + std::to_string(MK_LBUTTON | MK_CONTROL) + " (40, 40)",
+                                 "drop 1 (40, 40)"}));
     EXPECT_EQ(target.dropped, L"HEA 200;IPE 300");
     EXPECT_EQ(source.result, DROPEFFECT_COPY);
     EXPECT_EQ(source.pressesAfterDrag, 1) << "the press's own handling runs after the drag";
@@ -182,8 +182,8 @@ TEST(MinTrackSizeTest, AUsersResizeKeepsTheMinimum) {
     EXPECT_EQ(window.sizes.back(), CSize(142, 392)) << "client size, less the sizing frame";
 
     CWnd fixed;
-    ASSERT_TRUE(fixed.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, CRect(0, 0, 30, 30),
-                               nullptr, 0));
+    ASSERT_TRUE(
+        fixed.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, CRect(0, 0, 30, 30), nullptr, 0));
     std::vector<std::wstring> failures;
     ui::UserActions fixedAct(fixed, [&](const std::wstring& f) { failures.push_back(f); });
     EXPECT_FALSE(fixedAct.resize(50, 50));

@@ -33,8 +33,8 @@ using uitest::notify;
 class ImageControlsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("tessa-images-" + std::to_string(std::random_device{}()));
+        folder =
+            fs::temp_directory_path() / ("tessa-images-" + std::to_string(std::random_device{}()));
         fs::create_directories(folder / "icons");
         fs::create_directories(folder / "bitmaps");
         fs::copy_file(fs::path(TESSA_SOURCE_ROOT) / "resources/icons/257.bmp",
@@ -77,8 +77,8 @@ TEST_F(ImageControlsTest, IconsLoadOnceWithWhiteTransparentAndBrokenFilesGiveNon
 
 TEST_F(ImageControlsTest, ImageButtonShowsItsPictureAndTooltipAndClicksAsAButton) {
     CButtonST up;
-    ASSERT_TRUE(up.Create(L"Up", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(5, 5, 30, 30), &dialog,
-                          501));
+    ASSERT_TRUE(
+        up.Create(L"Up", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(5, 5, 30, 30), &dialog, 501));
     EXPECT_EQ(up.SetIcon(257u), CButtonST::BTNST_OK);
     ASSERT_TRUE(up.picture());
     EXPECT_EQ(up.GetIcon(), LoadIcon(nullptr, 257));

@@ -80,14 +80,13 @@ TEST_P(RasterOperationTest, CombinesSourceAndDestination) {
     EXPECT_EQ(target.GetPixel(0, 1), c.destination) << "outside the block";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rops, RasterOperationTest,
-    ::testing::Values(RopCase{SRCCOPY, 0x123456, 0xABCDEF, 0x123456},
-                      RopCase{SRCAND, 0x00FF00, 0x0F0F0F, 0x000F00},
-                      RopCase{SRCPAINT, 0x00FF00, 0x0F0F0F, 0x0FFF0F},
-                      RopCase{SRCINVERT, 0xFFFFFF, 0x0F0F0F, 0xF0F0F0},
-                      RopCase{NOTSRCCOPY, 0x00FF00, 0x0F0F0F, 0xFF00FF},
-                      RopCase{MERGEPAINT, 0xFFFF00, 0x000F00, 0x000FFF}));
+INSTANTIATE_TEST_SUITE_P(Rops, RasterOperationTest,
+                         ::testing::Values(RopCase{SRCCOPY, 0x123456, 0xABCDEF, 0x123456},
+                                           RopCase{SRCAND, 0x00FF00, 0x0F0F0F, 0x000F00},
+                                           RopCase{SRCPAINT, 0x00FF00, 0x0F0F0F, 0x0FFF0F},
+                                           RopCase{SRCINVERT, 0xFFFFFF, 0x0F0F0F, 0xF0F0F0},
+                                           RopCase{NOTSRCCOPY, 0x00FF00, 0x0F0F0F, 0xFF00FF},
+                                           RopCase{MERGEPAINT, 0xFFFF00, 0x000F00, 0x000FFF}));
 
 TEST(DeviceContextTest, WhiteMaskLetsTheBackgroundShowThrough) {
     Bitmap picture(3, 1, 0xFFFFFFFF);

@@ -67,16 +67,15 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(top.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, CRect(100, 50, 400, 250),
                                  nullptr, 0));
-        ASSERT_TRUE(pad.CreateEx(0, L"Pad", L"", WS_CHILD | WS_VISIBLE, CRect(10, 10, 110, 90),
-                                 &top, 1));
-        ASSERT_TRUE(label.Create(L"label", WS_CHILD | WS_VISIBLE, CRect(20, 20, 60, 40), &pad,
-                                 2));
+        ASSERT_TRUE(
+            pad.CreateEx(0, L"Pad", L"", WS_CHILD | WS_VISIBLE, CRect(10, 10, 110, 90), &top, 1));
+        ASSERT_TRUE(label.Create(L"label", WS_CHILD | WS_VISIBLE, CRect(20, 20, 60, 40), &pad, 2));
         ASSERT_TRUE(group.Create(L"group", WS_CHILD | WS_VISIBLE | BS_GROUPBOX,
                                  CRect(120, 10, 290, 190), &top, 3));
         ASSERT_TRUE(off.CreateEx(0, L"Off", L"", WS_CHILD | WS_VISIBLE | WS_DISABLED,
                                  CRect(130, 30, 200, 80), &top, 4));
-        ASSERT_TRUE(pad2.CreateEx(0, L"Pad", L"", WS_CHILD | WS_VISIBLE, CRect(210, 30, 280, 80),
-                                  &top, 5));
+        ASSERT_TRUE(
+            pad2.CreateEx(0, L"Pad", L"", WS_CHILD | WS_VISIBLE, CRect(210, 30, 280, 80), &top, 5));
     }
     void TearDown() override { ReleaseCapture(); }
 
@@ -98,7 +97,7 @@ TEST_F(PointerTest, ClickAtReachesTheWindowUnderThePointInItsClientCoordinates) 
     // A static (without SS_NOTIFY) and a group box are transparent; a disabled control passes
     // the input to its parent.
     const std::vector<Case> cases = {{{15, 15}, "pad down 1 (5, 5)"},
-                                     {{40, 40}, "pad down 1 (30, 30)"}, // on the label
+                                     {{40, 40}, "pad down 1 (30, 30)"},     // on the label
                                      {{150, 150}, "top down 1 (150, 150)"}, // in the group box
                                      {{140, 40}, "top down 1 (140, 40)"},   // on the disabled one
                                      {{215, 35}, "pad2 down 1 (5, 5)"}};
@@ -119,10 +118,11 @@ TEST_F(PointerTest, ModifiersGiveMkFlagsAndKeyStateDuringTheClick) {
             states.push_back((GetKeyState(VK_CONTROL) & 0x8000) != 0);
         }
     } spy;
-    ASSERT_TRUE(spy.CreateEx(0, L"Spy", L"", WS_CHILD | WS_VISIBLE, CRect(0, 100, 50, 150), &top,
-                             9));
+    ASSERT_TRUE(
+        spy.CreateEx(0, L"Spy", L"", WS_CHILD | WS_VISIBLE, CRect(0, 100, 50, 150), &top, 9));
     ASSERT_TRUE(act.clickAt({20, 20}, ui::Shift | ui::Control));
-    EXPECT_EQ(log[1], "pad down " + std::to_string(MK_LBUTTON | MK_SHIFT | MK_CONTROL) + " (10, 10)");
+    EXPECT_EQ(log[1],
+              "pad down " + std::to_string(MK_LBUTTON | MK_SHIFT | MK_CONTROL) + " (10, 10)");
     EXPECT_EQ(log[2], "pad up " + std::to_string(MK_SHIFT | MK_CONTROL) + " (10, 10)");
     ASSERT_TRUE(act.clickAt({5, 110}, ui::Control));
     EXPECT_EQ(spy.states, (std::vector<int>{0, 1}));
@@ -214,8 +214,8 @@ public:
 
 class DesignSurface : public CWnd {
 public:
-    TrackerLog tracker{CRect(50, 50, 100, 80), CRectTracker::solidLine |
-                                                   CRectTracker::resizeOutside};
+    TrackerLog tracker{CRect(50, 50, 100, 80),
+                       CRectTracker::solidLine | CRectTracker::resizeOutside};
     BOOL tracked = FALSE;
     bool rubberBand = false;
 
@@ -228,13 +228,14 @@ protected:
         }
     }
     BOOL OnSetCursor(CWnd* window, UINT hitTest, UINT message) override {
-        return tracker.SetCursor(this, hitTest) ? TRUE : CWnd::OnSetCursor(window, hitTest, message);
+        return tracker.SetCursor(this, hitTest) ? TRUE
+                                                : CWnd::OnSetCursor(window, hitTest, message);
     }
 };
 
 TEST(RectTrackerTest, HitTestFindsHandlesOutsideTheRectangle) {
-    CRectTracker tracker(CRect(50, 50, 100, 80), CRectTracker::solidLine |
-                                                     CRectTracker::resizeOutside);
+    CRectTracker tracker(CRect(50, 50, 100, 80),
+                         CRectTracker::solidLine | CRectTracker::resizeOutside);
     tracker.m_nHandleSize = 5;
     struct Case {
         CPoint at;
@@ -242,16 +243,16 @@ TEST(RectTrackerTest, HitTestFindsHandlesOutsideTheRectangle) {
     };
     // The border lies 1 pixel outside the rectangle, the 5-pixel handles outside the border.
     for (const Case& c : std::vector<Case>{{{75, 65}, CRectTracker::hitMiddle},
-                                          {{45, 45}, CRectTracker::hitTopLeft},
-                                          {{104, 45}, CRectTracker::hitTopRight},
-                                          {{104, 84}, CRectTracker::hitBottomRight},
-                                          {{45, 84}, CRectTracker::hitBottomLeft},
-                                          {{75, 45}, CRectTracker::hitTop},
-                                          {{104, 65}, CRectTracker::hitRight},
-                                          {{75, 84}, CRectTracker::hitBottom},
-                                          {{45, 65}, CRectTracker::hitLeft},
-                                          {{60, 46}, CRectTracker::hitNothing}, // between handles
-                                          {{30, 30}, CRectTracker::hitNothing}}) {
+                                           {{45, 45}, CRectTracker::hitTopLeft},
+                                           {{104, 45}, CRectTracker::hitTopRight},
+                                           {{104, 84}, CRectTracker::hitBottomRight},
+                                           {{45, 84}, CRectTracker::hitBottomLeft},
+                                           {{75, 45}, CRectTracker::hitTop},
+                                           {{104, 65}, CRectTracker::hitRight},
+                                           {{75, 84}, CRectTracker::hitBottom},
+                                           {{45, 65}, CRectTracker::hitLeft},
+                                           {{60, 46}, CRectTracker::hitNothing}, // between handles
+                                           {{30, 30}, CRectTracker::hitNothing}}) {
         EXPECT_EQ(tracker.HitTest(c.at), c.hit) << c.at.x << ", " << c.at.y;
     }
     // A short rectangle has no handles in the middle of its short edges.
@@ -306,9 +307,12 @@ TEST_F(TrackerDragTest, RubberBandSpansFromPressToRelease) {
 }
 
 TEST_F(TrackerDragTest, CursorFollowsTheHandleUnderThePointer) {
-    for (const auto& [at, cursor] : std::vector<std::pair<CPoint, UINT>>{
-             {{75, 65}, IDC_SIZEALL}, {{45, 45}, IDC_SIZENWSE}, {{104, 45}, IDC_SIZENESW},
-             {{75, 84}, IDC_SIZENS}, {{45, 65}, IDC_SIZEWE}, {{10, 10}, IDC_ARROW}}) {
+    for (const auto& [at, cursor] : std::vector<std::pair<CPoint, UINT>>{{{75, 65}, IDC_SIZEALL},
+                                                                         {{45, 45}, IDC_SIZENWSE},
+                                                                         {{104, 45}, IDC_SIZENESW},
+                                                                         {{75, 84}, IDC_SIZENS},
+                                                                         {{45, 65}, IDC_SIZEWE},
+                                                                         {{10, 10}, IDC_ARROW}}) {
         ASSERT_TRUE(act.moveMouseTo(at));
         EXPECT_EQ(ui::cursorId(GetCursor()), cursor) << at.x << ", " << at.y;
     }
@@ -317,8 +321,8 @@ TEST_F(TrackerDragTest, CursorFollowsTheHandleUnderThePointer) {
 TEST(RectTrackerDrawTest, DrawsBorderAndHandles) {
     ui::Bitmap picture(40, 40, 0xFFFFFFFF);
     CDC dc(picture);
-    CRectTracker tracker(CRect(10, 10, 30, 30), CRectTracker::solidLine |
-                                                     CRectTracker::resizeInside);
+    CRectTracker tracker(CRect(10, 10, 30, 30),
+                         CRectTracker::solidLine | CRectTracker::resizeInside);
     tracker.m_nHandleSize = 3;
     tracker.Draw(&dc);
     EXPECT_EQ(dc.GetPixel(15, 9), RGB(0, 0, 0)) << "border 1 pixel outside";
