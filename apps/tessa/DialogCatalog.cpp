@@ -1,5 +1,6 @@
 #include "apps/tessa/DialogCatalog.h"
 
+#include "designer/CDlgDesigner.h"
 #include "dialogs/CFormula.h"
 #include "platform/core/Vdn_Settings.h"
 #include "platform/ui/UserActions.h"
@@ -22,6 +23,12 @@ namespace {
 
 Vdn_String exampleSheet() {
     return gSettings.libDir() + L"Connection Standards/EndPlate.tfs";
+}
+
+// The designer on the example library's end-plate design.
+bool showDesigner(DialogPresenter&) {
+    StartDlgDesigner(L"EndPlate");
+    return true;
 }
 
 bool showOptions(DialogPresenter&) {
@@ -118,6 +125,7 @@ std::string lower(std::string text) {
 
 const std::vector<DialogEntry>& dialogCatalog() {
     static const std::vector<DialogEntry> catalog = {
+        {"CDlgDesigner", 227, "DLG_DLGDESIGNER", showDesigner},
         {"CDlgFindReplace", 218, "DLG_FINDREPLACE", showFindReplace},
         {"CDlgSSAsTool", 248, "DLG_SS_ASTOOL", showTool},
         {"CDlgSSOptions", 245, "DLG_SS_OPTIONS", showOptions},

@@ -119,7 +119,8 @@ ControlMirror::Kind ControlMirror::kindOf(CWnd& window) {
             return Kind::RadioButton;
         }
         if (button->isCheckBox()) {
-            return Kind::CheckBox;
+            // A push-like check box looks like a button that stays pressed.
+            return (button->GetStyle() & BS_PUSHLIKE) ? Kind::PushButton : Kind::CheckBox;
         }
         return Kind::PushButton;
     }
@@ -518,11 +519,19 @@ void ControlMirror::syncState(const DialogMetrics& metrics) {
     }
     case Kind::PushButton: {
         auto* button = as<QPushButton>(widget_.data());
-        if (button->text() != text) {
-            button->setText(text);
+        // An icon or bitmap button shows its picture instead of its text, as in Win32.
+        const bool pictureOnly = (style & (BS_ICON | BS_BITMAP)) != 0 &&
+                                 !WidgetPictures::ofWindow(*window_).isNull();
+        const QString caption = pictureOnly ? QString() : text;
+        if (button->text() != caption) {
+            button->setText(caption);
         }
         const auto* tree = dynamic_cast<CButton*>(window_);
         button->setDefault(tree->GetButtonStyle() == BS_DEFPUSHBUTTON);
+        button->setCheckable(tree->isCheckBox());
+        if (tree->isCheckBox()) {
+            button->setChecked(tree->GetCheck() == BST_CHECKED);
+        }
         QPixmap picture = WidgetPictures::ofWindow(*window_);
         if (const auto* imageButton = dynamic_cast<const CButtonST*>(window_)) {
             if (const auto shown = imageButton->picture()) {

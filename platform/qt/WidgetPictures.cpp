@@ -4,6 +4,7 @@
 #include "platform/ui/BitmapTable.h"
 #include "platform/ui/CButton.h"
 #include "platform/ui/CStatic.h"
+#include "platform/ui/IconTable.h"
 
 #include <QHash>
 
@@ -21,10 +22,24 @@ QImage WidgetPictures::toImage(const ui::Bitmap& bitmap) {
 
 QPixmap WidgetPictures::ofWindow(const CWnd& window) {
     HBITMAP handle = nullptr;
+    HICON icon = nullptr;
     if (const auto* picture = dynamic_cast<const CStatic*>(&window)) {
         handle = picture->GetBitmap();
+        icon = picture->GetIcon();
     } else if (const auto* button = dynamic_cast<const CButton*>(&window)) {
         handle = button->GetBitmap();
+        icon = button->GetIcon();
+    }
+    if (handle == nullptr && icon != nullptr) {
+        // Icons are shared and live as long as the program.
+        static QHash<const void*, QPixmap> icons;
+        if (const auto found = icons.constFind(icon); found != icons.constEnd()) {
+            return *found;
+        }
+        const std::shared_ptr<const ui::Bitmap> picture = ui::IconTable::find(icon);
+        const QPixmap pixmap = picture ? QPixmap::fromImage(toImage(*picture)) : QPixmap();
+        icons.insert(icon, pixmap);
+        return pixmap;
     }
     if (handle == nullptr) {
         return {};

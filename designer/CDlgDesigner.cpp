@@ -1,0 +1,332 @@
+#include "designer/CDlgDesigner.h"
+
+#include "designer/DesignerTexts.h"
+#include "module/ModalLauncher.h"
+#include "platform/core/NumberedTexts.h"
+#include "platform/core/PathBoundary.h"
+#include "platform/core/PathHelpers.h"
+#include "platform/ui/CDC.h"
+#include "platform/ui/CFileDialog.h"
+#include "platform/ui/CPaintDC.h"
+#include "platform/ui/DlgSize.h"
+#include "platform/ui/WinConstants.h"
+#include "platform/ui/WinGdi.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+struct ImageButton {
+    int id;
+    UINT icon;
+};
+
+// The image buttons in the order of their tooltips (text kButtonTipBase + position).
+constexpr std::array<ImageButton, 8> kImageButtons = {{
+    {CDlgDesigner::kOpenButton, 300},
+    {CDlgDesigner::kSaveAsButton, 301},
+    {CDlgDesigner::kAddButton, 302},
+    {CDlgDesigner::kRemoveButton, 303},
+    {CDlgDesigner::kPictureButton, 304},
+    {CDlgDesigner::kWidthButton, 305},
+    {CDlgDesigner::kHeightButton, 306},
+    {CDlgDesigner::kCopyButton, 307},
+}};
+
+// Everything on the right follows the right edge; OK follows the bottom right corner.
+CResizer::CBorderInfo rightSide(UINT id) {
+    return {id, {CResizer::eWidth}, {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eTop},
+            {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eRight},
+            {CResizer::eHeight}};
+}
+
+} // namespace
+
+CDlgDesigner::CDlgDesigner(CWnd* parent) : CAcUiDialog(IDD, parent) {
+    onCommand(kOpenButton, BN_CLICKED, [this] { openDesign(); });
+    onCommand(kSaveAsButton, BN_CLICKED, [this] { saveAs(); });
+    onCommand(kAddButton, BN_CLICKED, [this] {
+        if (mDesign.addNewControl(ctVarEdit)) {
+            mModified = true;
+        }
+    });
+    onCommand(kRemoveButton, BN_CLICKED, [this] {
+        if (mDesign.removeCurControls()) {
+            mModified = true;
+            mDesign.updatePropsOfCurSel();
+            repaint();
+        }
+    });
+    onCommand(kPictureButton, BN_CLICKED, [this] { choosePicture(); });
+    onCommand(kWidthButton, BN_CLICKED, [this] {
+        if (mDesign.changeCtrlSize(true)) {
+            mModified = true;
+        }
+    });
+    onCommand(kHeightButton, BN_CLICKED, [this] {
+        if (mDesign.changeCtrlSize(false)) {
+            mModified = true;
+        }
+    });
+    onCommand(kCopyButton, BN_CLICKED, [this] {
+        if (mDesign.copyCurCtrls()) {
+            mModified = true;
+        }
+    });
+    onCommand(kAlignButton, BN_CLICKED, [this] {
+        if (mDesign.outlineCurCtrls()) {
+            mModified = true;
+        }
+    });
+    onCommand(kSideBySideButton, BN_CLICKED, [this] {
+        if (mDesign.stickRightCurCtrls()) {
+            mModified = true;
+        }
+    });
+    onCommand(kTypeCombo, CBN_SELCHANGE, [this] {
+        mDesign.propsOfCurSelUpdated();
+        mDesign.updatePropsOfCurSel();
+        mModified = true;
+    });
+    onCommand(kContentsEdit, EN_CHANGE, [this] {
+        mDesign.propsOfCurSelUpdated();
+        mModified = true;
+    });
+    onCommand(kComboListEdit, EN_CHANGE, [this] {
+        mDesign.propsOfCurSelUpdated();
+        mModified = true;
+    });
+}
+
+BOOL CDlgDesigner::OnInitDialog() {
+    CAcUiDialog::OnInitDialog();
+    mDesign.initialize(this, kFirstControlId, kLastControlId, kTypeCombo, kContentsLabel,
+                       kContentsEdit, kComboListLabel, kComboListEdit, true);
+    for (std::size_t i = 0; i < kImageButtons.size(); ++i) {
+        CButtonST& button = mImageButtons[i];
+        if (button.SubclassDlgItem(static_cast<UINT>(kImageButtons[i].id), this)) {
+            button.SetIcon(kImageButtons[i].icon);
+            button.SetTooltipText(dialString(designer::kButtonTipBase + static_cast<int>(i)).str());
+        }
+    }
+    SetDlgItemText(kPanelLabel, dialString(designer::kPropertiesLabel).str());
+    GetClientRect(&mTemplateRect);
+    std::vector<CResizer::CBorderInfo> layout;
+    for (const ImageButton& button : kImageButtons) {
+        layout.push_back(rightSide(static_cast<UINT>(button.id)));
+    }
+    for (const int id : {kAlignButton, kSideBySideButton, kPanelLabel, kTypeCombo, kContentsLabel,
+                         kContentsEdit, kComboListLabel, kComboListEdit}) {
+        layout.push_back(rightSide(static_cast<UINT>(id)));
+    }
+    layout.push_back({IDOK, {CResizer::eWidth}, {CResizer::eHeight},
+                      {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eRight},
+                      {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eBottom}});
+    mResizer.Init(this, nullptr, layout);
+    ChangeDlgSize(this, kSizeKey);
+    if (!mPath.isEmpty() && core::fileExists(mPath)) {
+        mDesign.readFromFile(mPath, true);
+        mDesign.redrawAllControls();
+    }
+    mDesign.updatePropsOfCurSel();
+    mModified = false;
+    updateTitle();
+    repaint();
+    return TRUE;
+}
+
+void CDlgDesigner::OnDestroy() {
+    WriteDlgSize(this, kSizeKey);
+    mDesign.removeAllDrawnCtrls();
+    CAcUiDialog::OnDestroy();
+}
+
+void CDlgDesigner::OnSize(UINT type, int cx, int cy) {
+    CAcUiDialog::OnSize(type, cx, cy);
+    mResizer.Move();
+}
+
+void CDlgDesigner::updateTitle() {
+    Vdn_String title = dialString(designer::kDesignerTitle);
+    if (!mDesign.name().isEmpty()) {
+        title = title + L" - <" + mDesign.name() + L">";
+    }
+    SetWindowText(title.str());
+}
+
+void CDlgDesigner::repaint() {
+    Invalidate();
+    UpdateWindow();
+}
+
+Vdn_String CDlgDesigner::currentFolder() const {
+    if (mDesign.name().isEmpty()) {
+        return Vdn_DlgDesignerData::getDesignerRootFolder();
+    }
+    return getPath(Vdn_DlgDesignerData::getDesignerRootFolder() + mDesign.name());
+}
+
+bool CDlgDesigner::askToSave() {
+    if (!mModified) {
+        return true;
+    }
+    const Vdn_String question = dialString(designer::kSaveQuestion) + L"\n<" + mDesign.name() + L">";
+    const int answer = MessageBox(question.str(), dialString(designer::kDesignerCaption).str(),
+                                  MB_YESNOCANCEL | MB_ICONQUESTION);
+    if (answer == IDCANCEL) {
+        return false;
+    }
+    if (answer == IDYES) {
+        if (mDesign.name().isEmpty()) {
+            return saveAs();
+        }
+        mDesign.writeToFile(Vdn_DlgDesignerData::getDesignerRootFolder() + mDesign.name() + L".txt");
+        mModified = false;
+    }
+    return true;
+}
+
+bool CDlgDesigner::openDesign() {
+    if (!askToSave()) {
+        return false;
+    }
+    const std::wstring filter = dialString(designer::kDesignFilter).str() + L" (*.txt)|*.txt||";
+    CFileDialog dialog(TRUE, L"txt", L"", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, filter, this);
+    dialog.m_ofn.lpstrInitialDir = currentFolder().str();
+    if (dialog.DoModal() != IDOK) {
+        return false;
+    }
+    mDesign.removeAllDrawnCtrls();
+    if (!mDesign.readFromFile(Vdn_String(dialog.GetPathName()), true)) {
+        // Outside the designer's folder, or not a design: the old design stays.
+        mDesign.redrawAllControls();
+        return false;
+    }
+    mDesign.redrawAllControls();
+    mPath = Vdn_String(dialog.GetPathName());
+    mModified = false;
+    mDesign.updatePropsOfCurSel();
+    updateTitle();
+    repaint();
+    return true;
+}
+
+bool CDlgDesigner::saveAs() {
+    const std::wstring filter = dialString(designer::kDesignFilter).str() + L" (*.txt)|*.txt||";
+    CFileDialog dialog(FALSE, L"txt", mDesign.name().str(), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                       filter, this);
+    dialog.m_ofn.lpstrInitialDir = currentFolder().str();
+    if (dialog.DoModal() != IDOK) {
+        return false;
+    }
+    const Vdn_String path(dialog.GetPathName());
+    const Vdn_String before = mDesign.name();
+    mDesign.writeToFile(path);
+    if (mDesign.name() == before && !core::fileExists(path)) {
+        return false; // outside the designer's folder: nothing was written
+    }
+    mPath = path;
+    mModified = false;
+    updateTitle();
+    return core::fileExists(path);
+}
+
+bool CDlgDesigner::choosePicture() {
+    if (mDesign.name().isEmpty() && !saveAs()) {
+        return false;
+    }
+    const std::wstring filter = dialString(designer::kPictureFilter).str() + L" (*.bmp)|*.bmp||";
+    CFileDialog dialog(TRUE, L"bmp", L"", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, filter, this);
+    dialog.m_ofn.lpstrInitialDir = Vdn_DlgDesignerData::getDesignerRootFolder().str();
+    if (dialog.DoModal() != IDOK) {
+        return false;
+    }
+    const Vdn_String target = Vdn_DlgDesignerData::getDesignerRootFolder() + mDesign.name() + L".bmp";
+    const auto source = core::resolveExistingFile(Vdn_String(dialog.GetPathName()));
+    if (!source) {
+        return false;
+    }
+    const std::filesystem::path destination = core::resolveForWriting(target);
+    std::error_code error;
+    if (*source != destination) {
+        std::filesystem::copy_file(*source, destination,
+                                   std::filesystem::copy_options::overwrite_existing, error);
+    }
+    if (error) {
+        return false;
+    }
+    mDesign.attachBitmap(target);
+    mDesign.redrawAllControls();
+    mModified = true;
+    repaint();
+    return true;
+}
+
+void CDlgDesigner::OnOK() {
+    if (!askToSave()) {
+        return;
+    }
+    EndDialog(IDOK);
+}
+
+void CDlgDesigner::OnCancel() {
+    // The close box closes as OK does (with the question); Escape never reaches here.
+    OnOK();
+}
+
+BOOL CDlgDesigner::PreTranslateMessage(MSG* msg) {
+    if (msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE) {
+        return TRUE; // Escape would throw the layout away
+    }
+    return CAcUiDialog::PreTranslateMessage(msg);
+}
+
+void CDlgDesigner::OnLButtonDown(UINT flags, CPoint point) {
+    mDesign.OnLButtonDown(flags, point);
+    mDesign.updatePropsOfCurSel();
+    mModified = true;
+    repaint();
+}
+
+BOOL CDlgDesigner::OnSetCursor(CWnd* window, UINT hitTest, UINT message) {
+    if (mDesign.OnSetCursor(window, hitTest, message)) {
+        return TRUE;
+    }
+    return CAcUiDialog::OnSetCursor(window, hitTest, message);
+}
+
+BOOL CDlgDesigner::OnEraseBkgnd(CDC* dc) {
+    mDesign.OnEraseBkgnd(dc);
+    return TRUE;
+}
+
+void CDlgDesigner::OnPaint() {
+    CPaintDC dc(this);
+    mDesign.OnPaint(&dc);
+}
+
+HBRUSH CDlgDesigner::OnCtlColor(CDC* dc, CWnd* window, UINT ctlColor) {
+    // Labels of the design (no frame or fill style bits) let the picture show through.
+    if (ctlColor == CTLCOLOR_STATIC && window != nullptr && (window->GetStyle() & (1 | 4)) == 0 &&
+        mDesign.isADynControl(window->GetDlgCtrlID())) {
+        dc->SetBkMode(TRANSPARENT);
+        return GetStockBrush(NULL_BRUSH);
+    }
+    return CAcUiDialog::OnCtlColor(dc, window, ctlColor);
+}
+
+bool StartDlgDesigner(const Vdn_String& dialogName) {
+    // A name below the designer's folder or a full path, with or without ".txt".
+    Vdn_String path = dialogName;
+    const std::wstring& text = dialogName.str();
+    const bool full = !text.empty() && (text[0] == L'/' || text[0] == L'\\' ||
+                                        (text.size() > 1 && text[1] == L':'));
+    if (!full && !text.empty()) {
+        path = Vdn_DlgDesignerData::getDesignerRootFolder() + dialogName;
+    }
+    if (!path.isEmpty() && removeExtension(path) == path) {
+        path = path + L".txt";
+    }
+    return frame::runModalLauncher<CDlgDesigner>(&CDlgDesigner::mPath, path, frame::CopyBack::Never);
+}

@@ -1,0 +1,98 @@
+#!/usr/bin/env python3
+"""Writes the pictures of the example library's dialog designs: simple line drawings of the
+connections, 24-bit .bmp, white where the dialog face shows through."""
+
+import struct
+from pathlib import Path
+
+OUT = Path(__file__).resolve().parent.parent / "examples/library/Dialog Templates/Dialog Design"
+BLACK, BLUE, GREY, WHITE = (30, 30, 30), (30, 90, 200), (150, 150, 150), (255, 255, 255)
+
+
+class Canvas:
+    def __init__(self, width, height):
+        self.width, self.height = width, height
+        self.pixels = [[WHITE] * width for _ in range(height)]
+
+    def dot(self, x, y, colour):
+        if 0 <= x < self.width and 0 <= y < self.height:
+            self.pixels[y][x] = colour
+
+    def line(self, x0, y0, x1, y1, colour, dash=0):
+        steps = max(abs(x1 - x0), abs(y1 - y0), 1)
+        for i in range(steps + 1):
+            if dash and (i // dash) % 2:
+                continue
+            self.dot(round(x0 + (x1 - x0) * i / steps), round(y0 + (y1 - y0) * i / steps), colour)
+
+    def rect(self, x0, y0, x1, y1, colour):
+        self.line(x0, y0, x1, y0, colour)
+        self.line(x1, y0, x1, y1, colour)
+        self.line(x1, y1, x0, y1, colour)
+        self.line(x0, y1, x0, y0, colour)
+
+    def circle(self, cx, cy, r, colour):
+        for i in range(360):
+            import math
+            a = math.radians(i)
+            self.dot(round(cx + r * math.cos(a)), round(cy + r * math.sin(a)), colour)
+
+    def arrow_dimension(self, x0, y0, x1, y1, colour):
+        self.line(x0, y0, x1, y1, colour)
+        for (x, y, dx, dy) in ((x0, y0, 1, 1), (x1, y1, -1, -1)):
+            if y0 == y1:
+                self.line(x, y, x + 4 * dx, y - 3, colour)
+                self.line(x, y, x + 4 * dx, y + 3, colour)
+            else:
+                self.line(x, y, x - 3, y + 4 * dy, colour)
+                self.line(x, y, x + 3, y + 4 * dy, colour)
+
+    def save(self, path):
+        stride = (self.width * 3 + 3) & ~3
+        data = bytearray()
+        for row in reversed(self.pixels):
+            line = bytearray()
+            for r, g, b in row:
+                line += bytes((b, g, r))
+            data += line + bytes(stride - len(line))
+        header = struct.pack('<2sIHHI', b'BM', 54 + len(data), 0, 0, 54)
+        info = struct.pack('<IiiHHIIiiII', 40, self.width, self.height, 1, 24, 0, len(data),
+                           3780, 3780, 0, 0)
+        path.write_bytes(header + info + data)
+
+
+def end_plate():
+    """An end plate seen from the front with four bolts, its width, height and the bolt
+    gauge and pitch dimensioned."""
+    c = Canvas(420, 300)
+    # the plate
+    c.rect(60, 40, 200, 260, BLACK)
+    # the beam behind it (dashed I-section)
+    c.rect(80, 60, 180, 70, GREY)
+    c.rect(80, 230, 180, 240, GREY)
+    c.line(127, 70, 127, 230, GREY, dash=4)
+    c.line(133, 70, 133, 230, GREY, dash=4)
+    # four bolts
+    for (x, y) in ((95, 95), (165, 95), (95, 205), (165, 205)):
+        c.circle(x, y, 9, BLUE)
+        c.line(x - 12, y, x + 12, y, BLUE, dash=2)
+        c.line(x, y - 12, x, y + 12, BLUE, dash=2)
+    # width, gauge, height and pitch
+    c.line(60, 262, 60, 282, GREY)
+    c.line(200, 262, 200, 282, GREY)
+    c.arrow_dimension(60, 278, 200, 278, BLACK)
+    c.line(95, 30, 95, 14, GREY)
+    c.line(165, 30, 165, 14, GREY)
+    c.arrow_dimension(95, 18, 165, 18, BLACK)
+    c.line(202, 40, 222, 40, GREY)
+    c.line(202, 260, 222, 260, GREY)
+    c.arrow_dimension(218, 40, 218, 260, BLACK)
+    c.line(40, 95, 56, 95, GREY)
+    c.line(40, 205, 56, 205, GREY)
+    c.arrow_dimension(44, 95, 44, 205, BLACK)
+    return c
+
+
+if __name__ == "__main__":
+    OUT.mkdir(parents=True, exist_ok=True)
+    end_plate().save(OUT / "EndPlate.bmp")
