@@ -213,6 +213,9 @@ Acad::ErrorStatus TfCalcSS::getFromVars(TfDlgStandardsData& data) {
     Vdn_FunctionTimer timer(gGetFromVars);
     takeGenVars(data);
     initVarCells();
+    // The arguments match the variables that the calculation keeps: duplicates go first, or
+    // every argument after one would land on the wrong variable.
+    removeDuplicates();
     // Inputs, then outputs, take the arguments by position; locals start empty.
     const TfVarCells& args = data.varCells;
     int locals = 0;

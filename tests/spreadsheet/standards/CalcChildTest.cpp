@@ -118,6 +118,21 @@ TEST_F(CalcChildTest, CallChildRunsTheChildAndCopiesItsOutputsBack) {
     EXPECT_FALSE(gSSDlgsMgr.isInUse(0));
 }
 
+TEST_F(CalcChildTest, AChildsDuplicateVariableDoesNotShiftTheArguments) {
+    library.writeStandard("Dup.tfs", {{L"Input"},
+                                      {L"Double X", L"Double X"},
+                                      {L"Double W"},
+                                      {L"Output"},
+                                      {L"Double Y"},
+                                      {L"Calc"},
+                                      {L"Y = X * 10 + W"}});
+    load(parent({L"CallChild(\"Dup.tfs\", A, S, R)"}));
+    user.expectMessageBox(IDOK);
+    ASSERT_EQ(run(), Acad::eOk);
+    EXPECT_EQ(value(L"R"), L"45") << "X = A, W = S: the duplicate takes no argument";
+    EXPECT_EQ(user.messageBoxes().size(), 1u) << "the duplicate is reported once";
+}
+
 TEST_F(CalcChildTest, AChildInTheCallersFolderComesBeforeTheLibrary) {
     library.writeStandard("Times.tfs", timesChild(L"1000"));
     library.writeSheet("sheets/Times.tfs", timesChild(L"10"));

@@ -197,6 +197,27 @@ TEST_F(CalcSheetTest, EquationsRunTopToBottomLeftToRightAndSeeEarlierResults) {
     EXPECT_EQ(text(1, 5), L"1100");
 }
 
+TEST_F(CalcSheetTest, AnIntegerVariableIsAWholeNumberForLaterFormulasAndCallers) {
+    load({{L"Input"},
+          {L"Double W"},
+          {L"Output"},
+          {L"Int K", L"Double Area", L"Int N"},
+          {L"Calc"},
+          {L"K = W / 3"},
+          {L"Area = K * 3"},
+          {L"N = -W / 80"}});
+    TfDlgStandardsData data = inputs({argument(L"W", tfInput, L"200"),
+                                      argument(L"K", tfOutput, L"0", tfInteger),
+                                      argument(L"Area", tfOutput, L"0"),
+                                      argument(L"N", tfOutput, L"0", tfInteger)});
+    ASSERT_EQ(sheet.getFromVars(data), Acad::eOk);
+    ASSERT_EQ(sheet.setToVars(data.varCells), Acad::eOk);
+    EXPECT_EQ(value(L"K"), L"67");
+    EXPECT_EQ(value(L"Area"), L"201") << "the formula reads the rounded integer";
+    EXPECT_EQ(value(L"N"), L"-3") << "halves round away from zero";
+    EXPECT_EQ(data.varCells[1].value, L"67") << "and so does the caller";
+}
+
 TEST_F(CalcSheetTest, ATextVariableGetsATextCell) {
     load({
         {L"Input"},
