@@ -13,6 +13,7 @@
 #include "spreadsheet/standards/SheetFileCache.h"
 #include "tests/ui/ui_test_support.h"
 
+#include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <random>
@@ -46,6 +47,9 @@ inline Vdn_String writeSheetFile(const fs::path& file, const Rows& rows) {
     }
     fs::create_directories(file.parent_path());
     EXPECT_TRUE(sheet.saveTfs(file)) << file;
+    // Written a while ago, as a library's sheets are: the file caches keep only files whose
+    // time has settled.
+    fs::last_write_time(file, fs::file_time_type::clock::now() - std::chrono::minutes(1));
     return Vdn_String::fromUtf8(file.string());
 }
 
