@@ -12,6 +12,7 @@
 
 #include <CLI/CLI.hpp>
 #include <cstdio>
+#include <new>
 #include <string>
 
 int main(int argc, char** argv) {
@@ -39,5 +40,13 @@ int main(int argc, char** argv) {
         // Help and version are "errors" that succeed; everything else is wrong usage.
         return program.exit(error) == 0 ? app::kExitOk : app::kExitUsage;
     }
-    return run ? run() : app::kExitUsage;
+    if (!run)
+        return app::kExitUsage;
+    try {
+        return run();
+    } catch (const std::bad_alloc&) {
+        // Input too large for the memory at hand: said plainly, not an abort.
+        std::fprintf(stderr, "tessa: out of memory: the input is too large\n");
+        return app::kExitFailed;
+    }
 }

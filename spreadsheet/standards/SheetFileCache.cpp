@@ -26,7 +26,7 @@ fs::path canonicalOf(const fs::path& absolute) {
 
 } // namespace
 
-const SheetFileCache::Slot* SheetFileCache::unchanged(const std::wstring& key,
+const SheetFileCache::Slot* SheetFileCache::unchanged(const std::string& key,
                                                       const core::FileStamp& stamp) const {
     const auto found = mEntries.find(key);
     if (found == mEntries.end() || !found->second.entry->stamp.sameAs(stamp))
@@ -45,7 +45,8 @@ std::shared_ptr<const SheetFileCache::Entry> SheetFileCache::load(TSpread& contr
     if (!stamp || stamp->directory)
         return nullptr;
 
-    const std::wstring key = absolute.wstring();
+    // The native (UTF-8) name: a wide conversion of a path depends on a locale.
+    const std::string& key = absolute.native();
     if (const Slot* slot = unchanged(key, *stamp)) {
         if (!control.sheet().restore(slot->entry->snapshot))
             return nullptr;
@@ -83,7 +84,7 @@ fs::path SheetFileCache::canonicalPath(const fs::path& path) const {
     if (error)
         return path.lexically_normal();
     if (const std::optional<core::FileStamp> stamp = core::fileStamp(absolute)) {
-        if (const Slot* slot = unchanged(absolute.wstring(), *stamp))
+        if (const Slot* slot = unchanged(absolute.native(), *stamp))
             return slot->entry->canonicalPath;
     }
     return canonicalOf(absolute);

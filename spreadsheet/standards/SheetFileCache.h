@@ -58,9 +58,9 @@ private:
 
     void makeRoom();
     // The entry of the file at the absolute path when the file still has its stamp.
-    const Slot* unchanged(const std::wstring& key, const core::FileStamp& stamp) const;
+    const Slot* unchanged(const std::string& key, const core::FileStamp& stamp) const;
 
-    std::unordered_map<std::wstring, Slot> mEntries;
+    std::unordered_map<std::string, Slot> mEntries;
     std::uint64_t mUses = 0;
 };
 

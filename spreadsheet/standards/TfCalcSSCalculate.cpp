@@ -117,7 +117,7 @@ Acad::ErrorStatus TfCalcSS::calculate() {
     }
     const int first = calcStart();
     if (first < 0)
-        return Acad::eInvalidInput;
+        return failWith(shownPath(mFileName) + L" has no \"Calc\" label");
     // While this sheet calculates, a child call that comes back to it is refused.
     const ss::EvaluationChain::Link link(mCanonicalPath);
     variableTable();
@@ -176,18 +176,22 @@ int TfCalcSS::variableIndex(const Vdn_String& name) {
     return variableTable().find(name.str());
 }
 
-void TfCalcSS::showEquationFailure(const Vdn_String& name, const Vdn_String& expression,
-                                   int row) const {
+void TfCalcSS::showEquationFailure(const Vdn_String& name, const Vdn_String& expression, int row,
+                                   const Vdn_String& reason) const {
     if (!core::currentDocumentData().spreadsheetMessages)
         return;
     Vdn_String text = L"The following equation failed:\n";
     if (!name.isEmpty())
         text += name + L" = ";
     text += expression + L"\n" + L"Spreadsheet : " + mFileName + L" (line: " + Vdn_String(row) +
-            L")\n" + L"Here's a tip for finding the cause :\n" +
-            L"If this equation contains variable names, then the translator does not know the "
-            L"value of the variable. Make sure the variable exists either in input, output, "
-            L"local declarations or among the gen_ variables.";
+            L")\n";
+    if (!reason.isEmpty())
+        text += L"Reason : " + reason;
+    else
+        text += L"Here's a tip for finding the cause :\n"
+                L"If this equation contains variable names, then the translator does not know "
+                L"the value of the variable. Make sure the variable exists either in input, "
+                L"output, local declarations or among the gen_ variables.";
     AfxMessageBox(text.str(), MB_ICONEXCLAMATION);
 }
 
@@ -261,7 +265,7 @@ Acad::ErrorStatus TfCalcSS::calcCell(const int& col, const int& row) {
             status = callNative(expression, native);
         }
         if (status != Acad::eOk)
-            showEquationFailure(name, expression, row);
+            showEquationFailure(name, expression, row, mNativeFailure);
         return status;
     }
     if (equation->variable < 0) {
