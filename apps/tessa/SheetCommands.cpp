@@ -1,7 +1,9 @@
 #include "apps/tessa/SheetCommands.h"
 
+#include "apps/tessa/OutputFile.h"
 #include "apps/tessa/ProgramText.h"
 #include "apps/tessa/SheetFile.h"
+#include "platform/core/PathBoundary.h"
 #include "platform/core/Vdn_String.h"
 #include "platform/grid/CellAddress.h"
 
@@ -109,6 +111,10 @@ void addConvertCommand(CLI::App& program, CommandRun& run) {
                 std::fprintf(stderr, "tessa: %s: the name must end in .tfs or .csv\n",
                              options->out.c_str());
                 return static_cast<int>(kExitUsage);
+            }
+            if (const auto input = core::resolveExisting(Vdn_String::fromUtf8(options->in))) {
+                if (const auto refused = OutputFile(options->out).refuseInputs({*input}))
+                    return fail(*refused);
             }
             grid::Sheet sheet;
             if (const auto problem = loadSheetFile(options->in, sheet))

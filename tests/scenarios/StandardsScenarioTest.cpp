@@ -159,6 +159,10 @@ TEST_F(StandardsScenario, FailuresWriteNothing) {
     result = evaluate("EndPlate --macro " + quoted(mScratch.path() / "broken.json"), 1);
     EXPECT_NE(result.at("error").get<std::string>().find("not valid JSON"), std::string::npos);
 
+    // A device or a FIFO is no macro file: refused at once, not read without end.
+    result = evaluate("EndPlate --macro /dev/zero", 1);
+    EXPECT_EQ(result.at("error"), "cannot read the macro file /dev/zero");
+
     EXPECT_EQ(run("eval EndPlate --macro " + quoted(kMacro) + " --gen NoEquals").exitCode, 2);
     EXPECT_EQ(run("eval EndPlate").exitCode, 2) << "--macro is required";
 }
