@@ -1,4 +1,5 @@
 // tessa: the command-line program of the module.
+#include "apps/tessa/BatchCommand.h"
 #include "apps/tessa/BillCommand.h"
 #include "apps/tessa/Command.h"
 #include "apps/tessa/EvalCommand.h"
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
     app::addMappingCommand(program, run);
     app::addReadCommand(program, run);
     app::addEvalCommand(program, run);
+    app::addBatchCommand(program, run);
     app::addPrintSettingsCommand(program, run);
     app::addTableCommand(program, run);
     app::addBillCommand(program, run);
