@@ -53,7 +53,7 @@ std::string evaluateLine(const MacroLine& line, const MacroEvaluation::Request& 
     nlohmann::json result;
     core::MacroReadResult read = Vdn_DbMacro::readFromText(line.text);
     if (!read) {
-        result = {{"ok", false}, {"error", utf8(read.message())}};
+        result = {{"ok", false}, {"error", shortened(utf8(read.message()))}};
     } else {
         result = MacroEvaluation::json(MacroEvaluation::run(read.macro(), request));
     }

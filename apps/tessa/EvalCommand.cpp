@@ -48,7 +48,7 @@ int failEvaluation(const EvalOptions& options, const std::string& reason,
                    const std::vector<std::string>& messages = {}) {
     if (!options.json)
         return fail(reason);
-    printJson({{"ok", false}, {"error", reason}, {"messages", messages}});
+    printJson({{"ok", false}, {"error", shortened(reason)}, {"messages", messages}});
     return kExitFailed;
 }
 

@@ -113,7 +113,7 @@ MacroEvaluation::Outcome MacroEvaluation::run(Vdn_DbMacro& macro, const Request&
 
 nlohmann::json MacroEvaluation::json(const Outcome& outcome) {
     if (!outcome.ok)
-        return {{"ok", false}, {"error", outcome.error}, {"messages", outcome.messages}};
+        return {{"ok", false}, {"error", shortened(outcome.error)}, {"messages", outcome.messages}};
     nlohmann::json list = nlohmann::json::array();
     for (int i = 0; i < outcome.variables.length(); ++i) {
         const TfVarCell& cell = outcome.variables[i];

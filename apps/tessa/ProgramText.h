@@ -17,9 +17,37 @@ inline std::string utf8(const std::wstring& text) {
     return Vdn_String(text).toUtf8();
 }
 
+// A reason as a person reads it: a quoted piece of the input longer than a line (a number of a
+// million digits that overflowed) is cut to its start and its length.
+inline std::string shortened(const std::string& reason) {
+    constexpr std::size_t kLongest = 80;
+    constexpr std::size_t kKept = 40;
+    std::string out;
+    std::size_t at = 0;
+    while (at < reason.size()) {
+        const std::size_t open = reason.find('\'', at);
+        const std::size_t close =
+            open == std::string::npos ? std::string::npos : reason.find('\'', open + 1);
+        if (close == std::string::npos || close - open - 1 <= kLongest) {
+            const std::size_t upTo = close == std::string::npos ? reason.size() : close + 1;
+            out.append(reason, at, upTo - at);
+            at = upTo;
+            continue;
+        }
+        std::size_t keep = open + 1 + kKept;
+        // Never cut a UTF-8 character in two.
+        while (keep > open + 1 && (static_cast<unsigned char>(reason[keep]) & 0xC0) == 0x80)
+            --keep;
+        out.append(reason, at, keep - at);
+        out += "...' (" + std::to_string(close - open - 1) + " characters)";
+        at = close + 1;
+    }
+    return out;
+}
+
 // Prints the reason on stderr and gives the exit code of a failed command.
 inline int fail(const std::string& reason) {
-    std::fprintf(stderr, "tessa: %s\n", reason.c_str());
+    std::fprintf(stderr, "tessa: %s\n", shortened(reason).c_str());
     return 1;
 }
 

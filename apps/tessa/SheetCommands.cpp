@@ -46,10 +46,54 @@ nlohmann::json jsonValue(const grid::Value& value) {
     return nullptr;
 }
 
+// A JSON string as the JSON library writes it (the text is valid UTF-8).
+void appendJsonString(std::string& out, const std::string& text) {
+    out += '"';
+    for (const char ch : text) {
+        switch (ch) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\b':
+            out += "\\b";
+            break;
+        case '\f':
+            out += "\\f";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (static_cast<unsigned char>(ch) < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(ch));
+                out += escaped;
+            } else {
+                out += ch;
+            }
+        }
+    }
+    out += '"';
+}
+
 int printCells(grid::Sheet& sheet, bool json) {
     // Formulas read back in A1 form, whatever style the file was saved in.
     sheet.setReferenceStyle(grid::ReferenceStyle::A1);
-    nlohmann::json cells = nlohmann::json::array();
+    // The JSON document is written as it goes, entry by entry, in the key order of the JSON
+    // library: a sheet of many thousand cells is never held twice as a document in memory.
+    std::string out;
+    if (json)
+        out = "{\"cells\":[";
+    bool first = true;
     for (const grid::CellRef cell : sheet.filledCells()) {
         const grid::Value value = sheet.cellValue(cell).value_or(grid::Value());
         const std::string address = utf8(grid::CellAddress::a1(cell));
@@ -59,15 +103,30 @@ int printCells(grid::Sheet& sheet, bool json) {
             std::printf("%s\t%s\t%s\n", address.c_str(), formula.c_str(), text.c_str());
             continue;
         }
-        nlohmann::json entry = {{"cell", address}};
-        if (!formula.empty())
-            entry["formula"] = formula;
-        entry["value"] = jsonValue(value);
-        entry["text"] = text;
-        cells.push_back(std::move(entry));
+        out += first ? "{\"cell\":" : ",{\"cell\":";
+        first = false;
+        appendJsonString(out, address);
+        if (!formula.empty()) {
+            out += ",\"formula\":";
+            appendJsonString(out, formula);
+        }
+        out += ",\"text\":";
+        appendJsonString(out, text);
+        out += ",\"value\":";
+        if (value.type() == grid::Value::Type::Text)
+            appendJsonString(out, utf8(value.asText()));
+        else
+            out += jsonValue(value).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+        out += '}';
+        if (out.size() > (1u << 20)) {
+            std::fwrite(out.data(), 1, out.size(), stdout);
+            out.clear();
+        }
     }
-    if (json)
-        printJson(nlohmann::json{{"cells", cells}});
+    if (json) {
+        out += "]}\n";
+        std::fwrite(out.data(), 1, out.size(), stdout);
+    }
     return kExitOk;
 }
 

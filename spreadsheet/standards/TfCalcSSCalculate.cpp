@@ -92,7 +92,7 @@ void TfCalcSS::removeDuplicates() {
     if (!hasDuplicates(names, false, duplicates))
         return;
     Vdn_String text = L"There were duplicate variable names found in the standards file " +
-                      mFileName +
+                      shownPath(mFileName) +
                       L".\nThe duplicates will be ignored. Please correct this file.\n"
                       L"Duplicate variable names:\n\n";
     for (const Vdn_String& name : duplicates)
@@ -183,8 +183,8 @@ void TfCalcSS::showEquationFailure(const Vdn_String& name, const Vdn_String& exp
     Vdn_String text = L"The following equation failed:\n";
     if (!name.isEmpty())
         text += name + L" = ";
-    text += expression + L"\n" + L"Spreadsheet : " + mFileName + L" (line: " + Vdn_String(row) +
-            L")\n";
+    text += expression + L"\n" + L"Spreadsheet : " + shownPath(mFileName) + L" (line: " +
+            Vdn_String(row) + L")\n";
     if (!reason.isEmpty())
         text += L"Reason : " + reason;
     else

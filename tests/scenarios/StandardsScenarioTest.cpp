@@ -159,6 +159,13 @@ TEST_F(StandardsScenario, FailuresWriteNothing) {
     result = evaluate("EndPlate --macro " + quoted(mScratch.path() / "broken.json"), 1);
     EXPECT_NE(result.at("error").get<std::string>().find("not valid JSON"), std::string::npos);
 
+    // An overflowing number of a million digits is named by its start and its length.
+    scratchFile("huge.json", "{\"name\": \"EndPlate\", \"x\": 1" + std::string(1'000'000, '0') + "}");
+    const ProgramRun huge = run("eval EndPlate --macro huge.json");
+    EXPECT_EQ(huge.exitCode, 1);
+    EXPECT_LT(huge.err.size(), 400u) << huge.err.substr(0, 400);
+    EXPECT_NE(huge.err.find("(1000001 characters)"), std::string::npos) << huge.err.substr(0, 400);
+
     // A device or a FIFO is no macro file: refused at once, not read without end.
     result = evaluate("EndPlate --macro /dev/zero", 1);
     EXPECT_EQ(result.at("error"), "cannot read the macro file /dev/zero");

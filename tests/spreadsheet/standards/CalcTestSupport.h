@@ -97,7 +97,7 @@ private:
 inline std::wstring equationMessage(const std::wstring& equation, const Vdn_String& file, int row,
                                     const std::wstring& reason = {}) {
     const std::wstring head = L"The following equation failed:\n" + equation +
-                              L"\nSpreadsheet : " + file.str() + L" (line: " +
+                              L"\nSpreadsheet : " + TfCalcSS::shownPath(file).str() + L" (line: " +
                               std::to_wstring(row) + L")\n";
     if (!reason.empty())
         return head + L"Reason : " + reason;
