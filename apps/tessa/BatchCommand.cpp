@@ -50,15 +50,14 @@ struct MacroLine {
 
 // The result line of one macro: `tessa eval --json`'s object with "line".
 std::string evaluateLine(const MacroLine& line, const MacroEvaluation::Request& request) {
-    nlohmann::json result;
     core::MacroReadResult read = Vdn_DbMacro::readFromText(line.text);
     if (!read) {
-        result = {{"ok", false}, {"error", shortened(utf8(read.message()))}};
-    } else {
-        result = MacroEvaluation::json(MacroEvaluation::run(read.macro(), request));
+        nlohmann::json result = {{"ok", false},
+                                 {"error", shortened(utf8(read.message()))},
+                                 {"line", line.number}};
+        return result.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
     }
-    result["line"] = line.number;
-    return result.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    return MacroEvaluation::jsonLine(MacroEvaluation::run(read.macro(), request), line.number);
 }
 
 // Whether a result line says ok: the key appears once, at the top level (quotes inside texts

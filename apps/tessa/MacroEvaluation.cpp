@@ -125,4 +125,47 @@ nlohmann::json MacroEvaluation::json(const Outcome& outcome) {
     return {{"ok", true}, {"variables", list}, {"messages", outcome.messages}};
 }
 
+std::string MacroEvaluation::jsonLine(const Outcome& outcome, std::size_t line) {
+    std::string out = "{";
+    const auto lineField = [&out, line] {
+        if (line > 0)
+            out += "\"line\":" + std::to_string(line) + ",";
+    };
+    const auto messages = [&out, &outcome] {
+        out += "\"messages\":[";
+        for (std::size_t i = 0; i < outcome.messages.size(); ++i) {
+            if (i > 0)
+                out += ',';
+            appendJsonString(out, outcome.messages[i]);
+        }
+        out += "],";
+    };
+    if (!outcome.ok) {
+        out += "\"error\":";
+        appendJsonString(out, shortened(outcome.error));
+        out += ',';
+        lineField();
+        messages();
+        out += "\"ok\":false}";
+        return out;
+    }
+    lineField();
+    messages();
+    out += "\"ok\":true,\"variables\":[";
+    for (int i = 0; i < outcome.variables.length(); ++i) {
+        const TfVarCell& cell = outcome.variables[i];
+        out += i > 0 ? ",{\"name\":" : "{\"name\":";
+        appendJsonString(out, utf8(cell.name));
+        out += ",\"section\":\"";
+        out += sectionName(cell);
+        out += "\",\"type\":\"";
+        out += typeName(cell);
+        out += "\",\"value\":";
+        appendJsonString(out, utf8(cell.value));
+        out += '}';
+    }
+    out += "]}";
+    return out;
+}
+
 } // namespace app

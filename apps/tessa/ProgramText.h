@@ -51,6 +51,45 @@ inline int fail(const std::string& reason) {
     return 1;
 }
 
+// A JSON string as the JSON library writes it (the text is valid UTF-8).
+inline void appendJsonString(std::string& out, const std::string& text) {
+    out += '"';
+    for (const char ch : text) {
+        switch (ch) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\b':
+            out += "\\b";
+            break;
+        case '\f':
+            out += "\\f";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (static_cast<unsigned char>(ch) < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(ch));
+                out += escaped;
+            } else {
+                out += ch;
+            }
+        }
+    }
+    out += '"';
+}
+
 inline void printJson(const nlohmann::json& document) {
     std::printf("%s\n",
                 document.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace).c_str());

@@ -46,45 +46,6 @@ nlohmann::json jsonValue(const grid::Value& value) {
     return nullptr;
 }
 
-// A JSON string as the JSON library writes it (the text is valid UTF-8).
-void appendJsonString(std::string& out, const std::string& text) {
-    out += '"';
-    for (const char ch : text) {
-        switch (ch) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\b':
-            out += "\\b";
-            break;
-        case '\f':
-            out += "\\f";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(ch) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(ch));
-                out += escaped;
-            } else {
-                out += ch;
-            }
-        }
-    }
-    out += '"';
-}
-
 int printCells(grid::Sheet& sheet, bool json) {
     // Formulas read back in A1 form, whatever style the file was saved in.
     sheet.setReferenceStyle(grid::ReferenceStyle::A1);
