@@ -290,5 +290,12 @@ Acad::ErrorStatus TfCalcSS::calcCell(const int& col, const int& row) {
         showEquationFailure(equation->name, Vdn_String(equation->formula), row);
         return Acad::eInvalidInput;
     }
-    return variable.setNewValue(*this, value);
+    if (variable.setNewValue(*this, value) != Acad::eOk) {
+        // The equation gave a value its variable cannot hold (a text for a number).
+        showEquationFailure(equation->name, equation->expression, row,
+                            L"the variable " + variable.name + L" refused the value \"" + value +
+                                L"\"");
+        return Acad::eInvalidInput;
+    }
+    return Acad::eOk;
 }

@@ -218,6 +218,21 @@ TEST_F(CalcSheetTest, AnIntegerVariableIsAWholeNumberForLaterFormulasAndCallers)
     EXPECT_EQ(data.varCells[1].value, L"67") << "and so does the caller";
 }
 
+TEST_F(CalcSheetTest, AValueItsVariableRefusesIsReportedWithTheReason) {
+    const Vdn_String file = load({{L"Input"},
+                                  {L"Output"},
+                                  {L"Double X"},
+                                  {L"Calc"},
+                                  {L"X = \"mm\" & 4"}});
+    user.expectMessageBox(IDOK, equationMessage(L"X = \"mm\" & 4", file, 5,
+                                                L"the variable X refused the value \"mm4\""));
+    TfDlgStandardsData data = inputs({argument(L"X", tfOutput, L"1")});
+    ASSERT_EQ(sheet.getFromVars(data), Acad::eOk);
+    ASSERT_EQ(sheet.calculate(), Acad::eOk);
+    EXPECT_EQ(value(L"X"), L"1");
+    EXPECT_EQ(user.messageBoxes().size(), 1u);
+}
+
 TEST_F(CalcSheetTest, ATextVariableGetsATextCell) {
     load({
         {L"Input"},
@@ -248,12 +263,14 @@ TEST_F(CalcSheetTest, AFailingEquationIsReportedAndTheCalculationGoesOn) {
         {L"Area = Width * * 2"},
         {L"Depth = 1 / 0"},
         {L"Area = Width + 1"},
-        {L"Depth = \"deep\""}, // the number variable refuses the text: silently
+        {L"Depth = \"deep\""}, // the number variable refuses the text: said why
     });
     user.expectMessageBox(IDOK, equationMessage(L"just some text", file, 7))
         .expectMessageBox(IDOK, equationMessage(L"Unknown = Width", file, 8))
         .expectMessageBox(IDOK, equationMessage(L"Area = A2 * * 2", file, 9))
         .expectMessageBox(IDOK, equationMessage(L"Depth = 1 / 0", file, 10))
+        .expectMessageBox(IDOK, equationMessage(L"Depth = \"deep\"", file, 12,
+                                                L"the variable Depth refused the value \"deep\""))
         .expectMessageBox(IDOK, equationMessage(L"just some text", file, 7));
     TfDlgStandardsData data =
         inputs({argument(L"Width", tfInput, L"5"), argument(L"Area", tfOutput, L"-1"),
@@ -262,11 +279,11 @@ TEST_F(CalcSheetTest, AFailingEquationIsReportedAndTheCalculationGoesOn) {
     EXPECT_EQ(sheet.calculate(), Acad::eOk);
     EXPECT_EQ(value(L"Depth"), L"-2") << "a failed equation leaves its variable";
     EXPECT_EQ(value(L"Area"), L"6");
-    ASSERT_EQ(user.messageBoxes().size(), 4u);
+    ASSERT_EQ(user.messageBoxes().size(), 5u);
     EXPECT_EQ(user.messageBoxes()[0].icon, MB_ICONEXCLAMATION);
     // A text that is no equation stays one; an equation cell now holds its formula's result.
     EXPECT_EQ(sheet.calcCell(1, 7), Acad::eInvalidInput);
-    EXPECT_EQ(user.messageBoxes().size(), 5u);
+    EXPECT_EQ(user.messageBoxes().size(), 6u);
     EXPECT_EQ(sheet.calcCell(1, 13), Acad::eInvalidInput) << "beyond the sheet";
 }
 
