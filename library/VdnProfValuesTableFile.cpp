@@ -29,10 +29,27 @@ bool checkName(const Vdn_String& name, Vdn_String& problem) {
     return true;
 }
 
+// The size rows whose length differs from the column names', one text each with its line.
+Vdn_StringArray damagedRows(const Vdn_ProfValuesTable& table,
+                            const Vdn_Array<Vdn_StringArray>& fileRows) {
+    Vdn_StringArray damaged;
+    const int columns = table.columnNames.length();
+    for (int i = 2; i < fileRows.length(); ++i) {
+        if (fileRows[i].length() != columns) {
+            // The file's first line names the format, so row i stands on line i + 2.
+            damaged.append(Vdn_String::format(
+                L"line %d (size %d): %d texts where the column names give %d", i + 2, i - 1,
+                fileRows[i].length(), columns));
+        }
+    }
+    return damaged;
+}
+
 // The checks a table file must pass before anything of it is used. fileRows are the rows as the
-// file holds them (template row, column names, sizes); a single row is a size on its own.
+// file holds them (template row, column names, sizes); a single row is a size on its own. With
+// sizeRows, every size row must also fit the column names.
 bool checkFileRows(const Vdn_ProfValuesTable& table, const Vdn_Array<Vdn_StringArray>& fileRows,
-                   Vdn_String& problem) {
+                   Vdn_String& problem, bool sizeRows = true) {
     if (fileRows.isEmpty()) {
         problem = L"the file holds no rows";
         return false;
@@ -44,14 +61,12 @@ bool checkFileRows(const Vdn_ProfValuesTable& table, const Vdn_Array<Vdn_StringA
         problem = L"the columns stop before the last language column";
         return false;
     }
-    for (int i = 2; i < fileRows.length(); ++i) {
-        if (fileRows[i].length() != columns) {
-            // The file's first line names the format, so row i stands on line i + 2.
-            problem = Vdn_String::format(
-                L"line %d (size %d): %d texts where the column names give %d", i + 2, i - 1,
-                fileRows[i].length(), columns);
-            return false;
-        }
+    if (!sizeRows)
+        return true;
+    const Vdn_StringArray damaged = damagedRows(table, fileRows);
+    if (!damaged.isEmpty()) {
+        problem = damaged.first();
+        return false;
     }
     return true;
 }
@@ -83,10 +98,18 @@ bool Vdn_ProfValuesTable::readFromFile(const Vdn_String& name, Vdn_String* probl
         read.templateName = fileRows[0].isEmpty() ? Vdn_String() : fileRows[0][0];
         read.columnNames = fileRows[1];
     }
-    if (!checkFileRows(read, fileRows, why)) {
+    if (!checkFileRows(read, fileRows, why, false)) {
         report(problem, why);
         return false;
     }
+    // A damaged size row spoils no other: the table is read whole (the section functions read
+    // such a file too) and the damage is told, line by line. Such a table is not written back
+    // until its rows are mended, so nothing of the file is lost.
+    const Vdn_StringArray damaged = damagedRows(read, fileRows);
+    Vdn_String told;
+    for (const Vdn_String& line : damaged)
+        told += (told.isEmpty() ? Vdn_String() : Vdn_String(L"; ")) + line;
+    report(problem, told);
     for (int i = fileRows.length() >= 2 ? 2 : 0; i < fileRows.length(); ++i)
         read.rows.append(std::move(fileRows[i]));
     *this = std::move(read);

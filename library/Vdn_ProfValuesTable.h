@@ -51,8 +51,10 @@ public:
     // names, the rest the sizes; a file of a single row gives that row as the only size, with
     // no template and no column names. False, with the table unchanged and problem (optional)
     // saying why, for a name that is empty or holds a folder separator, a file that cannot be
-    // read or is damaged, a file without rows, column names that stop before the last language
-    // column, and a size row whose length differs from the column names'.
+    // read or is damaged, a file without rows, and column names that stop before the last
+    // language column. Size rows whose length differs from the column names' are read as they
+    // are and told in problem ("line 7 (size 5): ...; line 9 ..."), which is empty on success
+    // otherwise.
     bool readFromFile(const Vdn_String& name, Vdn_String* problem = nullptr);
     // Writes the template row, the column names and the sizes. False (nothing written) for a
     // bad name, a table its own reading would refuse (see above; a table without column names

@@ -175,10 +175,11 @@ bool TSpread::SSAddCustomFunctionExt(const std::wstring& name, int minArgs, int 
 namespace {
 
 bool isCsvName(const std::filesystem::path& path) {
-    std::wstring extension = path.extension().wstring();
+    // The native (UTF-8) name: a wide conversion depends on a locale and throws outside it.
+    std::string extension = path.extension().native();
     std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](wchar_t c) { return static_cast<wchar_t>(std::towlower(c)); });
-    return extension == L".csv";
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
+    return extension == ".csv";
 }
 
 } // namespace

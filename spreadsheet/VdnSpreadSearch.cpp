@@ -1,5 +1,7 @@
 #include "spreadsheet/Vdn_Spread.h"
 
+#include "platform/core/StringHelpers.h"
+
 #include <algorithm>
 
 // Finding texts in the cells' values and replacing them.
@@ -12,7 +14,7 @@ bool Vdn_Spread::findInRow(const Vdn_String& text, bool partial, const int& row,
         Vdn_String value;
         if (!getCellText(col, row, value, 3))
             continue;
-        if (value.equal(text, false) || (partial && value.find(text) >= 0)) {
+        if (value.equal(text, false) || (partial && findFirstFrom(value, text, 0, false) >= 0)) {
             foundCol = col;
             return true;
         }

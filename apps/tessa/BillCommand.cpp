@@ -3,10 +3,12 @@
 #include "apps/tessa/LoadedModule.h"
 #include "apps/tessa/ProgramText.h"
 #include "platform/core/PathBoundary.h"
+#include "platform/core/TextFileHelpers.h"
 #include "platform/core/Vdn_StringArray.h"
 #include "platform/grid/CsvReader.h"
 #include "platform/host/AcArray.h"
 #include "spreadsheet/bill/TfSSBillOutput.h"
+#include "spreadsheet/editor/TfSSSettings.h"
 
 #include <algorithm>
 #include <cctype>
@@ -104,13 +106,39 @@ int writeBill(const BillOptions& options) {
         varNames.append(Vdn_String::fromUtf8(assignment.substr(0, equals)));
         varValues.append(Vdn_String::fromUtf8(assignment.substr(equals + 1)));
     }
+    if (types->length() != columnNames.length())
+        return usage("--types " + options.types + ": " + std::to_string(types->length()) +
+                     " kinds for " + std::to_string(columnNames.length()) +
+                     " columns; give one kind per column");
     // The print settings travel in the sheet file's corner cell, which CSV cannot hold.
     if (!endsWithTfs(options.out))
         return usage("--out " + options.out + ": a bill is saved as a .tfs sheet");
 
+    if (!options.settings.empty()) {
+        // Settings asked for by name are used or the bill is not made: a silent fallback to
+        // other settings would print a bill that looks wrong.
+        TfSSSettings settings;
+        if (!settings.loadFile(Vdn_String::fromUtf8(options.settings)))
+            return fail("--settings " + options.settings + ": no readable print settings " +
+                        utf8(TfSSSettings::settingsFilePath(
+                            Vdn_String::fromUtf8(options.settings))) +
+                        " (a bare name of the settings folder); no bill written");
+    }
+    for (int i = 0; i < varNames.length(); ++i) {
+        // U+00A4 separates the stored settings' fields: such a variable cannot be kept.
+        if (varNames[i].str().find(L'\u00A4') != std::wstring::npos ||
+            varValues[i].str().find(L'\u00A4') != std::wstring::npos)
+            std::fprintf(stderr,
+                         "tessa: --var %s: holds the character \u00A4, which print settings "
+                         "cannot keep; left out, the other variables are kept\n",
+                         utf8(varNames[i]).c_str());
+    }
+
     const auto rowsPath = core::resolveExisting(Vdn_String::fromUtf8(options.rows));
-    if (!rowsPath || !std::filesystem::is_regular_file(*rowsPath))
-        return fail(options.rows + ": the file cannot be opened");
+    std::error_code error;
+    if (!rowsPath || !std::filesystem::is_regular_file(*rowsPath, error) ||
+        std::filesystem::file_size(*rowsPath, error) > core::kMaxTextFileBytes)
+        return fail(options.rows + ": the file cannot be opened (a regular file of CSV rows)");
     std::ifstream in(*rowsPath, std::ios::binary);
     if (!in)
         return fail(options.rows + ": the file cannot be opened");
@@ -119,6 +147,13 @@ int writeBill(const BillOptions& options) {
     const grid::Result read = grid::CsvReader::readRows(bytes, rows);
     if (!read)
         return fail(options.rows + ": " + utf8(read.message()) + "; no bill written");
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        // A field beyond the columns would have no name, no kind and no place on the bill.
+        if (rows[i].size() > static_cast<std::size_t>(columnNames.length()))
+            return fail(options.rows + ": row " + std::to_string(i + 1) + " has " +
+                        std::to_string(rows[i].size()) + " fields for " +
+                        std::to_string(columnNames.length()) + " columns; no bill written");
+    }
 
     const auto before = writeTime(options.out);
     {

@@ -1,20 +1,23 @@
 #include "apps/tessa/EvalCommand.h"
 
 #include "apps/tessa/LoadedModule.h"
+#include "apps/tessa/MacroEvaluation.h"
+#include "apps/tessa/OutputFile.h"
 #include "apps/tessa/ProgramText.h"
 #include "platform/core/DocumentData.h"
 #include "platform/core/MacroData.h"
 #include "platform/core/MacroReadResult.h"
+#include "platform/core/PathBoundary.h"
+#include "platform/core/Vdn_DbMacro.h"
 #include "platform/core/Vdn_Settings.h"
-#include "platform/host/AcTransaction.h"
-#include "platform/ui/NonInteractiveUser.h"
-#include "platform/ui/UserScope.h"
 #include "spreadsheet/standards/CalcSSTimers.h"
-#include "spreadsheet/standards/StandardsLaunchers.h"
+#include "spreadsheet/standards/MappingFile.h"
 
 #include <nlohmann/json.hpp>
 
 #include <chrono>
+#include <filesystem>
+#include <optional>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -36,35 +39,6 @@ struct EvalOptions {
     bool timings = false;
 };
 
-// The user of an unattended evaluation: answers as NonInteractiveUser does (message boxes go
-// to stderr) and keeps every message box text for the JSON result.
-class RecordingUser : public ui::NonInteractiveUser {
-public:
-    int messageBox(const ui::MessageBoxRecord& record) override {
-        mTexts.push_back(utf8(record.text));
-        return NonInteractiveUser::messageBox(record);
-    }
-    const std::vector<std::string>& texts() const { return mTexts; }
-
-private:
-    std::vector<std::string> mTexts;
-};
-
-const char* sectionName(const TfVarCell& cell) {
-    return cell.isInput() ? "Input" : cell.isOutput() ? "Output" : "Local";
-}
-
-const char* typeName(const TfVarCell& cell) {
-    switch (cell.valueType) {
-    case 0:
-        return "Int";
-    case 1:
-        return "Double";
-    default:
-        return "String";
-    }
-}
-
 double milliseconds(const Vdn_Timer& timer) {
     return std::chrono::duration<double, std::milli>(timer.total()).count();
 }
@@ -74,28 +48,26 @@ int failEvaluation(const EvalOptions& options, const std::string& reason,
                    const std::vector<std::string>& messages = {}) {
     if (!options.json)
         return fail(reason);
-    printJson({{"ok", false}, {"error", reason}, {"messages", messages}});
+    printJson({{"ok", false}, {"error", shortened(reason)}, {"messages", messages}});
     return kExitFailed;
+}
+
+// The file a sheet name loads: the name itself when it is a file, else the library's.
+std::optional<std::filesystem::path> loadedSheetPath(const std::string& sheet) {
+    const Vdn_String name = Vdn_String::fromUtf8(sheet);
+    if (auto path = core::resolveExistingFile(name))
+        return path;
+    return core::resolveExistingFile(gSettings.libDir() + L"Connection Standards\\" + name +
+                                     L".tfs");
 }
 
 void printVariables(const TfVarCells& cells) {
     for (int i = 0; i < cells.length(); ++i) {
         const TfVarCell& cell = cells[i];
-        std::printf("%s\t%s\t%s\t%s\n", sectionName(cell), typeName(cell),
+        std::printf("%s\t%s\t%s\t%s\n", MacroEvaluation::sectionName(cell),
+                    MacroEvaluation::typeName(cell),
                     utf8(cell.name).c_str(), utf8(cell.value).c_str());
     }
-}
-
-nlohmann::json jsonVariables(const TfVarCells& cells) {
-    nlohmann::json list = nlohmann::json::array();
-    for (int i = 0; i < cells.length(); ++i) {
-        const TfVarCell& cell = cells[i];
-        list.push_back({{"name", utf8(cell.name)},
-                        {"section", sectionName(cell)},
-                        {"type", typeName(cell)},
-                        {"value", utf8(cell.value)}});
-    }
-    return list;
 }
 
 nlohmann::json jsonTimings() {
@@ -107,30 +79,18 @@ nlohmann::json jsonTimings() {
     return list;
 }
 
-// Sets a general variable, replacing the value of one of the same name (without regard to
-// case) or appending it.
-void setGeneralVariable(Vdn_StringArray& names, Vdn_StringArray& values, const Vdn_String& name,
-                        const Vdn_String& value) {
-    const int found = names.find(name, false);
-    if (found >= 0) {
-        values[found] = value;
-        return;
-    }
-    names.append(name);
-    values.append(value);
-}
-
 int evaluate(const EvalOptions& options) {
-    Vdn_StringArray genNames;
-    Vdn_StringArray genValues;
+    MacroEvaluation::Request request;
+    request.sheet = options.sheet;
+    request.target = options.target;
     for (const std::string& assignment : options.generalVariables) {
         const std::size_t equals = assignment.find('=');
         if (equals == std::string::npos || equals == 0) {
             std::fprintf(stderr, "tessa: --gen %s: expected NAME=VALUE\n", assignment.c_str());
             return kExitUsage;
         }
-        genNames.append(Vdn_String::fromUtf8(assignment.substr(0, equals)));
-        genValues.append(Vdn_String::fromUtf8(assignment.substr(equals + 1)));
+        request.genNames.append(Vdn_String::fromUtf8(assignment.substr(0, equals)));
+        request.genValues.append(Vdn_String::fromUtf8(assignment.substr(equals + 1)));
     }
     if (!options.library.empty())
         gSettings.setLibDir(Vdn_String::fromUtf8(options.library));
@@ -140,59 +100,49 @@ int evaluate(const EvalOptions& options) {
     if (!read)
         return failEvaluation(options, utf8(read.message()));
     Vdn_DbMacro& macro = read.macro();
-    MacroData macroData;
-    if (macro.getMacroData(macroData) != Acad::eOk)
-        return failEvaluation(options, options.macroFile + ": the macro's record could not be made");
 
-    RecordingUser user;
-    const ui::UserScope userScope(user);
     core::currentDocumentData().spreadsheetMessages = options.messages;
     for (Vdn_Timer* timer : calcSSPhaseTimers())
         timer->reset();
 
-    TfDlgStandardsData data;
-    const Vdn_String target =
-        options.target.empty() ? macro.name : Vdn_String::fromUtf8(options.target);
-    if (data.initialize(&macro, Vdn_String::fromUtf8(options.sheet), target, &macroData) !=
-        Acad::eOk)
-        return failEvaluation(options, "the evaluation could not be prepared");
-    AcTransaction transaction;
-    data.transaction = &transaction;
-    // The sheet sees the macro's general variables, then those of the command line, which
-    // replace macro values of the same name.
-    macro.getGeneralVariables(data.genVarNames, data.genVarValues);
-    for (int i = 0; i < genNames.length(); ++i)
-        setGeneralVariable(data.genVarNames, data.genVarValues, genNames[i], genValues[i]);
-
-    bool evaluated = false;
+    MacroEvaluation::Outcome outcome;
     {
         // The host's command line goes to stderr: stdout carries the results.
         const LoadedModule loadedModule(stderr);
         if (!loadedModule.loaded())
-            return failEvaluation(options, "the module could not be loaded", user.texts());
-        evaluated = StartDlgStandardsSS(data);
+            return failEvaluation(options, "the module could not be loaded");
+        outcome = MacroEvaluation::run(macro, request);
     }
-    if (!evaluated)
-        return failEvaluation(options, "the evaluation of " + options.sheet + " failed",
-                              user.texts());
-    // Values the mapping keeps in the macro's record (bolt data, member names, flex/fix
-    // states) reach the modules only through the record.
-    if (macro.setMacroData(macroData) != Acad::eOk)
-        return failEvaluation(options, "the results could not be written into the macro",
-                              user.texts());
-    if (!options.out.empty() && !macro.writeToFile(Vdn_String::fromUtf8(options.out)))
-        return failEvaluation(options, options.out + ": could not be written", user.texts());
+    if (!outcome.ok)
+        return failEvaluation(options, outcome.error, outcome.messages);
+    if (!options.out.empty()) {
+        // Neither the macro nor the sheet or its mapping may be overwritten by the result.
+        const OutputFile out(options.out);
+        std::vector<std::filesystem::path> inputs;
+        for (const Vdn_String& name :
+             {Vdn_String::fromUtf8(options.macroFile), Vdn_String::fromUtf8(options.sheet),
+              ss::MappingFile::pathFor(Vdn_String::fromUtf8(options.sheet))}) {
+            if (const auto path = core::resolveExisting(name))
+                inputs.push_back(*path);
+        }
+        if (const auto loaded = loadedSheetPath(options.sheet))
+            inputs.push_back(*loaded);
+        if (auto refused = out.refuseInputs(inputs))
+            return failEvaluation(options, *refused, outcome.messages);
+        if (auto failed = out.write([&macro](const std::filesystem::path& path) {
+                return macro.writeToFile(core::fromNativePath(path));
+            }))
+            return failEvaluation(options, *failed, outcome.messages);
+    }
 
     if (options.json) {
-        nlohmann::json result = {{"ok", true},
-                                 {"variables", jsonVariables(data.varCells)},
-                                 {"messages", user.texts()}};
+        nlohmann::json result = MacroEvaluation::json(outcome);
         if (options.timings)
             result["timings"] = jsonTimings();
         printJson(result);
         return kExitOk;
     }
-    printVariables(data.varCells);
+    printVariables(outcome.variables);
     if (options.timings) {
         for (const Vdn_Timer* timer : calcSSPhaseTimers())
             std::printf("%s\n", utf8(timer->toString()).c_str());

@@ -31,8 +31,14 @@ Vdn_String registryFolderText() {
 int runRegistryCommand(const RegistryOptions& options) {
     if (options.registryDir)
         ui::Registry::open(*options.registryDir);
-    if (options.moduleDir)
-        frame::moduleGlobals().moduleDir = core::fromNativePath(*options.moduleDir);
+    if (options.moduleDir) {
+        // The registry outlives the command: a relative folder would point elsewhere for every
+        // program that reads it from another working folder.
+        std::error_code error;
+        const std::filesystem::path absolute = std::filesystem::absolute(*options.moduleDir, error);
+        frame::moduleGlobals().moduleDir =
+            core::fromNativePath(error ? *options.moduleDir : absolute.lexically_normal());
+    }
 
     const LoadedModule loadedModule;
     if (!loadedModule.loaded()) {

@@ -1,7 +1,9 @@
 #include "apps/tessa/SheetCommands.h"
 
+#include "apps/tessa/OutputFile.h"
 #include "apps/tessa/ProgramText.h"
 #include "apps/tessa/SheetFile.h"
+#include "platform/core/PathBoundary.h"
 #include "platform/core/Vdn_String.h"
 #include "platform/grid/CellAddress.h"
 
@@ -47,7 +49,12 @@ nlohmann::json jsonValue(const grid::Value& value) {
 int printCells(grid::Sheet& sheet, bool json) {
     // Formulas read back in A1 form, whatever style the file was saved in.
     sheet.setReferenceStyle(grid::ReferenceStyle::A1);
-    nlohmann::json cells = nlohmann::json::array();
+    // The JSON document is written as it goes, entry by entry, in the key order of the JSON
+    // library: a sheet of many thousand cells is never held twice as a document in memory.
+    std::string out;
+    if (json)
+        out = "{\"cells\":[";
+    bool first = true;
     for (const grid::CellRef cell : sheet.filledCells()) {
         const grid::Value value = sheet.cellValue(cell).value_or(grid::Value());
         const std::string address = utf8(grid::CellAddress::a1(cell));
@@ -57,15 +64,30 @@ int printCells(grid::Sheet& sheet, bool json) {
             std::printf("%s\t%s\t%s\n", address.c_str(), formula.c_str(), text.c_str());
             continue;
         }
-        nlohmann::json entry = {{"cell", address}};
-        if (!formula.empty())
-            entry["formula"] = formula;
-        entry["value"] = jsonValue(value);
-        entry["text"] = text;
-        cells.push_back(std::move(entry));
+        out += first ? "{\"cell\":" : ",{\"cell\":";
+        first = false;
+        appendJsonString(out, address);
+        if (!formula.empty()) {
+            out += ",\"formula\":";
+            appendJsonString(out, formula);
+        }
+        out += ",\"text\":";
+        appendJsonString(out, text);
+        out += ",\"value\":";
+        if (value.type() == grid::Value::Type::Text)
+            appendJsonString(out, utf8(value.asText()));
+        else
+            out += jsonValue(value).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+        out += '}';
+        if (out.size() > (1u << 20)) {
+            std::fwrite(out.data(), 1, out.size(), stdout);
+            out.clear();
+        }
     }
-    if (json)
-        printJson(nlohmann::json{{"cells", cells}});
+    if (json) {
+        out += "]}\n";
+        std::fwrite(out.data(), 1, out.size(), stdout);
+    }
     return kExitOk;
 }
 
@@ -109,6 +131,10 @@ void addConvertCommand(CLI::App& program, CommandRun& run) {
                 std::fprintf(stderr, "tessa: %s: the name must end in .tfs or .csv\n",
                              options->out.c_str());
                 return static_cast<int>(kExitUsage);
+            }
+            if (const auto input = core::resolveExisting(Vdn_String::fromUtf8(options->in))) {
+                if (const auto refused = OutputFile(options->out).refuseInputs({*input}))
+                    return fail(*refused);
             }
             grid::Sheet sheet;
             if (const auto problem = loadSheetFile(options->in, sheet))

@@ -42,10 +42,12 @@ std::optional<std::string> loadSheetFile(const std::string& path, grid::Sheet& s
     const grid::Result loaded =
         *kind == SheetFileKind::Tfs ? sheet.loadTfs(*found) : sheet.importCsv(*found);
     if (!loaded) {
+        // The position is said once: the readers' messages may start with it already.
+        const std::string message = utf8(loaded.message());
         std::string reason = path + ": ";
-        if (loaded.position() > 0)
+        if (loaded.position() > 0 && !message.starts_with("line "))
             reason += "line " + std::to_string(loaded.position()) + ": ";
-        return reason + utf8(loaded.message());
+        return reason + message;
     }
     sheet.recalculate();
     return std::nullopt;

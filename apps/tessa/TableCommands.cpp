@@ -37,8 +37,12 @@ bool readTable(const TableOptions& options, Vdn_ProfValuesTable& table, std::str
     if (!options.library.empty())
         gSettings.setLibDir(Vdn_String::fromUtf8(options.library));
     Vdn_String problem;
-    if (table.readFromFile(Vdn_String::fromUtf8(options.name), &problem))
+    if (table.readFromFile(Vdn_String::fromUtf8(options.name), &problem)) {
+        if (!problem.isEmpty())
+            std::fprintf(stderr, "tessa: %s: damaged rows: %s\n", tableText(options.name).c_str(),
+                         utf8(problem).c_str());
         return true;
+    }
     reason = tableText(options.name) + ": " + utf8(problem);
     return false;
 }

@@ -1,4 +1,5 @@
 // tessa: the command-line program of the module.
+#include "apps/tessa/BatchCommand.h"
 #include "apps/tessa/BillCommand.h"
 #include "apps/tessa/Command.h"
 #include "apps/tessa/EvalCommand.h"
@@ -13,6 +14,7 @@
 
 #include <CLI/CLI.hpp>
 #include <cstdio>
+#include <new>
 #include <string>
 
 int main(int argc, char** argv) {
@@ -30,6 +32,7 @@ int main(int argc, char** argv) {
     app::addMappingCommand(program, run);
     app::addReadCommand(program, run);
     app::addEvalCommand(program, run);
+    app::addBatchCommand(program, run);
     app::addPrintSettingsCommand(program, run);
     app::addTableCommand(program, run);
     app::addBillCommand(program, run);
@@ -42,5 +45,13 @@ int main(int argc, char** argv) {
         // Help and version are "errors" that succeed; everything else is wrong usage.
         return program.exit(error) == 0 ? app::kExitOk : app::kExitUsage;
     }
-    return run ? run() : app::kExitUsage;
+    if (!run)
+        return app::kExitUsage;
+    try {
+        return run();
+    } catch (const std::bad_alloc&) {
+        // Input too large for the memory at hand: said plainly, not an abort.
+        std::fprintf(stderr, "tessa: out of memory: the input is too large\n");
+        return app::kExitFailed;
+    }
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -274,14 +275,25 @@ Vdn_String findNonExistingString(const Vdn_StringArray& names, const Vdn_String&
     const bool counts = width > 0 && width <= 18;
     const std::wstring stem = counts ? s.substr(0, digits) : s;
     long long number = counts ? std::stoll(s.substr(digits)) : 0;
+    // The names once, folded, in a set: a long run of taken numbers (a table of thousands of
+    // sizes) costs one look-up per candidate, not one pass over the names.
+    const auto fold = [](std::wstring text) {
+        for (wchar_t& ch : text)
+            ch = core::toLowerChar(ch);
+        return text;
+    };
+    std::unordered_set<std::wstring> taken;
+    taken.reserve(static_cast<std::size_t>(names.length()));
+    for (const Vdn_String& name : names)
+        taken.insert(fold(name.str()));
     // Every candidate differs from the others, so at most names.length() of them are taken.
     for (;;) {
         std::wstring count = std::to_wstring(++number);
         if (counts && count.size() < width)
             count.insert(0, width - count.size(), L'0');
-        const Vdn_String candidate(stem + count);
-        if (!names.contains(candidate, false))
-            return candidate;
+        std::wstring candidate = stem + count;
+        if (taken.count(fold(candidate)) == 0)
+            return Vdn_String(std::move(candidate));
     }
 }
 

@@ -11,14 +11,22 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Text files (macros, mappings, size lists, tables) are read whole: only a regular file has a
+// size to check first, so a device or a FIFO (read without end, or hanging) is refused, as is
+// a file beyond kMaxTextFileBytes.
 std::optional<std::string> readBytes(const fs::path& path) {
     std::error_code error;
-    if (fs::is_directory(path, error))
+    if (!fs::is_regular_file(path, error) || error)
+        return std::nullopt;
+    const std::uintmax_t size = fs::file_size(path, error);
+    if (error || size > core::kMaxTextFileBytes)
         return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(size));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
     if (in.bad())
         return std::nullopt;
     return bytes;

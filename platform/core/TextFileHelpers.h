@@ -3,6 +3,7 @@
 #include "platform/core/TextCodec.h"
 #include "platform/core/Vdn_StringArray.h"
 
+#include <cstdint>
 #include <optional>
 
 // Text files of the core module. Names go through the path boundary (core::resolveExisting,
@@ -28,7 +29,11 @@ bool ObjectExportWriteFileAnsi(const Vdn_String& path, const Vdn_StringArray& li
 
 namespace core {
 
-// The whole text of a file, decoded as above; nullopt when it cannot be read.
+// The largest text file read; a library's text files are far smaller.
+inline constexpr std::uintmax_t kMaxTextFileBytes = 64u * 1024u * 1024u;
+
+// The whole text of a regular file of at most kMaxTextFileBytes, decoded as above; nullopt
+// when it cannot be read (a folder, a device or a FIFO, a larger file).
 std::optional<std::wstring> readTextFile(const Vdn_String& path, TextEncoding* detected = nullptr);
 // Writes text as is (no line-end conversion) in the given encoding; lossless as for
 // TextCodec::encode. False when the file cannot be written.

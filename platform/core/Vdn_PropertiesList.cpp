@@ -59,19 +59,18 @@ std::optional<double> parseExactDouble(const Vdn_String& text) {
 } // namespace
 
 int Vdn_PropertiesList::indexOf(const Vdn_String& key) const {
-    for (std::size_t i = 0; i < mItems.size(); ++i) {
-        if (mItems[i].key == key)
-            return static_cast<int>(i);
-    }
-    return -1;
+    const auto found = mIndex.find(key.str());
+    return found == mIndex.end() ? -1 : static_cast<int>(found->second);
 }
 
 void Vdn_PropertiesList::set(const Vdn_String& key, Value value) {
     const int index = indexOf(key);
-    if (index >= 0)
+    if (index >= 0) {
         mItems[static_cast<std::size_t>(index)].value = std::move(value);
-    else
-        mItems.push_back(Item{key, std::move(value)});
+        return;
+    }
+    mIndex.emplace(key.str(), mItems.size());
+    mItems.push_back(Item{key, std::move(value)});
 }
 
 template <typename T> bool Vdn_PropertiesList::get(const Vdn_String& key, T& value) const {
@@ -134,6 +133,11 @@ bool Vdn_PropertiesList::remove(const Vdn_String& key) {
     if (index < 0)
         return false;
     mItems.erase(mItems.begin() + index);
+    mIndex.erase(key.str());
+    for (auto& [name, at] : mIndex) {
+        if (at > static_cast<std::size_t>(index))
+            --at;
+    }
     return true;
 }
 

@@ -3,6 +3,8 @@
 #include "platform/core/Vdn_StringArray.h"
 
 #include <optional>
+#include <string>
+#include <unordered_map>
 #include <variant>
 #include <vector>
 
@@ -38,7 +40,10 @@ public:
     Vdn_StringArray keys() const;
     int length() const { return static_cast<int>(mItems.size()); }
     bool remove(const Vdn_String& key);
-    void clear() { mItems.clear(); }
+    void clear() {
+        mItems.clear();
+        mIndex.clear();
+    }
 
     // The compact form. False (text emptied) when a key or a text value holds U+00A4, which
     // that form cannot carry.
@@ -67,4 +72,7 @@ private:
     template <typename T> bool get(const Vdn_String& key, T& value) const;
 
     std::vector<Item> mItems;
+    // Where each key is in mItems: settings with thousands of keys (print variables) are
+    // looked up in constant time, not by a pass over the list.
+    std::unordered_map<std::wstring, std::size_t> mIndex;
 };

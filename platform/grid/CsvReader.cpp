@@ -122,8 +122,28 @@ wchar_t CsvReader::detectSeparator(std::wstring_view text) {
     return best;
 }
 
+namespace {
+
+// Text never holds a NUL character: decoded text with one is a binary file, or UTF-16 without
+// its byte-order mark, and its cells would be garbage.
+Result refuseBinary(std::wstring_view text) {
+    const std::size_t nul = text.find(L'\0');
+    if (nul == std::wstring_view::npos)
+        return Result::success();
+    const std::size_t line =
+        1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + nul, L'\n'));
+    return Result::failure(L"line " + std::to_wstring(line) +
+                               L": a NUL character: not CSV text (a binary file, or UTF-16 "
+                               L"without byte-order mark)",
+                           line);
+}
+
+} // namespace
+
 Result CsvReader::readRows(std::string_view bytes, std::vector<std::vector<std::wstring>>& rows) {
     const std::wstring text = TextCodec::decodeAny(bytes);
+    if (Result binary = refuseBinary(text); !binary)
+        return binary;
     std::vector<Record> records;
     std::size_t errorLine = 0;
     std::wstring reason;
@@ -139,6 +159,8 @@ Result CsvReader::readRows(std::string_view bytes, std::vector<std::vector<std::
 
 Result CsvReader::read(std::string_view bytes, SheetModel& model) {
     const std::wstring text = TextCodec::decodeAny(bytes);
+    if (Result binary = refuseBinary(text); !binary)
+        return binary;
     const wchar_t separator = detectSeparator(text);
     std::vector<Record> records;
     std::size_t errorLine = 0;

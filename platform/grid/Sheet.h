@@ -155,7 +155,10 @@ public:
     bool addCustomFunction(CustomFunction function);
 
     // --- Files. A load replaces the whole sheet (custom functions stay); when the input is
-    // damaged it fails with the line and reason and the sheet stays as it was. ---
+    // damaged it fails with the line and reason and the sheet stays as it was. Only regular
+    // files of at most kMaxFileBytes are read: a sheet's cells take many times the bytes of
+    // their file, so larger input is refused before it is read. ---
+    static constexpr std::uintmax_t kMaxFileBytes = 16u * 1024u * 1024u;
     Result loadTfs(const std::filesystem::path& path);
     Result readTfs(std::string_view bytes);
     // dataOnly keeps the size, contents, tags and notes without formats, layout or options.

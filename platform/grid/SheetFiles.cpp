@@ -1,6 +1,7 @@
 #include "platform/grid/CsvReader.h"
 #include "platform/grid/CsvWriter.h"
 #include "platform/grid/Sheet.h"
+#include "platform/grid/TextCodec.h"
 #include "platform/grid/TfsReader.h"
 #include "platform/grid/TfsWriter.h"
 
@@ -16,21 +17,41 @@ namespace grid {
 
 namespace {
 
-constexpr std::uintmax_t kMaxFileBytes = 512u * 1024u * 1024u;
+
+// The path for a message: its native name is UTF-8 (a wide conversion depends on a locale and
+// throws on names outside it).
+std::wstring shown(const std::filesystem::path& path) {
+    std::wstring text;
+    std::size_t bad = 0;
+    if (!TextCodec::decodeUtf8(path.native(), text, bad))
+        text = TextCodec::decodeAny(path.native());
+    return text;
+}
 
 Result readFile(const std::filesystem::path& path, std::string& bytes) {
+    // Only a regular file has a size to check before reading: a device or a FIFO would be read
+    // without end, or hang.
     std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (error || !std::filesystem::exists(status))
+        return Result::failure(L"cannot read " + shown(path));
+    if (!std::filesystem::is_regular_file(status))
+        return Result::failure(L"not a regular file: " + shown(path));
     const std::uintmax_t size = std::filesystem::file_size(path, error);
     if (error)
-        return Result::failure(L"cannot read " + path.wstring());
-    if (size > kMaxFileBytes)
-        return Result::failure(L"file too large: " + path.wstring());
+        return Result::failure(L"cannot read " + shown(path));
+    if (size > Sheet::kMaxFileBytes)
+        return Result::failure(L"file too large: " + shown(path) + L" holds " +
+                               std::to_wstring(size / (1024 * 1024)) + L" MB, a sheet at most " +
+                               std::to_wstring(Sheet::kMaxFileBytes / (1024 * 1024)) + L" MB");
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        return Result::failure(L"cannot open " + path.wstring());
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        return Result::failure(L"cannot open " + shown(path));
+    bytes.resize(static_cast<std::size_t>(size));
+    in.read(bytes.data(), static_cast<std::streamsize>(size));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
     if (in.bad())
-        return Result::failure(L"cannot read " + path.wstring());
+        return Result::failure(L"cannot read " + shown(path));
     return Result::success();
 }
 

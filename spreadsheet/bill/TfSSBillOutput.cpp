@@ -200,6 +200,13 @@ void TfSSBillOutput::onAddSubTotals(const Vdn_StringArray& row, const Vdn_String
     for (int col = 1; col <= last; ++col) {
         if (row[col - 1].isEmpty())
             continue;
+        // A subtotal row labels itself (a marker, "Total") in columns typed for numbers:
+        // such a text goes into a text cell of this row rather than being refused.
+        Vdn_String stored;
+        if (!sheet->getCellText(col, mCurrentRow, stored, 3) || stored.isEmpty()) {
+            sheet->setEditCells(col, mCurrentRow, col, mCurrentRow, 0x110000, kTextLength);
+            sheet->setCellValue(col, mCurrentRow, row[col - 1]);
+        }
         sheet->SSSetBorderRange(col, mCurrentRow, col, mCurrentRow, kSubtotalBorderType,
                                 kSubtotalBorderStyle, kDefaultColour);
         sheet->SSSetColorRange(col, mCurrentRow, col, mCurrentRow, kSubtotalColour,
@@ -243,9 +250,10 @@ Acad::ErrorStatus TfSSBillOutput::onEndFeed() {
     mPrintVarValues.insertAt(0, nowText());
     storePrintVariables(*sheet, mPrintVarNames, mPrintVarValues);
 
-    if (sheet->SSSaveToFile(mBillFileName.str(), false)) {
+    // The pictures are copied beside the bill first, so that the saved corner tag names the
+    // copies the bill travels with.
+    copyHeaderFooterBesideSheet(*sheet, mBillFileName);
+    if (sheet->SSSaveToFile(mBillFileName.str(), false))
         sheet->SSSetBool(Vdn_Spread::kOptionChanged, false);
-        copyHeaderFooterBesideSheet(*sheet, mBillFileName);
-    }
     return Acad::eOk;
 }

@@ -5,6 +5,8 @@
 #include "spreadsheet/editor/TfSSRegistrySets.h"
 #include "spreadsheet/editor/TfSSSettings.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kColumns = 6;
@@ -60,10 +62,25 @@ bool prepareSheetWithPrintSettings(Vdn_Spread& sheet, const Vdn_String& settings
 }
 
 bool storePrintVariables(Vdn_Spread& sheet, const Vdn_StringArray& names,
-                         const Vdn_StringArray& values) {
+                         const Vdn_StringArray& values, Vdn_StringArray* refused) {
     TfSSSettings settings;
     settings.readFromSheet(sheet);
-    settings.varNames = names;
-    settings.varValues = values;
+    settings.varNames = Vdn_StringArray();
+    settings.varValues = Vdn_StringArray();
+    // U+00A4 separates the settings' fields: a variable holding it cannot be stored, but it
+    // must not take the others with it.
+    const auto carriable = [](const Vdn_String& text) {
+        return text.str().find(L'\u00A4') == std::wstring::npos;
+    };
+    const int count = std::min(names.length(), values.length());
+    for (int i = 0; i < count; ++i) {
+        if (!carriable(names[i]) || !carriable(values[i])) {
+            if (refused != nullptr)
+                refused->append(names[i]);
+            continue;
+        }
+        settings.varNames.append(names[i]);
+        settings.varValues.append(values[i]);
+    }
     return settings.writeToSheet(sheet);
 }

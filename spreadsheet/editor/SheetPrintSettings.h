@@ -22,12 +22,13 @@ class Vdn_Spread;
 bool prepareSheetWithPrintSettings(Vdn_Spread& sheet, const Vdn_String& settingsName);
 
 // Stores the print variables (names and their values, paired by position) into the print
-// settings that the sheet's corner tag holds, keeping its other settings. False when the tag
-// cannot be written (a text holding U+00A4, which the settings cannot carry).
+// settings that the sheet's corner tag holds, keeping its other settings. A variable whose
+// name or value holds U+00A4 (which the settings cannot carry) is left out and its name added
+// to refused (when given); the others are stored. False when the tag cannot be written.
 bool storePrintVariables(Vdn_Spread& sheet, const Vdn_StringArray& names,
-                         const Vdn_StringArray& values);
+                         const Vdn_StringArray& values, Vdn_StringArray* refused = nullptr);
 
-// After the sheet was saved to savedSheetPath: the header and then the footer picture of its
+// Before (or after) the sheet is saved to savedSheetPath: the header and then the footer picture of its
 // print settings, resolved with the saved sheet's folder as base, are copied into that folder
 // under their own names, together with the picture of the same name with the extension "bmp".
 // A copy already there is overwritten only when it is older than the source. Each picture

@@ -2,6 +2,7 @@
 
 #include "platform/core/NumberHelpers.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace ss {
@@ -10,6 +11,21 @@ namespace {
 
 // The distance of a side that has no candidate.
 constexpr double kNoCandidate = 999999999.0;
+
+// Relative margin of the comparisons, the one ROUNDTO rounds with: decimal sizes, steps and
+// tolerances are stored just off their values (10.3 - 10.2 > 0.1, 1.2 / 0.1 > 12), and a value
+// exactly on a step or a tolerance edge must count as on it.
+constexpr double kMargin = 1e-12;
+
+// a <= b, but for a difference within the margin of the larger of the values.
+bool atMost(double a, double b) {
+    return a <= b + kMargin * std::max({std::fabs(a), std::fabs(b), 1.0});
+}
+
+// Tolerances compare with the margin of the value they are measured from.
+bool withinTolerance(double distance, double tolerance, double value) {
+    return distance <= tolerance + kMargin * std::max(std::fabs(value), 1.0);
+}
 
 } // namespace
 
@@ -32,8 +48,10 @@ std::optional<double> pickStandardValue(const Vdn_Array<double>& sizes, double v
             }
         }
     }
-    const bool belowFits = below && belowDistance <= down && *below <= value + up;
-    const bool aboveFits = above && aboveDistance <= up && *above >= value - down;
+    const bool belowFits =
+        below && withinTolerance(belowDistance, down, value) && atMost(*below, value + up);
+    const bool aboveFits =
+        above && withinTolerance(aboveDistance, up, value) && atMost(value - down, *above);
     if (belowDistance <= aboveDistance) {
         if (belowFits)
             return below;
@@ -51,7 +69,7 @@ std::optional<double> pickStandardValue(const Vdn_Array<double>& sizes, double v
 double roundDownTo(double value, double step) {
     const double rounded = ObjectExportRoundTo(value, step);
     // The rounding takes a negative step by its size; so must the step back below the value.
-    return rounded > value ? rounded - std::fabs(step) : rounded;
+    return atMost(rounded, value) ? rounded : rounded - std::fabs(step);
 }
 
 double roundWithinTolerance(double value, double step, double up, double down) {
@@ -66,8 +84,8 @@ double roundWithinTolerance(double value, double step, double up, double down) {
     const double roundedDown = roundDownTo(x, step);
     const double upDistance = roundedUp - value;
     const double downDistance = value - roundedDown;
-    const bool downFits = downDistance <= down && roundedDown >= lo;
-    const bool upFits = upDistance <= up && roundedUp <= hi;
+    const bool downFits = withinTolerance(downDistance, down, value) && atMost(lo, roundedDown);
+    const bool upFits = withinTolerance(upDistance, up, value) && atMost(roundedUp, hi);
     if (downDistance <= upDistance) {
         if (downFits)
             return roundedDown;

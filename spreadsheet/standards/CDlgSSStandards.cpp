@@ -12,6 +12,7 @@ BOOL CDlgSSStandards::OnInitDialog() {
 }
 
 Acad::ErrorStatus CDlgSSStandards::evaluate() {
+    mCalcSS.setReport(mData.report);
     {
         Vdn_FunctionTimer timer(gLoadFile);
         if (mCalcSS.loadFile(mData.fileName) != Acad::eOk)

@@ -28,9 +28,10 @@ bool isAbsolute(const Vdn_String& path) {
 } // namespace
 
 Vdn_String MappingFile::pathFor(const Vdn_String& sheetName) {
-    // A relative path with a folder names a sheet of the library's standards folder
-    // ("Childs\Plate") unless the sheet exists as given, as the sheet loader decides too.
-    if (isAbsolute(sheetName) || (!getPath(sheetName).isEmpty() && core::fileExists(sheetName)))
+    // A relative path names a sheet of the library's standards folder ("Childs\Plate") unless
+    // the sheet exists as given ("EndPlate.tfs" in the working folder), as the sheet loader
+    // decides too.
+    if (isAbsolute(sheetName) || core::fileExists(sheetName))
         return removeExtension(sheetName) + L".map";
     const Vdn_String sheetPath =
         gSettings.libDir() + L"Connection Standards\\" + sheetName + L".tfs";

@@ -12,8 +12,8 @@ public:
     static constexpr const wchar_t* kVersionLine = L"Mapping version 1.0";
 
     // Where the mapping file of a sheet lives: beside the sheet (the same path with the
-    // extension "map") for an absolute path, and for a relative path with a folder that names
-    // an existing file; otherwise in the library: libDir + "Connection Standards\" + name +
+    // extension "map") for an absolute path, and for a relative path that names an existing
+    // file; otherwise in the library: libDir + "Connection Standards\" + name +
     // ".tfs" with the extension changed to "map".
     static Vdn_String pathFor(const Vdn_String& sheetName);
 

@@ -26,11 +26,10 @@ fs::path canonicalOf(const fs::path& absolute) {
 
 } // namespace
 
-const SheetFileCache::Slot* SheetFileCache::unchanged(const std::wstring& key, std::uintmax_t size,
-                                                      std::int64_t modified) const {
+const SheetFileCache::Slot* SheetFileCache::unchanged(const std::string& key,
+                                                      const core::FileStamp& stamp) const {
     const auto found = mEntries.find(key);
-    if (found == mEntries.end() || found->second.entry->size != size ||
-        found->second.entry->stampModified != modified)
+    if (found == mEntries.end() || !found->second.entry->stamp.sameAs(stamp))
         return nullptr;
     return &found->second;
 }
@@ -46,8 +45,9 @@ std::shared_ptr<const SheetFileCache::Entry> SheetFileCache::load(TSpread& contr
     if (!stamp || stamp->directory)
         return nullptr;
 
-    const std::wstring key = absolute.wstring();
-    if (const Slot* slot = unchanged(key, stamp->size, stamp->modified)) {
+    // The native (UTF-8) name: a wide conversion of a path depends on a locale.
+    const std::string& key = absolute.native();
+    if (const Slot* slot = unchanged(key, *stamp)) {
         if (!control.sheet().restore(slot->entry->snapshot))
             return nullptr;
         control.Invalidate();
@@ -63,10 +63,13 @@ std::shared_ptr<const SheetFileCache::Entry> SheetFileCache::load(TSpread& contr
         return nullptr;
     auto entry = std::make_shared<Entry>();
     entry->canonicalPath = canonicalOf(absolute);
-    entry->size = stamp->size;
     entry->modified = modified;
-    entry->stampModified = stamp->modified;
+    entry->stamp = *stamp;
     entry->snapshot = control.sheet().snapshot();
+    if (!stamp->settled) {
+        mEntries.erase(key);
+        return entry;
+    }
     if (mEntries.find(key) == mEntries.end())
         makeRoom();
     Slot& slot = mEntries[key];
@@ -81,7 +84,7 @@ fs::path SheetFileCache::canonicalPath(const fs::path& path) const {
     if (error)
         return path.lexically_normal();
     if (const std::optional<core::FileStamp> stamp = core::fileStamp(absolute)) {
-        if (const Slot* slot = unchanged(absolute.wstring(), stamp->size, stamp->modified))
+        if (const Slot* slot = unchanged(absolute.native(), *stamp))
             return slot->entry->canonicalPath;
     }
     return canonicalOf(absolute);

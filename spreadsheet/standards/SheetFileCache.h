@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/core/PathBoundary.h"
 #include "platform/grid/SheetModel.h"
 #include "spreadsheet/standards/SheetMemo.h"
 
@@ -15,19 +16,19 @@ namespace ss {
 
 // Sheets read from files, kept as snapshots of the control's sheet, so that a standards sheet
 // that is evaluated again and again is parsed once and then loaded by copying; with each, what
-// its evaluations learned (SheetMemo). An entry is
-// keyed by the file's absolute path and holds the file's size and modification time: when
-// either differs the file is read again.
+// its evaluations learned (SheetMemo). An entry is keyed by the file's absolute path and holds
+// the file's stamp (size, modification time, identity): when it differs the file is read
+// again. As with the other file caches, a file read shortly after it changed is used once and
+// not kept (core::FileStamp::settled), so a change within the resolution of its time is never
+// missed.
 class SheetFileCache {
 public:
     // What one file loaded into: the snapshot and where the file really lives (links and
     // relative parts resolved), which names the sheet in the chain of running evaluations.
     struct Entry {
         std::filesystem::path canonicalPath;
-        std::uintmax_t size = 0;
         std::filesystem::file_time_type modified;
-        // The modification time as the file system's stamp gives it (core::FileStamp).
-        std::int64_t stampModified = 0;
+        core::FileStamp stamp;
         grid::SheetModel snapshot;
         // Shared by every evaluation of the file while it stays unchanged.
         std::shared_ptr<SheetMemo> memo = std::make_shared<SheetMemo>();
@@ -56,11 +57,10 @@ private:
     };
 
     void makeRoom();
-    // The entry of the file at the absolute path when it has this stamp's size and time.
-    const Slot* unchanged(const std::wstring& key, std::uintmax_t size,
-                          std::int64_t modified) const;
+    // The entry of the file at the absolute path when the file still has its stamp.
+    const Slot* unchanged(const std::string& key, const core::FileStamp& stamp) const;
 
-    std::unordered_map<std::wstring, Slot> mEntries;
+    std::unordered_map<std::string, Slot> mEntries;
     std::uint64_t mUses = 0;
 };
 

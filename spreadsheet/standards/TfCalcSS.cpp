@@ -55,10 +55,11 @@ Acad::ErrorStatus TfCalcSS::loadFile(const Vdn_String& name) {
     SSSetBool(kOptionsOn[1], true);
     SSSetBool(kOptionsOff[1], false);
     if (!resolved)
-        return Acad::eInvalidInput;
+        return failWith(L"the sheet " + name + L" was not found (looked for " +
+                        shownPath(name) + L" and " + shownPath(path) + L")");
     const auto loaded = ss::SheetFileCache::instance().load(*this, *resolved);
     if (!loaded)
-        return Acad::eInvalidInput;
+        return failWith(L"the sheet file " + shownPath(path) + L" could not be read");
     mFileName = path;
     mCanonicalPath = loaded->canonicalPath;
     mMemo = loaded->memo;
@@ -67,6 +68,16 @@ Acad::ErrorStatus TfCalcSS::loadFile(const Vdn_String& name) {
 }
 
 namespace {
+
+const wchar_t* typeKeyword(TfValueType type) {
+    return type == tfInteger ? L"Int" : type == tfDouble ? L"Double" : L"String";
+}
+
+// Why a variable did not take a value, in the words of its declaration.
+Vdn_String refusal(const TfVarCell& cell, const Vdn_String& value) {
+    return Vdn_String(L"the variable ") + typeKeyword(cell.valueType) + L" " + cell.name +
+           L" refused the value \"" + value + L"\"";
+}
 
 // Keeps the first cell in reading order.
 void keepFirst(std::optional<grid::CellRef>& first, grid::CellRef cell) {
@@ -145,10 +156,10 @@ Acad::ErrorStatus TfCalcSS::initVarCells() {
         return end;
     };
     if (rows.input < 0)
-        return Acad::eInvalidInput;
+        return failWith(shownPath(mFileName) + L" has no \"Input\" label");
     collectSection(declarations, rows.input, endOf(rows.input), tfInput);
     if (rows.output < 0)
-        return Acad::eInvalidInput;
+        return failWith(shownPath(mFileName) + L" has no \"Output\" label");
     collectSection(declarations, rows.output, endOf(rows.output), tfOutput);
     if (rows.local >= 0)
         collectSection(declarations, rows.local, endOf(rows.local), tfLocal);
@@ -169,6 +180,16 @@ void TfCalcSS::collectSection(const std::vector<Declaration>& declarations, int 
         if (cell.initialize(it->text, it->cell.col, it->cell.row, type) == Acad::eOk)
             mVarCells.append(std::move(cell));
     }
+}
+
+Vdn_String TfCalcSS::shownPath(const Vdn_String& name) {
+    return core::fromNativePath(core::toNativePath(name));
+}
+
+Acad::ErrorStatus TfCalcSS::failWith(const Vdn_String& reason) const {
+    if (mReport != nullptr)
+        mReport->fail(reason);
+    return Acad::eInvalidInput;
 }
 
 void TfCalcSS::takeGenVars(const TfDlgStandardsData& data) {
@@ -192,8 +213,10 @@ Acad::ErrorStatus TfCalcSS::initSSForInput(TfDlgStandardsData& data) {
     }
     {
         Vdn_FunctionTimer timer(gSetMacroValuelsToSS);
-        if (mVarCells.setValuesToSS(*this) != Acad::eOk)
-            return Acad::eInvalidInput;
+        int refused = -1;
+        if (mVarCells.setValuesToSS(*this, &refused) != Acad::eOk)
+            return refused < 0 ? Acad::eInvalidInput
+                               : failWith(refusal(mVarCells[refused], mVarCells[refused].value));
     }
     Vdn_FunctionTimer timer(gSSSreplaceGenVars);
     return replaceGenVars();
@@ -202,8 +225,13 @@ Acad::ErrorStatus TfCalcSS::initSSForInput(TfDlgStandardsData& data) {
 Acad::ErrorStatus TfCalcSS::calcMain(TfDlgStandardsData& data) {
     {
         Vdn_FunctionTimer timer(gCalcMain);
-        if (calculate() != Acad::eOk || mVarCells.getValuesFromSS(*this) != Acad::eOk)
+        if (calculate() != Acad::eOk)
             return Acad::eInvalidInput;
+        int failed = -1;
+        if (mVarCells.getValuesFromSS(*this, &failed) != Acad::eOk)
+            return failed < 0 ? Acad::eInvalidInput
+                              : failWith(L"the output " + mVarCells[failed].name + L" of " +
+                                         shownPath(mFileName) + L" has no value (its formula gives an error)");
     }
     Vdn_FunctionTimer timer(gSetToMacro);
     return mVarCells.setToMacro(data);
@@ -213,6 +241,9 @@ Acad::ErrorStatus TfCalcSS::getFromVars(TfDlgStandardsData& data) {
     Vdn_FunctionTimer timer(gGetFromVars);
     takeGenVars(data);
     initVarCells();
+    // The arguments match the variables that the calculation keeps: duplicates go first, or
+    // every argument after one would land on the wrong variable.
+    removeDuplicates();
     // Inputs, then outputs, take the arguments by position; locals start empty.
     const TfVarCells& args = data.varCells;
     int locals = 0;
@@ -221,16 +252,18 @@ Acad::ErrorStatus TfCalcSS::getFromVars(TfDlgStandardsData& data) {
         if (cell.isLocal()) {
             ++locals;
             if (cell.setNewValue(*this, Vdn_String()) != Acad::eOk)
-                return Acad::eInvalidInput;
+                return failWith(refusal(cell, Vdn_String()));
             continue;
         }
         const int k = i - locals;
         if (k >= args.length())
-            return Acad::eInvalidInput;
+            return failWith(shownPath(mFileName) + L" needs more than the " + Vdn_String(args.length()) +
+                            L" variables it was given");
         if (cell.isOutput() && args[k].isInput())
-            return Acad::eInvalidInput;
+            return failWith(L"the output " + cell.name + L" of " + shownPath(mFileName) +
+                            L" was given the input " + args[k].name);
         if (cell.setNewValue(*this, args[k].value) != Acad::eOk)
-            return Acad::eInvalidInput;
+            return failWith(refusal(cell, args[k].value));
     }
     return replaceGenVars();
 }
@@ -253,7 +286,8 @@ Acad::ErrorStatus TfCalcSS::setToVars(TfVarCells& args) {
             continue;
         const int k = i - locals;
         if (k >= args.length())
-            return Acad::eInvalidInput;
+            return failWith(shownPath(mFileName) + L" needs more than the " + Vdn_String(args.length()) +
+                            L" variables it was given");
         args[k].value = cell.value;
     }
     return Acad::eOk;

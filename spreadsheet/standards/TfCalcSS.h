@@ -4,6 +4,7 @@
 #include "platform/core/Vdn_StringArray.h"
 #include "platform/grid/CellRef.h"
 #include "spreadsheet/Vdn_Spread.h"
+#include "spreadsheet/standards/EvaluationReport.h"
 #include "spreadsheet/standards/SheetMemo.h"
 #include "spreadsheet/standards/TfVarCells.h"
 
@@ -90,6 +91,11 @@ public:
     static bool replaceWords(Vdn_String& text, const Vdn_StringArray& names,
                              const Vdn_StringArray& values, bool quote);
 
+    // Where the sheet says why an operation failed (may be null; the caller keeps it).
+    void setReport(ss::EvaluationReport* report) { mReport = report; }
+    // A file name as a message shows it: the file's own path, one kind of separator.
+    static Vdn_String shownPath(const Vdn_String& name);
+
     const Vdn_String& fileName() const { return mFileName; }
     const Vdn_StringArray& genVarNames() const { return mGenVarNames; }
     const Vdn_StringArray& genVarValues() const { return mGenVarValues; }
@@ -128,7 +134,11 @@ private:
     // Sets the equation's formula as SSSetFormula would, parsed once for every evaluation.
     bool setEquationFormula(const ss::EquationMemo::Equation& equation);
     // The equation message, while the document's spreadsheet messages are on.
-    void showEquationFailure(const Vdn_String& name, const Vdn_String& expression, int row) const;
+    // With a reason, the reason replaces the tip about unknown variables.
+    void showEquationFailure(const Vdn_String& name, const Vdn_String& expression, int row,
+                             const Vdn_String& reason = Vdn_String()) const;
+    // Gives the report (if any) the reason of a failure; returns eInvalidInput.
+    Acad::ErrorStatus failWith(const Vdn_String& reason) const;
     // A child sheet as findChildFile names it, and the file that name denotes.
     struct ChildFile {
         Vdn_String name;
@@ -150,6 +160,9 @@ private:
     std::shared_ptr<ss::SheetMemo> mMemo = std::make_shared<ss::SheetMemo>();
     // The table that fits the variables now; null when they may have changed since.
     std::shared_ptr<const ss::VariableTable> mTable;
+    ss::EvaluationReport* mReport = nullptr;
+    // Why the last native call failed.
+    Vdn_String mNativeFailure;
     // Where the last equation of this calculation was found in the memo.
     std::size_t mEquationCursor = 0;
 };

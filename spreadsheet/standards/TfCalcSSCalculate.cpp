@@ -92,7 +92,7 @@ void TfCalcSS::removeDuplicates() {
     if (!hasDuplicates(names, false, duplicates))
         return;
     Vdn_String text = L"There were duplicate variable names found in the standards file " +
-                      mFileName +
+                      shownPath(mFileName) +
                       L".\nThe duplicates will be ignored. Please correct this file.\n"
                       L"Duplicate variable names:\n\n";
     for (const Vdn_String& name : duplicates)
@@ -117,7 +117,7 @@ Acad::ErrorStatus TfCalcSS::calculate() {
     }
     const int first = calcStart();
     if (first < 0)
-        return Acad::eInvalidInput;
+        return failWith(shownPath(mFileName) + L" has no \"Calc\" label");
     // While this sheet calculates, a child call that comes back to it is refused.
     const ss::EvaluationChain::Link link(mCanonicalPath);
     variableTable();
@@ -176,18 +176,22 @@ int TfCalcSS::variableIndex(const Vdn_String& name) {
     return variableTable().find(name.str());
 }
 
-void TfCalcSS::showEquationFailure(const Vdn_String& name, const Vdn_String& expression,
-                                   int row) const {
+void TfCalcSS::showEquationFailure(const Vdn_String& name, const Vdn_String& expression, int row,
+                                   const Vdn_String& reason) const {
     if (!core::currentDocumentData().spreadsheetMessages)
         return;
     Vdn_String text = L"The following equation failed:\n";
     if (!name.isEmpty())
         text += name + L" = ";
-    text += expression + L"\n" + L"Spreadsheet : " + mFileName + L" (line: " + Vdn_String(row) +
-            L")\n" + L"Here's a tip for finding the cause :\n" +
-            L"If this equation contains variable names, then the translator does not know the "
-            L"value of the variable. Make sure the variable exists either in input, output, "
-            L"local declarations or among the gen_ variables.";
+    text += expression + L"\n" + L"Spreadsheet : " + shownPath(mFileName) + L" (line: " +
+            Vdn_String(row) + L")\n";
+    if (!reason.isEmpty())
+        text += L"Reason : " + reason;
+    else
+        text += L"Here's a tip for finding the cause :\n"
+                L"If this equation contains variable names, then the translator does not know "
+                L"the value of the variable. Make sure the variable exists either in input, "
+                L"output, local declarations or among the gen_ variables.";
     AfxMessageBox(text.str(), MB_ICONEXCLAMATION);
 }
 
@@ -261,7 +265,7 @@ Acad::ErrorStatus TfCalcSS::calcCell(const int& col, const int& row) {
             status = callNative(expression, native);
         }
         if (status != Acad::eOk)
-            showEquationFailure(name, expression, row);
+            showEquationFailure(name, expression, row, mNativeFailure);
         return status;
     }
     if (equation->variable < 0) {
@@ -286,5 +290,12 @@ Acad::ErrorStatus TfCalcSS::calcCell(const int& col, const int& row) {
         showEquationFailure(equation->name, Vdn_String(equation->formula), row);
         return Acad::eInvalidInput;
     }
-    return variable.setNewValue(*this, value);
+    if (variable.setNewValue(*this, value) != Acad::eOk) {
+        // The equation gave a value its variable cannot hold (a text for a number).
+        showEquationFailure(equation->name, equation->expression, row,
+                            L"the variable " + variable.name + L" refused the value \"" + value +
+                                L"\"");
+        return Acad::eInvalidInput;
+    }
+    return Acad::eOk;
 }

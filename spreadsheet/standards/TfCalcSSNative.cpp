@@ -52,29 +52,34 @@ Vdn_String TfCalcSS::findChildFile(const Vdn_String& name) const {
 Acad::ErrorStatus TfCalcSS::callNative(const Vdn_String& expression,
                                        const Vdn_String& functionName) {
     // The argument list: from the first '(' after the name to the first ')' after that.
+    mNativeFailure = Vdn_String();
+    const auto failed = [this](const Vdn_String& reason) {
+        mNativeFailure = reason;
+        return Acad::eInvalidInput;
+    };
     const int at = findFirstFrom(expression, functionName, 0, false);
     if (at < 0)
-        return Acad::eInvalidInput;
+        return failed(functionName + L" is not called");
     const int open = findFirstFrom(expression, L"(", at + functionName.length(), true);
-    if (open < 0)
-        return Acad::eInvalidInput;
-    const int close = findFirstFrom(expression, L")", open + 1, true);
+    const int close = open < 0 ? -1 : findFirstFrom(expression, L")", open + 1, true);
     if (close < 0)
-        return Acad::eInvalidInput;
+        return failed(functionName + L" needs its arguments between parentheses");
     Vdn_StringArray items;
     splitStringAtSymbol(expression.substr(open + 1, close - open - 1), L',', items, true);
     if (items.length() < 2)
-        return Acad::eInvalidInput;
+        return failed(functionName + L" needs a sheet and at least one variable");
 
     // The name findChildFile gives, which must be an existing file.
-    const std::optional<ChildFile> child = locateChildFile(unquoted(items[0]));
+    const Vdn_String childName = unquoted(items[0]);
+    const std::optional<ChildFile> child = locateChildFile(childName);
     if (!child)
-        return Acad::eInvalidInput;
+        return failed(L"the child sheet " + childName + L" was not found beside " + shownPath(mFileName) +
+                      L" nor in the library's standards folders");
     TfVarCells args;
     for (int i = 1; i < items.length(); ++i) {
         const int index = variableIndex(items[i]);
         if (index < 0)
-            return Acad::eInvalidInput;
+            return failed(L"the argument " + items[i] + L" is not a variable of the sheet");
         TfVarCell arg = mVarCells[index];
         arg.col = 0;
         arg.row = 0;
@@ -82,7 +87,7 @@ Acad::ErrorStatus TfCalcSS::callNative(const Vdn_String& expression,
     }
     if (functionName.equal(L"CallChild", false))
         return callChild(*child, args);
-    return Acad::eInvalidInput;
+    return failed(functionName + L" is no native function");
 }
 
 Acad::ErrorStatus TfCalcSS::callChild(const ChildFile& file, const TfVarCells& args) {
@@ -91,16 +96,29 @@ Acad::ErrorStatus TfCalcSS::callChild(const ChildFile& file, const TfVarCells& a
     const Vdn_String& path = file.name;
     if (path.equal(mFileName, false) ||
         !ss::EvaluationChain::instance().admits(
-            ss::SheetFileCache::instance().canonicalPath(file.path)))
+            ss::SheetFileCache::instance().canonicalPath(file.path))) {
+        mNativeFailure =
+            ss::EvaluationChain::instance().depth() >= ss::EvaluationChain::kMaxDepth
+                ? L"the call of " + shownPath(path) + L" was refused: the chain of child calls " +
+                      L"is already " + Vdn_String(static_cast<int>(ss::EvaluationChain::kMaxDepth)) +
+                      L" sheets deep"
+                : L"the call of " + shownPath(path) +
+                      L" was refused: it would come back to a sheet that is still calculating";
         return Acad::eInvalidInput;
+    }
+    ss::EvaluationReport report;
     TfDlgStandardsData child;
+    child.report = &report;
     child.mode = TfDlgStandardsData::kChildCall;
     child.fileName = path;
     child.varCells = args;
     child.genVarNames = mGenVarNames;
     child.genVarValues = mGenVarValues;
-    if (!StartDlgStandardsSS(child))
+    if (!StartDlgStandardsSS(child)) {
+        mNativeFailure = L"the child sheet " + shownPath(path) + L" failed" +
+                         (report.failure.isEmpty() ? Vdn_String() : L": " + report.failure);
         return Acad::eInvalidInput;
+    }
     // The outputs among the arguments come back into this sheet's variables of their names.
     for (int i = 0; i < child.varCells.length(); ++i) {
         const TfVarCell& result = child.varCells[i];
@@ -110,8 +128,16 @@ Acad::ErrorStatus TfCalcSS::callChild(const ChildFile& file, const TfVarCells& a
         if (index < 0)
             continue;
         TfVarCell& cell = mVarCells[index];
-        if (cell.isInput() || cell.setValueFromOther(*this, result) != Acad::eOk)
+        if (cell.isInput()) {
+            mNativeFailure = L"the child's output " + result.name + L" is an input of " +
+                             shownPath(mFileName);
             return Acad::eInvalidInput;
+        }
+        if (cell.setValueFromOther(*this, result) != Acad::eOk) {
+            mNativeFailure = L"the variable " + cell.name + L" refused the child's value \"" +
+                             result.value + L"\"";
+            return Acad::eInvalidInput;
+        }
     }
     return Acad::eOk;
 }

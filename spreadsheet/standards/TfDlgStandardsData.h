@@ -6,6 +6,10 @@
 
 #include <cstdint>
 
+namespace ss {
+struct EvaluationReport;
+}
+
 class AcTransaction;
 class MacroData;
 class Vdn_DbMacro;
@@ -39,4 +43,6 @@ public:
     Vdn_StringArray genVarNames;
     Vdn_StringArray genVarValues;
     TfVarCells varCells;
+    // Where the evaluation says why it failed and what the mapping filled; may be null.
+    ss::EvaluationReport* report = nullptr;
 };

@@ -5,6 +5,8 @@
 #include "spreadsheet/standards/TfSSMapping.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cwchar>
 #include <string_view>
 
 namespace {
@@ -12,6 +14,23 @@ namespace {
 constexpr int kIntegerDecimals = 0;
 constexpr int kDoubleDecimals = 7;
 constexpr int kTextMaxLength = 9999;
+
+// An integer variable holds whole numbers: a number with a fraction (an equation's quotient, a
+// child's result) is rounded half away from zero, so the variable, every formula that reads its
+// cell and every caller it goes back to see the same integer. Anything else is left to the cell.
+Vdn_String integerText(const Vdn_String& text) {
+    const std::wstring& raw = text.str();
+    const wchar_t* begin = raw.c_str();
+    wchar_t* end = nullptr;
+    const double number = std::wcstod(begin, &end);
+    if (end == begin || !std::isfinite(number))
+        return text;
+    while (*end == L' ')
+        ++end;
+    if (*end != L'\0' || number == std::trunc(number) || std::fabs(number) >= 1e15)
+        return text;
+    return Vdn_String(std::round(number), 0);
+}
 
 } // namespace
 
@@ -75,7 +94,7 @@ Acad::ErrorStatus TfVarCell::setNewValue(const Vdn_String& text) {
 Acad::ErrorStatus TfVarCell::setNewValue(Vdn_Spread& sheet, const Vdn_String& text) {
     // A value the cell refuses is not taken: the variable keeps agreeing with its cell.
     Vdn_String previous = std::move(value);
-    value = text;
+    value = valueType == tfInteger ? integerText(text) : text;
     if (setValueToSS(sheet) == Acad::eOk)
         return Acad::eOk;
     value = std::move(previous);

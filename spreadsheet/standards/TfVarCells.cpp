@@ -4,6 +4,9 @@
 #include "platform/core/Vdn_FunctionTimer.h"
 #include "platform/ui/WinApi.h"
 #include "platform/ui/WinConstants.h"
+#include "spreadsheet/standards/EvaluationReport.h"
+#include "spreadsheet/standards/MappingFile.h"
+#include "spreadsheet/standards/TfCalcSS.h"
 #include "spreadsheet/standards/TfDlgStandardsData.h"
 #include "spreadsheet/standards/VarCellTimers.h"
 
@@ -21,6 +24,19 @@ void warnUnreadable(const TfVarCell& cell, const TfDlgStandardsData& data) {
     AfxMessageBox(text.str(), MB_ICONEXCLAMATION);
 }
 
+// Why the mapping of the record could not be set up.
+Vdn_String mappingProblem(const TfDlgStandardsData& data) {
+    if (!data.moduleGroup.isEmpty())
+        return L"the module group " + data.moduleGroup + L" cannot be mapped";
+    const Vdn_String path = TfCalcSS::shownPath(ss::MappingFile::pathFor(data.fileName));
+    ss::MappingFile file;
+    if (!file.read(data.fileName))
+        return L"the mapping file " + path + L" is missing or cannot be read";
+    if (file.findLine(data.macroName) < 0)
+        return path + L" has no mapping named " + data.macroName;
+    return path + L": the mapping " + data.macroName + L" is damaged";
+}
+
 } // namespace
 
 Acad::ErrorStatus TfVarCells::getFromMacro(TfDlgStandardsData& data) {
@@ -34,8 +50,16 @@ Acad::ErrorStatus TfVarCells::getFromMacro(TfDlgStandardsData& data) {
         else
             mappingStatus = mMapping.initFromMacro(data);
     }
-    if (mappingStatus != Acad::eOk)
+    ss::EvaluationReport* report = data.report;
+    if (report != nullptr) {
+        for (const TfVarCell& cell : mCells)
+            report->inputs += cell.isInput() ? 1 : 0;
+    }
+    if (mappingStatus != Acad::eOk) {
+        if (report != nullptr)
+            report->mappingProblem = mappingProblem(data);
         return Acad::eOk;
+    }
 
     Vdn_FunctionTimer timer(gInitFromMacro);
     for (TfVarCell& cell : mCells) {
@@ -44,9 +68,20 @@ Acad::ErrorStatus TfVarCells::getFromMacro(TfDlgStandardsData& data) {
                 return Acad::eInvalidInput;
             continue;
         }
-        if (cell.setValueFromMacro(mMapping, data) != Acad::eOk)
+        const bool read = cell.setValueFromMacro(mMapping, data) == Acad::eOk;
+        if (!read)
             warnUnreadable(cell, data);
+        else if (report != nullptr && cell.isInput())
+            ++report->filledInputs;
     }
+    if (report != nullptr && report->inputs > 0 && report->filledInputs == 0 &&
+        report->mappingProblem.isEmpty())
+        report->mappingProblem =
+            data.moduleGroup.isEmpty()
+                ? L"the mapping " + data.macroName + L" in " +
+                      TfCalcSS::shownPath(ss::MappingFile::pathFor(data.fileName)) +
+                      L" gives none of the inputs"
+                : L"the modules of the group " + data.moduleGroup + L" give none of the inputs";
     return Acad::eOk;
 }
 
@@ -58,22 +93,29 @@ Acad::ErrorStatus TfVarCells::setToMacro(TfDlgStandardsData& data) {
     return Acad::eOk;
 }
 
-Acad::ErrorStatus TfVarCells::getValuesFromSS(Vdn_Spread& sheet) {
-    for (TfVarCell& cell : mCells) {
+Acad::ErrorStatus TfVarCells::getValuesFromSS(Vdn_Spread& sheet, int* failed) {
+    for (int i = 0; i < mCells.length(); ++i) {
+        TfVarCell& cell = mCells[i];
         if (!cell.isOutput())
             continue;
         Vdn_String text;
-        if (cell.getCurrentValue(sheet, text) != Acad::eOk)
+        if (cell.getCurrentValue(sheet, text) != Acad::eOk) {
+            if (failed != nullptr)
+                *failed = i;
             return Acad::eInvalidInput;
+        }
         cell.value = text;
     }
     return Acad::eOk;
 }
 
-Acad::ErrorStatus TfVarCells::setValuesToSS(Vdn_Spread& sheet) {
-    for (const TfVarCell& cell : mCells) {
-        if (cell.setValueToSS(sheet) != Acad::eOk)
+Acad::ErrorStatus TfVarCells::setValuesToSS(Vdn_Spread& sheet, int* failed) {
+    for (int i = 0; i < mCells.length(); ++i) {
+        if (mCells[i].setValueToSS(sheet) != Acad::eOk) {
+            if (failed != nullptr)
+                *failed = i;
             return Acad::eInvalidInput;
+        }
     }
     return Acad::eOk;
 }

@@ -39,14 +39,17 @@ public:
     // Fails only when there is neither a module group nor a drawing macro. Without a usable
     // mapping no variable is read, so the sheet runs on the values its cells hold. A variable
     // that cannot be read keeps its value and, while the document's spreadsheet messages are
-    // on, is reported in a warning box.
+    // on, is reported in a warning box. The record's report (if any) learns how many inputs
+    // were filled and why the mapping gave nothing.
     Acad::ErrorStatus getFromMacro(TfDlgStandardsData& data);
     // Writes every output into the macro; failures are ignored, the result is always eOk.
     Acad::ErrorStatus setToMacro(TfDlgStandardsData& data);
-    // Every output takes its cell's current value; stops at the first failure.
-    Acad::ErrorStatus getValuesFromSS(Vdn_Spread& sheet);
-    // Writes every variable into its cell; stops at the first failure.
-    Acad::ErrorStatus setValuesToSS(Vdn_Spread& sheet);
+    // Every output takes its cell's current value; stops at the first failure, whose index
+    // goes to failed when given.
+    Acad::ErrorStatus getValuesFromSS(Vdn_Spread& sheet, int* failed = nullptr);
+    // Writes every variable into its cell; stops at the first failure, whose index goes to
+    // failed when given.
+    Acad::ErrorStatus setValuesToSS(Vdn_Spread& sheet, int* failed = nullptr);
     // Whether every input of this list has, in other, a variable of the same name with the
     // same value type and an equal value (both without regard to case).
     bool hasSameInput(const TfVarCells& other) const;

@@ -24,11 +24,23 @@ wchar_t foldWordChar(wchar_t ch) {
     return (ch >= L'A' && ch <= L'Z') ? static_cast<wchar_t>(ch + 32) : ch;
 }
 
-// The end of the word that starts at `at`.
+// Whether the '.' at `at` joins the word characters on both sides of it into one dotted word
+// ("Plate.Cut"): such a name is one word, never a shorter name followed by a suffix.
+bool isJoiningDot(std::wstring_view text, std::size_t at) {
+    return text[at] == L'.' && at > 0 && at + 1 < text.size() && isWordChar(text[at - 1]) &&
+           isWordChar(text[at + 1]);
+}
+
+// The end of the word that starts at `at`, dots that join word characters included.
 std::size_t wordEnd(std::wstring_view text, std::size_t at) {
-    while (at < text.size() && isWordChar(text[at]))
+    while (at < text.size() && (isWordChar(text[at]) || isJoiningDot(text, at)))
         ++at;
     return at;
+}
+
+// Whether the character at `at` continues a word: a word character or a joining dot.
+bool continuesWord(std::wstring_view text, std::size_t at) {
+    return isWordChar(text[at]) || isJoiningDot(text, at);
 }
 
 // The first run of word characters of a name, or empty.
@@ -247,8 +259,8 @@ int WordReplacer::replaceName(std::wstring& text, int index) const {
             break;
         const std::size_t end = found + name.size();
         pos = end;
-        const bool wordStart = found == 0 || !isWordChar(text[found - 1]);
-        const bool wordStop = end == text.size() || !isWordChar(text[end]);
+        const bool wordStart = found == 0 || !continuesWord(text, found - 1);
+        const bool wordStop = end == text.size() || !continuesWord(text, end);
         if (!wordStart || !wordStop)
             continue;
         text.replace(found, name.size(), value);

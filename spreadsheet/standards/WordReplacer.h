@@ -15,7 +15,8 @@ namespace ss {
 // each wherever it occurs as a whole word of the text as it stands by then:
 //  - names compare without regard to case;
 //  - an occurrence is a whole word when the characters on both sides of it (if any) are not
-//    ASCII letters, ASCII digits or '_';
+//    ASCII letters, ASCII digits or '_', nor a '.' between such characters: "Plate.Cut" is
+//    one word, so a name "Plate" never replaces a part of it, whatever the order of the names;
 //  - the search for a name goes on after the text it inserted, so a value is never searched
 //    for the name that inserted it, but it is searched for the names after it in the list;
 //  - with quoting, a value that is not a number is inserted between double quotes.

@@ -72,6 +72,13 @@ TEST_F(BillCommandTest, BadInputWritesNoFile) {
         {"P1,\"unclosed\n", kColumns, 1, "a quoted field is not closed"},
         {"P1,2\n", R"( --columns "Pos,Qty" --types "3,x")", 2, "--types"},
         {"P1,2\n", R"( --columns "Pos,Qty" --types "3,1" --var =5)", 2, "NAME=VALUE"},
+        {"P1,2\n", R"( --columns "Pos,Qty" --types "3")", 2, "1 kinds for 2 columns"},
+        {"P1,2\nP2,3,extra\n", R"( --columns "Pos,Qty" --types "3,1")", 1,
+         "row 2 has 3 fields for 2 columns"},
+        {"P1,2\n", R"( --columns "Pos,Qty" --types "3,1" --settings nosuch)", 1,
+         "--settings nosuch: no readable print settings"},
+        {"P1,2\n", R"( --columns "Pos,Qty" --types "3,1" --settings ../../etc/passwd)", 1,
+         "no readable print settings"},
     };
     for (const Case& c : cases) {
         const auto rows = scratchFile("rows.csv", c.csv);
@@ -87,6 +94,25 @@ TEST_F(BillCommandTest, BadInputWritesNoFile) {
     const ProgramRun missing = run("bill nowhere.csv" + std::string(kColumns) + " --out out.tfs");
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_NE(missing.err.find("nowhere.csv: the file cannot be opened"), std::string::npos);
+}
+
+TEST_F(BillCommandTest, SubtotalMarkersShowInNumberColumnsAndOddVariablesAreLeftOut) {
+    // The marker's column holds integers: the marker still shows on its row.
+    const auto rows = scratchFile("rows.csv", "1,HEA-200,3000\n2,IPE-200,500\nSum,,3500\n");
+    const ProgramRun bill =
+        run("bill " + quoted(rows) + R"( --columns "Qty,Profile,Length" --types "1,3,1")" +
+            " --subtotal-marker Sum --var Price=10\u00a4 --var Project=Hall3 --out hall.tfs");
+    ASSERT_EQ(bill.exitCode, 0) << bill.err;
+    EXPECT_NE(bill.err.find("--var Price: holds the character"), std::string::npos) << bill.err;
+    const nlohmann::json cells = nlohmann::json::parse(run("calc --json hall.tfs").out);
+    std::map<std::string, std::string> shown;
+    for (const auto& cell : cells.at("cells"))
+        shown[cell.at("cell").get<std::string>()] = cell.at("text").get<std::string>();
+    EXPECT_EQ(shown["A3"], "Sum");
+    EXPECT_EQ(shown["C3"], "3500");
+    const nlohmann::json printed =
+        nlohmann::json::parse(run("print-settings show --json hall.tfs").out);
+    EXPECT_EQ(printed.at("varNames"), nlohmann::json({"Date", "Title", "BillFilename", "Project"}));
 }
 
 } // namespace

@@ -63,4 +63,15 @@ TEST_F(RegistryCommandTest, RegisterAndCleanup) {
     EXPECT_NE(again.err.find("could not be deleted"), std::string::npos) << again.err;
 }
 
+TEST_F(RegistryCommandTest, ARelativeModuleFolderIsStoredAbsolute) {
+    const std::filesystem::path module = mScratch.path() / "bin";
+    std::filesystem::create_directories(module);
+    std::ofstream(module / "TessaformOPM.dll") << "MZ";
+    const ProgramRun registered =
+        run("registry register --registry '" + mRegistry.path().string() + "' --module-dir bin");
+    ASSERT_EQ(registered.exitCode, 0) << registered.err;
+    const std::string classes = readFile(mRegistry.path() / "HKEY_CLASSES_ROOT.reg");
+    EXPECT_NE(classes.find(module.string()), std::string::npos) << classes;
+}
+
 } // namespace

@@ -1,5 +1,7 @@
 #include "tests/apps/ProgramRunner.h"
 
+#include "platform/grid/Sheet.h"
+
 #include <nlohmann/json.hpp>
 
 namespace {
@@ -75,6 +77,11 @@ TEST_F(SheetCommandsTest, CalcRefusesWhatItCannotRead) {
         EXPECT_NE(calc.err.find(c.message), std::string::npos) << calc.err;
         EXPECT_TRUE(calc.out.empty());
     }
+    for (const char* line : {"open.csv", "cut.tfs"}) {
+        const ProgramRun calc = run(std::string("calc ") + line);
+        EXPECT_EQ(calc.err.find("line 1: line 1"), std::string::npos) << "said once: " << calc.err;
+        EXPECT_EQ(calc.err.find("line 2: line 2"), std::string::npos) << "said once: " << calc.err;
+    }
     const ProgramRun missing = run("calc missing.tfs");
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_NE(missing.err.find("missing.tfs: no such file"), std::string::npos);
@@ -98,6 +105,43 @@ TEST_F(SheetCommandsTest, ConvertWritesNothingOnBadInput) {
     EXPECT_EQ(wrongKind.exitCode, 2);
     EXPECT_NE(wrongKind.err.find("must end in .tfs or .csv"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(mScratch.path() / "out.xls"));
+}
+
+TEST_F(SheetCommandsTest, GarbageAndEndlessInputAreRefusedWithTheReason) {
+    // A binary file and UTF-16 text without byte-order mark both hold NUL bytes.
+    scratchFile("binary.csv", std::string("\x7f" "ELF\x02\x01\x01\0\0\0\x03\n", 11));
+    scratchFile("utf16.csv", std::string("a\0,\0b\0\n\0", 8));
+    for (const char* name : {"binary.csv", "utf16.csv"}) {
+        const ProgramRun calc = run(std::string("calc ") + name);
+        EXPECT_EQ(calc.exitCode, 1) << name;
+        EXPECT_NE(calc.err.find("not CSV text"), std::string::npos) << calc.err;
+        EXPECT_TRUE(calc.out.empty()) << name;
+    }
+    // A device is no sheet file, whatever its name; nor is a sheet beyond the size bound.
+    std::filesystem::create_symlink("/dev/zero", mScratch.path() / "zero.csv");
+    const ProgramRun device = run("calc zero.csv");
+    EXPECT_EQ(device.exitCode, 1);
+    EXPECT_NE(device.err.find("not a regular file"), std::string::npos) << device.err;
+    {
+        std::ofstream big(mScratch.path() / "big.csv", std::ios::binary);
+        big.seekp(static_cast<std::streamoff>(grid::Sheet::kMaxFileBytes));
+        big.put('\n');
+    }
+    const ProgramRun big = run("calc big.csv");
+    EXPECT_EQ(big.exitCode, 1);
+    EXPECT_NE(big.err.find("file too large"), std::string::npos) << big.err;
+}
+
+TEST_F(SheetCommandsTest, ConvertRefusesToWriteOverItsInput) {
+    const std::string sheet = "tessa-sheet 1\nsize 1 1\nvalue 1 1 number 4\nend\n";
+    scratchFile("in.tfs", sheet);
+    for (const char* out : {"in.tfs", "./in.tfs"}) {
+        const ProgramRun convert = run(std::string("convert in.tfs ") + out);
+        EXPECT_EQ(convert.exitCode, 1) << out;
+        EXPECT_NE(convert.err.find("is one of the files this command reads"), std::string::npos)
+            << convert.err;
+    }
+    EXPECT_EQ(readFile(mScratch.path() / "in.tfs"), sheet);
 }
 
 } // namespace

@@ -123,6 +123,7 @@ TEST_F(StandardsScenario, DuplicateNamesAreReportedEvenWithoutMessages) {
                              "value 2 2 text \"Double Width\"\nvalue 1 3 text \"Output\"\n"
                              "value 1 4 text \"Double Area\"\nvalue 1 5 text \"Calc\"\n"
                              "value 1 6 text \"Area = Width * 2\"\nend\n");
+    scratchFile("Twice.map", "Mapping version 1.0\nEndPlate=Width\u0192Plate\u2022Distance W\n");
     const nlohmann::json result =
         evaluate(quoted(mScratch.path() / "Twice.tfs") + " --macro " + quoted(kMacro));
     ASSERT_TRUE(result.at("ok")) << result.dump();
@@ -143,15 +144,115 @@ TEST_F(StandardsScenario, FailuresWriteNothing) {
     EXPECT_FALSE(result.at("ok"));
     EXPECT_FALSE(std::filesystem::exists(out));
 
+    EXPECT_EQ(result.at("error").get<std::string>(),
+              "the evaluation of " + (mScratch.path() / "NoOutput.tfs").string() +
+                  " failed: " + (mScratch.path() / "NoOutput.tfs").string() +
+                  " has no \"Output\" label");
+
     result = evaluate("NoSuchSheet --macro " + quoted(kMacro), 1);
-    EXPECT_EQ(result.at("error"), "the evaluation of NoSuchSheet failed");
+    EXPECT_EQ(result.at("error"),
+              "the evaluation of NoSuchSheet failed: the sheet NoSuchSheet was not found (looked "
+              "for NoSuchSheet and " +
+                  (kLibrary / "Connection Standards" / "NoSuchSheet.tfs").string() + ")");
 
     scratchFile("broken.json", "{\"name\": \"EndPlate\", \"modules\": [{\"name\": \"M\"}");
     result = evaluate("EndPlate --macro " + quoted(mScratch.path() / "broken.json"), 1);
     EXPECT_NE(result.at("error").get<std::string>().find("not valid JSON"), std::string::npos);
 
+    // An overflowing number of a million digits is named by its start and its length.
+    scratchFile("huge.json", "{\"name\": \"EndPlate\", \"x\": 1" + std::string(1'000'000, '0') + "}");
+    const ProgramRun huge = run("eval EndPlate --macro huge.json");
+    EXPECT_EQ(huge.exitCode, 1);
+    EXPECT_LT(huge.err.size(), 400u) << huge.err.substr(0, 400);
+    EXPECT_NE(huge.err.find("(1000001 characters)"), std::string::npos) << huge.err.substr(0, 400);
+
+    // A device or a FIFO is no macro file: refused at once, not read without end.
+    result = evaluate("EndPlate --macro /dev/zero", 1);
+    EXPECT_EQ(result.at("error"), "cannot read the macro file /dev/zero");
+
     EXPECT_EQ(run("eval EndPlate --macro " + quoted(kMacro) + " --gen NoEquals").exitCode, 2);
     EXPECT_EQ(run("eval EndPlate").exitCode, 2) << "--macro is required";
+}
+
+// Nothing mapped means empty inputs and nonsense outputs: a failure with the reason.
+TEST_F(StandardsScenario, AnEvaluationThatCouldMapNothingFails) {
+    const struct {
+        std::string arguments;
+        std::string reason;
+    } cases[] = {
+        {"EndPlate --target Nope", "EndPlate.map has no mapping named Nope"},
+        {"EndPlate --target Module.Nope", "the modules of the group Nope give none of the inputs"},
+        {quoted(mScratch.path() / "Bare.tfs"), "Bare.map is missing or cannot be read"},
+    };
+    std::filesystem::copy_file(kLibrary / "Connection Standards" / "EndPlate.tfs",
+                               mScratch.path() / "Bare.tfs");
+    for (const auto& c : cases) {
+        const nlohmann::json result = evaluate(c.arguments + " --macro " + quoted(kMacro), 1);
+        EXPECT_NE(result.at("error").get<std::string>().find(c.reason), std::string::npos)
+            << c.arguments << ": " << result.dump();
+    }
+}
+
+// A sheet named by a bare file name in the working folder has its mapping file beside it.
+TEST_F(StandardsScenario, ABareSheetNameFindsItsMappingBesideIt) {
+    for (const char* extension : {".tfs", ".map"})
+        std::filesystem::copy_file(kLibrary / "Connection Standards" / ("EndPlate" + std::string(extension)),
+                                   mScratch.path() / ("Local" + std::string(extension)));
+    // The mapping file names its mapping after the macro; the library has no Local sheet.
+    const nlohmann::json result = evaluate("Local.tfs --macro " + quoted(kMacro));
+    ASSERT_TRUE(result.at("ok")) << result.dump();
+    EXPECT_EQ(values(result).at("BoltDia"), "20");
+    EXPECT_EQ(values(result).at("PlateWidth"), "220");
+}
+
+// Paths are UTF-8 whatever the locale: accented and non-Latin folders and sheet names.
+TEST_F(StandardsScenario, NonAsciiFoldersAndSheetNames) {
+    const std::filesystem::path library = mScratch.path() / "Biblioth\u00e8que";
+    std::filesystem::copy(kLibrary, library, std::filesystem::copy_options::recursive);
+    const std::filesystem::path standards = library / "Connection Standards";
+    std::filesystem::copy_file(standards / "EndPlate.tfs", standards / "\u7aef\u677f.tfs");
+    std::filesystem::copy_file(standards / "EndPlate.map", standards / "\u7aef\u677f.map");
+    const struct {
+        std::string sheet;
+        std::string variable;
+        std::string expected;
+    } cases[] = {
+        {"EndPlate", "PlateWidth", "220"},
+        {"\u7aef\u677f", "PlateWidth", "220"},
+        {"Stiffener", "WeldSize", "8"}, // its child sheet is found in the library too
+    };
+    for (const auto& c : cases) {
+        const ProgramRun run =
+            this->run("eval --json --target EndPlate --library " + quoted(library) + " " +
+                      quoted(std::filesystem::path(c.sheet)) + " --macro " + quoted(kMacro));
+        ASSERT_EQ(run.exitCode, 0) << c.sheet << run.err;
+        EXPECT_EQ(values(nlohmann::json::parse(run.out)).at(c.variable), c.expected) << c.sheet;
+    }
+}
+
+// The result never replaces a file the evaluation read; it is written whole or not at all.
+TEST_F(StandardsScenario, AnOutputThatIsAnInputIsRefused) {
+    const std::filesystem::path library = mScratch.path() / "lib";
+    std::filesystem::copy(kLibrary, library, std::filesystem::copy_options::recursive);
+    const std::filesystem::path sheet = library / "Connection Standards" / "EndPlate.tfs";
+    const std::filesystem::path macro = library / "macros" / "EndPlate.json";
+    const std::string before = readFile(sheet) + readFile(macro);
+    for (const std::filesystem::path& out :
+         {sheet, library / "Connection Standards" / "EndPlate.map", macro,
+          library / "Connection Standards" / "." / "EndPlate.tfs"}) {
+        const ProgramRun run = this->run("eval EndPlate --library " + quoted(library) +
+                                         " --macro " + quoted(macro) + " --out " + quoted(out));
+        EXPECT_EQ(run.exitCode, 1) << out;
+        EXPECT_NE(run.err.find("is one of the files this command reads"), std::string::npos)
+            << run.err;
+    }
+    EXPECT_EQ(readFile(sheet) + readFile(macro), before);
+    const ProgramRun written = run("eval EndPlate --library " + quoted(library) + " --macro " +
+                                   quoted(macro) + " --out out.json");
+    EXPECT_EQ(written.exitCode, 0) << written.err;
+    EXPECT_NE(readFile(mScratch.path() / "out.json").find("\"W\""), std::string::npos);
+    for (const auto& entry : std::filesystem::directory_iterator(mScratch.path()))
+        EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();
 }
 
 } // namespace

@@ -118,6 +118,17 @@ TEST_F(FindReplaceTest, ReplaceAllCountsEveryOccurrenceAndLeavesFormulas) {
     actionsOn(find).click(CDlgFindReplace::kReplaceAllButton);
 }
 
+TEST_F(FindReplaceTest, RowSearchIgnoresCaseWholeAndPartial) {
+    int col = 0;
+    ASSERT_TRUE(spread.findInRow(L"XYZ", false, 1, 1, col));
+    EXPECT_EQ(col, 2);
+    ASSERT_TRUE(spread.findInRow(L"AB A", true, 1, 1, col));
+    EXPECT_EQ(col, 3);
+    ASSERT_TRUE(spread.findInRow(L"CA", true, 2, 1, col));
+    EXPECT_EQ(col, 2);
+    EXPECT_FALSE(spread.findInRow(L"abx", true, 1, 1, col));
+}
+
 TEST_F(FindReplaceTest, TheDialogKeepsItsSizeAcrossOpenings) {
     CDlgFindReplace& find = open(L"ab");
     find.MoveWindow(30, 40, 420, 160);

@@ -170,6 +170,25 @@ TEST_F(BillOutputTest, PrintVariablesLeadWithDateTitleAndFileAndTravelWithTheShe
     EXPECT_EQ(settings.varValues, bill.printVarValues());
 }
 
+TEST_F(BillOutputTest, TheSavedBillNamesTheHeaderCopiedBesideIt) {
+    folder.write("pictures/header.bmp", "header");
+    TfSSBillOutput bill;
+    ASSERT_EQ(init(bill), Acad::eOk);
+    Vdn_Spread& sheet = *const_cast<Vdn_Spread*>(bill.sheet());
+    TfSSSettings settings;
+    ASSERT_TRUE(settings.readFromSheet(sheet));
+    settings.headerFile = folder.name("pictures/header.bmp");
+    ASSERT_TRUE(settings.writeToSheet(sheet));
+    bill.onStartFeed();
+    bill.onAddRow(itemRow(1));
+    ASSERT_EQ(bill.onEndFeed(), Acad::eOk);
+
+    EXPECT_EQ(folder.read("header.bmp"), "header") << "the picture travels with the bill";
+    ASSERT_TRUE(sheet.SSLoadFromFile(billFile().str()));
+    ASSERT_TRUE(settings.readFromSheet(sheet));
+    EXPECT_EQ(settings.headerFile, L"header.bmp") << "the saved file names the copy beside it";
+}
+
 TEST(BillTitleTest, TakesTheBareNameAfterTheLastInvertedQuestionMark) {
     struct Case {
         const wchar_t* file;

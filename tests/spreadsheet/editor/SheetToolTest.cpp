@@ -226,9 +226,14 @@ TEST_F(SheetToolTest, PrintVariablesJoinTheSheetsSettings) {
     stored.readFromSheet(spread);
     EXPECT_EQ(stored.varNames, Vdn_StringArray{L"Date"});
 
-    const std::wstring before = cornerTag(spread);
-    EXPECT_FALSE(storePrintVariables(spread, {L"Price"}, {L"10 \u00A4"}));
-    EXPECT_EQ(cornerTag(spread), before);
+    // A variable the settings cannot carry is left out, and said; the others stay.
+    Vdn_StringArray refused;
+    ASSERT_TRUE(storePrintVariables(spread, {L"Date", L"Price", L"Cost\u00A4", L"Title"},
+                                    {L"5 juni", L"10 \u00A4", L"3", L"Hal"}, &refused));
+    EXPECT_EQ(refused, (Vdn_StringArray{L"Price", L"Cost\u00A4"}));
+    stored.readFromSheet(spread);
+    EXPECT_EQ(stored.varNames, (Vdn_StringArray{L"Date", L"Title"}));
+    EXPECT_EQ(stored.varValues, (Vdn_StringArray{L"5 juni", L"Hal"}));
 }
 
 } // namespace

@@ -40,6 +40,14 @@ TEST(PickStandardValue, NearerSideFirstWithinBothTolerances) {
     }
 }
 
+TEST(PickStandardValue, AnEntryExactlyOnATolerancesEdgeFits) {
+    // 10.3 - 10.2 and 10.2 - 10.1 are stored just above 0.1.
+    EXPECT_EQ(ss::pickStandardValue({10.3}, 10.2, 0, 0.1), std::optional<double>(10.3));
+    EXPECT_EQ(ss::pickStandardValue({10.1}, 10.2, 0.1, 0), std::optional<double>(10.1));
+    EXPECT_EQ(ss::pickStandardValue({0.3}, 0.1 + 0.2, 0, 0), std::optional<double>(0.3));
+    EXPECT_FALSE(ss::pickStandardValue({10.31}, 10.2, 0, 0.1)) << "beyond the edge";
+}
+
 TEST(PickStandardValue, EarlierEntryWinsAnEqualDistanceOnOneSide) {
     // -0.0 and 0.0 are equally far from 1; the earlier one is the answer.
     const std::optional<double> picked = ss::pickStandardValue({-0.0, 0.0}, 1, 2, 2);
@@ -62,6 +70,9 @@ TEST(RoundWithinTolerance, DownOrUpToTheStepWithinTheTolerances) {
         {7, 0, 1, 1, 7},        // no step
         {222, 5, 0.5, -1, 223}, // bounds crossed: the value is held at value + 1
         {-222, 5, 2, 2, -220},
+        {1.2, 0.1, 0, 0.5, 1.2}, // on its step although 1.2 / 0.1 is stored above 12
+        {0.3, 0.1, 0, 0, 0.3},   // and without any tolerance
+        {10.25, 0.1, 0.05, 0, 10.3}, // up by exactly its tolerance
     };
     for (const Case& c : cases) {
         EXPECT_DOUBLE_EQ(ss::roundWithinTolerance(c.value, c.step, c.up, c.down), c.expected)

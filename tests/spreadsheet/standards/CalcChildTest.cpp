@@ -118,6 +118,21 @@ TEST_F(CalcChildTest, CallChildRunsTheChildAndCopiesItsOutputsBack) {
     EXPECT_FALSE(gSSDlgsMgr.isInUse(0));
 }
 
+TEST_F(CalcChildTest, AChildsDuplicateVariableDoesNotShiftTheArguments) {
+    library.writeStandard("Dup.tfs", {{L"Input"},
+                                      {L"Double X", L"Double X"},
+                                      {L"Double W"},
+                                      {L"Output"},
+                                      {L"Double Y"},
+                                      {L"Calc"},
+                                      {L"Y = X * 10 + W"}});
+    load(parent({L"CallChild(\"Dup.tfs\", A, S, R)"}));
+    user.expectMessageBox(IDOK);
+    ASSERT_EQ(run(), Acad::eOk);
+    EXPECT_EQ(value(L"R"), L"45") << "X = A, W = S: the duplicate takes no argument";
+    EXPECT_EQ(user.messageBoxes().size(), 1u) << "the duplicate is reported once";
+}
+
 TEST_F(CalcChildTest, AChildInTheCallersFolderComesBeforeTheLibrary) {
     library.writeStandard("Times.tfs", timesChild(L"1000"));
     library.writeSheet("sheets/Times.tfs", timesChild(L"10"));
@@ -164,15 +179,29 @@ TEST_F(CalcChildTest, CallsThatCannotBeMadeFailWithTheEquationMessage) {
         L"CallChild(\"Times.tfs\", (A), R)",  // the first ')' ends the list
         L"Q = 8",
     }));
-    const std::wstring failures[] = {
-        L"CallChild(\"sheet.tfs\", A, R)",    L"CallChild(\"Times.tfs\", A)",
-        L"CallChild(\"Times.tfs\", A, A)",    L"CallChild(\"Missing.tfs\", A, R)",
-        L"CallChild(\"Times.tfs\", A, Nope)", L"CallChild(\"Times.tfs\")",
-        L"CallChild \"Times.tfs\", A, R",     L"CallChild(\"Times.tfs\", (A), R)",
+    const std::wstring times =
+        TfCalcSS::shownPath(gSettings.libDir() + L"Connection Standards\\Times.tfs").str();
+    const std::pair<std::wstring, std::wstring> failures[] = {
+        {L"CallChild(\"sheet.tfs\", A, R)",
+         L"the call of " + file.str() +
+             L" was refused: it would come back to a sheet that is still calculating"},
+        {L"CallChild(\"Times.tfs\", A)",
+         L"the child sheet " + times + L" failed: " + times +
+             L" needs more than the 1 variables it was given"},
+        {L"CallChild(\"Times.tfs\", A, A)",
+         L"the child sheet " + times + L" failed: the output Y of " + times +
+             L" was given the input A"},
+        {L"CallChild(\"Missing.tfs\", A, R)",
+         L"the child sheet Missing.tfs was not found beside " + file.str() +
+             L" nor in the library's standards folders"},
+        {L"CallChild(\"Times.tfs\", A, Nope)", L"the argument Nope is not a variable of the sheet"},
+        {L"CallChild(\"Times.tfs\")", L"CallChild needs a sheet and at least one variable"},
+        {L"CallChild \"Times.tfs\", A, R", L"CallChild needs its arguments between parentheses"},
+        {L"CallChild(\"Times.tfs\", (A), R)", L"the argument (A is not a variable of the sheet"},
     };
     int row = 9;
-    for (const std::wstring& failure : failures)
-        user.expectMessageBox(IDOK, equationMessage(failure, file, row++));
+    for (const auto& [failure, reason] : failures)
+        user.expectMessageBox(IDOK, equationMessage(failure, file, row++, reason));
     ASSERT_EQ(run(), Acad::eOk) << "failed calls do not stop the calculation";
     EXPECT_EQ(value(L"R"), L"-1");
     EXPECT_EQ(value(L"Q"), L"8");
@@ -186,7 +215,8 @@ TEST_F(CalcChildTest, AChildResultThatTheCallerCannotTakeFailsTheCall) {
         "Text.tfs",
         {{L"Input"}, {L"Double X"}, {L"Output"}, {L"String Y"}, {L"Calc"}, {L"Y = \"mm\" & X"}});
     const Vdn_String file = load(parent({L"CallChild(\"Text.tfs\", A, R)", L"Q = 1"}));
-    user.expectMessageBox(IDOK, equationMessage(L"CallChild(\"Text.tfs\", A, R)", file, 9));
+    user.expectMessageBox(IDOK, equationMessage(L"CallChild(\"Text.tfs\", A, R)", file, 9,
+                                                L"the variable R refused the child's value \"mm4\""));
     ASSERT_EQ(run(), Acad::eOk);
     EXPECT_EQ(value(L"R"), L"-1") << "a number variable refuses the text mm4";
     EXPECT_EQ(value(L"Q"), L"1");
@@ -211,7 +241,14 @@ TEST_F(CalcChildTest, AChainOfCallsThatComesBackIsRefused) {
     library.writeStandard("A.tfs", parent({L"CallChild(\"B.tfs\", A, R)"}));
     // B's name as A found it: in A's folder.
     const Vdn_String b = gSettings.libDir() + L"Connection Standards\\B.tfs";
-    user.expectMessageBox(IDOK, equationMessage(L"CallChild(\"A.tfs\", X, Y)", b, 6));
+    user.expectMessageBox(
+        IDOK, equationMessage(L"CallChild(\"A.tfs\", X, Y)", b, 6,
+                              L"the call of " +
+                                  TfCalcSS::shownPath(gSettings.libDir() +
+                                                      L"Connection Standards\\A.tfs")
+                                      .str() +
+                                  L" was refused: it would come back to a sheet that is still "
+                                  L"calculating"));
     ASSERT_EQ(sheet.loadFile(L"A"), Acad::eOk);
     ASSERT_EQ(run(), Acad::eOk);
     EXPECT_EQ(value(L"R"), L"104");
@@ -235,8 +272,12 @@ TEST_F(CalcChildTest, AChainOfDifferentSheetsEndsAtItsDepthLimit) {
         if (i == depth - 1) {
             const Vdn_String refused =
                 gSettings.libDir() + L"Connection Standards\\S" + Vdn_String(i) + L".tfs";
+            const Vdn_String call = gSettings.libDir() + L"Connection Standards\\" + next;
             user.expectMessageBox(
-                IDOK, equationMessage(L"CallChild(\"" + next + L"\", Y, Y)", refused, 7));
+                IDOK, equationMessage(L"CallChild(\"" + next + L"\", Y, Y)", refused, 7,
+                                      L"the call of " + TfCalcSS::shownPath(call).str() +
+                                          L" was refused: the chain of child calls is already " +
+                                          std::to_wstring(depth) + L" sheets deep"));
         }
     }
     ASSERT_EQ(sheet.loadFile(L"S0"), Acad::eOk);

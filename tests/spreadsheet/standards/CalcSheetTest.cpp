@@ -197,6 +197,42 @@ TEST_F(CalcSheetTest, EquationsRunTopToBottomLeftToRightAndSeeEarlierResults) {
     EXPECT_EQ(text(1, 5), L"1100");
 }
 
+TEST_F(CalcSheetTest, AnIntegerVariableIsAWholeNumberForLaterFormulasAndCallers) {
+    load({{L"Input"},
+          {L"Double W"},
+          {L"Output"},
+          {L"Int K", L"Double Area", L"Int N"},
+          {L"Calc"},
+          {L"K = W / 3"},
+          {L"Area = K * 3"},
+          {L"N = -W / 80"}});
+    TfDlgStandardsData data = inputs({argument(L"W", tfInput, L"200"),
+                                      argument(L"K", tfOutput, L"0", tfInteger),
+                                      argument(L"Area", tfOutput, L"0"),
+                                      argument(L"N", tfOutput, L"0", tfInteger)});
+    ASSERT_EQ(sheet.getFromVars(data), Acad::eOk);
+    ASSERT_EQ(sheet.setToVars(data.varCells), Acad::eOk);
+    EXPECT_EQ(value(L"K"), L"67");
+    EXPECT_EQ(value(L"Area"), L"201") << "the formula reads the rounded integer";
+    EXPECT_EQ(value(L"N"), L"-3") << "halves round away from zero";
+    EXPECT_EQ(data.varCells[1].value, L"67") << "and so does the caller";
+}
+
+TEST_F(CalcSheetTest, AValueItsVariableRefusesIsReportedWithTheReason) {
+    const Vdn_String file = load({{L"Input"},
+                                  {L"Output"},
+                                  {L"Double X"},
+                                  {L"Calc"},
+                                  {L"X = \"mm\" & 4"}});
+    user.expectMessageBox(IDOK, equationMessage(L"X = \"mm\" & 4", file, 5,
+                                                L"the variable X refused the value \"mm4\""));
+    TfDlgStandardsData data = inputs({argument(L"X", tfOutput, L"1")});
+    ASSERT_EQ(sheet.getFromVars(data), Acad::eOk);
+    ASSERT_EQ(sheet.calculate(), Acad::eOk);
+    EXPECT_EQ(value(L"X"), L"1");
+    EXPECT_EQ(user.messageBoxes().size(), 1u);
+}
+
 TEST_F(CalcSheetTest, ATextVariableGetsATextCell) {
     load({
         {L"Input"},
@@ -227,12 +263,14 @@ TEST_F(CalcSheetTest, AFailingEquationIsReportedAndTheCalculationGoesOn) {
         {L"Area = Width * * 2"},
         {L"Depth = 1 / 0"},
         {L"Area = Width + 1"},
-        {L"Depth = \"deep\""}, // the number variable refuses the text: silently
+        {L"Depth = \"deep\""}, // the number variable refuses the text: said why
     });
     user.expectMessageBox(IDOK, equationMessage(L"just some text", file, 7))
         .expectMessageBox(IDOK, equationMessage(L"Unknown = Width", file, 8))
         .expectMessageBox(IDOK, equationMessage(L"Area = A2 * * 2", file, 9))
         .expectMessageBox(IDOK, equationMessage(L"Depth = 1 / 0", file, 10))
+        .expectMessageBox(IDOK, equationMessage(L"Depth = \"deep\"", file, 12,
+                                                L"the variable Depth refused the value \"deep\""))
         .expectMessageBox(IDOK, equationMessage(L"just some text", file, 7));
     TfDlgStandardsData data =
         inputs({argument(L"Width", tfInput, L"5"), argument(L"Area", tfOutput, L"-1"),
@@ -241,11 +279,11 @@ TEST_F(CalcSheetTest, AFailingEquationIsReportedAndTheCalculationGoesOn) {
     EXPECT_EQ(sheet.calculate(), Acad::eOk);
     EXPECT_EQ(value(L"Depth"), L"-2") << "a failed equation leaves its variable";
     EXPECT_EQ(value(L"Area"), L"6");
-    ASSERT_EQ(user.messageBoxes().size(), 4u);
+    ASSERT_EQ(user.messageBoxes().size(), 5u);
     EXPECT_EQ(user.messageBoxes()[0].icon, MB_ICONEXCLAMATION);
     // A text that is no equation stays one; an equation cell now holds its formula's result.
     EXPECT_EQ(sheet.calcCell(1, 7), Acad::eInvalidInput);
-    EXPECT_EQ(user.messageBoxes().size(), 5u);
+    EXPECT_EQ(user.messageBoxes().size(), 6u);
     EXPECT_EQ(sheet.calcCell(1, 13), Acad::eInvalidInput) << "beyond the sheet";
 }
 

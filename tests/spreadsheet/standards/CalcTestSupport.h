@@ -13,6 +13,7 @@
 #include "spreadsheet/standards/SheetFileCache.h"
 #include "tests/ui/ui_test_support.h"
 
+#include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <random>
@@ -46,6 +47,9 @@ inline Vdn_String writeSheetFile(const fs::path& file, const Rows& rows) {
     }
     fs::create_directories(file.parent_path());
     EXPECT_TRUE(sheet.saveTfs(file)) << file;
+    // Written a while ago, as a library's sheets are: the file caches keep only files whose
+    // time has settled.
+    fs::last_write_time(file, fs::file_time_type::clock::now() - std::chrono::minutes(1));
     return Vdn_String::fromUtf8(file.string());
 }
 
@@ -88,11 +92,17 @@ private:
     fs::path mRoot;
 };
 
-// The equation message of a failed equation.
-inline std::wstring equationMessage(const std::wstring& equation, const Vdn_String& file, int row) {
-    return L"The following equation failed:\n" + equation + L"\nSpreadsheet : " + file.str() +
-           L" (line: " + std::to_wstring(row) +
-           L")\nHere's a tip for finding the cause :\nIf this equation contains variable names, "
+// The equation message of a failed equation: with the reason when one is known, else with
+// the tip about unknown variables.
+inline std::wstring equationMessage(const std::wstring& equation, const Vdn_String& file, int row,
+                                    const std::wstring& reason = {}) {
+    const std::wstring head = L"The following equation failed:\n" + equation +
+                              L"\nSpreadsheet : " + TfCalcSS::shownPath(file).str() + L" (line: " +
+                              std::to_wstring(row) + L")\n";
+    if (!reason.empty())
+        return head + L"Reason : " + reason;
+    return head +
+           L"Here's a tip for finding the cause :\nIf this equation contains variable names, "
            L"then the translator does not know the value of the variable. Make sure the variable "
            L"exists either in input, output, local declarations or among the gen_ variables.";
 }

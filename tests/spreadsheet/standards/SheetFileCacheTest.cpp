@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -19,11 +20,16 @@ protected:
     std::wstring first(const TSpread& control) {
         return control.sheet().cellText({1, 1}, grid::TextKind::Value).value_or(L"(none)");
     }
-    // Rewrites the file with another text of the same length, keeping its time.
+    // Rewrites the file in place with another text of the same length, keeping its time.
     void replaceKeepingSizeAndTime(const fs::path& file, const std::wstring& text) {
         const fs::file_time_type time = fs::last_write_time(file);
         const std::uintmax_t size = fs::file_size(file);
-        writeSheetFile(file, {{text}});
+        const fs::path scratch = file.parent_path() / "scratch.tfs";
+        writeSheetFile(scratch, {{text}});
+        std::ifstream in(scratch, std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+        std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+        fs::remove(scratch);
         ASSERT_EQ(fs::file_size(file), size);
         fs::last_write_time(file, time);
     }
@@ -68,6 +74,28 @@ TEST_F(SheetFileCacheTest, AChangedFileIsReadAgain) {
     ASSERT_NE(cache.load(control, file), nullptr);
     EXPECT_EQ(first(control), L"longer than before") << "a new size is enough";
     EXPECT_EQ(cache.size(), 1u);
+}
+
+TEST_F(SheetFileCacheTest, AnotherFileOfTheSameSizeAndTimeOrAFreshOneIsReadAgain) {
+    const fs::path file = library.root() / "a.tfs";
+    writeSheetFile(file, {{L"first"}});
+    ASSERT_NE(cache.load(control, file), nullptr);
+    // Another file put in its place (as an editor saves), with the same size and time.
+    const fs::path other = library.root() / "other.tfs";
+    writeSheetFile(other, {{L"other"}});
+    fs::last_write_time(other, fs::last_write_time(file));
+    fs::rename(other, file);
+    ASSERT_NE(cache.load(control, file), nullptr);
+    EXPECT_EQ(first(control), L"other") << "the file's identity tells them apart";
+
+    // A file changed just now may change again within its time's resolution: used, not kept.
+    writeSheetFile(file, {{L"fresh"}});
+    fs::last_write_time(file, fs::file_time_type::clock::now());
+    const auto fresh = cache.load(control, file);
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_EQ(first(control), L"fresh");
+    EXPECT_EQ(cache.size(), 0u);
+    EXPECT_NE(cache.load(control, file), fresh);
 }
 
 TEST_F(SheetFileCacheTest, OneFileUnderTwoNamesIsOneSheetWhereItLives) {

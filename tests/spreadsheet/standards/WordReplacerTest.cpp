@@ -35,8 +35,14 @@ bool replaceOneNameAtATime(Vdn_String& text, const Vdn_StringArray& names,
                 break;
             const int end = found + names[i].length();
             pos = end;
-            const bool starts = found == 0 || !isWordChar(text[found - 1]);
-            const bool ends = end == text.length() || !isWordChar(text[end]);
+            // A '.' between word characters belongs to the word.
+            const auto continues = [&text](int at) {
+                return isWordChar(text[at]) ||
+                       (text[at] == L'.' && at > 0 && at + 1 < text.length() &&
+                        isWordChar(text[at - 1]) && isWordChar(text[at + 1]));
+            };
+            const bool starts = found == 0 || !continues(found - 1);
+            const bool ends = end == text.length() || !continues(end);
             if (!starts || !ends)
                 continue;
             text = text.substr(0, found) + insert + text.substr(end);
@@ -105,7 +111,19 @@ INSTANTIATE_TEST_SUITE_P(
              {L"Bolts", L"Bolts.Diameter"},
              {L"B2", L"B3"},
              false,
-             L"B2.Diameter + B2"},
+             L"B3 + B2"},
+        Case{"a dotted word is no name's suffix either",
+             L"Plate.Cut * Cut.Plate",
+             {L"Cut", L"Plate"},
+             {L"B2", L"B3"},
+             false,
+             L"Plate.Cut * Cut.Plate"},
+        Case{"a dot that joins no words separates",
+             L"a. + .a + a..b",
+             {L"a"},
+             {L"B2"},
+             false,
+             L"B2. + .B2 + B2..b"},
         Case{
             "a name that starts without a word character", L"a+-b", {L"-b"}, {L"X"}, false, L"a+X"},
         Case{"is a whole word only after a non-word", L"a-b", {L"-b"}, {L"X"}, false, L"a-b"},

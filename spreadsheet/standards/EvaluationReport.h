@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/core/Vdn_String.h"
+
+namespace ss {
+
+// What an evaluation tells its caller besides its variables: why it failed, and how many of
+// the sheet's inputs the mapping could fill (an evaluation that filled none computed from
+// empty inputs). The caller owns it; the evaluation and its child calls write into it.
+struct EvaluationReport {
+    // The first reason given: the deepest cause, since a failure is reported where it starts.
+    Vdn_String failure;
+    // Why the mapping gave nothing (no mapping file, no such mapping, no such module group).
+    Vdn_String mappingProblem;
+    int inputs = 0;
+    int filledInputs = 0;
+
+    void fail(const Vdn_String& reason) {
+        if (failure.isEmpty())
+            failure = reason;
+    }
+};
+
+} // namespace ss
