@@ -1,5 +1,6 @@
 #include "platform/grid/FormulaEvaluator.h"
 
+#include "platform/grid/ArrayExpr.h"
 #include "platform/grid/BuiltinFunction.h"
 #include "platform/grid/CallExpr.h"
 #include "platform/grid/FunctionArgs.h"
@@ -194,10 +195,15 @@ void FormulaEvaluator::visit(const ParenExpr& expr) {
 void FormulaEvaluator::visit(const CallExpr& expr) {
     if (const BuiltinFunction* builtin = expr.builtin()) {
         FunctionArgs args(*this, expr.args());
-        result_ = Operand(builtin->impl(args));
+        Value value = builtin->impl(args);
+        result_ = args.hasOperandResult() ? args.takeOperandResult() : Operand(std::move(value));
         return;
     }
     result_ = Operand(callCustom(expr));
+}
+
+void FormulaEvaluator::visit(const ArrayExpr& expr) {
+    result_ = Operand::array(expr.array());
 }
 
 void FormulaEvaluator::visit(const NameExpr&) {

@@ -37,6 +37,7 @@ private:
     void visit(const ParenExpr& expr) override;
     void visit(const CallExpr& expr) override;
     void visit(const NameExpr& expr) override;
+    void visit(const ArrayExpr& expr) override;
 
     Value callCustom(const CallExpr& expr);
 

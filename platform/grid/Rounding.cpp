@@ -1,5 +1,6 @@
 #include "platform/grid/Rounding.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -80,16 +81,37 @@ bool Rounding::approxEqual(double a, double b) {
            diff < std::fabs(b) * 3.5527136788005009e-15;
 }
 
+double Rounding::snapCancelled(double result, double largest, int terms) {
+    if (result == 0 || !std::isfinite(result) || !std::isfinite(largest) || largest == 0)
+        return result;
+    // The place of the 15th significant digit of the larger operand: 10^-decimals.
+    const int decimals = 14 - static_cast<int>(std::floor(std::log10(largest)));
+    if (decimals > 300 || decimals < -300)
+        return result;
+    const double scaled = decimals >= 0 ? result * powerOfTen(decimals)
+                                        : result / powerOfTen(-decimals);
+    const double whole = std::nearbyint(scaled);
+    const double snapped =
+        decimals >= 0 ? whole / powerOfTen(decimals) : whole * powerOfTen(-decimals);
+    const double unit = std::nextafter(largest, HUGE_VAL) - largest;
+    if (!std::isfinite(snapped) || std::fabs(snapped - result) > unit * (terms < 2 ? 2 : terms))
+        return result;
+    return snapped;
+}
+
 double Rounding::approxAdd(double a, double b) {
-    if (((a < 0 && b > 0) || (a > 0 && b < 0)) && approxEqual(a, -b))
+    const double sum = a + b;
+    if (!((a < 0 && b > 0) || (a > 0 && b < 0)))
+        return sum;
+    if (approxEqual(a, -b))
         return 0;
-    return a + b;
+    if (a == std::trunc(a) && b == std::trunc(b))
+        return sum;
+    return snapCancelled(sum, std::max(std::fabs(a), std::fabs(b)), 2);
 }
 
 double Rounding::approxSub(double a, double b) {
-    if (((a < 0 && b < 0) || (a > 0 && b > 0)) && approxEqual(a, b))
-        return 0;
-    return a - b;
+    return approxAdd(a, -b);
 }
 
 } // namespace grid
