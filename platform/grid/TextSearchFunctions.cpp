@@ -109,8 +109,8 @@ Value valueFunction(FunctionArgs& args) {
     return S::error(ErrorCode::Value);
 }
 
-// TEXT(value; format): a number (or text that reads as one) in a number format; other text is
-// returned as it is.
+// TEXT(value; format): a number (or text that reads as one) in a number format; other text in
+// the format's text section, or as it is. A format that does not parse is #VALUE!.
 Value textFunction(FunctionArgs& args) {
     const Value v = args.value(0);
     std::wstring format;
@@ -120,9 +120,11 @@ Value textFunction(FunctionArgs& args) {
         return S::error(*error);
     double n = 0;
     ErrorCode code = ErrorCode::Value;
+    std::optional<std::wstring> text;
     if (v.isBoolean() || !ValueConversion::toNumber(v, n, code))
-        return Value::text(ValueConversion::toText(v));
-    auto text = NumberFormat::format(n, format);
+        text = NumberFormat::formatText(ValueConversion::toText(v), format);
+    else
+        text = NumberFormat::format(n, format);
     if (!text)
         return S::error(ErrorCode::Value);
     return Value::text(std::move(*text));

@@ -346,5 +346,39 @@ TEST(FunctionValues, IndirectReferencesFollowChanges) {
     EXPECT_TRUE(sameValue(sheet.cellValue({2, 1}).value(), num(4)));
 }
 
+TEST(FunctionValues, TextFormats) {
+    checkCases({
+        {L"=TEXT(2125551234,\"[<=9999999]###-####;(###) ###-####\")", text(L"(212) 555-1234")},
+        {L"=TEXT(5551234,\"[<=9999999]###-####;(###) ###-####\")", text(L"555-1234")},
+        {L"=TEXT(1234,\"[>1000]#,##0;0\")", text(L"1,234")},
+        {L"=TEXT(12,\"[>1000]#,##0;0\")", text(L"12")},
+        {L"=TEXT(-5,\"[<0]\"\"minus \"\"0;0\")", text(L"minus 5")},
+        {L"=TEXT(1.25,\"# ?/?\")", text(L"1 1/4")},
+        {L"=TEXT(-1.25,\"# ?/?\")", text(L"-1 1/4")},
+        {L"=TEXT(0.5,\"# ?/?\")", text(L"1/2")}, // no whole part: no blank before
+        {L"=TEXT(3,\"# ?/?\")", text(L"3    ")}, // no fraction: blanks keep the width
+        {L"=TEXT(3.14159,\"# ?\?/??\")", text(L"3 14/99")},
+        {L"=TEXT(1.25,\"# ?\?/??\")", text(L"1  1/4 ")},
+        {L"=TEXT(1.3333333,\"?/?\")", text(L"4/3")},
+        {L"=TEXT(2.3,\"# ?/8\")", text(L"2 2/8")},
+        {L"=TEXT(0.75,\"0/100\")", text(L"75/100")},
+        {L"=TEXT(0.999,\"# ?/?\")", text(L"1    ")},
+        {L"=TEXT(\"abc\",\"0;-0;0;\"\"<\"\"@\"\">\"\"\")", text(L"<abc>")},
+        {L"=TEXT(\"abc\",\"\"\"x\"\"@\")", text(L"xabc")},
+        {L"=TEXT(1234.5,\"[$\u20AC-407] #,##0.00\")", text(L"\u20AC 1,234.50")},
+        {L"=TEXT(1234.5,\"[Red]0.0\")", text(L"1234.5")},
+        {L"=TEXT(12,\"0_)\")", text(L"12 ")},
+        {L"=TEXT(12,\"\\#0\")", text(L"#12")},
+        {L"=TEXT(1.5,\"??0.0?\")", text(L"  1.5 ")},
+        {L"=TEXT(12345678,\"#,##0,,\"\"M\"\"\")", text(L"12M")},
+        {L"=TEXT(5,\"0;0;0;0;0\")", error(E::Value)}, // five sections
+        {L"=TEXT(5,\"[<5\")", error(E::Value)},
+        {L"=TEXT(5,\"[<abc]0\")", error(E::Value)},
+        {L"=TEXT(5,\"\"\"abc\")", error(E::Value)},
+        {L"=TEXT(5,\"# ?/\")", error(E::Value)},
+        {L"=TEXT(5,\"# ?/??????\")", error(E::Value)}, // a search beyond five digits
+    });
+}
+
 } // namespace
 } // namespace grid::test
