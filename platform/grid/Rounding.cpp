@@ -82,7 +82,9 @@ bool Rounding::approxEqual(double a, double b) {
 }
 
 double Rounding::snapCancelled(double result, double largest, int terms) {
-    if (result == 0 || !std::isfinite(result) || !std::isfinite(largest) || largest == 0)
+    // Only a result smaller than its largest term has lost digits to cancellation.
+    if (result == 0 || !std::isfinite(result) || !std::isfinite(largest) ||
+        std::fabs(result) >= largest)
         return result;
     // The place of the 15th significant digit of the larger operand: 10^-decimals.
     const int decimals = 14 - static_cast<int>(std::floor(std::log10(largest)));
