@@ -27,7 +27,6 @@ public:
         largest_ = std::max(largest_, std::fabs(x));
         positive_ = positive_ || x > 0;
         negative_ = negative_ || x < 0;
-        whole_ = whole_ && x == std::trunc(x);
         const double t = sum_ + x;
         if (std::fabs(sum_) >= std::fabs(x))
             compensation_ += (sum_ - t) + x;
@@ -37,7 +36,7 @@ public:
     }
     double total() const {
         const double total = sum_ + compensation_;
-        if (!positive_ || !negative_ || whole_)
+        if (!positive_ || !negative_)
             return total;
         if (Rounding::approxEqual(std::fabs(total) + largest_, largest_))
             return 0;
@@ -52,7 +51,6 @@ private:
     long long terms_ = 0;
     bool positive_ = false;
     bool negative_ = false;
-    bool whole_ = true;
 };
 
 Value sum(FunctionArgs& args) {

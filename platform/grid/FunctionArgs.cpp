@@ -85,7 +85,6 @@ void FunctionArgs::forEachValue(
 Value FunctionArgs::returnOperand(Operand result) {
     Value first = result.isReference() ? Value() : result.value();
     operandResult_ = std::move(result);
-    hasOperandResult_ = true;
     return first;
 }
 

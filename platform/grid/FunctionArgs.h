@@ -45,8 +45,8 @@ public:
     // Hands back a result that is more than a value: a reference (OFFSET, INDIRECT) or an
     // array. The function then returns what this returns.
     Value returnOperand(Operand result);
-    bool hasOperandResult() const { return hasOperandResult_; }
-    Operand takeOperandResult() { return std::move(operandResult_); }
+    bool hasOperandResult() const { return operandResult_.has_value(); }
+    Operand takeOperandResult() { return std::move(*operandResult_); }
 
     const EvalContext& context() const;
     FormulaEvaluator& evaluator() { return evaluator_; }
@@ -54,8 +54,9 @@ public:
 private:
     FormulaEvaluator& evaluator_;
     const std::vector<ExprPtr>& args_;
-    Operand operandResult_;
-    bool hasOperandResult_ = false;
+    // Built only by the few functions that give a reference or an array: most calls pay
+    // nothing for it.
+    std::optional<Operand> operandResult_;
 };
 
 } // namespace grid

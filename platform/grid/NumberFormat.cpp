@@ -308,6 +308,11 @@ std::wstring renderFraction(const Section& section, double value) {
     const bool hasWhole = section.integerPlaces > 0;
     double whole = hasWhole ? std::floor(value) : 0;
     const double part = value - whole;
+    // Beyond 15 digits a fraction means nothing, and the search's integers would overflow.
+    const double largestDenominator =
+        section.fixedDenominator > 0 ? static_cast<double>(section.fixedDenominator) : 1e5;
+    if (whole > 1e15 || part * largestDenominator > 1e15)
+        return NumberText::general(value);
     long long numerator = 0;
     long long denominator = 1;
     if (section.fixedDenominator > 0) {
@@ -320,8 +325,6 @@ std::wstring renderFraction(const Section& section, double value) {
         whole += 1;
         numerator = 0;
     }
-    if (std::fabs(whole) > 1e15 || std::fabs(part * static_cast<double>(denominator)) > 1e15)
-        return NumberText::general(value);
     std::vector<wchar_t> integerKinds;
     std::vector<wchar_t> numeratorKinds;
     std::vector<wchar_t> denominatorKinds;

@@ -82,19 +82,18 @@ bool Rounding::approxEqual(double a, double b) {
 }
 
 double Rounding::snapCancelled(double result, double largest, int terms) {
-    // Only a result smaller than its largest term has lost digits to cancellation.
-    if (result == 0 || !std::isfinite(result) || !std::isfinite(largest) ||
+    // Only a result smaller than its largest term has lost digits to cancellation. From 1e15 on
+    // the 15th digit lies left of the point: whole numbers there are data, not noise. Below
+    // it a whole result stays as it is, as every multiple of the snap's step is exact.
+    if (result == 0 || !std::isfinite(result) || !(largest < 1e15) ||
         std::fabs(result) >= largest)
         return result;
     // The place of the 15th significant digit of the larger operand: 10^-decimals.
     const int decimals = 14 - static_cast<int>(std::floor(std::log10(largest)));
-    if (decimals > 300 || decimals < -300)
+    if (decimals > 300)
         return result;
-    const double scaled = decimals >= 0 ? result * powerOfTen(decimals)
-                                        : result / powerOfTen(-decimals);
-    const double whole = std::nearbyint(scaled);
-    const double snapped =
-        decimals >= 0 ? whole / powerOfTen(decimals) : whole * powerOfTen(-decimals);
+    const double scaled = result * powerOfTen(decimals);
+    const double snapped = std::nearbyint(scaled) / powerOfTen(decimals);
     const double unit = std::nextafter(largest, HUGE_VAL) - largest;
     if (!std::isfinite(snapped) || std::fabs(snapped - result) > unit * (terms < 2 ? 2 : terms))
         return result;
@@ -107,8 +106,6 @@ double Rounding::approxAdd(double a, double b) {
         return sum;
     if (approxEqual(a, -b))
         return 0;
-    if (a == std::trunc(a) && b == std::trunc(b))
-        return sum;
     return snapCancelled(sum, std::max(std::fabs(a), std::fabs(b)), 2);
 }
 

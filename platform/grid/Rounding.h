@@ -25,7 +25,7 @@ public:
     // result is snapped to that digit when the snap moves it by no more than two units in the
     // last place of the larger operand, so 5.07-5 is exactly 0.07 while 1-2^-30, exact in
     // binary, stays as it is; operands that cancel within 2^-48 give exactly 0 (0.1+0.2-0.3).
-    // Whole operands add exactly and are left alone.
+    // Whole numbers add exactly: from 1e15 on nothing is snapped.
     static double approxAdd(double a, double b);
     static double approxSub(double a, double b);
     // The same snap for a result that cancelled among several terms whose largest magnitude is

@@ -36,6 +36,8 @@ TEST(Cancellation, SnapsNoiseAndKeepsExactResults) {
         {Rounding::approxSub(1.5, 1.25), 0.25},
         // Whole numbers add exactly, even beyond 15 digits.
         {Rounding::approxSub(9007199254740992.0, 1), 9007199254740991.0},
+        {Rounding::approxSub(3e15 + 3, 2), 3e15 + 1},
+        {Rounding::approxSub(123456789012345.0, 2), 123456789012343.0},
         // A sum that does not cancel is left to the tolerant comparison.
         {Rounding::approxAdd(0.1, 0.2), 0.1 + 0.2},
     };
@@ -61,6 +63,8 @@ TEST(Cancellation, ReachesEveryConsumer) {
         {L"=5.07-5<0.07", boolean(false)},
         {L"=(0.3-0.1)=0.2", boolean(true)},
         {L"=SUM(5.07,-5)-0.07", num(0)},
+        {L"=MOD(SUM(3E+15+3,-2),10)", num(1)},
+        {L"=SUM(123456789012345,-2)-123456789012343", num(0)},
         {L"=ROUNDUP(SUM(5.07,-5),2)", num(0.07)},
         {L"=ROUNDUP(SUMPRODUCT({5.07,-5},{1,1}),2)", num(0.07)},
         {L"=MATCH(0.07,{0.05,0.07,0.09},0)&\"\"", text(L"2")},
@@ -363,6 +367,7 @@ TEST(FunctionValues, TextFormats) {
         {L"=TEXT(2.3,\"# ?/8\")", text(L"2 2/8")},
         {L"=TEXT(0.75,\"0/100\")", text(L"75/100")},
         {L"=TEXT(0.999,\"# ?/?\")", text(L"1    ")},
+        {L"=TEXT(1E+20,\"# ?/?\")", text(L"1E+20")}, // no fraction beyond 15 digits
         {L"=TEXT(\"abc\",\"0;-0;0;\"\"<\"\"@\"\">\"\"\")", text(L"<abc>")},
         {L"=TEXT(\"abc\",\"\"\"x\"\"@\")", text(L"xabc")},
         {L"=TEXT(1234.5,\"[$\u20AC-407] #,##0.00\")", text(L"\u20AC 1,234.50")},
