@@ -6,8 +6,9 @@
 
 namespace grid {
 
-// Search patterns of SEARCH: '?' is any one character, '*' any run of characters, '~' makes the
-// next character literal. Letters match regardless of case.
+// Patterns of SEARCH, of text criteria and of exact look-ups: '?' is any one character, '*'
+// any run of characters, '~' makes the next character literal. Letters match regardless of
+// case.
 class Wildcard {
 public:
     // The first position at or after `from` where the pattern matches the start of what
