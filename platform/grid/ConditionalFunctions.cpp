@@ -197,12 +197,13 @@ Value countBlank(FunctionArgs& args) {
 }
 
 // SUMPRODUCT(block1; ...): the sum of the products of the values in the same places; blocks
-// of different sizes are #VALUE!, and anything but a number counts as 0.
+// of different sizes are #VALUE!, and anything but a number counts as 0. Its arguments are
+// computed in array mode: SUMPRODUCT((A1:A9>2)*B1:B9).
 Value sumProduct(FunctionArgs& args) {
     std::vector<Operand> operands;
     operands.reserve(args.count());
     for (std::size_t i = 0; i < args.count(); ++i) {
-        operands.push_back(args.operand(i));
+        operands.push_back(args.arrayOperand(i));
         const Operand& op = operands.back();
         if (!op.isReference() && !op.isArray() && op.value().isError())
             return op.value();

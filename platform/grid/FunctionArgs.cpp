@@ -18,6 +18,12 @@ Operand FunctionArgs::operand(std::size_t i) {
     return evaluator_.evaluate(*args_[i]);
 }
 
+Operand FunctionArgs::arrayOperand(std::size_t i) {
+    if (i >= args_.size())
+        return Operand();
+    return evaluator_.evaluateArray(*args_[i]);
+}
+
 Value FunctionArgs::value(std::size_t i) {
     return evaluator_.dereference(operand(i));
 }

@@ -26,6 +26,8 @@ public:
     // True for an index beyond the call's arguments or an empty place (IF(A1,,2)).
     bool isOmitted(std::size_t i) const;
     Operand operand(std::size_t i);
+    // The argument evaluated in array mode (FormulaEvaluator::evaluateArray).
+    Operand arrayOperand(std::size_t i);
     Value value(std::size_t i);
 
     std::optional<ErrorCode> number(std::size_t i, double& out);

@@ -157,6 +157,18 @@ TEST(FunctionValues, ConditionsAndWildcards) {
         {L"=AVERAGEIF(E1:E4,\">50\")", error(E::Div0)},
         {L"=SUMPRODUCT(E1:E4,E1:E4)", num(3000)},
         {L"=SUMPRODUCT(C1:C5,C1:C5)", num(17)}, // what is no number counts as 0
+        // Operators inside SUMPRODUCT work element by element.
+        {L"=SUMPRODUCT((E1:E4>15)*E1:E4)", num(90)},
+        {L"=SUMPRODUCT(--(F1:F4<>\"b\"),E1:E4)", num(80)},
+        {L"=SUMPRODUCT((E1:E4>15)*(F1:F4<>\"d\"))", num(2)},
+        {L"=SUMPRODUCT(-(E1:E4>25))", num(-2)},
+        {L"=SUMPRODUCT((E1:E4>15))", num(0)}, // booleans are no numbers
+        {L"=SUMPRODUCT({1,2}*{3,4})", num(11)},
+        {L"=SUMPRODUCT(E1:E4*{1;0;0;1})", num(50)},
+        {L"=SUMPRODUCT(H1:J1*A1:A3)", num(36)}, // a row times a column: every pair
+        {L"=SUMPRODUCT(E1:E4/0)", error(E::Div0)},
+        {L"=SUMPRODUCT(SUM(E1:E4)*2)", num(200)},
+        {L"=SUMPRODUCT(A1:A1048576*1)", error(E::Value)}, // too many elements to build
         {L"=MATCH(\"b*\",G1:G3,0)", num(2)},
         {L"=MATCH(\"~*\",{\"a\",\"*\"},0)", num(2)},
         {L"=VLOOKUP(\"c*\",{\"apple\",1;\"cherry\",3},2,FALSE)", num(3)},
