@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace grid {
 
@@ -88,13 +90,25 @@ double Rounding::snapCancelled(double result, double largest, int terms) {
     if (result == 0 || !std::isfinite(result) || !(largest < 1e15) ||
         std::fabs(result) >= largest)
         return result;
-    // The place of the 15th significant digit of the larger operand: 10^-decimals.
-    const int decimals = 14 - static_cast<int>(std::floor(std::log10(largest)));
+    // The place of the 15th significant digit of the larger operand: 10^-decimals. Operands
+    // of 1 and more are placed from the table, which is cheaper than a logarithm.
+    int exponent = 0;
+    if (largest >= 1) {
+        while (exponent < 14 && largest >= powerOfTen(exponent + 1))
+            ++exponent;
+    } else {
+        exponent = static_cast<int>(std::floor(std::log10(largest)));
+    }
+    const int decimals = 14 - exponent;
     if (decimals > 300)
         return result;
     const double scaled = result * powerOfTen(decimals);
     const double snapped = std::nearbyint(scaled) / powerOfTen(decimals);
-    const double unit = std::nextafter(largest, HUGE_VAL) - largest;
+    // One unit in the last place of the larger operand: its power of two times 2^-52 (0 for
+    // the subnormal, which then never snaps).
+    const double unit =
+        std::bit_cast<double>(std::bit_cast<std::uint64_t>(largest) & 0x7FF0000000000000ULL) *
+        0x1p-52;
     if (!std::isfinite(snapped) || std::fabs(snapped - result) > unit * (terms < 2 ? 2 : terms))
         return result;
     return snapped;
