@@ -15,8 +15,11 @@ namespace {
 
 using namespace grid;
 
-const std::array<const wchar_t*, 6> kFormulas = {
+const std::array<const wchar_t*, 9> kFormulas = {
     L"=A1*2+B1/3",
+    L"=A1+5.07-5-A1", // differences that cancel are snapped
+    L"=SUMPRODUCT(A1:A100,B1:B100)",
+    L"=COUNTIF(D1:D100,\"item 1*\")",
     L"=IF(A1>B1,A1-B1,B1-A1)",
     L"=SUM(A1:A100)*1.05",
     L"=ROUND(SQRT(A1^2+B1^2),2)",

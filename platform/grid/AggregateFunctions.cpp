@@ -1,6 +1,7 @@
 #include "platform/grid/BuiltinFunctions.h"
 #include "platform/grid/FunctionArgs.h"
 #include "platform/grid/FunctionSupport.h"
+#include "platform/grid/Rounding.h"
 #include "platform/grid/ValueConversion.h"
 
 #include <algorithm>
@@ -17,10 +18,15 @@ namespace {
 
 using S = FunctionSupport;
 
-// Neumaier's compensated sum: adding many cells loses no more than one rounding.
+// Neumaier's compensated sum: adding many cells loses no more than one rounding. Terms that
+// cancel are snapped as a difference is (Rounding::approxAdd), so SUM(5.07; -5) is 0.07.
 class Sum {
 public:
     void add(double x) {
+        ++terms_;
+        largest_ = std::max(largest_, std::fabs(x));
+        positive_ = positive_ || x > 0;
+        negative_ = negative_ || x < 0;
         const double t = sum_ + x;
         if (std::fabs(sum_) >= std::fabs(x))
             compensation_ += (sum_ - t) + x;
@@ -28,11 +34,23 @@ public:
             compensation_ += (x - t) + sum_;
         sum_ = t;
     }
-    double total() const { return sum_ + compensation_; }
+    double total() const {
+        const double total = sum_ + compensation_;
+        if (!positive_ || !negative_)
+            return total;
+        if (Rounding::approxEqual(std::fabs(total) + largest_, largest_))
+            return 0;
+        return Rounding::snapCancelled(total, largest_,
+                                       static_cast<int>(std::clamp(terms_, 2LL, 1LL << 20)));
+    }
 
 private:
     double sum_ = 0;
     double compensation_ = 0;
+    double largest_ = 0;
+    long long terms_ = 0;
+    bool positive_ = false;
+    bool negative_ = false;
 };
 
 Value sum(FunctionArgs& args) {

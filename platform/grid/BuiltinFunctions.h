@@ -21,6 +21,11 @@ public:
     static std::span<const BuiltinFunction> lookup();
     static std::span<const BuiltinFunction> text();
     static std::span<const BuiltinFunction> textSearch();
+    static std::span<const BuiltinFunction> statistics();
+    static std::span<const BuiltinFunction> conditional();
+    static std::span<const BuiltinFunction> reference();
+    // Every list above, in that order.
+    static std::span<const std::span<const BuiltinFunction>> all();
 };
 
 } // namespace grid

@@ -1,5 +1,6 @@
 #include "platform/grid/DependencyCollector.h"
 
+#include "platform/grid/ArrayExpr.h"
 #include "platform/grid/CallExpr.h"
 #include "platform/grid/OperatorChainExpr.h"
 #include "platform/grid/ParenExpr.h"
@@ -59,10 +60,14 @@ void DependencyCollector::visit(const ParenExpr& expr) {
 void DependencyCollector::visit(const CallExpr& expr) {
     if (!expr.builtin())
         customCalls_.push_back(expr.name());
+    else if (expr.name() == L"OFFSET" || expr.name() == L"INDIRECT")
+        volatile_ = true;
     for (const ExprPtr& arg : expr.args())
         arg->accept(*this);
 }
 
 void DependencyCollector::visit(const NameExpr&) {}
+
+void DependencyCollector::visit(const ArrayExpr&) {}
 
 } // namespace grid

@@ -17,6 +17,8 @@ public:
 
     const std::vector<CellRange>& precedents() const { return precedents_; }
     const std::vector<std::wstring>& customCalls() const { return customCalls_; }
+    // Whether it calls OFFSET or INDIRECT, whose references no parse can see.
+    bool isVolatile() const { return volatile_; }
 
 private:
     void visit(const LiteralExpr& expr) override;
@@ -28,9 +30,11 @@ private:
     void visit(const ParenExpr& expr) override;
     void visit(const CallExpr& expr) override;
     void visit(const NameExpr& expr) override;
+    void visit(const ArrayExpr& expr) override;
 
     std::vector<CellRange> precedents_;
     std::vector<std::wstring> customCalls_;
+    bool volatile_ = false;
 };
 
 } // namespace grid

@@ -83,6 +83,8 @@ void DependencyGraph::add(CellRef cell, const FormulaPtr& formula) {
     }
     for (const std::wstring& name : formula->customCalls())
         callers_[name].push_back(cell);
+    if (formula->isVolatile())
+        volatileCells_.push_back(cell);
 }
 
 void DependencyGraph::remove(CellRef cell) {
@@ -91,6 +93,8 @@ void DependencyGraph::remove(CellRef cell) {
         return;
     const Recorded recorded = std::move(*found);
     formulas_.erase(cell);
+    if (!volatileCells_.empty())
+        eraseFirst(volatileCells_, [&](CellRef ref) { return ref == cell; });
     auto isEntry = [&](const RangeEntry& e) { return e.dependent == cell; };
     for (std::uint32_t i = 0; i < recorded.count; ++i) {
         const CellRange range = precedents_[recorded.first + i];
@@ -148,6 +152,7 @@ void DependencyGraph::clear() {
     columnRanges_.clear();
     wideRanges_.clear();
     callers_.clear();
+    volatileCells_.clear();
 }
 
 void DependencyGraph::forEachDependent(CellRef changed,

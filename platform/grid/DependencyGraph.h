@@ -34,6 +34,8 @@ public:
     // Each formula cell that calls the custom function of that upper-case name.
     void forEachCaller(const std::wstring& function,
                        const std::function<void(CellRef)>& visit) const;
+    // The formula cells that are computed after every change (Formula::isVolatile).
+    const std::vector<CellRef>& volatileCells() const { return volatileCells_; }
 
 private:
     struct RangeEntry {
@@ -78,6 +80,7 @@ private:
     std::unordered_map<int, std::vector<RangeEntry>> columnRanges_;
     std::vector<RangeEntry> wideRanges_;
     std::unordered_map<std::wstring, std::vector<CellRef>> callers_;
+    std::vector<CellRef> volatileCells_;
 };
 
 } // namespace grid

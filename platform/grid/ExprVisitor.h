@@ -11,6 +11,7 @@ class OperatorChainExpr;
 class ParenExpr;
 class CallExpr;
 class NameExpr;
+class ArrayExpr;
 
 class ExprVisitor {
 public:
@@ -24,6 +25,7 @@ public:
     virtual void visit(const ParenExpr& expr) = 0;
     virtual void visit(const CallExpr& expr) = 0;
     virtual void visit(const NameExpr& expr) = 0;
+    virtual void visit(const ArrayExpr& expr) = 0;
 };
 
 } // namespace grid

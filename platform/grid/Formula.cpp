@@ -10,6 +10,7 @@ Formula::Formula(ExprPtr root) : root_(std::move(root)) {
     DependencyCollector collected = DependencyCollector::collect(*root_);
     precedents_ = collected.precedents();
     customCalls_ = collected.customCalls();
+    volatile_ = collected.isVolatile();
 }
 
 Result Formula::parse(std::wstring_view text, CellRef host, ReferenceStyle style,

@@ -29,12 +29,16 @@ public:
     const std::vector<CellRange>& precedents() const { return precedents_; }
     // Upper-case names of the custom functions it calls.
     const std::vector<std::wstring>& customCalls() const { return customCalls_; }
+    // Whether it must be computed after every change: it reads cells that only its evaluation
+    // names (OFFSET, INDIRECT).
+    bool isVolatile() const { return volatile_; }
     std::wstring text(CellRef host, ReferenceStyle style) const;
 
 private:
     ExprPtr root_;
     std::vector<CellRange> precedents_;
     std::vector<std::wstring> customCalls_;
+    bool volatile_ = false;
 };
 
 using FormulaPtr = std::shared_ptr<const Formula>;

@@ -1,5 +1,6 @@
 #include "platform/grid/FormulaEvaluator.h"
 
+#include "platform/grid/ArrayExpr.h"
 #include "platform/grid/BuiltinFunction.h"
 #include "platform/grid/CallExpr.h"
 #include "platform/grid/FunctionArgs.h"
@@ -14,9 +15,12 @@
 #include "platform/grid/ReferenceExpr.h"
 #include "platform/grid/Rounding.h"
 #include "platform/grid/UnaryExpr.h"
+#include "platform/grid/ValueBlock.h"
 #include "platform/grid/ValueConversion.h"
 
+#include <algorithm>
 #include <cmath>
+#include <memory>
 #include <limits>
 #include <vector>
 
@@ -82,6 +86,13 @@ Value numberResult(double n) {
     }
 }
 
+// More elements than this in one array-mode result are refused (#VALUE!) rather than built.
+constexpr long long kMaxArrayElements = 1 << 18;
+
+bool isBlock(const Operand& operand) {
+    return operand.isArray() || (operand.isReference() && !operand.range().isSingleCell());
+}
+
 FunctionValue toRecord(const Value& value) {
     switch (value.type()) {
     case Value::Type::Number: {
@@ -115,6 +126,52 @@ Value FormulaEvaluator::evaluateFormula(const Expr& root) {
     return value;
 }
 
+Operand FormulaEvaluator::evaluateArray(const Expr& expr) {
+    const bool outer = arrayMode_;
+    arrayMode_ = true;
+    Operand result = evaluate(expr);
+    arrayMode_ = outer;
+    return result;
+}
+
+// Element by element; a block of one row or column stretches along the other's rows or
+// columns, as spreadsheets do.
+Operand FormulaEvaluator::combine(BinaryOperator op, const Operand& a, const Operand& b) {
+    if (!isBlock(a) && !isBlock(b))
+        return Operand(apply(op, dereference(a), dereference(b)));
+    const ValueBlock left(a, context_);
+    const ValueBlock right(b, context_);
+    const long long rows = std::max(left.rows(), right.rows());
+    const long long cols = std::max(left.columns(), right.columns());
+    if (rows * cols > kMaxArrayElements)
+        return Operand(Value::error(ErrorCode::Value));
+    std::vector<Value> values;
+    values.reserve(static_cast<std::size_t>(rows * cols));
+    for (long long r = 0; r < rows; ++r) {
+        for (long long c = 0; c < cols; ++c) {
+            const Value& x = left.at(left.rows() == 1 ? 0 : r, left.columns() == 1 ? 0 : c);
+            const Value& y = right.at(right.rows() == 1 ? 0 : r, right.columns() == 1 ? 0 : c);
+            values.push_back(apply(op, x, y));
+        }
+    }
+    return Operand::array(std::make_shared<const ValueArray>(
+        static_cast<int>(rows), static_cast<int>(cols), std::move(values)));
+}
+
+Operand FormulaEvaluator::negate(const Operand& block) {
+    const ValueBlock values(block, context_);
+    if (values.rows() * values.columns() > kMaxArrayElements)
+        return Operand(Value::error(ErrorCode::Value));
+    std::vector<Value> out;
+    out.reserve(static_cast<std::size_t>(values.rows() * values.columns()));
+    for (long long r = 0; r < values.rows(); ++r) {
+        for (long long c = 0; c < values.columns(); ++c)
+            out.push_back(apply(BinaryOperator::Subtract, Value::number(0), values.at(r, c)));
+    }
+    return Operand::array(std::make_shared<const ValueArray>(
+        static_cast<int>(values.rows()), static_cast<int>(values.columns()), std::move(out)));
+}
+
 Operand FormulaEvaluator::evaluate(const Expr& expr) {
     expr.accept(*this);
     return std::move(result_);
@@ -146,10 +203,22 @@ void FormulaEvaluator::visit(const RangeExpr& expr) {
 }
 
 void FormulaEvaluator::visit(const UnaryExpr& expr) {
-    Value value = dereference(evaluate(expr.operand()));
+    Operand operand = evaluate(expr.operand());
     std::size_t minuses = 0;
     for (const UnaryOperator sign : expr.signs())
         minuses += sign == UnaryOperator::Minus ? 1 : 0;
+    if (arrayMode_ && isBlock(operand)) {
+        // --(A1:A9>2): an even count of minuses still makes the elements numbers.
+        if (minuses == 0) {
+            result_ = std::move(operand);
+            return;
+        }
+        result_ = negate(operand);
+        if (minuses % 2 == 0 && result_.isArray())
+            result_ = negate(result_);
+        return;
+    }
+    Value value = dereference(operand);
     if (minuses == 0 || value.isError()) {
         // A lone '+' leaves any value as it is, as in other spreadsheets.
         result_ = Operand(std::move(value));
@@ -179,6 +248,13 @@ void FormulaEvaluator::visit(const PercentExpr& expr) {
 
 void FormulaEvaluator::visit(const OperatorChainExpr& expr) {
     const auto& operands = expr.operands();
+    if (arrayMode_) {
+        Operand acc = evaluate(*operands[0]);
+        for (std::size_t i = 1; i < operands.size(); ++i)
+            acc = combine(expr.operators()[i - 1], acc, evaluate(*operands[i]));
+        result_ = std::move(acc);
+        return;
+    }
     Value acc = dereference(evaluate(*operands[0]));
     for (std::size_t i = 1; i < operands.size() && !acc.isError(); ++i) {
         const Value rhs = dereference(evaluate(*operands[i]));
@@ -193,11 +269,20 @@ void FormulaEvaluator::visit(const ParenExpr& expr) {
 
 void FormulaEvaluator::visit(const CallExpr& expr) {
     if (const BuiltinFunction* builtin = expr.builtin()) {
+        // A function reads its own arguments; array mode is for the operators around it.
+        const bool outer = arrayMode_;
+        arrayMode_ = false;
         FunctionArgs args(*this, expr.args());
-        result_ = Operand(builtin->impl(args));
+        Value value = builtin->impl(args);
+        arrayMode_ = outer;
+        result_ = args.hasOperandResult() ? args.takeOperandResult() : Operand(std::move(value));
         return;
     }
     result_ = Operand(callCustom(expr));
+}
+
+void FormulaEvaluator::visit(const ArrayExpr& expr) {
+    result_ = Operand::array(expr.array());
 }
 
 void FormulaEvaluator::visit(const NameExpr&) {

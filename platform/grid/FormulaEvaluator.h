@@ -4,6 +4,7 @@
 #include "platform/grid/EvalContext.h"
 #include "platform/grid/Expr.h"
 #include "platform/grid/ExprVisitor.h"
+#include "platform/grid/Operator.h"
 #include "platform/grid/Operand.h"
 #include "platform/grid/Value.h"
 
@@ -20,6 +21,10 @@ public:
     // (a reference to an empty cell) counts as 0.
     Value evaluateFormula(const Expr& root);
     Operand evaluate(const Expr& expr);
+    // Evaluates in array mode (the arguments of SUMPRODUCT): operators and signs work element
+    // by element on blocks and arrays and give arrays, so SUMPRODUCT((A1:A9>2)*B1:B9) weighs
+    // what it adds. Function calls inside evaluate as usual.
+    Operand evaluateArray(const Expr& expr);
     // A value is itself; a single cell gives its value; a block gives the cell in the host's
     // row or column (implicit intersection), else #VALUE!.
     Value dereference(const Operand& operand) const;
@@ -37,12 +42,16 @@ private:
     void visit(const ParenExpr& expr) override;
     void visit(const CallExpr& expr) override;
     void visit(const NameExpr& expr) override;
+    void visit(const ArrayExpr& expr) override;
 
     Value callCustom(const CallExpr& expr);
+    Operand combine(BinaryOperator op, const Operand& a, const Operand& b);
+    Operand negate(const Operand& block);
 
     const EvalContext& context_;
     CellRef host_;
     Operand result_;
+    bool arrayMode_ = false;
 };
 
 } // namespace grid

@@ -1,5 +1,6 @@
 #include "platform/grid/FormulaParser.h"
 
+#include "platform/grid/ArrayExpr.h"
 #include "platform/grid/BuiltinFunctions.h"
 #include "platform/grid/CallExpr.h"
 #include "platform/grid/Limits.h"
@@ -179,6 +180,8 @@ private:
         }
         case Token::Kind::LeftParen:
             return parenthesised();
+        case Token::Kind::LeftBrace:
+            return array();
         case Token::Kind::Invalid:
             fail(current_.text, current_.position);
             return nullptr;
@@ -216,6 +219,93 @@ private:
         advance();
         --depth_;
         return std::make_unique<ParenExpr>(std::move(inner));
+    }
+
+    // An inline array: constants (numbers with an optional sign, texts, booleans, errors),
+    // ',' between columns and ';' between rows, every row as long as the first.
+    [[gnu::noinline]] ExprPtr array() {
+        const std::size_t open = current_.position;
+        advance();
+        std::vector<Value> values;
+        int columns = 0;
+        int column = 0;
+        int rows = 1;
+        while (true) {
+            std::optional<Value> element = arrayElement();
+            if (!element)
+                return nullptr;
+            values.push_back(std::move(*element));
+            ++column;
+            const bool endsRow = current_.kind == Token::Kind::RightBrace ||
+                                 (current_.kind == Token::Kind::Separator &&
+                                  text_[current_.position] == L';');
+            if (endsRow) {
+                if (rows == 1)
+                    columns = column;
+                else if (column != columns) {
+                    fail(L"row " + std::to_wstring(rows) + L" of the array has " +
+                             std::to_wstring(column) + L" values where the first has " +
+                             std::to_wstring(columns),
+                         current_.position);
+                    return nullptr;
+                }
+                column = 0;
+            }
+            if (current_.kind == Token::Kind::RightBrace) {
+                advance();
+                break;
+            }
+            if (current_.kind != Token::Kind::Separator) {
+                fail(L"expected ',', ';' or '}' in the array opened at character " +
+                         std::to_wstring(open + 1),
+                     current_.position);
+                return nullptr;
+            }
+            if (endsRow)
+                ++rows;
+            advance();
+        }
+        return std::make_unique<ArrayExpr>(
+            std::make_shared<const ValueArray>(rows, columns, std::move(values)));
+    }
+
+    std::optional<Value> arrayElement() {
+        bool negative = false;
+        bool hasSign = false;
+        while (current_.kind == Token::Kind::Operator &&
+               (current_.op == BinaryOperator::Add || current_.op == BinaryOperator::Subtract)) {
+            negative = negative != (current_.op == BinaryOperator::Subtract);
+            hasSign = true;
+            advance();
+        }
+        Value value;
+        switch (current_.kind) {
+        case Token::Kind::Number:
+            value = Value::number(negative ? -current_.number : current_.number);
+            break;
+        case Token::Kind::Text:
+            value = Value::text(std::move(current_.text));
+            break;
+        case Token::Kind::Boolean:
+            value = Value::boolean(current_.boolean);
+            break;
+        case Token::Kind::Error:
+            value = Value::error(current_.error);
+            break;
+        case Token::Kind::Invalid:
+            fail(current_.text, current_.position);
+            return std::nullopt;
+        default:
+            fail(L"an array holds only numbers, texts, TRUE, FALSE and error values",
+                 current_.position);
+            return std::nullopt;
+        }
+        if (hasSign && !value.isNumber()) {
+            fail(L"a sign in an array must precede a number", current_.position);
+            return std::nullopt;
+        }
+        advance();
+        return value;
     }
 
     ExprPtr reference() {

@@ -1,5 +1,6 @@
 #include "platform/grid/FormulaPrinter.h"
 
+#include "platform/grid/ArrayExpr.h"
 #include "platform/grid/CallExpr.h"
 #include "platform/grid/CellAddress.h"
 #include "platform/grid/LiteralExpr.h"
@@ -48,7 +49,25 @@ std::wstring FormulaPrinter::reference(const Reference& ref, CellRef host, Refer
 }
 
 void FormulaPrinter::visit(const LiteralExpr& expr) {
-    const Value& value = expr.value();
+    printValue(expr.value());
+}
+
+void FormulaPrinter::visit(const ArrayExpr& expr) {
+    const ValueArray& array = *expr.array();
+    out_ += L'{';
+    for (int row = 0; row < array.rows(); ++row) {
+        if (row > 0)
+            out_ += L';';
+        for (int col = 0; col < array.columns(); ++col) {
+            if (col > 0)
+                out_ += L',';
+            printValue(array.at(row, col));
+        }
+    }
+    out_ += L'}';
+}
+
+void FormulaPrinter::printValue(const Value& value) {
     switch (value.type()) {
     case Value::Type::Empty:
         break;

@@ -5,6 +5,7 @@
 #include "platform/grid/ExprVisitor.h"
 #include "platform/grid/Reference.h"
 #include "platform/grid/ReferenceStyle.h"
+#include "platform/grid/Value.h"
 
 #include <string>
 
@@ -30,6 +31,8 @@ private:
     void visit(const ParenExpr& expr) override;
     void visit(const CallExpr& expr) override;
     void visit(const NameExpr& expr) override;
+    void visit(const ArrayExpr& expr) override;
+    void printValue(const Value& value);
 
     CellRef host_;
     ReferenceStyle style_;

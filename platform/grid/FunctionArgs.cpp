@@ -18,6 +18,12 @@ Operand FunctionArgs::operand(std::size_t i) {
     return evaluator_.evaluate(*args_[i]);
 }
 
+Operand FunctionArgs::arrayOperand(std::size_t i) {
+    if (i >= args_.size())
+        return Operand();
+    return evaluator_.evaluateArray(*args_[i]);
+}
+
 Value FunctionArgs::value(std::size_t i) {
     return evaluator_.dereference(operand(i));
 }
@@ -30,7 +36,7 @@ std::optional<ErrorCode> FunctionArgs::number(std::size_t i, double& out) {
 }
 
 std::optional<ErrorCode> FunctionArgs::number(std::size_t i, double& out, double fallback) {
-    if (isOmitted(i)) {
+    if (i >= args_.size()) {
         out = fallback;
         return std::nullopt;
     }
@@ -68,11 +74,24 @@ std::optional<ErrorCode> FunctionArgs::boolean(std::size_t i, bool& out) {
 void FunctionArgs::forEachValue(
     std::size_t i, const std::function<bool(const Value& value, bool fromReference)>& visit) {
     const Operand op = operand(i);
+    if (op.isArray()) {
+        for (const Value& v : op.array().values()) {
+            if (!v.isEmpty() && !visit(v, true))
+                return;
+        }
+        return;
+    }
     if (!op.isReference()) {
         visit(op.value(), false);
         return;
     }
     context().forEachValue(op.range(), [&](CellRef, const Value& v) { return visit(v, true); });
+}
+
+Value FunctionArgs::returnOperand(Operand result) {
+    Value first = result.isReference() ? Value() : result.value();
+    operandResult_ = std::move(result);
+    return first;
 }
 
 const EvalContext& FunctionArgs::context() const {

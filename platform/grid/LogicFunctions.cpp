@@ -1,12 +1,13 @@
 #include "platform/grid/BuiltinFunctions.h"
 #include "platform/grid/FunctionArgs.h"
 #include "platform/grid/FunctionSupport.h"
+#include "platform/grid/ValueConversion.h"
 
 #include <array>
 #include <optional>
 
-// IF, AND, OR, NOT, TRUE, FALSE, IFERROR, CHOOSE. IF, IFERROR and CHOOSE evaluate only the
-// argument they return.
+// IF, IFS, SWITCH, AND, OR, XOR, NOT, TRUE, FALSE, IFERROR, IFNA. The choosing functions
+// evaluate only the arguments they need.
 
 namespace grid {
 
@@ -23,10 +24,12 @@ Value ifFunction(FunctionArgs& args) {
     return args.count() < 3 ? Value::boolean(false) : args.value(2);
 }
 
-// AND and OR read numbers and booleans; text and empty cells in references are skipped, text
+// AND, OR and XOR read numbers and booleans; text and empty cells in references are skipped, text
 // given directly is #VALUE!, and no logical value at all is #VALUE!.
-Value logical(FunctionArgs& args, bool isAnd) {
-    bool result = isAnd;
+enum class Combine { And, Or, Xor };
+
+Value logical(FunctionArgs& args, Combine combine) {
+    bool result = combine == Combine::And;
     bool any = false;
     std::optional<ErrorCode> error;
     for (std::size_t i = 0; i < args.count() && !error; ++i) {
@@ -52,7 +55,17 @@ Value logical(FunctionArgs& args, bool isAnd) {
                 return true;
             }
             any = true;
-            result = isAnd ? (result && truth) : (result || truth);
+            switch (combine) {
+            case Combine::And:
+                result = result && truth;
+                break;
+            case Combine::Or:
+                result = result || truth;
+                break;
+            case Combine::Xor:
+                result = result != truth;
+                break;
+            }
             return true;
         });
     }
@@ -63,20 +76,53 @@ Value logical(FunctionArgs& args, bool isAnd) {
     return Value::boolean(result);
 }
 
-Value choose(FunctionArgs& args) {
-    double index = 0;
-    if (const auto error = args.number(0, index))
-        return S::error(*error);
-    const long long i = S::whole(index);
-    if (i < 1 || i >= static_cast<long long>(args.count()))
+// IFS(condition1; value1; ...): the value of the first true condition; none is #N/A.
+Value ifs(FunctionArgs& args) {
+    if (args.count() % 2 != 0)
         return S::error(ErrorCode::Value);
-    return args.value(static_cast<std::size_t>(i));
+    for (std::size_t i = 0; i < args.count(); i += 2) {
+        bool condition = false;
+        if (const auto error = args.boolean(i, condition))
+            return S::error(*error);
+        if (condition)
+            return args.value(i + 1);
+    }
+    return S::error(ErrorCode::NA);
+}
+
+// SWITCH(expression; value1; result1; ...; [default]): the result of the first value equal to
+// the expression, else the default, else #N/A.
+Value switchFunction(FunctionArgs& args) {
+    const Value subject = args.value(0);
+    if (subject.isError())
+        return subject;
+    std::size_t i = 1;
+    for (; i + 1 < args.count(); i += 2) {
+        const Value candidate = args.value(i);
+        if (candidate.isError())
+            return candidate;
+        const bool comparable = subject.type() == candidate.type() || subject.isEmpty() ||
+                                candidate.isEmpty();
+        if (comparable && ValueConversion::compare(subject, candidate) == 0)
+            return args.value(i + 1);
+    }
+    if (i < args.count())
+        return args.value(i);
+    return S::error(ErrorCode::NA);
 }
 
 const std::array kFunctions = {
+    BuiltinFunction{L"IFS", 2, -1, &ifs},
+    BuiltinFunction{L"SWITCH", 3, -1, &switchFunction},
+    BuiltinFunction{L"XOR", 1, -1, [](FunctionArgs& a) { return logical(a, Combine::Xor); }},
+    BuiltinFunction{L"IFNA", 2, 2,
+                    [](FunctionArgs& a) {
+                        Value v = a.value(0);
+                        return v.isError() && v.asError() == ErrorCode::NA ? a.value(1) : v;
+                    }},
     BuiltinFunction{L"IF", 1, 3, &ifFunction},
-    BuiltinFunction{L"AND", 1, -1, [](FunctionArgs& a) { return logical(a, true); }},
-    BuiltinFunction{L"OR", 1, -1, [](FunctionArgs& a) { return logical(a, false); }},
+    BuiltinFunction{L"AND", 1, -1, [](FunctionArgs& a) { return logical(a, Combine::And); }},
+    BuiltinFunction{L"OR", 1, -1, [](FunctionArgs& a) { return logical(a, Combine::Or); }},
     BuiltinFunction{L"NOT", 1, 1,
                     [](FunctionArgs& a) {
                         bool b = false;
@@ -91,7 +137,6 @@ const std::array kFunctions = {
                         Value v = a.value(0);
                         return v.isError() ? a.value(1) : v;
                     }},
-    BuiltinFunction{L"CHOOSE", 2, -1, &choose},
 };
 
 } // namespace

@@ -13,6 +13,11 @@ public:
     // "1E3", ".5"), spaces and tabs around it allowed; nullopt for anything else, including
     // numbers too large for a double.
     static std::optional<double> parse(std::wstring_view text);
+    // A number as a user types it into a cell or hands it to VALUE: what parse reads, and also
+    // ',' between groups of three digits ("1,234.5"), a currency sign before the digits
+    // ("$12", "-€3"), a trailing '%' ("45%" is 0.45), and a time of day as a fraction of a
+    // day ("06:30", "16:48:00", "6:30 PM", "1:02:03.5"). Dates are not read.
+    static std::optional<double> parseTyped(std::wstring_view text);
 
     // Up to 15 significant digits without trailing zeros; the exponent form ("1E+20",
     // "1E-05") for very large and very small numbers. This is how a number reads as text.

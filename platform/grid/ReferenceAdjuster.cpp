@@ -1,6 +1,7 @@
 #include "platform/grid/ReferenceAdjuster.h"
 
 #include "platform/grid/CallExpr.h"
+#include "platform/grid/ArrayExpr.h"
 #include "platform/grid/LiteralExpr.h"
 #include "platform/grid/NameExpr.h"
 #include "platform/grid/OperatorChainExpr.h"
@@ -80,6 +81,10 @@ void ReferenceAdjuster::visit(const CallExpr& expr) {
     for (const ExprPtr& arg : expr.args())
         args.push_back(rebuild(*arg));
     result_ = std::make_unique<CallExpr>(expr.name(), expr.builtin(), std::move(args));
+}
+
+void ReferenceAdjuster::visit(const ArrayExpr& expr) {
+    result_ = std::make_unique<ArrayExpr>(expr.array());
 }
 
 void ReferenceAdjuster::visit(const NameExpr& expr) {

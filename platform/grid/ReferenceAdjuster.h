@@ -26,6 +26,7 @@ private:
     void visit(const ParenExpr& expr) override;
     void visit(const CallExpr& expr) override;
     void visit(const NameExpr& expr) override;
+    void visit(const ArrayExpr& expr) override;
 
     const ReferenceTransform& transform_;
     ExprPtr result_;

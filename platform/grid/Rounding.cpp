@@ -1,8 +1,11 @@
 #include "platform/grid/Rounding.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace grid {
 
@@ -80,16 +83,48 @@ bool Rounding::approxEqual(double a, double b) {
            diff < std::fabs(b) * 3.5527136788005009e-15;
 }
 
+double Rounding::snapCancelled(double result, double largest, int terms) {
+    // Only a result smaller than its largest term has lost digits to cancellation. From 1e15 on
+    // the 15th digit lies left of the point: whole numbers there are data, not noise. Below
+    // it a whole result stays as it is, as every multiple of the snap's step is exact.
+    if (result == 0 || !std::isfinite(result) || !(largest < 1e15) ||
+        std::fabs(result) >= largest)
+        return result;
+    // The place of the 15th significant digit of the larger operand: 10^-decimals. Operands
+    // of 1 and more are placed from the table, which is cheaper than a logarithm.
+    int exponent = 0;
+    if (largest >= 1) {
+        while (exponent < 14 && largest >= powerOfTen(exponent + 1))
+            ++exponent;
+    } else {
+        exponent = static_cast<int>(std::floor(std::log10(largest)));
+    }
+    const int decimals = 14 - exponent;
+    if (decimals > 300)
+        return result;
+    const double scaled = result * powerOfTen(decimals);
+    const double snapped = std::nearbyint(scaled) / powerOfTen(decimals);
+    // One unit in the last place of the larger operand: its power of two times 2^-52 (0 for
+    // the subnormal, which then never snaps).
+    const double unit =
+        std::bit_cast<double>(std::bit_cast<std::uint64_t>(largest) & 0x7FF0000000000000ULL) *
+        0x1p-52;
+    if (!std::isfinite(snapped) || std::fabs(snapped - result) > unit * (terms < 2 ? 2 : terms))
+        return result;
+    return snapped;
+}
+
 double Rounding::approxAdd(double a, double b) {
-    if (((a < 0 && b > 0) || (a > 0 && b < 0)) && approxEqual(a, -b))
+    const double sum = a + b;
+    if (!((a < 0 && b > 0) || (a > 0 && b < 0)))
+        return sum;
+    if (approxEqual(a, -b))
         return 0;
-    return a + b;
+    return snapCancelled(sum, std::max(std::fabs(a), std::fabs(b)), 2);
 }
 
 double Rounding::approxSub(double a, double b) {
-    if (((a < 0 && b < 0) || (a > 0 && b > 0)) && approxEqual(a, b))
-        return 0;
-    return a - b;
+    return approxAdd(a, -b);
 }
 
 } // namespace grid

@@ -7,7 +7,7 @@
 #include <array>
 #include <cmath>
 
-// INT, TRUNC, ROUND, ROUNDUP, ROUNDDOWN, CEILING, FLOOR. Rounding works on the value taken to
+// INT, TRUNC, ROUND, ROUNDUP, ROUNDDOWN, CEILING, FLOOR, MROUND. Rounding works on the value taken to
 // 15 significant digits (Rounding), so ROUND(2.675; 2) is 2.68 and ROUNDUP(2.2; 1) is 2.2.
 
 namespace grid {
@@ -53,7 +53,25 @@ Value toMultiple(FunctionArgs& args, bool ceiling) {
     return S::number(steps * significance);
 }
 
+// MROUND(x; multiple): the nearest multiple, halves away from zero; number and multiple of
+// opposite signs are #NUM!.
+Value nearestMultiple(FunctionArgs& args) {
+    double x = 0;
+    double multiple = 0;
+    if (const auto error = args.number(0, x))
+        return S::error(*error);
+    if (const auto error = args.number(1, multiple))
+        return S::error(*error);
+    if (x == 0 || multiple == 0)
+        return Value::number(0);
+    if ((x < 0) != (multiple < 0))
+        return S::error(ErrorCode::Num);
+    const double steps = std::floor(Rounding::approx(x / multiple) + 0.5);
+    return S::number(Rounding::approx(steps * multiple));
+}
+
 const std::array kFunctions = {
+    BuiltinFunction{L"MROUND", 2, 2, &nearestMultiple},
     BuiltinFunction{L"INT", 1, 1,
                     [](FunctionArgs& a) {
                         double x = 0;

@@ -91,6 +91,9 @@ void Sheet::recalc(std::vector<CellRef> seeds, bool propagate) {
         }
     } running(*this);
     Target target(*this);
+    // Volatile formulas (OFFSET, INDIRECT) follow everything else once, with what reads them;
+    // once only, so one that reads its own cell cannot keep the calculation going.
+    bool volatilesDue = propagate && !graph_.volatileCells().empty();
     for (int round = 0; round < kMaxRounds && !seeds.empty(); ++round) {
         // One changed cell that nothing reads (a value stored, a formula set) is all there is
         // to compute: no ordering needed.
@@ -100,6 +103,11 @@ void Sheet::recalc(std::vector<CellRef> seeds, bool propagate) {
             Recalculator::run(seeds, propagate, graph_, target);
         seeds = std::exchange(pending_, {});
         propagate = std::exchange(pendingPropagate_, false);
+        if (seeds.empty() && volatilesDue) {
+            seeds = graph_.volatileCells();
+            propagate = true;
+            volatilesDue = false;
+        }
     }
 }
 

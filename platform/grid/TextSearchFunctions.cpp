@@ -58,7 +58,7 @@ Value substitute(FunctionArgs& args) {
     if (const auto error = args.text(2, to))
         return S::error(*error);
     long long which = 0;
-    if (!args.isOmitted(3)) {
+    if (args.count() > 3) {
         double n = 0;
         if (const auto error = args.number(3, n))
             return S::error(*error);
@@ -88,7 +88,8 @@ Value substitute(FunctionArgs& args) {
     return Value::text(std::move(out));
 }
 
-// VALUE: text that reads as a number; an empty cell is 0; anything else is #VALUE!.
+// VALUE: text that reads as a number as a user types it (thousands separators, currency,
+// percent, time of day); an empty cell is 0; anything else is #VALUE!.
 Value valueFunction(FunctionArgs& args) {
     const Value v = args.value(0);
     switch (v.type()) {
@@ -99,7 +100,7 @@ Value valueFunction(FunctionArgs& args) {
     case Value::Type::Error:
         return v;
     case Value::Type::Text:
-        if (const auto n = NumberText::parse(v.asText()))
+        if (const auto n = NumberText::parseTyped(v.asText()))
             return Value::number(*n);
         return S::error(ErrorCode::Value);
     case Value::Type::Boolean:
@@ -108,8 +109,8 @@ Value valueFunction(FunctionArgs& args) {
     return S::error(ErrorCode::Value);
 }
 
-// TEXT(value; format): a number (or text that reads as one) in a number format; other text is
-// returned as it is.
+// TEXT(value; format): a number (or text that reads as one) in a number format; other text in
+// the format's text section, or as it is. A format that does not parse is #VALUE!.
 Value textFunction(FunctionArgs& args) {
     const Value v = args.value(0);
     std::wstring format;
@@ -119,9 +120,11 @@ Value textFunction(FunctionArgs& args) {
         return S::error(*error);
     double n = 0;
     ErrorCode code = ErrorCode::Value;
+    std::optional<std::wstring> text;
     if (v.isBoolean() || !ValueConversion::toNumber(v, n, code))
-        return Value::text(ValueConversion::toText(v));
-    auto text = NumberFormat::format(n, format);
+        text = NumberFormat::formatText(ValueConversion::toText(v), format);
+    else
+        text = NumberFormat::format(n, format);
     if (!text)
         return S::error(ErrorCode::Value);
     return Value::text(std::move(*text));

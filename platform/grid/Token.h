@@ -23,7 +23,9 @@ struct Token {
         Percent,
         LeftParen,
         RightParen,
-        Separator, // ',' or ';' between function arguments
+        Separator, // ',' or ';' between function arguments (or array columns and rows)
+        LeftBrace,
+        RightBrace,
         Colon,
         End,
         Invalid, // text holds the reason

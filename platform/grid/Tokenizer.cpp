@@ -97,6 +97,10 @@ Token Tokenizer::next() {
     case L',':
     case L';':
         return simple(Token::Kind::Separator);
+    case L'{':
+        return simple(Token::Kind::LeftBrace);
+    case L'}':
+        return simple(Token::Kind::RightBrace);
     case L':':
         return simple(Token::Kind::Colon);
     case L'%':

@@ -18,7 +18,7 @@ bool ValueConversion::toNumber(const Value& value, double& number, ErrorCode& er
         number = value.asBoolean() ? 1 : 0;
         return true;
     case Value::Type::Text:
-        if (const auto parsed = NumberText::parse(value.asText())) {
+        if (const auto parsed = NumberText::parseTyped(value.asText())) {
             number = *parsed;
             return true;
         }

@@ -91,4 +91,42 @@ std::optional<std::size_t> Wildcard::search(std::wstring_view pattern, std::wstr
     return std::nullopt;
 }
 
+bool Wildcard::hasWildcards(std::wstring_view text) {
+    return text.find_first_of(L"*?~") != std::wstring_view::npos;
+}
+
+// Greedy matching that backtracks only to the last star: time grows with text length times
+// pattern length at worst.
+bool Wildcard::matches(std::wstring_view pattern, std::wstring_view text) {
+    constexpr std::size_t kNone = std::wstring_view::npos;
+    std::size_t p = 0;
+    std::size_t t = 0;
+    std::size_t afterStar = kNone;
+    std::size_t starText = 0;
+    while (t < text.size()) {
+        if (p < pattern.size()) {
+            if (pattern[p] == L'*') {
+                afterStar = ++p;
+                starText = t;
+                continue;
+            }
+            const bool escaped = pattern[p] == L'~' && p + 1 < pattern.size();
+            const wchar_t ch = escaped ? pattern[p + 1] : pattern[p];
+            if ((!escaped && ch == L'?') ||
+                TextCase::lowerChar(ch) == TextCase::lowerChar(text[t])) {
+                p += escaped ? 2 : 1;
+                ++t;
+                continue;
+            }
+        }
+        if (afterStar == kNone)
+            return false;
+        p = afterStar;
+        t = ++starText;
+    }
+    while (p < pattern.size() && pattern[p] == L'*')
+        ++p;
+    return p == pattern.size();
+}
+
 } // namespace grid

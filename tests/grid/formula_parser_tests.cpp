@@ -34,6 +34,12 @@ TEST(FormulaParser, RejectsWithPositionAndReason) {
         {L"=)", 1, L"unexpected ')'"},
         {L"=", 1, L"empty formula"},
         {L"=1+*2", 3, L"unexpected '*'"},
+        {L"={1,2;3}", 7, L"row 2 of the array has 1 values where the first has 2"},
+        {L"={1,2;3,4,5}", 11, L"row 2 of the array has 3 values where the first has 2"},
+        {L"={1,A1}", 4, L"an array holds only numbers, texts, TRUE, FALSE and error values"},
+        {L"={1,2", 5, L"expected ',', ';' or '}' in the array opened at character 2"},
+        {L"={-\"a\"}", 3, L"a sign in an array must precede a number"},
+        {L"={}", 2, L"an array holds only numbers, texts, TRUE, FALSE and error values"},
     };
     for (const Rejection& c : cases) {
         SCOPED_TRACE(narrow(c.formula));
@@ -79,6 +85,9 @@ TEST(FormulaParser, PrintsFormulasBackInCanonicalForm) {
         {L"=#ref!+1", L"#REF!+1"},
         {L"=x_Name1", L"x_Name1"},
         {L"=true<>False", L"TRUE<>FALSE"},
+        {L"=SUM({1, -2.5 ;\"a\",true})", L"SUM({1,-2.5;\"a\",TRUE})"},
+        {L"={#N/A}", L"{#N/A}"},
+        {L"=RIGHT(\"Tessa\",)", L"RIGHT(\"Tessa\",)"},
     };
     Sheet sheet;
     sheet.setMaxCols(10);

@@ -53,6 +53,18 @@ TEST_F(ValueFunctions, IsNullOfEmptyZeroAndEmptyText) {
     });
 }
 
+// A difference of decimals arrives as the user sees it: 5.07-5 is 0.07, not 0.07 and noise
+// that a test against 0 would catch.
+TEST_F(ValueFunctions, ReceiveCancelledDifferencesWithoutNoise) {
+    sheet.setFormula({1, 2}, L"=5.07-5");
+    expectAll({
+        {L"=ISNULL((5.07-5)*100-7)", num(1)},
+        {L"=ISNULL(A2*100-7)", num(1)},
+        {L"=ISPOSITIVE(A2*100-7)", num(0)},
+        {L"=ROUNDTO(A2,0.07)", num(0.07)},
+    });
+}
+
 TEST_F(ValueFunctions, IsPositiveOfNumbersAndTexts) {
     sheet.setFormula({1, 2}, L"=4");
     expectAll({
