@@ -1,0 +1,183 @@
+#include "dialogs/CDlgOpenSave.h"
+
+#include "platform/core/NumberedTexts.h"
+#include "platform/core/PathBoundary.h"
+#include "platform/ui/CListBox.h"
+#include "platform/ui/DlgSize.h"
+#include "platform/ui/WinConstants.h"
+#include "platform/ui/WinGdi.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+constexpr UINT kDeleteIcon = 206;
+constexpr int kShowAllText = 1498;
+constexpr int kSaveCaption = 1126;
+constexpr int kOpenCaption = 1127;
+constexpr int kSaveOk = 841;
+constexpr int kOpenOk = 842;
+constexpr int kCancelText = 2;
+constexpr int kOverwriteFirst = 1128;
+constexpr int kOverwriteOfThisMacro = 1129;
+constexpr int kOverwriteLast = 1130;
+constexpr int kOverwriteCaption = 1131;
+constexpr int kDeleteFirst = 1132;
+constexpr int kDeleteSecond = 1133;
+constexpr int kDeleteThird = 1134;
+constexpr int kDeleteCaption = 1135;
+
+} // namespace
+
+CDlgOpenSave::CDlgOpenSave(CWnd* parent) : CDialog(IDD, parent) {
+    onCommand(kShowAllCheck, BN_CLICKED, [this] { fillList(); });
+    onCommand(kNameList, LBN_SELCHANGE, [this] { takeSelection(); });
+    onCommand(kNameList, LBN_DBLCLK, [this] {
+        takeSelection();
+        OnOK();
+    });
+    onCommand(kDeleteButton, BN_CLICKED, [this] { deleteSelection(); });
+}
+
+BOOL CDlgOpenSave::OnInitDialog() {
+    CDialog::OnInitDialog();
+    if (mDeleteButton.SubclassDlgItem(kDeleteButton, this)) {
+        mDeleteButton.SetIcon(kDeleteIcon);
+        mDeleteButton.SetTooltipText(L"Selectie verwijderen...");
+    }
+    const bool saving = mMode == kModeSave;
+    SetDlgItemText(kShowAllCheck, string(kShowAllText).str());
+    SetWindowText(string(saving ? kSaveCaption : kOpenCaption).str());
+    SetDlgItemText(IDOK, string(saving ? kSaveOk : kOpenOk).str());
+    SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
+    if (CWnd* edit = GetDlgItem(kNameEdit)) {
+        edit->EnableWindow(saving ? TRUE : FALSE);
+    }
+    fillList();
+
+    CRect window;
+    GetWindowRect(&window);
+    const std::array<CResizer::CBorderInfo, 6> layout = {{
+        {kNameList, {CResizer::eFixed}, {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eTop},
+         {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eRight},
+         {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eBottom}},
+        {kDeleteButton, {CResizer::eWidth}, {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eTop},
+         {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eRight}, {CResizer::eHeight}},
+        {kShowAllCheck, {CResizer::eFixed}, {CResizer::eHeight},
+         {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eRight},
+         {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eBottom}},
+        {kNameEdit, {CResizer::eFixed}, {CResizer::eHeight},
+         {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eRight},
+         {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eBottom}},
+        {IDOK, {CResizer::eWidth}, {CResizer::eHeight},
+         {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eRight},
+         {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eBottom}},
+        {IDCANCEL, {CResizer::eWidth}, {CResizer::eHeight},
+         {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eRight},
+         {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eBottom}},
+    }};
+    mResizer.Init(this, nullptr, layout);
+    // Never smaller than it opened.
+    mMinTrackSize = CSize(window.Width(), window.Height());
+    ChangeDlgSize(this, kSizeKey);
+    return TRUE;
+}
+
+void CDlgOpenSave::OnDestroy() {
+    WriteDlgSize(this, kSizeKey);
+    CDialog::OnDestroy();
+}
+
+void CDlgOpenSave::OnSize(UINT type, int cx, int cy) {
+    CDialog::OnSize(type, cx, cy);
+    mResizer.Move();
+}
+
+void CDlgOpenSave::OnGetMinMaxInfo(MINMAXINFO* info) {
+    CDialog::OnGetMinMaxInfo(info);
+    info->ptMinTrackSize.x = mMinTrackSize.cx;
+    info->ptMinTrackSize.y = mMinTrackSize.cy;
+}
+
+void CDlgOpenSave::fillList() {
+    auto* list = dynamic_cast<CListBox*>(GetDlgItem(kNameList));
+    if (list == nullptr) {
+        return;
+    }
+    list->ResetContent();
+    const Vdn_StringArray& names = IsDlgButtonChecked(kShowAllCheck) ? mAllNames : mMacroNames;
+    for (int i = 0; i < names.length(); ++i) {
+        list->AddString(names[i].str());
+    }
+}
+
+void CDlgOpenSave::takeSelection() {
+    auto* list = dynamic_cast<CListBox*>(GetDlgItem(kNameList));
+    if (list == nullptr || list->GetCurSel() < 0) {
+        return;
+    }
+    std::wstring name;
+    list->GetText(list->GetCurSel(), name);
+    SetDlgItemText(kNameEdit, name);
+}
+
+Vdn_String CDlgOpenSave::pathOf(const Vdn_String& name) const {
+    return mFolder + name + mExtension;
+}
+
+void CDlgOpenSave::OnOK() {
+    std::wstring typed;
+    GetDlgItemText(kNameEdit, typed);
+    const Vdn_String name(typed);
+    if (name.isEmpty()) {
+        return;
+    }
+    if (mMode == kModeSave) {
+        if (!warnInvalidFileName(name)) {
+            return;
+        }
+        if (core::fileExists(pathOf(name))) {
+            // The name of another macro's file is worth saying so.
+            Vdn_String question = string(kOverwriteFirst);
+            if (mMacroNames.find(name) < 0) {
+                question = question + L"\n" + string(kOverwriteOfThisMacro);
+            }
+            question = question + L"\n" + string(kOverwriteLast);
+            if (MessageBox(question.str(), string(kOverwriteCaption).str(),
+                           MB_YESNO | MB_ICONQUESTION) != IDYES) {
+                return;
+            }
+        }
+    }
+    mName = name;
+    EndDialog(IDOK);
+}
+
+void CDlgOpenSave::deleteSelection() {
+    auto* list = dynamic_cast<CListBox*>(GetDlgItem(kNameList));
+    if (list == nullptr || list->GetCurSel() < 0) {
+        return;
+    }
+    std::wstring chosen;
+    list->GetText(list->GetCurSel(), chosen);
+    const Vdn_String name(chosen);
+    const Vdn_String question = string(kDeleteFirst) + L" \"" + name + L"\"\n" +
+                                string(kDeleteSecond) + L"\n" + string(kDeleteThird);
+    if (MessageBox(question.str(), string(kDeleteCaption).str(), MB_YESNO | MB_ICONQUESTION) !=
+        IDYES) {
+        return;
+    }
+    const auto file = core::resolveExistingFile(pathOf(name));
+    std::error_code error;
+    if (!file || !std::filesystem::remove(*file, error) || error) {
+        return; // a file that stays keeps its name in the lists
+    }
+    for (Vdn_StringArray* names : {&mMacroNames, &mAllNames}) {
+        const int index = names->find(name);
+        if (index >= 0) {
+            names->removeAt(index);
+        }
+    }
+    fillList();
+}

@@ -1,0 +1,50 @@
+#pragma once
+// CDlgOpenSave: chooses a file name inside one folder, from a list limited to the names of the
+// current macro (or all names, with the check box), in place of the system's file dialog. The
+// caller sets the folder, the extension, both name lists and the mode, runs DoModal and on OK
+// takes mName: the file is mFolder + mName + mExtension. Its size is kept under
+// "DLG_OPENSAVEFILTERED".
+
+#include "platform/core/Vdn_StringArray.h"
+#include "platform/ui/CButtonST.h"
+#include "platform/ui/CDialog.h"
+#include "platform/ui/CResizer.h"
+
+class CDlgOpenSave : public CDialog {
+public:
+    static constexpr UINT IDD = 340;
+    static constexpr const wchar_t* kSizeKey = L"DLG_OPENSAVEFILTERED";
+    static constexpr int kNameList = 1481;
+    static constexpr int kDeleteButton = 1482;
+    static constexpr int kShowAllCheck = 1483;
+    static constexpr int kNameEdit = 1484;
+    static constexpr int kModeOpen = 0;
+    static constexpr int kModeSave = 1;
+
+    explicit CDlgOpenSave(CWnd* parent = nullptr);
+
+    Vdn_StringArray mMacroNames; // the names that belong to the macro
+    Vdn_StringArray mAllNames;
+    Vdn_String mFolder;          // ends with a separator
+    Vdn_String mExtension;       // with its dot (".prp")
+    int mMode = kModeOpen;
+    Vdn_String mName;            // out: the chosen name
+
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+
+protected:
+    void OnDestroy() override;
+    void OnSize(UINT type, int cx, int cy) override;
+    void OnGetMinMaxInfo(MINMAXINFO* info) override;
+
+private:
+    void fillList();
+    void takeSelection();
+    void deleteSelection();
+    Vdn_String pathOf(const Vdn_String& name) const;
+
+    CButtonST mDeleteButton;
+    CResizer mResizer;
+    CSize mMinTrackSize{50, 50};
+};
