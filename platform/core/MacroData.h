@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/core/AcArray.h"
+#include "platform/core/AcDbObjectId.h"
 #include "platform/core/MacroTabData.h"
 #include "platform/core/Vdn_Array.h"
 #include "platform/core/Vdn_String.h"
@@ -23,6 +25,10 @@ public:
     const MacroTabData* getTab(int index) const;
 
     Vdn_String name;
+    Vdn_String title; // the macro dialog's window title
+    // The macros the record stands for, in the drawing that holds them.
+    AcArray<AcDbObjectId> objectIds;
+    Vdn_String currentTab;
     // Set while the core module is working on the macro; a modeless dialog holding it is then
     // not closed at once.
     bool busy = false;

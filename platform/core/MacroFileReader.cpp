@@ -1,6 +1,8 @@
 // Reading a macro file (docs/macro-file.md) into a Vdn_DbMacro.
 #include "platform/core/JsonNesting.h"
+#include "platform/core/NamedItems.h"
 #include "platform/core/MacroReadResult.h"
+#include "platform/core/MacroRecalculation.h"
 #include "platform/core/StringHelpers.h"
 #include "platform/core/TextCodec.h"
 #include "platform/core/TextFileHelpers.h"
@@ -139,6 +141,56 @@ private:
         return true;
     }
 
+    // A whole number that must lie in [low, high].
+    bool integerIn(const Json& object, const char* key, const std::string& where, int& out,
+                   int low, int high) {
+        int number = out;
+        if (!integer(object, key, where, number))
+            return false;
+        if (number < low || number > high)
+            return fail(at(where, key), std::to_string(number) + " is not between " +
+                                            std::to_string(low) + " and " + std::to_string(high));
+        out = number;
+        return true;
+    }
+
+    // An optional list of texts.
+    bool texts(const Json& object, const char* key, const std::string& where,
+               Vdn_StringArray& out) {
+        const Json* array = nullptr;
+        if (!list(object, key, where, array))
+            return false;
+        if (!array)
+            return true;
+        for (std::size_t i = 0; i < array->size(); ++i) {
+            if (!(*array)[i].is_string())
+                return fail(at(at(where, key), i), "expected a text");
+            out.append(Vdn_String::fromUtf8((*array)[i].get_ref<const std::string&>()));
+        }
+        return true;
+    }
+
+    // An optional list of whole numbers.
+    bool integers(const Json& object, const char* key, const std::string& where,
+                  Vdn_Array<int>& out) {
+        const Json* array = nullptr;
+        if (!list(object, key, where, array))
+            return false;
+        if (!array)
+            return true;
+        for (std::size_t i = 0; i < array->size(); ++i) {
+            const Json& item = (*array)[i];
+            if (!item.is_number_integer())
+                return fail(at(at(where, key), i), "expected a whole number");
+            if (item.is_number_unsigned() ? item.get<std::uint64_t>() > INT_MAX
+                                          : (item.get<std::int64_t>() > INT_MAX ||
+                                             item.get<std::int64_t>() < INT_MIN))
+                return fail(at(at(where, key), i), "is out of range");
+            out.append(item.get<int>());
+        }
+        return true;
+    }
+
     // The list under key (null when absent); an error when it is not a list.
     bool list(const Json& object, const char* key, const std::string& where, const Json*& out) {
         out = member(object, key);
@@ -195,15 +247,61 @@ private:
     bool readMacro(const Json& root, Vdn_DbMacro& macro) {
         const std::string where;
         if (!text(root, "name", where, macro.name, false) ||
+            !text(root, "title", where, macro.title, false) || !readObjectId(root, macro) ||
+            !objects(root, "tabs", where, macro.tabs, &MacroJsonReader::readTab) ||
+            !uniqueNames(macro.tabs, "tabs") ||
             !objects(root, "generalVariables", where, macro.generalVariables,
                      &MacroJsonReader::readGeneralVariable) ||
             !uniqueNames(macro.generalVariables, "generalVariables") ||
             !objects(root, "baseProfiles", where, macro.baseProfiles,
                      &MacroJsonReader::readBaseProfile) ||
             !objects(root, "modules", where, macro.modules, &MacroJsonReader::readModule) ||
-            !uniqueNames(macro.modules, "modules"))
+            !uniqueNames(macro.modules, "modules") || !tabsOfModules(macro))
             return false;
-        keepExtras(root, {"name", "generalVariables", "baseProfiles", "modules"}, macro.extras);
+        std::string equationWhere;
+        std::string equationReason;
+        if (!core::MacroRecalculation::check(macro, equationWhere, equationReason))
+            return fail(equationWhere, equationReason);
+        keepExtras(root,
+                   {"name", "title", "objectId", "tabs", "generalVariables", "baseProfiles",
+                    "modules"},
+                   macro.extras);
+        return true;
+    }
+
+    // Every tab the macro describes is the tab of one of its modules.
+    bool tabsOfModules(const Vdn_DbMacro& macro) {
+        for (int t = 0; t < macro.tabs.length(); ++t) {
+            bool found = false;
+            for (const Vdn_Module& module : macro.modules)
+                found = found || module.tabName().equal(macro.tabs[t].name, false);
+            if (!found)
+                return fail(at(at("tabs", static_cast<std::size_t>(t)), "name"),
+                            "no module is on the tab " + quoted(macro.tabs[t].name.toUtf8()));
+        }
+        return true;
+    }
+
+    bool readObjectId(const Json& root, Vdn_DbMacro& macro) {
+        const Json* id = member(root, "objectId");
+        if (!id)
+            return true;
+        if (!id->is_number_unsigned() && !(id->is_number_integer() && id->get<std::int64_t>() >= 0))
+            return fail("objectId", "expected a whole number that is not negative");
+        macro.objectId = id->get<std::uint64_t>();
+        return true;
+    }
+
+    bool readTab(const Json& object, const std::string& where, Vdn_MacroTab& tab) {
+        if (!text(object, "name", where, tab.name, true) ||
+            !integerIn(object, "kind", where, tab.kind, -1, 3) ||
+            !text(object, "design", where, tab.design, false) ||
+            !boolean(object, "blockReference", where, tab.blockReference) ||
+            !text(object, "blockName", where, tab.blockName, false) ||
+            !integerIn(object, "view", where, tab.view, 0, 3))
+            return false;
+        keepExtras(object, {"name", "kind", "design", "blockReference", "blockName", "view"},
+                   tab.extras);
         return true;
     }
 
@@ -266,13 +364,123 @@ private:
                 return false;
         }
         if (!objects(object, "patterns", where, module.patterns, &MacroJsonReader::readPattern) ||
-            !uniqueNames(module.patterns, at(where, "patterns")))
+            !uniqueNames(module.patterns, at(where, "patterns")) ||
+            !objects(object, "geometries", where, module.geometries,
+                     &MacroJsonReader::readGeometry) ||
+            !uniqueIds(module.geometries, at(where, "geometries")) ||
+            !objects(object, "constraints", where, module.constraints,
+                     &MacroJsonReader::readConstraint) ||
+            !uniqueIds(module.constraints, at(where, "constraints")) ||
+            !constraintReferences(module, at(where, "constraints")) ||
+            !objects(object, "arrays", where, module.arrays, &MacroJsonReader::readArray) ||
+            !uniqueNames(module.arrays, at(where, "arrays")) ||
+            !texts(object, "equations", where, module.equations))
             return false;
-        keepExtras(
-            object,
-            {"name", "group", "kind", "variables", "cuts", "profiles", "boltData", "patterns"},
-            module.extras);
+        keepExtras(object,
+                   {"name", "group", "kind", "variables", "cuts", "profiles", "boltData",
+                    "patterns", "geometries", "constraints", "arrays", "equations"},
+                   module.extras);
         return true;
+    }
+
+    template <typename Item> bool uniqueIds(const Vdn_Array<Item>& items, const std::string& where) {
+        for (int i = 0; i < items.length(); ++i) {
+            for (int j = 0; j < i; ++j) {
+                if (items[i].id == items[j].id)
+                    return fail(at(at(where, static_cast<std::size_t>(i)), "id"),
+                                "the id " + std::to_string(items[i].id) +
+                                    " occurs more than once");
+            }
+        }
+        return true;
+    }
+
+    // Every geometry a constraint binds and every variable it names exists in the module.
+    bool constraintReferences(const Vdn_Module& module, const std::string& where) {
+        for (int c = 0; c < module.constraints.length(); ++c) {
+            const Vdn_Constraint& constraint = module.constraints[c];
+            const std::string constraintWhere = at(where, static_cast<std::size_t>(c));
+            for (int g = 0; g < constraint.geometries.length(); ++g) {
+                const int id = constraint.geometries[g];
+                bool found = false;
+                for (const Vdn_Geometry& geometry : module.geometries)
+                    found = found || geometry.id == id;
+                if (!found)
+                    return fail(at(at(constraintWhere, "geometries"), static_cast<std::size_t>(g)),
+                                "no geometry has id " + std::to_string(id));
+            }
+            if (!constraint.variable.isEmpty() &&
+                core::indexOfName(module.variables, constraint.variable) < 0)
+                return fail(at(constraintWhere, "variable"),
+                            "no variable of the module is named " +
+                                quoted(constraint.variable.toUtf8()));
+        }
+        return true;
+    }
+
+    bool readGeometry(const Json& object, const std::string& where, Vdn_Geometry& geometry) {
+        if (!integer(object, "id", where, geometry.id) ||
+            !integer(object, "kind", where, geometry.kind) ||
+            !texts(object, "cells", where, geometry.cells) ||
+            !text(object, "nameTag", where, geometry.nameTag, false) ||
+            !integerIn(object, "flexibility", where, geometry.flexibility, 0, 2))
+            return false;
+        keepExtras(object, {"id", "kind", "cells", "nameTag", "flexibility"}, geometry.extras);
+        return true;
+    }
+
+    bool readConstraint(const Json& object, const std::string& where, Vdn_Constraint& constraint) {
+        if (!integer(object, "id", where, constraint.id) ||
+            !integer(object, "type", where, constraint.type) ||
+            !integers(object, "geometries", where, constraint.geometries) ||
+            !value(object, "value", where, constraint.value) ||
+            !text(object, "variable", where, constraint.variable, false) ||
+            !integerIn(object, "choice", where, constraint.choice, -1, INT_MAX) ||
+            !boolean(object, "firstFlag", where, constraint.firstFlag) ||
+            !boolean(object, "secondFlag", where, constraint.secondFlag) ||
+            !texts(object, "images", where, constraint.images) ||
+            !boolean(object, "cut", where, constraint.cut))
+            return false;
+        keepExtras(object,
+                   {"id", "type", "geometries", "value", "variable", "choice", "firstFlag",
+                    "secondFlag", "images", "cut"},
+                   constraint.extras);
+        return true;
+    }
+
+    bool readArray(const Json& object, const std::string& where, Vdn_DynArray& array) {
+        if (!text(object, "name", where, array.name, true) ||
+            !integerIn(object, "kind", where, array.kind, 0, 3) ||
+            !texts(object, "texts", where, array.texts) ||
+            !text(object, "design", where, array.design, false) ||
+            !texts(object, "entries", where, array.entries))
+            return false;
+        if (array.texts.length() > Vdn_DynArray::kTextCount)
+            return fail(at(where, "texts"), "expected at most 5 entries");
+        while (array.texts.length() < Vdn_DynArray::kTextCount)
+            array.texts.append(Vdn_String());
+        keepExtras(object, {"name", "kind", "texts", "design", "entries"}, array.extras);
+        return true;
+    }
+
+    bool readCellKind(const Json& object, const std::string& where, int& cellKind) {
+        Vdn_String kindText;
+        if (!member(object, "cellKind"))
+            return true;
+        if (!text(object, "cellKind", where, kindText, false))
+            return false;
+        static constexpr const wchar_t* kKinds[] = {L"number", L"text", L"list",
+                                                    L"editableList", L"check"};
+        for (int i = 0; i < 5; ++i) {
+            if (kindText == Vdn_String(kKinds[i])) {
+                cellKind = i + 1;
+                return true;
+            }
+        }
+        return fail(at(where, "cellKind"),
+                    "unknown cell kind " + quoted(kindText.toUtf8()) +
+                        " (expected \"number\", \"text\", \"list\", \"editableList\" or "
+                        "\"check\")");
     }
 
     bool readVariable(const Json& object, const std::string& where,
@@ -280,7 +488,11 @@ private:
         if (!text(object, "name", where, variable.name, true) ||
             !value(object, "value", where, variable.value) ||
             !boolean(object, "shown", where, variable.shown) ||
-            !boolean(object, "settable", where, variable.settable))
+            !boolean(object, "settable", where, variable.settable) ||
+            !integerIn(object, "kind", where, variable.kind, 0, 7) ||
+            !readCellKind(object, where, variable.cellKind) ||
+            !text(object, "displayName", where, variable.displayName, false) ||
+            !texts(object, "items", where, variable.items))
             return false;
         if (const Json* flex = member(object, "flex")) {
             bool flexible = false;
@@ -288,13 +500,19 @@ private:
                 return false;
             variable.flex = flexible;
         }
-        keepExtras(object, {"name", "value", "shown", "settable", "flex"}, variable.extras);
+        keepExtras(object, {"name", "value", "shown", "settable", "flex", "kind", "cellKind", "displayName",
+                    "items"}, variable.extras);
         return true;
     }
 
     bool readCut(const Json& object, const std::string& where, Vdn_CutConstraint& cut) {
         if (!text(object, "name", where, cut.name, true) ||
-            !integer(object, "type", where, cut.type))
+            !integerIn(object, "type", where, cut.type, 0, 6) ||
+            !text(object, "description", where, cut.description, false) ||
+            !integerIn(object, "state", where, cut.state, 0, 3) ||
+            !integer(object, "side", where, cut.side) ||
+            !text(object, "cutter", where, cut.cutter, false) ||
+            !text(object, "profile", where, cut.profile, false))
             return false;
         const Json* offsets = nullptr;
         if (!list(object, "offsets", where, offsets))
@@ -317,7 +535,7 @@ private:
                 cut.offsets[type] = offsetText;
             }
         }
-        keepExtras(object, {"name", "type", "offsets"}, cut.extras);
+        keepExtras(object, {"name", "type", "offsets", "description", "state", "side", "cutter", "profile"}, cut.extras);
         return true;
     }
 
@@ -326,17 +544,34 @@ private:
         if (!text(object, "name", where, placement.name, false) ||
             !text(object, "section", where, placement.section, false) ||
             !text(object, "material", where, placement.material, false) ||
-            !text(object, "memberName", where, placement.memberName, false))
+            !text(object, "memberName", where, placement.memberName, false) ||
+            !integer(object, "offsetType", where, placement.offsetType) ||
+            !readRotation(object, where, placement.rotation) ||
+            !text(object, "basePlane", where, placement.basePlane, false) ||
+            !text(object, "coordinateSystem", where, placement.coordinateSystem, false))
             return false;
-        keepExtras(object, {"name", "section", "material", "memberName"}, placement.extras);
+        keepExtras(object, {"name", "section", "material", "memberName", "offsetType", "rotation",
+                    "basePlane", "coordinateSystem"}, placement.extras);
+        return true;
+    }
+
+    bool readRotation(const Json& object, const std::string& where, int& rotation) {
+        int degrees = 0;
+        if (!integer(object, "rotation", where, degrees))
+            return false;
+        if (degrees != 0 && degrees != 90 && degrees != 180 && degrees != 270)
+            return fail(at(where, "rotation"), std::to_string(degrees) +
+                                                   " is not 0, 90, 180 or 270 degrees");
+        rotation = degrees;
         return true;
     }
 
     bool readBoltData(const Json& object, const std::string& where, Vdn_BoltData& boltData) {
-        if (!value(object, "diameter", where, boltData.diameter) ||
+        if (!text(object, "assembly", where, boltData.assembly, false) ||
+            !value(object, "diameter", where, boltData.diameter) ||
             !value(object, "holeOffset", where, boltData.holeOffset))
             return false;
-        keepExtras(object, {"diameter", "holeOffset"}, boltData.extras);
+        keepExtras(object, {"assembly", "diameter", "holeOffset"}, boltData.extras);
         return true;
     }
 

@@ -29,6 +29,32 @@ void addExtras(Json& object, const core::JsonExtras& extras) {
     }
 }
 
+Json textList(const Vdn_StringArray& values) {
+    Json array = Json::array();
+    for (const Vdn_String& value : values)
+        array.push_back(text(value));
+    return array;
+}
+
+// The keys added to the format after its first version are written only when they differ
+// from their default, so that files of the first version are written back as they were.
+void addText(Json& object, const char* key, const Vdn_String& value) {
+    if (!value.isEmpty())
+        object[key] = text(value);
+}
+void addInt(Json& object, const char* key, int value, int defaultValue = 0) {
+    if (value != defaultValue)
+        object[key] = value;
+}
+void addFlag(Json& object, const char* key, bool value) {
+    if (value)
+        object[key] = true;
+}
+void addTexts(Json& object, const char* key, const Vdn_StringArray& values) {
+    if (!values.isEmpty())
+        object[key] = textList(values);
+}
+
 template <typename Item, typename WriteOne>
 void addList(Json& object, const char* key, const Vdn_Array<Item>& items, WriteOne writeOne) {
     if (items.isEmpty())
@@ -72,6 +98,13 @@ Json variableJson(const Vdn_ConstraintVariable& variable) {
                 {"settable", variable.settable}};
     if (variable.flex)
         object["flex"] = *variable.flex;
+    addInt(object, "kind", variable.kind);
+    static constexpr const char* kCellKinds[] = {"number", "text", "list", "editableList",
+                                                 "check"};
+    if (variable.cellKind >= 2 && variable.cellKind <= 5)
+        object["cellKind"] = kCellKinds[variable.cellKind - 1];
+    addText(object, "displayName", variable.displayName);
+    addTexts(object, "items", variable.items);
     addExtras(object, variable.extras);
     return object;
 }
@@ -81,6 +114,11 @@ Json cutJson(const Vdn_CutConstraint& cut) {
     for (const std::optional<Vdn_String>& offset : cut.offsets)
         offsets.push_back(offset ? text(*offset) : Json());
     Json object{{"name", text(cut.name)}, {"type", cut.type}, {"offsets", std::move(offsets)}};
+    addText(object, "description", cut.description);
+    addInt(object, "state", cut.state);
+    addInt(object, "side", cut.side);
+    addText(object, "cutter", cut.cutter);
+    addText(object, "profile", cut.profile);
     addExtras(object, cut.extras);
     return object;
 }
@@ -90,12 +128,20 @@ Json placementJson(const Vdn_ProfilePlacement& placement) {
                 {"section", text(placement.section)},
                 {"material", text(placement.material)},
                 {"memberName", text(placement.memberName)}};
+    addInt(object, "offsetType", placement.offsetType);
+    addInt(object, "rotation", placement.rotation);
+    addText(object, "basePlane", placement.basePlane);
+    addText(object, "coordinateSystem", placement.coordinateSystem);
     addExtras(object, placement.extras);
     return object;
 }
 
 Json boltDataJson(const Vdn_BoltData& boltData) {
     Json object{{"diameter", text(boltData.diameter)}, {"holeOffset", text(boltData.holeOffset)}};
+    if (!boltData.assembly.isEmpty())
+        object = Json{{"assembly", text(boltData.assembly)},
+                      {"diameter", text(boltData.diameter)},
+                      {"holeOffset", text(boltData.holeOffset)}};
     addExtras(object, boltData.extras);
     return object;
 }
@@ -115,6 +161,54 @@ Json patternJson(const Vdn_BoltPattern& pattern) {
     return object;
 }
 
+Json geometryJson(const Vdn_Geometry& geometry) {
+    Json object{{"id", geometry.id}};
+    addInt(object, "kind", geometry.kind);
+    addTexts(object, "cells", geometry.cells);
+    addText(object, "nameTag", geometry.nameTag);
+    addInt(object, "flexibility", geometry.flexibility);
+    addExtras(object, geometry.extras);
+    return object;
+}
+
+Json constraintJson(const Vdn_Constraint& constraint) {
+    Json object{{"id", constraint.id}, {"type", constraint.type}};
+    if (!constraint.geometries.isEmpty()) {
+        Json ids = Json::array();
+        for (const int id : constraint.geometries)
+            ids.push_back(id);
+        object["geometries"] = std::move(ids);
+    }
+    addText(object, "value", constraint.value);
+    addText(object, "variable", constraint.variable);
+    addInt(object, "choice", constraint.choice, -1);
+    addFlag(object, "firstFlag", constraint.firstFlag);
+    addFlag(object, "secondFlag", constraint.secondFlag);
+    addTexts(object, "images", constraint.images);
+    addFlag(object, "cut", constraint.cut);
+    addExtras(object, constraint.extras);
+    return object;
+}
+
+Json arrayJson(const Vdn_DynArray& array) {
+    Json object{{"name", text(array.name)}, {"kind", array.kind}, {"texts", textList(array.texts)}};
+    addText(object, "design", array.design);
+    addTexts(object, "entries", array.entries);
+    addExtras(object, array.extras);
+    return object;
+}
+
+Json tabJson(const Vdn_MacroTab& tab) {
+    Json object{{"name", text(tab.name)}};
+    addInt(object, "kind", tab.kind, -1);
+    addText(object, "design", tab.design);
+    addFlag(object, "blockReference", tab.blockReference);
+    addText(object, "blockName", tab.blockName);
+    addInt(object, "view", tab.view, 3);
+    addExtras(object, tab.extras);
+    return object;
+}
+
 Json moduleJson(const Vdn_Module& module) {
     Json object{{"name", text(module.name)},
                 {"group", text(module.group)},
@@ -126,6 +220,10 @@ Json moduleJson(const Vdn_Module& module) {
         object["boltData"] = boltDataJson(module.boltData);
         addList(object, "patterns", module.patterns, patternJson);
     }
+    addList(object, "geometries", module.geometries, geometryJson);
+    addList(object, "constraints", module.constraints, constraintJson);
+    addList(object, "arrays", module.arrays, arrayJson);
+    addTexts(object, "equations", module.equations);
     addExtras(object, module.extras);
     return object;
 }
@@ -134,6 +232,10 @@ Json moduleJson(const Vdn_Module& module) {
 
 std::string Vdn_DbMacro::toJsonText() const {
     Json object{{"name", text(name)}};
+    addText(object, "title", title);
+    if (objectId != 0)
+        object["objectId"] = objectId;
+    addList(object, "tabs", tabs, tabJson);
     addList(object, "generalVariables", generalVariables, generalVariableJson);
     addList(object, "baseProfiles", baseProfiles, baseProfileJson);
     addList(object, "modules", modules, moduleJson);

@@ -5,6 +5,7 @@
 
 // The bolt data of a bolt module; the texts are kept as given.
 struct Vdn_BoltData {
+    Vdn_String assembly;
     Vdn_String diameter;
     Vdn_String holeOffset;
     core::JsonExtras extras;
