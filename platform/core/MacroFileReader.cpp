@@ -556,9 +556,15 @@ private:
     }
 
     bool readRotation(const Json& object, const std::string& where, int& rotation) {
-        int degrees = 0;
-        if (!integer(object, "rotation", where, degrees))
+        // Given as a number or a text ("90"), as files written before the key was known did.
+        Vdn_String degreesText(L"0");
+        if (!value(object, "rotation", where, degreesText))
             return false;
+        bool whole = false;
+        const int degrees = degreesText.toInt(&whole);
+        if (!whole)
+            return fail(at(where, "rotation"), quoted(degreesText.toUtf8()) +
+                                                   " is not 0, 90, 180 or 270 degrees");
         if (degrees != 0 && degrees != 90 && degrees != 180 && degrees != 270)
             return fail(at(where, "rotation"), std::to_string(degrees) +
                                                    " is not 0, 90, 180 or 270 degrees");
