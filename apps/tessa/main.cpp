@@ -2,6 +2,7 @@
 #include "apps/tessa/BillCommand.h"
 #include "apps/tessa/Command.h"
 #include "apps/tessa/EvalCommand.h"
+#include "apps/tessa/MacroCommands.h"
 #include "apps/tessa/MappingCommands.h"
 #include "apps/tessa/PrintSettingsCommand.h"
 #include "apps/tessa/ReadCommand.h"
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
     app::addPrintSettingsCommand(program, run);
     app::addTableCommand(program, run);
     app::addBillCommand(program, run);
+    app::addMacroCommand(program, run);
 
     try {
         program.parse(argc, argv);

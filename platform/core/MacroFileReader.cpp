@@ -463,6 +463,13 @@ private:
         return true;
     }
 
+    bool bound(const Json& object, const char* key, const std::string& where, Vdn_String& out) {
+        if (!value(object, key, where, out))
+            return false;
+        return out.isEmpty() || isNumber(out) ||
+               fail(at(where, key), quoted(out.toUtf8()) + " is not a number");
+    }
+
     bool readCellKind(const Json& object, const std::string& where, int& cellKind) {
         Vdn_String kindText;
         if (!member(object, "cellKind"))
@@ -492,7 +499,9 @@ private:
             !integerIn(object, "kind", where, variable.kind, 0, 7) ||
             !readCellKind(object, where, variable.cellKind) ||
             !text(object, "displayName", where, variable.displayName, false) ||
-            !texts(object, "items", where, variable.items))
+            !texts(object, "items", where, variable.items) ||
+            !bound(object, "minimum", where, variable.minimum) ||
+            !bound(object, "maximum", where, variable.maximum))
             return false;
         if (const Json* flex = member(object, "flex")) {
             bool flexible = false;
@@ -501,7 +510,7 @@ private:
             variable.flex = flexible;
         }
         keepExtras(object, {"name", "value", "shown", "settable", "flex", "kind", "cellKind", "displayName",
-                    "items"}, variable.extras);
+                    "items", "minimum", "maximum"}, variable.extras);
         return true;
     }
 

@@ -105,6 +105,8 @@ Json variableJson(const Vdn_ConstraintVariable& variable) {
         object["cellKind"] = kCellKinds[variable.cellKind - 1];
     addText(object, "displayName", variable.displayName);
     addTexts(object, "items", variable.items);
+    addText(object, "minimum", variable.minimum);
+    addText(object, "maximum", variable.maximum);
     addExtras(object, variable.extras);
     return object;
 }

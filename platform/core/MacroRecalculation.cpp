@@ -402,6 +402,14 @@ bool MacroRecalculation::run(Vdn_DbMacro& macro, Vdn_String& message) {
         }
         result.modules[equation.target.module].variables[equation.target.index].value = *text;
     }
+    // A constraint driven by a variable shows the variable's value.
+    for (Vdn_Module& module : result.modules) {
+        for (Vdn_Constraint& constraint : module.constraints) {
+            const int index = indexOfName(module.variables, constraint.variable);
+            if (!constraint.variable.isEmpty() && index >= 0)
+                constraint.value = module.variables[index].value;
+        }
+    }
     macro = std::move(result);
     return true;
 }

@@ -21,6 +21,9 @@ struct Vdn_ConstraintVariable {
     int cellKind = 1;
     Vdn_String displayName; // empty: the name
     Vdn_StringArray items;
+    // The range the clash check holds a numeric value to; empty for no bound.
+    Vdn_String minimum;
+    Vdn_String maximum;
     core::JsonExtras extras;
 
     bool hasFlexFixButton() const { return flex.has_value(); }
