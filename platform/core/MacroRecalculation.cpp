@@ -40,7 +40,8 @@ struct Equation {
     std::vector<std::pair<std::wstring, VariableRef>> names; // upper-case name -> variable
 };
 
-// Collects the upper-case names a formula uses; the parser bounds the depth of the tree.
+// Collects the names a formula uses, each once (without regard to case), as first written;
+// the parser bounds the depth of the tree.
 class NameCollector : private grid::ExprVisitor {
 public:
     static std::vector<std::wstring> collect(const grid::Expr& root) {
@@ -65,12 +66,11 @@ private:
             arg->accept(*this);
     }
     void visit(const grid::NameExpr& expr) override {
-        const std::wstring name = Vdn_String(expr.name()).toUpper().str();
         for (const std::wstring& known : mNames) {
-            if (known == name)
+            if (Vdn_String(known).equal(expr.name(), false))
                 return;
         }
-        mNames.push_back(name);
+        mNames.push_back(expr.name());
     }
 
     std::vector<std::wstring> mNames;
@@ -255,7 +255,7 @@ private:
             const std::optional<VariableRef> ref = resolve(m, Vdn_String(name), problem);
             if (!ref)
                 return fail(where, problem);
-            equation.names.emplace_back(name, *ref);
+            equation.names.emplace_back(Vdn_String(name).toUpper().str(), *ref);
         }
         mEquations.push_back(std::move(equation));
         return true;
@@ -346,8 +346,9 @@ grid::Value variableValue(const Vdn_String& text) {
     return grid::Value::text(text.str());
 }
 
-// The text a derived value is stored as: numbers in their shortest form that reads back as
-// the same double, booleans as 1 and 0.
+// The text a derived value is stored as: numbers to 15 significant digits, as spreadsheets
+// show them (0.1 + 0.2 gives "0.3", not the double's "0.30000000000000004"), in their
+// shortest form; booleans as 1 and 0.
 std::optional<Vdn_String> valueText(const grid::Value& value) {
     if (value.isText())
         return Vdn_String(value.asText());
@@ -357,7 +358,12 @@ std::optional<Vdn_String> valueText(const grid::Value& value) {
         return std::nullopt;
     const double number = value.asNumber() == 0 ? 0.0 : value.asNumber(); // no "-0"
     char buffer[64];
-    const auto result = std::to_chars(std::begin(buffer), std::end(buffer), number);
+    auto result = std::to_chars(std::begin(buffer), std::end(buffer), number,
+                                std::chars_format::general, 15);
+    double shown = 0;
+    std::from_chars(buffer, result.ptr, shown);
+    // The shortest text of the rounded value ("1e+20", "2.5").
+    result = std::to_chars(std::begin(buffer), std::end(buffer), shown);
     return Vdn_String::fromUtf8(std::string(buffer, result.ptr));
 }
 

@@ -34,6 +34,13 @@ bool Vdn_Drawing::saveMacro(AcDbObjectId id, const Vdn_String& path) const {
     return found && found->writeToFile(path);
 }
 
+void Vdn_Drawing::clear() {
+    mMacros.clear();
+    mHighlighted.clear();
+    mPreviews.clear();
+    mLastMessage = Vdn_String();
+}
+
 const Vdn_DbMacro* Vdn_Drawing::macro(AcDbObjectId id) const {
     const auto found = mMacros.find(id);
     return found == mMacros.end() ? nullptr : &found->second;

@@ -27,6 +27,9 @@ public:
     // file cannot be written.
     bool saveMacro(AcDbObjectId id, const Vdn_String& path) const;
 
+    // Closes the drawing: every object, highlight, preview and message goes.
+    void clear();
+
     const Vdn_DbMacro* macro(AcDbObjectId id) const;
     Vdn_DbMacro* macro(AcDbObjectId id);
     // Replaces the macro of an existing object (its id stays); eKeyNotFound without one.
