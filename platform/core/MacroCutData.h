@@ -7,7 +7,7 @@
 struct MacroCutData {
     Vdn_String moduleName;
     Vdn_String name;
-    int type = 0; // 1 to 6, Vdn_ConstraintCutType; 0 when the file gives none
+    int type = 0; // the cut dialog's types are 1 to 6 (Vdn_ConstraintCutType)
     Vdn_String description;
     int state = 0;
     int controlId = 0;

@@ -516,7 +516,7 @@ private:
 
     bool readCut(const Json& object, const std::string& where, Vdn_CutConstraint& cut) {
         if (!text(object, "name", where, cut.name, true) ||
-            !integerIn(object, "type", where, cut.type, 0, 6) ||
+            !integer(object, "type", where, cut.type) ||
             !text(object, "description", where, cut.description, false) ||
             !integerIn(object, "state", where, cut.state, 0, 3) ||
             !integer(object, "side", where, cut.side) ||

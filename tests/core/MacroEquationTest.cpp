@@ -120,9 +120,9 @@ INSTANTIATE_TEST_SUITE_P(
                  R"({"modules": [{"name": "A", "variables": [{"name": "W", "cellKind": "slider"}]}]})",
                  "modules[0].variables[0].cellKind: unknown cell kind \"slider\" (expected "
                  "\"number\", \"text\", \"list\", \"editableList\" or \"check\")"},
-        BadModel{"CutTypeSeven",
-                 R"({"modules": [{"name": "A", "cuts": [{"name": "C", "type": 7}]}]})",
-                 "modules[0].cuts[0].type: 7 is not between 0 and 6"},
+        BadModel{"CutStateFour",
+                 R"({"modules": [{"name": "A", "cuts": [{"name": "C", "state": 4}]}]})",
+                 "modules[0].cuts[0].state: 4 is not between 0 and 3"},
         BadModel{"RotationOfFortyFive",
                  R"({"modules": [{"name": "A", "profiles": [{"rotation": 45}]}]})",
                  "modules[0].profiles[0].rotation: 45 is not 0, 90, 180 or 270 degrees"},
