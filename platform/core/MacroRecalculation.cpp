@@ -318,8 +318,10 @@ private:
                     break;
                 }
             }
+            if (next == mEquations.size()) // cannot happen: each left waits for another
+                return fail(current.where, "the equations depend on each other in a circle");
             const auto seen = std::find(path.begin(), path.end(), next);
-            if (seen != path.end() || next == mEquations.size()) {
+            if (seen != path.end()) {
                 std::string cycle;
                 for (auto it = seen; it != path.end(); ++it)
                     cycle += mEquations[*it].targetName.toUtf8() + " -> ";
