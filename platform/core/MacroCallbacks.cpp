@@ -124,6 +124,33 @@ bool EraseObject(AcDbObjectId id) {
     return Vdn_Drawing::current().eraseObject(id) == Acad::eOk;
 }
 
+bool GetMacroSettings(AcDbObjectId macroObject, MacroSettingsData& settings) {
+    const Vdn_DbMacro* macro = Vdn_Drawing::current().macro(macroObject);
+    if (!macro)
+        return refuse(L"the drawing holds no object " +
+                      Vdn_String(std::to_wstring(macroObject.value())));
+    settings = macro->settings;
+    return true;
+}
+
+bool SetMacroSettings(AcDbObjectId macroObject, const MacroSettingsData& settings) {
+    Vdn_DbMacro* macro = Vdn_Drawing::current().macro(macroObject);
+    if (!macro)
+        return refuse(L"the drawing holds no object " +
+                      Vdn_String(std::to_wstring(macroObject.value())));
+    if (settings.variableNames.length() != settings.variableValues.length())
+        return refuse(L"the settings give " + Vdn_String(settings.variableNames.length()) +
+                      L" variable names and " + Vdn_String(settings.variableValues.length()) +
+                      L" values");
+    const TabMappingData& mapping = settings.mapping;
+    if (mapping.targets.length() != mapping.count() ||
+        mapping.moduleNames.length() != mapping.count())
+        return refuse(L"the spreadsheet mappings have lists of different lengths");
+    macro->settings = settings;
+    macro->settings.mappingChanged = false;
+    return true;
+}
+
 Vdn_StringArray clashesOf(const Vdn_DbMacro& macro) {
     Vdn_StringArray clashes;
     for (const Vdn_Module& module : macro.modules) {

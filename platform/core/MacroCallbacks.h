@@ -27,6 +27,11 @@ bool setAllToMacro(MacroData& data, const Vdn_Array<int>& changes,
 // Erases the object from the drawing; false for an unknown or null id.
 bool EraseObject(AcDbObjectId id);
 
+// The settings of the macro of a drawing object; false when there is no such object. Writing
+// keeps the mapping-changed mark out of the model.
+bool GetMacroSettings(AcDbObjectId macroObject, MacroSettingsData& settings);
+bool SetMacroSettings(AcDbObjectId macroObject, const MacroSettingsData& settings);
+
 // The clash check of the macros: every numeric value of a constraint variable lies within its
 // minimum and maximum. clashcheck gives true when nothing clashes; the clashes found are kept
 // per dialog slot (clashMessages) until the next check or clashResetInfo. With checking off

@@ -9,6 +9,7 @@
 #include "platform/core/Vdn_DbMacro.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <climits>
 #include <initializer_list>
@@ -249,6 +250,7 @@ private:
         if (!text(root, "name", where, macro.name, false) ||
             !text(root, "title", where, macro.title, false) || !readObjectId(root, macro) ||
             !objects(root, "tabs", where, macro.tabs, &MacroJsonReader::readTab) ||
+            !readSettings(root, macro.settings) ||
             !uniqueNames(macro.tabs, "tabs") ||
             !objects(root, "generalVariables", where, macro.generalVariables,
                      &MacroJsonReader::readGeneralVariable) ||
@@ -263,9 +265,188 @@ private:
         if (!core::MacroRecalculation::check(macro, equationWhere, equationReason))
             return fail(equationWhere, equationReason);
         keepExtras(root,
-                   {"name", "title", "objectId", "tabs", "generalVariables", "baseProfiles",
-                    "modules"},
+                   {"name", "title", "objectId", "tabs", "settings", "generalVariables",
+                    "baseProfiles", "modules"},
                    macro.extras);
+        return true;
+    }
+
+    bool realNumber(const Json& value, const std::string& where, double& out) {
+        if (!value.is_number())
+            return fail(where, "expected a number");
+        out = value.get<double>();
+        return true;
+    }
+
+    // A list of exactly Count numbers.
+    template <std::size_t Count>
+    bool numbers(const Json& object, const char* key, const std::string& where,
+                 std::array<double, Count>& out) {
+        const Json* array = nullptr;
+        if (!list(object, key, where, array))
+            return false;
+        if (!array)
+            return true;
+        if (array->size() != Count)
+            return fail(at(where, key), "expected " + std::to_string(Count) + " numbers, found " +
+                                            std::to_string(array->size()));
+        for (std::size_t i = 0; i < Count; ++i) {
+            if (!realNumber((*array)[i], at(at(where, key), i), out[i]))
+                return false;
+        }
+        return true;
+    }
+
+    bool readAxisFilter(const Json& object, const std::string& where,
+                        MacroSettingsData::AxisAngleFilter& filter) {
+        if (!text(object, "name", where, filter.name, true) ||
+            !boolean(object, "enabled", where, filter.enabled) ||
+            !integer(object, "mode", where, filter.mode) ||
+            !numbers(object, "angles", where, filter.angles))
+            return false;
+        keepExtras(object, {"name", "enabled", "mode", "angles"}, filter.extras);
+        return true;
+    }
+
+    bool readSectionFilter(const Json& object, const std::string& where,
+                           MacroSettingsData::SectionAngleFilter& filter) {
+        if (!text(object, "name", where, filter.name, true) ||
+            !boolean(object, "enabled", where, filter.enabled))
+            return false;
+        const Json* pairs = nullptr;
+        if (!list(object, "anglePairs", where, pairs))
+            return false;
+        for (std::size_t i = 0; pairs && i < pairs->size(); ++i) {
+            const std::string pairWhere = at(at(where, "anglePairs"), i);
+            const Json& pair = (*pairs)[i];
+            if (!pair.is_array() || pair.size() != 2)
+                return fail(pairWhere, "expected a pair of numbers");
+            for (std::size_t j = 0; j < 2; ++j) {
+                double angle = 0;
+                if (!realNumber(pair[j], at(pairWhere, j), angle))
+                    return false;
+                filter.anglePairs.append(angle);
+            }
+        }
+        keepExtras(object, {"name", "enabled", "anglePairs"}, filter.extras);
+        return true;
+    }
+
+    template <int Count>
+    bool readValueFilter(const Json& object, const std::string& where,
+                         MacroSettingsData::ValueFilter<Count>& filter) {
+        if (!text(object, "name", where, filter.name, true) ||
+            !boolean(object, "enabled", where, filter.enabled) ||
+            !numbers(object, "values", where, filter.values))
+            return false;
+        keepExtras(object, {"name", "enabled", "values"}, filter.extras);
+        return true;
+    }
+
+    bool readFilterProperty(const Json& object, const std::string& where,
+                            MacroSettingsData::FilterProperty& property) {
+        if (!text(object, "name", where, property.name, true) ||
+            !texts(object, "texts", where, property.texts) ||
+            !text(object, "picture", where, property.picture, false))
+            return false;
+        keepExtras(object, {"name", "texts", "picture"}, property.extras);
+        return true;
+    }
+
+    bool readGroup(const Json& object, const std::string& where,
+                   MacroSettingsData::GroupEntry& group) {
+        if (!text(object, "name", where, group.name, false) ||
+            !text(object, "text", where, group.text, false) ||
+            !integer(object, "number", where, group.number))
+            return false;
+        keepExtras(object, {"name", "text", "number"}, group.extras);
+        return true;
+    }
+
+    bool readVariableOptions(const Json& settings, const std::string& where,
+                             MacroSettingsData& out) {
+        const Json* options = member(settings, "variableOptions");
+        if (!options)
+            return true;
+        const std::string optionsWhere = at(where, "variableOptions");
+        if (!options->is_object())
+            return fail(optionsWhere, "expected an object");
+        const Json* variables = nullptr;
+        if (!integerIn(*options, "first", optionsWhere, out.variableChoice1, 0, 2) ||
+            !integerIn(*options, "second", optionsWhere, out.variableChoice2, 0, 2) ||
+            !integer(*options, "number", optionsWhere, out.variableNumber) ||
+            !list(*options, "variables", optionsWhere, variables))
+            return false;
+        for (std::size_t i = 0; variables && i < variables->size(); ++i) {
+            const std::string variableWhere = at(at(optionsWhere, "variables"), i);
+            const Json& variable = (*variables)[i];
+            if (!variable.is_object())
+                return fail(variableWhere, "expected an object");
+            Vdn_String name;
+            double value = 0;
+            const Json* valueJson = member(variable, "value");
+            if (!text(variable, "name", variableWhere, name, true) ||
+                (valueJson && !realNumber(*valueJson, at(variableWhere, "value"), value)))
+                return false;
+            out.variableNames.append(name);
+            out.variableValues.append(value);
+        }
+        return true;
+    }
+
+    bool readMappings(const Json& settings, const std::string& where, TabMappingData& mapping) {
+        const Json* rows = nullptr;
+        if (!list(settings, "mappings", where, rows))
+            return false;
+        for (std::size_t i = 0; rows && i < rows->size(); ++i) {
+            const std::string rowWhere = at(at(where, "mappings"), i);
+            const Json& row = (*rows)[i];
+            if (!row.is_object())
+                return fail(rowWhere, "expected an object");
+            Vdn_String spreadsheet;
+            Vdn_String target;
+            Vdn_String module;
+            if (!text(row, "spreadsheet", rowWhere, spreadsheet, true) ||
+                !text(row, "target", rowWhere, target, false) ||
+                !text(row, "module", rowWhere, module, false))
+                return false;
+            mapping.spreadsheets.append(spreadsheet);
+            mapping.targets.append(target);
+            mapping.moduleNames.append(module);
+        }
+        return true;
+    }
+
+    bool readSettings(const Json& root, MacroSettingsData& settings) {
+        const Json* object = member(root, "settings");
+        if (!object)
+            return true;
+        const std::string where = "settings";
+        if (!object->is_object())
+            return fail(where, "expected an object");
+        if (!boolean(*object, "filter", where, settings.filterOn) ||
+            !objects(*object, "axisFilters", where, settings.axisFilters,
+                     &MacroJsonReader::readAxisFilter) ||
+            !objects(*object, "sectionFilters", where, settings.sectionFilters,
+                     &MacroJsonReader::readSectionFilter) ||
+            !boolean(*object, "secondFilter", where, settings.secondFilterOn) ||
+            !objects(*object, "pathDistanceFilters", where, settings.pathDistanceFilters,
+                     &MacroJsonReader::readValueFilter<2>) ||
+            !objects(*object, "sectionSizeFilters", where, settings.sectionSizeFilters,
+                     &MacroJsonReader::readValueFilter<4>) ||
+            !objects(*object, "filterProperties", where, settings.filterProperties,
+                     &MacroJsonReader::readFilterProperty) ||
+            !readVariableOptions(*object, where, settings) ||
+            !text(*object, "groupText1", where, settings.groupText1, false) ||
+            !text(*object, "groupText2", where, settings.groupText2, false) ||
+            !objects(*object, "groups", where, settings.groups, &MacroJsonReader::readGroup) ||
+            !readMappings(*object, where, settings.mapping))
+            return false;
+        keepExtras(*object,
+                   {"filter", "axisFilters", "sectionFilters", "secondFilter",
+                    "pathDistanceFilters", "sectionSizeFilters", "filterProperties",
+                    "variableOptions", "groupText1", "groupText2", "groups", "mappings"},
+                   settings.extras);
         return true;
     }
 

@@ -200,6 +200,86 @@ Json arrayJson(const Vdn_DynArray& array) {
     return object;
 }
 
+Json numberList(const double* values, std::size_t count) {
+    Json list = Json::array();
+    for (std::size_t i = 0; i < count; ++i)
+        list.push_back(values[i]);
+    return list;
+}
+
+template <typename Entry> Json namedEntry(const Entry& entry) {
+    return Json{{"name", text(entry.name)}, {"enabled", entry.enabled}};
+}
+
+// Settings are written in full once the macro has any (they are all new keys).
+Json settingsJson(const MacroSettingsData& settings) {
+    Json object{{"filter", settings.filterOn}};
+    addList(object, "axisFilters", settings.axisFilters,
+            [](const MacroSettingsData::AxisAngleFilter& filter) {
+                Json entry = namedEntry(filter);
+                entry["mode"] = filter.mode;
+                entry["angles"] = numberList(filter.angles.data(), filter.angles.size());
+                addExtras(entry, filter.extras);
+                return entry;
+            });
+    addList(object, "sectionFilters", settings.sectionFilters,
+            [](const MacroSettingsData::SectionAngleFilter& filter) {
+                Json entry = namedEntry(filter);
+                Json pairs = Json::array();
+                for (int i = 0; i + 1 < filter.anglePairs.length(); i += 2)
+                    pairs.push_back(Json::array({filter.anglePairs[i], filter.anglePairs[i + 1]}));
+                entry["anglePairs"] = std::move(pairs);
+                addExtras(entry, filter.extras);
+                return entry;
+            });
+    object["secondFilter"] = settings.secondFilterOn;
+    const auto valueFilter = [](const auto& filter) {
+        Json entry = namedEntry(filter);
+        entry["values"] = numberList(filter.values.data(), filter.values.size());
+        addExtras(entry, filter.extras);
+        return entry;
+    };
+    addList(object, "pathDistanceFilters", settings.pathDistanceFilters, valueFilter);
+    addList(object, "sectionSizeFilters", settings.sectionSizeFilters, valueFilter);
+    addList(object, "filterProperties", settings.filterProperties,
+            [](const MacroSettingsData::FilterProperty& property) {
+                Json entry{{"name", text(property.name)}, {"texts", textList(property.texts)},
+                           {"picture", text(property.picture)}};
+                addExtras(entry, property.extras);
+                return entry;
+            });
+    Json variables = Json::array();
+    for (int i = 0; i < settings.variableNames.length(); ++i)
+        variables.push_back(Json{{"name", text(settings.variableNames[i])},
+                                 {"value", i < settings.variableValues.length()
+                                               ? settings.variableValues[i]
+                                               : 0.0}});
+    object["variableOptions"] = Json{{"first", settings.variableChoice1},
+                                     {"second", settings.variableChoice2},
+                                     {"number", settings.variableNumber},
+                                     {"variables", std::move(variables)}};
+    object["groupText1"] = text(settings.groupText1);
+    object["groupText2"] = text(settings.groupText2);
+    addList(object, "groups", settings.groups, [](const MacroSettingsData::GroupEntry& group) {
+        Json entry{{"name", text(group.name)}, {"text", text(group.text)},
+                   {"number", group.number}};
+        addExtras(entry, group.extras);
+        return entry;
+    });
+    Json mappings = Json::array();
+    const TabMappingData& mapping = settings.mapping;
+    for (int i = 0; i < mapping.count(); ++i)
+        mappings.push_back(
+            Json{{"spreadsheet", text(mapping.spreadsheets[i])},
+                 {"target", text(i < mapping.targets.length() ? mapping.targets[i] : Vdn_String())},
+                 {"module", text(i < mapping.moduleNames.length() ? mapping.moduleNames[i]
+                                                                  : Vdn_String())}});
+    if (!mappings.empty())
+        object["mappings"] = std::move(mappings);
+    addExtras(object, settings.extras);
+    return object;
+}
+
 Json tabJson(const Vdn_MacroTab& tab) {
     Json object{{"name", text(tab.name)}};
     addInt(object, "kind", tab.kind, -1);
@@ -238,6 +318,10 @@ std::string Vdn_DbMacro::toJsonText() const {
     if (objectId != 0)
         object["objectId"] = objectId;
     addList(object, "tabs", tabs, tabJson);
+    MacroSettingsData unmarked = settings;
+    unmarked.mappingChanged = false;
+    if (unmarked != MacroSettingsData())
+        object["settings"] = settingsJson(settings);
     addList(object, "generalVariables", generalVariables, generalVariableJson);
     addList(object, "baseProfiles", baseProfiles, baseProfileJson);
     addList(object, "modules", modules, moduleJson);

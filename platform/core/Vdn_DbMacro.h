@@ -2,6 +2,7 @@
 
 #include "platform/core/AcadErrorStatus.h"
 #include "platform/core/JsonExtras.h"
+#include "platform/core/MacroSettingsData.h"
 #include "platform/core/Vdn_Array.h"
 #include "platform/core/Vdn_BaseProfile.h"
 #include "platform/core/Vdn_GeneralVariable.h"
@@ -78,6 +79,7 @@ public:
     // The macro's object in the drawing it was saved from; 0 when it was never placed.
     unsigned long long objectId = 0;
     Vdn_Array<Vdn_MacroTab> tabs;
+    MacroSettingsData settings;
     Vdn_Array<Vdn_GeneralVariable> generalVariables;
     Vdn_Array<Vdn_BaseProfile> baseProfiles;
     Vdn_Array<Vdn_Module> modules;

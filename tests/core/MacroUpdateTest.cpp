@@ -216,3 +216,47 @@ TEST(MacroDrawing, TheLargestIdStillLeavesRoomForAnother) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(MacroSettings, SettingsTravelThroughTheFileAndTheDrawingObject) {
+    Vdn_Drawing::current().clear();
+    const core::MacroReadResult read = Vdn_DbMacro::readFromFile(
+        Vdn_String::fromUtf8(TESSA_SOURCE_ROOT "/examples/library/macros/BeamSplice.json"));
+    ASSERT_TRUE(read.ok()) << read.message();
+    const AcDbObjectId id = Vdn_Drawing::current().addMacro(read.macro());
+    MacroSettingsData settings;
+    ASSERT_TRUE(GetMacroSettings(id, settings));
+    EXPECT_TRUE(settings.filterOn);
+    ASSERT_EQ(settings.sectionFilters.length(), 1);
+    EXPECT_EQ(settings.sectionFilters[0].anglePairs, (Vdn_Array<double>{0, 10, 170, 190}));
+    EXPECT_EQ(settings.sectionSizeFilters[0].values[3], 300);
+    EXPECT_EQ(settings.variableValues, (Vdn_Array<double>{0.5}));
+    EXPECT_TRUE(settings.mapping.targetsModule(1));
+
+    settings.axisFilters[0].angles[1] = 7.25;
+    settings.mapping.spreadsheets.append(L"Stiffener");
+    settings.mapping.targets.append(L"X7K2");
+    settings.mapping.moduleNames.append(L"");
+    settings.mappingChanged = true;
+    ASSERT_TRUE(SetMacroSettings(id, settings));
+    // Written to a file and read again, nothing is lost; the dialog's mark is not kept.
+    const core::MacroReadResult again =
+        Vdn_DbMacro::readFromText(Vdn_Drawing::current().macro(id)->toJsonText());
+    ASSERT_TRUE(again.ok()) << again.message();
+    settings.mappingChanged = false;
+    EXPECT_EQ(again.macro().settings, settings);
+
+    // Lists that do not line up are refused and change nothing.
+    MacroSettingsData broken = settings;
+    broken.variableNames.append(L"Extra");
+    EXPECT_FALSE(SetMacroSettings(id, broken));
+    broken = settings;
+    broken.mapping.targets.removeAt(0);
+    EXPECT_FALSE(SetMacroSettings(id, broken));
+    EXPECT_FALSE(GetMacroSettings(AcDbObjectId(99), settings));
+    EXPECT_EQ(Vdn_Drawing::current().macro(id)->settings.mapping.count(), 3);
+    Vdn_Drawing::current().clear();
+}
+
+} // namespace
