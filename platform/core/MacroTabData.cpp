@@ -50,12 +50,16 @@ bool MacroTabData::getMergedPropsOfGroup(const Vdn_String& group, MacroProfData&
     core::MergedText memberName;
     const MacroProfData* first = nullptr;
     bool sameIndex = true;
+    bool sameOffsetType = true;
+    bool sameRotation = true;
     for (const MacroProfData& profile : profiles) {
         if (!profile.name.equal(group, false))
             continue;
         if (!first)
             first = &profile;
         sameIndex = sameIndex && profile.index == first->index;
+        sameOffsetType = sameOffsetType && profile.offsetType == first->offsetType;
+        sameRotation = sameRotation && profile.rotation == first->rotation;
         moduleName.add(profile.moduleName);
         section.add(profile.section);
         material.add(profile.material);
@@ -70,6 +74,8 @@ bool MacroTabData::getMergedPropsOfGroup(const Vdn_String& group, MacroProfData&
     props.section = section.text();
     props.material = material.text();
     props.memberName = memberName.text();
+    props.offsetType = sameOffsetType ? first->offsetType : -1;
+    props.rotation = sameRotation ? first->rotation : -1;
     return true;
 }
 
@@ -83,6 +89,15 @@ bool MacroTabData::setMergedPropsOfGroup(const Vdn_String& group, const MacroPro
         for (MacroProfData& profile : profiles) {
             if (profile.name.equal(group, false))
                 profile.*text = props.*text;
+        }
+    }
+    // An undetermined (-1) number left as merged changes nothing either.
+    for (const auto number : {&MacroProfData::offsetType, &MacroProfData::rotation}) {
+        if (props.*number == current.*number || props.*number < 0)
+            continue;
+        for (MacroProfData& profile : profiles) {
+            if (profile.name.equal(group, false))
+                profile.*number = props.*number;
         }
     }
     return true;

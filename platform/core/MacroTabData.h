@@ -70,10 +70,10 @@ public:
 
     // The merged properties of the profile placements named group; false when there is none.
     bool getMergedPropsOfGroup(const Vdn_String& group, MacroProfData& props) const;
-    // Writes every text of props (section, material, member name) that differs from the
-    // group's merged value into each placement of the group, so that a text left as merged
-    // (also an empty, undetermined one) changes nothing. False when the group has no
-    // placement.
+    // Writes every text of props (section, material, member name) and number (offset type,
+    // rotation) that differs from the group's merged value into each placement of the group,
+    // so that a value left as merged (also an empty or -1, undetermined one) changes nothing.
+    // False when the group has no placement.
     bool setMergedPropsOfGroup(const Vdn_String& group, const MacroProfData& props);
 
     Vdn_String name;

@@ -71,7 +71,8 @@ void addModuleToTab(const Vdn_Module& module, MacroTabData& tab) {
     for (int i = 0; i < module.profiles.length(); ++i) {
         const Vdn_ProfilePlacement& placement = module.profiles[i];
         tab.profiles.append(MacroProfData{module.name, i, placement.name, placement.section,
-                                          placement.material, placement.memberName});
+                                          placement.material, placement.memberName,
+                                          placement.offsetType, placement.rotation});
     }
     MacroFlexFixGroup group{module.name, {}};
     for (const Vdn_ConstraintVariable& variable : module.variables) {
@@ -181,7 +182,12 @@ private:
         Vdn_ProfilePlacement& placement = owner->profiles[profile.index];
         if (!placement.name.equal(profile.name, false))
             return Acad::eKeyNotFound;
+        if (profile.offsetType < 0 || (profile.rotation != 0 && profile.rotation != 90 &&
+                                       profile.rotation != 180 && profile.rotation != 270))
+            return Acad::eOutOfRange;
         if (apply) {
+            placement.offsetType = profile.offsetType;
+            placement.rotation = profile.rotation;
             placement.section = profile.section;
             placement.material = profile.material;
             placement.memberName = profile.memberName;

@@ -104,9 +104,18 @@ TEST_F(MacroUpdate, UpdateModuleFindsTheTabOfAModuleAndWritesProfiles) {
     MacroProfData props;
     ASSERT_TRUE(tab(L"Plate").getMergedPropsOfGroup(L"S", props));
     props.section = L"FL-12";
+    props.rotation = 90;
     ASSERT_TRUE(tab(L"Plate").setMergedPropsOfGroup(L"S", props));
     ASSERT_TRUE(UpdateModule(L"Plate1", data, {MacroTabData::kProfilesChanged}, {}));
     EXPECT_EQ(model().modules[0].profiles[0].section, Vdn_String(L"FL-12"));
+    EXPECT_EQ(model().modules[0].profiles[0].rotation, 90);
+    EXPECT_EQ(model().modules[0].profiles[0].offsetType, 0);
+
+    tab(L"Plate").profiles[0].rotation = 45;
+    EXPECT_FALSE(UpdateModule(L"Plate1", data, {MacroTabData::kProfilesChanged}, {}));
+    EXPECT_EQ(Vdn_Drawing::current().lastMessage(),
+              Vdn_String(L"the record holds a value outside its range"));
+    EXPECT_EQ(model().modules[0].profiles[0].rotation, 90);
 }
 
 TEST_F(MacroUpdate, DifferencesGiveOneCodePerKindOfChange) {
