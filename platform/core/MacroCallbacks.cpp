@@ -1,6 +1,7 @@
 #include "platform/core/MacroCallbacks.h"
 
 #include "platform/core/MacroRecalculation.h"
+#include "platform/core/MacroRecordWriter.h"
 #include "platform/core/NamedItems.h"
 #include "platform/core/StringHelpers.h"
 #include "platform/core/Vdn_Drawing.h"
@@ -59,7 +60,8 @@ void refill(MacroData& data, const Vdn_DbMacro& macro) {
 }
 
 // Writes the tabs of the record into every macro, recalculates and checks; all or nothing.
-bool updateTabs(MacroData& data, const Vdn_Array<MacroTabData>& tabs) {
+bool updateTabs(MacroData& data, const Vdn_Array<MacroTabData>& tabs,
+                const Vdn_Array<int>& changes) {
     Vdn_Drawing& drawing = Vdn_Drawing::current();
     if (data.objectIds.isEmpty())
         return refuse(L"the record stands for no macro");
@@ -72,7 +74,7 @@ bool updateTabs(MacroData& data, const Vdn_Array<MacroTabData>& tabs) {
         Vdn_DbMacro copy = *macro;
         MacroData record = data;
         record.tabs = tabs;
-        switch (copy.setMacroData(record)) {
+        switch (core::writeMacroRecord(copy, record, changes)) {
         case Acad::eOk:
             break;
         case Acad::eNotApplicable:
@@ -102,7 +104,7 @@ bool updateTabs(MacroData& data, const Vdn_Array<MacroTabData>& tabs) {
 
 } // namespace
 
-bool UpdateModule(const Vdn_String& tabName, MacroData& data, const Vdn_Array<int>&,
+bool UpdateModule(const Vdn_String& tabName, MacroData& data, const Vdn_Array<int>& changes,
                   const Vdn_Array<int>&) {
     int index = data.findTab(tabName);
     for (int t = 0; index < 0 && t < data.tabs.length(); ++t) {
@@ -113,11 +115,11 @@ bool UpdateModule(const Vdn_String& tabName, MacroData& data, const Vdn_Array<in
         return refuse(L"the record has no tab " + tabName);
     Vdn_Array<MacroTabData> tabs;
     tabs.append(data.tabs[index]);
-    return updateTabs(data, tabs);
+    return updateTabs(data, tabs, changes);
 }
 
-bool setAllToMacro(MacroData& data, const Vdn_Array<int>&, const Vdn_Array<int>&) {
-    return updateTabs(data, data.tabs);
+bool setAllToMacro(MacroData& data, const Vdn_Array<int>& changes, const Vdn_Array<int>&) {
+    return updateTabs(data, data.tabs, changes);
 }
 
 bool EraseObject(AcDbObjectId id) {

@@ -17,8 +17,9 @@
 // and refills the record with the values the model now holds (control ids and marks stay).
 // False, with nothing changed, when a macro is missing, the record names what the macro lacks,
 // writes a derived or unsettable value, or gives values the equations or the clash check
-// refuse. The lists of changes come from MacroTabData::differences; they say what changed, the
-// record itself is what is written.
+// refuse. The lists of changes come from MacroTabData::differences: bolt data, placements and
+// flex/fix states are always written, cell values, cuts, arrays and the tab's block and view
+// only when the first list names them (or is empty); see core::writeMacroRecord.
 bool UpdateModule(const Vdn_String& tabName, MacroData& data, const Vdn_Array<int>& changes,
                   const Vdn_Array<int>& changedCells);
 // The update cycle for every tab of the record at once.

@@ -2,6 +2,7 @@
 // record back into the modules.
 #include "platform/core/MacroData.h"
 #include "platform/core/MacroRecalculation.h"
+#include "platform/core/MacroRecordWriter.h"
 #include "platform/core/MergedText.h"
 #include "platform/core/NamedItems.h"
 #include "platform/core/Vdn_DbMacro.h"
@@ -109,7 +110,16 @@ template <typename Module> BoltModules<Module> boltModulesOf(const std::vector<M
 // Checks (apply false) or writes (apply true) one tab record against the modules of its tab.
 class TabWriter {
 public:
-    TabWriter(Vdn_DbMacro& macro, const MacroTabData& tab) : mMacro(macro), mTab(tab) {
+    // The parts beyond bolt data, placements and flex/fix states that are written.
+    struct Parts {
+        bool cells = false;
+        bool cuts = false;
+        bool arrays = false;
+        bool tabSettings = false;
+    };
+
+    TabWriter(Vdn_DbMacro& macro, const MacroTabData& tab, Parts parts)
+        : mMacro(macro), mTab(tab), mParts(parts) {
         for (Vdn_Module& module : macro.modules) {
             if (module.tabName().equal(tab.name, false))
                 mModules.push_back(&module);
@@ -129,19 +139,19 @@ public:
             if (const Acad::ErrorStatus es = flexFixGroup(group, apply); es != Acad::eOk)
                 return es;
         }
-        for (const MacroCell& cell : mTab.cells) {
-            if (const Acad::ErrorStatus es = cellValue(cell, apply); es != Acad::eOk)
+        for (int i = 0; mParts.cells && i < mTab.cells.length(); ++i) {
+            if (const Acad::ErrorStatus es = cellValue(mTab.cells[i], apply); es != Acad::eOk)
                 return es;
         }
-        for (const MacroCutData& cut : mTab.cuts) {
-            if (const Acad::ErrorStatus es = cutState(cut, apply); es != Acad::eOk)
+        for (int i = 0; mParts.cuts && i < mTab.cuts.length(); ++i) {
+            if (const Acad::ErrorStatus es = cutState(mTab.cuts[i], apply); es != Acad::eOk)
                 return es;
         }
-        for (const DynArrayData& array : mTab.arrays) {
-            if (const Acad::ErrorStatus es = arrayTexts(array, apply); es != Acad::eOk)
+        for (int i = 0; mParts.arrays && i < mTab.arrays.length(); ++i) {
+            if (const Acad::ErrorStatus es = arrayTexts(mTab.arrays[i], apply); es != Acad::eOk)
                 return es;
         }
-        if (apply)
+        if (apply && mParts.tabSettings)
             tabSettings();
         return Acad::eOk;
     }
@@ -313,6 +323,7 @@ private:
 
     Vdn_DbMacro& mMacro;
     const MacroTabData& mTab;
+    Parts mParts;
     std::vector<Vdn_Module*> mModules;
 };
 
@@ -357,12 +368,32 @@ Acad::ErrorStatus Vdn_DbMacro::getMacroData(MacroData& data) const {
     return Acad::eOk;
 }
 
-Acad::ErrorStatus Vdn_DbMacro::setMacroData(const MacroData& data) {
+namespace {
+
+Acad::ErrorStatus writeTabs(Vdn_DbMacro& macro, const MacroData& data, TabWriter::Parts parts) {
     for (const MacroTabData& tab : data.tabs) {
-        if (const Acad::ErrorStatus es = TabWriter(*this, tab).run(false); es != Acad::eOk)
+        if (const Acad::ErrorStatus es = TabWriter(macro, tab, parts).run(false); es != Acad::eOk)
             return es;
     }
     for (const MacroTabData& tab : data.tabs)
-        TabWriter(*this, tab).run(true);
+        TabWriter(macro, tab, parts).run(true);
     return Acad::eOk;
+}
+
+} // namespace
+
+Acad::ErrorStatus Vdn_DbMacro::setMacroData(const MacroData& data) {
+    return writeTabs(*this, data, TabWriter::Parts{});
+}
+
+Acad::ErrorStatus core::writeMacroRecord(Vdn_DbMacro& macro, const MacroData& data,
+                                         const Vdn_Array<int>& changes) {
+    const auto named = [&changes](int code) {
+        return changes.isEmpty() || changes.contains(code);
+    };
+    return writeTabs(macro, data,
+                     TabWriter::Parts{named(MacroTabData::kCellsChanged),
+                                      named(MacroTabData::kCutsChanged),
+                                      named(MacroTabData::kArraysChanged),
+                                      named(MacroTabData::kBlockReferenceChanged)});
 }

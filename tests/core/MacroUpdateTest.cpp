@@ -118,6 +118,21 @@ TEST_F(MacroUpdate, UpdateModuleFindsTheTabOfAModuleAndWritesProfiles) {
     EXPECT_EQ(model().modules[0].profiles[0].rotation, 90);
 }
 
+TEST_F(MacroUpdate, AStaleRecordUndoesNoValueItDoesNotName) {
+    // The model changes after the record was taken, as a standards evaluation writes values.
+    Vdn_Module* plate = nullptr;
+    ASSERT_EQ(Vdn_Drawing::current().macro(id)->openModule(L"Plate1", plate), Acad::eOk);
+    Vdn_String width(L"250");
+    ASSERT_EQ(plate->getSetConstrVarValue(L"W", width, true), Acad::eOk);
+
+    Vdn_DbMacro copy = model();
+    ASSERT_EQ(copy.setMacroData(data), Acad::eOk);
+    EXPECT_EQ(copy.modules[0].variables[1].value, Vdn_String(L"250"));
+    ASSERT_TRUE(UpdateModule(L"Plate", data, {MacroTabData::kProfilesChanged}, {}));
+    EXPECT_EQ(model().modules[0].variables[1].value, Vdn_String(L"250"));
+    EXPECT_EQ(cell(L"Plate", L"W").value, Vdn_String(L"250")); // refilled from the model
+}
+
 TEST_F(MacroUpdate, DifferencesGiveOneCodePerKindOfChange) {
     struct Case {
         const char* label;
