@@ -745,6 +745,73 @@ private:
         return true;
     }
 
+    // A list of at most Count texts into a fixed array (missing ones empty).
+    template <std::size_t Count>
+    bool fixedTexts(const Json& object, const char* key, const std::string& where,
+                    std::array<Vdn_String, Count>& out) {
+        Vdn_StringArray list;
+        if (!texts(object, key, where, list))
+            return false;
+        if (static_cast<std::size_t>(list.length()) > Count)
+            return fail(at(where, key), "expected at most " + std::to_string(Count) + " texts");
+        for (int i = 0; i < list.length(); ++i)
+            out[static_cast<std::size_t>(i)] = list[i];
+        return true;
+    }
+
+    // A list of exactly Count whole numbers, each in [low, high].
+    template <std::size_t Count>
+    bool states(const Json& object, const char* key, const std::string& where,
+                std::array<int, Count>& out, int low, int high) {
+        Vdn_Array<int> list;
+        if (!integers(object, key, where, list))
+            return false;
+        if (!member(object, key))
+            return true;
+        if (static_cast<std::size_t>(list.length()) != Count)
+            return fail(at(where, key), "expected " + std::to_string(Count) + " entries, found " +
+                                            std::to_string(list.length()));
+        for (int i = 0; i < list.length(); ++i) {
+            if (list[i] < low || list[i] > high)
+                return fail(at(at(where, key), static_cast<std::size_t>(i)),
+                            std::to_string(list[i]) + " is not between " + std::to_string(low) +
+                                " and " + std::to_string(high));
+            out[static_cast<std::size_t>(i)] = list[i];
+        }
+        return true;
+    }
+
+    bool readBoltEntry(const Json& object, const std::string& where, BoltDetails::Entry& entry) {
+        if (!integerIn(object, "active", where, entry.active, 0, 2) ||
+            !integerIn(object, "selection", where, entry.selection, -1, INT_MAX) ||
+            !fixedTexts(object, "texts", where, entry.texts))
+            return false;
+        keepExtras(object, {"active", "selection", "texts"}, entry.extras);
+        return true;
+    }
+
+    bool readBoltDetails(const Json& object, const std::string& where, BoltDetails& details) {
+        if (!fixedTexts(object, "texts", where, details.texts) ||
+            !integerIn(object, "count", where, details.count, 0, INT_MAX) ||
+            !boolean(object, "flag", where, details.flag) ||
+            !states(object, "options", where, details.options, 0, 2) ||
+            !states(object, "optionalOptions", where, details.optionalOptions, -1, 2) ||
+            !objects(object, "entries", where, details.entries, &MacroJsonReader::readBoltEntry))
+            return false;
+        const Json* columns = member(object, "holeColumns");
+        if (!columns)
+            return true;
+        const std::string columnsWhere = at(where, "holeColumns");
+        if (!columns->is_object())
+            return fail(columnsWhere, "expected an object");
+        if (!integers(*columns, "numbers", columnsWhere, details.holeColumnNumbers) ||
+            !texts(*columns, "texts", columnsWhere, details.holeColumnTexts))
+            return false;
+        if (details.holeColumnNumbers.length() != details.holeColumnTexts.length())
+            return fail(columnsWhere, "expected as many texts as numbers");
+        return true;
+    }
+
     bool readRotation(const Json& object, const std::string& where, int& rotation) {
         // Given as a number or a text ("90"), as files written before the key was known did.
         Vdn_String degreesText(L"0");
@@ -765,9 +832,11 @@ private:
     bool readBoltData(const Json& object, const std::string& where, Vdn_BoltData& boltData) {
         if (!text(object, "assembly", where, boltData.assembly, false) ||
             !value(object, "diameter", where, boltData.diameter) ||
-            !value(object, "holeOffset", where, boltData.holeOffset))
+            !value(object, "holeOffset", where, boltData.holeOffset) ||
+            !readBoltDetails(object, where, boltData.details))
             return false;
-        keepExtras(object, {"assembly", "diameter", "holeOffset"}, boltData.extras);
+        keepExtras(object, {"assembly", "diameter", "holeOffset", "texts", "count", "flag", "options",
+                    "optionalOptions", "holeColumns", "entries"}, boltData.extras);
         return true;
     }
 

@@ -144,6 +144,46 @@ Json boltDataJson(const Vdn_BoltData& boltData) {
         object = Json{{"assembly", text(boltData.assembly)},
                       {"diameter", text(boltData.diameter)},
                       {"holeOffset", text(boltData.holeOffset)}};
+    const BoltDetails& details = boltData.details;
+    const BoltDetails none;
+    const auto fixed = [](const auto& values) {
+        Json list = Json::array();
+        for (const auto& value : values)
+            list.push_back(value);
+        return list;
+    };
+    const auto fixedText = [](const auto& values) {
+        Json list = Json::array();
+        for (const Vdn_String& value : values)
+            list.push_back(text(value));
+        return list;
+    };
+    if (details.texts != none.texts)
+        object["texts"] = fixedText(details.texts);
+    addInt(object, "count", details.count);
+    addFlag(object, "flag", details.flag);
+    if (details.options != none.options)
+        object["options"] = fixed(details.options);
+    if (details.optionalOptions != none.optionalOptions)
+        object["optionalOptions"] = fixed(details.optionalOptions);
+    if (!details.holeColumnNumbers.isEmpty()) {
+        Json numbers = Json::array();
+        for (const int number : details.holeColumnNumbers)
+            numbers.push_back(number);
+        object["holeColumns"] =
+            Json{{"numbers", std::move(numbers)}, {"texts", textList(details.holeColumnTexts)}};
+    }
+    if (!details.entries.isEmpty()) {
+        Json entries = Json::array();
+        for (const BoltDetails::Entry& entry : details.entries) {
+            Json entryJson{{"active", entry.active},
+                           {"selection", entry.selection},
+                           {"texts", fixedText(entry.texts)}};
+            addExtras(entryJson, entry.extras);
+            entries.push_back(std::move(entryJson));
+        }
+        object["entries"] = std::move(entries);
+    }
     addExtras(object, boltData.extras);
     return object;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/core/BoltDetails.h"
 #include "platform/core/JsonExtras.h"
 #include "platform/core/Vdn_String.h"
 
@@ -8,6 +9,7 @@ struct Vdn_BoltData {
     Vdn_String assembly;
     Vdn_String diameter;
     Vdn_String holeOffset;
+    BoltDetails details;
     core::JsonExtras extras;
 
     friend bool operator==(const Vdn_BoltData&, const Vdn_BoltData&) = default;

@@ -103,7 +103,11 @@ template <typename Module> BoltModules<Module> boltModulesOf(const std::vector<M
         diameter.add(module->boltData.diameter);
         holeOffset.add(module->boltData.holeOffset);
     }
-    result.merged = MacroBoltData{assembly.text(), diameter.text(), holeOffset.text()};
+    result.merged.assembly = assembly.text();
+    result.merged.diameter = diameter.text();
+    result.merged.holeOffset = holeOffset.text();
+    if (!result.modules.empty())
+        result.merged.details = result.modules.front()->boltData.details;
     return result;
 }
 
@@ -165,20 +169,34 @@ private:
         return nullptr;
     }
 
+    static bool detailsInRange(const BoltDetails& details) {
+        bool ok = details.count >= 0 &&
+                  details.holeColumnNumbers.length() == details.holeColumnTexts.length();
+        for (const int option : details.options)
+            ok = ok && option >= 0 && option <= 2;
+        for (const int option : details.optionalOptions)
+            ok = ok && option >= -1 && option <= 2;
+        for (const BoltDetails::Entry& entry : details.entries)
+            ok = ok && entry.active >= 0 && entry.active <= 2 && entry.selection >= -1;
+        return ok;
+    }
+
     Acad::ErrorStatus boltData(bool apply) const {
         if (!mTab.boltData)
             return Acad::eOk;
         const BoltModules bolts = boltModulesOf(mModules);
         if (bolts.modules.empty())
             return Acad::eNotApplicable;
-        if (!apply)
-            return Acad::eOk;
         const MacroBoltData& wanted = *mTab.boltData;
+        if (!apply)
+            return detailsInRange(wanted.details) ? Acad::eOk : Acad::eOutOfRange;
         for (Vdn_Module* bolt : bolts.modules) {
             if (wanted.assembly != bolts.merged.assembly)
                 bolt->boltData.assembly = wanted.assembly;
             if (wanted.diameter != bolts.merged.diameter)
                 bolt->boltData.diameter = wanted.diameter;
+            if (wanted.details != bolts.merged.details)
+                bolt->boltData.details = wanted.details;
             if (wanted.holeOffset != bolts.merged.holeOffset)
                 bolt->boltData.holeOffset = wanted.holeOffset;
         }

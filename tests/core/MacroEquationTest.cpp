@@ -129,6 +129,14 @@ INSTANTIATE_TEST_SUITE_P(
         BadModel{"MaximumNotNumber",
                  R"({"modules": [{"name": "A", "variables": [{"name": "W", "maximum": "big"}]}]})",
                  "modules[0].variables[0].maximum: \"big\" is not a number"},
+        BadModel{"BoltOptionOutOfRange",
+                 R"({"modules": [{"name": "B", "kind": "bolt",
+                     "boltData": {"options": [0, 1, 3, 0]}}]})",
+                 "modules[0].boltData.options[2]: 3 is not between 0 and 2"},
+        BadModel{"HoleColumnsThatDoNotLineUp",
+                 R"({"modules": [{"name": "B", "kind": "bolt",
+                     "boltData": {"holeColumns": {"numbers": [1, 2], "texts": ["x"]}}}]})",
+                 "modules[0].boltData.holeColumns: expected as many texts as numbers"},
         BadModel{"TabWithoutModule",
                  R"({"tabs": [{"name": "Ghost"}], "modules": [{"name": "A"}]})",
                  "tabs[0].name: no module is on the tab \"Ghost\""},
@@ -156,7 +164,12 @@ TEST(MacroEquations, EveryNewPartSurvivesARoundTrip) {
         "cuts": [{"name": "C", "type": 5, "description": "Chamfer", "state": 3, "side": 1,
                   "cutter": "A", "profile": "Beam"}],
         "profiles": [{"name": "S", "offsetType": 2, "rotation": "270", "basePlane": "Web",
-                      "coordinateSystem": "Local"}]}]})");
+                      "coordinateSystem": "Local"}]},
+       {"name": "B", "kind": "bolt", "boltData": {"assembly": "M 8.8", "diameter": 20,
+         "texts": ["a", "b"], "count": 2, "flag": true, "options": [0, 1, 2, 1],
+         "optionalOptions": [-1, 0, 1, 2, -1],
+         "holeColumns": {"numbers": [1, 2], "texts": ["x", "y"]},
+         "entries": [{"active": 2, "selection": -1, "texts": ["10", "20"], "later": 1}]}}]})");
     const core::MacroReadResult again = Vdn_DbMacro::readFromText(macro.toJsonText());
     ASSERT_TRUE(again.ok()) << again.message();
     EXPECT_EQ(again.macro(), macro);
@@ -164,6 +177,10 @@ TEST(MacroEquations, EveryNewPartSurvivesARoundTrip) {
     EXPECT_EQ(macro.objectId, 42u);
     EXPECT_EQ(macro.modules[0].arrays[0].texts.length(), 5); // padded to five texts
     EXPECT_EQ(macro.modules[0].profiles[0].rotation, 270);
+    const BoltDetails& details = macro.modules[1].boltData.details;
+    EXPECT_EQ(details.optionalOptions, (std::array<int, 5>{-1, 0, 1, 2, -1}));
+    EXPECT_EQ(details.entries[0].texts[1], Vdn_String(L"20"));
+    EXPECT_EQ(details.texts[2], Vdn_String());
 }
 
 } // namespace

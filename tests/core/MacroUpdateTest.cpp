@@ -41,6 +41,11 @@ protected:
         return found.cells[found.findCellWithName(name)];
     }
     const Vdn_DbMacro& model() const { return *Vdn_Drawing::current().macro(id); }
+    bool setHoleColumnsAndUpdate(BoltDetails& details) {
+        return details.setHoleColumns({1, 2}, {L"20", L"22"}) &&
+               !details.setHoleColumns({1}, {}) &&
+               UpdateModule(L"Bolts", data, {MacroTabData::kBoltDataChanged}, {});
+    }
 
     AcDbObjectId id;
     MacroData data;
@@ -185,6 +190,19 @@ TEST_F(MacroUpdate, DifferencesGiveOneCodePerKindOfChange) {
         EXPECT_EQ(names, c.names);
         EXPECT_EQ(cells, c.cells);
     }
+}
+
+TEST_F(MacroUpdate, AdvancedBoltSettingsReachTheBoltModulesAndBadOnesAreRefused) {
+    BoltDetails& details = tab(L"Bolts").boltData->details;
+    details.options = {1, 2, 0, 1};
+    details.entries.append(BoltDetails::Entry{1, -1, {L"60", L"40", L"", L""}, {}});
+    ASSERT_TRUE(setHoleColumnsAndUpdate(details));
+    EXPECT_EQ(model().modules[1].boltData.details, details);
+
+    const Vdn_DbMacro before = model();
+    tab(L"Bolts").boltData->details.entries[0].active = 3;
+    EXPECT_FALSE(UpdateModule(L"Bolts", data, {MacroTabData::kBoltDataChanged}, {}));
+    EXPECT_EQ(model(), before);
 }
 
 TEST_F(MacroUpdate, AChangeOfEveryKindReachesTheModelThroughSetAllToMacro) {
