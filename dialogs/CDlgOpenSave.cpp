@@ -2,6 +2,7 @@
 
 #include "platform/core/NumberedTexts.h"
 #include "platform/core/PathBoundary.h"
+#include "platform/host/FileNameWarning.h"
 #include "platform/ui/CListBox.h"
 #include "platform/ui/DlgSize.h"
 #include "platform/ui/WinConstants.h"

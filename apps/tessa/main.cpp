@@ -3,6 +3,7 @@
 #include "apps/tessa/BillCommand.h"
 #include "apps/tessa/Command.h"
 #include "apps/tessa/EvalCommand.h"
+#include "apps/tessa/MacroCommands.h"
 #include "apps/tessa/MappingCommands.h"
 #include "apps/tessa/PrintSettingsCommand.h"
 #include "apps/tessa/ReadCommand.h"
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
     app::addBillCommand(program, run);
     app::addShowCommand(program, run);
     app::addGuiCommand(program, run);
+    app::addMacroCommand(program, run);
 
     try {
         program.parse(argc, argv);

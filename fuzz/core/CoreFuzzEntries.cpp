@@ -5,6 +5,7 @@
 #include "platform/core/TextCodec.h"
 #include "platform/core/TextFileHelpers.h"
 #include "platform/core/MacroReadResult.h"
+#include "platform/core/MacroRecalculation.h"
 #include "platform/core/SectionTableFormat.h"
 #include "platform/core/TextTable.h"
 #include "platform/core/Vdn_PropertiesList.h"
@@ -105,6 +106,13 @@ TESSA_FUZZ_ENTRY(core_macro_file) {
     const core::MacroReadResult again = Vdn_DbMacro::readFromText(written);
     require(again.ok());
     require(again.macro().toJsonText() == written);
+    // Recalculating either succeeds or says why and changes nothing.
+    Vdn_DbMacro recalculated = read.macro();
+    Vdn_String message;
+    if (!core::MacroRecalculation::run(recalculated, message)) {
+        require(!message.isEmpty());
+        require(recalculated == read.macro());
+    }
 }
 
 // Section-table rows that parse write to lines that parse back to the same rows.

@@ -1,12 +1,15 @@
 // Reading a macro file (docs/macro-file.md) into a Vdn_DbMacro.
 #include "platform/core/JsonNesting.h"
+#include "platform/core/NamedItems.h"
 #include "platform/core/MacroReadResult.h"
+#include "platform/core/MacroRecalculation.h"
 #include "platform/core/StringHelpers.h"
 #include "platform/core/TextCodec.h"
 #include "platform/core/TextFileHelpers.h"
 #include "platform/core/Vdn_DbMacro.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <climits>
 #include <initializer_list>
@@ -139,6 +142,56 @@ private:
         return true;
     }
 
+    // A whole number that must lie in [low, high].
+    bool integerIn(const Json& object, const char* key, const std::string& where, int& out,
+                   int low, int high) {
+        int number = out;
+        if (!integer(object, key, where, number))
+            return false;
+        if (number < low || number > high)
+            return fail(at(where, key), std::to_string(number) + " is not between " +
+                                            std::to_string(low) + " and " + std::to_string(high));
+        out = number;
+        return true;
+    }
+
+    // An optional list of texts.
+    bool texts(const Json& object, const char* key, const std::string& where,
+               Vdn_StringArray& out) {
+        const Json* array = nullptr;
+        if (!list(object, key, where, array))
+            return false;
+        if (!array)
+            return true;
+        for (std::size_t i = 0; i < array->size(); ++i) {
+            if (!(*array)[i].is_string())
+                return fail(at(at(where, key), i), "expected a text");
+            out.append(Vdn_String::fromUtf8((*array)[i].get_ref<const std::string&>()));
+        }
+        return true;
+    }
+
+    // An optional list of whole numbers.
+    bool integers(const Json& object, const char* key, const std::string& where,
+                  Vdn_Array<int>& out) {
+        const Json* array = nullptr;
+        if (!list(object, key, where, array))
+            return false;
+        if (!array)
+            return true;
+        for (std::size_t i = 0; i < array->size(); ++i) {
+            const Json& item = (*array)[i];
+            if (!item.is_number_integer())
+                return fail(at(at(where, key), i), "expected a whole number");
+            if (item.is_number_unsigned() ? item.get<std::uint64_t>() > INT_MAX
+                                          : (item.get<std::int64_t>() > INT_MAX ||
+                                             item.get<std::int64_t>() < INT_MIN))
+                return fail(at(at(where, key), i), "is out of range");
+            out.append(item.get<int>());
+        }
+        return true;
+    }
+
     // The list under key (null when absent); an error when it is not a list.
     bool list(const Json& object, const char* key, const std::string& where, const Json*& out) {
         out = member(object, key);
@@ -195,15 +248,241 @@ private:
     bool readMacro(const Json& root, Vdn_DbMacro& macro) {
         const std::string where;
         if (!text(root, "name", where, macro.name, false) ||
+            !text(root, "title", where, macro.title, false) || !readObjectId(root, macro) ||
+            !objects(root, "tabs", where, macro.tabs, &MacroJsonReader::readTab) ||
+            !readSettings(root, macro.settings) ||
+            !uniqueNames(macro.tabs, "tabs") ||
             !objects(root, "generalVariables", where, macro.generalVariables,
                      &MacroJsonReader::readGeneralVariable) ||
             !uniqueNames(macro.generalVariables, "generalVariables") ||
             !objects(root, "baseProfiles", where, macro.baseProfiles,
                      &MacroJsonReader::readBaseProfile) ||
             !objects(root, "modules", where, macro.modules, &MacroJsonReader::readModule) ||
-            !uniqueNames(macro.modules, "modules"))
+            !uniqueNames(macro.modules, "modules") || !tabsOfModules(macro))
             return false;
-        keepExtras(root, {"name", "generalVariables", "baseProfiles", "modules"}, macro.extras);
+        std::string equationWhere;
+        std::string equationReason;
+        if (!core::MacroRecalculation::check(macro, equationWhere, equationReason))
+            return fail(equationWhere, equationReason);
+        keepExtras(root,
+                   {"name", "title", "objectId", "tabs", "settings", "generalVariables",
+                    "baseProfiles", "modules"},
+                   macro.extras);
+        return true;
+    }
+
+    bool realNumber(const Json& value, const std::string& where, double& out) {
+        if (!value.is_number())
+            return fail(where, "expected a number");
+        out = value.get<double>();
+        return true;
+    }
+
+    // A list of exactly Count numbers.
+    template <std::size_t Count>
+    bool numbers(const Json& object, const char* key, const std::string& where,
+                 std::array<double, Count>& out) {
+        const Json* array = nullptr;
+        if (!list(object, key, where, array))
+            return false;
+        if (!array)
+            return true;
+        if (array->size() != Count)
+            return fail(at(where, key), "expected " + std::to_string(Count) + " numbers, found " +
+                                            std::to_string(array->size()));
+        for (std::size_t i = 0; i < Count; ++i) {
+            if (!realNumber((*array)[i], at(at(where, key), i), out[i]))
+                return false;
+        }
+        return true;
+    }
+
+    bool readAxisFilter(const Json& object, const std::string& where,
+                        MacroSettingsData::AxisAngleFilter& filter) {
+        if (!text(object, "name", where, filter.name, true) ||
+            !boolean(object, "enabled", where, filter.enabled) ||
+            !integer(object, "mode", where, filter.mode) ||
+            !numbers(object, "angles", where, filter.angles))
+            return false;
+        keepExtras(object, {"name", "enabled", "mode", "angles"}, filter.extras);
+        return true;
+    }
+
+    bool readSectionFilter(const Json& object, const std::string& where,
+                           MacroSettingsData::SectionAngleFilter& filter) {
+        if (!text(object, "name", where, filter.name, true) ||
+            !boolean(object, "enabled", where, filter.enabled))
+            return false;
+        const Json* pairs = nullptr;
+        if (!list(object, "anglePairs", where, pairs))
+            return false;
+        for (std::size_t i = 0; pairs && i < pairs->size(); ++i) {
+            const std::string pairWhere = at(at(where, "anglePairs"), i);
+            const Json& pair = (*pairs)[i];
+            if (!pair.is_array() || pair.size() != 2)
+                return fail(pairWhere, "expected a pair of numbers");
+            for (std::size_t j = 0; j < 2; ++j) {
+                double angle = 0;
+                if (!realNumber(pair[j], at(pairWhere, j), angle))
+                    return false;
+                filter.anglePairs.append(angle);
+            }
+        }
+        keepExtras(object, {"name", "enabled", "anglePairs"}, filter.extras);
+        return true;
+    }
+
+    template <int Count>
+    bool readValueFilter(const Json& object, const std::string& where,
+                         MacroSettingsData::ValueFilter<Count>& filter) {
+        if (!text(object, "name", where, filter.name, true) ||
+            !boolean(object, "enabled", where, filter.enabled) ||
+            !numbers(object, "values", where, filter.values))
+            return false;
+        keepExtras(object, {"name", "enabled", "values"}, filter.extras);
+        return true;
+    }
+
+    bool readFilterProperty(const Json& object, const std::string& where,
+                            MacroSettingsData::FilterProperty& property) {
+        if (!text(object, "name", where, property.name, true) ||
+            !texts(object, "texts", where, property.texts) ||
+            !text(object, "picture", where, property.picture, false))
+            return false;
+        keepExtras(object, {"name", "texts", "picture"}, property.extras);
+        return true;
+    }
+
+    bool readGroup(const Json& object, const std::string& where,
+                   MacroSettingsData::GroupEntry& group) {
+        if (!text(object, "name", where, group.name, false) ||
+            !text(object, "text", where, group.text, false) ||
+            !integer(object, "number", where, group.number))
+            return false;
+        keepExtras(object, {"name", "text", "number"}, group.extras);
+        return true;
+    }
+
+    bool readVariableOptions(const Json& settings, const std::string& where,
+                             MacroSettingsData& out) {
+        const Json* options = member(settings, "variableOptions");
+        if (!options)
+            return true;
+        const std::string optionsWhere = at(where, "variableOptions");
+        if (!options->is_object())
+            return fail(optionsWhere, "expected an object");
+        const Json* variables = nullptr;
+        if (!integerIn(*options, "first", optionsWhere, out.variableChoice1, 0, 2) ||
+            !integerIn(*options, "second", optionsWhere, out.variableChoice2, 0, 2) ||
+            !integer(*options, "number", optionsWhere, out.variableNumber) ||
+            !list(*options, "variables", optionsWhere, variables))
+            return false;
+        for (std::size_t i = 0; variables && i < variables->size(); ++i) {
+            const std::string variableWhere = at(at(optionsWhere, "variables"), i);
+            const Json& variable = (*variables)[i];
+            if (!variable.is_object())
+                return fail(variableWhere, "expected an object");
+            Vdn_String name;
+            double value = 0;
+            const Json* valueJson = member(variable, "value");
+            if (!text(variable, "name", variableWhere, name, true) ||
+                (valueJson && !realNumber(*valueJson, at(variableWhere, "value"), value)))
+                return false;
+            out.variableNames.append(name);
+            out.variableValues.append(value);
+        }
+        return true;
+    }
+
+    bool readMappings(const Json& settings, const std::string& where, TabMappingData& mapping) {
+        const Json* rows = nullptr;
+        if (!list(settings, "mappings", where, rows))
+            return false;
+        for (std::size_t i = 0; rows && i < rows->size(); ++i) {
+            const std::string rowWhere = at(at(where, "mappings"), i);
+            const Json& row = (*rows)[i];
+            if (!row.is_object())
+                return fail(rowWhere, "expected an object");
+            Vdn_String spreadsheet;
+            Vdn_String target;
+            Vdn_String module;
+            if (!text(row, "spreadsheet", rowWhere, spreadsheet, true) ||
+                !text(row, "target", rowWhere, target, false) ||
+                !text(row, "module", rowWhere, module, false))
+                return false;
+            mapping.spreadsheets.append(spreadsheet);
+            mapping.targets.append(target);
+            mapping.moduleNames.append(module);
+        }
+        return true;
+    }
+
+    bool readSettings(const Json& root, MacroSettingsData& settings) {
+        const Json* object = member(root, "settings");
+        if (!object)
+            return true;
+        const std::string where = "settings";
+        if (!object->is_object())
+            return fail(where, "expected an object");
+        if (!boolean(*object, "filter", where, settings.filterOn) ||
+            !objects(*object, "axisFilters", where, settings.axisFilters,
+                     &MacroJsonReader::readAxisFilter) ||
+            !objects(*object, "sectionFilters", where, settings.sectionFilters,
+                     &MacroJsonReader::readSectionFilter) ||
+            !boolean(*object, "secondFilter", where, settings.secondFilterOn) ||
+            !objects(*object, "pathDistanceFilters", where, settings.pathDistanceFilters,
+                     &MacroJsonReader::readValueFilter<2>) ||
+            !objects(*object, "sectionSizeFilters", where, settings.sectionSizeFilters,
+                     &MacroJsonReader::readValueFilter<4>) ||
+            !objects(*object, "filterProperties", where, settings.filterProperties,
+                     &MacroJsonReader::readFilterProperty) ||
+            !readVariableOptions(*object, where, settings) ||
+            !text(*object, "groupText1", where, settings.groupText1, false) ||
+            !text(*object, "groupText2", where, settings.groupText2, false) ||
+            !objects(*object, "groups", where, settings.groups, &MacroJsonReader::readGroup) ||
+            !readMappings(*object, where, settings.mapping))
+            return false;
+        keepExtras(*object,
+                   {"filter", "axisFilters", "sectionFilters", "secondFilter",
+                    "pathDistanceFilters", "sectionSizeFilters", "filterProperties",
+                    "variableOptions", "groupText1", "groupText2", "groups", "mappings"},
+                   settings.extras);
+        return true;
+    }
+
+    // Every tab the macro describes is the tab of one of its modules.
+    bool tabsOfModules(const Vdn_DbMacro& macro) {
+        for (int t = 0; t < macro.tabs.length(); ++t) {
+            bool found = false;
+            for (const Vdn_Module& module : macro.modules)
+                found = found || module.tabName().equal(macro.tabs[t].name, false);
+            if (!found)
+                return fail(at(at("tabs", static_cast<std::size_t>(t)), "name"),
+                            "no module is on the tab " + quoted(macro.tabs[t].name.toUtf8()));
+        }
+        return true;
+    }
+
+    bool readObjectId(const Json& root, Vdn_DbMacro& macro) {
+        const Json* id = member(root, "objectId");
+        if (!id)
+            return true;
+        if (!id->is_number_unsigned() && !(id->is_number_integer() && id->get<std::int64_t>() >= 0))
+            return fail("objectId", "expected a whole number that is not negative");
+        macro.objectId = id->get<std::uint64_t>();
+        return true;
+    }
+
+    bool readTab(const Json& object, const std::string& where, Vdn_MacroTab& tab) {
+        if (!text(object, "name", where, tab.name, true) ||
+            !integerIn(object, "kind", where, tab.kind, -1, 3) ||
+            !text(object, "design", where, tab.design, false) ||
+            !boolean(object, "blockReference", where, tab.blockReference) ||
+            !text(object, "blockName", where, tab.blockName, false) ||
+            !integerIn(object, "view", where, tab.view, 0, 3))
+            return false;
+        keepExtras(object, {"name", "kind", "design", "blockReference", "blockName", "view"},
+                   tab.extras);
         return true;
     }
 
@@ -266,13 +545,130 @@ private:
                 return false;
         }
         if (!objects(object, "patterns", where, module.patterns, &MacroJsonReader::readPattern) ||
-            !uniqueNames(module.patterns, at(where, "patterns")))
+            !uniqueNames(module.patterns, at(where, "patterns")) ||
+            !objects(object, "geometries", where, module.geometries,
+                     &MacroJsonReader::readGeometry) ||
+            !uniqueIds(module.geometries, at(where, "geometries")) ||
+            !objects(object, "constraints", where, module.constraints,
+                     &MacroJsonReader::readConstraint) ||
+            !uniqueIds(module.constraints, at(where, "constraints")) ||
+            !constraintReferences(module, at(where, "constraints")) ||
+            !objects(object, "arrays", where, module.arrays, &MacroJsonReader::readArray) ||
+            !uniqueNames(module.arrays, at(where, "arrays")) ||
+            !texts(object, "equations", where, module.equations))
             return false;
-        keepExtras(
-            object,
-            {"name", "group", "kind", "variables", "cuts", "profiles", "boltData", "patterns"},
-            module.extras);
+        keepExtras(object,
+                   {"name", "group", "kind", "variables", "cuts", "profiles", "boltData",
+                    "patterns", "geometries", "constraints", "arrays", "equations"},
+                   module.extras);
         return true;
+    }
+
+    template <typename Item> bool uniqueIds(const Vdn_Array<Item>& items, const std::string& where) {
+        for (int i = 0; i < items.length(); ++i) {
+            for (int j = 0; j < i; ++j) {
+                if (items[i].id == items[j].id)
+                    return fail(at(at(where, static_cast<std::size_t>(i)), "id"),
+                                "the id " + std::to_string(items[i].id) +
+                                    " occurs more than once");
+            }
+        }
+        return true;
+    }
+
+    // Every geometry a constraint binds and every variable it names exists in the module.
+    bool constraintReferences(const Vdn_Module& module, const std::string& where) {
+        for (int c = 0; c < module.constraints.length(); ++c) {
+            const Vdn_Constraint& constraint = module.constraints[c];
+            const std::string constraintWhere = at(where, static_cast<std::size_t>(c));
+            for (int g = 0; g < constraint.geometries.length(); ++g) {
+                const int id = constraint.geometries[g];
+                bool found = false;
+                for (const Vdn_Geometry& geometry : module.geometries)
+                    found = found || geometry.id == id;
+                if (!found)
+                    return fail(at(at(constraintWhere, "geometries"), static_cast<std::size_t>(g)),
+                                "no geometry has id " + std::to_string(id));
+            }
+            if (!constraint.variable.isEmpty() &&
+                core::indexOfName(module.variables, constraint.variable) < 0)
+                return fail(at(constraintWhere, "variable"),
+                            "no variable of the module is named " +
+                                quoted(constraint.variable.toUtf8()));
+        }
+        return true;
+    }
+
+    bool readGeometry(const Json& object, const std::string& where, Vdn_Geometry& geometry) {
+        if (!integer(object, "id", where, geometry.id) ||
+            !integer(object, "kind", where, geometry.kind) ||
+            !texts(object, "cells", where, geometry.cells) ||
+            !text(object, "nameTag", where, geometry.nameTag, false) ||
+            !integerIn(object, "flexibility", where, geometry.flexibility, 0, 2))
+            return false;
+        keepExtras(object, {"id", "kind", "cells", "nameTag", "flexibility"}, geometry.extras);
+        return true;
+    }
+
+    bool readConstraint(const Json& object, const std::string& where, Vdn_Constraint& constraint) {
+        if (!integer(object, "id", where, constraint.id) ||
+            !integer(object, "type", where, constraint.type) ||
+            !integers(object, "geometries", where, constraint.geometries) ||
+            !value(object, "value", where, constraint.value) ||
+            !text(object, "variable", where, constraint.variable, false) ||
+            !integerIn(object, "choice", where, constraint.choice, -1, INT_MAX) ||
+            !boolean(object, "firstFlag", where, constraint.firstFlag) ||
+            !boolean(object, "secondFlag", where, constraint.secondFlag) ||
+            !texts(object, "images", where, constraint.images) ||
+            !boolean(object, "cut", where, constraint.cut))
+            return false;
+        keepExtras(object,
+                   {"id", "type", "geometries", "value", "variable", "choice", "firstFlag",
+                    "secondFlag", "images", "cut"},
+                   constraint.extras);
+        return true;
+    }
+
+    bool readArray(const Json& object, const std::string& where, Vdn_DynArray& array) {
+        if (!text(object, "name", where, array.name, true) ||
+            !integerIn(object, "kind", where, array.kind, 0, 3) ||
+            !texts(object, "texts", where, array.texts) ||
+            !text(object, "design", where, array.design, false) ||
+            !texts(object, "entries", where, array.entries))
+            return false;
+        if (array.texts.length() > Vdn_DynArray::kTextCount)
+            return fail(at(where, "texts"), "expected at most 5 entries");
+        while (array.texts.length() < Vdn_DynArray::kTextCount)
+            array.texts.append(Vdn_String());
+        keepExtras(object, {"name", "kind", "texts", "design", "entries"}, array.extras);
+        return true;
+    }
+
+    bool bound(const Json& object, const char* key, const std::string& where, Vdn_String& out) {
+        if (!value(object, key, where, out))
+            return false;
+        return out.isEmpty() || isNumber(out) ||
+               fail(at(where, key), quoted(out.toUtf8()) + " is not a number");
+    }
+
+    bool readCellKind(const Json& object, const std::string& where, int& cellKind) {
+        Vdn_String kindText;
+        if (!member(object, "cellKind"))
+            return true;
+        if (!text(object, "cellKind", where, kindText, false))
+            return false;
+        static constexpr const wchar_t* kKinds[] = {L"number", L"text", L"list",
+                                                    L"editableList", L"check"};
+        for (int i = 0; i < 5; ++i) {
+            if (kindText == Vdn_String(kKinds[i])) {
+                cellKind = i + 1;
+                return true;
+            }
+        }
+        return fail(at(where, "cellKind"),
+                    "unknown cell kind " + quoted(kindText.toUtf8()) +
+                        " (expected \"number\", \"text\", \"list\", \"editableList\" or "
+                        "\"check\")");
     }
 
     bool readVariable(const Json& object, const std::string& where,
@@ -280,7 +676,13 @@ private:
         if (!text(object, "name", where, variable.name, true) ||
             !value(object, "value", where, variable.value) ||
             !boolean(object, "shown", where, variable.shown) ||
-            !boolean(object, "settable", where, variable.settable))
+            !boolean(object, "settable", where, variable.settable) ||
+            !integerIn(object, "kind", where, variable.kind, 0, 7) ||
+            !readCellKind(object, where, variable.cellKind) ||
+            !text(object, "displayName", where, variable.displayName, false) ||
+            !texts(object, "items", where, variable.items) ||
+            !bound(object, "minimum", where, variable.minimum) ||
+            !bound(object, "maximum", where, variable.maximum))
             return false;
         if (const Json* flex = member(object, "flex")) {
             bool flexible = false;
@@ -288,13 +690,19 @@ private:
                 return false;
             variable.flex = flexible;
         }
-        keepExtras(object, {"name", "value", "shown", "settable", "flex"}, variable.extras);
+        keepExtras(object, {"name", "value", "shown", "settable", "flex", "kind", "cellKind", "displayName",
+                    "items", "minimum", "maximum"}, variable.extras);
         return true;
     }
 
     bool readCut(const Json& object, const std::string& where, Vdn_CutConstraint& cut) {
         if (!text(object, "name", where, cut.name, true) ||
-            !integer(object, "type", where, cut.type))
+            !integer(object, "type", where, cut.type) ||
+            !text(object, "description", where, cut.description, false) ||
+            !integerIn(object, "state", where, cut.state, 0, 3) ||
+            !integer(object, "side", where, cut.side) ||
+            !text(object, "cutter", where, cut.cutter, false) ||
+            !text(object, "profile", where, cut.profile, false))
             return false;
         const Json* offsets = nullptr;
         if (!list(object, "offsets", where, offsets))
@@ -317,7 +725,7 @@ private:
                 cut.offsets[type] = offsetText;
             }
         }
-        keepExtras(object, {"name", "type", "offsets"}, cut.extras);
+        keepExtras(object, {"name", "type", "offsets", "description", "state", "side", "cutter", "profile"}, cut.extras);
         return true;
     }
 
@@ -326,17 +734,109 @@ private:
         if (!text(object, "name", where, placement.name, false) ||
             !text(object, "section", where, placement.section, false) ||
             !text(object, "material", where, placement.material, false) ||
-            !text(object, "memberName", where, placement.memberName, false))
+            !text(object, "memberName", where, placement.memberName, false) ||
+            !integer(object, "offsetType", where, placement.offsetType) ||
+            !readRotation(object, where, placement.rotation) ||
+            !text(object, "basePlane", where, placement.basePlane, false) ||
+            !text(object, "coordinateSystem", where, placement.coordinateSystem, false))
             return false;
-        keepExtras(object, {"name", "section", "material", "memberName"}, placement.extras);
+        keepExtras(object, {"name", "section", "material", "memberName", "offsetType", "rotation",
+                    "basePlane", "coordinateSystem"}, placement.extras);
+        return true;
+    }
+
+    // A list of at most Count texts into a fixed array (missing ones empty).
+    template <std::size_t Count>
+    bool fixedTexts(const Json& object, const char* key, const std::string& where,
+                    std::array<Vdn_String, Count>& out) {
+        Vdn_StringArray list;
+        if (!texts(object, key, where, list))
+            return false;
+        if (static_cast<std::size_t>(list.length()) > Count)
+            return fail(at(where, key), "expected at most " + std::to_string(Count) + " texts");
+        for (int i = 0; i < list.length(); ++i)
+            out[static_cast<std::size_t>(i)] = list[i];
+        return true;
+    }
+
+    // A list of exactly Count whole numbers, each in [low, high].
+    template <std::size_t Count>
+    bool states(const Json& object, const char* key, const std::string& where,
+                std::array<int, Count>& out, int low, int high) {
+        Vdn_Array<int> list;
+        if (!integers(object, key, where, list))
+            return false;
+        if (!member(object, key))
+            return true;
+        if (static_cast<std::size_t>(list.length()) != Count)
+            return fail(at(where, key), "expected " + std::to_string(Count) + " entries, found " +
+                                            std::to_string(list.length()));
+        for (int i = 0; i < list.length(); ++i) {
+            if (list[i] < low || list[i] > high)
+                return fail(at(at(where, key), static_cast<std::size_t>(i)),
+                            std::to_string(list[i]) + " is not between " + std::to_string(low) +
+                                " and " + std::to_string(high));
+            out[static_cast<std::size_t>(i)] = list[i];
+        }
+        return true;
+    }
+
+    bool readBoltEntry(const Json& object, const std::string& where, BoltDetails::Entry& entry) {
+        if (!integerIn(object, "active", where, entry.active, 0, 2) ||
+            !integerIn(object, "selection", where, entry.selection, -1, INT_MAX) ||
+            !fixedTexts(object, "texts", where, entry.texts))
+            return false;
+        keepExtras(object, {"active", "selection", "texts"}, entry.extras);
+        return true;
+    }
+
+    bool readBoltDetails(const Json& object, const std::string& where, BoltDetails& details) {
+        if (!fixedTexts(object, "texts", where, details.texts) ||
+            !integerIn(object, "count", where, details.count, 0, INT_MAX) ||
+            !boolean(object, "flag", where, details.flag) ||
+            !states(object, "options", where, details.options, 0, 2) ||
+            !states(object, "optionalOptions", where, details.optionalOptions, -1, 2) ||
+            !objects(object, "entries", where, details.entries, &MacroJsonReader::readBoltEntry))
+            return false;
+        const Json* columns = member(object, "holeColumns");
+        if (!columns)
+            return true;
+        const std::string columnsWhere = at(where, "holeColumns");
+        if (!columns->is_object())
+            return fail(columnsWhere, "expected an object");
+        if (!integers(*columns, "numbers", columnsWhere, details.holeColumnNumbers) ||
+            !texts(*columns, "texts", columnsWhere, details.holeColumnTexts))
+            return false;
+        if (details.holeColumnNumbers.length() != details.holeColumnTexts.length())
+            return fail(columnsWhere, "expected as many texts as numbers");
+        return true;
+    }
+
+    bool readRotation(const Json& object, const std::string& where, int& rotation) {
+        // Given as a number or a text ("90"), as files written before the key was known did.
+        Vdn_String degreesText(L"0");
+        if (!value(object, "rotation", where, degreesText))
+            return false;
+        bool whole = false;
+        const int degrees = degreesText.toInt(&whole);
+        if (!whole)
+            return fail(at(where, "rotation"), quoted(degreesText.toUtf8()) +
+                                                   " is not 0, 90, 180 or 270 degrees");
+        if (degrees != 0 && degrees != 90 && degrees != 180 && degrees != 270)
+            return fail(at(where, "rotation"), std::to_string(degrees) +
+                                                   " is not 0, 90, 180 or 270 degrees");
+        rotation = degrees;
         return true;
     }
 
     bool readBoltData(const Json& object, const std::string& where, Vdn_BoltData& boltData) {
-        if (!value(object, "diameter", where, boltData.diameter) ||
-            !value(object, "holeOffset", where, boltData.holeOffset))
+        if (!text(object, "assembly", where, boltData.assembly, false) ||
+            !value(object, "diameter", where, boltData.diameter) ||
+            !value(object, "holeOffset", where, boltData.holeOffset) ||
+            !readBoltDetails(object, where, boltData.details))
             return false;
-        keepExtras(object, {"diameter", "holeOffset"}, boltData.extras);
+        keepExtras(object, {"assembly", "diameter", "holeOffset", "texts", "count", "flag", "options",
+                    "optionalOptions", "holeColumns", "entries"}, boltData.extras);
         return true;
     }
 

@@ -12,6 +12,10 @@ struct MacroProfData {
     Vdn_String section;
     Vdn_String material;
     Vdn_String memberName;
+    // The placement's offset type and rotation (0, 90, 180 or 270 degrees); -1 in merged
+    // properties whose placements differ.
+    int offsetType = 0;
+    int rotation = 0;
 
     friend bool operator==(const MacroProfData&, const MacroProfData&) = default;
 };

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/core/DynArrayData.h"
 #include "platform/core/MacroBoltData.h"
+#include "platform/core/MacroCell.h"
+#include "platform/core/MacroCutData.h"
 #include "platform/core/MacroFlexFixGroup.h"
 #include "platform/core/MacroProfData.h"
 #include "platform/core/Vdn_Array.h"
@@ -19,6 +22,25 @@ public:
     static constexpr int kGeneralTab = 0;
     static constexpr int kBoltTab = 1;
     static constexpr int kProfileTab = 2;
+    static constexpr int kPlainTab = 3; // a general page without picture
+
+    // Change codes of differences, in the first list of changes.
+    static constexpr int kCellsChanged = -1;
+    static constexpr int kBoltDataChanged = -2;
+    static constexpr int kFlexFixChanged = -3;
+    static constexpr int kCutsChanged = -4;
+    static constexpr int kArraysChanged = -5;
+    static constexpr int kBlockReferenceChanged = -12;
+    static constexpr int kProfilesChanged = -13;
+
+    // Compares two records of one tab (control ids do not count). changes gets one code per
+    // kind of change, ascending by absolute value (kCellsChanged first); changedCells the
+    // index of every cell whose value differs; changedNames the name of every changed cell,
+    // cut, array, profile group and flex/fix entry, each once. True when anything differs;
+    // the lists are replaced either way.
+    static bool differences(const MacroTabData& oldTab, const MacroTabData& newTab,
+                            Vdn_StringArray& changedNames, Vdn_Array<int>& changes,
+                            Vdn_Array<int>& changedCells);
 
     MacroTabData() = default;
     MacroTabData(const MacroTabData&) = default;
@@ -39,12 +61,19 @@ public:
     // changed.
     bool flexFixBtnClicked(const Vdn_String& variable, bool flexible);
 
+    // Index of the element with the given name (without regard to case), or -1.
+    int findCellWithName(const Vdn_String& cellName) const;
+    int findCutWithName(const Vdn_String& cutName) const;
+    int findArrayWithName(const Vdn_String& arrayName) const;
+    // Clears every control id the dialog set (cells, cuts, arrays).
+    void removeAllDlgReferences();
+
     // The merged properties of the profile placements named group; false when there is none.
     bool getMergedPropsOfGroup(const Vdn_String& group, MacroProfData& props) const;
-    // Writes every text of props (section, material, member name) that differs from the
-    // group's merged value into each placement of the group, so that a text left as merged
-    // (also an empty, undetermined one) changes nothing. False when the group has no
-    // placement.
+    // Writes every text of props (section, material, member name) and number (offset type,
+    // rotation) that differs from the group's merged value into each placement of the group,
+    // so that a value left as merged (also an empty or -1, undetermined one) changes nothing.
+    // False when the group has no placement.
     bool setMergedPropsOfGroup(const Vdn_String& group, const MacroProfData& props);
 
     Vdn_String name;
@@ -53,4 +82,11 @@ public:
     std::optional<MacroBoltData> boltData;
     Vdn_Array<MacroProfData> profiles;
     Vdn_Array<MacroFlexFixGroup> flexFixGroups;
+    Vdn_Array<MacroCell> cells;
+    Vdn_Array<MacroCutData> cuts;
+    Vdn_Array<DynArrayData> arrays;
+    Vdn_String designName; // the user design drawn on the page; empty for none
+    bool blockReference = false;
+    Vdn_String blockName;
+    int view = 3;
 };

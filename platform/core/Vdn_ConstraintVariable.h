@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/core/JsonExtras.h"
-#include "platform/core/Vdn_String.h"
+#include "platform/core/Vdn_StringArray.h"
 
 #include <optional>
 
@@ -14,6 +14,16 @@ struct Vdn_ConstraintVariable {
     // The variable's flex/fix button: none (nullopt), flexible (true: the macro computes the
     // value) or fixed (false: the value holds).
     std::optional<bool> flex;
+    // The macro editor's kind of the variable (an index into its kind list, 0 to 7).
+    int kind = 0;
+    // How the macro dialog edits it: 1 number, 2 text, 3 pick list, 4 editable list, 5 check
+    // box; the items of a list.
+    int cellKind = 1;
+    Vdn_String displayName; // empty: the name
+    Vdn_StringArray items;
+    // The range the clash check holds a numeric value to; empty for no bound.
+    Vdn_String minimum;
+    Vdn_String maximum;
     core::JsonExtras extras;
 
     bool hasFlexFixButton() const { return flex.has_value(); }

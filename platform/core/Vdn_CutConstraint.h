@@ -18,6 +18,11 @@ public:
     Vdn_String name;
     int type = 0;
     std::array<std::optional<Vdn_String>, kOffsetTypeCount> offsets;
+    Vdn_String description;
+    int state = 0; // the cut's state: 0 to 3, as the cut-state combo lists them
+    int side = 0;
+    Vdn_String cutter;  // the module or member that cuts
+    Vdn_String profile; // the profile that is cut
     core::JsonExtras extras;
 
     // The offset types the cut's type allows, ascending. Always eOk.

@@ -2,9 +2,11 @@
 
 #include "platform/core/AcadErrorStatus.h"
 #include "platform/core/JsonExtras.h"
+#include "platform/core/MacroSettingsData.h"
 #include "platform/core/Vdn_Array.h"
 #include "platform/core/Vdn_BaseProfile.h"
 #include "platform/core/Vdn_GeneralVariable.h"
+#include "platform/core/Vdn_MacroTab.h"
 #include "platform/core/Vdn_Module.h"
 #include "platform/core/Vdn_StringArray.h"
 
@@ -73,6 +75,11 @@ public:
     friend bool operator==(const Vdn_DbMacro&, const Vdn_DbMacro&) = default;
 
     Vdn_String name;
+    Vdn_String title;
+    // The macro's object in the drawing it was saved from; 0 when it was never placed.
+    unsigned long long objectId = 0;
+    Vdn_Array<Vdn_MacroTab> tabs;
+    MacroSettingsData settings;
     Vdn_Array<Vdn_GeneralVariable> generalVariables;
     Vdn_Array<Vdn_BaseProfile> baseProfiles;
     Vdn_Array<Vdn_Module> modules;

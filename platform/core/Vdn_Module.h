@@ -5,8 +5,11 @@
 #include "platform/core/Vdn_Array.h"
 #include "platform/core/Vdn_BoltData.h"
 #include "platform/core/Vdn_BoltPattern.h"
+#include "platform/core/Vdn_Constraint.h"
 #include "platform/core/Vdn_ConstraintVariable.h"
 #include "platform/core/Vdn_CutConstraint.h"
+#include "platform/core/Vdn_DynArray.h"
+#include "platform/core/Vdn_Geometry.h"
 #include "platform/core/Vdn_ProfilePlacement.h"
 #include "platform/core/Vdn_StringArray.h"
 
@@ -33,6 +36,12 @@ public:
     Vdn_Array<Vdn_ProfilePlacement> profiles;
     Vdn_BoltData boltData;               // used by bolt modules only
     Vdn_Array<Vdn_BoltPattern> patterns; // used by bolt modules only
+    Vdn_Array<Vdn_Geometry> geometries;
+    Vdn_Array<Vdn_Constraint> constraints;
+    Vdn_Array<Vdn_DynArray> arrays;
+    // "NAME = formula": each derives one variable of the module from others (see
+    // core::MacroRecalculation).
+    Vdn_StringArray equations;
     core::JsonExtras extras;
 
     bool isBoltModule() const { return kind == Kind::Bolt; }

@@ -12,6 +12,10 @@ public:
     Vdn_String section;
     Vdn_String material;
     Vdn_String memberName;
+    int offsetType = 0;
+    int rotation = 0; // degrees: 0, 90, 180 or 270
+    Vdn_String basePlane;
+    Vdn_String coordinateSystem;
     core::JsonExtras extras;
 
     // The section name; eNotApplicable when the placement has none.

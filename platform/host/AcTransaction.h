@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/host/AcArray.h"
-#include "platform/host/AcDbObjectId.h"
+#include "platform/core/AcArray.h"
+#include "platform/core/AcDbObjectId.h"
 #include "platform/core/AcadErrorStatus.h"
 
 // One host transaction: the objects opened in it and whether it is still running, committed

@@ -2,6 +2,7 @@
 
 #include "platform/qt/Desktop.h"
 #include "platform/qt/FileFilters.h"
+#include "platform/qt/PickDialog.h"
 #include "platform/qt/PersonInput.h"
 #include "platform/qt/TopLevelView.h"
 #include "platform/ui/CDialog.h"
@@ -167,6 +168,14 @@ UINT QtUser::trackPopupMenu(const ui::PopupMenuRecord& record) {
     addEntries(menu, record.entries);
     QAction* chosen = menu.exec(QCursor::pos());
     return chosen != nullptr ? chosen->data().toUInt() : 0;
+}
+
+} // namespace qtview
+
+namespace qtview {
+
+bool QtUser::pick(ui::PickRecord& record) {
+    return PickDialog::ask(record);
 }
 
 } // namespace qtview

@@ -13,6 +13,8 @@ public:
     int messageBox(const ui::MessageBoxRecord& record) override;
     bool fileDialog(ui::FileDialogRecord& record) override;
     UINT trackPopupMenu(const ui::PopupMenuRecord& record) override;
+    // Without a drawing to click in, a small dialog lists what may be picked.
+    bool pick(ui::PickRecord& record) override;
 };
 
 } // namespace qtview

@@ -104,6 +104,35 @@ ScriptedUser& ScriptedUser::expectFileDialog(std::vector<std::wstring> paths) {
     return *this;
 }
 
+ScriptedUser& ScriptedUser::expectPickPoint(std::array<double, 3> point,
+                                            std::array<double, 3> normal) {
+    Expectation e;
+    e.kind = Kind::Pick;
+    e.description = L"a pick of a point";
+    e.point = point;
+    e.normal = normal;
+    script_.push_back(std::move(e));
+    return *this;
+}
+
+ScriptedUser& ScriptedUser::expectPickObjects(std::vector<std::uint64_t> ids) {
+    Expectation e;
+    e.kind = Kind::Pick;
+    e.description = L"a pick of " + std::to_wstring(ids.size()) + L" object(s)";
+    e.ids = std::move(ids);
+    script_.push_back(std::move(e));
+    return *this;
+}
+
+ScriptedUser& ScriptedUser::expectPickCancel() {
+    Expectation e;
+    e.kind = Kind::Pick;
+    e.description = L"a pick to cancel";
+    e.cancel = true;
+    script_.push_back(std::move(e));
+    return *this;
+}
+
 ScriptedUser& ScriptedUser::expectFileDialogCancel() {
     Expectation e;
     e.kind = Kind::FileDialog;
@@ -282,6 +311,44 @@ UINT ScriptedUser::trackPopupMenu(const PopupMenuRecord& shown) {
     record.chosen = chosen;
     menus_.push_back(record);
     return chosen;
+}
+
+bool ScriptedUser::pick(PickRecord& record) {
+    static constexpr const wchar_t* kKinds[] = {L"point", L"plane", L"object", L"section point",
+                                                L"macros"};
+    const std::wstring what = std::wstring(L"pick of a ") +
+                              kKinds[static_cast<int>(record.kind)] + L" " + quoted(record.prompt);
+    auto expectation = take(Kind::Pick, what, [](const Expectation&) { return true; });
+    record.chosenIds.clear();
+    record.accepted = false;
+    const bool picksObjects =
+        record.kind == PickRecord::Kind::Object || record.kind == PickRecord::Kind::Macros;
+    if (expectation && !expectation->cancel) {
+        if (picksObjects != !expectation->ids.empty()) {
+            fail(what + (picksObjects ? L": the script picks a point, not objects"
+                                      : L": the script picks objects, not a point"));
+        } else if (expectation->ids.size() > 1 && !record.multiple) {
+            fail(what + L" takes one object, the script picks " +
+                 std::to_wstring(expectation->ids.size()));
+        } else {
+            bool offered = true;
+            for (const std::uint64_t id : expectation->ids) {
+                if (std::find(record.candidateIds.begin(), record.candidateIds.end(), id) ==
+                    record.candidateIds.end()) {
+                    fail(what + L" does not offer object " + std::to_wstring(id));
+                    offered = false;
+                }
+            }
+            if (offered) {
+                record.point = expectation->point;
+                record.normal = expectation->normal;
+                record.chosenIds = expectation->ids;
+                record.accepted = true;
+            }
+        }
+    }
+    picks_.push_back(record);
+    return record.accepted;
 }
 
 } // namespace ui

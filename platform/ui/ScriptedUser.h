@@ -27,6 +27,8 @@
 #include "platform/ui/User.h"
 #include "platform/ui/UserActions.h"
 
+#include <array>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -67,6 +69,12 @@ public:
     // Entry text without '&'; "Cell/Font..." follows submenus.
     ScriptedUser& expectMenuEntry(std::wstring textOrPath);
     ScriptedUser& expectMenuDismiss();
+    // A pick in the drawing: a point (also a plane's origin, with its normal), objects by id
+    // (each must be among the record's candidates), or a cancelled pick.
+    ScriptedUser& expectPickPoint(std::array<double, 3> point,
+                                  std::array<double, 3> normal = {0, 0, 1});
+    ScriptedUser& expectPickObjects(std::vector<std::uint64_t> ids);
+    ScriptedUser& expectPickCancel();
 
     // --- results --------------------------------------------------------------------------------
     const std::vector<std::wstring>& failures() const { return failures_; }
@@ -80,15 +88,17 @@ public:
     const std::vector<MessageBoxRecord>& messageBoxes() const { return messageBoxes_; }
     const std::vector<FileDialogRecord>& fileDialogs() const { return fileDialogs_; }
     const std::vector<PopupMenuRecord>& menus() const { return menus_; }
+    const std::vector<PickRecord>& picks() const { return picks_; }
 
     // --- ui::User -------------------------------------------------------------------------------
     void runModal(CDialog& dialog) override;
     int messageBox(const MessageBoxRecord& record) override;
     bool fileDialog(FileDialogRecord& record) override;
     UINT trackPopupMenu(const PopupMenuRecord& record) override;
+    bool pick(PickRecord& record) override;
 
 private:
-    enum class Kind { Modal, MessageBox, FileDialog, Menu };
+    enum class Kind { Modal, MessageBox, FileDialog, Menu, Pick };
     struct Expectation {
         Kind kind;
         std::wstring description;
@@ -101,6 +111,9 @@ private:
         bool cancel = false;
         UINT menuId = 0;
         std::wstring menuText;
+        std::array<double, 3> point{};
+        std::array<double, 3> normal{};
+        std::vector<std::uint64_t> ids;
     };
 
     void fail(const std::wstring& message);
@@ -115,6 +128,7 @@ private:
     std::vector<MessageBoxRecord> messageBoxes_;
     std::vector<FileDialogRecord> fileDialogs_;
     std::vector<PopupMenuRecord> menus_;
+    std::vector<PickRecord> picks_;
 };
 
 template <class Dialog>

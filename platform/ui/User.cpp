@@ -4,6 +4,12 @@
 
 namespace ui {
 
+bool User::pick(PickRecord& record) {
+    record.chosenIds.clear();
+    record.accepted = false;
+    return false;
+}
+
 User* User::installed_ = nullptr;
 
 User& User::current() {

@@ -5,6 +5,7 @@
 
 #include "platform/ui/FileDialogRecord.h"
 #include "platform/ui/MessageBoxRecord.h"
+#include "platform/ui/PickRecord.h"
 #include "platform/ui/PopupMenuRecord.h"
 
 class CDialog;
@@ -27,6 +28,9 @@ public:
     virtual bool fileDialog(FileDialogRecord& record) = 0;
     // The chosen command id, 0 when dismissed.
     virtual UINT trackPopupMenu(const PopupMenuRecord& record) = 0;
+    // Picks in the drawing: fills the record's point, normal or chosen ids and returns true,
+    // or returns false (cancelled, which is what a user without a drawing does).
+    virtual bool pick(PickRecord& record);
 
     // The installed user, else the process's NonInteractiveUser.
     static User& current();

@@ -59,8 +59,8 @@ TEST(MacroFile, UnknownKeysAtEveryLevelAreKept) {
         {"name": "P", "kind": "plate", "zeta": true, "alpha": [[{"deep": 18446744073709551615}]],
          "variables": [{"name": "W", "value": 1, "min": -5.25}],
          "cuts": [{"name": "C", "type": 2, "shape": "notch"}],
-         "profiles": [{"name": "S", "rotation": "90"}]},
-        {"name": "B", "kind": "bolt", "boltData": {"diameter": 20, "assembly": "M20-8.8"},
+         "profiles": [{"name": "S", "slope": "90"}]},
+        {"name": "B", "kind": "bolt", "boltData": {"diameter": 20, "grade": "8.8"},
          "patterns": [{"name": "P1", "nrBolts": [2], "spacing": [60, 70]}]}]})";
     const Json original = Json::parse(input);
     const Vdn_DbMacro macro = readMacro(input);
@@ -71,8 +71,8 @@ TEST(MacroFile, UnknownKeysAtEveryLevelAreKept) {
     for (const char* pointer :
          {"/version", "/notes", "/generalVariables/0/unit", "/baseProfiles/0/rotation",
           "/modules/0/zeta", "/modules/0/alpha", "/modules/0/variables/0/min",
-          "/modules/0/cuts/0/shape", "/modules/0/profiles/0/rotation",
-          "/modules/1/boltData/assembly", "/modules/1/patterns/0/spacing"}) {
+          "/modules/0/cuts/0/shape", "/modules/0/profiles/0/slope",
+          "/modules/1/boltData/grade", "/modules/1/patterns/0/spacing"}) {
         SCOPED_TRACE(pointer);
         const Json::json_pointer at(pointer);
         ASSERT_TRUE(output.contains(at));

@@ -1,0 +1,12 @@
+#include "platform/host/FileNameWarning.h"
+
+#include "platform/core/FileNameCheck.h"
+#include "platform/ui/WinApi.h"
+
+bool warnInvalidFileName(const Vdn_String& name) {
+    const Vdn_String reason = core::invalidFileNameReason(name);
+    if (reason.isEmpty())
+        return true;
+    AfxMessageBox((reason + L".").str(), MB_OK | MB_ICONEXCLAMATION);
+    return false;
+}
