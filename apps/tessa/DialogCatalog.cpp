@@ -1,6 +1,7 @@
 #include "apps/tessa/DialogCatalog.h"
 
 #include "designer/CDlgDesigner.h"
+#include "dialogs/CDlgOpenSave.h"
 #include "dialogs/CFormula.h"
 #include "platform/core/Vdn_Settings.h"
 #include "platform/ui/UserActions.h"
@@ -29,6 +30,22 @@ Vdn_String exampleSheet() {
 bool showDesigner(DialogPresenter&) {
     StartDlgDesigner(L"EndPlate");
     return true;
+}
+
+// Saving a properties file of the example macro, among the names of its own and of all macros.
+bool showOpenSave(DialogPresenter&) {
+    CDlgOpenSave dialog;
+    dialog.mMode = CDlgOpenSave::kModeSave;
+    dialog.mFolder = gSettings.libDir() + L"Properties\\";
+    dialog.mExtension = L".prp";
+    for (const wchar_t* name : {L"EndPlate-light", L"EndPlate-heavy", L"EndPlate-site"}) {
+        dialog.mMacroNames.append(name);
+        dialog.mAllNames.append(name);
+    }
+    for (const wchar_t* name : {L"BeamSplice-default", L"Stiffener-welded"}) {
+        dialog.mAllNames.append(name);
+    }
+    return dialog.DoModal() != -1;
 }
 
 bool showOptions(DialogPresenter&) {
@@ -127,6 +144,7 @@ const std::vector<DialogEntry>& dialogCatalog() {
     static const std::vector<DialogEntry> catalog = {
         {"CDlgDesigner", 227, "DLG_DLGDESIGNER", showDesigner},
         {"CDlgFindReplace", 218, "DLG_FINDREPLACE", showFindReplace},
+        {"CDlgOpenSave", 340, "DLG_OPENSAVEFILTERED", showOpenSave},
         {"CDlgSSAsTool", 248, "DLG_SS_ASTOOL", showTool},
         {"CDlgSSOptions", 245, "DLG_SS_OPTIONS", showOptions},
         {"CDlgSSSettings", 247, "DLG_SS_SETTINGS", showSettings},
