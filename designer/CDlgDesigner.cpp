@@ -47,6 +47,12 @@ CDlgDesigner::CDlgDesigner(CWnd* parent) : CAcUiDialog(IDD, parent) {
     onCommand(kOpenButton, BN_CLICKED, [this] { openDesign(); });
     onCommand(kSaveAsButton, BN_CLICKED, [this] { saveAs(); });
     onCommand(kAddButton, BN_CLICKED, [this] {
+        if (mDesign.getNrControls() > kLastControlId - kFirstControlId) {
+            // Every id of the range is taken: a control without one could not be used.
+            MessageBox(dialString(designer::kNoMoreControls).str(),
+                       dialString(designer::kDesignerCaption).str(), MB_OK | MB_ICONEXCLAMATION);
+            return;
+        }
         if (mDesign.addNewControl(ctVarEdit)) {
             mModified = true;
         }
@@ -181,7 +187,10 @@ bool CDlgDesigner::askToSave() {
         if (mDesign.name().isEmpty()) {
             return saveAs();
         }
-        mDesign.writeToFile(Vdn_DlgDesignerData::getDesignerRootFolder() + mDesign.name() + L".txt");
+        if (!mDesign.writeToFile(Vdn_DlgDesignerData::getDesignerRootFolder() + mDesign.name() +
+                                 L".txt")) {
+            return false; // not saved: the window stays open with the design
+        }
         mModified = false;
     }
     return true;
@@ -221,15 +230,13 @@ bool CDlgDesigner::saveAs() {
         return false;
     }
     const Vdn_String path(dialog.GetPathName());
-    const Vdn_String before = mDesign.name();
-    mDesign.writeToFile(path);
-    if (mDesign.name() == before && !core::fileExists(path)) {
-        return false; // outside the designer's folder: nothing was written
+    if (!mDesign.writeToFile(path)) {
+        return false; // nothing written (outside the designer's folder): still modified
     }
     mPath = path;
     mModified = false;
     updateTitle();
-    return core::fileExists(path);
+    return true;
 }
 
 bool CDlgDesigner::choosePicture() {
@@ -244,7 +251,8 @@ bool CDlgDesigner::choosePicture() {
     }
     const Vdn_String target = Vdn_DlgDesignerData::getDesignerRootFolder() + mDesign.name() + L".bmp";
     const auto source = core::resolveExistingFile(Vdn_String(dialog.GetPathName()));
-    if (!source) {
+    // A picture that does not decode is refused before it replaces a good one.
+    if (!source || !ui::Bitmap::load(Vdn_String(dialog.GetPathName())).ok()) {
         return false;
     }
     const std::filesystem::path destination = core::resolveForWriting(target);

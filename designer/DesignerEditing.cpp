@@ -246,17 +246,18 @@ bool Vdn_DlgDesignerData::changeCtrlSize(bool width) {
     if (prompt.DoModal() != IDOK || !prompt.accepted) {
         return false;
     }
+    // Sizes are whole numbers of pixels above 0; anything else changes nothing.
     wchar_t* end = nullptr;
-    const double pixels = std::wcstod(prompt.value.c_str(), &end);
-    if (end == prompt.value.c_str() || pixels <= 0) {
-        return false; // not a size: nothing changes
+    const long pixels = std::wcstol(prompt.value.c_str(), &end, 10);
+    if (end == prompt.value.c_str() || *end != L'\0' || pixels <= 0 || pixels > 100000) {
+        return false;
     }
     getSizeFromAllControls();
     const std::vector<int> ids = tracker_->selectedIds();
     for (const int id : ids) {
         int index = 0;
         if (findCtrlFromResource(id, index)) {
-            changeCtrlSize(index, width, pixels);
+            changeCtrlSize(index, width, static_cast<double>(pixels));
         }
     }
     redrawAllControls();

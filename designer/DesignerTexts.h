@@ -41,6 +41,7 @@ constexpr int kDesignFilter = 20083;
 constexpr int kPictureFilter = 20084;
 constexpr int kPropertiesLabel = 20085;
 constexpr int kButtonTipBase = 20086; // eight tooltips, in the order of the image buttons
+constexpr int kNoMoreControls = 20094;
 
 // The icon of flex buttons.
 constexpr unsigned kFlexIcon = 239;

@@ -12,24 +12,26 @@
 #include "platform/ui/WindowRegistry.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <system_error>
 
 namespace {
 
-// Comparison of folder prefixes as the file system does it: case and separators aside.
-std::wstring folded(const Vdn_String& path) {
-    std::wstring text = path.str();
-    for (wchar_t& c : text) {
-        c = c == L'/' ? L'\\' : static_cast<wchar_t>(std::towlower(c));
-    }
-    return text;
-}
-
+// Whether a path lies below the designer's folder, compared by normalised components without
+// regard to case, so that "..\" cannot lead out of it and "Design2" is not below "Design".
 bool isBelowRoot(const Vdn_String& path) {
-    const std::wstring root = folded(Vdn_DlgDesignerData::getDesignerRootFolder());
-    const std::wstring full = folded(path);
-    return full.size() > root.size() && full.compare(0, root.size(), root) == 0;
+    const std::filesystem::path root =
+        core::toNativePath(Vdn_DlgDesignerData::getDesignerRootFolder()).lexically_normal();
+    const std::filesystem::path full = core::toNativePath(path).lexically_normal();
+    auto r = root.begin();
+    auto f = full.begin();
+    for (; r != root.end() && !r->empty(); ++r, ++f) {
+        if (f == full.end() || Vdn_String(f->wstring()).toUpper() != Vdn_String(r->wstring()).toUpper()) {
+            return false;
+        }
+    }
+    return f != full.end();
 }
 
 Vdn_String relativeName(const Vdn_String& path) {
@@ -137,15 +139,28 @@ bool Vdn_DlgDesignerData::readFromFile(const Vdn_String& path, bool withBitmap) 
     if (!list.readFromFile(path)) {
         return false;
     }
-    name_ = relativeName(path);
     int count = 0;
     list.getInt(L"nrOfControls", count);
-    removeAllDrawnCtrls();
-    controls_ = AcArray<Vdn_DesignerControl>();
-    for (int i = 0; i < std::max(count, 0); ++i) {
+    if (count < 0 || count > kMaxControls) {
+        return false; // damaged: the design stays as it was
+    }
+    AcArray<Vdn_DesignerControl> read;
+    for (int i = 0; i < count; ++i) {
         Vdn_DesignerControl control;
         control.getFromPropList(list, i);
-        append(control);
+        for (const double corner : {control.topLeftX, control.topLeftY, control.bottomRightX,
+                                    control.bottomRightY}) {
+            if (!std::isfinite(corner)) {
+                return false;
+            }
+        }
+        read.append(control);
+    }
+    name_ = relativeName(path);
+    removeAllDrawnCtrls();
+    controls_ = AcArray<Vdn_DesignerControl>();
+    for (int i = 0; i < read.length(); ++i) {
+        append(read[i]);
     }
     if (withBitmap) {
         attachBitmap(withExtension(path, L"bmp"));
@@ -153,9 +168,9 @@ bool Vdn_DlgDesignerData::readFromFile(const Vdn_String& path, bool withBitmap) 
     return true;
 }
 
-void Vdn_DlgDesignerData::writeToFile(const Vdn_String& path) {
+bool Vdn_DlgDesignerData::writeToFile(const Vdn_String& path) {
     if (!isBelowRoot(path)) {
-        return;
+        return false;
     }
     const Vdn_String previous = name_;
     name_ = relativeName(path);
@@ -174,25 +189,22 @@ void Vdn_DlgDesignerData::writeToFile(const Vdn_String& path) {
     for (int i = 0; i < controls_.length(); ++i) {
         controls_[i].setToPropList(list, i);
     }
-    list.writeToFile(path);
+    return list.writeToFile(path);
 }
 
-void Vdn_DlgDesignerData::attachBitmap(const Vdn_String& path) {
+bool Vdn_DlgDesignerData::attachBitmap(const Vdn_String& path) {
     if (!core::fileExists(path)) {
-        return;
+        return false;
     }
-    imageWidth_ = 0;
-    imageHeight_ = 0;
     ui::Bitmap::LoadResult loaded = ui::Bitmap::load(path);
-    if (!loaded.ok()) {
-        background_ = ui::Bitmap();
-        mask_ = ui::BitmapMask();
-        return;
+    if (!loaded.ok() || loaded.bitmap.isEmpty()) {
+        return false; // a picture that does not decode never replaces the one there is
     }
     background_ = std::move(loaded.bitmap);
     imageWidth_ = background_.width();
     imageHeight_ = background_.height();
     mask_ = background_.maskOf(RGB(255, 255, 255));
+    return true;
 }
 
 void Vdn_DlgDesignerData::getImageSize(int& width, int& height) const {

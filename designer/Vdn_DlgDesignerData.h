@@ -24,6 +24,9 @@ class CWnd;
 
 class Vdn_DlgDesignerData {
 public:
+    // A design file announcing more controls than this is damaged.
+    static constexpr int kMaxControls = 10000;
+
     Vdn_DlgDesignerData();
     // A design belongs to one host dialog: a copy starts empty.
     Vdn_DlgDesignerData(const Vdn_DlgDesignerData&);
@@ -38,9 +41,11 @@ public:
     bool isDesignerMode() const { return designerMode_; }
     // Reads a design below the root folder (false and unchanged otherwise, or when missing).
     bool readFromFile(const Vdn_String& path, bool withBitmap);
-    // Writes the design below the root folder, carrying its picture to the new name.
-    void writeToFile(const Vdn_String& path);
-    void attachBitmap(const Vdn_String& path);
+    // Writes the design below the root folder, carrying its picture to the new name; false
+    // when nothing was written.
+    bool writeToFile(const Vdn_String& path);
+    // False, with the picture there is kept, when the file is missing or does not decode.
+    bool attachBitmap(const Vdn_String& path);
     void getImageSize(int& width, int& height) const;
     const ui::Bitmap& background() const { return background_; }
     const Vdn_String& name() const { return name_; }

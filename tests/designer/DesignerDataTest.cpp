@@ -64,8 +64,8 @@ TEST_F(DesignerTest, AFileRoundTripsEveryStoredFieldAndCarriesItsPictureToANewNa
     design.append(control(ctVarEdit, 0.25, 0.125, 0.5, 0.375, L"H"));
     design.append(flex);
     design.append(calc);
-    design.writeToFile(root() + L"Plate.txt");
-    design.writeToFile(root() + L"sub\\Copy.txt");
+    ASSERT_TRUE(design.writeToFile(root() + L"Plate.txt"));
+    ASSERT_TRUE(design.writeToFile(root() + L"sub\\Copy.txt"));
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "Dialog Templates/Dialog Design/sub/Copy.bmp"));
     EXPECT_EQ(design.name(), Vdn_String(L"sub\\Copy"));
 
@@ -90,7 +90,7 @@ TEST_F(DesignerTest, AFileRoundTripsEveryStoredFieldAndCarriesItsPictureToANewNa
     EXPECT_EQ(names, (Vdn_StringArray{L"H"}));
     // Outside the root folder nothing is read or written.
     EXPECT_FALSE(read.readFromFile(folder.name("Plate.txt"), false));
-    read.writeToFile(folder.name("Elsewhere.txt"));
+    EXPECT_FALSE(read.writeToFile(folder.name("Elsewhere.txt")));
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "Elsewhere.txt"));
 }
 
@@ -120,6 +120,37 @@ TEST_F(DesignerTest, MissingKeysGiveDefaultsAndSplitsKeepWhatTheTypeDoesNotSplit
     edit.setSplitExtComboList(L"g;two");
     EXPECT_EQ(edit.comboList, Vdn_String(L"g;two"));
     EXPECT_EQ(edit.getMergedExtComboList(), Vdn_String(L"g;two"));
+}
+
+TEST_F(DesignerTest, ADamagedFileOrAPathOutOfTheRootLeavesTheDesignAsItWas) {
+    Vdn_DlgDesignerData design;
+    startRuntime(design);
+    design.append(control(ctVarEdit, 0.1, 0.1, 0.2, 0.2, L"kept"));
+    ASSERT_TRUE(design.writeToFile(root() + L"Good.txt"));
+    for (const auto& [name, content] :
+         {std::pair{"Repeat.txt", "Vdn_PropertiesList 1\n2\tnrOfControls\t1\n2\tnrOfControls\t1\n"},
+          std::pair{"Blank.txt", "Vdn_PropertiesList 1\n\n2\tnrOfControls\t0\n"},
+          std::pair{"Many.txt", "Vdn_PropertiesList 1\n2\tnrOfControls\t10001\n"},
+          std::pair{"Nan.txt", "Vdn_PropertiesList 1\n2\tnrOfControls\t1\n1\ttopLeftX0\tnan\n"}}) {
+        folder.write(std::string("Dialog Templates/Dialog Design/") + name, content);
+        EXPECT_FALSE(design.readFromFile(root() + Vdn_String::fromUtf8(name), false)) << name;
+        ASSERT_EQ(design.getNrControls(), 1) << name;
+        EXPECT_EQ(design.getControl(0)->contents, Vdn_String(L"kept")) << name;
+        EXPECT_EQ(design.name(), Vdn_String(L"Good")) << name;
+    }
+    // ".." cannot lead out of the root, nor does a folder that only starts like it.
+    folder.write("Dialog Templates/Escaped.txt", "Vdn_PropertiesList 1\n2\tnrOfControls\t0\n");
+    EXPECT_FALSE(design.readFromFile(root() + L"..\\Escaped.txt", false));
+    std::filesystem::create_directories(folder.path() / "Dialog Templates/Dialog Design2");
+    EXPECT_FALSE(design.writeToFile(folder.name("Dialog Templates/Dialog Design2/X.txt")));
+    EXPECT_EQ(design.getNrControls(), 1);
+    // A picture that does not decode keeps the one there is.
+    folder.write("Dialog Templates/Dialog Design/Broken.bmp", "BM not a picture");
+    EXPECT_FALSE(design.attachBitmap(root() + L"Broken.bmp"));
+    int width = 0;
+    int height = 0;
+    design.getImageSize(width, height);
+    EXPECT_EQ(width, 200);
 }
 
 TEST_F(DesignerTest, CoordinatesAreFractionsOfThePictureAndSetHeightMovesTheTop) {
