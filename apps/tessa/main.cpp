@@ -2,6 +2,7 @@
 #include "apps/tessa/BatchCommand.h"
 #include "apps/tessa/BillCommand.h"
 #include "apps/tessa/Command.h"
+#include "apps/tessa/DesignCommands.h"
 #include "apps/tessa/EvalCommand.h"
 #include "apps/tessa/MacroCommands.h"
 #include "apps/tessa/MappingCommands.h"
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
     app::addPrintSettingsCommand(program, run);
     app::addTableCommand(program, run);
     app::addBillCommand(program, run);
+    app::addDesignCommand(program, run);
     app::addShowCommand(program, run);
     app::addGuiCommand(program, run);
     app::addMacroCommand(program, run);
