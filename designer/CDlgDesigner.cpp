@@ -9,6 +9,7 @@
 #include "platform/ui/CFileDialog.h"
 #include "platform/ui/CPaintDC.h"
 #include "platform/ui/DlgSize.h"
+#include "platform/ui/WinApi.h"
 #include "platform/ui/WinConstants.h"
 #include "platform/ui/WinGdi.h"
 
@@ -53,55 +54,43 @@ CDlgDesigner::CDlgDesigner(CWnd* parent) : CAcUiDialog(IDD, parent) {
                        dialString(designer::kDesignerCaption).str(), MB_OK | MB_ICONEXCLAMATION);
             return;
         }
-        if (mDesign.addNewControl(ctVarEdit)) {
-            mModified = true;
-        }
+        edit([this] { return mDesign.addNewControl(ctVarEdit); });
     });
     onCommand(kRemoveButton, BN_CLICKED, [this] {
-        if (mDesign.removeCurControls()) {
-            mModified = true;
+        edit([this] {
+            if (!mDesign.removeCurControls()) {
+                return false;
+            }
             mDesign.updatePropsOfCurSel();
             repaint();
-        }
+            return true;
+        });
     });
     onCommand(kPictureButton, BN_CLICKED, [this] { choosePicture(); });
-    onCommand(kWidthButton, BN_CLICKED, [this] {
-        if (mDesign.changeCtrlSize(true)) {
-            mModified = true;
-        }
-    });
-    onCommand(kHeightButton, BN_CLICKED, [this] {
-        if (mDesign.changeCtrlSize(false)) {
-            mModified = true;
-        }
-    });
-    onCommand(kCopyButton, BN_CLICKED, [this] {
-        if (mDesign.copyCurCtrls()) {
-            mModified = true;
-        }
-    });
-    onCommand(kAlignButton, BN_CLICKED, [this] {
-        if (mDesign.outlineCurCtrls()) {
-            mModified = true;
-        }
-    });
-    onCommand(kSideBySideButton, BN_CLICKED, [this] {
-        if (mDesign.stickRightCurCtrls()) {
-            mModified = true;
-        }
-    });
+    onCommand(kWidthButton, BN_CLICKED, [this] { edit([this] { return mDesign.changeCtrlSize(true); }); });
+    onCommand(kHeightButton, BN_CLICKED, [this] { edit([this] { return mDesign.changeCtrlSize(false); }); });
+    onCommand(kCopyButton, BN_CLICKED, [this] { edit([this] { return mDesign.copyCurCtrls(); }); });
+    onCommand(kAlignButton, BN_CLICKED, [this] { edit([this] { return mDesign.outlineCurCtrls(); }); });
+    onCommand(kSideBySideButton, BN_CLICKED,
+              [this] { edit([this] { return mDesign.stickRightCurCtrls(); }); });
     onCommand(kTypeCombo, CBN_SELCHANGE, [this] {
-        mDesign.propsOfCurSelUpdated();
-        mDesign.updatePropsOfCurSel();
-        mModified = true;
+        edit([this] {
+            mDesign.propsOfCurSelUpdated();
+            mDesign.updatePropsOfCurSel();
+            return true;
+        });
     });
     onCommand(kContentsEdit, EN_CHANGE, [this] {
-        mDesign.propsOfCurSelUpdated();
-        mModified = true;
+        edit([this] {
+            mDesign.propsOfCurSelUpdated();
+            return true;
+        });
     });
     onCommand(kComboListEdit, EN_CHANGE, [this] {
-        mDesign.propsOfCurSelUpdated();
-        mModified = true;
+        edit([this] {
+            mDesign.propsOfCurSelUpdated();
+            return true;
+        });
     });
 }
 
@@ -215,6 +204,9 @@ bool CDlgDesigner::openDesign() {
     mDesign.redrawAllControls();
     mPath = Vdn_String(dialog.GetPathName());
     mModified = false;
+    // Another design: nothing of the last one can be taken back into it.
+    mUndo.clear();
+    mRedo.clear();
     mDesign.updatePropsOfCurSel();
     updateTitle();
     repaint();
@@ -287,14 +279,77 @@ BOOL CDlgDesigner::PreTranslateMessage(MSG* msg) {
     if (msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE) {
         return TRUE; // Escape would throw the layout away
     }
+    if (msg->message == WM_KEYDOWN && GetKeyState(VK_CONTROL) < 0 &&
+        (msg->wParam == 'Z' || msg->wParam == 'Y')) {
+        if (msg->wParam == 'Z') {
+            undo();
+        } else {
+            redo();
+        }
+        return TRUE;
+    }
     return CAcUiDialog::PreTranslateMessage(msg);
 }
 
 void CDlgDesigner::OnLButtonDown(UINT flags, CPoint point) {
-    mDesign.OnLButtonDown(flags, point);
-    mDesign.updatePropsOfCurSel();
+    edit([&] {
+        mDesign.OnLButtonDown(flags, point);
+        mDesign.updatePropsOfCurSel();
+        return true;
+    });
+    // A click marks the design modified even when it only changed the selection.
     mModified = true;
     repaint();
+}
+
+bool CDlgDesigner::same(const Snapshot& a, const Snapshot& b) {
+    if (a.length() != b.length()) {
+        return false;
+    }
+    for (int i = 0; i < a.length(); ++i) {
+        const Vdn_DesignerControl& x = a[i];
+        const Vdn_DesignerControl& y = b[i];
+        if (x.type != y.type || x.topLeftX != y.topLeftX || x.topLeftY != y.topLeftY ||
+            x.bottomRightX != y.bottomRightX || x.bottomRightY != y.bottomRightY ||
+            x.contents != y.contents || x.getMergedExtComboList() != y.getMergedExtComboList()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void CDlgDesigner::edit(const std::function<bool()>& step) {
+    Snapshot before = mDesign.snapshot();
+    if (!step()) {
+        return;
+    }
+    if (!same(before, mDesign.snapshot())) {
+        mUndo.push_back(std::move(before));
+        mRedo.clear();
+        mModified = true;
+    }
+}
+
+bool CDlgDesigner::undo() {
+    if (mUndo.empty()) {
+        return false;
+    }
+    mRedo.push_back(mDesign.snapshot());
+    mDesign.restore(mUndo.back());
+    mUndo.pop_back();
+    mModified = true;
+    return true;
+}
+
+bool CDlgDesigner::redo() {
+    if (mRedo.empty()) {
+        return false;
+    }
+    mUndo.push_back(mDesign.snapshot());
+    mDesign.restore(mRedo.back());
+    mRedo.pop_back();
+    mModified = true;
+    return true;
 }
 
 BOOL CDlgDesigner::OnSetCursor(CWnd* window, UINT hitTest, UINT message) {

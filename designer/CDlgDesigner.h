@@ -10,6 +10,8 @@
 #include "platform/ui/CResizer.h"
 
 #include <array>
+#include <functional>
+#include <vector>
 
 class CDlgDesigner : public CAcUiDialog {
 public:
@@ -51,6 +53,9 @@ public:
     bool openDesign();
     bool saveAs();
     bool choosePicture();
+    // Ctrl+Z and Ctrl+Y: every editing operation, mouse work and panel edit can be taken back.
+    bool undo();
+    bool redo();
 
 protected:
     void OnDestroy() override;
@@ -62,6 +67,10 @@ protected:
     HBRUSH OnCtlColor(CDC* dc, CWnd* window, UINT ctlColor) override;
 
 private:
+    using Snapshot = AcArray<Vdn_DesignerControl>;
+    // Runs one editing step: the state before it is kept for undo when the step changed it.
+    void edit(const std::function<bool()>& step);
+    static bool same(const Snapshot& a, const Snapshot& b);
     void updateTitle();
     // Asks whether to save a modified design; false when the user cancelled.
     bool askToSave();
@@ -73,6 +82,8 @@ private:
     std::array<CButtonST, 8> mImageButtons;
     CResizer mResizer;
     CRect mTemplateRect;
+    std::vector<Snapshot> mUndo;
+    std::vector<Snapshot> mRedo;
 };
 
 // Opens the designer on a design, given by name (below the designer root folder, with or

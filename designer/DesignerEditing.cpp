@@ -379,6 +379,18 @@ void Vdn_DlgDesignerData::propsOfCurSelUpdated() {
     }
 }
 
+AcArray<Vdn_DesignerControl> Vdn_DlgDesignerData::snapshot() {
+    getSizeFromAllControls();
+    return controls_;
+}
+
+void Vdn_DlgDesignerData::restore(const AcArray<Vdn_DesignerControl>& controls) {
+    controls_ = controls;
+    redrawAllControls();
+    updatePropsOfCurSel();
+    repaint();
+}
+
 void Vdn_DlgDesignerData::printPositions() const {
     for (int i = 0; i < controls_.length(); ++i) {
         const Vdn_DesignerControl& control = controls_[i];

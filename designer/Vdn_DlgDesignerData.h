@@ -143,6 +143,10 @@ public:
     void readProps(int index);
     // Every control's fractions, on the command line.
     void printPositions() const;
+    // The controls as they are now (drawn positions read back), for undo; restore puts such a
+    // state back and draws it, selecting nothing.
+    AcArray<Vdn_DesignerControl> snapshot();
+    void restore(const AcArray<Vdn_DesignerControl>& controls);
     CControlTracker* tracker() const { return tracker_.get(); }
 
     // --- the host dialog's painting and mouse ---

@@ -146,6 +146,28 @@ TEST_F(DesignerWindowTest, ThePanelRelabelsAndRetypesTheSelectedControl) {
     });
 }
 
+TEST_F(DesignerWindowTest, EveryEditCanBeUndoneAndRedone) {
+    run([&](CDlgDesigner& designer, ui::UserActions& act) {
+        act.clickAt(CPoint(20, 20));
+        act.drag(CPoint(20, 20), CPoint(60, 60));
+        EXPECT_EQ(rectOf(designer, 0), CRect(50, 50, 90, 70));
+        act.click(CDlgDesigner::kAddButton);
+        ASSERT_EQ(designer.design().getNrControls(), 5);
+        act.pressKey('Z', ui::Control);
+        EXPECT_EQ(designer.design().getNrControls(), 4);
+        act.pressKey('Z', ui::Control);
+        EXPECT_EQ(rectOf(designer, 0), CRect(10, 10, 50, 30));
+        act.pressKey('Y', ui::Control);
+        EXPECT_EQ(rectOf(designer, 0), CRect(50, 50, 90, 70));
+        act.pressKey('Y', ui::Control);
+        EXPECT_EQ(designer.design().getNrControls(), 5);
+        // A click that only selects leaves nothing to undo.
+        act.clickAt(CPoint(150, 150));
+        act.pressKey('Z', ui::Control);
+        EXPECT_EQ(designer.design().getNrControls(), 4);
+    });
+}
+
 TEST_F(DesignerWindowTest, APictureForAnUnnamedDesignAsksForANameFirst) {
     user.expectModal<CDlgDesigner>([&](CDlgDesigner& designer, ui::UserActions& act) {
         EXPECT_TRUE(designer.design().name().isEmpty());
