@@ -1,6 +1,8 @@
 // The Qt view against the scripted user: what a person does through Qt events must reach the
 // dialog logic with the notifications the scripted user causes, and what dialog code changes
 // must show in the widgets.
+#include "designer/CDlgDesigner.h"
+#include "platform/core/Vdn_PropertiesList.h"
 #include "platform/qt/ControlMirror.h"
 #include "platform/qt/Desktop.h"
 #include "platform/qt/QtUser.h"
@@ -8,6 +10,7 @@
 #include "platform/ui/CComboBox.h"
 #include "platform/ui/UserActions.h"
 #include "platform/ui/UserScope.h"
+#include "tests/core/TempFolder.h"
 #include "tests/spreadsheet/SpreadFixture.h"
 #include "tests/ui/ui_test_support.h"
 
@@ -322,6 +325,75 @@ TEST_F(SheetViewTest, TheRightButtonMenuIsAQtMenuWhoseChoiceRuns) {
     EXPECT_EQ(text, L"r1c1");
     spread.SSGetData(1, 2, text);
     EXPECT_EQ(text, L"r3c1");
+}
+
+// A person drags a control of a design with the mouse, resizes it by a handle and saves.
+TEST_F(QtViewTest, ADesignEditedWithTheMouseIsSavedAsItWasLeft) {
+    TempFolder folder;
+    const Vdn_String savedLibrary = gSettings.libDir();
+    gSettings.setLibDir(folder.name(""));
+    std::filesystem::create_directories(folder.path() / "Dialog Templates/Dialog Design");
+    const Vdn_String root = Vdn_DlgDesignerData::getDesignerRootFolder();
+    ASSERT_TRUE(ui::Bitmap(300, 200, 0xFFFFFFFF).save(root + L"Mouse.bmp"));
+    Vdn_PropertiesList list;
+    list.setInt(L"nrOfControls", 1);
+    list.setInt(L"type0", ctVarEdit);
+    list.setDouble(L"topLeftX0", 0.1);     // 30 px
+    list.setDouble(L"topLeftY0", 0.1);     // 20 px
+    list.setDouble(L"bottomRightX0", 0.3); // 90 px
+    list.setDouble(L"bottomRightY0", 0.2); // 40 px
+    list.setString(L"contents0", L"H");
+    ASSERT_TRUE(list.writeToFile(root + L"Mouse.txt"));
+
+    qtview::QtUser person;
+    ui::UserScope scope(person);
+    QTimer::singleShot(50, [&] {
+        auto* view = dynamic_cast<qtview::TopLevelView*>(QApplication::activeWindow());
+        if (view == nullptr) {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (auto* candidate = dynamic_cast<qtview::TopLevelView*>(top); candidate && top->isVisible()) {
+                    view = candidate;
+                }
+            }
+        }
+        ASSERT_NE(view, nullptr);
+        const qtview::DialogMetrics& m = view->metrics();
+        const auto at = [&](int x, int y) { return QPoint(m.x(x), m.y(y)); };
+        // Select, then drag the middle 40 px right and 30 px down.
+        QTest::mouseClick(view, Qt::LeftButton, {}, at(60, 30));
+        QTest::mousePress(view, Qt::LeftButton, {}, at(60, 30));
+        QTest::mouseMove(view, at(80, 45));
+        QTest::mouseMove(view, at(100, 60));
+        QTest::mouseRelease(view, Qt::LeftButton, {}, at(100, 60));
+        // Then the bottom-right handle (just outside the corner) 20 px further right.
+        QTest::mousePress(view, Qt::LeftButton, {}, at(132, 72));
+        QTest::mouseMove(view, at(142, 72));
+        QTest::mouseRelease(view, Qt::LeftButton, {}, at(152, 72));
+        // Closing asks whether to save: yes.
+        QTimer::singleShot(20, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                for (QAbstractButton* button : box->buttons()) {
+                    if (button->text().remove(u'&') == QStringLiteral("Yes")) {
+                        button->click();
+                    }
+                }
+            }
+        });
+        view->close();
+    });
+    EXPECT_TRUE(StartDlgDesigner(L"Mouse"));
+    Vdn_PropertiesList saved;
+    ASSERT_TRUE(saved.readFromFile(root + L"Mouse.txt"));
+    double left = 0;
+    double top = 0;
+    double right = 0;
+    saved.getDouble(L"topLeftX0", left);
+    saved.getDouble(L"topLeftY0", top);
+    saved.getDouble(L"bottomRightX0", right);
+    EXPECT_NEAR(left * 300, 70, 1.5);
+    EXPECT_NEAR(top * 200, 50, 1.5);
+    EXPECT_NEAR(right * 300, 150, 1.5);
+    gSettings.setLibDir(savedLibrary);
 }
 
 } // namespace
