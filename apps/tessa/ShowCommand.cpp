@@ -3,6 +3,7 @@
 #include "apps/tessa/DialogCatalog.h"
 #include "apps/tessa/LoadedModule.h"
 #include "apps/tessa/WindowSession.h"
+#include "designer/CDlgDesigner.h"
 #include "platform/core/Vdn_Settings.h"
 #include "platform/host/HostWindows.h"
 #include "platform/qt/Desktop.h"
@@ -95,7 +96,35 @@ int show(const ShowOptions& options) {
     return kExitOk;
 }
 
+struct DesignerOptions {
+    std::string design;
+    std::string library;
+};
+
+int openDesigner(const DesignerOptions& options) {
+    if (!options.library.empty()) {
+        gSettings.setLibDir(Vdn_String::fromUtf8(options.library));
+    }
+    if (!WindowSession::canShowWindows()) {
+        std::fprintf(stderr, "tessa designer: no display to show the designer on\n");
+        return kExitFailed;
+    }
+    const LoadedModule module(stderr);
+    WindowSession session;
+    session.desktop().ignore(*adsw_acadMainWnd());
+    StartDlgDesigner(Vdn_String::fromUtf8(options.design));
+    return kExitOk;
+}
+
 } // namespace
+
+void addDesignerCommand(CLI::App& program, CommandRun& run) {
+    auto options = std::make_shared<DesignerOptions>();
+    CLI::App* command = program.add_subcommand("designer", "lay out a dialog design in a window");
+    command->add_option("design", options->design, "a design name below the designer folder, or a file");
+    command->add_option("--library", options->library, "the library folder");
+    command->callback([options, &run] { run = [options] { return openDesigner(*options); }; });
+}
 
 void addShowCommand(CLI::App& program, CommandRun& run) {
     auto options = std::make_shared<ShowOptions>();

@@ -10,6 +10,8 @@ namespace app {
 
 // tessa show DIALOG [--language nl|en|fr] [--screenshot FILE.png] | tessa show --list [--json]
 void addShowCommand(CLI::App& program, CommandRun& run);
+// tessa designer [NAME] [--library DIR]
+void addDesignerCommand(CLI::App& program, CommandRun& run);
 // tessa gui [--library DIR]
 void addGuiCommand(CLI::App& program, CommandRun& run);
 

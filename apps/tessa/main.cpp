@@ -40,6 +40,7 @@ int main(int argc, char** argv) {
     app::addBillCommand(program, run);
     app::addDesignCommand(program, run);
     app::addShowCommand(program, run);
+    app::addDesignerCommand(program, run);
     app::addGuiCommand(program, run);
     app::addMacroCommand(program, run);
 
