@@ -94,6 +94,45 @@ TEST_F(DesignerTest, AFileRoundTripsEveryStoredFieldAndCarriesItsPictureToANewNa
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "Elsewhere.txt"));
 }
 
+// Every type keeps its stored fields; only calculating and flex buttons split their combo list.
+TEST_F(DesignerTest, EveryTypeRoundTripsAndOnlyTypes25_26And30SplitTheirComboList) {
+    Vdn_DlgDesignerData design;
+    startRuntime(design);
+    for (int type = 0; type < designer::kControlTypeCount; ++type) {
+        Vdn_DesignerControl made = control(static_cast<Vdn_ControlType>(type), 0.01 * type, 0.02,
+                                           0.01 * type + 0.05, 0.07, L"c");
+        made.setSplitExtComboList(L"a;b;c;d;e");
+        design.append(made);
+    }
+    ASSERT_TRUE(design.writeToFile(root() + L"All.txt"));
+    Vdn_DlgDesignerData read;
+    startRuntime(read);
+    ASSERT_TRUE(read.readFromFile(root() + L"All.txt", false));
+    ASSERT_EQ(read.getNrControls(), designer::kControlTypeCount);
+    for (int type = 0; type < designer::kControlTypeCount; ++type) {
+        SCOPED_TRACE(type);
+        const Vdn_DesignerControl& got = *read.getControl(type);
+        EXPECT_EQ(got.type, type);
+        EXPECT_DOUBLE_EQ(got.topLeftX, 0.01 * type);
+        EXPECT_EQ(got.contents, Vdn_String(L"c"));
+        if (type == ctFlexFixButton) {
+            EXPECT_EQ(got.flexGroup, Vdn_String(L"a"));
+            EXPECT_EQ(got.flexField4, Vdn_String(L"d"));
+            EXPECT_EQ(got.getMergedExtComboList(), Vdn_String(L"a;b;c;d"));
+        } else if (type == ctCalcButton || type == ctCalcButtonNoDivisor) {
+            EXPECT_EQ(got.calcField1, Vdn_String(L"a"));
+            EXPECT_EQ(got.comboList, Vdn_String(L"e"));
+        } else {
+            EXPECT_EQ(got.comboList, Vdn_String(L"a;b;c;d;e"));
+            EXPECT_TRUE(got.flexGroup.isEmpty());
+            EXPECT_TRUE(got.calcField1.isEmpty());
+        }
+    }
+    // Drawn, each type makes the window class of its kind.
+    read.redrawAllControls();
+    EXPECT_EQ(read.drawnControls().size(), static_cast<std::size_t>(designer::kControlTypeCount));
+}
+
 TEST_F(DesignerTest, MissingKeysGiveDefaultsAndSplitsKeepWhatTheTypeDoesNotSplit) {
     Vdn_PropertiesList list;
     list.setDouble(L"topLeftX0", 0.5);
