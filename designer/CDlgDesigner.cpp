@@ -54,7 +54,15 @@ CDlgDesigner::CDlgDesigner(CWnd* parent) : CAcUiDialog(IDD, parent) {
                        dialString(designer::kDesignerCaption).str(), MB_OK | MB_ICONEXCLAMATION);
             return;
         }
-        edit([this] { return mDesign.addNewControl(ctVarEdit); });
+        edit([this] {
+            if (!mDesign.addNewControl(ctVarEdit)) {
+                return false;
+            }
+            // The new control is selected, so that its panel can be filled at once.
+            mDesign.selectCtrls({mDesign.getControl(mDesign.getNrControls() - 1)->resourceId});
+            mDesign.updatePropsOfCurSel();
+            return true;
+        });
     });
     onCommand(kRemoveButton, BN_CLICKED, [this] {
         edit([this] {

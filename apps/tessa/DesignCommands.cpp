@@ -1,12 +1,20 @@
 #include "apps/tessa/DesignCommands.h"
 
 #include "apps/tessa/ProgramText.h"
+#include "apps/tessa/LoadedModule.h"
+#include "designer/CDlgDesigner.h"
 #include "designer/DesignerLaunchers.h"
 #include "designer/Vdn_DlgDesignerData.h"
 #include "platform/core/PathBoundary.h"
 #include "platform/core/PathHelpers.h"
 #include "platform/core/Vdn_Settings.h"
+#include "platform/core/TextFileHelpers.h"
 #include "platform/ui/CDialog.h"
+#include "platform/ui/ScriptedUser.h"
+#include "platform/ui/UserActions.h"
+#include "platform/ui/UserScope.h"
+#include "platform/ui/WinConstants.h"
+#include "spreadsheet/Vdn_DlgPromptString.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
@@ -14,6 +22,8 @@
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <sstream>
+#include <vector>
 #include <string>
 
 namespace app {
@@ -23,6 +33,8 @@ namespace {
 struct DesignOptions {
     std::string design;
     std::string library;
+    std::string script;
+    std::string saveAs;
     bool json = false;
 };
 
@@ -70,6 +82,8 @@ int listDesigns(const DesignOptions& options) {
     return kExitOk;
 }
 
+nlohmann::ordered_json describe(Vdn_DlgDesignerData& design);
+
 int showDesign(const DesignOptions& options) {
     useLibrary(options);
     const Vdn_String path = designPath(options.design);
@@ -91,6 +105,25 @@ int showDesign(const DesignOptions& options) {
                      core::toNativePath(Vdn_DlgDesignerData::getDesignerRootFolder()).string().c_str());
         return kExitFailed;
     }
+    const nlohmann::ordered_json result = describe(design);
+    if (options.json) {
+        std::printf("%s\n", result.dump().c_str());
+        return kExitOk;
+    }
+    std::printf("%s", utf8(design.name()).c_str());
+    if (!result["picture"].is_null())
+        std::printf(" (%d x %d)", result["picture"]["width"].get<int>(),
+                    result["picture"]["height"].get<int>());
+    std::printf("\n");
+    for (const auto& control : result["controls"])
+        std::printf("%d\t%s\t%s\t%s\n", control["index"].get<int>(),
+                    control["typeName"].get<std::string>().c_str(),
+                    control["contents"].get<std::string>().c_str(),
+                    control["comboList"].get<std::string>().c_str());
+    return kExitOk;
+}
+
+nlohmann::ordered_json describe(Vdn_DlgDesignerData& design) {
     design.sortAllControls();
     int width = 0;
     int height = 0;
@@ -120,22 +153,7 @@ int showDesign(const DesignOptions& options) {
     nlohmann::ordered_json picture = nullptr;
     if (width > 0 && height > 0)
         picture = {{"width", width}, {"height", height}};
-    const nlohmann::ordered_json result = {
-        {"name", utf8(design.name())}, {"picture", picture}, {"controls", controls}};
-    if (options.json) {
-        std::printf("%s\n", result.dump().c_str());
-        return kExitOk;
-    }
-    std::printf("%s", utf8(design.name()).c_str());
-    if (width > 0)
-        std::printf(" (%d x %d)", width, height);
-    std::printf("\n");
-    for (const auto& control : controls)
-        std::printf("%d\t%s\t%s\t%s\n", control["index"].get<int>(),
-                    control["typeName"].get<std::string>().c_str(),
-                    control["contents"].get<std::string>().c_str(),
-                    control["comboList"].get<std::string>().c_str());
-    return kExitOk;
+    return {{"name", utf8(design.name())}, {"picture", picture}, {"controls", controls}};
 }
 
 int designNames(const DesignOptions& options) {
@@ -144,6 +162,158 @@ int designNames(const DesignOptions& options) {
     GetImageDlgCtrlNames(designPath(options.design), names);
     for (const Vdn_String& name : names)
         std::printf("%s\n", utf8(name).c_str());
+    return kExitOk;
+}
+
+// One line of an edit script, split at blanks; the rest of the line after the operation for
+// texts ("contents Plate width").
+struct ScriptLine {
+    int number = 0;
+    std::string op;
+    std::vector<std::string> words;
+    std::string rest;
+};
+
+std::vector<ScriptLine> readScript(const std::string& path, std::string& problem) {
+    std::vector<ScriptLine> lines;
+    Vdn_StringArray text;
+    if (!ObjectExportReadFile(Vdn_String::fromUtf8(path), text)) {
+        problem = "the script " + path + " cannot be read";
+        return lines;
+    }
+    for (int i = 0; i < text.length(); ++i) {
+        const std::string line = utf8(text[i]);
+        std::istringstream in(line);
+        ScriptLine parsed;
+        parsed.number = i + 1;
+        if (!(in >> parsed.op) || parsed.op[0] == '#')
+            continue;
+        const std::size_t after = line.find(parsed.op) + parsed.op.size();
+        const std::size_t start = line.find_first_not_of(' ', after);
+        parsed.rest = start == std::string::npos ? std::string() : line.substr(start);
+        for (std::string word; in >> word;)
+            parsed.words.push_back(word);
+        lines.push_back(std::move(parsed));
+    }
+    return lines;
+}
+
+bool numbers(const ScriptLine& line, std::size_t count, std::vector<int>& values) {
+    values.clear();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i >= line.words.size())
+            return false;
+        char* end = nullptr;
+        const long value = std::strtol(line.words[i].c_str(), &end, 10);
+        if (end == line.words[i].c_str() || *end != '\0')
+            return false;
+        values.push_back(static_cast<int>(value));
+    }
+    return true;
+}
+
+unsigned modifiersOf(const ScriptLine& line, std::size_t at) {
+    if (at >= line.words.size())
+        return ui::NoModifier;
+    if (line.words[at] == "ctrl")
+        return ui::Control;
+    if (line.words[at] == "shift")
+        return ui::Shift;
+    return ui::NoModifier;
+}
+
+int editDesign(const DesignOptions& options) {
+    useLibrary(options);
+    std::string problem;
+    const std::vector<ScriptLine> script = readScript(options.script, problem);
+    if (!problem.empty()) {
+        std::fprintf(stderr, "tessa: %s\n", problem.c_str());
+        return kExitFailed;
+    }
+    const Vdn_String path = designPath(options.design);
+    const Vdn_String root = Vdn_DlgDesignerData::getDesignerRootFolder();
+    const Vdn_String target =
+        options.saveAs.empty() ? path : designPath(options.saveAs);
+    const LoadedModule module(stderr);
+    ui::ScriptedUser user;
+    ui::UserScope scope(user);
+    int exitCode = kExitOk;
+    std::string report;
+    nlohmann::ordered_json result;
+    user.expectModal<CDlgDesigner>([&](CDlgDesigner& designer, ui::UserActions& act) {
+        for (const ScriptLine& line : script) {
+            const std::size_t failuresBefore = user.failures().size();
+            std::vector<int> n;
+            bool known = true;
+            bool ok = true;
+            if (line.op == "add") {
+                ok = act.click(CDlgDesigner::kAddButton);
+            } else if (line.op == "click" && numbers(line, 2, n)) {
+                ok = act.clickAt(CPoint(n[0], n[1]), modifiersOf(line, 2));
+            } else if ((line.op == "drag" || line.op == "band") && numbers(line, 4, n)) {
+                ok = act.drag(CPoint(n[0], n[1]), CPoint(n[2], n[3]), modifiersOf(line, 4));
+            } else if (line.op == "align") {
+                ok = act.click(CDlgDesigner::kAlignButton);
+            } else if (line.op == "side") {
+                ok = act.click(CDlgDesigner::kSideBySideButton);
+            } else if ((line.op == "width" || line.op == "height") && !line.words.empty()) {
+                const std::wstring value = Vdn_String::fromUtf8(line.words[0]).str();
+                user.expectModal(Vdn_DlgPromptString::IDD, [value](CDialog&, ui::UserActions& prompt) {
+                    prompt.enterText(Vdn_DlgPromptString::kValueEdit, value);
+                    prompt.click(IDOK);
+                });
+                ok = act.click(line.op == "width" ? CDlgDesigner::kWidthButton
+                                                  : CDlgDesigner::kHeightButton);
+            } else if (line.op == "copy") {
+                ok = act.click(CDlgDesigner::kCopyButton);
+            } else if (line.op == "remove") {
+                ok = act.click(CDlgDesigner::kRemoveButton);
+            } else if (line.op == "type" && numbers(line, 1, n)) {
+                ok = act.selectComboItem(CDlgDesigner::kTypeCombo, n[0]);
+            } else if (line.op == "contents") {
+                ok = act.enterText(CDlgDesigner::kContentsEdit, Vdn_String::fromUtf8(line.rest).str());
+            } else if (line.op == "combolist") {
+                ok = act.enterText(CDlgDesigner::kComboListEdit, Vdn_String::fromUtf8(line.rest).str());
+            } else if (line.op == "picture" && !line.words.empty()) {
+                if (designer.design().name().isEmpty())
+                    user.expectFileDialog(target.str());
+                user.expectFileDialog(Vdn_String::fromUtf8(line.rest).str());
+                ok = act.click(CDlgDesigner::kPictureButton) && designer.isModified();
+            } else if (line.op == "undo") {
+                ok = act.pressKey('Z', ui::Control);
+            } else if (line.op == "redo") {
+                ok = act.pressKey('Y', ui::Control);
+            } else if (line.op == "save") {
+                ok = designer.design().writeToFile(target);
+            } else {
+                known = false;
+            }
+            if (!known) {
+                report = "line " + std::to_string(line.number) + ": unknown operation \"" + line.op +
+                         "\" or its arguments are wrong";
+                exitCode = kExitUsage;
+                break;
+            }
+            if (!ok || user.failures().size() != failuresBefore) {
+                report = "line " + std::to_string(line.number) + ": " + line.op + " failed";
+                if (user.failures().size() != failuresBefore)
+                    report += ": " + utf8(user.failures().back());
+                exitCode = kExitFailed;
+                break;
+            }
+        }
+        result = describe(designer.design());
+        if (designer.isModified())
+            user.expectMessageBox(IDNO); // what was not saved stays unsaved
+        act.click(IDOK);
+    });
+    StartDlgDesigner(path);
+    if (exitCode != kExitOk) {
+        std::fprintf(stderr, "tessa: %s\n", report.c_str());
+        return exitCode;
+    }
+    if (options.json)
+        std::printf("%s\n", result.dump().c_str());
     return kExitOk;
 }
 
@@ -164,6 +334,14 @@ void addDesignCommand(CLI::App& program, CommandRun& run) {
     show->add_option("--library", options->library, "the library folder");
     show->add_flag("--json", options->json, "as JSON");
     show->callback([options, &run] { run = [options] { return showDesign(*options); }; });
+
+    CLI::App* edit = design->add_subcommand("edit", "run the designer on a design with a script");
+    edit->add_option("design", options->design, "a design name or file")->required();
+    edit->add_option("--script", options->script, "one operation a line")->required();
+    edit->add_option("--save-as", options->saveAs, "where save writes (default: the design)");
+    edit->add_option("--library", options->library, "the library folder");
+    edit->add_flag("--json", options->json, "the design afterwards, as JSON");
+    edit->callback([options, &run] { run = [options] { return editDesign(*options); }; });
 
     CLI::App* names = design->add_subcommand("names", "the variable names of a design");
     names->add_option("design", options->design, "a design name or file")->required();
