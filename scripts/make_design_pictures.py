@@ -93,6 +93,36 @@ def end_plate():
     return c
 
 
+def beam_splice():
+    """Two beam ends joined by a splice plate over the web, two bolt columns on each side at
+    the pitch, the plate's width and height and the bolt pitch dimensioned."""
+    c = Canvas(420, 300)
+    # the two beams (flanges and web outline), a gap between them
+    for (x0, x1) in ((10, 118), (122, 230)):
+        c.rect(x0, 50, x1, 60, GREY)
+        c.rect(x0, 240, x1, 250, GREY)
+        c.line(x0, 60, x0, 240, GREY, dash=4)
+        c.line(x1, 60, x1, 240, GREY, dash=4)
+    # the splice plate
+    c.rect(60, 80, 180, 220, BLACK)
+    # two columns of bolts each side
+    for x in (78, 100, 140, 162):
+        for y in (105, 150, 195):
+            c.circle(x, y, 7, BLUE)
+    # width, height, pitch
+    c.line(60, 222, 60, 270, GREY)
+    c.line(180, 222, 180, 270, GREY)
+    c.arrow_dimension(60, 266, 180, 266, BLACK)
+    c.line(182, 80, 214, 80, GREY)
+    c.line(182, 220, 214, 220, GREY)
+    c.arrow_dimension(210, 80, 210, 220, BLACK)
+    c.line(40, 105, 70, 105, GREY)
+    c.line(40, 150, 70, 150, GREY)
+    c.arrow_dimension(44, 105, 44, 150, BLACK)
+    return c
+
+
 if __name__ == "__main__":
     OUT.mkdir(parents=True, exist_ok=True)
     end_plate().save(OUT / "EndPlate.bmp")
+    beam_splice().save(OUT / "BeamSplice.bmp")
