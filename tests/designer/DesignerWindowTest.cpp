@@ -183,6 +183,36 @@ TEST_F(DesignerWindowTest, APictureForAnUnnamedDesignAsksForANameFirst) {
     EXPECT_TRUE(StartDlgDesigner(L""));
 }
 
+TEST_F(DesignerWindowTest, AnUnnamedDesignClosedWithYesIsSavedUnderTheChosenName) {
+    const Vdn_String chosen = root() + L"Fresh.txt";
+    user.expectModal<CDlgDesigner>([&](CDlgDesigner&, ui::UserActions& act) {
+        act.click(CDlgDesigner::kAddButton);
+        user.expectMessageBox(IDYES).expectFileDialog(chosen.str());
+        act.click(IDOK);
+    });
+    EXPECT_TRUE(StartDlgDesigner(L""));
+    Vdn_DlgDesignerData read;
+    ASSERT_TRUE(read.readFromFile(chosen, false));
+    EXPECT_EQ(read.getNrControls(), 1);
+}
+
+TEST_F(DesignerWindowTest, AddingIsRefusedWithAMessageWhenEveryIdIsTaken) {
+    Vdn_PropertiesList list;
+    list.setInt(L"nrOfControls", 100);
+    ASSERT_TRUE(list.writeToFile(root() + L"Full.txt"));
+    user.expectModal<CDlgDesigner>([&](CDlgDesigner& designer, ui::UserActions& act) {
+        ASSERT_EQ(designer.design().getNrControls(), 100);
+        user.expectMessageBox(IDOK);
+        act.click(CDlgDesigner::kAddButton);
+        EXPECT_EQ(designer.design().getNrControls(), 100);
+        EXPECT_FALSE(designer.isModified());
+        act.click(IDOK);
+    });
+    EXPECT_TRUE(StartDlgDesigner(L"Full"));
+    ASSERT_EQ(user.messageBoxes().size(), 1u);
+    EXPECT_EQ(user.messageBoxes()[0].icon, MB_ICONEXCLAMATION);
+}
+
 TEST_F(DesignerWindowTest, ClosingAModifiedDesignAsksAndYesSavesIt) {
     user.expectModal<CDlgDesigner>([&](CDlgDesigner& designer, ui::UserActions& act) {
         act.click(CDlgDesigner::kAddButton);
