@@ -165,6 +165,15 @@ TEST_F(DesignerWindowTest, EveryEditCanBeUndoneAndRedone) {
         act.clickAt(CPoint(150, 150));
         act.pressKey('Z', ui::Control);
         EXPECT_EQ(designer.design().getNrControls(), 4);
+        // Removing takes the selected controls out of the design and their windows away.
+        const int removedId = idOf(designer, 1);
+        act.clickAt(CPoint(110, 50));
+        act.click(CDlgDesigner::kRemoveButton);
+        EXPECT_EQ(designer.design().getNrControls(), 3);
+        EXPECT_EQ(designer.GetDlgItem(removedId), nullptr);
+        act.pressKey('Z', ui::Control);
+        EXPECT_EQ(designer.design().getNrControls(), 4);
+        EXPECT_NE(designer.GetDlgItem(removedId), nullptr);
     });
 }
 
