@@ -4,8 +4,8 @@
 // can move and size it with the mouse. It owns the window; moving the rectangle moves the
 // window with it.
 
-#include "platform/ui/CRectTracker.h"
-#include "platform/ui/CWnd.h"
+#include "platform/ui/users/CRectTracker.h"
+#include "platform/ui/windows/CWnd.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #include "designer/CControlTracker.h"
 
-#include "platform/ui/WinConstants.h"
+#include "platform/ui/windows/WinConstants.h"
 
 #include <algorithm>
 

@@ -5,13 +5,13 @@
 #include "platform/core/NumberedTexts.h"
 #include "platform/core/PathBoundary.h"
 #include "platform/core/PathHelpers.h"
-#include "platform/ui/CDC.h"
-#include "platform/ui/CFileDialog.h"
-#include "platform/ui/CPaintDC.h"
-#include "platform/ui/DlgSize.h"
-#include "platform/ui/WinApi.h"
-#include "platform/ui/WinConstants.h"
-#include "platform/ui/WinGdi.h"
+#include "platform/ui/graphics/CDC.h"
+#include "platform/ui/dialogs/CFileDialog.h"
+#include "platform/ui/graphics/CPaintDC.h"
+#include "platform/ui/dialogs/DlgSize.h"
+#include "platform/ui/windows/WinApi.h"
+#include "platform/ui/windows/WinConstants.h"
+#include "platform/ui/graphics/WinGdi.h"
 
 #include <filesystem>
 #include <system_error>

@@ -6,8 +6,8 @@
 
 #include "designer/Vdn_DlgDesignerData.h"
 #include "platform/host/CAcUiDialog.h"
-#include "platform/ui/CButtonST.h"
-#include "platform/ui/CResizer.h"
+#include "platform/ui/controls/CButtonST.h"
+#include "platform/ui/controls/CResizer.h"
 
 #include <array>
 #include <functional>

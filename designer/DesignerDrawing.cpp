@@ -3,13 +3,13 @@
 #include "designer/Vdn_DlgDesignerData.h"
 #include "platform/core/NumberHelpers.h"
 #include "platform/core/NumberedTexts.h"
-#include "platform/ui/CButton.h"
-#include "platform/ui/CComboBox.h"
-#include "platform/ui/CDialog.h"
-#include "platform/ui/CEdit.h"
-#include "platform/ui/CStatic.h"
-#include "platform/ui/WinConstants.h"
-#include "platform/ui/WinGdi.h"
+#include "platform/ui/controls/CButton.h"
+#include "platform/ui/controls/CComboBox.h"
+#include "platform/ui/dialogs/CDialog.h"
+#include "platform/ui/controls/CEdit.h"
+#include "platform/ui/controls/CStatic.h"
+#include "platform/ui/windows/WinConstants.h"
+#include "platform/ui/graphics/WinGdi.h"
 
 #include <cmath>
 #include <cwchar>

@@ -5,10 +5,10 @@
 #include "designer/Vdn_DlgDesignerData.h"
 #include "platform/core/NumberedTexts.h"
 #include "platform/host/CommandLineApi.h"
-#include "platform/ui/CComboBox.h"
-#include "platform/ui/CDC.h"
-#include "platform/ui/CDialog.h"
-#include "platform/ui/WinGdi.h"
+#include "platform/ui/controls/CComboBox.h"
+#include "platform/ui/graphics/CDC.h"
+#include "platform/ui/dialogs/CDialog.h"
+#include "platform/ui/graphics/WinGdi.h"
 #include "spreadsheet/Vdn_DlgPromptString.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // Vdn_DlgDesignerData: flex buttons, push-like check boxes that come in named groups.
 #include "designer/Vdn_DlgDesignerData.h"
-#include "platform/ui/CButton.h"
-#include "platform/ui/WinConstants.h"
+#include "platform/ui/controls/CButton.h"
+#include "platform/ui/windows/WinConstants.h"
 
 void Vdn_DlgDesignerData::getFlexBtnsGroups(Vdn_StringArray& groups) const {
     groups = Vdn_StringArray();

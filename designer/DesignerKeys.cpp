@@ -1,8 +1,8 @@
 // Vdn_DlgDesignerData: the runtime tab order of a design's controls, row by row.
 #include "designer/Vdn_DlgDesignerData.h"
-#include "platform/ui/CEdit.h"
-#include "platform/ui/WinApi.h"
-#include "platform/ui/WinConstants.h"
+#include "platform/ui/controls/CEdit.h"
+#include "platform/ui/windows/WinApi.h"
+#include "platform/ui/windows/WinConstants.h"
 
 #include <algorithm>
 

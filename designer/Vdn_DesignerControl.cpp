@@ -3,10 +3,10 @@
 #include "platform/core/PathBoundary.h"
 #include "platform/core/TextFileHelpers.h"
 #include "platform/core/Vdn_PropertiesList.h"
-#include "platform/ui/CButton.h"
-#include "platform/ui/CComboBox.h"
-#include "platform/ui/CDialog.h"
-#include "platform/ui/CEdit.h"
+#include "platform/ui/controls/CButton.h"
+#include "platform/ui/controls/CComboBox.h"
+#include "platform/ui/dialogs/CDialog.h"
+#include "platform/ui/controls/CEdit.h"
 
 #include <array>
 

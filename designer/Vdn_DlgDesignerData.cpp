@@ -7,9 +7,9 @@
 #include "platform/core/StringHelpers.h"
 #include "platform/core/Vdn_PropertiesList.h"
 #include "platform/core/Vdn_Settings.h"
-#include "platform/ui/CComboBox.h"
-#include "platform/ui/CDialog.h"
-#include "platform/ui/WindowRegistry.h"
+#include "platform/ui/controls/CComboBox.h"
+#include "platform/ui/dialogs/CDialog.h"
+#include "platform/ui/windows/WindowRegistry.h"
 
 #include <algorithm>
 #include <cmath>

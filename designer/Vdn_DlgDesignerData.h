@@ -12,7 +12,7 @@
 #include "designer/CControlTracker.h"
 #include "designer/Vdn_DesignerControl.h"
 #include "platform/host/AcArray.h"
-#include "platform/ui/Bitmap.h"
+#include "platform/ui/graphics/Bitmap.h"
 #include "spreadsheet/Vdn_TabMsgHandle.h"
 
 #include <memory>

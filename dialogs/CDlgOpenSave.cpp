@@ -3,10 +3,10 @@
 #include "platform/core/NumberedTexts.h"
 #include "platform/core/PathBoundary.h"
 #include "platform/host/FileNameWarning.h"
-#include "platform/ui/CListBox.h"
-#include "platform/ui/DlgSize.h"
-#include "platform/ui/WinConstants.h"
-#include "platform/ui/WinGdi.h"
+#include "platform/ui/controls/CListBox.h"
+#include "platform/ui/dialogs/DlgSize.h"
+#include "platform/ui/windows/WinConstants.h"
+#include "platform/ui/graphics/WinGdi.h"
 
 #include <filesystem>
 #include <system_error>

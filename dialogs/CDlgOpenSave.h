@@ -6,9 +6,9 @@
 // "DLG_OPENSAVEFILTERED".
 
 #include "platform/core/Vdn_StringArray.h"
-#include "platform/ui/CButtonST.h"
-#include "platform/ui/CDialog.h"
-#include "platform/ui/CResizer.h"
+#include "platform/ui/controls/CButtonST.h"
+#include "platform/ui/dialogs/CDialog.h"
+#include "platform/ui/controls/CResizer.h"
 
 class CDlgOpenSave : public CDialog {
 public:

@@ -26,7 +26,7 @@
 #include "platform/core/Vdn_String.h"
 #include "platform/core/Vdn_StringArray.h"
 #include "platform/grid/FunctionValue.h"
-#include "platform/ui/CDialog.h"
+#include "platform/ui/dialogs/CDialog.h"
 #include "spreadsheet/Vdn_Spread.h"
 
 #include <cstdint>

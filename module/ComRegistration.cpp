@@ -7,7 +7,7 @@
 #include "platform/core/TextFileHelpers.h"
 #include "platform/core/Vdn_StringArray.h"
 #include "platform/host/CommandLineApi.h"
-#include "platform/ui/RegistryApi.h"
+#include "platform/ui/registry/RegistryApi.h"
 
 #include <array>
 #include <string>

@@ -1,7 +1,7 @@
 #include "module/ConstraintEditorSlot.h"
 
 #include "platform/host/CommandLineApi.h"
-#include "platform/ui/WindowRegistry.h"
+#include "platform/ui/windows/WindowRegistry.h"
 
 namespace frame {
 

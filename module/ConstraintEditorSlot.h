@@ -3,7 +3,7 @@
 #include "module/EditConstrData.h"
 #include "module/ResourceSwitch.h"
 #include "platform/host/HostWindows.h"
-#include "platform/ui/CDialog.h"
+#include "platform/ui/dialogs/CDialog.h"
 
 #include <concepts>
 #include <memory>

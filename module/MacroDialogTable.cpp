@@ -1,8 +1,8 @@
 #include "module/MacroDialogTable.h"
 
 #include "platform/host/CommandLineApi.h"
-#include "platform/ui/WinApi.h"
-#include "platform/ui/WindowRegistry.h"
+#include "platform/ui/windows/WinApi.h"
+#include "platform/ui/windows/WindowRegistry.h"
 
 #include <algorithm>
 

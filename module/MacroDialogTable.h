@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/core/MacroData.h"
-#include "platform/ui/CDialog.h"
+#include "platform/ui/dialogs/CDialog.h"
 
 #include <memory>
 #include <vector>

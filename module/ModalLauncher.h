@@ -2,7 +2,7 @@
 
 #include "module/ResourceSwitch.h"
 #include "platform/host/CAdUiBaseDialog.h"
-#include "platform/ui/CDialog.h"
+#include "platform/ui/dialogs/CDialog.h"
 
 #include <concepts>
 #include <functional>

@@ -4,7 +4,7 @@
 #include "module/ResourceSwitch.h"
 #include "platform/core/MacroData.h"
 #include "platform/host/HostWindows.h"
-#include "platform/ui/CDialog.h"
+#include "platform/ui/dialogs/CDialog.h"
 
 #include <concepts>
 #include <memory>

@@ -3,7 +3,7 @@
 #include "platform/core/ResourceInstance.h"
 #include "platform/core/TfTempResourceOverride.h"
 #include "platform/core/Vdn_String.h"
-#include "platform/ui/CBitmap.h"
+#include "platform/ui/graphics/CBitmap.h"
 
 namespace frame {
 

@@ -3,7 +3,7 @@
 #include "module/ResourceSwitch.h"
 #include "module/TfSSDlgsMgr.h"
 #include "platform/core/AcadErrorStatus.h"
-#include "platform/ui/CDialog.h"
+#include "platform/ui/dialogs/CDialog.h"
 
 #include <concepts>
 #include <memory>

@@ -1,8 +1,8 @@
 #include "module/SheetsManagerSlot.h"
 
-#include "platform/ui/DialogTemplate.h"
-#include "platform/ui/DlgSize.h"
-#include "platform/ui/WindowRegistry.h"
+#include "platform/ui/dialogs/DialogTemplate.h"
+#include "platform/ui/dialogs/DlgSize.h"
+#include "platform/ui/windows/WindowRegistry.h"
 
 namespace frame {
 

@@ -1,7 +1,7 @@
 #include "module/TfSSDlgsMgr.h"
 
 #include "platform/host/HostWindows.h"
-#include "platform/ui/WindowRegistry.h"
+#include "platform/ui/windows/WindowRegistry.h"
 
 TfSSDlgsMgr gSSDlgsMgr;
 

@@ -3,7 +3,7 @@
 #include "module/dynMenuEntry.h"
 #include "platform/core/Vdn_Array.h"
 #include "platform/core/Vdn_String.h"
-#include "platform/ui/CMenu.h"
+#include "platform/ui/menus/CMenu.h"
 
 #include <array>
 #include <memory>

@@ -1,7 +1,7 @@
 #include "spreadsheet/CDlgFindReplace.h"
 
 #include "platform/core/NumberedTexts.h"
-#include "platform/ui/DlgSize.h"
+#include "platform/ui/dialogs/DlgSize.h"
 #include "spreadsheet/Vdn_Spread.h"
 
 namespace {

@@ -5,7 +5,7 @@
 // under "DLG_FINDREPLACE".
 
 #include "platform/core/Vdn_String.h"
-#include "platform/ui/CDialog.h"
+#include "platform/ui/dialogs/CDialog.h"
 
 class Vdn_Spread;
 

@@ -1,5 +1,5 @@
 #include "module/dynMenu.h"
-#include "platform/ui/CBitmap.h"
+#include "platform/ui/graphics/CBitmap.h"
 #include "spreadsheet/CDlgFindReplace.h"
 #include "spreadsheet/RedrawPause.h"
 #include "spreadsheet/Vdn_Spread.h"

@@ -1,4 +1,4 @@
-#include "platform/ui/CBitmap.h"
+#include "platform/ui/graphics/CBitmap.h"
 #include "spreadsheet/RedrawPause.h"
 #include "spreadsheet/Vdn_Spread.h"
 

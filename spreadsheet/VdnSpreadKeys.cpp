@@ -1,6 +1,6 @@
 #include "module/dynMenu.h"
 #include "platform/core/NumberedTexts.h"
-#include "platform/ui/WinApi.h"
+#include "platform/ui/windows/WinApi.h"
 #include "spreadsheet/CDlgFindReplace.h"
 #include "spreadsheet/Vdn_Spread.h"
 

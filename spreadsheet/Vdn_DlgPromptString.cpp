@@ -1,6 +1,6 @@
 #include "spreadsheet/Vdn_DlgPromptString.h"
 
-#include "platform/ui/CEdit.h"
+#include "platform/ui/controls/CEdit.h"
 
 Vdn_DlgPromptString::Vdn_DlgPromptString(CWnd* parent) : CDialog(IDD, parent) {}
 

@@ -4,7 +4,7 @@
 // tell the result. Empty button captions keep the template's.
 
 #include "platform/core/Vdn_String.h"
-#include "platform/ui/CDialog.h"
+#include "platform/ui/dialogs/CDialog.h"
 
 class Vdn_DlgPromptString : public CDialog {
 public:

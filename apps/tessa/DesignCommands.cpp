@@ -9,11 +9,11 @@
 #include "platform/core/PathHelpers.h"
 #include "platform/core/Vdn_Settings.h"
 #include "platform/core/TextFileHelpers.h"
-#include "platform/ui/CDialog.h"
-#include "platform/ui/ScriptedUser.h"
-#include "platform/ui/UserActions.h"
-#include "platform/ui/UserScope.h"
-#include "platform/ui/WinConstants.h"
+#include "platform/ui/dialogs/CDialog.h"
+#include "platform/ui/users/ScriptedUser.h"
+#include "platform/ui/users/UserActions.h"
+#include "platform/ui/users/UserScope.h"
+#include "platform/ui/windows/WinConstants.h"
 #include "spreadsheet/Vdn_DlgPromptString.h"
 
 #include <CLI/CLI.hpp>

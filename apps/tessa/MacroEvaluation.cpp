@@ -4,8 +4,8 @@
 #include "platform/core/MacroData.h"
 #include "platform/core/Vdn_DbMacro.h"
 #include "platform/host/AcTransaction.h"
-#include "platform/ui/NonInteractiveUser.h"
-#include "platform/ui/UserScope.h"
+#include "platform/ui/users/NonInteractiveUser.h"
+#include "platform/ui/users/UserScope.h"
 #include "spreadsheet/standards/EvaluationReport.h"
 #include "spreadsheet/standards/StandardsLaunchers.h"
 

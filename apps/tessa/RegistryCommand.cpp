@@ -5,7 +5,7 @@
 #include "module/ModuleGlobals.h"
 #include "module/OpmComIds.h"
 #include "platform/core/PathBoundary.h"
-#include "platform/ui/Registry.h"
+#include "platform/ui/registry/Registry.h"
 
 #include <cstdio>
 #include <filesystem>

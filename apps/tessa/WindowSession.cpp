@@ -6,9 +6,9 @@
 #include "platform/qt/QtUser.h"
 #include "platform/qt/Screenshot.h"
 #include "platform/qt/ScreenshotUser.h"
-#include "platform/ui/CWnd.h"
-#include "platform/ui/UserScope.h"
-#include "platform/ui/WinConstants.h"
+#include "platform/ui/windows/CWnd.h"
+#include "platform/ui/users/UserScope.h"
+#include "platform/ui/windows/WinConstants.h"
 
 #include <QApplication>
 #include <QEventLoop>

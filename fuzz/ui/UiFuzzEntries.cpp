@@ -1,8 +1,8 @@
 // Fuzz entries for the window system's readers of outside input: registry files and bitmaps.
 #include "fuzz/FuzzEntry.h"
 #include "platform/core/TextCodec.h"
-#include "platform/ui/BitmapFormat.h"
-#include "platform/ui/RegistryText.h"
+#include "platform/ui/graphics/BitmapFormat.h"
+#include "platform/ui/registry/RegistryText.h"
 
 #include <cstdlib>
 #include <span>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/core/ResourceInstance.h"
-#include "platform/ui/CDialog.h"
+#include "platform/ui/dialogs/CDialog.h"
 
 // The host's base of its own dialogs. A dialog hands control to the drawing editor with
 // BeginEditorCommand (it hides and the editor runs a command) and takes it back with

@@ -1,7 +1,7 @@
 #include "platform/host/CAdUiDockControlBar.h"
 
 #include "platform/host/ControlBarPlacement.h"
-#include "platform/ui/CFrameWnd.h"
+#include "platform/ui/windows/CFrameWnd.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/host/Guid.h"
-#include "platform/ui/CControlBar.h"
+#include "platform/ui/windows/CControlBar.h"
 
 // The host's docking bar for application content. The bar remembers its placement under its
 // tool id: closing or destroying it saves where it is, RestoreControlBar puts it back there.

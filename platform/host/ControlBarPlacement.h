@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/host/Guid.h"
-#include "platform/ui/WinTypes.h"
+#include "platform/ui/windows/WinTypes.h"
 
 #include <optional>
 

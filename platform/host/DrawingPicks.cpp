@@ -2,7 +2,7 @@
 
 #include "platform/core/MacroCallbacks.h"
 #include "platform/core/Vdn_Drawing.h"
-#include "platform/ui/User.h"
+#include "platform/ui/users/User.h"
 
 namespace {
 

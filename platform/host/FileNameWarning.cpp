@@ -1,7 +1,7 @@
 #include "platform/host/FileNameWarning.h"
 
 #include "platform/core/FileNameCheck.h"
-#include "platform/ui/WinApi.h"
+#include "platform/ui/windows/WinApi.h"
 
 bool warnInvalidFileName(const Vdn_String& name) {
     const Vdn_String reason = core::invalidFileNameReason(name);

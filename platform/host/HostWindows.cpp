@@ -1,8 +1,8 @@
 #include "platform/host/HostWindows.h"
 
-#include "platform/ui/Clock.h"
-#include "platform/ui/WinApi.h"
-#include "platform/ui/WindowRegistry.h"
+#include "platform/ui/time/Clock.h"
+#include "platform/ui/windows/WinApi.h"
+#include "platform/ui/windows/WindowRegistry.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ui/CFrameWnd.h"
+#include "platform/ui/windows/CFrameWnd.h"
 
 // The host's main window: one frame that accepts control bars on every edge. It is created on
 // first use and becomes the window system's main window (the owner of dialogs made without a

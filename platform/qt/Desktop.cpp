@@ -4,10 +4,10 @@
 #include "platform/qt/PersonInput.h"
 #include "platform/qt/SheetView.h"
 #include "platform/qt/TopLevelView.h"
-#include "platform/ui/CWnd.h"
-#include "platform/ui/Clock.h"
-#include "platform/ui/MessageQueue.h"
-#include "platform/ui/WinConstants.h"
+#include "platform/ui/windows/CWnd.h"
+#include "platform/ui/time/Clock.h"
+#include "platform/ui/windows/MessageQueue.h"
+#include "platform/ui/windows/WinConstants.h"
 
 #include <QApplication>
 #include <QKeyEvent>

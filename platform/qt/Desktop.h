@@ -6,7 +6,7 @@
 // F1 to F12) and focus changes into the tree, and runs the tree's clock and posted messages on
 // real time. One Desktop exists while a QApplication does.
 
-#include "platform/ui/WindowObserver.h"
+#include "platform/ui/windows/WindowObserver.h"
 
 #include <QElapsedTimer>
 #include <QObject>

@@ -4,7 +4,7 @@
 // another font, so every rectangle is scaled by the ratio of the real font's base units to
 // those, corner by corner, so that adjacent controls stay adjacent and labels keep their room.
 
-#include "platform/ui/CRect.h"
+#include "platform/ui/windows/CRect.h"
 
 #include <QFont>
 #include <QRect>

@@ -1,7 +1,7 @@
 #include "platform/qt/KeyMapping.h"
 
-#include "platform/ui/UserActions.h"
-#include "platform/ui/WinConstants.h"
+#include "platform/ui/users/UserActions.h"
+#include "platform/ui/windows/WinConstants.h"
 
 namespace qtview {
 

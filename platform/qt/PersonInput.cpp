@@ -1,8 +1,8 @@
 #include "platform/qt/PersonInput.h"
 
-#include "platform/ui/CWnd.h"
-#include "platform/ui/UserActions.h"
-#include "platform/ui/WindowRegistry.h"
+#include "platform/ui/windows/CWnd.h"
+#include "platform/ui/users/UserActions.h"
+#include "platform/ui/windows/WindowRegistry.h"
 
 namespace qtview {
 

@@ -4,7 +4,7 @@
 // same order whichever user it has. Every call first checks that the window still exists (a
 // click may have closed the dialog that owned it).
 
-#include "platform/ui/CPoint.h"
+#include "platform/ui/windows/CPoint.h"
 
 #include <string>
 

@@ -3,7 +3,7 @@
 // no drawing to click in: the objects or macros that may be picked as a list, a point (and a
 // plane's normal) as coordinates.
 
-#include "platform/ui/PickRecord.h"
+#include "platform/ui/users/PickRecord.h"
 
 namespace qtview {
 

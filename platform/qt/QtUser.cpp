@@ -5,10 +5,10 @@
 #include "platform/qt/PickDialog.h"
 #include "platform/qt/PersonInput.h"
 #include "platform/qt/TopLevelView.h"
-#include "platform/ui/CDialog.h"
-#include "platform/ui/CFileDialog.h"
-#include "platform/ui/CMenu.h"
-#include "platform/ui/WinConstants.h"
+#include "platform/ui/dialogs/CDialog.h"
+#include "platform/ui/dialogs/CFileDialog.h"
+#include "platform/ui/menus/CMenu.h"
+#include "platform/ui/windows/WinConstants.h"
 
 #include <QCursor>
 #include <QEventLoop>

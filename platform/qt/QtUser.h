@@ -3,7 +3,7 @@
 // loop until the dialog has ended (the person closes it through its own buttons or keys);
 // message boxes, file dialogs and pop-up menus are Qt's own, answered by the person.
 
-#include "platform/ui/User.h"
+#include "platform/ui/users/User.h"
 
 namespace qtview {
 

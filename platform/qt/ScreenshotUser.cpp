@@ -1,7 +1,7 @@
 #include "platform/qt/ScreenshotUser.h"
 
 #include "platform/qt/Screenshot.h"
-#include "platform/ui/CDialog.h"
+#include "platform/ui/dialogs/CDialog.h"
 
 namespace qtview {
 

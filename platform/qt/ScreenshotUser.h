@@ -3,7 +3,7 @@
 // it, as a person would who only looks. Message boxes before it get their default answer (and
 // are printed on stderr), file dialogs and menus are dismissed.
 
-#include "platform/ui/NonInteractiveUser.h"
+#include "platform/ui/users/NonInteractiveUser.h"
 
 #include <QString>
 

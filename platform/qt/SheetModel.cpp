@@ -2,7 +2,7 @@
 
 #include "platform/grid/CellFormat.h"
 #include "platform/grid/Sheet.h"
-#include "platform/ui/SpreadsheetControl.h"
+#include "platform/ui/controls/SpreadsheetControl.h"
 
 #include <QBrush>
 #include <QColor>

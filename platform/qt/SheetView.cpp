@@ -3,7 +3,7 @@
 #include "platform/grid/Sheet.h"
 #include "platform/qt/DialogMetrics.h"
 #include "platform/qt/SheetModel.h"
-#include "platform/ui/SpreadsheetControl.h"
+#include "platform/ui/controls/SpreadsheetControl.h"
 
 #include <QApplication>
 #include <QComboBox>

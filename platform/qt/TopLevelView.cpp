@@ -1,9 +1,9 @@
 #include "platform/qt/TopLevelView.h"
 
 #include "platform/qt/PersonInput.h"
-#include "platform/ui/CDialog.h"
-#include "platform/ui/CWnd.h"
-#include "platform/ui/WinConstants.h"
+#include "platform/ui/dialogs/CDialog.h"
+#include "platform/ui/windows/CWnd.h"
+#include "platform/ui/windows/WinConstants.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,10 +1,10 @@
 #include "platform/qt/WidgetPictures.h"
 
-#include "platform/ui/Bitmap.h"
-#include "platform/ui/BitmapTable.h"
-#include "platform/ui/CButton.h"
-#include "platform/ui/CStatic.h"
-#include "platform/ui/IconTable.h"
+#include "platform/ui/graphics/Bitmap.h"
+#include "platform/ui/graphics/BitmapTable.h"
+#include "platform/ui/controls/CButton.h"
+#include "platform/ui/controls/CStatic.h"
+#include "platform/ui/graphics/IconTable.h"
 
 #include <QHash>
 

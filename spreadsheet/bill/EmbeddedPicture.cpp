@@ -1,7 +1,7 @@
 #include "spreadsheet/bill/EmbeddedPicture.h"
 
 #include "platform/core/Base64.h"
-#include "platform/ui/BitmapFormat.h"
+#include "platform/ui/graphics/BitmapFormat.h"
 
 #include <string_view>
 #include <vector>

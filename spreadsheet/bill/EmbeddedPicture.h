@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/core/Vdn_String.h"
-#include "platform/ui/Bitmap.h"
+#include "platform/ui/graphics/Bitmap.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ui/CDialog.h"
+#include "platform/ui/dialogs/CDialog.h"
 #include "spreadsheet/Vdn_Spread.h"
 
 // The spreadsheet tool window: a hidden dialog (template 248) whose only purpose is to host one

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/core/Vdn_StringArray.h"
-#include "platform/ui/CDialog.h"
+#include "platform/ui/dialogs/CDialog.h"
 #include "spreadsheet/TSpread.h"
 
 // The dimension options of a sheet (template 245): the numbers of columns and rows, the height

@@ -1,7 +1,7 @@
 #include "spreadsheet/editor/CDlgSSSettings.h"
 
 #include "platform/core/NumberedTexts.h"
-#include "platform/ui/CComboBox.h"
+#include "platform/ui/controls/CComboBox.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ui/CDialog.h"
+#include "platform/ui/dialogs/CDialog.h"
 
 // The language choice of the spreadsheet editor (template 247): a drop-down list of
 // "Nederlands", "English" and "Français".

@@ -2,7 +2,7 @@
 
 #include "module/ResourceSwitch.h"
 #include "platform/host/HostWindows.h"
-#include "platform/ui/WindowRegistry.h"
+#include "platform/ui/windows/WindowRegistry.h"
 #include "spreadsheet/editor/CDlgSSAsTool.h"
 
 #include <new>

@@ -1,6 +1,6 @@
 #include "spreadsheet/editor/SheetPrintSettings.h"
 
-#include "platform/ui/CFont.h"
+#include "platform/ui/windows/CFont.h"
 #include "spreadsheet/Vdn_Spread.h"
 #include "spreadsheet/editor/TfSSRegistrySets.h"
 #include "spreadsheet/editor/TfSSSettings.h"

@@ -1,6 +1,6 @@
 #include "spreadsheet/editor/TfSSRegistrySets.h"
 
-#include "platform/ui/Registry.h"
+#include "platform/ui/registry/Registry.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "platform/core/DocumentData.h"
 #include "platform/core/Vdn_String.h"
-#include "platform/ui/WinApi.h"
+#include "platform/ui/windows/WinApi.h"
 
 namespace ss {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/core/AcadErrorStatus.h"
-#include "platform/ui/CDialog.h"
+#include "platform/ui/dialogs/CDialog.h"
 #include "spreadsheet/standards/TfCalcSS.h"
 #include "spreadsheet/standards/TfDlgStandardsData.h"
 

@@ -2,8 +2,8 @@
 
 #include "platform/core/DocumentData.h"
 #include "platform/core/Vdn_FunctionTimer.h"
-#include "platform/ui/WinApi.h"
-#include "platform/ui/WinConstants.h"
+#include "platform/ui/windows/WinApi.h"
+#include "platform/ui/windows/WinConstants.h"
 #include "spreadsheet/standards/EvaluationReport.h"
 #include "spreadsheet/standards/MappingFile.h"
 #include "spreadsheet/standards/TfCalcSS.h"

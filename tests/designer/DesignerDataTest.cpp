@@ -3,11 +3,11 @@
 #include "designer/Vdn_DlgDesignerData.h"
 #include "platform/core/Vdn_PropertiesList.h"
 #include "platform/core/Vdn_Settings.h"
-#include "platform/ui/CButton.h"
-#include "platform/ui/CComboBox.h"
-#include "platform/ui/CDialog.h"
-#include "platform/ui/UserActions.h"
-#include "platform/ui/WinConstants.h"
+#include "platform/ui/controls/CButton.h"
+#include "platform/ui/controls/CComboBox.h"
+#include "platform/ui/dialogs/CDialog.h"
+#include "platform/ui/users/UserActions.h"
+#include "platform/ui/windows/WinConstants.h"
 #include "tests/core/TempFolder.h"
 
 #include <gtest/gtest.h>

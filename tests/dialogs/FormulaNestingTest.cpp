@@ -1,6 +1,6 @@
 #include "dialogs/FormulaEntries.h"
-#include "platform/ui/NonInteractiveUser.h"
-#include "platform/ui/UserScope.h"
+#include "platform/ui/users/NonInteractiveUser.h"
+#include "platform/ui/users/UserScope.h"
 #include "tests/dialogs/FormulaFixture.h"
 
 #include <gtest/gtest.h>

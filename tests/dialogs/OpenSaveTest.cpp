@@ -1,6 +1,6 @@
 // The filtered open/save dialog: its lists, the name it gives back, overwrite and delete.
 #include "dialogs/CDlgOpenSave.h"
-#include "platform/ui/CListBox.h"
+#include "platform/ui/controls/CListBox.h"
 #include "tests/core/TempFolder.h"
 #include "tests/ui/ui_test_support.h"
 

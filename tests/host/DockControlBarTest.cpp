@@ -1,7 +1,7 @@
 #include "platform/host/CAcUiDockControlBar.h"
 #include "platform/host/ControlBarPlacement.h"
 #include "platform/host/HostWindows.h"
-#include "platform/ui/RegistryApi.h"
+#include "platform/ui/registry/RegistryApi.h"
 #include "tests/host/TempRegistry.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 #include "platform/core/MacroReadResult.h"
 #include "platform/core/Vdn_Drawing.h"
 #include "platform/host/DrawingPicks.h"
-#include "platform/ui/ScriptedUser.h"
-#include "platform/ui/UserScope.h"
+#include "platform/ui/users/ScriptedUser.h"
+#include "platform/ui/users/UserScope.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 #include "platform/host/CAcUiDialog.h"
 #include "platform/host/Editor.h"
 #include "platform/host/HostWindows.h"
-#include "platform/ui/ScriptedUser.h"
-#include "platform/ui/UserScope.h"
+#include "platform/ui/users/ScriptedUser.h"
+#include "platform/ui/users/UserScope.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "platform/host/HostWindows.h"
 
-#include "platform/ui/WinApi.h"
+#include "platform/ui/windows/WinApi.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ui/Registry.h"
+#include "platform/ui/registry/Registry.h"
 #include "tests/core/TempFolder.h"
 
 #include <filesystem>

@@ -4,7 +4,7 @@
 #include "module/OpmComIds.h"
 #include "platform/core/TextFileHelpers.h"
 #include "platform/host/CommandLine.h"
-#include "platform/ui/RegistryApi.h"
+#include "platform/ui/registry/RegistryApi.h"
 #include "tests/host/TempRegistry.h"
 
 #include <fstream>

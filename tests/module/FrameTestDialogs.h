@@ -7,7 +7,7 @@
 #include "platform/core/MacroData.h"
 #include "platform/core/ResourceInstance.h"
 #include "platform/host/CAcUiDialog.h"
-#include "platform/ui/CDialog.h"
+#include "platform/ui/dialogs/CDialog.h"
 
 #include <vector>
 

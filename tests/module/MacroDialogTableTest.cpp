@@ -1,7 +1,7 @@
 #include "module/MacroDialogTable.h"
 
 #include "module/ModelessMacroDialogs.h"
-#include "platform/ui/Clock.h"
+#include "platform/ui/time/Clock.h"
 #include "tests/module/FrameTestDialogs.h"
 #include "tests/module/ModuleFixture.h"
 

@@ -1,7 +1,7 @@
 #include "module/ConstraintEditorSlot.h"
 #include "module/SheetsManagerSlot.h"
 #include "platform/host/ControlBarPlacement.h"
-#include "platform/ui/RegistryApi.h"
+#include "platform/ui/registry/RegistryApi.h"
 #include "tests/module/FrameTestDialogs.h"
 #include "tests/module/ModuleFixture.h"
 

@@ -6,7 +6,7 @@
 #include "module/ModuleGlobals.h"
 #include "module/TfSSDlgsMgr.h"
 #include "platform/host/AcEdCommandStack.h"
-#include "platform/ui/Clock.h"
+#include "platform/ui/time/Clock.h"
 #include "tests/module/FrameTestDialogs.h"
 #include "tests/module/ModuleFixture.h"
 

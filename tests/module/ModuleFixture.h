@@ -5,8 +5,8 @@
 #include "platform/host/AcRxDynamicLinker.h"
 #include "platform/host/CommandLine.h"
 #include "platform/host/HostWindows.h"
-#include "platform/ui/ScriptedUser.h"
-#include "platform/ui/UserScope.h"
+#include "platform/ui/users/ScriptedUser.h"
+#include "platform/ui/users/UserScope.h"
 #include "tests/host/TempRegistry.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "module/dynMenu.h"
 
-#include "platform/ui/ScriptedUser.h"
-#include "platform/ui/UserScope.h"
+#include "platform/ui/users/ScriptedUser.h"
+#include "platform/ui/users/UserScope.h"
 
 #include <gtest/gtest.h>
 #include <string>

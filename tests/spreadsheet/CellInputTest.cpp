@@ -3,7 +3,7 @@
 // that keeps the active cell, hidden rows, two-state picture buttons and the mouse on cells.
 
 #include "platform/grid/Sheet.h"
-#include "platform/ui/UserActions.h"
+#include "platform/ui/users/UserActions.h"
 #include "spreadsheet/TSpread.h"
 
 #include <gtest/gtest.h>

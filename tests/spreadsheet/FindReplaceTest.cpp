@@ -1,5 +1,5 @@
-#include "platform/ui/DlgSize.h"
-#include "platform/ui/WindowRegistry.h"
+#include "platform/ui/dialogs/DlgSize.h"
+#include "platform/ui/windows/WindowRegistry.h"
 #include "spreadsheet/CDlgFindReplace.h"
 #include "tests/spreadsheet/SpreadFixture.h"
 

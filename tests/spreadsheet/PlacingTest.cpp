@@ -1,5 +1,5 @@
-#include "platform/ui/CDialog.h"
-#include "platform/ui/TemplateLibrary.h"
+#include "platform/ui/dialogs/CDialog.h"
+#include "platform/ui/dialogs/TemplateLibrary.h"
 #include "tests/spreadsheet/SpreadFixture.h"
 
 #include <algorithm>

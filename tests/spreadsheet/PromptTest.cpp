@@ -1,4 +1,4 @@
-#include "platform/ui/CEdit.h"
+#include "platform/ui/controls/CEdit.h"
 #include "spreadsheet/Vdn_DlgPromptString.h"
 #include "tests/spreadsheet/SpreadFixture.h"
 

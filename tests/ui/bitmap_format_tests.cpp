@@ -1,4 +1,4 @@
-#include "platform/ui/BitmapFormat.h"
+#include "platform/ui/graphics/BitmapFormat.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>

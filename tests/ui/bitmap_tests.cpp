@@ -1,8 +1,8 @@
 #include "platform/core/PathBoundary.h"
 #include "platform/core/Vdn_Settings.h"
-#include "platform/ui/Bitmap.h"
-#include "platform/ui/BitmapTable.h"
-#include "platform/ui/CBitmap.h"
+#include "platform/ui/graphics/Bitmap.h"
+#include "platform/ui/graphics/BitmapTable.h"
+#include "platform/ui/graphics/CBitmap.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,12 +1,12 @@
 // Controls: item lists and their search rules, check states, and the notifications of user
 // actions (exactly once, in order) against programmatic setters (never).
 
-#include "platform/ui/CButton.h"
-#include "platform/ui/CComboBox.h"
-#include "platform/ui/CEdit.h"
-#include "platform/ui/CListBox.h"
-#include "platform/ui/CStatic.h"
-#include "platform/ui/CTabCtrl.h"
+#include "platform/ui/controls/CButton.h"
+#include "platform/ui/controls/CComboBox.h"
+#include "platform/ui/controls/CEdit.h"
+#include "platform/ui/controls/CListBox.h"
+#include "platform/ui/controls/CStatic.h"
+#include "platform/ui/controls/CTabCtrl.h"
 #include "tests/ui/ui_test_support.h"
 
 #include <gtest/gtest.h>

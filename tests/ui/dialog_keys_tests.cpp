@@ -1,9 +1,9 @@
 // Keys in dialogs: every key first passes PreTranslateMessage from the focus window up; then
 // Tab / Shift+Tab move among the tab stops, Enter presses the default button, Escape cancels.
 
-#include "platform/ui/CButton.h"
-#include "platform/ui/CEdit.h"
-#include "platform/ui/WinApi.h"
+#include "platform/ui/controls/CButton.h"
+#include "platform/ui/controls/CEdit.h"
+#include "platform/ui/windows/WinApi.h"
 #include "tests/ui/ui_test_support.h"
 
 #include <gtest/gtest.h>

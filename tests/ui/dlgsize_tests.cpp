@@ -1,7 +1,7 @@
-#include "platform/ui/CResizer.h"
-#include "platform/ui/CWnd.h"
-#include "platform/ui/DlgSize.h"
-#include "platform/ui/Registry.h"
+#include "platform/ui/controls/CResizer.h"
+#include "platform/ui/windows/CWnd.h"
+#include "platform/ui/dialogs/DlgSize.h"
+#include "platform/ui/registry/Registry.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

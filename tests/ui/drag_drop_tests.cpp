@@ -2,10 +2,10 @@
 // target in another (enter, over, leave, drop), a press that does not move far enough, and the
 // minimum track size a user's resize keeps.
 
-#include "platform/ui/COleDataSource.h"
-#include "platform/ui/COleDropTarget.h"
-#include "platform/ui/CWnd.h"
-#include "platform/ui/UserActions.h"
+#include "platform/ui/users/COleDataSource.h"
+#include "platform/ui/users/COleDropTarget.h"
+#include "platform/ui/windows/CWnd.h"
+#include "platform/ui/users/UserActions.h"
 
 #include <gtest/gtest.h>
 #include <string>

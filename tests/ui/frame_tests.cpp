@@ -1,7 +1,7 @@
 // The main frame and its control bars: docking sides, floating and showing.
 
-#include "platform/ui/CControlBar.h"
-#include "platform/ui/CFrameWnd.h"
+#include "platform/ui/windows/CControlBar.h"
+#include "platform/ui/windows/CFrameWnd.h"
 
 #include <gtest/gtest.h>
 

@@ -2,15 +2,15 @@
 // white mask, memory DCs), windows painted through WM_ERASEBKGND / WM_PAINT, and the colours a
 // static control gets from its parent (transparent backgrounds for pictures behind controls).
 
-#include "platform/ui/BitmapTable.h"
-#include "platform/ui/CBitmap.h"
-#include "platform/ui/CBrush.h"
-#include "platform/ui/CColorStatic.h"
-#include "platform/ui/CDC.h"
-#include "platform/ui/CPaintDC.h"
-#include "platform/ui/CPen.h"
-#include "platform/ui/CStatic.h"
-#include "platform/ui/WindowPainter.h"
+#include "platform/ui/graphics/BitmapTable.h"
+#include "platform/ui/graphics/CBitmap.h"
+#include "platform/ui/graphics/CBrush.h"
+#include "platform/ui/controls/CColorStatic.h"
+#include "platform/ui/graphics/CDC.h"
+#include "platform/ui/graphics/CPaintDC.h"
+#include "platform/ui/graphics/CPen.h"
+#include "platform/ui/controls/CStatic.h"
+#include "platform/ui/graphics/WindowPainter.h"
 
 #include <gtest/gtest.h>
 #include <vector>

@@ -2,13 +2,13 @@
 // controls let it through), MK_ flags and modifiers, capture, cursor requests, and the
 // rectangle tracker following a scripted drag.
 
-#include "platform/ui/CButton.h"
-#include "platform/ui/CDC.h"
-#include "platform/ui/CRectTracker.h"
-#include "platform/ui/CStatic.h"
-#include "platform/ui/Mouse.h"
-#include "platform/ui/UserActions.h"
-#include "platform/ui/WinApi.h"
+#include "platform/ui/controls/CButton.h"
+#include "platform/ui/graphics/CDC.h"
+#include "platform/ui/users/CRectTracker.h"
+#include "platform/ui/controls/CStatic.h"
+#include "platform/ui/users/Mouse.h"
+#include "platform/ui/users/UserActions.h"
+#include "platform/ui/windows/WinApi.h"
 #include "tests/ui/ui_test_support.h"
 
 #include <gtest/gtest.h>

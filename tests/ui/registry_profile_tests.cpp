@@ -1,5 +1,5 @@
-#include "platform/ui/Registry.h"
-#include "platform/ui/RegistryProfile.h"
+#include "platform/ui/registry/Registry.h"
+#include "platform/ui/registry/RegistryProfile.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

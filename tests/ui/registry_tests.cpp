@@ -1,6 +1,6 @@
 #include "platform/core/TextFileHelpers.h"
-#include "platform/ui/Registry.h"
-#include "platform/ui/RegistryApi.h"
+#include "platform/ui/registry/Registry.h"
+#include "platform/ui/registry/RegistryApi.h"
 
 #include <cstring>
 #include <filesystem>

@@ -1,5 +1,5 @@
-#include "platform/ui/RegistryText.h"
-#include "platform/ui/RegistryTypes.h"
+#include "platform/ui/registry/RegistryText.h"
+#include "platform/ui/registry/RegistryTypes.h"
 
 #include <cstring>
 #include <gtest/gtest.h>

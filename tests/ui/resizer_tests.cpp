@@ -1,5 +1,5 @@
-#include "platform/ui/CResizer.h"
-#include "platform/ui/CWnd.h"
+#include "platform/ui/controls/CResizer.h"
+#include "platform/ui/windows/CWnd.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -1,10 +1,10 @@
 // Dialog templates as data: the text format, its errors (with file and line), recovery, the
 // library's lookups and dialog units.
 
-#include "platform/ui/DialogTemplateParser.h"
-#include "platform/ui/DialogUnits.h"
-#include "platform/ui/ResourceLexer.h"
-#include "platform/ui/TemplateLibrary.h"
+#include "platform/ui/dialogs/DialogTemplateParser.h"
+#include "platform/ui/dialogs/DialogUnits.h"
+#include "platform/ui/dialogs/ResourceLexer.h"
+#include "platform/ui/dialogs/TemplateLibrary.h"
 #include "tests/ui/ui_test_support.h"
 
 #include <gtest/gtest.h>

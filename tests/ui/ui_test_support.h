@@ -3,9 +3,9 @@
 // when the script is not followed, and a dialog that logs every notification it receives.
 
 #include "platform/core/TextCodec.h"
-#include "platform/ui/CDialog.h"
-#include "platform/ui/ScriptedUser.h"
-#include "platform/ui/UserScope.h"
+#include "platform/ui/dialogs/CDialog.h"
+#include "platform/ui/users/ScriptedUser.h"
+#include "platform/ui/users/UserScope.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

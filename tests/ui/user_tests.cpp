@@ -1,10 +1,10 @@
 // Message boxes and file dialogs through the current user: the records, the answers, and the
 // scripted user's checks.
 
-#include "platform/ui/CFileDialog.h"
-#include "platform/ui/CWnd.h"
-#include "platform/ui/NonInteractiveUser.h"
-#include "platform/ui/WinApi.h"
+#include "platform/ui/dialogs/CFileDialog.h"
+#include "platform/ui/windows/CWnd.h"
+#include "platform/ui/users/NonInteractiveUser.h"
+#include "platform/ui/windows/WinApi.h"
 #include "tests/ui/ui_test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
 // The window tree: creation and destruction, geometry, z-order, visibility, focus, the message
 // map, posted messages and subclassing.
 
-#include "platform/ui/CButton.h"
-#include "platform/ui/CComboBox.h"
-#include "platform/ui/CDialog.h"
-#include "platform/ui/CEdit.h"
-#include "platform/ui/MessageQueue.h"
+#include "platform/ui/controls/CButton.h"
+#include "platform/ui/controls/CComboBox.h"
+#include "platform/ui/dialogs/CDialog.h"
+#include "platform/ui/controls/CEdit.h"
+#include "platform/ui/windows/MessageQueue.h"
 #include "tests/ui/ui_test_support.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 #include "platform/core/BillPictures.h"
 #include "platform/core/PathBoundary.h"
 #include "platform/host/AcTransaction.h"
-#include "platform/ui/Bitmap.h"
+#include "platform/ui/graphics/Bitmap.h"
 #include "spreadsheet/bill/EmbeddedPicture.h"
 #include "tests/core/TempFolder.h"
 

@@ -1,5 +1,5 @@
-#include "platform/ui/CComboBox.h"
-#include "platform/ui/MenuLibrary.h"
+#include "platform/ui/controls/CComboBox.h"
+#include "platform/ui/menus/MenuLibrary.h"
 #include "spreadsheet/editor/CDlgSSOptions.h"
 #include "spreadsheet/editor/CDlgSSSettings.h"
 #include "spreadsheet/editor/SheetDimensions.h"

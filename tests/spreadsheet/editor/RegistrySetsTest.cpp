@@ -1,4 +1,4 @@
-#include "platform/ui/Registry.h"
+#include "platform/ui/registry/Registry.h"
 #include "spreadsheet/editor/TfSSRegistrySets.h"
 #include "tests/host/TempRegistry.h"
 

@@ -5,8 +5,8 @@
 #include "platform/core/Vdn_Settings.h"
 #include "platform/grid/Sheet.h"
 #include "platform/grid/Value.h"
-#include "platform/ui/ScriptedUser.h"
-#include "platform/ui/UserScope.h"
+#include "platform/ui/users/ScriptedUser.h"
+#include "platform/ui/users/UserScope.h"
 #include "spreadsheet/functions/StandardsFunctions.h"
 #include "tests/grid/ValuePrinter.h"
 

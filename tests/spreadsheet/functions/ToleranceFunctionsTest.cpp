@@ -2,7 +2,7 @@
 // the size list 200 x 10, 250 x 12, 300 (flats.txt), and the tolerance warning.
 
 #include "FunctionsTestSupport.h"
-#include "platform/ui/WinConstants.h"
+#include "platform/ui/windows/WinConstants.h"
 
 namespace ssfunctions_test {
 namespace {

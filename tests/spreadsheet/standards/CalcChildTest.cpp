@@ -2,7 +2,7 @@
 // is found, and the refusal of calls that would come back to a sheet still calculating.
 
 #include "platform/core/PathHelpers.h"
-#include "platform/ui/WinConstants.h"
+#include "platform/ui/windows/WinConstants.h"
 #include "spreadsheet/standards/EvaluationChain.h"
 #include "tests/spreadsheet/standards/CalcTestSupport.h"
 

@@ -2,7 +2,7 @@
 // equations, duplicates, general variables and the equation message.
 
 #include "platform/grid/CellType.h"
-#include "platform/ui/WinConstants.h"
+#include "platform/ui/windows/WinConstants.h"
 #include "spreadsheet/standards/CalcSSTimers.h"
 #include "tests/spreadsheet/standards/CalcTestSupport.h"
 

@@ -1,8 +1,8 @@
 // The hidden standards dialog, its evaluation by mode, and the launchers that lend it out of
 // the pool.
 
-#include "platform/ui/TemplateLibrary.h"
-#include "platform/ui/WinConstants.h"
+#include "platform/ui/dialogs/TemplateLibrary.h"
+#include "platform/ui/windows/WinConstants.h"
 #include "spreadsheet/standards/CalcSSTimers.h"
 #include "spreadsheet/standards/StandardsLaunchers.h"
 #include "tests/spreadsheet/standards/CalcTestSupport.h"

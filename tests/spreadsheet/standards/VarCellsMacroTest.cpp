@@ -1,4 +1,4 @@
-#include "platform/ui/WinConstants.h"
+#include "platform/ui/windows/WinConstants.h"
 #include "spreadsheet/standards/VarCellTimers.h"
 #include "tests/spreadsheet/standards/StandardsTestSupport.h"
 

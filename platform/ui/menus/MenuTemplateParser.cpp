@@ -1,0 +1,227 @@
+#include "platform/ui/menus/MenuTemplateParser.h"
+
+#include "platform/ui/dialogs/ResourceLexer.h"
+
+#include <memory>
+#include <optional>
+
+namespace ui {
+
+namespace {
+
+class Parser {
+public:
+    Parser(const std::wstring& fileName, MenuTemplateParseResult& out)
+        : fileName_(fileName), out_(out) {}
+
+    void line(const std::wstring& text, int number) {
+        lineNumber_ = number;
+        std::wstring error;
+        const auto tokens = ResourceLexer::split(text, error);
+        if (!tokens) {
+            report(error);
+            return;
+        }
+        if (tokens->empty()) {
+            return;
+        }
+        tokens_ = &*tokens;
+        const std::wstring& keyword = (*tokens)[0].text;
+        if ((*tokens)[0].quoted) {
+            report(L"a line starts with a keyword, not with a string");
+        } else if (keyword == L"menu") {
+            startMenu();
+        } else if (!current_) {
+            report(L"\"" + keyword + L"\" outside a menu (expected \"menu <id> [NAME]\")");
+        } else if (keyword == L"end") {
+            end();
+        } else if (keyword == L"popup") {
+            popup();
+        } else if (keyword == L"item") {
+            item();
+        } else if (keyword == L"separator") {
+            if (tokens->size() != 1) {
+                report(L"\"separator\" takes no values");
+            }
+            MenuTemplateEntry entry;
+            entry.kind = MenuTemplateEntry::Kind::Separator;
+            target().push_back(entry);
+        } else {
+            report(L"unknown keyword \"" + keyword + L"\"");
+        }
+        tokens_ = nullptr;
+    }
+
+    void finish() {
+        if (current_) {
+            lineNumber_ = current_->line;
+            report(L"menu " + std::to_wstring(current_->id) + L" is not closed with \"end\"");
+            current_.reset();
+        }
+    }
+
+private:
+    const ResourceToken& token(std::size_t i) const { return (*tokens_)[i]; }
+    std::size_t count() const { return tokens_->size(); }
+
+    void report(const std::wstring& reason) {
+        out_.diagnostics.push_back({fileName_, lineNumber_, reason});
+        damaged_ = true;
+    }
+
+    // The entry list new entries go to: the innermost open pop-up, else the menu.
+    std::vector<MenuTemplateEntry>& target() {
+        std::vector<MenuTemplateEntry>* list = &current_->entries;
+        for (std::size_t depth = 0; depth < openPopups_; ++depth) {
+            list = &list->back().entries;
+        }
+        return *list;
+    }
+
+    std::optional<UINT> number(std::size_t i, const wchar_t* what, long long low, long long high) {
+        if (i >= count() || token(i).quoted) {
+            report(std::wstring(L"expected ") + what);
+            return std::nullopt;
+        }
+        const auto value = ResourceLexer::number(token(i).text);
+        if (!value || *value < low || *value > high) {
+            report(std::wstring(L"bad ") + what + L" \"" + token(i).text + L"\"");
+            return std::nullopt;
+        }
+        return static_cast<UINT>(*value);
+    }
+
+    // CHECKED, GRAYED, DISABLED, RADIO after position i.
+    std::optional<UINT> states(std::size_t i) {
+        UINT state = 0;
+        for (; i < count(); ++i) {
+            const std::wstring& word = token(i).text;
+            if (token(i).quoted) {
+                report(L"unexpected string \"" + word + L"\"");
+                return std::nullopt;
+            }
+            if (word == L"CHECKED") {
+                state |= MF_CHECKED;
+            } else if (word == L"GRAYED") {
+                state |= MF_GRAYED;
+            } else if (word == L"DISABLED") {
+                state |= MF_DISABLED;
+            } else if (word == L"RADIO") {
+                state |= MFT_RADIOCHECK;
+            } else {
+                report(L"unknown item state \"" + word + L"\" (CHECKED, GRAYED, DISABLED, RADIO)");
+                return std::nullopt;
+            }
+        }
+        return state;
+    }
+
+    void startMenu() {
+        if (current_) {
+            const int here = lineNumber_;
+            lineNumber_ = current_->line;
+            report(L"menu " + std::to_wstring(current_->id) + L" is not closed with \"end\"");
+            lineNumber_ = here;
+        }
+        current_ = std::make_unique<MenuTemplate>();
+        current_->file = fileName_;
+        current_->line = lineNumber_;
+        openPopups_ = 0;
+        phantomPopups_ = 0;
+        damaged_ = false;
+        if (count() < 2 || count() > 3) {
+            report(L"\"menu\" takes an id and an optional name");
+            return;
+        }
+        if (const auto id = number(1, L"menu id", 1, 65535)) {
+            current_->id = *id;
+        }
+        if (count() == 3) {
+            current_->name = token(2).text;
+        }
+    }
+
+    void end() {
+        if (phantomPopups_ > 0) {
+            --phantomPopups_;
+            return;
+        }
+        if (openPopups_ > 0) {
+            --openPopups_;
+            return;
+        }
+        if (!damaged_) {
+            out_.menus.push_back(std::move(*current_));
+        }
+        current_.reset();
+    }
+
+    // A pop-up line in error still opens a level, so that its "end" is not taken for the
+    // menu's own.
+    void popup() {
+        if (count() < 2 || !token(1).quoted) {
+            report(L"\"popup\" needs its text as a \"quoted string\"");
+            ++phantomPopups_;
+            return;
+        }
+        if (openPopups_ + 1 > static_cast<std::size_t>(MenuTemplateParser::kMaxDepth)) {
+            report(L"pop-ups nest deeper than " + std::to_wstring(MenuTemplateParser::kMaxDepth) +
+                   L" levels");
+            ++phantomPopups_;
+            return;
+        }
+        const auto state = states(2);
+        if (!state) {
+            ++phantomPopups_;
+            return;
+        }
+        MenuTemplateEntry entry;
+        entry.kind = MenuTemplateEntry::Kind::Popup;
+        entry.text = token(1).text;
+        entry.state = *state & (MF_GRAYED | MF_DISABLED);
+        target().push_back(std::move(entry));
+        ++openPopups_;
+    }
+
+    void item() {
+        if (count() < 3 || !token(2).quoted) {
+            report(L"\"item\" needs an id and its text as a \"quoted string\"");
+            return;
+        }
+        const auto id = number(1, L"command id", 1, 65535);
+        const auto state = states(3);
+        if (!id || !state) {
+            return;
+        }
+        MenuTemplateEntry entry;
+        entry.kind = MenuTemplateEntry::Kind::Item;
+        entry.id = *id;
+        entry.text = token(2).text;
+        entry.state = *state;
+        target().push_back(std::move(entry));
+    }
+
+    const std::wstring& fileName_;
+    MenuTemplateParseResult& out_;
+    const std::vector<ResourceToken>* tokens_ = nullptr;
+    int lineNumber_ = 0;
+    std::unique_ptr<MenuTemplate> current_; // the template being read
+    std::size_t openPopups_ = 0;
+    std::size_t phantomPopups_ = 0;
+    bool damaged_ = false;
+};
+
+} // namespace
+
+MenuTemplateParseResult MenuTemplateParser::parse(const std::vector<std::wstring>& lines,
+                                                  const std::wstring& fileName) {
+    MenuTemplateParseResult result;
+    Parser parser(fileName, result);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        parser.line(lines[i], static_cast<int>(i) + 1);
+    }
+    parser.finish();
+    return result;
+}
+
+} // namespace ui

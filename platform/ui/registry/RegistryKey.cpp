@@ -1,0 +1,89 @@
+#include "platform/ui/registry/RegistryKey.h"
+
+#include "platform/core/CharCase.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace ui {
+
+const RegistryValue* RegistryKey::findValue(std::wstring_view name) const {
+    for (const NamedValue& entry : mValues) {
+        if (core::equalNoCase(entry.name, name))
+            return &entry.value;
+    }
+    return nullptr;
+}
+
+std::optional<RegistryValue> RegistryKey::setValue(std::wstring_view name, RegistryValue value) {
+    for (NamedValue& entry : mValues) {
+        if (core::equalNoCase(entry.name, name))
+            return std::exchange(entry.value, std::move(value));
+    }
+    mValues.push_back({std::wstring(name), std::move(value)});
+    return std::nullopt;
+}
+
+std::optional<std::pair<std::size_t, RegistryKey::NamedValue>>
+RegistryKey::removeValue(std::wstring_view name) {
+    for (std::size_t i = 0; i < mValues.size(); ++i) {
+        if (core::equalNoCase(mValues[i].name, name)) {
+            NamedValue removed = std::move(mValues[i]);
+            mValues.erase(mValues.begin() + static_cast<std::ptrdiff_t>(i));
+            return std::make_pair(i, std::move(removed));
+        }
+    }
+    return std::nullopt;
+}
+
+void RegistryKey::insertValue(std::size_t position, NamedValue value) {
+    position = std::min(position, mValues.size());
+    mValues.insert(mValues.begin() + static_cast<std::ptrdiff_t>(position), std::move(value));
+}
+
+std::vector<RegistryKey::Ptr>::const_iterator
+RegistryKey::lowerBound(std::wstring_view name) const {
+    return std::lower_bound(mSubKeys.begin(), mSubKeys.end(), name,
+                            [](const Ptr& key, std::wstring_view wanted) {
+                                return core::compareNoCase(key->name(), wanted) < 0;
+                            });
+}
+
+RegistryKey::Ptr RegistryKey::findSubKey(std::wstring_view name) const {
+    auto it = lowerBound(name);
+    if (it != mSubKeys.end() && core::equalNoCase((*it)->name(), name))
+        return *it;
+    return nullptr;
+}
+
+RegistryKey::Ptr RegistryKey::addSubKey(std::wstring_view name) {
+    auto it = lowerBound(name);
+    if (it != mSubKeys.end() && core::equalNoCase((*it)->name(), name))
+        return *it;
+    return *mSubKeys.insert(it, std::make_shared<RegistryKey>(std::wstring(name)));
+}
+
+RegistryKey::Ptr RegistryKey::detachSubKey(std::wstring_view name) {
+    auto it = lowerBound(name);
+    if (it == mSubKeys.end() || !core::equalNoCase((*it)->name(), name))
+        return nullptr;
+    Ptr key = *it;
+    mSubKeys.erase(it);
+    return key;
+}
+
+void RegistryKey::attachSubKey(Ptr key) {
+    auto it = lowerBound(key->name());
+    mSubKeys.insert(it, std::move(key));
+}
+
+RegistryKey::Contents RegistryKey::takeContents() {
+    return {std::exchange(mValues, {}), std::exchange(mSubKeys, {})};
+}
+
+void RegistryKey::restoreContents(Contents contents) {
+    mValues = std::move(contents.values);
+    mSubKeys = std::move(contents.subKeys);
+}
+
+} // namespace ui
