@@ -2,9 +2,9 @@
 
 #include "designer/DesignerTexts.h"
 #include "module/ModalLauncher.h"
-#include "platform/core/NumberedTexts.h"
-#include "platform/core/PathBoundary.h"
-#include "platform/core/PathHelpers.h"
+#include "platform/core/text/NumberedTexts.h"
+#include "platform/core/files/PathBoundary.h"
+#include "platform/core/files/PathHelpers.h"
 #include "platform/ui/graphics/CDC.h"
 #include "platform/ui/dialogs/CFileDialog.h"
 #include "platform/ui/graphics/CPaintDC.h"

@@ -1,8 +1,8 @@
 // Vdn_DlgDesignerData: the windows a design draws on its host dialog, and their values.
 #include "designer/DesignerTexts.h"
 #include "designer/Vdn_DlgDesignerData.h"
-#include "platform/core/NumberHelpers.h"
-#include "platform/core/NumberedTexts.h"
+#include "platform/core/text/NumberHelpers.h"
+#include "platform/core/text/NumberedTexts.h"
 #include "platform/ui/controls/CButton.h"
 #include "platform/ui/controls/CComboBox.h"
 #include "platform/ui/dialogs/CDialog.h"

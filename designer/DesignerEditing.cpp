@@ -3,7 +3,7 @@
 // and resizes made with the mouse are kept.
 #include "designer/DesignerTexts.h"
 #include "designer/Vdn_DlgDesignerData.h"
-#include "platform/core/NumberedTexts.h"
+#include "platform/core/text/NumberedTexts.h"
 #include "platform/host/CommandLineApi.h"
 #include "platform/ui/controls/CComboBox.h"
 #include "platform/ui/graphics/CDC.h"

@@ -1,8 +1,8 @@
 #include "designer/Vdn_DesignerControl.h"
 
-#include "platform/core/PathBoundary.h"
-#include "platform/core/TextFileHelpers.h"
-#include "platform/core/Vdn_PropertiesList.h"
+#include "platform/core/files/PathBoundary.h"
+#include "platform/core/files/TextFileHelpers.h"
+#include "platform/core/files/Vdn_PropertiesList.h"
 #include "platform/ui/controls/CButton.h"
 #include "platform/ui/controls/CComboBox.h"
 #include "platform/ui/dialogs/CDialog.h"

@@ -4,8 +4,8 @@
 // the extra texts some kinds carry. A value record: copies copy every member.
 
 #include "designer/Vdn_ControlType.h"
-#include "platform/core/Vdn_String.h"
-#include "platform/core/Vdn_StringArray.h"
+#include "platform/core/text/Vdn_String.h"
+#include "platform/core/text/Vdn_StringArray.h"
 
 class CButton;
 class CComboBox;

@@ -1,7 +1,7 @@
 #include "dialogs/CDlgOpenSave.h"
 
-#include "platform/core/NumberedTexts.h"
-#include "platform/core/PathBoundary.h"
+#include "platform/core/text/NumberedTexts.h"
+#include "platform/core/files/PathBoundary.h"
 #include "platform/host/FileNameWarning.h"
 #include "platform/ui/controls/CListBox.h"
 #include "platform/ui/dialogs/DlgSize.h"

@@ -5,7 +5,7 @@
 // takes mName: the file is mFolder + mName + mExtension. Its size is kept under
 // "DLG_OPENSAVEFILTERED".
 
-#include "platform/core/Vdn_StringArray.h"
+#include "platform/core/text/Vdn_StringArray.h"
 #include "platform/ui/controls/CButtonST.h"
 #include "platform/ui/dialogs/CDialog.h"
 #include "platform/ui/controls/CResizer.h"

@@ -22,9 +22,9 @@
 // CFormulaLookup.cpp (FROMTABLE and the look-up of mode 2).
 
 #include "dialogs/LookupChain.h"
-#include "platform/core/Vdn_Array.h"
-#include "platform/core/Vdn_String.h"
-#include "platform/core/Vdn_StringArray.h"
+#include "platform/core/text/Vdn_Array.h"
+#include "platform/core/text/Vdn_String.h"
+#include "platform/core/text/Vdn_StringArray.h"
 #include "platform/grid/FunctionValue.h"
 #include "platform/ui/dialogs/CDialog.h"
 #include "spreadsheet/Vdn_Spread.h"

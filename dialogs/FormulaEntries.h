@@ -1,9 +1,9 @@
 #pragma once
 // The module's entries that run the Formulas dialog (CFormula) for the core module.
 
-#include "platform/core/Vdn_Array.h"
-#include "platform/core/Vdn_String.h"
-#include "platform/core/Vdn_StringArray.h"
+#include "platform/core/text/Vdn_Array.h"
+#include "platform/core/text/Vdn_String.h"
+#include "platform/core/text/Vdn_StringArray.h"
 
 // The file EvaluateSS opens.
 inline constexpr const wchar_t* kEvaluateSSFile = L"c:\\a\\t3.sss";

@@ -1,6 +1,6 @@
 #include "dialogs/LookupChain.h"
 
-#include "platform/core/PathBoundary.h"
+#include "platform/core/files/PathBoundary.h"
 
 #include <algorithm>
 

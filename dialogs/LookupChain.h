@@ -11,7 +11,7 @@
 // the chain of loads under way. A dialog in the user's hands holds none: a look-up the user
 // starts there loads its file once more and computes only what that file stores.
 
-#include "platform/core/Vdn_String.h"
+#include "platform/core/text/Vdn_String.h"
 
 #include <vector>
 

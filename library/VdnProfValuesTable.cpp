@@ -1,8 +1,8 @@
 #include "library/Vdn_ProfValuesTable.h"
 
-#include "platform/core/SectionTable.h"
-#include "platform/core/StringHelpers.h"
-#include "platform/core/Vdn_Settings.h"
+#include "platform/core/sections/SectionTable.h"
+#include "platform/core/text/StringHelpers.h"
+#include "platform/core/settings/Vdn_Settings.h"
 
 #include <iterator>
 

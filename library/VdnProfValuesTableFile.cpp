@@ -1,7 +1,7 @@
 #include "library/Vdn_ProfValuesTable.h"
 
-#include "platform/core/Vdn_SectionTableManager.h"
-#include "platform/core/Vdn_Settings.h"
+#include "platform/core/sections/Vdn_SectionTableManager.h"
+#include "platform/core/settings/Vdn_Settings.h"
 
 // The table file: a row holding the template name, a row of column names, then the sizes.
 

@@ -1,6 +1,6 @@
 #include "library/Vdn_ProfValuesTable.h"
 
-#include "platform/core/StringHelpers.h"
+#include "platform/core/text/StringHelpers.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #include "library/Vdn_ProfValuesTable.h"
 
-#include "platform/core/SectionTable.h"
-#include "platform/core/Vdn_SectionTableManager.h"
+#include "platform/core/sections/SectionTable.h"
+#include "platform/core/sections/Vdn_SectionTableManager.h"
 #include "spreadsheet/Vdn_Spread.h"
 
 // The table in a spreadsheet, and handed over to the core module's section tables.

@@ -12,10 +12,10 @@
 // VdnProfValuesTableInsert.cpp (inserting and changing rows), VdnProfValuesTableFile.cpp (the
 // table file), VdnProfValuesTableSheet.cpp (spreadsheet and core hand-over).
 
-#include "platform/core/AcadErrorStatus.h"
-#include "platform/core/Vdn_Array.h"
-#include "platform/core/Vdn_String.h"
-#include "platform/core/Vdn_StringArray.h"
+#include "platform/core/settings/AcadErrorStatus.h"
+#include "platform/core/text/Vdn_Array.h"
+#include "platform/core/text/Vdn_String.h"
+#include "platform/core/text/Vdn_StringArray.h"
 #include "platform/host/AcArray.h"
 
 class Vdn_SectionTableManager;

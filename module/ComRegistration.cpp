@@ -2,10 +2,10 @@
 
 #include "module/ModuleGlobals.h"
 #include "module/OpmComIds.h"
-#include "platform/core/PathBoundary.h"
-#include "platform/core/StringHelpers.h"
-#include "platform/core/TextFileHelpers.h"
-#include "platform/core/Vdn_StringArray.h"
+#include "platform/core/files/PathBoundary.h"
+#include "platform/core/text/StringHelpers.h"
+#include "platform/core/files/TextFileHelpers.h"
+#include "platform/core/text/Vdn_StringArray.h"
 #include "platform/host/CommandLineApi.h"
 #include "platform/ui/registry/RegistryApi.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/core/Vdn_String.h"
-#include "platform/core/Vdn_StringArray.h"
+#include "platform/core/text/Vdn_String.h"
+#include "platform/core/text/Vdn_StringArray.h"
 #include "platform/host/AcDbObjectId.h"
 
 // The core module's record handed to the constraint editor, as far as the module frame copies

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/core/MacroData.h"
+#include "platform/core/model/MacroData.h"
 #include "platform/ui/dialogs/CDialog.h"
 
 #include <memory>

@@ -2,7 +2,7 @@
 
 #include "module/MacroDialogTable.h"
 #include "module/ResourceSwitch.h"
-#include "platform/core/MacroData.h"
+#include "platform/core/model/MacroData.h"
 #include "platform/host/HostWindows.h"
 #include "platform/ui/dialogs/CDialog.h"
 

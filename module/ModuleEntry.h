@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/core/ResourceInstance.h"
+#include "platform/core/settings/ResourceInstance.h"
 #include "platform/host/AcRx.h"
 
 // The entry points through which the host loads and unloads the module.

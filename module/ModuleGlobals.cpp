@@ -1,6 +1,6 @@
 #include "module/ModuleGlobals.h"
 
-#include "platform/core/Vdn_Settings.h"
+#include "platform/core/settings/Vdn_Settings.h"
 
 namespace frame {
 

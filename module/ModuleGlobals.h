@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/core/ResourceInstance.h"
-#include "platform/core/TfTempResourceOverride.h"
-#include "platform/core/Vdn_String.h"
+#include "platform/core/settings/ResourceInstance.h"
+#include "platform/core/settings/TfTempResourceOverride.h"
+#include "platform/core/text/Vdn_String.h"
 #include "platform/ui/graphics/CBitmap.h"
 
 namespace frame {

@@ -2,7 +2,7 @@
 
 #include "module/ResourceSwitch.h"
 #include "module/TfSSDlgsMgr.h"
-#include "platform/core/AcadErrorStatus.h"
+#include "platform/core/settings/AcadErrorStatus.h"
 #include "platform/ui/dialogs/CDialog.h"
 
 #include <concepts>

@@ -1,7 +1,7 @@
 #include "module/ResourceSwitch.h"
 
 #include "module/ModuleGlobals.h"
-#include "platform/core/TfTempResourceOverride.h"
+#include "platform/core/settings/TfTempResourceOverride.h"
 
 namespace frame {
 

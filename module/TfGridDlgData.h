@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/core/Vdn_String.h"
+#include "platform/core/text/Vdn_String.h"
 
 // A construction grid of two line directions: per direction the number of lines, the spacing
 // text and the label of the first line; and an option flag.

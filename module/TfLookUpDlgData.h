@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/core/Vdn_String.h"
-#include "platform/core/Vdn_StringArray.h"
+#include "platform/core/text/Vdn_String.h"
+#include "platform/core/text/Vdn_StringArray.h"
 
 // The look-up query edited by the look-up dialog: five texts, each with a list of proposals,
 // two choice indexes, a mode, a flag and the result code (0 OK, 2 show all).

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/core/MacroData.h"
-#include "platform/core/Vdn_String.h"
+#include "platform/core/model/MacroData.h"
+#include "platform/core/text/Vdn_String.h"
 #include "platform/host/AcArray.h"
 #include "platform/host/AcDbObjectId.h"
 

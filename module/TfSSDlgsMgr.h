@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/core/AcadErrorStatus.h"
+#include "platform/core/settings/AcadErrorStatus.h"
 #include "platform/ui/dialogs/CDialog.h"
 
 #include <memory>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "module/TfSheetEntry.h"
-#include "platform/core/Vdn_Array.h"
+#include "platform/core/text/Vdn_Array.h"
 
 // The core module's record copied into the sheets manager: the sheet entries it lists.
 class TfSheetsMgrDlgData {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "module/dynMenuEntry.h"
-#include "platform/core/Vdn_Array.h"
-#include "platform/core/Vdn_String.h"
+#include "platform/core/text/Vdn_Array.h"
+#include "platform/core/text/Vdn_String.h"
 #include "platform/ui/menus/CMenu.h"
 
 #include <array>

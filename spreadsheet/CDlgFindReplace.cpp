@@ -1,6 +1,6 @@
 #include "spreadsheet/CDlgFindReplace.h"
 
-#include "platform/core/NumberedTexts.h"
+#include "platform/core/text/NumberedTexts.h"
 #include "platform/ui/dialogs/DlgSize.h"
 #include "spreadsheet/Vdn_Spread.h"
 

@@ -4,7 +4,7 @@
 // for a find text (contained, case counts) and replaces it by a replace text. Its size is kept
 // under "DLG_FINDREPLACE".
 
-#include "platform/core/Vdn_String.h"
+#include "platform/core/text/Vdn_String.h"
 #include "platform/ui/dialogs/CDialog.h"
 
 class Vdn_Spread;

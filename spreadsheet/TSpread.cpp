@@ -1,6 +1,6 @@
 #include "spreadsheet/TSpread.h"
 
-#include "platform/core/PathBoundary.h"
+#include "platform/core/files/PathBoundary.h"
 #include "platform/grid/Sheet.h"
 #include "spreadsheet/SpreadClipboard.h"
 

@@ -1,5 +1,5 @@
 #include "module/dynMenu.h"
-#include "platform/core/NumberedTexts.h"
+#include "platform/core/text/NumberedTexts.h"
 #include "platform/ui/windows/WinApi.h"
 #include "spreadsheet/CDlgFindReplace.h"
 #include "spreadsheet/Vdn_Spread.h"

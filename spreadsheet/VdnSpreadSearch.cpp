@@ -1,6 +1,6 @@
 #include "spreadsheet/Vdn_Spread.h"
 
-#include "platform/core/StringHelpers.h"
+#include "platform/core/text/StringHelpers.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "platform/core/NumberedTexts.h"
+#include "platform/core/text/NumberedTexts.h"
 #include "platform/grid/Sheet.h"
 #include "spreadsheet/RedrawPause.h"
 #include "spreadsheet/Vdn_DlgPromptString.h"

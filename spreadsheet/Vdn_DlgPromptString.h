@@ -3,7 +3,7 @@
 // the caption, label, value and button captions before DoModal; afterwards accepted and value
 // tell the result. Empty button captions keep the template's.
 
-#include "platform/core/Vdn_String.h"
+#include "platform/core/text/Vdn_String.h"
 #include "platform/ui/dialogs/CDialog.h"
 
 class Vdn_DlgPromptString : public CDialog {

@@ -14,9 +14,9 @@
 // locks, spans, selection), VdnSpreadSearch.cpp (find and replace), VdnSpreadKeys.cpp (Tab,
 // function keys, the right-button menu).
 
-#include "platform/core/Vdn_Array.h"
-#include "platform/core/Vdn_String.h"
-#include "platform/core/Vdn_StringArray.h"
+#include "platform/core/text/Vdn_Array.h"
+#include "platform/core/text/Vdn_String.h"
+#include "platform/core/text/Vdn_StringArray.h"
 #include "spreadsheet/TSpread.h"
 #include "spreadsheet/Vdn_TabMsgHandle.h"
 

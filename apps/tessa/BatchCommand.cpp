@@ -4,12 +4,12 @@
 #include "apps/tessa/MacroEvaluation.h"
 #include "apps/tessa/OutputFile.h"
 #include "apps/tessa/ProgramText.h"
-#include "platform/core/DocumentData.h"
-#include "platform/core/MacroReadResult.h"
-#include "platform/core/PathBoundary.h"
-#include "platform/core/TextFileHelpers.h"
-#include "platform/core/Vdn_DbMacro.h"
-#include "platform/core/Vdn_Settings.h"
+#include "platform/core/settings/DocumentData.h"
+#include "platform/core/model/MacroReadResult.h"
+#include "platform/core/files/PathBoundary.h"
+#include "platform/core/files/TextFileHelpers.h"
+#include "platform/core/model/Vdn_DbMacro.h"
+#include "platform/core/settings/Vdn_Settings.h"
 
 #include <nlohmann/json.hpp>
 

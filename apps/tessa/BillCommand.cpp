@@ -2,9 +2,9 @@
 
 #include "apps/tessa/LoadedModule.h"
 #include "apps/tessa/ProgramText.h"
-#include "platform/core/PathBoundary.h"
-#include "platform/core/TextFileHelpers.h"
-#include "platform/core/Vdn_StringArray.h"
+#include "platform/core/files/PathBoundary.h"
+#include "platform/core/files/TextFileHelpers.h"
+#include "platform/core/text/Vdn_StringArray.h"
 #include "platform/grid/CsvReader.h"
 #include "platform/host/AcArray.h"
 #include "spreadsheet/bill/TfSSBillOutput.h"

@@ -3,7 +3,7 @@
 #include "designer/CDlgDesigner.h"
 #include "dialogs/CDlgOpenSave.h"
 #include "dialogs/CFormula.h"
-#include "platform/core/Vdn_Settings.h"
+#include "platform/core/settings/Vdn_Settings.h"
 #include "platform/ui/users/UserActions.h"
 #include "platform/ui/windows/WinConstants.h"
 #include "spreadsheet/CDlgFindReplace.h"

@@ -1,11 +1,11 @@
 #include "apps/tessa/MacroCommands.h"
 
 #include "apps/tessa/ProgramText.h"
-#include "platform/core/MacroCallbacks.h"
-#include "platform/core/MacroData.h"
-#include "platform/core/MacroRecalculation.h"
-#include "platform/core/NamedItems.h"
-#include "platform/core/Vdn_Drawing.h"
+#include "platform/core/model/MacroCallbacks.h"
+#include "platform/core/model/MacroData.h"
+#include "platform/core/model/MacroRecalculation.h"
+#include "platform/core/text/NamedItems.h"
+#include "platform/core/model/Vdn_Drawing.h"
 
 #include <nlohmann/json.hpp>
 

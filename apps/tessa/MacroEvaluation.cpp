@@ -1,8 +1,8 @@
 #include "apps/tessa/MacroEvaluation.h"
 
 #include "apps/tessa/ProgramText.h"
-#include "platform/core/MacroData.h"
-#include "platform/core/Vdn_DbMacro.h"
+#include "platform/core/model/MacroData.h"
+#include "platform/core/model/Vdn_DbMacro.h"
 #include "platform/host/AcTransaction.h"
 #include "platform/ui/users/NonInteractiveUser.h"
 #include "platform/ui/users/UserScope.h"

@@ -1,8 +1,8 @@
 #include "apps/tessa/MappingCommands.h"
 
 #include "apps/tessa/ProgramText.h"
-#include "platform/core/MacroReadResult.h"
-#include "platform/core/Vdn_Settings.h"
+#include "platform/core/model/MacroReadResult.h"
+#include "platform/core/settings/Vdn_Settings.h"
 #include "platform/host/AcTransaction.h"
 #include "spreadsheet/standards/MappingFile.h"
 #include "spreadsheet/standards/MappingKinds.h"

@@ -1,7 +1,7 @@
 #include "apps/tessa/OutputFile.h"
 
-#include "platform/core/PathBoundary.h"
-#include "platform/core/Vdn_String.h"
+#include "platform/core/files/PathBoundary.h"
+#include "platform/core/text/Vdn_String.h"
 
 #include <system_error>
 #include <random>

@@ -4,7 +4,7 @@
 #include "module/ComRegistration.h"
 #include "module/ModuleGlobals.h"
 #include "module/OpmComIds.h"
-#include "platform/core/PathBoundary.h"
+#include "platform/core/files/PathBoundary.h"
 #include "platform/ui/registry/Registry.h"
 
 #include <cstdio>

@@ -3,8 +3,8 @@
 #include "apps/tessa/OutputFile.h"
 #include "apps/tessa/ProgramText.h"
 #include "apps/tessa/SheetFile.h"
-#include "platform/core/PathBoundary.h"
-#include "platform/core/Vdn_String.h"
+#include "platform/core/files/PathBoundary.h"
+#include "platform/core/text/Vdn_String.h"
 #include "platform/grid/CellAddress.h"
 
 #include <nlohmann/json.hpp>

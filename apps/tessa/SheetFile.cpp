@@ -2,8 +2,8 @@
 
 #include "apps/tessa/ProgramText.h"
 
-#include "platform/core/PathBoundary.h"
-#include "platform/core/Vdn_String.h"
+#include "platform/core/files/PathBoundary.h"
+#include "platform/core/text/Vdn_String.h"
 
 #include <algorithm>
 #include <cctype>

@@ -4,7 +4,7 @@
 #include "apps/tessa/LoadedModule.h"
 #include "apps/tessa/WindowSession.h"
 #include "designer/CDlgDesigner.h"
-#include "platform/core/Vdn_Settings.h"
+#include "platform/core/settings/Vdn_Settings.h"
 #include "platform/host/HostWindows.h"
 #include "platform/qt/Desktop.h"
 

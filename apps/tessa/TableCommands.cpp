@@ -2,9 +2,9 @@
 
 #include "apps/tessa/ProgramText.h"
 #include "library/Vdn_ProfValuesTable.h"
-#include "platform/core/PathBoundary.h"
-#include "platform/core/SectionTable.h"
-#include "platform/core/Vdn_Settings.h"
+#include "platform/core/files/PathBoundary.h"
+#include "platform/core/sections/SectionTable.h"
+#include "platform/core/settings/Vdn_Settings.h"
 
 #include <nlohmann/json.hpp>
 

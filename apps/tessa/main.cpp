@@ -12,7 +12,7 @@
 #include "apps/tessa/SheetCommands.h"
 #include "apps/tessa/ShowCommand.h"
 #include "apps/tessa/TableCommands.h"
-#include "platform/core/Vdn_Settings.h"
+#include "platform/core/settings/Vdn_Settings.h"
 
 #include <CLI/CLI.hpp>
 #include <cstdio>

@@ -1,14 +1,14 @@
 // Fuzz entries for the core stand-in's readers of outside input: the text decoder, the
 // numbered-text files and both forms of the property list.
 #include "fuzz/FuzzEntry.h"
-#include "platform/core/Base64.h"
-#include "platform/core/TextCodec.h"
-#include "platform/core/TextFileHelpers.h"
-#include "platform/core/MacroReadResult.h"
-#include "platform/core/MacroRecalculation.h"
-#include "platform/core/SectionTableFormat.h"
-#include "platform/core/TextTable.h"
-#include "platform/core/Vdn_PropertiesList.h"
+#include "platform/core/text/Base64.h"
+#include "platform/core/text/TextCodec.h"
+#include "platform/core/files/TextFileHelpers.h"
+#include "platform/core/model/MacroReadResult.h"
+#include "platform/core/model/MacroRecalculation.h"
+#include "platform/core/sections/SectionTableFormat.h"
+#include "platform/core/files/TextTable.h"
+#include "platform/core/files/Vdn_PropertiesList.h"
 
 #include <cstdlib>
 #include <filesystem>

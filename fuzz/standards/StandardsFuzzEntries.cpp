@@ -1,7 +1,7 @@
 // Fuzz entries for the standards engine's readers of outside input: mapping files.
 #include "fuzz/FuzzEntry.h"
-#include "platform/core/TextCodec.h"
-#include "platform/core/TextFileHelpers.h"
+#include "platform/core/text/TextCodec.h"
+#include "platform/core/files/TextFileHelpers.h"
 #include "spreadsheet/standards/MappingFile.h"
 #include "spreadsheet/standards/TfSSMapping.h"
 

@@ -1,6 +1,6 @@
 // Fuzz entries for the window system's readers of outside input: registry files and bitmaps.
 #include "fuzz/FuzzEntry.h"
-#include "platform/core/TextCodec.h"
+#include "platform/core/text/TextCodec.h"
 #include "platform/ui/graphics/BitmapFormat.h"
 #include "platform/ui/registry/RegistryText.h"
 

@@ -1,4 +1,4 @@
 #pragma once
 
 // The type lives with the core stand-in, whose model returns it too.
-#include "platform/core/AcArray.h"
+#include "platform/core/model/AcArray.h"

@@ -1,4 +1,4 @@
 #pragma once
 
 // The type lives with the core stand-in, whose model returns it too.
-#include "platform/core/AcDbObjectId.h"
+#include "platform/core/model/AcDbObjectId.h"

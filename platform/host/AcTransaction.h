@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/core/AcArray.h"
-#include "platform/core/AcDbObjectId.h"
-#include "platform/core/AcadErrorStatus.h"
+#include "platform/core/model/AcArray.h"
+#include "platform/core/model/AcDbObjectId.h"
+#include "platform/core/settings/AcadErrorStatus.h"
 
 // One host transaction: the objects opened in it and whether it is still running, committed
 // or aborted. A transaction that has ended accepts nothing more.

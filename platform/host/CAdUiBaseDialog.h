@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/core/ResourceInstance.h"
+#include "platform/core/settings/ResourceInstance.h"
 #include "platform/ui/dialogs/CDialog.h"
 
 // The host's base of its own dialogs. A dialog hands control to the drawing editor with

@@ -1,6 +1,6 @@
 #include "platform/host/CommandLine.h"
 
-#include "platform/core/Vdn_String.h"
+#include "platform/core/text/Vdn_String.h"
 #include "platform/host/CommandLineApi.h"
 
 #include <cstdarg>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/core/AcadErrorStatus.h"
+#include "platform/core/settings/AcadErrorStatus.h"
 
 // Prints on the host's command line. The format follows the Windows wide conventions: %s and
 // %c take wide arguments, %S and %C narrow ones. Returns the number of characters printed.

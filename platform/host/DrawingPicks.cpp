@@ -1,7 +1,7 @@
 #include "platform/host/DrawingPicks.h"
 
-#include "platform/core/MacroCallbacks.h"
-#include "platform/core/Vdn_Drawing.h"
+#include "platform/core/model/MacroCallbacks.h"
+#include "platform/core/model/Vdn_Drawing.h"
 #include "platform/ui/users/User.h"
 
 namespace {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/core/AcArray.h"
-#include "platform/core/AcDbObjectId.h"
-#include "platform/core/MacroData.h"
-#include "platform/core/Vdn_String.h"
+#include "platform/core/model/AcArray.h"
+#include "platform/core/model/AcDbObjectId.h"
+#include "platform/core/model/MacroData.h"
+#include "platform/core/text/Vdn_String.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "platform/host/FileNameWarning.h"
 
-#include "platform/core/FileNameCheck.h"
+#include "platform/core/files/FileNameCheck.h"
 #include "platform/ui/windows/WinApi.h"
 
 bool warnInvalidFileName(const Vdn_String& name) {

@@ -1,6 +1,6 @@
 #include "platform/qt/ControlMirror.h"
 
-#include "platform/core/TextCodec.h"
+#include "platform/core/text/TextCodec.h"
 #include "platform/qt/DialogMetrics.h"
 #include "platform/qt/PersonInput.h"
 #include "platform/qt/SheetView.h"

@@ -1,6 +1,6 @@
 #include "spreadsheet/bill/EmbeddedPicture.h"
 
-#include "platform/core/Base64.h"
+#include "platform/core/text/Base64.h"
 #include "platform/ui/graphics/BitmapFormat.h"
 
 #include <string_view>

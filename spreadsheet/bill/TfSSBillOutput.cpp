@@ -1,7 +1,7 @@
 #include "spreadsheet/bill/TfSSBillOutput.h"
 
-#include "platform/core/BillPictures.h"
-#include "platform/core/PathBoundary.h"
+#include "platform/core/model/BillPictures.h"
+#include "platform/core/files/PathBoundary.h"
 #include "platform/grid/CellFormat.h"
 #include "platform/grid/CellType.h"
 #include "spreadsheet/Vdn_Spread.h"

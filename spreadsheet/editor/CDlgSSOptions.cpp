@@ -1,6 +1,6 @@
 #include "spreadsheet/editor/CDlgSSOptions.h"
 
-#include "platform/core/NumberedTexts.h"
+#include "platform/core/text/NumberedTexts.h"
 #include "platform/grid/Limits.h"
 #include "platform/grid/Sheet.h"
 

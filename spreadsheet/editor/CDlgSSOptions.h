@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/core/Vdn_StringArray.h"
+#include "platform/core/text/Vdn_StringArray.h"
 #include "platform/ui/dialogs/CDialog.h"
 #include "spreadsheet/TSpread.h"
 

@@ -1,6 +1,6 @@
 #include "spreadsheet/editor/CDlgSSSettings.h"
 
-#include "platform/core/NumberedTexts.h"
+#include "platform/core/text/NumberedTexts.h"
 #include "platform/ui/controls/CComboBox.h"
 
 namespace {

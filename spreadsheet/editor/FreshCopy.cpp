@@ -1,6 +1,6 @@
 #include "spreadsheet/editor/FreshCopy.h"
 
-#include "platform/core/PathBoundary.h"
+#include "platform/core/files/PathBoundary.h"
 
 #include <filesystem>
 #include <system_error>

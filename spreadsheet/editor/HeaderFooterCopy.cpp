@@ -1,5 +1,5 @@
-#include "platform/core/PathBoundary.h"
-#include "platform/core/PathHelpers.h"
+#include "platform/core/files/PathBoundary.h"
+#include "platform/core/files/PathHelpers.h"
 #include "spreadsheet/Vdn_Spread.h"
 #include "spreadsheet/editor/FreshCopy.h"
 #include "spreadsheet/editor/PrintFilePaths.h"

@@ -1,8 +1,8 @@
 #include "spreadsheet/editor/PrintFilePaths.h"
 
-#include "platform/core/PathBoundary.h"
-#include "platform/core/PathHelpers.h"
-#include "platform/core/Vdn_Settings.h"
+#include "platform/core/files/PathBoundary.h"
+#include "platform/core/files/PathHelpers.h"
+#include "platform/core/settings/Vdn_Settings.h"
 
 namespace ss {
 

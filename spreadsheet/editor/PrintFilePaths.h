@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/core/Vdn_String.h"
+#include "platform/core/text/Vdn_String.h"
 
 // Where print settings and their header and footer pictures are found. Names are Windows-style
 // ('\' separated); existence goes through the core's path boundary.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/core/Vdn_String.h"
-#include "platform/core/Vdn_StringArray.h"
+#include "platform/core/text/Vdn_String.h"
+#include "platform/core/text/Vdn_StringArray.h"
 
 class Vdn_Spread;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/core/Vdn_String.h"
+#include "platform/core/text/Vdn_String.h"
 
 // The spreadsheet editor's own settings, kept machine-wide in the registry under
 // HKEY_LOCAL_MACHINE\Software\Tessaform\Spreadsheet Editor v1.0: the editor's language and the

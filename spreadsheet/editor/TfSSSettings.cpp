@@ -1,10 +1,10 @@
 #include "spreadsheet/editor/TfSSSettings.h"
 
-#include "platform/core/PathBoundary.h"
-#include "platform/core/PathHelpers.h"
-#include "platform/core/TextCodec.h"
-#include "platform/core/TextFileHelpers.h"
-#include "platform/core/Vdn_PropertiesList.h"
+#include "platform/core/files/PathBoundary.h"
+#include "platform/core/files/PathHelpers.h"
+#include "platform/core/text/TextCodec.h"
+#include "platform/core/files/TextFileHelpers.h"
+#include "platform/core/files/Vdn_PropertiesList.h"
 #include "spreadsheet/TSpread.h"
 #include "spreadsheet/editor/PrintFilePaths.h"
 

@@ -1,7 +1,7 @@
 #include "spreadsheet/functions/DataFileSearch.h"
 
-#include "platform/core/PathBoundary.h"
-#include "platform/core/Vdn_Settings.h"
+#include "platform/core/files/PathBoundary.h"
+#include "platform/core/settings/Vdn_Settings.h"
 
 namespace ss {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/core/Vdn_String.h"
+#include "platform/core/text/Vdn_String.h"
 #include "platform/grid/FunctionValue.h"
 
 #include <optional>

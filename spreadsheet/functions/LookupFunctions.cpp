@@ -1,6 +1,6 @@
 // GETCELL and GETPROFCELL: answers from look-up table files.
 
-#include "platform/core/StringHelpers.h"
+#include "platform/core/text/StringHelpers.h"
 #include "spreadsheet/functions/FunctionArguments.h"
 #include "spreadsheet/functions/LookupTable.h"
 #include "spreadsheet/functions/StandardsCallbacks.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/core/Vdn_Array.h"
-#include "platform/core/Vdn_StringArray.h"
+#include "platform/core/text/Vdn_Array.h"
+#include "platform/core/text/Vdn_StringArray.h"
 
 #include <memory>
 #include <optional>

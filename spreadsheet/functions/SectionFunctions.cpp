@@ -1,6 +1,6 @@
 // SECTIONSIZE and GETSYSNAME: values and names from the core module's section tables.
 
-#include "platform/core/Vdn_SectionTableManager.h"
+#include "platform/core/sections/Vdn_SectionTableManager.h"
 #include "spreadsheet/functions/FunctionArguments.h"
 #include "spreadsheet/functions/StandardsCallbacks.h"
 

@@ -1,6 +1,6 @@
 #include "spreadsheet/functions/StandardValue.h"
 
-#include "platform/core/NumberHelpers.h"
+#include "platform/core/text/NumberHelpers.h"
 
 #include <algorithm>
 #include <cmath>

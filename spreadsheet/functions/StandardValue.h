@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/core/Vdn_Array.h"
+#include "platform/core/text/Vdn_Array.h"
 
 #include <optional>
 

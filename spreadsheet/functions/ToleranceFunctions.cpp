@@ -1,7 +1,7 @@
 // STDWIDTHWITHTOLERANCE, STDTHICKNESSWITHTOLERANCE and STDSIZEWITHTOLERANCE: a standard size
 // from a size list within the tolerances, else the value rounded within them.
 
-#include "platform/core/NumberHelpers.h"
+#include "platform/core/text/NumberHelpers.h"
 #include "spreadsheet/functions/FunctionArguments.h"
 #include "spreadsheet/functions/SizeList.h"
 #include "spreadsheet/functions/StandardValue.h"

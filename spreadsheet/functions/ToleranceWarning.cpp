@@ -1,7 +1,7 @@
 #include "spreadsheet/functions/ToleranceWarning.h"
 
-#include "platform/core/DocumentData.h"
-#include "platform/core/Vdn_String.h"
+#include "platform/core/settings/DocumentData.h"
+#include "platform/core/text/Vdn_String.h"
 #include "platform/ui/windows/WinApi.h"
 
 namespace ss {

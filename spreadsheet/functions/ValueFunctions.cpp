@@ -1,7 +1,7 @@
 // ROUNDTO, GETARRAYITEM, TONUMBER, ISNULL and ISPOSITIVE.
 
-#include "platform/core/NumberHelpers.h"
-#include "platform/core/StringHelpers.h"
+#include "platform/core/text/NumberHelpers.h"
+#include "platform/core/text/StringHelpers.h"
 #include "spreadsheet/functions/FunctionArguments.h"
 #include "spreadsheet/functions/StandardsCallbacks.h"
 

@@ -1,6 +1,6 @@
 #include "spreadsheet/standards/CDlgSSStandards.h"
 
-#include "platform/core/Vdn_FunctionTimer.h"
+#include "platform/core/settings/Vdn_FunctionTimer.h"
 #include "spreadsheet/standards/CalcSSTimers.h"
 
 CDlgSSStandards::CDlgSSStandards(CWnd* parent) : CDialog(kTemplateId, parent) {}

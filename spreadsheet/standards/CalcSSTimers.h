@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/core/Vdn_Timer.h"
+#include "platform/core/settings/Vdn_Timer.h"
 #include "spreadsheet/standards/VarCellTimers.h"
 
 #include <span>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/core/Vdn_String.h"
+#include "platform/core/text/Vdn_String.h"
 #include "platform/grid/CellRef.h"
 #include "platform/grid/Formula.h"
 #include "platform/grid/ReferenceStyle.h"

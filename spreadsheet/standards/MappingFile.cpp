@@ -1,10 +1,10 @@
 #include "spreadsheet/standards/MappingFile.h"
 
-#include "platform/core/PathBoundary.h"
-#include "platform/core/PathHelpers.h"
-#include "platform/core/StringHelpers.h"
-#include "platform/core/TextFileHelpers.h"
-#include "platform/core/Vdn_Settings.h"
+#include "platform/core/files/PathBoundary.h"
+#include "platform/core/files/PathHelpers.h"
+#include "platform/core/text/StringHelpers.h"
+#include "platform/core/files/TextFileHelpers.h"
+#include "platform/core/settings/Vdn_Settings.h"
 #include "spreadsheet/functions/ParsedFileCache.h"
 
 namespace ss {

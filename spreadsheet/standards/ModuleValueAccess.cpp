@@ -1,7 +1,7 @@
 #include "spreadsheet/standards/ModuleValueAccess.h"
 
-#include "platform/core/MacroData.h"
-#include "platform/core/Vdn_DbMacro.h"
+#include "platform/core/model/MacroData.h"
+#include "platform/core/model/Vdn_DbMacro.h"
 #include "spreadsheet/standards/MappingKinds.h"
 
 namespace ss {

@@ -1,6 +1,6 @@
 #include "spreadsheet/standards/NameIndex.h"
 
-#include "platform/core/CharCase.h"
+#include "platform/core/text/CharCase.h"
 
 namespace ss {
 

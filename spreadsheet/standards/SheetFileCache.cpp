@@ -1,6 +1,6 @@
 #include "spreadsheet/standards/SheetFileCache.h"
 
-#include "platform/core/PathBoundary.h"
+#include "platform/core/files/PathBoundary.h"
 #include "platform/grid/Sheet.h"
 #include "spreadsheet/TSpread.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/core/PathBoundary.h"
+#include "platform/core/files/PathBoundary.h"
 #include "platform/grid/SheetModel.h"
 #include "spreadsheet/standards/SheetMemo.h"
 

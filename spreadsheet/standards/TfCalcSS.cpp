@@ -1,9 +1,9 @@
 #include "spreadsheet/standards/TfCalcSS.h"
 
-#include "platform/core/CharCase.h"
-#include "platform/core/PathBoundary.h"
-#include "platform/core/Vdn_FunctionTimer.h"
-#include "platform/core/Vdn_Settings.h"
+#include "platform/core/text/CharCase.h"
+#include "platform/core/files/PathBoundary.h"
+#include "platform/core/settings/Vdn_FunctionTimer.h"
+#include "platform/core/settings/Vdn_Settings.h"
 #include "platform/grid/Sheet.h"
 #include "spreadsheet/standards/CalcSSTimers.h"
 #include "spreadsheet/standards/SheetFileCache.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/core/AcadErrorStatus.h"
-#include "platform/core/Vdn_StringArray.h"
+#include "platform/core/settings/AcadErrorStatus.h"
+#include "platform/core/text/Vdn_StringArray.h"
 #include "platform/grid/CellRef.h"
 #include "spreadsheet/Vdn_Spread.h"
 #include "spreadsheet/standards/EvaluationReport.h"

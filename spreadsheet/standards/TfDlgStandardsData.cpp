@@ -1,6 +1,6 @@
 #include "spreadsheet/standards/TfDlgStandardsData.h"
 
-#include "platform/core/StringHelpers.h"
+#include "platform/core/text/StringHelpers.h"
 
 Acad::ErrorStatus TfDlgStandardsData::initialize(Vdn_DbMacro* macro, Vdn_String sheetFile,
                                                  Vdn_String mappingTarget, MacroData* record) {

@@ -1,6 +1,6 @@
 #include "spreadsheet/standards/TfObjectMap.h"
 
-#include "platform/core/StringHelpers.h"
+#include "platform/core/text/StringHelpers.h"
 #include "spreadsheet/standards/MappingKinds.h"
 #include "spreadsheet/standards/TfVarCell.h"
 

@@ -1,6 +1,6 @@
 // Reading and writing the macro value that a mapping entry addresses.
 
-#include "platform/core/Vdn_DbMacro.h"
+#include "platform/core/model/Vdn_DbMacro.h"
 #include "spreadsheet/standards/MacroValueAccess.h"
 #include "spreadsheet/standards/MappingKinds.h"
 #include "spreadsheet/standards/ModuleValueAccess.h"

@@ -1,6 +1,6 @@
 #include "spreadsheet/standards/TfSSMapping.h"
 
-#include "platform/core/Vdn_DbMacro.h"
+#include "platform/core/model/Vdn_DbMacro.h"
 #include "spreadsheet/standards/ModuleValueAccess.h"
 #include "spreadsheet/standards/NameConventionAccess.h"
 #include "spreadsheet/standards/TfDlgStandardsData.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/core/AcadErrorStatus.h"
-#include "platform/core/Vdn_Array.h"
+#include "platform/core/settings/AcadErrorStatus.h"
+#include "platform/core/text/Vdn_Array.h"
 #include "platform/host/AcArray.h"
 #include "spreadsheet/standards/TfObjectMap.h"
 #include "spreadsheet/standards/TfValueType.h"

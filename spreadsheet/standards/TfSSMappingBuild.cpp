@@ -1,8 +1,8 @@
 // Building the list of every mappable value of a macro, from which the macro settings dialog
 // lets the user pick one entry per sheet variable.
 
-#include "platform/core/Vdn_DbMacro.h"
-#include "platform/core/Vdn_SectionTableManager.h"
+#include "platform/core/model/Vdn_DbMacro.h"
+#include "platform/core/sections/Vdn_SectionTableManager.h"
 #include "spreadsheet/standards/MappingKinds.h"
 #include "spreadsheet/standards/TfSSMapping.h"
 

@@ -1,8 +1,8 @@
 // Mapping files: reading, writing and comparing the named mappings of a standards sheet.
 
-#include "platform/core/PathBoundary.h"
-#include "platform/core/PathHelpers.h"
-#include "platform/core/StringHelpers.h"
+#include "platform/core/files/PathBoundary.h"
+#include "platform/core/files/PathHelpers.h"
+#include "platform/core/text/StringHelpers.h"
 #include "spreadsheet/standards/MappingFile.h"
 #include "spreadsheet/standards/TfSSMapping.h"
 

@@ -1,6 +1,6 @@
 #include "spreadsheet/standards/TfVarCell.h"
 
-#include "platform/core/CharCase.h"
+#include "platform/core/text/CharCase.h"
 #include "spreadsheet/Vdn_Spread.h"
 #include "spreadsheet/standards/TfSSMapping.h"
 

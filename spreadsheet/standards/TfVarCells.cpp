@@ -1,7 +1,7 @@
 #include "spreadsheet/standards/TfVarCells.h"
 
-#include "platform/core/DocumentData.h"
-#include "platform/core/Vdn_FunctionTimer.h"
+#include "platform/core/settings/DocumentData.h"
+#include "platform/core/settings/Vdn_FunctionTimer.h"
 #include "platform/ui/windows/WinApi.h"
 #include "platform/ui/windows/WinConstants.h"
 #include "spreadsheet/standards/EvaluationReport.h"

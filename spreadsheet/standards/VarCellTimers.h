@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/core/Vdn_Timer.h"
+#include "platform/core/settings/Vdn_Timer.h"
 
 // Phase timers of TfVarCells::getFromMacro: setting up the mapping, and reading the values.
 extern Vdn_Timer gInitMapping;

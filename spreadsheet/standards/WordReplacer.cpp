@@ -1,7 +1,7 @@
 #include "spreadsheet/standards/WordReplacer.h"
 
-#include "platform/core/CharCase.h"
-#include "platform/core/StringHelpers.h"
+#include "platform/core/text/CharCase.h"
+#include "platform/core/text/StringHelpers.h"
 
 #include <algorithm>
 #include <functional>

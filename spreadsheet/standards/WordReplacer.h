@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/core/Vdn_StringArray.h"
+#include "platform/core/text/Vdn_StringArray.h"
 #include "spreadsheet/standards/NameIndex.h"
 
 #include <cstddef>

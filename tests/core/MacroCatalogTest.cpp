@@ -1,14 +1,14 @@
 #include "MacroSamples.h"
 #include "TempFolder.h"
-#include "platform/core/BoltCatalog.h"
-#include "platform/core/DesignFiles.h"
-#include "platform/core/FileNameCheck.h"
-#include "platform/core/MacroCallbacks.h"
-#include "platform/core/MacroData.h"
-#include "platform/core/MacroLangs.h"
-#include "platform/core/RandomString.h"
-#include "platform/core/Vdn_Drawing.h"
-#include "platform/core/Vdn_Settings.h"
+#include "platform/core/model/BoltCatalog.h"
+#include "platform/core/files/DesignFiles.h"
+#include "platform/core/files/FileNameCheck.h"
+#include "platform/core/model/MacroCallbacks.h"
+#include "platform/core/model/MacroData.h"
+#include "platform/core/model/MacroLangs.h"
+#include "platform/core/text/RandomString.h"
+#include "platform/core/model/Vdn_Drawing.h"
+#include "platform/core/settings/Vdn_Settings.h"
 
 #include <gtest/gtest.h>
 

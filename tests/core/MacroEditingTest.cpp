@@ -1,7 +1,7 @@
 #include "MacroSamples.h"
-#include "platform/core/MacroEditing.h"
-#include "platform/core/NamedItems.h"
-#include "platform/core/Vdn_Drawing.h"
+#include "platform/core/model/MacroEditing.h"
+#include "platform/core/text/NamedItems.h"
+#include "platform/core/model/Vdn_Drawing.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "MacroSamples.h"
-#include "platform/core/MacroRecalculation.h"
-#include "platform/core/NamedItems.h"
+#include "platform/core/model/MacroRecalculation.h"
+#include "platform/core/text/NamedItems.h"
 
 #include <gtest/gtest.h>
 

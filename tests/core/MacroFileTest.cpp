@@ -1,8 +1,8 @@
 #include "MacroSamples.h"
 #include "TempFolder.h"
-#include "platform/core/MacroReadResult.h"
-#include "platform/core/TextCodec.h"
-#include "platform/core/Vdn_DbMacro.h"
+#include "platform/core/model/MacroReadResult.h"
+#include "platform/core/text/TextCodec.h"
+#include "platform/core/model/Vdn_DbMacro.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/core/MacroReadResult.h"
-#include "platform/core/Vdn_DbMacro.h"
+#include "platform/core/model/MacroReadResult.h"
+#include "platform/core/model/Vdn_DbMacro.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,8 +1,8 @@
 #include "MacroSamples.h"
 #include "TempFolder.h"
-#include "platform/core/MacroCallbacks.h"
-#include "platform/core/NamedItems.h"
-#include "platform/core/Vdn_Drawing.h"
+#include "platform/core/model/MacroCallbacks.h"
+#include "platform/core/text/NamedItems.h"
+#include "platform/core/model/Vdn_Drawing.h"
 
 #include <gtest/gtest.h>
 

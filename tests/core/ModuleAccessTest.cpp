@@ -1,5 +1,5 @@
 #include "MacroSamples.h"
-#include "platform/core/Vdn_DbMacro.h"
+#include "platform/core/model/Vdn_DbMacro.h"
 
 #include <gtest/gtest.h>
 

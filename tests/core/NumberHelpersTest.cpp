@@ -1,4 +1,4 @@
-#include "platform/core/NumberHelpers.h"
+#include "platform/core/text/NumberHelpers.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "platform/core/NumberedTexts.h"
+#include "platform/core/text/NumberedTexts.h"
 
 #include "TempFolder.h"
-#include "platform/core/TextTable.h"
+#include "platform/core/files/TextTable.h"
 
 #include <gtest/gtest.h>
 

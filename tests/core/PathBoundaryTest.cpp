@@ -1,4 +1,4 @@
-#include "platform/core/PathBoundary.h"
+#include "platform/core/files/PathBoundary.h"
 
 #include "TempFolder.h"
 

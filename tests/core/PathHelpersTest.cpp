@@ -1,4 +1,4 @@
-#include "platform/core/PathHelpers.h"
+#include "platform/core/files/PathHelpers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "TempFolder.h"
-#include "platform/core/Vdn_PropertiesList.h"
+#include "platform/core/files/Vdn_PropertiesList.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

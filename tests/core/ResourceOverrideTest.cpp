@@ -1,4 +1,4 @@
-#include "platform/core/TfTempResourceOverride.h"
+#include "platform/core/settings/TfTempResourceOverride.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "platform/core/SectionGroupArray.h"
+#include "platform/core/sections/SectionGroupArray.h"
 
-#include "platform/core/Vdn_Settings.h"
+#include "platform/core/settings/Vdn_Settings.h"
 
 #include <gtest/gtest.h>
 

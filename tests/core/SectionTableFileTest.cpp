@@ -1,7 +1,7 @@
 // The ".pr" table files: what is written, what reads back, and what counts as damage.
 
 #include "TempFolder.h"
-#include "platform/core/Vdn_SectionTableManager.h"
+#include "platform/core/sections/Vdn_SectionTableManager.h"
 
 #include <gtest/gtest.h>
 

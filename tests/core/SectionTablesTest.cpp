@@ -1,8 +1,8 @@
 // gSectionTables: the library's tables, the names that find a section, and its values.
 
 #include "TempFolder.h"
-#include "platform/core/Vdn_SectionTableManager.h"
-#include "platform/core/Vdn_Settings.h"
+#include "platform/core/sections/Vdn_SectionTableManager.h"
+#include "platform/core/settings/Vdn_Settings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "TempFolder.h"
-#include "platform/core/Vdn_Settings.h"
+#include "platform/core/settings/Vdn_Settings.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "platform/core/StringHelpers.h"
+#include "platform/core/text/StringHelpers.h"
 
 #include <gtest/gtest.h>
 

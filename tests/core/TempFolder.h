@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/core/TextCodec.h"
-#include "platform/core/Vdn_Settings.h"
-#include "platform/core/Vdn_String.h"
+#include "platform/core/text/TextCodec.h"
+#include "platform/core/settings/Vdn_Settings.h"
+#include "platform/core/text/Vdn_String.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "platform/core/TextCodec.h"
+#include "platform/core/text/TextCodec.h"
 
 #include <gtest/gtest.h>
 

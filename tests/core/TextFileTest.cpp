@@ -1,5 +1,5 @@
 #include "TempFolder.h"
-#include "platform/core/TextFileHelpers.h"
+#include "platform/core/files/TextFileHelpers.h"
 
 #include <gtest/gtest.h>
 

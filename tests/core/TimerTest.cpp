@@ -1,4 +1,4 @@
-#include "platform/core/Vdn_FunctionTimer.h"
+#include "platform/core/settings/Vdn_FunctionTimer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "platform/core/Vdn_Array.h"
+#include "platform/core/text/Vdn_Array.h"
 
-#include "platform/core/Vdn_StringArray.h"
+#include "platform/core/text/Vdn_StringArray.h"
 
 #include <gtest/gtest.h>
 

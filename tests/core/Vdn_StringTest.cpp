@@ -1,4 +1,4 @@
-#include "platform/core/Vdn_String.h"
+#include "platform/core/text/Vdn_String.h"
 
 #include <climits>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "platform/core/Wildcard.h"
+#include "platform/core/text/Wildcard.h"
 
-#include "platform/core/Vdn_String.h"
+#include "platform/core/text/Vdn_String.h"
 
 #include <gtest/gtest.h>
 

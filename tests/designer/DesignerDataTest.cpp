@@ -1,8 +1,8 @@
 // The design model: its file, coordinates, drawn windows, values, tab order and flex buttons.
 #include "designer/DesignerLaunchers.h"
 #include "designer/Vdn_DlgDesignerData.h"
-#include "platform/core/Vdn_PropertiesList.h"
-#include "platform/core/Vdn_Settings.h"
+#include "platform/core/files/Vdn_PropertiesList.h"
+#include "platform/core/settings/Vdn_Settings.h"
 #include "platform/ui/controls/CButton.h"
 #include "platform/ui/controls/CComboBox.h"
 #include "platform/ui/dialogs/CDialog.h"

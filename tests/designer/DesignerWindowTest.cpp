@@ -1,8 +1,8 @@
 // The designer window and its editing operations, driven as a user drives them: clicks and
 // drags at positions on the design, the panel's edits, the prompts and file dialogs.
 #include "designer/CDlgDesigner.h"
-#include "platform/core/Vdn_PropertiesList.h"
-#include "platform/core/Vdn_Settings.h"
+#include "platform/core/files/Vdn_PropertiesList.h"
+#include "platform/core/settings/Vdn_Settings.h"
 #include "platform/ui/controls/CComboBox.h"
 #include "platform/ui/users/UserActions.h"
 #include "platform/ui/windows/WinConstants.h"

@@ -1,4 +1,4 @@
-#include "platform/core/Vdn_String.h"
+#include "platform/core/text/Vdn_String.h"
 #include "platform/host/CAcUiDialog.h"
 #include "platform/host/Editor.h"
 #include "platform/host/HostWindows.h"

@@ -1,5 +1,5 @@
 #include "library/Vdn_ProfValuesTable.h"
-#include "platform/core/Vdn_SectionTableManager.h"
+#include "platform/core/sections/Vdn_SectionTableManager.h"
 #include "tests/core/TempFolder.h"
 #include "tests/library/ProfTableSamples.h"
 #include "tests/spreadsheet/SpreadFixture.h"

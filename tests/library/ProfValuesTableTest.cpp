@@ -1,5 +1,5 @@
 #include "library/Vdn_ProfValuesTable.h"
-#include "platform/core/Vdn_Settings.h"
+#include "platform/core/settings/Vdn_Settings.h"
 #include "tests/core/TempFolder.h"
 #include "tests/library/ProfTableSamples.h"
 

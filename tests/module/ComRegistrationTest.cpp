@@ -2,7 +2,7 @@
 
 #include "module/ModuleGlobals.h"
 #include "module/OpmComIds.h"
-#include "platform/core/TextFileHelpers.h"
+#include "platform/core/files/TextFileHelpers.h"
 #include "platform/host/CommandLine.h"
 #include "platform/ui/registry/RegistryApi.h"
 #include "tests/host/TempRegistry.h"

@@ -4,8 +4,8 @@
 #include "module/PooledLauncher.h"
 #include "module/TfGridDlgData.h"
 #include "module/TfSheetsMgrDlgData.h"
-#include "platform/core/MacroData.h"
-#include "platform/core/ResourceInstance.h"
+#include "platform/core/model/MacroData.h"
+#include "platform/core/settings/ResourceInstance.h"
 #include "platform/host/CAcUiDialog.h"
 #include "platform/ui/dialogs/CDialog.h"
 

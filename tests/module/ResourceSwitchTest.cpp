@@ -1,7 +1,7 @@
 #include "module/ResourceSwitch.h"
 
-#include "platform/core/ResourceInstance.h"
-#include "platform/core/TfTempResourceOverride.h"
+#include "platform/core/settings/ResourceInstance.h"
+#include "platform/core/settings/TfTempResourceOverride.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>

@@ -2,7 +2,7 @@
 // dialog logic with the notifications the scripted user causes, and what dialog code changes
 // must show in the widgets.
 #include "designer/CDlgDesigner.h"
-#include "platform/core/Vdn_PropertiesList.h"
+#include "platform/core/files/Vdn_PropertiesList.h"
 #include "platform/qt/ControlMirror.h"
 #include "platform/qt/Desktop.h"
 #include "platform/qt/QtUser.h"

@@ -2,7 +2,7 @@
 // A spreadsheet wrapper attached to the placeholder of a shown test dialog (template 62000),
 // with a scripted user, a registry of its own and Dutch texts.
 
-#include "platform/core/Vdn_Settings.h"
+#include "platform/core/settings/Vdn_Settings.h"
 #include "spreadsheet/Vdn_Spread.h"
 #include "tests/host/TempRegistry.h"
 #include "tests/ui/ui_test_support.h"

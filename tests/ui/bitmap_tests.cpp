@@ -1,5 +1,5 @@
-#include "platform/core/PathBoundary.h"
-#include "platform/core/Vdn_Settings.h"
+#include "platform/core/files/PathBoundary.h"
+#include "platform/core/settings/Vdn_Settings.h"
 #include "platform/ui/graphics/Bitmap.h"
 #include "platform/ui/graphics/BitmapTable.h"
 #include "platform/ui/graphics/CBitmap.h"

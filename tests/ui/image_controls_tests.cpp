@@ -2,8 +2,8 @@
 // resource kind (a broken file gives no picture, never a failure); the check-box and bitmap
 // combos; thumbnails with their notifications.
 
-#include "platform/core/PathBoundary.h"
-#include "platform/core/Vdn_Settings.h"
+#include "platform/core/files/PathBoundary.h"
+#include "platform/core/settings/Vdn_Settings.h"
 #include "platform/ui/graphics/BitmapTable.h"
 #include "platform/ui/graphics/CBitmap.h"
 #include "platform/ui/controls/CBitmapPickerCombo.h"

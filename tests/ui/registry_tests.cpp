@@ -1,4 +1,4 @@
-#include "platform/core/TextFileHelpers.h"
+#include "platform/core/files/TextFileHelpers.h"
 #include "platform/ui/registry/Registry.h"
 #include "platform/ui/registry/RegistryApi.h"
 

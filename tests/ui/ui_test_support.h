@@ -2,7 +2,7 @@
 // Helpers for tests that drive windows: a fixture with a scripted user that fails the test
 // when the script is not followed, and a dialog that logs every notification it receives.
 
-#include "platform/core/TextCodec.h"
+#include "platform/core/text/TextCodec.h"
 #include "platform/ui/dialogs/CDialog.h"
 #include "platform/ui/users/ScriptedUser.h"
 #include "platform/ui/users/UserScope.h"

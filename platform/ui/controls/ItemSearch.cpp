@@ -1,6 +1,6 @@
 #include "platform/ui/controls/ItemSearch.h"
 
-#include "platform/core/CharCase.h"
+#include "platform/core/text/CharCase.h"
 
 namespace ui {
 

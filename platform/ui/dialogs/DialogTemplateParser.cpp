@@ -1,6 +1,6 @@
 #include "platform/ui/dialogs/DialogTemplateParser.h"
 
-#include "platform/core/CharCase.h"
+#include "platform/core/text/CharCase.h"
 #include "platform/ui/dialogs/ResourceLexer.h"
 #include "platform/ui/dialogs/StyleNames.h"
 

@@ -8,7 +8,7 @@
 // A stored size counts only when both values exist and lie in 1..32767 (the range of a Win32
 // window); anything else reads as nothing stored.
 
-#include "platform/core/Vdn_String.h"
+#include "platform/core/text/Vdn_String.h"
 
 class CWnd;
 

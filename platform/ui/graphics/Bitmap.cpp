@@ -1,6 +1,6 @@
 #include "platform/ui/graphics/Bitmap.h"
 
-#include "platform/core/PathBoundary.h"
+#include "platform/core/files/PathBoundary.h"
 #include "platform/ui/graphics/BitmapFormat.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "platform/ui/graphics/BitmapFormat.h"
 
-#include "platform/core/BmpEncoding.h"
+#include "platform/core/files/BmpEncoding.h"
 
 #include <bit>
 #include <optional>

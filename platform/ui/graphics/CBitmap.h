@@ -2,7 +2,7 @@
 // MFC's CBitmap over the picture table (ui::BitmapTable): a bitmap object owns one HBITMAP
 // from loading until DeleteObject or destruction.
 
-#include "platform/core/Vdn_String.h"
+#include "platform/core/text/Vdn_String.h"
 #include "platform/ui/windows/WinTypes.h"
 
 #include <memory>

@@ -1,7 +1,7 @@
 #include "platform/ui/graphics/IconTable.h"
 
-#include "platform/core/PathHelpers.h"
-#include "platform/core/Vdn_Settings.h"
+#include "platform/core/files/PathHelpers.h"
+#include "platform/core/settings/Vdn_Settings.h"
 
 #include <cstdint>
 #include <map>

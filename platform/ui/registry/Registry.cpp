@@ -1,8 +1,8 @@
 #include "platform/ui/registry/Registry.h"
 
-#include "platform/core/PathBoundary.h"
-#include "platform/core/TextFileHelpers.h"
-#include "platform/core/Vdn_Settings.h"
+#include "platform/core/files/PathBoundary.h"
+#include "platform/core/files/TextFileHelpers.h"
+#include "platform/core/settings/Vdn_Settings.h"
 #include "platform/ui/registry/RegistryText.h"
 
 #include <system_error>

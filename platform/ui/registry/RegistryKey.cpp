@@ -1,6 +1,6 @@
 #include "platform/ui/registry/RegistryKey.h"
 
-#include "platform/core/CharCase.h"
+#include "platform/core/text/CharCase.h"
 
 #include <algorithm>
 #include <utility>

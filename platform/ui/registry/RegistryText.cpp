@@ -1,7 +1,7 @@
 #include "platform/ui/registry/RegistryText.h"
 
-#include "platform/core/CharCase.h"
-#include "platform/core/TextCodec.h"
+#include "platform/core/text/CharCase.h"
+#include "platform/core/text/TextCodec.h"
 #include "platform/ui/registry/RegistryTypes.h"
 
 #include <cstring>

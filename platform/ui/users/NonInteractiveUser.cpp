@@ -1,6 +1,6 @@
 #include "platform/ui/users/NonInteractiveUser.h"
 
-#include "platform/core/TextCodec.h"
+#include "platform/core/text/TextCodec.h"
 #include "platform/ui/dialogs/CDialog.h"
 #include "platform/ui/windows/MessageQueue.h"
 

@@ -1,6 +1,6 @@
 #include "platform/ui/windows/Diagnostics.h"
 
-#include "platform/core/TextCodec.h"
+#include "platform/core/text/TextCodec.h"
 
 #include <cstdio>
 

@@ -2,8 +2,8 @@
 // Shared by the editor tool's tests: a private product folder (the print-settings folder), a
 // root for drive-letter paths and a registry of its own.
 
-#include "platform/core/PathBoundary.h"
-#include "platform/core/Vdn_Settings.h"
+#include "platform/core/files/PathBoundary.h"
+#include "platform/core/settings/Vdn_Settings.h"
 #include "spreadsheet/editor/TfSSSettings.h"
 #include "tests/core/TempFolder.h"
 #include "tests/host/TempRegistry.h"

@@ -1,4 +1,4 @@
-#include "platform/core/Vdn_PropertiesList.h"
+#include "platform/core/files/Vdn_PropertiesList.h"
 #include "spreadsheet/TSpread.h"
 #include "spreadsheet/editor/TfSSSettings.h"
 #include "tests/spreadsheet/editor/EditorTestSupport.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/core/DocumentData.h"
-#include "platform/core/Vdn_SectionTableManager.h"
-#include "platform/core/Vdn_Settings.h"
+#include "platform/core/settings/DocumentData.h"
+#include "platform/core/sections/Vdn_SectionTableManager.h"
+#include "platform/core/settings/Vdn_Settings.h"
 #include "platform/grid/Sheet.h"
 #include "platform/grid/Value.h"
 #include "platform/ui/users/ScriptedUser.h"

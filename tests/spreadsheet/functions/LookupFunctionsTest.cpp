@@ -2,7 +2,7 @@
 // found.
 
 #include "FunctionsTestSupport.h"
-#include "platform/core/TextFileHelpers.h"
+#include "platform/core/files/TextFileHelpers.h"
 #include "spreadsheet/functions/DataFileSearch.h"
 
 #include <filesystem>

@@ -1,7 +1,7 @@
 // Child sheets: the child mode of a sheet, CallChild with its argument rules, where a child file
 // is found, and the refusal of calls that would come back to a sheet still calculating.
 
-#include "platform/core/PathHelpers.h"
+#include "platform/core/files/PathHelpers.h"
 #include "platform/ui/windows/WinConstants.h"
 #include "spreadsheet/standards/EvaluationChain.h"
 #include "tests/spreadsheet/standards/CalcTestSupport.h"

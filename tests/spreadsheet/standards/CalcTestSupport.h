@@ -4,9 +4,9 @@
 // tested, a pool emptied before and after, and the exact texts of the messages.
 
 #include "module/TfSSDlgsMgr.h"
-#include "platform/core/DocumentData.h"
-#include "platform/core/Vdn_SectionTableManager.h"
-#include "platform/core/Vdn_Settings.h"
+#include "platform/core/settings/DocumentData.h"
+#include "platform/core/sections/Vdn_SectionTableManager.h"
+#include "platform/core/settings/Vdn_Settings.h"
 #include "platform/grid/Sheet.h"
 #include "platform/host/HostWindows.h"
 #include "spreadsheet/standards/CDlgSSStandards.h"

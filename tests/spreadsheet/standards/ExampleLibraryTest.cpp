@@ -2,10 +2,10 @@
 // runs them: the expected values are worked out by hand from the section tables and the size
 // lists (see each test).
 
-#include "platform/core/MacroData.h"
-#include "platform/core/MacroReadResult.h"
-#include "platform/core/Vdn_DbMacro.h"
-#include "platform/core/Vdn_Module.h"
+#include "platform/core/model/MacroData.h"
+#include "platform/core/model/MacroReadResult.h"
+#include "platform/core/model/Vdn_DbMacro.h"
+#include "platform/core/model/Vdn_Module.h"
 #include "platform/host/AcTransaction.h"
 #include "spreadsheet/standards/StandardsLaunchers.h"
 #include "tests/spreadsheet/standards/CalcTestSupport.h"

@@ -3,7 +3,7 @@
 
 #include "spreadsheet/standards/WordReplacer.h"
 
-#include "platform/core/StringHelpers.h"
+#include "platform/core/text/StringHelpers.h"
 #include "spreadsheet/standards/TfCalcSS.h"
 
 #include <gtest/gtest.h>

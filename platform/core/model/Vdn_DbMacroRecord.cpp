@@ -1,0 +1,417 @@
+// Vdn_DbMacro's exchange with its record (MacroData): building the tabs and writing a changed
+// record back into the modules.
+#include "platform/core/model/MacroData.h"
+#include "platform/core/model/MacroRecalculation.h"
+#include "platform/core/model/MacroRecordWriter.h"
+#include "platform/core/text/MergedText.h"
+#include "platform/core/text/NamedItems.h"
+#include "platform/core/model/Vdn_DbMacro.h"
+
+#include <vector>
+
+namespace {
+
+int tabKindOf(const Vdn_Module& module) {
+    switch (module.kind) {
+    case Vdn_Module::Kind::Bolt:
+        return MacroTabData::kBoltTab;
+    case Vdn_Module::Kind::Profile:
+        return MacroTabData::kProfileTab;
+    case Vdn_Module::Kind::Plate:
+    case Vdn_Module::Kind::Other:
+        break;
+    }
+    return MacroTabData::kGeneralTab;
+}
+
+void addCells(const Vdn_DbMacro& macro, const Vdn_Module& module, MacroTabData& tab) {
+    for (const Vdn_ConstraintVariable& variable : module.variables) {
+        if (!variable.shown)
+            continue;
+        const bool readOnly =
+            !variable.settable || core::MacroRecalculation::isDerived(macro, module.name,
+                                                                      variable.name);
+        const int index = tab.findCellWithName(variable.name);
+        if (index >= 0) {
+            MacroCell& cell = tab.cells[index];
+            if (cell.value != variable.value)
+                cell.value = Vdn_String(); // differs between the tab's modules: undetermined
+            cell.readOnly = cell.readOnly || readOnly;
+            continue;
+        }
+        MacroCell cell;
+        cell.name = variable.name;
+        cell.displayName = variable.displayName.isEmpty() ? variable.name : variable.displayName;
+        cell.kind = variable.cellKind;
+        cell.items = variable.items;
+        cell.value = variable.value;
+        cell.readOnly = readOnly;
+        tab.cells.append(cell);
+    }
+}
+
+DynArrayData arrayRecord(const Vdn_Module& module, const Vdn_DynArray& array) {
+    DynArrayData record;
+    record.moduleName = module.name;
+    record.name = array.name;
+    record.kind = array.kind;
+    for (int i = 0; i < DynArrayData::kTextCount && i < array.texts.length(); ++i)
+        record.texts[static_cast<std::size_t>(i)] = array.texts[i];
+    record.design = array.design;
+    for (const Vdn_String& entry : array.entries)
+        record.entries.append(DynArrayData::EntryProps{entry, 0});
+    return record;
+}
+
+void addModuleToTab(const Vdn_Module& module, MacroTabData& tab) {
+    tab.moduleNames.append(module.name);
+    for (const Vdn_CutConstraint& cut : module.cuts)
+        tab.cuts.append(MacroCutData{module.name, cut.name, cut.type, cut.description, cut.state, 0});
+    for (const Vdn_DynArray& array : module.arrays)
+        tab.arrays.append(arrayRecord(module, array));
+    for (int i = 0; i < module.profiles.length(); ++i) {
+        const Vdn_ProfilePlacement& placement = module.profiles[i];
+        tab.profiles.append(MacroProfData{module.name, i, placement.name, placement.section,
+                                          placement.material, placement.memberName,
+                                          placement.offsetType, placement.rotation});
+    }
+    MacroFlexFixGroup group{module.name, {}};
+    for (const Vdn_ConstraintVariable& variable : module.variables) {
+        if (variable.flex)
+            group.entries.append(MacroFlexFixEntry{variable.name, !*variable.flex});
+    }
+    if (!group.entries.isEmpty())
+        tab.flexFixGroups.append(group);
+}
+
+// The bolt modules among modules, with their merged bolt data.
+template <typename Module> struct BoltModules {
+    std::vector<Module*> modules;
+    MacroBoltData merged;
+};
+
+template <typename Module> BoltModules<Module> boltModulesOf(const std::vector<Module*>& modules) {
+    BoltModules<Module> result;
+    core::MergedText assembly;
+    core::MergedText diameter;
+    core::MergedText holeOffset;
+    for (Module* module : modules) {
+        if (!module->isBoltModule())
+            continue;
+        result.modules.push_back(module);
+        assembly.add(module->boltData.assembly);
+        diameter.add(module->boltData.diameter);
+        holeOffset.add(module->boltData.holeOffset);
+    }
+    result.merged.assembly = assembly.text();
+    result.merged.diameter = diameter.text();
+    result.merged.holeOffset = holeOffset.text();
+    if (!result.modules.empty())
+        result.merged.details = result.modules.front()->boltData.details;
+    return result;
+}
+
+// Checks (apply false) or writes (apply true) one tab record against the modules of its tab.
+class TabWriter {
+public:
+    // The parts beyond bolt data, placements and flex/fix states that are written.
+    struct Parts {
+        bool cells = false;
+        bool cuts = false;
+        bool arrays = false;
+        bool tabSettings = false;
+    };
+
+    TabWriter(Vdn_DbMacro& macro, const MacroTabData& tab, Parts parts)
+        : mMacro(macro), mTab(tab), mParts(parts) {
+        for (Vdn_Module& module : macro.modules) {
+            if (module.tabName().equal(tab.name, false))
+                mModules.push_back(&module);
+        }
+    }
+
+    Acad::ErrorStatus run(bool apply) {
+        if (mModules.empty())
+            return Acad::eKeyNotFound;
+        if (const Acad::ErrorStatus es = boltData(apply); es != Acad::eOk)
+            return es;
+        for (const MacroProfData& profile : mTab.profiles) {
+            if (const Acad::ErrorStatus es = placement(profile, apply); es != Acad::eOk)
+                return es;
+        }
+        for (const MacroFlexFixGroup& group : mTab.flexFixGroups) {
+            if (const Acad::ErrorStatus es = flexFixGroup(group, apply); es != Acad::eOk)
+                return es;
+        }
+        for (int i = 0; mParts.cells && i < mTab.cells.length(); ++i) {
+            if (const Acad::ErrorStatus es = cellValue(mTab.cells[i], apply); es != Acad::eOk)
+                return es;
+        }
+        for (int i = 0; mParts.cuts && i < mTab.cuts.length(); ++i) {
+            if (const Acad::ErrorStatus es = cutState(mTab.cuts[i], apply); es != Acad::eOk)
+                return es;
+        }
+        for (int i = 0; mParts.arrays && i < mTab.arrays.length(); ++i) {
+            if (const Acad::ErrorStatus es = arrayTexts(mTab.arrays[i], apply); es != Acad::eOk)
+                return es;
+        }
+        if (apply && mParts.tabSettings)
+            tabSettings();
+        return Acad::eOk;
+    }
+
+private:
+    Vdn_Module* module(const Vdn_String& moduleName) const {
+        for (Vdn_Module* candidate : mModules) {
+            if (candidate->name.equal(moduleName, false))
+                return candidate;
+        }
+        return nullptr;
+    }
+
+    static bool detailsInRange(const BoltDetails& details) {
+        bool ok = details.count >= 0 &&
+                  details.holeColumnNumbers.length() == details.holeColumnTexts.length();
+        for (const int option : details.options)
+            ok = ok && option >= 0 && option <= 2;
+        for (const int option : details.optionalOptions)
+            ok = ok && option >= -1 && option <= 2;
+        for (const BoltDetails::Entry& entry : details.entries)
+            ok = ok && entry.active >= 0 && entry.active <= 2 && entry.selection >= -1;
+        return ok;
+    }
+
+    Acad::ErrorStatus boltData(bool apply) const {
+        if (!mTab.boltData)
+            return Acad::eOk;
+        const BoltModules bolts = boltModulesOf(mModules);
+        if (bolts.modules.empty())
+            return Acad::eNotApplicable;
+        const MacroBoltData& wanted = *mTab.boltData;
+        if (!apply)
+            return detailsInRange(wanted.details) ? Acad::eOk : Acad::eOutOfRange;
+        for (Vdn_Module* bolt : bolts.modules) {
+            if (wanted.assembly != bolts.merged.assembly)
+                bolt->boltData.assembly = wanted.assembly;
+            if (wanted.diameter != bolts.merged.diameter)
+                bolt->boltData.diameter = wanted.diameter;
+            if (wanted.details != bolts.merged.details)
+                bolt->boltData.details = wanted.details;
+            if (wanted.holeOffset != bolts.merged.holeOffset)
+                bolt->boltData.holeOffset = wanted.holeOffset;
+        }
+        return Acad::eOk;
+    }
+
+    Acad::ErrorStatus placement(const MacroProfData& profile, bool apply) const {
+        Vdn_Module* owner = module(profile.moduleName);
+        if (!owner || !owner->profiles.isValidIndex(profile.index))
+            return Acad::eKeyNotFound;
+        Vdn_ProfilePlacement& placement = owner->profiles[profile.index];
+        if (!placement.name.equal(profile.name, false))
+            return Acad::eKeyNotFound;
+        if (profile.offsetType < 0 || (profile.rotation != 0 && profile.rotation != 90 &&
+                                       profile.rotation != 180 && profile.rotation != 270))
+            return Acad::eOutOfRange;
+        if (apply) {
+            placement.offsetType = profile.offsetType;
+            placement.rotation = profile.rotation;
+            placement.section = profile.section;
+            placement.material = profile.material;
+            placement.memberName = profile.memberName;
+        }
+        return Acad::eOk;
+    }
+
+    Acad::ErrorStatus flexFixGroup(const MacroFlexFixGroup& group, bool apply) const {
+        Vdn_Module* owner = module(group.name);
+        if (!owner)
+            return Acad::eKeyNotFound;
+        for (const MacroFlexFixEntry& entry : group.entries) {
+            const int index = core::indexOfName(owner->variables, entry.name);
+            if (index < 0 || !owner->variables[index].flex)
+                return Acad::eKeyNotFound;
+            if (apply)
+                owner->variables[index].flex = !entry.fixed;
+        }
+        return Acad::eOk;
+    }
+
+    // A cell's value goes into every module of the tab that shows the variable, when it
+    // differs from the value they share; a derived or unsettable variable cannot be written.
+    Acad::ErrorStatus cellValue(const MacroCell& cell, bool apply) const {
+        std::vector<Vdn_ConstraintVariable*> targets;
+        bool same = true;
+        for (Vdn_Module* module : mModules) {
+            const int index = core::indexOfName(module->variables, cell.name);
+            if (index < 0 || !module->variables[index].shown)
+                continue;
+            Vdn_ConstraintVariable& variable = module->variables[index];
+            same = same && variable.value == cell.value;
+            targets.push_back(&variable);
+            if (!variable.settable ||
+                core::MacroRecalculation::isDerived(mMacro, module->name, variable.name))
+                targets.back() = nullptr;
+        }
+        if (targets.empty())
+            return Acad::eKeyNotFound;
+        // An undetermined (empty) value left as it was changes nothing.
+        bool merged = true;
+        for (const Vdn_ConstraintVariable* target : targets)
+            merged = merged && target;
+        if (same || (cell.value.isEmpty() && !sharedValue(cell.name)))
+            return Acad::eOk;
+        if (!merged)
+            return Acad::eNotApplicable;
+        if (apply) {
+            for (Vdn_ConstraintVariable* target : targets)
+                target->value = cell.value;
+        }
+        return Acad::eOk;
+    }
+
+    // Whether every module of the tab that shows the variable gives it the same value.
+    bool sharedValue(const Vdn_String& variable) const {
+        const Vdn_String* first = nullptr;
+        for (const Vdn_Module* module : mModules) {
+            const int index = core::indexOfName(module->variables, variable);
+            if (index < 0 || !module->variables[index].shown)
+                continue;
+            if (first && *first != module->variables[index].value)
+                return false;
+            first = &module->variables[index].value;
+        }
+        return true;
+    }
+
+    Acad::ErrorStatus cutState(const MacroCutData& cut, bool apply) const {
+        Vdn_Module* owner = module(cut.moduleName);
+        if (!owner)
+            return Acad::eKeyNotFound;
+        Vdn_CutConstraint* found = nullptr;
+        if (owner->getCutConstraint(cut.name, found) != Acad::eOk)
+            return Acad::eKeyNotFound;
+        if (cut.state < 0 || cut.state > 3)
+            return Acad::eOutOfRange;
+        if (apply) {
+            found->state = cut.state;
+            found->description = cut.description;
+        }
+        return Acad::eOk;
+    }
+
+    Acad::ErrorStatus arrayTexts(const DynArrayData& array, bool apply) const {
+        Vdn_Module* owner = module(array.moduleName);
+        if (!owner)
+            return Acad::eKeyNotFound;
+        const int index = core::indexOfName(owner->arrays, array.name);
+        if (index < 0)
+            return Acad::eKeyNotFound;
+        if (!apply)
+            return Acad::eOk;
+        Vdn_DynArray& target = owner->arrays[index];
+        target.kind = array.kind;
+        target.texts.clear();
+        for (const Vdn_String& text : array.texts)
+            target.texts.append(text);
+        target.design = array.design;
+        target.entries.clear();
+        for (const DynArrayData::EntryProps& entry : array.entries)
+            target.entries.append(entry.text);
+        return Acad::eOk;
+    }
+
+    void tabSettings() const {
+        int index = core::indexOfName(mMacro.tabs, mTab.name);
+        const bool plain = !mTab.blockReference && mTab.blockName.isEmpty() && mTab.view == 3 &&
+                           mTab.designName.isEmpty();
+        if (index < 0 && plain)
+            return;
+        if (index < 0) {
+            Vdn_MacroTab tab;
+            tab.name = mTab.name;
+            index = mMacro.tabs.append(tab);
+        }
+        Vdn_MacroTab& tab = mMacro.tabs[index];
+        tab.design = mTab.designName;
+        tab.blockReference = mTab.blockReference;
+        tab.blockName = mTab.blockName;
+        tab.view = mTab.view;
+    }
+
+    Vdn_DbMacro& mMacro;
+    const MacroTabData& mTab;
+    Parts mParts;
+    std::vector<Vdn_Module*> mModules;
+};
+
+} // namespace
+
+Acad::ErrorStatus Vdn_DbMacro::getMacroData(MacroData& data) const {
+    data.name = name;
+    data.title = title.isEmpty() ? name : title;
+    data.tabs.clear();
+    for (const Vdn_Module& module : modules) {
+        int index = data.findTab(module.tabName());
+        if (index < 0) {
+            MacroTabData tab;
+            tab.name = module.tabName();
+            tab.kind = tabKindOf(module);
+            index = data.tabs.append(tab);
+        }
+        addModuleToTab(module, data.tabs[index]);
+        addCells(*this, module, data.tabs[index]);
+    }
+    for (MacroTabData& tab : data.tabs) {
+        std::vector<const Vdn_Module*> tabModules;
+        for (const Vdn_String& moduleName : tab.moduleNames) {
+            const Vdn_Module* module = nullptr;
+            if (openModule(moduleName, module) == Acad::eOk)
+                tabModules.push_back(module);
+        }
+        const BoltModules bolts = boltModulesOf(tabModules);
+        if (!bolts.modules.empty())
+            tab.boltData = bolts.merged;
+        const int settings = core::indexOfName(tabs, tab.name);
+        if (settings >= 0) {
+            const Vdn_MacroTab& kept = tabs[settings];
+            if (kept.kind >= 0)
+                tab.kind = kept.kind;
+            tab.designName = kept.design;
+            tab.blockReference = kept.blockReference;
+            tab.blockName = kept.blockName;
+            tab.view = kept.view;
+        }
+    }
+    return Acad::eOk;
+}
+
+namespace {
+
+Acad::ErrorStatus writeTabs(Vdn_DbMacro& macro, const MacroData& data, TabWriter::Parts parts) {
+    for (const MacroTabData& tab : data.tabs) {
+        if (const Acad::ErrorStatus es = TabWriter(macro, tab, parts).run(false); es != Acad::eOk)
+            return es;
+    }
+    for (const MacroTabData& tab : data.tabs)
+        TabWriter(macro, tab, parts).run(true);
+    return Acad::eOk;
+}
+
+} // namespace
+
+Acad::ErrorStatus Vdn_DbMacro::setMacroData(const MacroData& data) {
+    return writeTabs(*this, data, TabWriter::Parts{});
+}
+
+Acad::ErrorStatus core::writeMacroRecord(Vdn_DbMacro& macro, const MacroData& data,
+                                         const Vdn_Array<int>& changes) {
+    const auto named = [&changes](int code) {
+        return changes.isEmpty() || changes.contains(code);
+    };
+    return writeTabs(macro, data,
+                     TabWriter::Parts{named(MacroTabData::kCellsChanged),
+                                      named(MacroTabData::kCutsChanged),
+                                      named(MacroTabData::kArraysChanged),
+                                      named(MacroTabData::kBlockReferenceChanged)});
+}

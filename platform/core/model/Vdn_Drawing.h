@@ -1,0 +1,63 @@
+#pragma once
+
+#include "platform/core/model/AcArray.h"
+#include "platform/core/model/AcDbObjectId.h"
+#include "platform/core/settings/AcadErrorStatus.h"
+#include "platform/core/model/Vdn_DbMacro.h"
+
+#include <map>
+#include <set>
+
+// The drawing of the core module: the macros placed in it, each an object with an id. An id
+// stays with its macro: a macro saved from the drawing carries its id in the file, and
+// opening the file again (in this or a fresh drawing) gives it the same id while that id is
+// free. The drawing also keeps which objects are highlighted and which show a preview, and
+// whether the clash check is on.
+//
+// The program has one current drawing (current()); tests open their own.
+class Vdn_Drawing {
+public:
+    static Vdn_Drawing& current();
+
+    // Opens a macro file; message says why it cannot be opened (the reader's message).
+    bool openMacro(const Vdn_String& path, AcDbObjectId& id, Vdn_String& message);
+    // Adds a macro; its id is macro.objectId when that is free, else the next free id.
+    AcDbObjectId addMacro(Vdn_DbMacro macro);
+    // Writes the macro with its id into the file; false when there is no such object or the
+    // file cannot be written.
+    bool saveMacro(AcDbObjectId id, const Vdn_String& path) const;
+
+    // Closes the drawing: every object, highlight, preview and message goes.
+    void clear();
+
+    const Vdn_DbMacro* macro(AcDbObjectId id) const;
+    Vdn_DbMacro* macro(AcDbObjectId id);
+    // Replaces the macro of an existing object (its id stays); eKeyNotFound without one.
+    Acad::ErrorStatus replaceMacro(AcDbObjectId id, Vdn_DbMacro macro);
+    // All object ids in ascending order.
+    AcArray<AcDbObjectId> objectIds() const;
+    // Removes the object with its highlight and preview; eKeyNotFound for an unknown or null
+    // id.
+    Acad::ErrorStatus eraseObject(AcDbObjectId id);
+
+    void setHighlighted(AcDbObjectId id, bool on);
+    bool isHighlighted(AcDbObjectId id) const { return mHighlighted.contains(id); }
+    void unhighlightAll() { mHighlighted.clear(); }
+    void setPreview(AcDbObjectId id, bool on);
+    bool hasPreview(AcDbObjectId id) const { return mPreviews.contains(id); }
+
+    void setClashChecking(bool on) { mClashChecking = on; }
+    bool clashChecking() const { return mClashChecking; }
+
+    // The reason of the last refused update (UpdateModule and the other callbacks); empty
+    // after one that succeeded.
+    const Vdn_String& lastMessage() const { return mLastMessage; }
+    void setLastMessage(Vdn_String message) { mLastMessage = std::move(message); }
+
+private:
+    std::map<AcDbObjectId, Vdn_DbMacro> mMacros;
+    std::set<AcDbObjectId> mHighlighted;
+    std::set<AcDbObjectId> mPreviews;
+    bool mClashChecking = true;
+    Vdn_String mLastMessage;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/core/settings/Vdn_Timer.h"
+
+// Times a scope: starts the timer on construction and ends it on destruction.
+class Vdn_FunctionTimer {
+public:
+    explicit Vdn_FunctionTimer(Vdn_Timer& timer) : mTimer(timer) { mTimer.start(); }
+    ~Vdn_FunctionTimer() { mTimer.end(); }
+    Vdn_FunctionTimer(const Vdn_FunctionTimer&) = delete;
+    Vdn_FunctionTimer& operator=(const Vdn_FunctionTimer&) = delete;
+
+private:
+    Vdn_Timer& mTimer;
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/core/text/Vdn_String.h"
+
+#include <chrono>
+#include <functional>
+
+// A named timer that only measures: it counts completed start/end pairs and adds up their
+// time. Nested starts (a phase that runs again inside itself, as nested sheet evaluations do)
+// are counted, but only the outermost pair adds time, so no time is counted twice. An end
+// without a start is ignored.
+class Vdn_Timer {
+public:
+    using Clock = std::chrono::steady_clock;
+    using NowFunction = std::function<Clock::time_point()>;
+
+    // now (optional) replaces the clock, for tests.
+    explicit Vdn_Timer(Vdn_String name, NowFunction now = {});
+
+    void start();
+    void end();
+    void reset();
+
+    const Vdn_String& name() const { return mName; }
+    int count() const { return mCount; }
+    Clock::duration total() const { return mTotal; }
+    bool isRunning() const { return mDepth > 0; }
+    // "name: 3 calls, 1.234 ms" (milliseconds with three decimals; "1 call" for one).
+    Vdn_String toString() const;
+
+private:
+    Clock::time_point now() const;
+
+    Vdn_String mName;
+    NowFunction mNow;
+    int mCount = 0;
+    int mDepth = 0;
+    Clock::duration mTotal{};
+    Clock::time_point mStartedAt{};
+};
