@@ -1,6 +1,6 @@
 # tessa_library(NAME SOURCES... DEPENDS libs...)
 # One static library per source folder; headers are included from the repository root
-# ("platform/core/Vdn_String.h").
+# ("platform/core/text/Vdn_String.h").
 function(tessa_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
