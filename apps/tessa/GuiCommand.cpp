@@ -3,7 +3,7 @@
 #include "apps/tessa/DialogCatalog.h"
 #include "apps/tessa/LoadedModule.h"
 #include "apps/tessa/ShowCommand.h"
-#include "apps/tessa/WindowSession.h"
+#include "apps/tessa/WindowRunner.h"
 #include "platform/core/text/TextCodec.h"
 #include "platform/core/settings/Vdn_Settings.h"
 #include "platform/host/AcEdCommandStack.h"
@@ -56,16 +56,16 @@ void runTyped(const QString& typed) {
 
 class MainWindow : public QMainWindow {
 public:
-    explicit MainWindow(WindowSession& session) {
+    explicit MainWindow(WindowRunner& windows) {
         setWindowTitle(QStringLiteral("Tessa"));
         QMenu* dialogs = menuBar()->addMenu(QStringLiteral("&Dialogs"));
         for (const DialogEntry& entry : dialogCatalog()) {
             QAction* action = dialogs->addAction(
                 QStringLiteral("%1  (%2)").arg(QString::fromStdString(entry.className),
                                                QString::fromStdString(entry.templateName)));
-            connect(action, &QAction::triggered, this, [&session, &entry, this] {
+            connect(action, &QAction::triggered, this, [&windows, &entry, this] {
                 statusBar()->showMessage(QString::fromStdString(entry.className));
-                if (!entry.open(session)) {
+                if (!entry.open(windows)) {
                     host::CommandLine::instance().print(L"The dialog could not be opened.\n");
                 }
                 statusBar()->clearMessage();
@@ -77,7 +77,7 @@ public:
         // The host's frame (with its docked bars) above, its command line below.
         auto* central = new QSplitter(Qt::Vertical, this);
         CWnd* frame = adsw_acadMainWnd();
-        qtview::TopLevelView* frameView = session.desktop().viewOf(*frame);
+        qtview::TopLevelView* frameView = windows.desktop().viewOf(*frame);
         frameView->setEmbedded(true);
         frameView->setMinimumSize(200, 120);
         central->addWidget(frameView);
@@ -126,13 +126,13 @@ int gui(const GuiOptions& options) {
     if (!options.library.empty()) {
         gSettings.setLibDir(core::TextCodec::decodeUtf8Lenient(options.library));
     }
-    if (!WindowSession::canShowWindows()) {
+    if (!WindowRunner::canShowWindows()) {
         std::fprintf(stderr, "tessa gui: no display to show the window on\n");
         return kExitFailed;
     }
     const LoadedModule module(stderr);
-    WindowSession session;
-    MainWindow window(session);
+    WindowRunner windows;
+    MainWindow window(windows);
     window.show();
     return QApplication::exec() == 0 ? kExitOk : kExitFailed;
 }

@@ -2,7 +2,7 @@
 
 #include "apps/tessa/DialogCatalog.h"
 #include "apps/tessa/LoadedModule.h"
-#include "apps/tessa/WindowSession.h"
+#include "apps/tessa/WindowRunner.h"
 #include "designer/CDlgDesigner.h"
 #include "platform/core/settings/Vdn_Settings.h"
 #include "platform/host/HostWindows.h"
@@ -76,19 +76,19 @@ int show(const ShowOptions& options) {
                      options.language.c_str());
         return kExitUsage;
     }
-    if (options.screenshot.empty() && !WindowSession::canShowWindows()) {
+    if (options.screenshot.empty() && !WindowRunner::canShowWindows()) {
         std::fprintf(stderr, "tessa show: no display to show the dialog on; use --screenshot FILE.png\n");
         return kExitFailed;
     }
     const LoadedModule module(stderr);
-    WindowSession session(QString::fromStdString(options.screenshot));
+    WindowRunner windows(QString::fromStdString(options.screenshot));
     // The dialog shows on its own, without the empty host window behind it.
-    session.desktop().ignore(*adsw_acadMainWnd());
-    if (!entry->open(session)) {
+    windows.desktop().ignore(*adsw_acadMainWnd());
+    if (!entry->open(windows)) {
         std::fprintf(stderr, "tessa show: %s could not be opened\n", entry->className.c_str());
         return kExitFailed;
     }
-    if (!options.screenshot.empty() && !session.pictureSaved()) {
+    if (!options.screenshot.empty() && !windows.pictureSaved()) {
         std::fprintf(stderr, "tessa show: the picture of %s could not be written to %s\n",
                      entry->className.c_str(), options.screenshot.c_str());
         return kExitFailed;
@@ -105,13 +105,13 @@ int openDesigner(const DesignerOptions& options) {
     if (!options.library.empty()) {
         gSettings.setLibDir(Vdn_String::fromUtf8(options.library));
     }
-    if (!WindowSession::canShowWindows()) {
+    if (!WindowRunner::canShowWindows()) {
         std::fprintf(stderr, "tessa designer: no display to show the designer on\n");
         return kExitFailed;
     }
     const LoadedModule module(stderr);
-    WindowSession session;
-    session.desktop().ignore(*adsw_acadMainWnd());
+    WindowRunner windows;
+    windows.desktop().ignore(*adsw_acadMainWnd());
     StartDlgDesigner(Vdn_String::fromUtf8(options.design));
     return kExitOk;
 }

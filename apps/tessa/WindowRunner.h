@@ -1,5 +1,5 @@
 #pragma once
-// app::WindowSession: what a command needs to put dialogs before a person or a camera: the Qt
+// app::WindowRunner: what a command needs to put dialogs before a person or a camera: the Qt
 // application (on the offscreen platform for pictures, so no display is needed), the live view
 // of the window tree, and the user who answers the dialogs.
 
@@ -21,11 +21,11 @@ class UserScope;
 
 namespace app {
 
-class WindowSession : public DialogPresenter {
+class WindowRunner : public DialogPresenter {
 public:
     // screenshotPath empty: a person at a screen; else every dialog is pictured there.
-    explicit WindowSession(const QString& screenshotPath = QString());
-    ~WindowSession() override;
+    explicit WindowRunner(const QString& screenshotPath = QString());
+    ~WindowRunner() override;
 
     // False when there is no screen to show windows on (and no picture was asked for).
     static bool canShowWindows();

@@ -1,4 +1,4 @@
-#include "apps/tessa/WindowSession.h"
+#include "apps/tessa/WindowRunner.h"
 
 #include "platform/qt/Desktop.h"
 #include "platform/qt/DialogMetrics.h"
@@ -26,14 +26,14 @@ char* gArgv[] = {gProgramName, nullptr};
 
 } // namespace
 
-bool WindowSession::canShowWindows() {
+bool WindowRunner::canShowWindows() {
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         return true;
     }
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
-WindowSession::WindowSession(const QString& screenshotPath) : screenshotPath_(screenshotPath) {
+WindowRunner::WindowRunner(const QString& screenshotPath) : screenshotPath_(screenshotPath) {
     if (!screenshotPath_.isEmpty()) {
         // Pictures need no display, and look the same on every machine.
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -49,14 +49,14 @@ WindowSession::WindowSession(const QString& screenshotPath) : screenshotPath_(sc
     scope_ = std::make_unique<ui::UserScope>(*user_);
 }
 
-WindowSession::~WindowSession() {
+WindowRunner::~WindowRunner() {
     scope_.reset();
     user_.reset();
     desktop_.reset();
     application_.reset();
 }
 
-void WindowSession::presentModeless(CWnd& window) {
+void WindowRunner::presentModeless(CWnd& window) {
     if (!screenshotPath_.isEmpty()) {
         modelessSaved_ = qtview::Screenshot::save(window, screenshotPath_);
         return;
@@ -73,7 +73,7 @@ void WindowSession::presentModeless(CWnd& window) {
     loop.exec();
 }
 
-bool WindowSession::pictureSaved() const {
+bool WindowRunner::pictureSaved() const {
     if (modelessSaved_) {
         return true;
     }
