@@ -7,6 +7,7 @@
 #include "platform/core/files/TextFileHelpers.h"
 #include "platform/core/text/Vdn_StringArray.h"
 #include "platform/host/CommandLineApi.h"
+#include "platform/ui/registry/Registry.h"
 #include "platform/ui/registry/RegistryApi.h"
 
 #include <array>
@@ -84,6 +85,7 @@ Acad::ErrorStatus SSregisterOpmCLSIDs() {
         return Acad::eInvalidInput;
     const std::wstring path = modulePath.str();
 
+    ui::Registry::WriteBatch batch(ui::Registry::current());
     bool ok = true;
     const std::wstring typeLib = std::wstring(L"TypeLib\\") + kTypeLibId + L"\\" + kTypeLibVersion;
     ok &= writeKey(typeLib, kTypeLibDescription);
@@ -102,16 +104,19 @@ Acad::ErrorStatus SSregisterOpmCLSIDs() {
         ok &= writeKey(key + L"\\TypeLib", kTypeLibId);
         ok &= writeKey(key + L"\\ProxyStubClsid32", kProxyStubClsid);
     }
+    ok &= batch.commit();
     return ok ? Acad::eOk : Acad::eInvalidInput;
 }
 
 Acad::ErrorStatus SScleanupComRegistry() {
     using namespace frame::opm;
+    ui::Registry::WriteBatch batch(ui::Registry::current());
     bool ok = deleteTree(std::wstring(L"TypeLib\\") + kTypeLibId);
     for (const ComId& item : kClasses)
         ok &= deleteTree(std::wstring(L"CLSID\\") + item.id);
     for (const ComId& item : kInterfaces)
         ok &= deleteTree(std::wstring(L"Interface\\") + item.id);
+    ok &= batch.commit();
     return ok ? Acad::eOk : Acad::eInvalidInput;
 }
 

@@ -461,6 +461,28 @@ TEST_F(RegistryTest, FolderThatCannotBeCreatedRefusesChangesAndKeepsMemoryAsItWa
     EXPECT_EQ(text(HKEY_CURRENT_USER, L"", L"v"), L"<error 2>");
 }
 
+// A batch writes each changed root once, at its commit; a commit that cannot write returns
+// memory to what the file holds.
+TEST_F(RegistryTest, WriteBatchWritesAtCommitAndRevertsWhatItCannotWrite) {
+    HKEY key = create(HKEY_CURRENT_USER, L"Batch");
+    ASSERT_EQ(setText(key, L"kept", L"1"), ERROR_SUCCESS);
+    {
+        Registry::WriteBatch batch(Registry::current());
+        ASSERT_EQ(setText(key, L"later", L"2"), ERROR_SUCCESS);
+        EXPECT_EQ(contents(fileOf("HKEY_CURRENT_USER")).find("later"), std::string::npos);
+        EXPECT_TRUE(batch.commit());
+    }
+    EXPECT_NE(contents(fileOf("HKEY_CURRENT_USER")).find("later"), std::string::npos);
+
+    Registry::WriteBatch failing(Registry::current());
+    ASSERT_EQ(setText(key, L"lost", L"3"), ERROR_SUCCESS);
+    fs::remove(fileOf("HKEY_CURRENT_USER"));
+    write(fileOf("HKEY_CURRENT_USER") / "blocker", "x");
+    EXPECT_FALSE(failing.commit());
+    EXPECT_EQ(text(HKEY_CURRENT_USER, L"Batch", L"lost"), L"<error 2>");
+    EXPECT_EQ(text(HKEY_CURRENT_USER, L"Batch", L"later"), L"2");
+}
+
 // A write that fails after the change was made in memory undoes it, whatever the change.
 TEST_F(RegistryTest, FailedWriteUndoesTheChange) {
     HKEY key = create(HKEY_CURRENT_USER, L"U\\Tree\\Leaf");

@@ -442,9 +442,11 @@ Vdn_StringArray MacroRecalculation::order(const Vdn_DbMacro& macro) {
 bool MacroRecalculation::isDerived(const Vdn_DbMacro& macro, const Vdn_String& moduleName,
                                    const Vdn_String& variable) {
     const int m = indexOfName(macro.modules, moduleName);
-    if (m < 0)
-        return false;
-    for (const Vdn_String& equation : macro.modules[m].equations) {
+    return m >= 0 && isDerived(macro.modules[m], variable);
+}
+
+bool MacroRecalculation::isDerived(const Vdn_Module& module, const Vdn_String& variable) {
+    for (const Vdn_String& equation : module.equations) {
         Vdn_String target;
         Vdn_String formula;
         if (splitEquation(equation, target, formula) && target.equal(variable, false))

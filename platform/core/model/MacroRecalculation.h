@@ -6,6 +6,7 @@
 #include <string>
 
 class Vdn_DbMacro;
+class Vdn_Module;
 
 namespace core {
 
@@ -32,6 +33,7 @@ public:
     // Whether an equation of the module derives the variable.
     static bool isDerived(const Vdn_DbMacro& macro, const Vdn_String& moduleName,
                           const Vdn_String& variable);
+    static bool isDerived(const Vdn_Module& module, const Vdn_String& variable);
 };
 
 } // namespace core

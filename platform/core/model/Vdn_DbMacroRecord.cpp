@@ -24,13 +24,12 @@ int tabKindOf(const Vdn_Module& module) {
     return MacroTabData::kGeneralTab;
 }
 
-void addCells(const Vdn_DbMacro& macro, const Vdn_Module& module, MacroTabData& tab) {
+void addCells(const Vdn_Module& module, MacroTabData& tab) {
     for (const Vdn_ConstraintVariable& variable : module.variables) {
         if (!variable.shown)
             continue;
         const bool readOnly =
-            !variable.settable || core::MacroRecalculation::isDerived(macro, module.name,
-                                                                      variable.name);
+            !variable.settable || core::MacroRecalculation::isDerived(module, variable.name);
         const int index = tab.findCellWithName(variable.name);
         if (index >= 0) {
             MacroCell& cell = tab.cells[index];
@@ -122,13 +121,9 @@ public:
         bool tabSettings = false;
     };
 
-    TabWriter(Vdn_DbMacro& macro, const MacroTabData& tab, Parts parts)
-        : mMacro(macro), mTab(tab), mParts(parts) {
-        for (Vdn_Module& module : macro.modules) {
-            if (module.tabName().equal(tab.name, false))
-                mModules.push_back(&module);
-        }
-    }
+    TabWriter(Vdn_DbMacro& macro, const MacroTabData& tab, std::vector<Vdn_Module*> modules,
+              Parts parts)
+        : mMacro(macro), mTab(tab), mParts(parts), mModules(std::move(modules)) {}
 
     Acad::ErrorStatus run(bool apply) {
         if (mModules.empty())
@@ -250,7 +245,7 @@ private:
             same = same && variable.value == cell.value;
             targets.push_back(&variable);
             if (!variable.settable ||
-                core::MacroRecalculation::isDerived(mMacro, module->name, variable.name))
+                core::MacroRecalculation::isDerived(*module, variable.name))
                 targets.back() = nullptr;
         }
         if (targets.empty())
@@ -351,28 +346,29 @@ Acad::ErrorStatus Vdn_DbMacro::getMacroData(MacroData& data) const {
     data.name = name;
     data.title = title.isEmpty() ? name : title;
     data.tabs.clear();
+    core::NameIndex tabIndex;
+    std::vector<std::vector<const Vdn_Module*>> tabModules;
     for (const Vdn_Module& module : modules) {
-        int index = data.findTab(module.tabName());
+        int index = tabIndex.find(module.tabName());
         if (index < 0) {
             MacroTabData tab;
             tab.name = module.tabName();
             tab.kind = tabKindOf(module);
             index = data.tabs.append(tab);
+            tabIndex.add(tab.name, index);
+            tabModules.emplace_back();
         }
         addModuleToTab(module, data.tabs[index]);
-        addCells(*this, module, data.tabs[index]);
+        addCells(module, data.tabs[index]);
+        tabModules[static_cast<std::size_t>(index)].push_back(&module);
     }
-    for (MacroTabData& tab : data.tabs) {
-        std::vector<const Vdn_Module*> tabModules;
-        for (const Vdn_String& moduleName : tab.moduleNames) {
-            const Vdn_Module* module = nullptr;
-            if (openModule(moduleName, module) == Acad::eOk)
-                tabModules.push_back(module);
-        }
-        const BoltModules bolts = boltModulesOf(tabModules);
+    const core::NameIndex settingsIndex(tabs);
+    for (int t = 0; t < data.tabs.length(); ++t) {
+        MacroTabData& tab = data.tabs[t];
+        const BoltModules bolts = boltModulesOf(tabModules[static_cast<std::size_t>(t)]);
         if (!bolts.modules.empty())
             tab.boltData = bolts.merged;
-        const int settings = core::indexOfName(tabs, tab.name);
+        const int settings = settingsIndex.find(tab.name);
         if (settings >= 0) {
             const Vdn_MacroTab& kept = tabs[settings];
             if (kept.kind >= 0)
@@ -389,12 +385,24 @@ Acad::ErrorStatus Vdn_DbMacro::getMacroData(MacroData& data) const {
 namespace {
 
 Acad::ErrorStatus writeTabs(Vdn_DbMacro& macro, const MacroData& data, TabWriter::Parts parts) {
-    for (const MacroTabData& tab : data.tabs) {
-        if (const Acad::ErrorStatus es = TabWriter(macro, tab, parts).run(false); es != Acad::eOk)
+    // The modules of each tab of the record, found in one pass over the macro.
+    const core::NameIndex tabIndex(data.tabs);
+    std::vector<std::vector<Vdn_Module*>> tabModules(static_cast<std::size_t>(data.tabs.length()));
+    for (Vdn_Module& module : macro.modules) {
+        const int tab = tabIndex.find(module.tabName());
+        if (tab >= 0)
+            tabModules[static_cast<std::size_t>(tab)].push_back(&module);
+    }
+    std::vector<TabWriter> writers;
+    writers.reserve(tabModules.size());
+    for (int t = 0; t < data.tabs.length(); ++t)
+        writers.emplace_back(macro, data.tabs[t], tabModules[static_cast<std::size_t>(t)], parts);
+    for (TabWriter& writer : writers) {
+        if (const Acad::ErrorStatus es = writer.run(false); es != Acad::eOk)
             return es;
     }
-    for (const MacroTabData& tab : data.tabs)
-        TabWriter(macro, tab, parts).run(true);
+    for (TabWriter& writer : writers)
+        writer.run(true);
     return Acad::eOk;
 }
 

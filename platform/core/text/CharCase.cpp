@@ -56,6 +56,13 @@ wchar_t toUpperChar(wchar_t ch) {
     return ch;
 }
 
+std::wstring lowerCase(std::wstring_view text) {
+    std::wstring lower(text);
+    for (wchar_t& ch : lower)
+        ch = toLowerChar(ch);
+    return lower;
+}
+
 bool equalNoCase(std::wstring_view a, std::wstring_view b) {
     return a.size() == b.size() && compareNoCase(a, b) == 0;
 }

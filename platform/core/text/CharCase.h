@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace core {
@@ -13,5 +14,7 @@ wchar_t toUpperChar(wchar_t ch);
 bool equalNoCase(std::wstring_view a, std::wstring_view b);
 // <0, 0, >0 comparing the lower-case forms character by character.
 int compareNoCase(std::wstring_view a, std::wstring_view b);
+// The lower-case form of a text: texts equal without regard to case have the same one.
+std::wstring lowerCase(std::wstring_view text);
 
 } // namespace core

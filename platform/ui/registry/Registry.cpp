@@ -147,6 +147,10 @@ bool Registry::keepDamagedFile(int root) {
 bool Registry::save(int root) {
     if (mAccess == Access::ReadOnly)
         return false;
+    if (mBatches > 0) {
+        mUnsaved[root] = true;
+        return true;
+    }
     std::error_code error;
     std::filesystem::create_directories(mFolder, error);
     if (error || !std::filesystem::is_directory(mFolder, error))
@@ -157,6 +161,37 @@ bool Registry::save(int root) {
     return core::writeTextFile(core::fromNativePath(file),
                                RegistryText::format(*mRoots[root], kRootNames[root]),
                                core::TextEncoding::Utf8);
+}
+
+Registry::WriteBatch::WriteBatch(Registry& registry) : mRegistry(registry) {
+    for (int root = 0; root < static_cast<int>(mBefore.size()); ++root)
+        mBefore[root] = RegistryText::format(*mRegistry.mRoots[root], kRootNames[root]);
+    ++mRegistry.mBatches;
+}
+
+Registry::WriteBatch::~WriteBatch() {
+    commit();
+}
+
+bool Registry::WriteBatch::commit() {
+    if (!mOpen)
+        return true;
+    mOpen = false;
+    if (--mRegistry.mBatches > 0)
+        return true; // the outermost batch writes
+    bool ok = true;
+    for (int root = 0; root < static_cast<int>(mRegistry.mUnsaved.size()); ++root) {
+        if (!mRegistry.mUnsaved[root])
+            continue;
+        mRegistry.mUnsaved[root] = false;
+        if (!mRegistry.save(root)) {
+            RegistryText::Parsed before = RegistryText::parse(mBefore[root], kRootNames[root]);
+            if (before.root)
+                mRegistry.mRoots[root] = std::move(before.root);
+            ok = false;
+        }
+    }
+    return ok;
 }
 
 LONG Registry::resolve(HKEY handle, Resolved& resolved) const {

@@ -80,6 +80,26 @@ public:
     LONG enumKey(HKEY key, DWORD index, std::wstring& name) const;
     LONG enumValue(HKEY key, DWORD index, std::wstring& name, RegistryValue& value) const;
 
+    // Gathers the changes made while it lives into one write per root file, for callers that
+    // make many changes at once (a module's registration writes dozens of keys). Changes are
+    // applied in memory at once and written by commit(); when a file cannot be written, its
+    // root returns to what it held when the batch began (what the file still holds), handles
+    // into it become invalid, and commit() is false.
+    // A batch left without commit() commits when it ends.
+    class WriteBatch {
+    public:
+        explicit WriteBatch(Registry& registry);
+        ~WriteBatch();
+        WriteBatch(const WriteBatch&) = delete;
+        WriteBatch& operator=(const WriteBatch&) = delete;
+        bool commit();
+
+    private:
+        Registry& mRegistry;
+        std::array<std::wstring, 3> mBefore; // each root as text when the batch began
+        bool mOpen = true;
+    };
+
 private:
     struct OpenKey {
         int root = 0;
@@ -107,6 +127,8 @@ private:
     std::array<int, 3> mDamaged{-1, -1, -1}; // index into mProblems, -1 when the file is sound
     std::vector<LoadProblem> mProblems;
     std::unordered_map<std::uintptr_t, OpenKey> mHandles;
+    int mBatches = 0;                 // open WriteBatch scopes
+    std::array<bool, 3> mUnsaved{};   // roots changed inside them
 };
 
 } // namespace ui
