@@ -110,7 +110,13 @@ void addCalcCommand(CLI::App& program, CommandRun& run) {
             grid::Sheet sheet;
             if (const auto problem = loadSheetFile(options->file, sheet))
                 return fail(*problem);
-            return printCells(sheet, options->json);
+            const int printed = printCells(sheet, options->json);
+            if (!sheet.textLimitReached())
+                return printed;
+            std::fprintf(stderr, "tessa: %s: the formulas produce more text than a sheet may "
+                                 "hold; the texts past that are #VALUE!\n",
+                         options->file.c_str());
+            return static_cast<int>(kExitFailed);
         };
     });
 }

@@ -8,6 +8,7 @@
 #include "platform/grid/CellType.h"
 #include "platform/grid/CustomFunction.h"
 #include "platform/grid/DependencyGraph.h"
+#include "platform/grid/Limits.h"
 #include "platform/grid/ReferenceStyle.h"
 #include "platform/grid/Result.h"
 #include "platform/grid/SheetEvalContext.h"
@@ -149,6 +150,11 @@ public:
     void recalculate();
     // Recomputes one formula (and, with automatic calculation, what depends on it).
     bool recalculateCell(CellRef cell);
+    // Whether the last calculation stored so much text that later text results were refused
+    // (#VALUE!) to bound memory.
+    bool textLimitReached() const { return textLimitReached_; }
+    // The most text characters one calculation may store (kMaxCalculatedText unless set).
+    void setCalculatedTextLimit(std::size_t characters) { textLimit_ = characters; }
     // Adds (or replaces) a custom function. False for a name that is not a word, that of a
     // built-in function, a missing callback or bad argument counts. With automatic
     // calculation, formulas that call the name are recomputed.
@@ -202,6 +208,8 @@ private:
     bool calculating_ = false;
     std::vector<CellRef> pending_;
     bool pendingPropagate_ = false;
+    bool textLimitReached_ = false;
+    std::size_t textLimit_ = kMaxCalculatedText;
 };
 
 } // namespace grid

@@ -1,5 +1,6 @@
 #include "platform/grid/BuiltinFunctions.h"
 #include "platform/grid/FormulaEvaluator.h"
+#include "platform/grid/Limits.h"
 #include "platform/grid/Recalculator.h"
 #include "platform/grid/Sheet.h"
 #include "platform/grid/TextCase.h"
@@ -41,7 +42,7 @@ bool isFunctionName(const std::wstring& name) {
 
 class Sheet::Target : public RecalcTarget {
 public:
-    explicit Target(Sheet& sheet) : sheet_(sheet) {}
+    explicit Target(Sheet& sheet) : sheet_(sheet), textBudget_(sheet.textLimit_) {}
 
     void evaluate(CellRef ref) override {
         CellStore& cells = sheet_.model_.cells;
@@ -51,14 +52,15 @@ public:
         const SheetEvalContext context(cells, sheet_.functions_);
         if (cell->formula->customCalls().empty()) {
             // Built-in functions never call out, so nothing can change the sheet meanwhile.
-            cell->value = FormulaEvaluator(context, ref).evaluateFormula(cell->formula->root());
+            cell->value =
+                charged(FormulaEvaluator(context, ref).evaluateFormula(cell->formula->root()));
             return;
         }
         // A callback may replace this cell's formula or add cells (moving this one): hold the
         // formula, and find the cell again when the store changed.
         const FormulaPtr formula = cell->formula;
         const std::uint64_t generation = cells.generation();
-        Value result = FormulaEvaluator(context, ref).evaluateFormula(formula->root());
+        Value result = charged(FormulaEvaluator(context, ref).evaluateFormula(formula->root()));
         if (cells.generation() != generation)
             cell = cells.find(ref);
         if (cell && cell->formula == formula)
@@ -72,7 +74,21 @@ public:
     }
 
 private:
+    // A text result within what this calculation may still store, else #VALUE!.
+    Value charged(Value result) {
+        if (!result.isText())
+            return result;
+        const std::size_t length = result.asText().size();
+        if (length > textBudget_) {
+            sheet_.textLimitReached_ = true;
+            return Value::error(ErrorCode::Value);
+        }
+        textBudget_ -= length;
+        return result;
+    }
+
     Sheet& sheet_;
+    std::size_t textBudget_;
 };
 
 void Sheet::recalc(std::vector<CellRef> seeds, bool propagate) {
@@ -90,6 +106,7 @@ void Sheet::recalc(std::vector<CellRef> seeds, bool propagate) {
             sheet.pendingPropagate_ = false;
         }
     } running(*this);
+    textLimitReached_ = false;
     Target target(*this);
     // Volatile formulas (OFFSET, INDIRECT) follow everything else once, with what reads them;
     // once only, so one that reads its own cell cannot keep the calculation going.

@@ -63,6 +63,30 @@ TEST_F(Recalculation, EachFormulaIsComputedOnceAfterWhatItReads) {
     EXPECT_EQ(at({4, 1}), Value::number(12));
 }
 
+// Texts stored by one calculation are bounded as a whole, not only per cell: past the limit a
+// text result is #VALUE! and the sheet says so; numbers are unaffected.
+TEST_F(Recalculation, TextStoredByOneCalculationIsBounded) {
+    sheet.setCalculatedTextLimit(25);
+    sheet.setCellText({1, 1}, L"10");
+    for (int row = 1; row <= 3; ++row)
+        sheet.setFormula({2, row}, L"=REPT(\"x\",A1)");
+    sheet.setFormula({3, 1}, L"=A1*2");
+    const auto refused = [&] {
+        int count = 0;
+        for (int row = 1; row <= 3; ++row)
+            count += at({2, row}) == Value::error(ErrorCode::Value) ? 1 : 0;
+        return count;
+    };
+    sheet.recalculate();
+    EXPECT_EQ(refused(), 1);
+    EXPECT_EQ(at({3, 1}), Value::number(20));
+    EXPECT_TRUE(sheet.textLimitReached());
+    sheet.setCellText({1, 1}, L"5");
+    EXPECT_EQ(refused(), 0);
+    EXPECT_EQ(at({2, 3}), Value::text(std::wstring(5, L'x')));
+    EXPECT_FALSE(sheet.textLimitReached());
+}
+
 TEST_F(Recalculation, ManualCalculationWaitsForRecalculate) {
     sheet.setOption(SheetOption::kAutoCalculate, false);
     sheet.setCellText({1, 1}, L"1");
