@@ -5,6 +5,7 @@
 #include "apps/tessa/OutputFile.h"
 #include "apps/tessa/ProgramText.h"
 #include "platform/core/settings/DocumentData.h"
+#include "platform/core/settings/Vdn_Timer.h"
 #include "platform/core/model/MacroReadResult.h"
 #include "platform/core/files/PathBoundary.h"
 #include "platform/core/files/TextFileHelpers.h"
@@ -254,6 +255,7 @@ int runBatch(const BatchOptions& options) {
     }
 
     core::currentDocumentData().spreadsheetMessages = false;
+    Vdn_Timer::setClockReading(false); // a batch prints no phase timings
     std::vector<std::string> results(lines->size());
     std::size_t jobs = options.jobs > 0 ? static_cast<std::size_t>(options.jobs)
                                         : std::max(1u, std::thread::hardware_concurrency());

@@ -102,6 +102,7 @@ int evaluate(const EvalOptions& options) {
     Vdn_DbMacro& macro = read.macro();
 
     core::currentDocumentData().spreadsheetMessages = options.messages;
+    Vdn_Timer::setClockReading(options.timings);
     for (Vdn_Timer* timer : calcSSPhaseTimers())
         timer->reset();
 

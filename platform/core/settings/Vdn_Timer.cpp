@@ -1,5 +1,17 @@
 #include "platform/core/settings/Vdn_Timer.h"
 
+namespace {
+bool gClockReading = true;
+} // namespace
+
+void Vdn_Timer::setClockReading(bool on) {
+    gClockReading = on;
+}
+
+bool Vdn_Timer::clockReading() {
+    return gClockReading;
+}
+
 Vdn_Timer::Vdn_Timer(Vdn_String name, NowFunction now)
     : mName(std::move(name)), mNow(std::move(now)) {}
 
@@ -8,7 +20,7 @@ Vdn_Timer::Clock::time_point Vdn_Timer::now() const {
 }
 
 void Vdn_Timer::start() {
-    if (mDepth++ == 0)
+    if (mDepth++ == 0 && gClockReading)
         mStartedAt = now();
 }
 
@@ -16,7 +28,7 @@ void Vdn_Timer::end() {
     if (mDepth == 0)
         return;
     ++mCount;
-    if (--mDepth == 0) {
+    if (--mDepth == 0 && gClockReading) {
         const Clock::duration elapsed = now() - mStartedAt;
         // A clock that went backwards (only a replaced one can) adds nothing.
         if (elapsed > Clock::duration::zero())
