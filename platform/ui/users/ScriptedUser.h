@@ -24,6 +24,7 @@
 // modal dialog, message box, file dialog and menu is recorded in order.
 
 #include "platform/ui/dialogs/CDialog.h"
+#include "platform/ui/users/ModalRecord.h"
 #include "platform/ui/users/User.h"
 #include "platform/ui/users/UserActions.h"
 
@@ -36,14 +37,6 @@
 #include <vector>
 
 namespace ui {
-
-struct ModalRecord {
-    UINT templateId = 0;
-    std::wstring templateName;
-    std::wstring caption;
-    int result = 0;
-    bool expected = false;
-};
 
 class ScriptedUser : public User {
 public:
