@@ -43,12 +43,23 @@ double milliseconds(const Vdn_Timer& timer) {
     return std::chrono::duration<double, std::milli>(timer.total()).count();
 }
 
+// Equations that failed while the evaluation went on, as warnings on stderr.
+void printProblems(const std::vector<std::string>& problems) {
+    for (const std::string& problem : problems)
+        std::fprintf(stderr, "tessa: warning: %s\n", problem.c_str());
+}
+
 // Reports a failure in the form the options ask for; gives the exit code.
 int failEvaluation(const EvalOptions& options, const std::string& reason,
-                   const std::vector<std::string>& messages = {}) {
-    if (!options.json)
+                   const MacroEvaluation::Outcome& outcome = {}) {
+    if (!options.json) {
+        printProblems(outcome.problems);
         return fail(reason);
-    printJson({{"ok", false}, {"error", shortened(reason)}, {"messages", messages}});
+    }
+    printJson({{"ok", false},
+               {"error", shortened(reason)},
+               {"messages", outcome.messages},
+               {"problems", outcome.problems}});
     return kExitFailed;
 }
 
@@ -115,7 +126,7 @@ int evaluate(const EvalOptions& options) {
         outcome = MacroEvaluation::run(macro, request);
     }
     if (!outcome.ok)
-        return failEvaluation(options, outcome.error, outcome.messages);
+        return failEvaluation(options, outcome.error, outcome);
     if (!options.out.empty()) {
         // Neither the macro nor the sheet or its mapping may be overwritten by the result.
         const OutputFile out(options.out);
@@ -129,11 +140,11 @@ int evaluate(const EvalOptions& options) {
         if (const auto loaded = loadedSheetPath(options.sheet))
             inputs.push_back(*loaded);
         if (auto refused = out.refuseInputs(inputs))
-            return failEvaluation(options, *refused, outcome.messages);
+            return failEvaluation(options, *refused, outcome);
         if (auto failed = out.write([&macro](const std::filesystem::path& path) {
                 return macro.writeToFile(core::fromNativePath(path));
             }))
-            return failEvaluation(options, *failed, outcome.messages);
+            return failEvaluation(options, *failed, outcome);
     }
 
     if (options.json) {
@@ -144,6 +155,7 @@ int evaluate(const EvalOptions& options) {
         return kExitOk;
     }
     printVariables(outcome.variables);
+    printProblems(outcome.problems);
     if (options.timings) {
         for (const Vdn_Timer* timer : calcSSPhaseTimers())
             std::printf("%s\n", utf8(timer->toString()).c_str());

@@ -88,6 +88,8 @@ MacroEvaluation::Outcome MacroEvaluation::run(Vdn_DbMacro& macro, const Request&
 
     const bool evaluated = StartDlgStandardsSS(data);
     outcome.messages = std::move(user.texts());
+    for (const Vdn_String& problem : report.problems)
+        outcome.problems.push_back(utf8(problem));
     if (!evaluated) {
         outcome.error = "the evaluation of " + request.sheet + " failed" +
                         (report.failure.isEmpty() ? std::string() : ": " + utf8(report.failure));
@@ -113,7 +115,10 @@ MacroEvaluation::Outcome MacroEvaluation::run(Vdn_DbMacro& macro, const Request&
 
 nlohmann::json MacroEvaluation::json(const Outcome& outcome) {
     if (!outcome.ok)
-        return {{"ok", false}, {"error", shortened(outcome.error)}, {"messages", outcome.messages}};
+        return {{"ok", false},
+                {"error", shortened(outcome.error)},
+                {"messages", outcome.messages},
+                {"problems", outcome.problems}};
     nlohmann::json list = nlohmann::json::array();
     for (int i = 0; i < outcome.variables.length(); ++i) {
         const TfVarCell& cell = outcome.variables[i];
@@ -122,7 +127,10 @@ nlohmann::json MacroEvaluation::json(const Outcome& outcome) {
                         {"type", typeName(cell)},
                         {"value", utf8(cell.value)}});
     }
-    return {{"ok", true}, {"variables", list}, {"messages", outcome.messages}};
+    return {{"ok", true},
+            {"variables", list},
+            {"messages", outcome.messages},
+            {"problems", outcome.problems}};
 }
 
 std::string MacroEvaluation::jsonLine(const Outcome& outcome, std::size_t line) {
@@ -131,12 +139,14 @@ std::string MacroEvaluation::jsonLine(const Outcome& outcome, std::size_t line) 
         if (line > 0)
             out += "\"line\":" + std::to_string(line) + ",";
     };
-    const auto messages = [&out, &outcome] {
-        out += "\"messages\":[";
-        for (std::size_t i = 0; i < outcome.messages.size(); ++i) {
+    const auto texts = [&out](const char* key, const std::vector<std::string>& list) {
+        out += '"';
+        out += key;
+        out += "\":[";
+        for (std::size_t i = 0; i < list.size(); ++i) {
             if (i > 0)
                 out += ',';
-            appendJsonString(out, outcome.messages[i]);
+            appendJsonString(out, list[i]);
         }
         out += "],";
     };
@@ -145,13 +155,17 @@ std::string MacroEvaluation::jsonLine(const Outcome& outcome, std::size_t line) 
         appendJsonString(out, shortened(outcome.error));
         out += ',';
         lineField();
-        messages();
-        out += "\"ok\":false}";
+        texts("messages", outcome.messages);
+        out += "\"ok\":false,";
+        texts("problems", outcome.problems);
+        out.back() = '}';
         return out;
     }
     lineField();
-    messages();
-    out += "\"ok\":true,\"variables\":[";
+    texts("messages", outcome.messages);
+    out += "\"ok\":true,";
+    texts("problems", outcome.problems);
+    out += "\"variables\":[";
     for (int i = 0; i < outcome.variables.length(); ++i) {
         const TfVarCell& cell = outcome.variables[i];
         out += i > 0 ? ",{\"name\":" : "{\"name\":";

@@ -32,6 +32,8 @@ public:
         std::string error;
         TfVarCells variables;
         std::vector<std::string> messages;
+        // Equations that failed without stopping the evaluation (see ss::EvaluationReport).
+        std::vector<std::string> problems;
     };
 
     // Evaluates the sheet for the macro and writes the outputs into it. Fails when the
@@ -39,7 +41,8 @@ public:
     // from the macro (the mapping gave nothing, so the results would be nonsense).
     static Outcome run(Vdn_DbMacro& macro, const Request& request);
 
-    // {"ok":true,"variables":[...],"messages":[...]} or {"ok":false,"error":...,"messages":[...]}.
+    // {"ok":true,"variables":[...],"messages":[...],"problems":[...]} or
+    // {"ok":false,"error":...,"messages":[...],"problems":[...]}.
     static nlohmann::json json(const Outcome& outcome);
     // The same document as one line of text, with "line": line when line > 0 (as the JSON
     // library writes it, keys in order), written directly: a batch writes thousands.

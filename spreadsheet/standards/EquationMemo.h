@@ -36,6 +36,8 @@ public:
         std::wstring formula;
         grid::ReferenceStyle style = grid::ReferenceStyle::Default;
         grid::FormulaPtr parsed;
+        // Why the formula does not parse, in the parser's words; empty when it parses.
+        Vdn_String parseProblem;
     };
 
     // Past this many equations the memo starts afresh.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/text/Vdn_String.h"
+#include "platform/core/text/Vdn_StringArray.h"
 
 namespace ss {
 
@@ -14,10 +15,20 @@ struct EvaluationReport {
     Vdn_String mappingProblem;
     int inputs = 0;
     int filledInputs = 0;
+    // What went wrong without stopping the evaluation (an equation that failed, in this sheet
+    // or a child sheet), each once, in the order met: "file row N: equation: reason".
+    Vdn_StringArray problems;
 
     void fail(const Vdn_String& reason) {
         if (failure.isEmpty())
             failure = reason;
+    }
+    // A bound keeps a sheet whose every equation fails, called in a loop, from growing the
+    // log without end.
+    static constexpr int kMaxProblems = 100;
+    void note(const Vdn_String& problem) {
+        if (problems.length() < kMaxProblems && !problems.contains(problem))
+            problems.append(problem);
     }
 };
 

@@ -133,10 +133,12 @@ private:
     ss::EquationMemo::Equation analyse(grid::CellRef cell, const Vdn_String& text);
     // Sets the equation's formula as SSSetFormula would, parsed once for every evaluation.
     bool setEquationFormula(const ss::EquationMemo::Equation& equation);
-    // The equation message, while the document's spreadsheet messages are on.
-    // With a reason, the reason replaces the tip about unknown variables.
+    // The equation message, while the document's spreadsheet messages are on, and an entry in
+    // the evaluation's report. With a reason, the reason replaces the tip about unknown
+    // variables; a detail, when given, is the report's reason instead (the message stays).
     void showEquationFailure(const Vdn_String& name, const Vdn_String& expression, int row,
-                             const Vdn_String& reason = Vdn_String()) const;
+                             const Vdn_String& reason = Vdn_String(),
+                             const Vdn_String& detail = Vdn_String()) const;
     // Gives the report (if any) the reason of a failure; returns eInvalidInput.
     Acad::ErrorStatus failWith(const Vdn_String& reason) const;
     // A child sheet as findChildFile names it, and the file that name denotes.

@@ -177,7 +177,15 @@ int TfCalcSS::variableIndex(const Vdn_String& name) {
 }
 
 void TfCalcSS::showEquationFailure(const Vdn_String& name, const Vdn_String& expression, int row,
-                                   const Vdn_String& reason) const {
+                                   const Vdn_String& reason, const Vdn_String& detail) const {
+    if (mReport != nullptr) {
+        const Vdn_String& why = !detail.isEmpty() ? detail : reason;
+        mReport->note(shownPath(mFileName) + L" row " + Vdn_String(row) + L": " +
+                      (name.isEmpty() ? Vdn_String() : name + L" = ") + expression + L": " +
+                      (why.isEmpty() ? Vdn_String(L"it assigns no variable of the sheet, or "
+                                                  L"names one that is not declared")
+                                     : why));
+    }
     if (!core::currentDocumentData().spreadsheetMessages)
         return;
     Vdn_String text = L"The following equation failed:\n";
@@ -224,8 +232,15 @@ ss::EquationMemo::Equation TfCalcSS::analyse(grid::CellRef cell, const Vdn_Strin
     }
     if (!emptiesCell(equation.formula)) {
         grid::FormulaPtr parsed;
-        if (grid::Formula::parse(equation.formula, cell, equation.style, parsed))
+        const grid::Result result = grid::Formula::parse(equation.formula, cell, equation.style,
+                                                         parsed);
+        if (result)
             equation.parsed = std::move(parsed);
+        else
+            equation.parseProblem = L"the formula " + Vdn_String(L"\"") + equation.formula +
+                                    L"\" does not parse at character " +
+                                    Vdn_String(static_cast<int>(result.position()) + 1) + L": " +
+                                    Vdn_String(result.message());
     }
     return equation;
 }
@@ -270,6 +285,12 @@ Acad::ErrorStatus TfCalcSS::calcCell(const int& col, const int& row) {
     }
     if (equation->variable < 0) {
         showEquationFailure(equation->name, equation->expression, row);
+        return Acad::eInvalidInput;
+    }
+    if (!equation->parseProblem.isEmpty()) {
+        // The message shows the formula as the sheet's cell would hold it; the log says why.
+        showEquationFailure(equation->name, Vdn_String(equation->formula), row, Vdn_String(),
+                            equation->parseProblem);
         return Acad::eInvalidInput;
     }
     TfVarCell& variable = mVarCells[equation->variable];

@@ -114,7 +114,12 @@ Acad::ErrorStatus TfCalcSS::callChild(const ChildFile& file, const TfVarCells& a
     child.varCells = args;
     child.genVarNames = mGenVarNames;
     child.genVarValues = mGenVarValues;
-    if (!StartDlgStandardsSS(child)) {
+    const bool evaluated = StartDlgStandardsSS(child);
+    if (mReport != nullptr) {
+        for (const Vdn_String& problem : report.problems)
+            mReport->note(problem);
+    }
+    if (!evaluated) {
         mNativeFailure = L"the child sheet " + shownPath(path) + L" failed" +
                          (report.failure.isEmpty() ? Vdn_String() : L": " + report.failure);
         return Acad::eInvalidInput;

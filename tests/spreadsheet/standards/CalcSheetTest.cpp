@@ -4,6 +4,7 @@
 #include "platform/grid/CellType.h"
 #include "platform/ui/windows/WinConstants.h"
 #include "spreadsheet/standards/CalcSSTimers.h"
+#include "spreadsheet/standards/EvaluationReport.h"
 #include "tests/spreadsheet/standards/CalcTestSupport.h"
 
 #include <fstream>
@@ -276,10 +277,19 @@ TEST_F(CalcSheetTest, AFailingEquationIsReportedAndTheCalculationGoesOn) {
         inputs({argument(L"Width", tfInput, L"5"), argument(L"Area", tfOutput, L"-1"),
                 argument(L"Depth", tfOutput, L"-2")});
     ASSERT_EQ(sheet.getFromVars(data), Acad::eOk);
+    ss::EvaluationReport report;
+    sheet.setReport(&report);
     EXPECT_EQ(sheet.calculate(), Acad::eOk);
     EXPECT_EQ(value(L"Depth"), L"-2") << "a failed equation leaves its variable";
     EXPECT_EQ(value(L"Area"), L"6");
     ASSERT_EQ(user.messageBoxes().size(), 5u);
+    // The report names each failure with its row and the parser's own reason.
+    ASSERT_EQ(report.problems.length(), 5);
+    EXPECT_EQ(report.problems[2],
+              file + L" row 9: Area = A2 * * 2: the formula \"A2 * * 2\" does not parse at "
+                     L"character 6: unexpected '*'");
+    EXPECT_NE(report.problems[4].find(L"row 12: Depth = \"deep\": the variable Depth refused"),
+              -1);
     EXPECT_EQ(user.messageBoxes()[0].icon, MB_ICONEXCLAMATION);
     // A text that is no equation stays one; an equation cell now holds its formula's result.
     EXPECT_EQ(sheet.calcCell(1, 7), Acad::eInvalidInput);
