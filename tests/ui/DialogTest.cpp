@@ -181,11 +181,17 @@ TEST(ScriptedUserFailures, ActionsOnMissingOrDisabledControlsAreFailures) {
         EXPECT_FALSE(act.click(1002));
         EXPECT_FALSE(act.type(1002, L"x"));
         EXPECT_FALSE(act.click(1012)) << "hidden";
+        EXPECT_FALSE(act.selectComboText(4242, L"x"));
+        EXPECT_FALSE(act.selectComboItem(1011, 0)) << "a button";
     });
     CDialog dialog(60000);
     dialog.DoModal();
     EXPECT_FALSE(user.verify());
-    ASSERT_EQ(user.failures().size(), 4U);
+    ASSERT_EQ(user.failures().size(), 6U);
+    EXPECT_EQ(user.failures()[4].substr(user.failures()[4].find(L": ") + 2),
+              L"cannot select in control 4242: there is no such control");
+    EXPECT_EQ(user.failures()[5].substr(user.failures()[5].find(L": ") + 2),
+              L"cannot select in control 1011: it is not a combo box");
     EXPECT_EQ(user.failures()[0], L"dialog DLG_UI_TEST (60000) \"Window system test\": cannot "
                                   L"click control 4242: there is no such control");
     EXPECT_EQ(user.failures()[1].substr(user.failures()[1].find(L": ") + 2),

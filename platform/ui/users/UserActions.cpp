@@ -136,13 +136,9 @@ bool UserActions::enterText(int id, const std::wstring& text) {
 
 bool UserActions::typeText(int id, const std::wstring& text, bool replaceAll) {
     DispatchGuard guard;
-    CWnd* target = usableControl(id, L"type into");
-    if (target == nullptr) {
-        return false;
-    }
-    auto* edit = dynamic_cast<CEdit*>(target);
+    auto* edit = controlOfKind<CEdit>(id, L"type into", L"an edit");
     if (edit == nullptr) {
-        return fail(L"cannot type into control " + std::to_wstring(id) + L": it is not an edit");
+        return false;
     }
     edit->SetFocus();
     if (edit->GetSafeHwnd() == nullptr) {
@@ -160,13 +156,9 @@ bool UserActions::typeText(int id, const std::wstring& text, bool replaceAll) {
 
 bool UserActions::selectComboItem(int id, int index) {
     DispatchGuard guard;
-    CWnd* target = usableControl(id, L"select in");
-    if (target == nullptr) {
-        return false;
-    }
-    auto* combo = dynamic_cast<CComboBox*>(target);
+    auto* combo = controlOfKind<CComboBox>(id, L"select in", L"a combo box");
     if (combo == nullptr) {
-        return fail(L"control " + std::to_wstring(id) + L" is not a combo box");
+        return false;
     }
     if (!combo->userSelect(index)) {
         return fail(L"combo box " + std::to_wstring(id) + L" has no item " +
@@ -177,9 +169,10 @@ bool UserActions::selectComboItem(int id, int index) {
 }
 
 bool UserActions::selectComboText(int id, const std::wstring& text) {
-    auto* combo = dynamic_cast<CComboBox*>(control(id));
+    // A hidden, disabled or missing control is reported as such before its items are sought.
+    auto* combo = controlOfKind<CComboBox>(id, L"select in", L"a combo box");
     if (combo == nullptr) {
-        return fail(L"control " + std::to_wstring(id) + L" is not a combo box");
+        return false;
     }
     const int index = combo->FindStringExact(-1, text);
     if (index == CB_ERR) {
@@ -190,13 +183,9 @@ bool UserActions::selectComboText(int id, const std::wstring& text) {
 
 bool UserActions::typeInCombo(int id, const std::wstring& text) {
     DispatchGuard guard;
-    CWnd* target = usableControl(id, L"type into");
-    if (target == nullptr) {
-        return false;
-    }
-    auto* combo = dynamic_cast<CComboBox*>(target);
+    auto* combo = controlOfKind<CComboBox>(id, L"type into", L"a combo box");
     if (combo == nullptr) {
-        return fail(L"control " + std::to_wstring(id) + L" is not a combo box");
+        return false;
     }
     if (!combo->userTypeText(text)) {
         return fail(L"combo box " + std::to_wstring(id) + L" has no edit to type into");
@@ -207,13 +196,9 @@ bool UserActions::typeInCombo(int id, const std::wstring& text) {
 
 bool UserActions::selectListItem(int id, int index, unsigned modifiers) {
     DispatchGuard guard;
-    CWnd* target = usableControl(id, L"select in");
-    if (target == nullptr) {
-        return false;
-    }
-    auto* list = dynamic_cast<CListBox*>(target);
+    auto* list = controlOfKind<CListBox>(id, L"select in", L"a list box");
     if (list == nullptr) {
-        return fail(L"control " + std::to_wstring(id) + L" is not a list box");
+        return false;
     }
     if (!list->userClickItem(index, modifiers)) {
         return fail(L"list box " + std::to_wstring(id) + L" cannot select item " +
@@ -225,13 +210,9 @@ bool UserActions::selectListItem(int id, int index, unsigned modifiers) {
 
 bool UserActions::doubleClickListItem(int id, int index) {
     DispatchGuard guard;
-    CWnd* target = usableControl(id, L"double-click in");
-    if (target == nullptr) {
-        return false;
-    }
-    auto* list = dynamic_cast<CListBox*>(target);
+    auto* list = controlOfKind<CListBox>(id, L"double-click in", L"a list box");
     if (list == nullptr) {
-        return fail(L"control " + std::to_wstring(id) + L" is not a list box");
+        return false;
     }
     if (!list->userDoubleClickItem(index)) {
         return fail(L"list box " + std::to_wstring(id) + L" cannot select item " +
@@ -243,13 +224,9 @@ bool UserActions::doubleClickListItem(int id, int index) {
 
 bool UserActions::selectTab(int id, int index) {
     DispatchGuard guard;
-    CWnd* target = usableControl(id, L"select a tab of");
-    if (target == nullptr) {
-        return false;
-    }
-    auto* tabs = dynamic_cast<CTabCtrl*>(target);
+    auto* tabs = controlOfKind<CTabCtrl>(id, L"select a tab of", L"a tab control");
     if (tabs == nullptr) {
-        return fail(L"control " + std::to_wstring(id) + L" is not a tab control");
+        return false;
     }
     if (!tabs->userSelectTab(index)) {
         return fail(L"tab control " + std::to_wstring(id) + L" has no tab " +

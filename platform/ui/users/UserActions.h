@@ -115,4 +115,20 @@ private:
     FailureSink sink_;
 };
 
+// The control of the id when a user could act on it and it is of the kind; otherwise the
+// failure is reported (hidden, disabled, missing, or "it is not <kind>") and null given.
+template <typename Control>
+Control* UserActions::controlOfKind(int id, const wchar_t* action, const wchar_t* kind) {
+    CWnd* target = usableControl(id, action);
+    if (target == nullptr) {
+        return nullptr;
+    }
+    auto* found = dynamic_cast<Control*>(target);
+    if (found == nullptr) {
+        fail(L"cannot " + std::wstring(action) + L" control " + std::to_wstring(id) +
+             L": it is not " + kind);
+    }
+    return found;
+}
+
 } // namespace ui

@@ -201,19 +201,6 @@ bool UserActions::resize(int width, int height) {
     return true;
 }
 
-template <typename Control>
-Control* UserActions::controlOfKind(int id, const wchar_t* action, const wchar_t* kind) {
-    CWnd* target = usableControl(id, action);
-    if (target == nullptr) {
-        return nullptr;
-    }
-    auto* found = dynamic_cast<Control*>(target);
-    if (found == nullptr) {
-        fail(L"control " + std::to_wstring(id) + L" is not " + kind);
-    }
-    return found;
-}
-
 bool UserActions::toggleComboCheck(int id, int index) {
     DispatchGuard guard;
     auto* combo = controlOfKind<CCheckComboBox>(id, L"tick an item of", L"a check-box combo");
