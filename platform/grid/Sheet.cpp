@@ -34,23 +34,21 @@ bool Sheet::autoCalculate() const {
 }
 
 bool Sheet::setMaxCols(int cols) {
-    if (cols < 0 || cols > kMaxColumns || (cols < model_.maxCols && structureLocked()))
-        return false;
-    const bool shrinking = cols < model_.maxCols;
-    model_.maxCols = cols;
-    if (shrinking) {
-        StructureEditor::truncate(model_, model_.maxCols, model_.maxRows);
-        rebuildGraph();
-        if (autoCalculate())
-            recalcAll();
-    }
-    return true;
+    return resize(cols, model_.maxRows);
 }
 
 bool Sheet::setMaxRows(int rows) {
-    if (rows < 0 || rows > kMaxRows || (rows < model_.maxRows && structureLocked()))
+    return resize(model_.maxCols, rows);
+}
+
+bool Sheet::resize(int cols, int rows) {
+    if (cols < 0 || cols > kMaxColumns || rows < 0 || rows > kMaxRows)
         return false;
-    const bool shrinking = rows < model_.maxRows;
+    const bool shrinking = cols < model_.maxCols || rows < model_.maxRows;
+    // Cells past a new edge are dropped, which a running calculation must not see.
+    if (shrinking && structureLocked())
+        return false;
+    model_.maxCols = cols;
     model_.maxRows = rows;
     if (shrinking) {
         StructureEditor::truncate(model_, model_.maxCols, model_.maxRows);

@@ -186,6 +186,9 @@ public:
 private:
     class Target;
 
+    // Sets both sizes; false (nothing changed) for a size out of range, or for shrinking while
+    // a calculation runs.
+    bool resize(int cols, int rows);
     bool inBody(CellRef cell) const;
     bool inSheet(CellRef cell) const;
     bool blockInSheet(const CellRange& block) const;

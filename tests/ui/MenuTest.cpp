@@ -149,7 +149,8 @@ TEST(MenuTemplateParser, ReportsErrorsWithLinesAndKeepsTheGoodMenus) {
     ASSERT_EQ(result.diagnostics.size(), 2U);
     EXPECT_EQ(result.diagnostics[0].text(),
               L"m.menu:7: \"popup\" needs its text as a \"quoted string\"");
-    EXPECT_EQ(result.diagnostics[1].text(), L"m.menu:10: bad command id \"x\"");
+    EXPECT_EQ(result.diagnostics[1].text(),
+              L"m.menu:10: bad command id \"x\" (expected 1 to 65535)");
     ASSERT_EQ(result.menus.size(), 2U);
     EXPECT_EQ(result.menus[0].entries[0].entries[0].state, MF_CHECKED);
     EXPECT_EQ(result.menus[1].id, 3U);

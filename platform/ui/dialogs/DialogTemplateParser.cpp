@@ -1,7 +1,7 @@
 #include "platform/ui/dialogs/DialogTemplateParser.h"
 
 #include "platform/core/text/CharCase.h"
-#include "platform/ui/dialogs/ResourceLexer.h"
+#include "platform/ui/dialogs/ResourceLineReader.h"
 #include "platform/ui/dialogs/StyleNames.h"
 
 #include <memory>
@@ -85,27 +85,13 @@ bool isIdentifier(const std::wstring& word) {
     return true;
 }
 
-class Parser {
+class Parser : public ResourceLineReader {
 public:
     Parser(const std::wstring& fileName, DialogTemplateParseResult& out)
-        : fileName_(fileName), out_(out) {}
+        : ResourceLineReader(fileName, out.diagnostics), out_(out) {}
 
-    void line(const std::wstring& text, int number) {
-        lineNumber_ = number;
-        std::wstring error;
-        const auto tokens = ResourceLexer::split(text, error);
-        if (!tokens) {
-            report(error);
-            return;
-        }
-        if (tokens->empty()) {
-            return;
-        }
-        tokens_ = &*tokens;
-        const std::wstring& keyword = (*tokens)[0].text;
-        if ((*tokens)[0].quoted) {
-            report(L"a line starts with a keyword, not with a string");
-        } else if (keyword == L"dialog") {
+    void keyword(const std::wstring& keyword) override {
+        if (keyword == L"dialog") {
             startDialog();
         } else if (!current_) {
             report(L"\"" + keyword + L"\" outside a dialog (expected \"dialog <id> <NAME>\")");
@@ -127,53 +113,16 @@ public:
         } else {
             report(L"unknown keyword \"" + keyword + L"\"");
         }
-        tokens_ = nullptr;
     }
 
     void finish() {
         if (current_) {
-            lineNumber_ = current_->line;
-            report(L"dialog " + current_->name + L" is not closed with \"end\"");
+            reportAt(current_->line, L"dialog " + current_->name + L" is not closed with \"end\"");
             current_.reset();
         }
     }
 
 private:
-    const ResourceToken& token(std::size_t i) const { return (*tokens_)[i]; }
-    std::size_t count() const { return tokens_->size(); }
-
-    void report(const std::wstring& reason) {
-        out_.diagnostics.push_back({fileName_, lineNumber_, reason});
-        damaged_ = true;
-    }
-
-    bool expectCount(std::size_t minimum, std::size_t maximum) {
-        if (count() < minimum || count() > maximum) {
-            report(L"\"" + token(0).text + L"\" takes " +
-                   (minimum == maximum
-                        ? std::to_wstring(minimum - 1)
-                        : std::to_wstring(minimum - 1) + L" to " + std::to_wstring(maximum - 1)) +
-                   L" value(s), found " + std::to_wstring(count() - 1));
-            return false;
-        }
-        return true;
-    }
-
-    std::optional<long long> numberAt(std::size_t i, const wchar_t* what, long long low,
-                                      long long high) {
-        if (i >= count() || token(i).quoted) {
-            report(std::wstring(L"expected ") + what);
-            return std::nullopt;
-        }
-        const auto value = ResourceLexer::number(token(i).text);
-        if (!value || *value < low || *value > high) {
-            report(std::wstring(L"bad ") + what + L" \"" + token(i).text + L"\" (expected " +
-                   std::to_wstring(low) + L" to " + std::to_wstring(high) + L")");
-            return std::nullopt;
-        }
-        return value;
-    }
-
     std::optional<int> controlIdAt(std::size_t i) {
         if (i < count() && !token(i).quoted) {
             if (const auto named = StyleNames::controlId(token(i).text)) {
@@ -226,15 +175,12 @@ private:
 
     void startDialog() {
         if (current_) {
-            const int here = lineNumber_;
-            lineNumber_ = current_->line;
-            report(L"dialog " + current_->name + L" is not closed with \"end\"");
-            lineNumber_ = here;
+            reportAt(current_->line, L"dialog " + current_->name + L" is not closed with \"end\"");
             current_.reset();
         }
         damaged_ = false;
         current_ = std::make_unique<DialogTemplate>();
-        current_->file = fileName_;
+        current_->file = fileName();
         current_->line = lineNumber_;
         current_->style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
         controlIds_.clear();
@@ -405,12 +351,8 @@ private:
         lastControl_->items.push_back(std::move(entry));
     }
 
-    const std::wstring& fileName_;
     DialogTemplateParseResult& out_;
-    const std::vector<ResourceToken>* tokens_ = nullptr;
-    int lineNumber_ = 0;
     std::unique_ptr<DialogTemplate> current_; // the template being read
-    bool damaged_ = false;
     bool hasSize_ = false;
     std::set<int> controlIds_;
     ControlTemplate* lastControl_ = nullptr;

@@ -1,6 +1,6 @@
 #include "platform/ui/menus/MenuTemplateParser.h"
 
-#include "platform/ui/dialogs/ResourceLexer.h"
+#include "platform/ui/dialogs/ResourceLineReader.h"
 
 #include <memory>
 #include <optional>
@@ -9,27 +9,13 @@ namespace ui {
 
 namespace {
 
-class Parser {
+class Parser : public ResourceLineReader {
 public:
     Parser(const std::wstring& fileName, MenuTemplateParseResult& out)
-        : fileName_(fileName), out_(out) {}
+        : ResourceLineReader(fileName, out.diagnostics), out_(out) {}
 
-    void line(const std::wstring& text, int number) {
-        lineNumber_ = number;
-        std::wstring error;
-        const auto tokens = ResourceLexer::split(text, error);
-        if (!tokens) {
-            report(error);
-            return;
-        }
-        if (tokens->empty()) {
-            return;
-        }
-        tokens_ = &*tokens;
-        const std::wstring& keyword = (*tokens)[0].text;
-        if ((*tokens)[0].quoted) {
-            report(L"a line starts with a keyword, not with a string");
-        } else if (keyword == L"menu") {
+    void keyword(const std::wstring& keyword) override {
+        if (keyword == L"menu") {
             startMenu();
         } else if (!current_) {
             report(L"\"" + keyword + L"\" outside a menu (expected \"menu <id> [NAME]\")");
@@ -40,7 +26,7 @@ public:
         } else if (keyword == L"item") {
             item();
         } else if (keyword == L"separator") {
-            if (tokens->size() != 1) {
+            if (count() != 1) {
                 report(L"\"separator\" takes no values");
             }
             MenuTemplateEntry entry;
@@ -49,26 +35,17 @@ public:
         } else {
             report(L"unknown keyword \"" + keyword + L"\"");
         }
-        tokens_ = nullptr;
     }
 
     void finish() {
         if (current_) {
-            lineNumber_ = current_->line;
-            report(L"menu " + std::to_wstring(current_->id) + L" is not closed with \"end\"");
+            reportAt(current_->line,
+                     L"menu " + std::to_wstring(current_->id) + L" is not closed with \"end\"");
             current_.reset();
         }
     }
 
 private:
-    const ResourceToken& token(std::size_t i) const { return (*tokens_)[i]; }
-    std::size_t count() const { return tokens_->size(); }
-
-    void report(const std::wstring& reason) {
-        out_.diagnostics.push_back({fileName_, lineNumber_, reason});
-        damaged_ = true;
-    }
-
     // The entry list new entries go to: the innermost open pop-up, else the menu.
     std::vector<MenuTemplateEntry>& target() {
         std::vector<MenuTemplateEntry>* list = &current_->entries;
@@ -76,19 +53,6 @@ private:
             list = &list->back().entries;
         }
         return *list;
-    }
-
-    std::optional<UINT> number(std::size_t i, const wchar_t* what, long long low, long long high) {
-        if (i >= count() || token(i).quoted) {
-            report(std::wstring(L"expected ") + what);
-            return std::nullopt;
-        }
-        const auto value = ResourceLexer::number(token(i).text);
-        if (!value || *value < low || *value > high) {
-            report(std::wstring(L"bad ") + what + L" \"" + token(i).text + L"\"");
-            return std::nullopt;
-        }
-        return static_cast<UINT>(*value);
     }
 
     // CHECKED, GRAYED, DISABLED, RADIO after position i.
@@ -118,13 +82,11 @@ private:
 
     void startMenu() {
         if (current_) {
-            const int here = lineNumber_;
-            lineNumber_ = current_->line;
-            report(L"menu " + std::to_wstring(current_->id) + L" is not closed with \"end\"");
-            lineNumber_ = here;
+            reportAt(current_->line,
+                     L"menu " + std::to_wstring(current_->id) + L" is not closed with \"end\"");
         }
         current_ = std::make_unique<MenuTemplate>();
-        current_->file = fileName_;
+        current_->file = fileName();
         current_->line = lineNumber_;
         openPopups_ = 0;
         phantomPopups_ = 0;
@@ -133,8 +95,8 @@ private:
             report(L"\"menu\" takes an id and an optional name");
             return;
         }
-        if (const auto id = number(1, L"menu id", 1, 65535)) {
-            current_->id = *id;
+        if (const auto id = numberAt(1, L"menu id", 1, 65535)) {
+            current_->id = static_cast<UINT>(*id);
         }
         if (count() == 3) {
             current_->name = token(2).text;
@@ -188,27 +150,23 @@ private:
             report(L"\"item\" needs an id and its text as a \"quoted string\"");
             return;
         }
-        const auto id = number(1, L"command id", 1, 65535);
+        const auto id = numberAt(1, L"command id", 1, 65535);
         const auto state = states(3);
         if (!id || !state) {
             return;
         }
         MenuTemplateEntry entry;
         entry.kind = MenuTemplateEntry::Kind::Item;
-        entry.id = *id;
+        entry.id = static_cast<UINT>(*id);
         entry.text = token(2).text;
         entry.state = *state;
         target().push_back(std::move(entry));
     }
 
-    const std::wstring& fileName_;
     MenuTemplateParseResult& out_;
-    const std::vector<ResourceToken>* tokens_ = nullptr;
-    int lineNumber_ = 0;
     std::unique_ptr<MenuTemplate> current_; // the template being read
     std::size_t openPopups_ = 0;
     std::size_t phantomPopups_ = 0;
-    bool damaged_ = false;
 };
 
 } // namespace
