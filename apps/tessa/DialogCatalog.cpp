@@ -145,7 +145,7 @@ bool showGrid(DialogPresenter&) {
     return dialog.DoModal() != -1;
 }
 
-// The levels of a small two-storey hall, the second storey shown.
+// The levels of a small two-storey hall, from the foundation to the roof.
 bool showLevels(DialogPresenter&) {
     CDlgLevels dialog;
     TfLevelsDlgData& levels = dialog.mData;
