@@ -125,7 +125,8 @@ void CDlgLevels::showLevel(int index) {
         bases->SetCurSel(bases->FindStringExact(-1, baseName.str()));
     }
     SetDlgItemText(kNameEdit, shown ? name.str() : L"");
-    SetDlgItemText(kValueEdit, shown ? Vdn_String(value, kDecimals).str() : L"");
+    mShownValue = shown ? Vdn_String(value, kDecimals) : Vdn_String();
+    SetDlgItemText(kValueEdit, mShownValue.str());
     SetDlgItemText(kAbsoluteEdit, shown ? Vdn_String(absolute, kDecimals).str() : L"");
     bases->EnableWindow(shown && isAdded(name) ? TRUE : FALSE);
     for (const int id : {kValueEdit, kDeleteButton}) {
@@ -143,7 +144,9 @@ bool CDlgLevels::storeShown() {
         return true;
     std::wstring typed;
     GetDlgItemText(kValueEdit, typed);
-    if (!readNumber(typed, value) || !mData.updateLevel(mShown, value)) {
+    // The edit shows 3 decimals; an untouched height keeps the digits beyond them.
+    const bool untouched = typed == mShownValue.str();
+    if (!untouched && (!readNumber(typed, value) || !mData.updateLevel(mShown, value))) {
         warn(dialString(kValueRefused), kCaption);
         if (auto* edit = dynamic_cast<CEdit*>(GetDlgItem(kValueEdit))) {
             GotoDlgCtrl(edit);

@@ -49,5 +49,6 @@ private:
     CButtonST mAddButton;
     CButtonST mDeleteButton;
     int mShown = -1;
+    Vdn_String mShownValue; // the height as the edit showed it
     Vdn_StringArray mAdded; // names of the levels added during this run
 };

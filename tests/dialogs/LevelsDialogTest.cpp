@@ -74,27 +74,29 @@ protected:
 };
 
 TEST_F(LevelsDialogTest, ShowsEachLevelAndStoresItsHeightWhenLeavingIt) {
+    // Finer than the edit shows: kept while the height is left as shown.
+    ASSERT_TRUE(levels.updateLevel(0, 0.0625));
     user.expectModal(CDlgLevels::IDD, [](CDialog& shown, ui::UserActions& act) {
         EXPECT_EQ(itemsOf(shown, CDlgLevels::kLevelCombo),
                   (std::vector<std::wstring>{L"Floor", L"First", L"Roof"}));
         act.selectComboItem(CDlgLevels::kLevelCombo, 2);
         EXPECT_EQ(textOf(shown, CDlgLevels::kNameEdit), L"Roof");
         EXPECT_EQ(textOf(shown, CDlgLevels::kValueEdit), L"4200.000");
-        EXPECT_EQ(textOf(shown, CDlgLevels::kAbsoluteEdit), L"7800.000");
+        EXPECT_EQ(textOf(shown, CDlgLevels::kAbsoluteEdit), L"7800.063");
         EXPECT_EQ(textOf(shown, CDlgLevels::kBaseCombo), L"First");
         // Levels that existed before keep their base; names never change here.
         EXPECT_FALSE(shown.GetDlgItem(CDlgLevels::kBaseCombo)->IsWindowEnabled());
         EXPECT_FALSE(shown.GetDlgItem(CDlgLevels::kNameEdit)->IsWindowEnabled());
         act.enterText(CDlgLevels::kValueEdit, L"4500");
-        EXPECT_EQ(textOf(shown, CDlgLevels::kAbsoluteEdit), L"8100.000");
+        EXPECT_EQ(textOf(shown, CDlgLevels::kAbsoluteEdit), L"8100.063");
         act.selectComboItem(CDlgLevels::kLevelCombo, 1);
         act.enterText(CDlgLevels::kValueEdit, L"-0.25");
         act.click(IDOK);
     });
     ASSERT_TRUE(StartDlgLevels(levels));
-    EXPECT_EQ(rowsOf(levels), (std::vector<LevelRow>{{L"Floor", L"wcs", 0.0, 0.0},
-                                                     {L"First", L"Floor", -0.25, -0.25},
-                                                     {L"Roof", L"First", 4500.0, 4499.75}}));
+    EXPECT_EQ(rowsOf(levels), (std::vector<LevelRow>{{L"Floor", L"wcs", 0.0625, 0.0625},
+                                                     {L"First", L"Floor", -0.25, -0.1875},
+                                                     {L"Roof", L"First", 4500.0, 4499.8125}}));
 }
 
 // A height that is no number (a decimal comma among them) is refused when leaving the level,
