@@ -2,6 +2,9 @@
 
 #include "designer/CDlgDesigner.h"
 #include "dialogs/CDlgOpenSave.h"
+#include "dialogs/CDlgGrid.h"
+#include "dialogs/CDlgLevels.h"
+#include "dialogs/CDlgLookup.h"
 #include "dialogs/CFormula.h"
 #include "platform/core/settings/Vdn_Settings.h"
 #include "platform/ui/users/UserActions.h"
@@ -132,6 +135,54 @@ bool showStandards(DialogPresenter& presenter) {
     return true;
 }
 
+// A grid of six lines from "A" at 6 m by four lines from "1" at 7.2 m.
+bool showGrid(DialogPresenter&) {
+    CDlgGrid dialog;
+    dialog.mData.firstCount = 6;
+    dialog.mData.firstSpacing = L"6000";
+    dialog.mData.secondCount = 4;
+    dialog.mData.secondSpacing = L"7200";
+    return dialog.DoModal() != -1;
+}
+
+// The levels of a small two-storey hall, from the foundation to the roof.
+bool showLevels(DialogPresenter&) {
+    CDlgLevels dialog;
+    TfLevelsDlgData& levels = dialog.mData;
+    struct Example {
+        const wchar_t* name;
+        const wchar_t* base;
+        double height;
+    };
+    for (const Example& level : {Example{L"Fundering", L"wcs", -800.0},
+                                 Example{L"Vloer begane grond", L"wcs", 0.0},
+                                 Example{L"Verdieping 1", L"Vloer begane grond", 3600.0},
+                                 Example{L"Dak", L"Verdieping 1", 4250.0}}) {
+        int index = -1;
+        levels.addLevel(level.name, index);
+        levels.updateLevel(index, Vdn_String(level.base));
+        levels.updateLevel(index, level.height);
+    }
+    return dialog.DoModal() != -1;
+}
+
+// Looking up the HEA columns in S355 of the first phase.
+bool showLookup(DialogPresenter&) {
+    CDlgLookup dialog;
+    TfLookUpDlgData& query = dialog.mData;
+    query.text1 = L"K*";
+    query.proposals1 = Vdn_StringArray{L"K1", L"K2", L"L*"};
+    query.text2 = L"HEA-200";
+    query.proposals2 = Vdn_StringArray{L"HEA-200", L"HEA-240", L"IPE-300"};
+    query.text3 = L"S355";
+    query.proposals3 = Vdn_StringArray{L"S235", L"S355"};
+    query.text4 = L"1";
+    query.proposals4 = Vdn_StringArray{L"1", L"2"};
+    query.text5 = L"Kolommen";
+    query.proposals5 = Vdn_StringArray{L"Kolommen", L"Liggers", L"Windverbanden"};
+    return dialog.DoModal() != -1;
+}
+
 std::string lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -151,6 +202,9 @@ const std::vector<DialogEntry>& dialogCatalog() {
         {"CDlgSSStandards", 253, "DLG_SS_STANDARDS", showStandards},
         {"CFormula", 133, "DLG_FORMULA", showFormula},
         {"Vdn_DlgPromptString", 8069, "DLG_PROMPTSTRING", showPrompt},
+        {"CDlgGrid", 341, "DLG_GRID", showGrid},
+        {"CDlgLevels", 342, "DLG_LEVELS", showLevels},
+        {"CDlgLookup", 343, "DLG_LOOKUP", showLookup},
     };
     return catalog;
 }

@@ -1,0 +1,88 @@
+#include "dialogs/CDlgGrid.h"
+
+#include "platform/core/text/NumberedTexts.h"
+#include "platform/ui/controls/CEdit.h"
+#include "platform/ui/windows/WinConstants.h"
+
+namespace {
+
+constexpr int kCaption = 1463;
+constexpr int kFirstFrameText = 1464;
+constexpr int kSecondFrameText = 1465;
+constexpr int kCountText = 1466;
+constexpr int kSpacingText = 1467;
+constexpr int kLabelText = 1468;
+constexpr int kOptionText = 1469;
+constexpr int kCancelText = 2;
+constexpr int kCountRefused = 20101;
+
+} // namespace
+
+CDlgGrid::CDlgGrid(CWnd* parent) : CDialog(IDD, parent) {}
+
+BOOL CDlgGrid::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SetWindowText(dialString(kCaption).str());
+    SetDlgItemText(kFirstFrame, dialString(kFirstFrameText).str());
+    SetDlgItemText(kSecondFrame, dialString(kSecondFrameText).str());
+    // Each label stands just before its edit.
+    for (const int edit : {kFirstCount, kSecondCount})
+        SetDlgItemText(edit - 1, dialString(kCountText).str());
+    for (const int edit : {kFirstSpacing, kSecondSpacing})
+        SetDlgItemText(edit - 1, dialString(kSpacingText).str());
+    for (const int edit : {kFirstLabel, kSecondLabel})
+        SetDlgItemText(edit - 1, dialString(kLabelText).str());
+    SetDlgItemText(kOptionCheck, dialString(kOptionText).str());
+    SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
+
+    SetDlgItemText(kFirstCount, Vdn_String(mData.firstCount).str());
+    SetDlgItemText(kFirstSpacing, mData.firstSpacing.str());
+    SetDlgItemText(kFirstLabel, mData.firstLabel.str());
+    SetDlgItemText(kSecondCount, Vdn_String(mData.secondCount).str());
+    SetDlgItemText(kSecondSpacing, mData.secondSpacing.str());
+    SetDlgItemText(kSecondLabel, mData.secondLabel.str());
+    CheckDlgButton(kOptionCheck, mData.optionFlag ? BST_CHECKED : BST_UNCHECKED);
+    return TRUE;
+}
+
+bool CDlgGrid::readCount(int editId, int frameId, int& count) {
+    std::wstring typed;
+    GetDlgItemText(editId, typed);
+    bool whole = false;
+    const int value = Vdn_String(typed).toInt(&whole);
+    if (whole && value >= 0 && value <= kMaxCount) {
+        count = value;
+        return true;
+    }
+    std::wstring frame;
+    GetDlgItemText(frameId, frame);
+    const Vdn_String message = Vdn_String(frame) + L", " + dialString(kCountText) + L": \"" +
+                               Vdn_String(typed) + L"\"\n" + dialString(kCountRefused);
+    MessageBox(message.str(), dialString(kCaption).str(), MB_OK | MB_ICONEXCLAMATION);
+    if (auto* edit = dynamic_cast<CEdit*>(GetDlgItem(editId))) {
+        GotoDlgCtrl(edit);
+        edit->SetSel(0, -1);
+    }
+    return false;
+}
+
+void CDlgGrid::OnOK() {
+    int firstCount = 0;
+    int secondCount = 0;
+    if (!readCount(kFirstCount, kFirstFrame, firstCount) ||
+        !readCount(kSecondCount, kSecondFrame, secondCount))
+        return;
+    std::wstring text;
+    mData.firstCount = firstCount;
+    GetDlgItemText(kFirstSpacing, text);
+    mData.firstSpacing = Vdn_String(text);
+    GetDlgItemText(kFirstLabel, text);
+    mData.firstLabel = Vdn_String(text);
+    mData.secondCount = secondCount;
+    GetDlgItemText(kSecondSpacing, text);
+    mData.secondSpacing = Vdn_String(text);
+    GetDlgItemText(kSecondLabel, text);
+    mData.secondLabel = Vdn_String(text);
+    mData.optionFlag = IsDlgButtonChecked(kOptionCheck) == BST_CHECKED;
+    CDialog::OnOK();
+}
