@@ -13,6 +13,8 @@
 #include "spreadsheet/editor/CDlgSSOptions.h"
 #include "spreadsheet/editor/CDlgSSSettings.h"
 #include "spreadsheet/editor/DlgSSAsTool.h"
+#include "platform/core/model/GenVarsFile.h"
+#include "spreadsheet/genvars/GenVarsLaunchers.h"
 #include "spreadsheet/standards/CDlgSSStandards.h"
 
 #include <algorithm>
@@ -132,6 +134,17 @@ bool showStandards(DialogPresenter& presenter) {
     return true;
 }
 
+// The general variables of the example library: a project's drawing and standards values.
+bool showGenVars(DialogPresenter&) {
+    core::GenVarsReadResult read =
+        core::readGenVarsFile(gSettings.libDir() + L"GeneralVariables.json");
+    if (!read.ok) {
+        return false;
+    }
+    StartDlgGenVars(read.data);
+    return true;
+}
+
 std::string lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -151,6 +164,7 @@ const std::vector<DialogEntry>& dialogCatalog() {
         {"CDlgSSStandards", 253, "DLG_SS_STANDARDS", showStandards},
         {"CFormula", 133, "DLG_FORMULA", showFormula},
         {"Vdn_DlgPromptString", 8069, "DLG_PROMPTSTRING", showPrompt},
+        {"CDlgGenVars", 256, "DLG_GENVARS", showGenVars},
     };
     return catalog;
 }
