@@ -26,9 +26,11 @@ constexpr int kNameHeader = 1543;
 constexpr int kValueHeader = 86;
 constexpr int kOverrideHeader = 1765;
 constexpr int kFilterHeader = 347;
-// Pixels of the fixed columns; values and filters share the rest.
-constexpr int kNameWidth = 150;
-constexpr int kOverrideWidth = 90;
+// Pixels of the columns; the filters, the longest texts, take what is left.
+constexpr int kNameWidth = 140;
+constexpr int kDwgValueWidth = 150;
+constexpr int kStdValueWidth = 110;
+constexpr int kOverrideWidth = 85;
 
 using C = CResizer;
 
@@ -48,9 +50,9 @@ constexpr C::CBorder fixedTo(UINT id, C::Side side) {
 
 CDlgGenVars::CDlgGenVars(CWnd* parent)
     : CDialog(IDD, parent),
-      mDwgGrid({{kNameHeader, kNameWidth}, {kValueHeader, 0}, {kFilterHeader, 0}}),
+      mDwgGrid({{kNameHeader, kNameWidth}, {kValueHeader, kDwgValueWidth}, {kFilterHeader, 0}}),
       mStdGrid({{kNameHeader, kNameWidth},
-                {kValueHeader, 0},
+                {kValueHeader, kStdValueWidth},
                 {kOverrideHeader, kOverrideWidth},
                 {kFilterHeader, 0}}) {
     connectGrid(mDwgGrid, kDwgGrid, kDwgAdd, kDwgRemove, kDwgUp, kDwgDown);

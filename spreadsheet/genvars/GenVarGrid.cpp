@@ -7,6 +7,12 @@
 #include <algorithm>
 #include <utility>
 
+namespace {
+
+constexpr DWORD kEditStyle = 0x110000;
+
+} // namespace
+
 GenVarGrid::GenVarGrid(std::vector<Column> columns) : mColumns(std::move(columns)) {}
 
 bool GenVarGrid::attach(CWnd* dialog, int placeholderId) {
@@ -29,6 +35,10 @@ bool GenVarGrid::attach(CWnd* dialog, int placeholderId) {
     headers.append(Vdn_String());
     sized.append(buttonColumn());
     widths.append(kButtonWidth);
+    // The hidden row-header column takes the width of a vertical scroll bar, so that the
+    // columns still fit beside one when the rows outgrow the sheet.
+    sized.append(Vdn_Spread::kHeader);
+    widths.append(TSpread::kScrollBarSize + 2);
     mSpread.setColumnNames(headers);
     mSpread.setHeaderFonts();
     mSpread.setSizeColumns(sized, widths);
@@ -86,6 +96,9 @@ void GenVarGrid::read(const std::vector<Vdn_StringArray*>& lists) const {
 
 void GenVarGrid::refresh() {
     mSpread.removeAllSpans();
+    // Values are texts, numbers too: shown as typed, never cut short.
+    if (mSpread.maxRows() >= 1)
+        mSpread.setEditCells(1, 1, dataColumns(), mSpread.maxRows(), kEditStyle, 0);
     mSpread.mergeEqualCells(1);
     mSpread.setTextButtonColumn(buttonColumn(), L"...");
     mSpread.SSAddCellSpan(filterColumn(), Vdn_Spread::kHeader, 2, 1);
