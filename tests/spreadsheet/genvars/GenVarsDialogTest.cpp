@@ -82,6 +82,21 @@ TEST_F(GenVarsDialogTest, AnEmptyRecordOpensWithOneEmptyRowInEachGridAndOkStores
         auto* up = dynamic_cast<CButtonST*>(shown.GetDlgItem(Dlg::kDwgUp));
         ASSERT_NE(up, nullptr);
         EXPECT_EQ(up->GetTooltipText(), L"Rij omhoog");
+        // Larger, the sheets take the room and the buttons keep to their sides.
+        CRect window, sheet, ok, add;
+        shown.GetWindowRect(&window);
+        grid(shown, Dlg::kStdGrid).GetWindowRect(&sheet);
+        shown.GetDlgItem(IDOK)->GetWindowRect(&ok);
+        shown.GetDlgItem(Dlg::kStdAdd)->GetWindowRect(&add);
+        ASSERT_TRUE(act.resize(window.Width() + 200, window.Height() + 100));
+        CRect sheet2, ok2, add2;
+        grid(shown, Dlg::kStdGrid).GetWindowRect(&sheet2);
+        shown.GetDlgItem(IDOK)->GetWindowRect(&ok2);
+        shown.GetDlgItem(Dlg::kStdAdd)->GetWindowRect(&add2);
+        EXPECT_EQ(sheet2.Width(), sheet.Width() + 200);
+        EXPECT_GT(sheet2.Height(), sheet.Height());
+        EXPECT_EQ(ok2.TopLeft(), ok.TopLeft() + CPoint(0, 100));
+        EXPECT_EQ(add2.left, add.left + 200);
         // Rows added and left empty are not variables.
         act.click(Dlg::kDwgAdd);
         act.click(Dlg::kStdAdd);
