@@ -16,6 +16,8 @@
 #include "spreadsheet/editor/CDlgSSOptions.h"
 #include "spreadsheet/editor/CDlgSSSettings.h"
 #include "spreadsheet/editor/DlgSSAsTool.h"
+#include "platform/core/model/GenVarsFile.h"
+#include "spreadsheet/genvars/GenVarsLaunchers.h"
 #include "spreadsheet/standards/CDlgSSStandards.h"
 
 #include <algorithm>
@@ -183,6 +185,17 @@ bool showLookup(DialogPresenter&) {
     return dialog.DoModal() != -1;
 }
 
+// The general variables of the example library: a project's drawing and standards values.
+bool showGenVars(DialogPresenter&) {
+    core::GenVarsReadResult read =
+        core::readGenVarsFile(gSettings.libDir() + L"GeneralVariables.json");
+    if (!read.ok) {
+        return false;
+    }
+    StartDlgGenVars(read.data);
+    return true;
+}
+
 std::string lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -205,6 +218,7 @@ const std::vector<DialogEntry>& dialogCatalog() {
         {"CDlgGrid", 341, "DLG_GRID", showGrid},
         {"CDlgLevels", 342, "DLG_LEVELS", showLevels},
         {"CDlgLookup", 343, "DLG_LOOKUP", showLookup},
+        {"CDlgGenVars", 256, "DLG_GENVARS", showGenVars},
     };
     return catalog;
 }

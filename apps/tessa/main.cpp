@@ -4,6 +4,7 @@
 #include "apps/tessa/Command.h"
 #include "apps/tessa/DesignCommands.h"
 #include "apps/tessa/EvalCommand.h"
+#include "apps/tessa/GenVarsCommands.h"
 #include "apps/tessa/MacroCommands.h"
 #include "apps/tessa/MappingCommands.h"
 #include "apps/tessa/PrintSettingsCommand.h"
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
     app::addDesignerCommand(program, run);
     app::addGuiCommand(program, run);
     app::addMacroCommand(program, run);
+    app::addGenVarsCommand(program, run);
 
     try {
         program.parse(argc, argv);

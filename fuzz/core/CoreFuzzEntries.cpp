@@ -4,6 +4,7 @@
 #include "platform/core/text/Base64.h"
 #include "platform/core/text/TextCodec.h"
 #include "platform/core/files/TextFileHelpers.h"
+#include "platform/core/model/GenVarsFile.h"
 #include "platform/core/model/MacroReadResult.h"
 #include "platform/core/model/MacroRecalculation.h"
 #include "platform/core/sections/SectionTableFormat.h"
@@ -139,4 +140,17 @@ TESSA_FUZZ_ENTRY(core_base64) {
         return;
     }
     require(core::base64Encode(bytes) == text);
+}
+
+// A general-variables file that reads writes to JSON that reads back and writes the same again.
+TESSA_FUZZ_ENTRY(core_genvars_file) {
+    const core::GenVarsReadResult read = core::readGenVarsText(bytesOf(data, size));
+    if (!read.ok) {
+        require(!read.message.isEmpty());
+        return;
+    }
+    const std::string written = core::genVarsToJsonText(read.data);
+    const core::GenVarsReadResult again = core::readGenVarsText(written);
+    require(again.ok);
+    require(core::genVarsToJsonText(again.data) == written);
 }

@@ -138,6 +138,11 @@ QVariant SheetModel::headerData(int section, Qt::Orientation orientation, int ro
     }
     const grid::CellRef ref = orientation == Qt::Horizontal ? grid::CellRef{section + 1, 0}
                                                             : grid::CellRef{0, section + 1};
+    // A header joined to the one before it belongs to that one: no text (nor letter) of its own.
+    if (const auto span = control_->sheet().spanAt(ref);
+        span && (span->first.col != ref.col || span->first.row != ref.row)) {
+        return QString();
+    }
     const std::wstring text =
         control_->sheet().cellText(ref, grid::TextKind::Formatted).value_or(std::wstring());
     if (!text.empty()) {

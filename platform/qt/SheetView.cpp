@@ -1,6 +1,7 @@
 #include "platform/qt/SheetView.h"
 
 #include "platform/grid/Sheet.h"
+#include "platform/grid/SheetOption.h"
 #include "platform/qt/DialogMetrics.h"
 #include "platform/qt/SheetModel.h"
 #include "platform/ui/controls/SpreadsheetControl.h"
@@ -190,6 +191,9 @@ void SheetView::refresh(const DialogMetrics& metrics) {
             }
         }
     }
+    // The control's options show or hide the column-header row and the row-header column.
+    horizontalHeader()->setVisible(sheet.option(grid::SheetOption::kColumnHeaders));
+    verticalHeader()->setVisible(sheet.option(grid::SheetOption::kRowHeaders));
     // The header column and row have sizes of their own in the sheet (column 0, row 0).
     if (const int headerWidth = sheet.columnWidth(0); headerWidth > 0) {
         verticalHeader()->setFixedWidth(metrics.x(headerWidth));

@@ -1,0 +1,9 @@
+#include "spreadsheet/genvars/GenVarsLaunchers.h"
+
+#include "module/ModalLauncher.h"
+#include "spreadsheet/genvars/CDlgGenVars.h"
+
+bool StartDlgGenVars(TfAutoStandardsData& data) {
+    return frame::runModalLauncher<CDlgGenVars>(&CDlgGenVars::mData, data,
+                                                frame::CopyBack::OnOk);
+}
