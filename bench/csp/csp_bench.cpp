@@ -4,7 +4,6 @@
 #include "library/csp/CuttingOptimizer.h"
 
 #include <benchmark/benchmark.h>
-
 #include <random>
 #include <string>
 

@@ -235,7 +235,8 @@ bool BarPacker::makeRoom(int piece, int skipBar) {
         if (static_cast<int>(bar) != skipBar)
             roomiest.push_back(static_cast<int>(bar));
     const auto more = [this](int a, int b) {
-        return freeOf(mBars[static_cast<std::size_t>(a)]) > freeOf(mBars[static_cast<std::size_t>(b)]);
+        return freeOf(mBars[static_cast<std::size_t>(a)]) >
+               freeOf(mBars[static_cast<std::size_t>(b)]);
     };
     if (roomiest.size() > kRoomiestBars) {
         std::partial_sort(roomiest.begin(), roomiest.begin() + kRoomiestBars, roomiest.end(), more);
@@ -262,8 +263,9 @@ bool BarPacker::makeRoom(int piece, int skipBar) {
                 const std::int64_t roomB = freeOf(to);
                 mWork += 1 + static_cast<std::int64_t>(to.pieces.size());
                 for (int y = -1; y < static_cast<int>(to.pieces.size()); ++y) {
-                    const std::int64_t sizeY =
-                        y < 0 ? 0 : mSizes[static_cast<std::size_t>(to.pieces[static_cast<std::size_t>(y)])];
+                    const std::int64_t sizeY = y < 0 ? 0
+                                                     : mSizes[static_cast<std::size_t>(
+                                                           to.pieces[static_cast<std::size_t>(y)])];
                     const std::int64_t left = roomA + sizeX - sizeY - size;
                     if (sizeY < sizeX && left >= 0 && roomB + sizeY >= sizeX && left < bestFree) {
                         bestA = a;
@@ -302,7 +304,8 @@ void BarPacker::improve() {
         std::vector<int> order(mBars.size());
         std::iota(order.begin(), order.end(), 0);
         std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
-            return mBars[static_cast<std::size_t>(a)].used < mBars[static_cast<std::size_t>(b)].used;
+            return mBars[static_cast<std::size_t>(a)].used <
+                   mBars[static_cast<std::size_t>(b)].used;
         });
         if (order.size() > kCandidatesPerRound)
             order.resize(kCandidatesPerRound);

@@ -17,8 +17,8 @@ namespace csp {
 // take the place of one or two smaller pieces, which then look for a place in turn, or a bar
 // makes room for it by handing one of its pieces to another bar (for a shorter one or none).
 // The pieces left over only ever get fewer or smaller, so this ends. An attempt that leaves a
-// piece without a place is undone. Finally each bar gets the shortest stock its content fits, fullest bar
-// first, so limited quantities go where they are needed.
+// piece without a place is undone. Finally each bar gets the shortest stock its content fits,
+// fullest bar first, so limited quantities go where they are needed.
 //
 // The work is bounded by a count of steps, not by time, so the same input always gives the
 // same plan.

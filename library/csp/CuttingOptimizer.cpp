@@ -95,7 +95,8 @@ StockKinds stockKinds(const std::vector<StockLength>& stock) {
         if (!row.quantity || count == BarPacker::kUnlimited)
             count = BarPacker::kUnlimited;
         else
-            count = std::min(count + *row.quantity, CuttingOptimizer::kMaxPieces);
+            count = std::min(count + std::min(*row.quantity, CuttingOptimizer::kMaxPieces),
+                             CuttingOptimizer::kMaxPieces); // more bars than pieces go unused
     }
     StockKinds kinds;
     for (const auto& [length, count] : counts) {
@@ -111,8 +112,9 @@ std::string stockText(const StockKinds& kinds) {
         if (!text.empty())
             text += ", ";
         const std::int64_t count = kinds.available[kind];
-        text += (count == BarPacker::kUnlimited ? std::string("any number") : std::to_string(count)) +
-                " × " + mmText(toMm(kinds.lengths[kind]));
+        text +=
+            (count == BarPacker::kUnlimited ? std::string("any number") : std::to_string(count)) +
+            " × " + mmText(toMm(kinds.lengths[kind]));
     }
     return text;
 }
@@ -241,8 +243,8 @@ CuttingResult CuttingOptimizer::solve(const CuttingProblem& problem) const {
             cut += p.length;
         }
         planned.waste = toMm(bar.stock - cut);
-        planned.offcut = toMm(bar.stock - trim - cut -
-                              kerf * static_cast<Units>(bar.pieces.size() - 1));
+        planned.offcut =
+            toMm(bar.stock - trim - cut - kerf * static_cast<Units>(bar.pieces.size() - 1));
         plan.bars.push_back(std::move(planned));
     }
     for (const auto& [length, count] : buy)

@@ -1,7 +1,6 @@
 #include "library/csp/CuttingListFile.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -19,7 +18,8 @@ TEST(CuttingListFile, PartsWithHeaderQuotesAndSpreadsheetHabits) {
                                             L"\"say \"\"x\"\"\",12,1\r\n",
                                             "parts.csv", parts, problems))
         << problems.front();
-    EXPECT_EQ(parts, (std::vector<CutPart>{{"B1", 2500, 4}, {"C,2", 3000.5, 2}, {"say \"x\"", 12, 1}}));
+    EXPECT_EQ(parts,
+              (std::vector<CutPart>{{"B1", 2500, 4}, {"C,2", 3000.5, 2}, {"say \"x\"", 12, 1}}));
 
     // Semicolons, and no header: the first row is data when its length is a number.
     ASSERT_TRUE(CuttingListFile::parseParts(L"B1;2500;4\nB2;100;1\n", "p.csv", parts, problems));
@@ -31,7 +31,8 @@ TEST(CuttingListFile, StockQuantityMayBeLeftEmpty) {
     std::vector<std::string> problems;
     ASSERT_TRUE(CuttingListFile::parseStock(L"length,quantity\n12000,\n6000,5\n8000\n", "s.csv",
                                             stock, problems));
-    EXPECT_EQ(stock, (std::vector<StockLength>{{12000, std::nullopt}, {6000, 5}, {8000, std::nullopt}}));
+    EXPECT_EQ(stock,
+              (std::vector<StockLength>{{12000, std::nullopt}, {6000, 5}, {8000, std::nullopt}}));
 }
 
 // Every bad row is named by file and line, and nothing is given back.
@@ -75,5 +76,6 @@ TEST(CuttingListFile, MissingFileSaysSo) {
     std::vector<std::string> problems;
     EXPECT_FALSE(CuttingListFile::readParts("/no/such/parts.csv", parts, problems));
     ASSERT_EQ(problems.size(), 1u);
-    EXPECT_EQ(problems.front().rfind("/no/such/parts.csv: cannot be read", 0), 0u) << problems.front();
+    EXPECT_EQ(problems.front().rfind("/no/such/parts.csv: cannot be read", 0), 0u)
+        << problems.front();
 }

@@ -1,10 +1,9 @@
 #include "library/csp/CuttingOptimizer.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <map>
 #include <random>
 #include <string>
@@ -38,11 +37,12 @@ std::string planFault(const CuttingProblem& problem, const CuttingPlan& plan) {
             cut += units(piece.length);
             --wanted[{piece.mark, units(piece.length)}];
         }
-        const std::int64_t filled = units(problem.trim) + cut +
-                                    units(problem.kerf) * static_cast<std::int64_t>(bar.cuts.size() - 1);
+        const std::int64_t filled =
+            units(problem.trim) + cut +
+            units(problem.kerf) * static_cast<std::int64_t>(bar.cuts.size() - 1);
         if (filled > units(bar.stock))
-            return "bar " + std::to_string(i) + " holds " + std::to_string(filled) +
-                   " of " + std::to_string(units(bar.stock));
+            return "bar " + std::to_string(i) + " holds " + std::to_string(filled) + " of " +
+                   std::to_string(units(bar.stock));
         if (units(bar.waste) != units(bar.stock) - cut ||
             units(bar.offcut) != units(bar.stock) - filled)
             return "bar " + std::to_string(i) + ": waste or offcut wrong";
@@ -184,6 +184,38 @@ TEST(CuttingOptimizer, SmallRandomPlansAreValidAndNearlyOptimal) {
     EXPECT_GE(optimal * 100, cases * 99) << optimal << " of " << cases;
 }
 
+// Larger lists, with limited stock, exercise the undoing of failed improvements: whatever the
+// optimiser tried, the plan it gives must be sound.
+TEST(CuttingOptimizer, LargerPlansStayValid) {
+    std::mt19937 random(7);
+    const auto between = [&random](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    int solved = 0;
+    for (int round = 0; round < 40; ++round) {
+        CuttingProblem problem;
+        problem.kerf = between(0, 4);
+        problem.trim = between(0, 10);
+        problem.stock = {{6000, std::nullopt}, {12000, std::nullopt}};
+        if (round % 2 == 1)
+            problem.stock = {{6000, between(5, 40)},
+                             {12000, between(5, 40)},
+                             {9000, between(0, 1) ? std::optional<std::int64_t>() : 10}};
+        const int parts = between(10, 120);
+        for (int part = 0; part < parts; ++part)
+            problem.parts.push_back({"P" + std::to_string(part),
+                                     between(300, 6000) + between(0, 999) / 1000.0, between(1, 3)});
+        const CuttingResult result = CuttingOptimizer().solve(problem);
+        if (!result.ok()) {
+            EXPECT_EQ(result.reason().rfind("the stock runs out: ", 0), 0u) << result.reason();
+            continue;
+        }
+        ++solved;
+        EXPECT_EQ(planFault(problem, result.plan()), "") << "round " << round;
+    }
+    EXPECT_GT(solved, 25);
+}
+
 // A bar holds trim + cuts + one kerf between neighbouring cuts: filled to the last thousandth
 // of a millimetre it is full, one thousandth more needs another bar.
 TEST(CuttingOptimizer, KerfAndTrimAtTheExactEdge) {
@@ -229,33 +261,81 @@ TEST(CuttingOptimizer, FailuresSayWhy) {
         const char* reason;
     };
     const Row rows[] = {
-        {"too long", {{"B1", 2500, 1}, {"B7", 13000, 2}}, {{12000, {}}, {6000, 3}}, 0, 0,
+        {"too long",
+         {{"B1", 2500, 1}, {"B7", 13000, 2}},
+         {{12000, {}}, {6000, 3}},
+         0,
+         0,
          "part \"B7\" is 13000 mm long, longer than every stock length: the longest is 12000 mm"},
-        {"too long after trim", {{"B7", 11995, 1}, {"B8", 12000, 1}}, {{12000, {}}}, 3, 10,
+        {"too long after trim",
+         {{"B7", 11995, 1}, {"B8", 12000, 1}},
+         {{12000, {}}},
+         3,
+         10,
          "part \"B7\" is 11995 mm long, longer than every stock length: the longest is 12000 mm, "
          "which holds at most 11990 mm after the trim of 10 mm (1 more part is too long)"},
-        {"stock runs out", {{"A", 600, 3}, {"B", 300, 1}}, {{1000, 1}, {700, 1}}, 0, 0,
+        {"stock runs out",
+         {{"A", 600, 3}, {"B", 300, 1}},
+         {{1000, 1}, {700, 1}},
+         0,
+         0,
          "the stock runs out: no bar is left for 1 × \"A\" 600 mm; the stock holds 1 × 1000 mm, "
          "1 × 700 mm"},
         {"no stock", {{"A", 600, 1}}, {}, 0, 0, "there is no stock length to cut from"},
-        {"zero length", {{"A", 0, 1}}, {{1000, {}}}, 0, 0,
+        {"zero length",
+         {{"A", 0, 1}},
+         {{1000, {}}},
+         0,
+         0,
          "part \"A\": the length must be more than 0 mm, not 0 mm"},
-        {"negative length", {{"A", -5, 1}}, {{1000, {}}}, 0, 0,
+        {"negative length",
+         {{"A", -5, 1}},
+         {{1000, {}}},
+         0,
+         0,
          "part \"A\": the length must be more than 0 mm, not -5 mm"},
-        {"not a number", {{"A", std::nan(""), 1}}, {{1000, {}}}, 0, 0,
+        {"not a number",
+         {{"A", std::nan(""), 1}},
+         {{1000, {}}},
+         0,
+         0,
          "part \"A\": the length is not a number"},
-        {"zero quantity", {{"A", 500, 0}}, {{1000, {}}}, 0, 0,
+        {"zero quantity",
+         {{"A", 500, 0}},
+         {{1000, {}}},
+         0,
+         0,
          "part \"A\": the quantity must be at least 1, not 0"},
-        {"too many pieces", {{"A", 500, 600'000}, {"B", 500, 600'000}}, {{1000, {}}}, 0, 0,
+        {"too many pieces",
+         {{"A", 500, 600'000}, {"B", 500, 600'000}},
+         {{1000, {}}},
+         0,
+         0,
          "the parts come to more than 1000000 pieces, more than one plan cuts"},
-        {"zero stock length", {{"A", 500, 1}}, {{1000, {}}, {0, 2}}, 0, 0,
+        {"zero stock length",
+         {{"A", 500, 1}},
+         {{1000, {}}, {0, 2}},
+         0,
+         0,
          "stock row 2: the length must be more than 0 mm, not 0 mm"},
-        {"zero stock quantity", {{"A", 500, 1}}, {{1000, 0}}, 0, 0,
+        {"zero stock quantity",
+         {{"A", 500, 1}},
+         {{1000, 0}},
+         0,
+         0,
          "stock row 1 (1000 mm): the quantity must be at least 1 (or left empty for as many as "
          "needed), not 0"},
-        {"negative kerf", {{"A", 500, 1}}, {{1000, {}}}, -1, 0,
+        {"negative kerf",
+         {{"A", 500, 1}},
+         {{1000, {}}},
+         -1,
+         0,
          "the kerf must be 0 mm or more, not -1 mm"},
-        {"negative trim", {{"A", 500, 1}}, {{1000, {}}}, 0, -0.5,
+        {"negative trim",
+         {{"A", 500, 1}},
+         {{1000, {}}},
+         0,
+         -0.5,
          "the trim must be 0 mm or more, not -0.5 mm"},
     };
     for (const Row& row : rows) {
