@@ -5,11 +5,13 @@
 #include "library/csp/CuttingOptimizer.h"
 #include "library/csp/LengthText.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace app {
@@ -115,6 +117,20 @@ int solve(const SolveOptions& options) {
     return kExitOk;
 }
 
+// A kerf or trim: a length in mm, 0 or more.
+const CLI::Validator kMillimetres(
+    [](std::string& text) -> std::string {
+        double value = 0;
+        const char* end = text.data() + text.size();
+        const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+        if (ec != std::errc() || ptr != end || !std::isfinite(value))
+            return "\"" + text + "\" is not a length in mm";
+        if (value < 0)
+            return "must be 0 mm or more, not " + text + " mm";
+        return {};
+    },
+    "MM");
+
 } // namespace
 
 void addCspCommand(CLI::App& program, CommandRun& run) {
@@ -133,11 +149,11 @@ void addCspCommand(CLI::App& program, CommandRun& run) {
                      "CSV rows length,quantity (mm; an empty quantity: as many as needed)")
         ->required();
     solveCommand->add_option("--kerf", options->kerf, "The saw's cut width in mm (default 0)")
-        ->check(CLI::NonNegativeNumber);
+        ->check(kMillimetres);
     solveCommand
         ->add_option("--trim", options->trim,
                      "The length squared off each bar's end in mm (default 0)")
-        ->check(CLI::NonNegativeNumber);
+        ->check(kMillimetres);
     solveCommand->add_flag(
         "--json", options->json,
         "Print {\"bars\":[{\"stock\":...,\"cuts\":[{\"mark\":...,\"length\":...}],\"waste\":...}],"
