@@ -2,6 +2,7 @@
 #include "apps/tessa/BatchCommand.h"
 #include "apps/tessa/BillCommand.h"
 #include "apps/tessa/Command.h"
+#include "apps/tessa/CspCommands.h"
 #include "apps/tessa/DesignCommands.h"
 #include "apps/tessa/EvalCommand.h"
 #include "apps/tessa/GenVarsCommands.h"
@@ -45,6 +46,7 @@ int main(int argc, char** argv) {
     app::addGuiCommand(program, run);
     app::addMacroCommand(program, run);
     app::addGenVarsCommand(program, run);
+    app::addCspCommand(program, run);
 
     try {
         program.parse(argc, argv);

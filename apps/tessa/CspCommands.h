@@ -1,0 +1,13 @@
+#pragma once
+
+#include "apps/tessa/Command.h"
+
+#include <CLI/CLI.hpp>
+
+namespace app {
+
+// `tessa csp solve --parts PARTS.csv --stock STOCK.csv [--kerf MM] [--trim MM] [--json]`: a
+// cutting plan for the parts from the stock lengths, and what to buy.
+void addCspCommand(CLI::App& program, CommandRun& run);
+
+} // namespace app
