@@ -15,14 +15,12 @@ int groupIndexOf(const Vdn_Array<WsUiSubGroupSettings>& groups, const WsUiSettin
 } // namespace
 
 Acad::ErrorStatus WsUiGlobalSettings::readSetting(const WsUiSettingPath& path, int depth,
-                                                  WsUiSettingValue& value,
-                                                  Vdn_String* why) const {
+                                                  WsUiSettingValue& value, Vdn_String* why) const {
     return core::wsui::readMember(*this, path, depth, value, why);
 }
 
 Acad::ErrorStatus WsUiGlobalSettings::writeSetting(const WsUiSettingPath& path, int depth,
-                                                   const WsUiSettingValue& value,
-                                                   Vdn_String* why) {
+                                                   const WsUiSettingValue& value, Vdn_String* why) {
     return core::wsui::writeMember(*this, path, depth, value, why);
 }
 
@@ -54,20 +52,18 @@ Acad::ErrorStatus WsUiGlobalSettings::appendGroup(const WsUiSubGroupSettings& gr
 Acad::ErrorStatus WsUiGlobalSettings::removeGroup(const Vdn_String& name, Vdn_String* why) {
     const int index = core::wsui::indexOfElement(mGroupedSettings, name);
     if (index < 0)
-        return core::wsui::failWith(Acad::eKeyNotFound, why,
-                                    L"no group named \"" + name + L"\"");
+        return core::wsui::failWith(Acad::eKeyNotFound, why, L"no group named \"" + name + L"\"");
     if (mGroupedSettings[index].isProtected())
         return core::wsui::failWith(Acad::eInvalidInput, why, core::wsUiBaseGroupsText());
     mGroupedSettings.removeAt(index);
     return Acad::eOk;
 }
 
-Acad::ErrorStatus WsUiGlobalSettings::renameGroup(const Vdn_String& name,
-                                                  const Vdn_String& newName, Vdn_String* why) {
+Acad::ErrorStatus WsUiGlobalSettings::renameGroup(const Vdn_String& name, const Vdn_String& newName,
+                                                  Vdn_String* why) {
     const int index = core::wsui::indexOfElement(mGroupedSettings, name);
     if (index < 0)
-        return core::wsui::failWith(Acad::eKeyNotFound, why,
-                                    L"no group named \"" + name + L"\"");
+        return core::wsui::failWith(Acad::eKeyNotFound, why, L"no group named \"" + name + L"\"");
     return core::wsui::renameElement(mGroupedSettings, index, newName, why);
 }
 

@@ -71,9 +71,8 @@ Vdn_String getDescFromEnum(int code) {
 }
 
 int getEnumFromDesc(const Vdn_String& description) {
-    const NamingItem* item = findItem([&description](const NamingItem& it) {
-        return description.equal(it.description, false);
-    });
+    const NamingItem* item = findItem(
+        [&description](const NamingItem& it) { return description.equal(it.description, false); });
     return item ? item->code : -1;
 }
 

@@ -3,17 +3,19 @@
 #include "platform/core/workshop/WsUiMemberWalk.h"
 
 const char* wsUiKindName(const WsUiSettingValue& value) {
-    static constexpr const char* kNames[] = {"text",          "an integer",
-                                             "an integer",    "a list of integers",
-                                             "a list of texts", "a list of numbers"};
+    static constexpr const char* kNames[] = {"text",
+                                             "an integer",
+                                             "an integer",
+                                             "a list of integers",
+                                             "a list of texts",
+                                             "a list of numbers"};
     return kNames[value.index()];
 }
 
 namespace {
 
 template <typename T>
-Acad::ErrorStatus getTyped(const WsUiSettingsBase& settings, const WsUiSettingPath& path,
-                           T& out) {
+Acad::ErrorStatus getTyped(const WsUiSettingsBase& settings, const WsUiSettingPath& path, T& out) {
     WsUiSettingValue value;
     const Acad::ErrorStatus status = settings.readSetting(path, 0, value, nullptr);
     if (status != Acad::eOk)
@@ -46,8 +48,8 @@ Acad::ErrorStatus WsUiSettingsBase::getSetting(const WsUiSettingPath& path,
     return getTyped(*this, path, value);
 }
 
-Acad::ErrorStatus WsUiSettingsBase::setSetting(const WsUiSettingPath& path,
-                                               const Vdn_String& value, Vdn_String* why) {
+Acad::ErrorStatus WsUiSettingsBase::setSetting(const WsUiSettingPath& path, const Vdn_String& value,
+                                               Vdn_String* why) {
     return writeSetting(path, 0, WsUiSettingValue(value), why);
 }
 Acad::ErrorStatus WsUiSettingsBase::setSetting(const WsUiSettingPath& path, int value,

@@ -5,11 +5,10 @@
 #include "platform/core/text/JsonNesting.h"
 #include "platform/core/workshop/WsUiMemberWalk.h"
 
-#include <nlohmann/json.hpp>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <nlohmann/json.hpp>
 #include <vector>
 
 namespace {
@@ -148,10 +147,10 @@ private:
         }
         if (!value.is_number_integer())
             return fail(mError, where, "expected a whole number");
-        const bool inRange = value.is_number_unsigned()
-                                 ? value.get<std::uint64_t>() <= static_cast<std::uint64_t>(range.high)
-                                 : value.get<std::int64_t>() >= range.low &&
-                                       value.get<std::int64_t>() <= range.high;
+        const bool inRange =
+            value.is_number_unsigned()
+                ? value.get<std::uint64_t>() <= static_cast<std::uint64_t>(range.high)
+                : value.get<std::int64_t>() >= range.low && value.get<std::int64_t>() <= range.high;
         if (!inRange)
             return fail(mError, where,
                         value.dump() + " is not between " + std::to_string(range.low) + " and " +
@@ -216,8 +215,7 @@ private:
         out = Vdn_StringArray(std::move(texts.items()));
         return true;
     }
-    bool readValue(const Json& value, const std::string& where, Vdn_Array<double>& out,
-                   WsUiRange) {
+    bool readValue(const Json& value, const std::string& where, Vdn_Array<double>& out, WsUiRange) {
         return readList(value, where, out, &PartReader::readScale);
     }
 

@@ -6,7 +6,8 @@ Vdn_Array<WsUiOutlineItem> wsUiSettingsOutline(const WsUiGlobalSettings& setting
     items.append({root, L"GlobalDlg", {}, {}, 0, false});
     for (int g = 0; g < settings.nrGroups(); ++g) {
         const WsUiSubGroupSettings& group = *settings.getGroup(g);
-        const WsUiSettingPath groupPath = createPath(createPath({}, L"mGroupedSettings"), group.groupName());
+        const WsUiSettingPath groupPath =
+            createPath(createPath({}, L"mGroupedSettings"), group.groupName());
         const WsUiSettingPath assemblyPath = createPath(groupPath, L"mAssemblySettings");
         items.append({group.groupName(), L"GroupDlg", root, groupPath, 1, group.isProtected()});
         items.append({L"Werkstuk", L"AssemblyDlg", group.groupName(), assemblyPath, 2, false});
