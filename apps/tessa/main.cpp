@@ -12,6 +12,7 @@
 #include "apps/tessa/SheetCommands.h"
 #include "apps/tessa/ShowCommand.h"
 #include "apps/tessa/TableCommands.h"
+#include "apps/tessa/WorkshopCommands.h"
 #include "platform/core/settings/Vdn_Settings.h"
 
 #include <CLI/CLI.hpp>
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
     app::addDesignerCommand(program, run);
     app::addGuiCommand(program, run);
     app::addMacroCommand(program, run);
+    app::addWorkshopCommand(program, run);
 
     try {
         program.parse(argc, argv);
