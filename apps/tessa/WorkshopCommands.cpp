@@ -165,8 +165,9 @@ bool parseValue(const std::string& text, const WsUiSettingValue& current, WsUiSe
         else if (std::holds_alternative<Vdn_Array<double>>(current) && item.is_number())
             numbers.append(item.get<double>());
         else if (std::holds_alternative<Vdn_Array<int>>(current) && item.is_number_integer() &&
-                 item.get<std::int64_t>() >= kWsUiAnyInt.low &&
-                 item.get<std::int64_t>() <= kWsUiAnyInt.high)
+                 (item.is_number_unsigned()
+                      ? item.get<std::uint64_t>() <= static_cast<std::uint64_t>(kWsUiAnyInt.high)
+                      : item.get<std::int64_t>() >= kWsUiAnyInt.low))
             integers.append(item.get<int>());
         else {
             reason = "VALUE " + text + ": " + item.dump() + " does not belong in " +

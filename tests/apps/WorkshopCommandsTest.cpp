@@ -54,6 +54,10 @@ TEST_F(WorkshopCommandsTest, RefusalsExitWithTheirReasonAndWriteNothing) {
          "gebruikt wordt.\n"},
         {"mGroupedSettings/Nieuw/mType 2",
          "tessa: \"mGroupedSettings/Nieuw\": no element of that name\n"},
+        {"mGroupedSettings/Trappen/mType 99999999999",
+         "tessa: \"mGroupedSettings/Trappen/mType\": 99999999999 is not between 1 and 4\n"},
+        {"mGroupedSettings/Trappen/mFilterProperties '[11, 4294967296]'",
+         "tessa: VALUE [11, 4294967296]: 4294967296 does not belong in a list of integers\n"},
         {"mFormats/A4/mPermittedScales '[1, \"x\"]'",
          "tessa: VALUE [1, \"x\"]: \"x\" does not belong in a list of numbers\n"},
     };

@@ -1,5 +1,6 @@
 #include "TempFolder.h"
 #include "platform/core/text/StringHelpers.h"
+#include "platform/core/workshop/WsUiNamingItems.h"
 #include "platform/core/workshop/WsUiSettingsFile.h"
 #include "platform/core/workshop/WsUiSettingsOutline.h"
 
@@ -315,6 +316,35 @@ TEST(WorkshopSettingsFile, DamagedFilesSayWhereAndWhy) {
     folder.write("bad.json", "{\"mFormats\": 1}");
     EXPECT_FALSE(core::readWsUiSettingsFile(folder.name("bad.json"), settings, message));
     EXPECT_EQ(message, folder.name("bad.json") + L": mFormats: expected a list");
+}
+
+} // namespace
+
+namespace {
+
+// File namings store codes; the user edits descriptions. Codes the catalogue does not know
+// survive the edit.
+TEST(WorkshopNamingItems, FileNamingCodesRoundTripThroughDescriptions) {
+    const Vdn_Array<int> codes{kPrPlMark, 999, kSheetPageNumber, kPrPlPhase};
+    const Vdn_StringArray descriptions = getNamingDescs(codes);
+    EXPECT_EQ(descriptions, (Vdn_StringArray{L"Merk", L"#999", L"Paginanummer", L"Fase"}));
+    Vdn_Array<int> back;
+    ASSERT_TRUE(getNamingCodes(descriptions, back));
+    EXPECT_EQ(back, codes);
+    ASSERT_TRUE(getNamingCodes({L"paginanummer", L"#999", L"Merk"}, back));
+    EXPECT_EQ(back, (Vdn_Array<int>{kSheetPageNumber, 999, kPrPlMark}));
+
+    for (const wchar_t* bad : {L"Kleur", L"#", L"#07", L"# 7", L"#x"}) {
+        Vdn_String unknown;
+        EXPECT_FALSE(getNamingCodes({L"Merk", bad}, back, &unknown)) << Vdn_String(bad);
+        EXPECT_EQ(unknown, bad);
+    }
+    EXPECT_EQ(back, (Vdn_Array<int>{kSheetPageNumber, 999, kPrPlMark}));
+
+    const Vdn_StringArray all = getAllNamingDescs();
+    EXPECT_EQ(all.length(), getAllPrPlDescs().length() + getAllSheetDescs().length());
+    for (const Vdn_String& description : all)
+        EXPECT_EQ(getDescFromEnum(getEnumFromDesc(description)), description);
 }
 
 } // namespace

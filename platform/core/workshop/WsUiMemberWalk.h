@@ -223,6 +223,16 @@ public:
                                quotedPrefix(mPath, mDepth + 1) + L" is one value; it has no parts");
             return;
         }
+        if constexpr (std::is_same_v<F, int>) {
+            // A long that does not fit an int is out of range, not of another kind.
+            if (const long* wide = std::get_if<long>(&mValue);
+                wide && (*wide < range.low || *wide > range.high)) {
+                mStatus =
+                    failWith(Acad::eInvalidInput, mWhy,
+                             quotedPrefix(mPath, mDepth + 1) + L": " + refusedValue(*wide, range));
+                return;
+            }
+        }
         F converted{};
         if (!convertValue(mValue, converted)) {
             mStatus = failWith(Acad::eNotApplicable, mWhy,

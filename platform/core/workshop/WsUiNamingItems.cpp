@@ -80,3 +80,38 @@ Vdn_String getPrPlPropertyDesc(int code) {
     const Vdn_String description = getDescFromEnum(code);
     return description.isEmpty() ? Vdn_String(L"#" + std::to_wstring(code)) : description;
 }
+
+Vdn_StringArray getAllNamingDescs() {
+    Vdn_StringArray all = getAllPrPlDescs();
+    all.append(getAllSheetDescs());
+    return all;
+}
+
+Vdn_StringArray getNamingDescs(const Vdn_Array<int>& codes) {
+    Vdn_StringArray descriptions;
+    for (const int code : codes)
+        descriptions.append(getPrPlPropertyDesc(code));
+    return descriptions;
+}
+
+bool getNamingCodes(const Vdn_StringArray& descriptions, Vdn_Array<int>& codes,
+                    Vdn_String* unknown) {
+    Vdn_Array<int> result;
+    for (const Vdn_String& description : descriptions) {
+        int code = getEnumFromDesc(description);
+        bool ok = code >= 0;
+        if (!ok && description.startsWith(L"#", true)) {
+            code = description.substr(1).toInt(&ok);
+            // Only the exact text getNamingDescs gives ("#7", not "# 7" or "#07").
+            ok = ok && Vdn_String(L"#" + std::to_wstring(code)) == description;
+        }
+        if (!ok) {
+            if (unknown)
+                *unknown = description;
+            return false;
+        }
+        result.append(code);
+    }
+    codes = std::move(result);
+    return true;
+}

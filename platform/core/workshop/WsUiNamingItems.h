@@ -44,3 +44,16 @@ Vdn_String getDescFromEnum(int code);
 int getEnumFromDesc(const Vdn_String& description);
 // The display text of a filter property: its description, or "#<code>" for an unknown code.
 Vdn_String getPrPlPropertyDesc(int code);
+
+// Every naming item, as offered to the user: the part descriptions, then the sheet
+// descriptions.
+Vdn_StringArray getAllNamingDescs();
+// The descriptions of a file naming's codes, in order, for the list the user edits. A code the
+// catalogue does not know is shown as "#<code>", so that it survives an edit it takes no part
+// in.
+Vdn_StringArray getNamingDescs(const Vdn_Array<int>& codes);
+// The codes of edited descriptions, in order (the reverse of getNamingDescs). False, with codes
+// unchanged and the first description that is neither a naming item nor "#<code>" in unknown,
+// when one is not.
+bool getNamingCodes(const Vdn_StringArray& descriptions, Vdn_Array<int>& codes,
+                    Vdn_String* unknown = nullptr);
