@@ -14,6 +14,7 @@
 #include "apps/tessa/SheetCommands.h"
 #include "apps/tessa/ShowCommand.h"
 #include "apps/tessa/TableCommands.h"
+#include "apps/tessa/WorkshopCommands.h"
 #include "platform/core/settings/Vdn_Settings.h"
 
 #include <CLI/CLI.hpp>
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
     app::addMacroCommand(program, run);
     app::addGenVarsCommand(program, run);
     app::addCspCommand(program, run);
+    app::addWorkshopCommand(program, run);
 
     try {
         program.parse(argc, argv);

@@ -10,6 +10,8 @@
 #include "platform/core/sections/SectionTableFormat.h"
 #include "platform/core/files/TextTable.h"
 #include "platform/core/files/Vdn_PropertiesList.h"
+#include "platform/core/workshop/WsUiSettingsFile.h"
+#include "platform/core/workshop/WsUiSettingsOutline.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -114,6 +116,25 @@ TESSA_FUZZ_ENTRY(core_macro_file) {
         require(!message.isEmpty());
         require(recalculated == read.macro());
     }
+}
+
+// A workshop settings file that reads writes to JSON that reads back and writes the same
+// again, and every item of its outline leads to settings that exist.
+TESSA_FUZZ_ENTRY(core_workshop_settings) {
+    WsUiGlobalSettings settings;
+    Vdn_String message;
+    if (!core::readWsUiSettings(bytesOf(data, size), settings, message)) {
+        require(!message.isEmpty());
+        require(settings == WsUiGlobalSettings());
+        return;
+    }
+    const std::string written = core::wsUiSettingsText(settings);
+    WsUiGlobalSettings again;
+    require(core::readWsUiSettings(written, again, message));
+    require(again == settings);
+    require(core::wsUiSettingsText(again) == written);
+    for (const WsUiOutlineItem& item : wsUiSettingsOutline(settings))
+        require(core::wsUiSettingsPartText(settings, item.path).has_value());
 }
 
 // Section-table rows that parse write to lines that parse back to the same rows.

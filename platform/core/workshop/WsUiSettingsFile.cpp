@@ -1,0 +1,385 @@
+// Reading and writing workshop settings files (docs/workshop-settings.md).
+#include "platform/core/workshop/WsUiSettingsFile.h"
+
+#include "platform/core/files/TextFileHelpers.h"
+#include "platform/core/text/JsonNesting.h"
+#include "platform/core/workshop/WsUiMemberWalk.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <nlohmann/json.hpp>
+#include <vector>
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr int kMaxNesting = 64;
+
+std::string positionText(std::string_view text, std::size_t offset) {
+    offset = std::min(offset, text.size());
+    const std::string_view before = text.substr(0, offset);
+    const std::size_t line =
+        1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
+    const std::size_t lineStart = before.rfind('\n');
+    const std::size_t column =
+        lineStart == std::string_view::npos ? offset + 1 : offset - lineStart;
+    return "line " + std::to_string(line) + ", column " + std::to_string(column);
+}
+
+// The reason in a parser message, without the library's prefix and position.
+std::string parseReason(const std::string& what) {
+    const std::size_t column = what.find("column ");
+    const std::size_t colon =
+        column == std::string::npos ? what.find(": ") : what.find(": ", column);
+    return colon == std::string::npos ? what : what.substr(colon + 2);
+}
+
+std::string at(const std::string& where, const std::string& key) {
+    return where.empty() ? key : where + "." + key;
+}
+std::string at(const std::string& where, std::size_t index) {
+    return where + "[" + std::to_string(index) + "]";
+}
+
+// The member names a part lists, in order.
+class MemberNames {
+public:
+    template <typename F> void leaf(const char* name, const F&, WsUiRange = kWsUiAnyInt) {
+        names.push_back(name);
+    }
+    template <typename R> void record(const char* name, const R&) { names.push_back(name); }
+    template <typename T> void list(const char* name, const Vdn_Array<T>&) {
+        names.push_back(name);
+    }
+    bool contains(const std::string& key) const {
+        return std::find(names.begin(), names.end(), key) != names.end();
+    }
+
+    std::vector<std::string> names;
+};
+
+// Reads the members of one part from its JSON object; the first problem ends the read.
+class PartReader {
+public:
+    PartReader(const Json& object, std::string where, std::string& error)
+        : mObject(object), mWhere(std::move(where)), mError(error) {}
+
+    template <typename R>
+    static bool read(const Json& object, const std::string& where, R& part, std::string& error) {
+        if (!object.is_object())
+            return fail(error, where, "expected an object");
+        PartReader reader(object, where, error);
+        R::visitMembers(part, reader);
+        if (!reader.mOk)
+            return false;
+        MemberNames known;
+        R::visitMembers(std::as_const(part), known);
+        for (const auto& item : object.items()) {
+            if (!known.contains(item.key()))
+                part.unknownKeys().add(
+                    item.key(), item.value().dump(-1, ' ', false, Json::error_handler_t::replace));
+        }
+        return true;
+    }
+
+    template <typename F> void leaf(const char* key, F& member, WsUiRange range = kWsUiAnyInt) {
+        if (const Json* value = find(key))
+            mOk = readValue(*value, at(mWhere, key), member, range);
+    }
+    template <typename R> void record(const char* key, R& part) {
+        if (const Json* value = find(key))
+            mOk = read(*value, at(mWhere, key), part, mError);
+    }
+    template <typename T> void list(const char* key, Vdn_Array<T>& items) {
+        const Json* array = find(key);
+        if (!array)
+            return;
+        const std::string where = at(mWhere, key);
+        if (!array->is_array()) {
+            mOk = fail(mError, where, "expected a list");
+            return;
+        }
+        Vdn_Array<T> read;
+        for (std::size_t i = 0; i < array->size(); ++i) {
+            T item;
+            const std::string itemWhere = at(where, i);
+            if (!PartReader::read((*array)[i], itemWhere, item, mError)) {
+                mOk = false;
+                return;
+            }
+            const std::string nameWhere = at(itemWhere, T::kNameKey);
+            if (item.name().isEmpty()) {
+                mOk = fail(mError, nameWhere, "a name must not be empty");
+                return;
+            }
+            if (const int other = core::wsui::indexOfElement(read, item.name()); other >= 0) {
+                mOk = fail(mError, nameWhere,
+                           "the name \"" + item.name().toUtf8() + "\" is already used by " +
+                               at(where, static_cast<std::size_t>(other)) +
+                               " (names are compared without regard to case)");
+                return;
+            }
+            read.append(std::move(item));
+        }
+        items = std::move(read);
+    }
+
+private:
+    static bool fail(std::string& error, const std::string& where, const std::string& what) {
+        error = where.empty() ? what : where + ": " + what;
+        return false;
+    }
+
+    const Json* find(const char* key) const {
+        if (!mOk)
+            return nullptr;
+        const auto found = mObject.find(key);
+        return found == mObject.end() ? nullptr : &*found;
+    }
+
+    // A whole number in range; a flag may also be written true or false.
+    bool readNumber(const Json& value, const std::string& where, long& out, WsUiRange range) {
+        if (value.is_boolean() && range.low == kWsUiFlag.low && range.high == kWsUiFlag.high) {
+            out = value.get<bool>() ? 1 : 0;
+            return true;
+        }
+        if (!value.is_number_integer())
+            return fail(mError, where, "expected a whole number");
+        const bool inRange =
+            value.is_number_unsigned()
+                ? value.get<std::uint64_t>() <= static_cast<std::uint64_t>(range.high)
+                : value.get<std::int64_t>() >= range.low && value.get<std::int64_t>() <= range.high;
+        if (!inRange)
+            return fail(mError, where,
+                        value.dump() + " is not between " + std::to_string(range.low) + " and " +
+                            std::to_string(range.high));
+        out = static_cast<long>(value.get<std::int64_t>());
+        return true;
+    }
+
+    bool readValue(const Json& value, const std::string& where, Vdn_String& out, WsUiRange) {
+        if (!value.is_string())
+            return fail(mError, where, "expected a text");
+        out = Vdn_String::fromUtf8(value.get_ref<const std::string&>());
+        return true;
+    }
+    bool readValue(const Json& value, const std::string& where, int& out, WsUiRange range) {
+        long number = 0;
+        if (!readNumber(value, where, number, range))
+            return false;
+        out = static_cast<int>(number);
+        return true;
+    }
+    bool readValue(const Json& value, const std::string& where, long& out, WsUiRange range) {
+        return readNumber(value, where, out, range);
+    }
+    template <typename T>
+    bool readList(const Json& value, const std::string& where, Vdn_Array<T>& out,
+                  bool (PartReader::*readOne)(const Json&, const std::string&, T&)) {
+        if (!value.is_array())
+            return fail(mError, where, "expected a list");
+        Vdn_Array<T> items;
+        for (std::size_t i = 0; i < value.size(); ++i) {
+            T item{};
+            if (!(this->*readOne)(value[i], at(where, i), item))
+                return false;
+            items.append(std::move(item));
+        }
+        out = std::move(items);
+        return true;
+    }
+    bool readInt(const Json& value, const std::string& where, int& out) {
+        return readValue(value, where, out, kWsUiAnyInt);
+    }
+    bool readText(const Json& value, const std::string& where, Vdn_String& out) {
+        return readValue(value, where, out, kWsUiAnyInt);
+    }
+    bool readScale(const Json& value, const std::string& where, double& out) {
+        if (!value.is_number())
+            return fail(mError, where, "expected a number");
+        const double scale = value.get<double>();
+        if (!std::isfinite(scale) || scale <= 0)
+            return fail(mError, where, "a scale must be a number above 0");
+        out = scale;
+        return true;
+    }
+    bool readValue(const Json& value, const std::string& where, Vdn_Array<int>& out, WsUiRange) {
+        return readList(value, where, out, &PartReader::readInt);
+    }
+    bool readValue(const Json& value, const std::string& where, Vdn_StringArray& out, WsUiRange) {
+        Vdn_Array<Vdn_String> texts;
+        if (!readList(value, where, texts, &PartReader::readText))
+            return false;
+        out = Vdn_StringArray(std::move(texts.items()));
+        return true;
+    }
+    bool readValue(const Json& value, const std::string& where, Vdn_Array<double>& out, WsUiRange) {
+        return readList(value, where, out, &PartReader::readScale);
+    }
+
+    const Json& mObject;
+    const std::string mWhere;
+    std::string& mError;
+    bool mOk = true;
+};
+
+Json valueJson(const Vdn_String& value) {
+    return value.toUtf8();
+}
+Json valueJson(int value) {
+    return value;
+}
+Json valueJson(long value) {
+    return static_cast<std::int64_t>(value);
+}
+Json valueJson(const Vdn_Array<int>& values) {
+    Json array = Json::array();
+    for (const int value : values)
+        array.push_back(value);
+    return array;
+}
+Json valueJson(const Vdn_StringArray& values) {
+    Json array = Json::array();
+    for (const Vdn_String& value : values)
+        array.push_back(value.toUtf8());
+    return array;
+}
+// Whole scales are written as whole numbers (10, not 10.0).
+Json valueJson(const Vdn_Array<double>& values) {
+    Json array = Json::array();
+    for (const double value : values) {
+        if (std::trunc(value) == value && std::fabs(value) < 1e15)
+            array.push_back(static_cast<std::int64_t>(value));
+        else
+            array.push_back(value);
+    }
+    return array;
+}
+
+// Writes the members of one part into a JSON object, then the kept unknown keys.
+class PartWriter {
+public:
+    template <typename R> static Json write(const R& part) {
+        PartWriter writer;
+        R::visitMembers(part, writer);
+        for (const auto& [key, jsonText] : part.unknownKeys().entries()) {
+            // A kept value that code put there is written only when it is JSON a file may hold.
+            if (writer.mObject.contains(key) ||
+                core::findExcessNesting(jsonText, kMaxNesting) != std::string_view::npos)
+                continue;
+            Json value = Json::parse(jsonText, nullptr, false);
+            if (!value.is_discarded())
+                writer.mObject[key] = std::move(value);
+        }
+        return std::move(writer.mObject);
+    }
+
+    template <typename F> void leaf(const char* key, const F& member, WsUiRange = kWsUiAnyInt) {
+        mObject[key] = valueJson(member);
+    }
+    template <typename R> void record(const char* key, const R& part) {
+        mObject[key] = write(part);
+    }
+    template <typename T> void list(const char* key, const Vdn_Array<T>& items) {
+        Json array = Json::array();
+        for (const T& item : items)
+            array.push_back(write(item));
+        mObject[key] = std::move(array);
+    }
+
+private:
+    Json mObject = Json::object();
+};
+
+} // namespace
+
+namespace core {
+
+bool readWsUiSettings(std::string_view utf8Json, WsUiGlobalSettings& settings,
+                      Vdn_String& message) {
+    if (const std::size_t deep = findExcessNesting(utf8Json, kMaxNesting);
+        deep != std::string_view::npos) {
+        message = Vdn_String::fromUtf8("nested deeper than " + std::to_string(kMaxNesting) +
+                                       " levels at " + positionText(utf8Json, deep));
+        return false;
+    }
+    Json root;
+    try {
+        root = Json::parse(utf8Json.begin(), utf8Json.end());
+    } catch (const Json::parse_error& error) {
+        // The library counts bytes from 1 and points just past the offending character.
+        const std::size_t offset = error.byte > 0 ? error.byte - 1 : 0;
+        message = Vdn_String::fromUtf8("not valid JSON at " + positionText(utf8Json, offset) +
+                                       ": " + parseReason(error.what()));
+        return false;
+    } catch (const Json::exception& error) {
+        message = Vdn_String::fromUtf8(std::string("not valid JSON: ") + parseReason(error.what()));
+        return false;
+    }
+    if (!root.is_object()) {
+        message = L"the file does not hold a JSON object";
+        return false;
+    }
+    WsUiGlobalSettings read;
+    std::string error;
+    if (!PartReader::read(root, "", read, error)) {
+        message = Vdn_String::fromUtf8(error);
+        return false;
+    }
+    settings = std::move(read);
+    return true;
+}
+
+bool readWsUiSettingsFile(const Vdn_String& path, WsUiGlobalSettings& settings,
+                          Vdn_String& message) {
+    const std::optional<std::wstring> text = readTextFile(path);
+    if (!text) {
+        message = L"cannot read the settings file " + path;
+        return false;
+    }
+    if (!readWsUiSettings(TextCodec::encodeUtf8(*text), settings, message)) {
+        message = path + L": " + message;
+        return false;
+    }
+    return true;
+}
+
+std::string wsUiSettingsText(const WsUiGlobalSettings& settings) {
+    return PartWriter::write(settings).dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+bool writeWsUiSettingsFile(const Vdn_String& path, const WsUiGlobalSettings& settings) {
+    return writeTextFile(path, Vdn_String::fromUtf8(wsUiSettingsText(settings)).str(),
+                         TextEncoding::Utf8);
+}
+
+std::optional<std::string> wsUiSettingsPartText(const WsUiGlobalSettings& settings,
+                                                const WsUiSettingPath& path) {
+    const Json root = PartWriter::write(settings);
+    const Json* at = &root;
+    for (const Vdn_String& component : path.components()) {
+        const Json* next = nullptr;
+        if (at->is_object()) {
+            const auto found = at->find(component.toUtf8());
+            next = found == at->end() ? nullptr : &*found;
+        } else if (at->is_array()) {
+            // Elements are named by their first member (mGroupName, mViewName, mFormatName).
+            for (const Json& element : *at) {
+                if (!element.empty() && element.begin()->is_string() &&
+                    Vdn_String::fromUtf8(element.begin()->get_ref<const std::string&>())
+                        .equal(component, false)) {
+                    next = &element;
+                    break;
+                }
+            }
+        }
+        if (!next)
+            return std::nullopt;
+        at = next;
+    }
+    return at->dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+} // namespace core

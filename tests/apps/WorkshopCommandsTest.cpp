@@ -1,0 +1,79 @@
+#include "tests/apps/ProgramRunner.h"
+
+#include <nlohmann/json.hpp>
+
+namespace {
+
+const std::filesystem::path kSettings =
+    std::filesystem::path(TESSA_SOURCE_ROOT) / "examples/library/Workshop/WorkshopSettings.json";
+
+using WorkshopCommandsTest = ProgramTest;
+
+// A path from the tree reaches its setting; set writes only the copy named by --out, and the
+// copy reads back with the change and nothing else changed.
+TEST_F(WorkshopCommandsTest, TreePathsLeadToSettingsThatSetChangesInTheCopyOnly) {
+    const ProgramRun tree = run("workshop tree " + quoted(kSettings) + " --json");
+    ASSERT_EQ(tree.exitCode, 0) << tree.err;
+    const nlohmann::json items = nlohmann::json::parse(tree.out).at("items");
+    EXPECT_EQ(items[1], nlohmann::json::parse(R"({"index":1,"level":1,"label":"Plates",
+        "type":"GroupDlg","path":"mGroupedSettings/Plates","protected":true})"));
+    const nlohmann::json& endPlate = items[17];
+    ASSERT_EQ(endPlate.at("label"), "Zicht eindplaat");
+
+    const std::string mask = quoted(
+        std::filesystem::path(endPlate.at("path").get<std::string>() + "/mDrawnForFeatures"));
+    const ProgramRun got = run("workshop get " + quoted(kSettings) + " " + mask);
+    EXPECT_EQ(got.out, "9\n") << got.err;
+
+    const std::string before = readFile(kSettings);
+    const std::filesystem::path out = mScratch.path() / "out.json";
+    const ProgramRun set =
+        run("workshop set " + quoted(kSettings) + " " + mask + " 5 --out " + quoted(out));
+    ASSERT_EQ(set.exitCode, 0) << set.err;
+    EXPECT_EQ(readFile(kSettings), before);
+    const ProgramRun again = run("workshop get " + quoted(out) + " " + mask);
+    EXPECT_EQ(again.out, "5\n") << again.err;
+    std::string expected = before;
+    const std::size_t at = expected.find("\"mDrawnForFeatures\": 9");
+    expected.replace(at, 22, "\"mDrawnForFeatures\": 5");
+    EXPECT_EQ(readFile(out), expected);
+}
+
+TEST_F(WorkshopCommandsTest, RefusalsExitWithTheirReasonAndWriteNothing) {
+    struct Case {
+        std::string arguments;
+        std::string reason;
+    };
+    const std::filesystem::path out = mScratch.path() / "refused.json";
+    const Case cases[] = {
+        {"mGroupedSettings/Marks/mGroupName Merken",
+         "tessa: De 4 basisgroepen zijn beveiligd. U mag deze niet verwijderen omdat ze nodig "
+         "zijn om het genereren van de werktekeningen goed te laten verlopen.\n"},
+        {"mGroupedSettings/Trappen/mGroupName GORDINGEN",
+         "tessa: Deze naam is reeds in gebruik. U dient een naam in te geven die nog niet "
+         "gebruikt wordt.\n"},
+        {"mGroupedSettings/Nieuw/mType 2",
+         "tessa: \"mGroupedSettings/Nieuw\": no element of that name\n"},
+        {"mGroupedSettings/Trappen/mType 99999999999",
+         "tessa: \"mGroupedSettings/Trappen/mType\": 99999999999 is not between 1 and 4\n"},
+        {"mGroupedSettings/Trappen/mFilterProperties '[11, 4294967296]'",
+         "tessa: VALUE [11, 4294967296]: 4294967296 does not belong in a list of integers\n"},
+        {"mFormats/A4/mPermittedScales '[1, \"x\"]'",
+         "tessa: VALUE [1, \"x\"]: \"x\" does not belong in a list of numbers\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const ProgramRun result =
+            run("workshop set " + quoted(kSettings) + " " + c.arguments + " --out " + quoted(out));
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.err, c.reason);
+        EXPECT_FALSE(std::filesystem::exists(out));
+    }
+    const std::filesystem::path copy = scratchFile("copy.json", readFile(kSettings));
+    const ProgramRun onItself = run("workshop set copy.json mTfDimStyle X --out " + quoted(copy));
+    EXPECT_EQ(onItself.exitCode, 1);
+    EXPECT_NE(onItself.err.find("is one of the files this command reads"), std::string::npos);
+    EXPECT_EQ(readFile(copy), readFile(kSettings));
+}
+
+} // namespace
