@@ -173,10 +173,11 @@ void CFormula::setReferenceStyle(int style) {
     // that is not the cell's.
     Vdn_String formula;
     for (int row = 1; row <= kCopiedRows; ++row) {
-        sheet.getCellText(kFormulaColumn, row, formula, 1);
+        sheet.getCellText(kFormulaColumn, row, formula, Vdn_Spread::kCellFormula);
         sheet.setCellText(kTextColumn, row, formula);
     }
-    if (sheet.getCellText(kFormulaColumn, kOptionalRow, formula, 1) && !formula.isEmpty())
+    if (sheet.getCellText(kFormulaColumn, kOptionalRow, formula, Vdn_Spread::kCellFormula) &&
+        !formula.isEmpty())
         sheet.setCellText(kTextColumn, kOptionalRow, formula);
     fitFirstColumn();
 }

@@ -150,7 +150,7 @@ bool CFormula::findByHeaders(std::span<const FunctionValue> args, int& col, int&
     // integers and reals are written.
     const auto textAt = [this](int c, int r) {
         Vdn_String text;
-        sheet.getCellText(c, r, text, 3);
+        sheet.getCellText(c, r, text, Vdn_Spread::kCellValue);
         return text;
     };
     const int lastCol = sheet.maxCols();
@@ -190,7 +190,8 @@ bool CFormula::argumentText(const FunctionValue& argument, Vdn_String& text) con
         return true;
     case Kind::Cell:
         return callingSheet != nullptr &&
-               callingSheet->getCellText(argument.cell.col, argument.cell.row, text, 3);
+               callingSheet->getCellText(argument.cell.col, argument.cell.row, text,
+                                         Vdn_Spread::kCellValue);
     case Kind::Range:
         break;
     }
@@ -214,7 +215,7 @@ FunctionValue CFormula::targetValue(int col, int row) const {
     const int code = sheet.cellType(col, row);
     Vdn_String text;
     if (code == kIntegerCode || code == grid::CellType::kCheckBoxCode) {
-        if (!sheet.getCellText(col, row, text, 3))
+        if (!sheet.getCellText(col, row, text, Vdn_Spread::kCellValue))
             return FunctionValue::ofError();
         return FunctionValue::ofInteger(toInteger(text));
     }
@@ -225,7 +226,7 @@ FunctionValue CFormula::targetValue(int col, int row) const {
             return FunctionValue::ofError();
         return FunctionValue::ofReal(value->isNumber() ? value->asNumber() : 0.0);
     }
-    if (!sheet.getCellText(col, row, text, 3))
+    if (!sheet.getCellText(col, row, text, Vdn_Spread::kCellValue))
         return FunctionValue::ofError();
     return FunctionValue::ofText(text.str());
 }

@@ -67,7 +67,7 @@ void CDlgFindReplace::searchStart(int& col, int& row, int& pos) const {
         pos = length > 0 ? start : start - 1;
     } else {
         Vdn_String value;
-        spread_.getCellText(c, r, value, 3);
+        spread_.getCellText(c, r, value, Vdn_Spread::kCellValue);
         pos = value.length();
     }
 }
@@ -81,7 +81,8 @@ bool CDlgFindReplace::selectionIsHit(const Vdn_String& text) const {
     int length = 0;
     spread_.SSGetEditSel(start, length);
     Vdn_String value;
-    return length == text.length() && spread_.getCellText(col, row, value, 3) &&
+    return length == text.length() &&
+           spread_.getCellText(col, row, value, Vdn_Spread::kCellValue) &&
            value.substr(start, length) == text;
 }
 

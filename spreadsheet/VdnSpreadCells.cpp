@@ -76,12 +76,12 @@ bool Vdn_Spread::setCellValue(const int& col, const int& row, const Vdn_String& 
 
 int Vdn_Spread::getCellInt(const int& col, const int& row) const {
     Vdn_String text;
-    return getCellText(col, row, text, 3) ? text.toInt() : 0;
+    return getCellText(col, row, text, Vdn_Spread::kCellValue) ? text.toInt() : 0;
 }
 
 double Vdn_Spread::getCellDouble(const int& col, const int& row) const {
     Vdn_String text;
-    return getCellText(col, row, text, 3) ? text.toDouble() : 0.0;
+    return getCellText(col, row, text, Vdn_Spread::kCellValue) ? text.toDouble() : 0.0;
 }
 
 bool Vdn_Spread::setCellDouble(const int& col, const int& row, const double& value) {
@@ -98,7 +98,7 @@ int Vdn_Spread::cellType(const int& col, const int& row) const {
 
 bool Vdn_Spread::getCheck(const int& col, const int& row, bool& checked) const {
     Vdn_String text;
-    if (!getCellText(col, row, text, 3))
+    if (!getCellText(col, row, text, Vdn_Spread::kCellValue))
         return false;
     if (text == L"1" || text == L"0") {
         checked = text == L"1";

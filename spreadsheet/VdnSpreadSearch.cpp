@@ -12,7 +12,7 @@ bool Vdn_Spread::findInRow(const Vdn_String& text, bool partial, const int& row,
         return false;
     for (int col = std::max(fromCol, 1); col <= SSGetMaxCols(); ++col) {
         Vdn_String value;
-        if (!getCellText(col, row, value, 3))
+        if (!getCellText(col, row, value, Vdn_Spread::kCellValue))
             continue;
         if (value.equal(text, false) || (partial && findFirstFrom(value, text, 0, false) >= 0)) {
             foundCol = col;
@@ -38,7 +38,8 @@ bool Vdn_Spread::findFrom(const Vdn_String& text, bool partial, const int& col, 
 bool Vdn_Spread::findInCell(const Vdn_String& text, const int& col, const int& row,
                             const int& fromPos, int& foundPos) const {
     Vdn_String value;
-    if (text.isEmpty() || !bodyCell(col, row) || !getCellText(col, row, value, 3))
+    if (text.isEmpty() || !bodyCell(col, row) ||
+        !getCellText(col, row, value, Vdn_Spread::kCellValue))
         return false;
     const int position = value.find(text, true, std::max(fromPos, 0));
     if (position < 0)
@@ -86,8 +87,8 @@ bool Vdn_Spread::replaceSelection(const Vdn_String& text) {
     Vdn_String formula;
     Vdn_String value;
     // Writing the shown result over a formula would lose the formula.
-    if (!getCellText(col, row, formula, 1) || !formula.isEmpty() ||
-        !getCellText(col, row, value, 3))
+    if (!getCellText(col, row, formula, Vdn_Spread::kCellFormula) || !formula.isEmpty() ||
+        !getCellText(col, row, value, Vdn_Spread::kCellValue))
         return false;
     int start = 0;
     int length = 0;
@@ -107,8 +108,8 @@ int Vdn_Spread::replaceInCell(const int& col, const int& row, const Vdn_String& 
         return -1;
     Vdn_String formula;
     Vdn_String value;
-    if (find.isEmpty() || !getCellText(col, row, formula, 1) || !formula.isEmpty() ||
-        !getCellText(col, row, value, 3))
+    if (find.isEmpty() || !getCellText(col, row, formula, Vdn_Spread::kCellFormula) ||
+        !formula.isEmpty() || !getCellText(col, row, value, Vdn_Spread::kCellValue))
         return 0;
     int count = 0;
     for (int at = value.find(find); at >= 0; at = value.find(find, true, at + find.length()))

@@ -232,11 +232,11 @@ bool Vdn_Spread::mergeEqualCells(const int& col) {
     const int rows = SSGetMaxRows();
     int runStart = 1;
     Vdn_String runValue;
-    getCellText(col, 1, runValue, 3);
+    getCellText(col, 1, runValue, Vdn_Spread::kCellValue);
     for (int row = 2; row <= rows + 1; ++row) {
         Vdn_String value;
         if (row <= rows) {
-            getCellText(col, row, value, 3);
+            getCellText(col, row, value, Vdn_Spread::kCellValue);
             // An empty value never joins a run.
             if (!value.isEmpty() && value == runValue)
                 continue;

@@ -17,6 +17,7 @@
 #include "platform/core/text/Vdn_Array.h"
 #include "platform/core/text/Vdn_String.h"
 #include "platform/core/text/Vdn_StringArray.h"
+#include "platform/grid/TextKind.h"
 #include "spreadsheet/TSpread.h"
 #include "spreadsheet/Vdn_TabMsgHandle.h"
 
@@ -107,6 +108,11 @@ public:
     bool fillWidthWithColumn(const int& col);
 
     // --- cells ---------------------------------------------------------------------------------
+    // The kinds of text getCellText reads, as the grid numbers them.
+    static constexpr int kCellFormatted = static_cast<int>(grid::TextKind::Formatted);
+    static constexpr int kCellFormula = static_cast<int>(grid::TextKind::Formula);
+    static constexpr int kCellTag = static_cast<int>(grid::TextKind::Tag);
+    static constexpr int kCellValue = static_cast<int>(grid::TextKind::Value);
     // kind 0 the formatted text, 1 the formula, 2 the tag, 3 the value. text is emptied first.
     // False outside the sheet, and for the value of a formula whose result is an error.
     bool getCellText(const int& col, const int& row, Vdn_String& text, const int& kind = 0) const;

@@ -203,7 +203,8 @@ void TfSSBillOutput::onAddSubTotals(const Vdn_StringArray& row, const Vdn_String
         // A subtotal row labels itself (a marker, "Total") in columns typed for numbers:
         // such a text goes into a text cell of this row rather than being refused.
         Vdn_String stored;
-        if (!sheet->getCellText(col, mCurrentRow, stored, 3) || stored.isEmpty()) {
+        if (!sheet->getCellText(col, mCurrentRow, stored, Vdn_Spread::kCellValue) ||
+            stored.isEmpty()) {
             sheet->setEditCells(col, mCurrentRow, col, mCurrentRow, 0x110000, kTextLength);
             sheet->setCellValue(col, mCurrentRow, row[col - 1]);
         }

@@ -48,7 +48,7 @@ bool GenVarGrid::attach(CWnd* dialog, int placeholderId) {
 
 Vdn_String GenVarGrid::cellText(int col, int row) const {
     Vdn_String text;
-    mSpread.getCellText(col, row, text, 3);
+    mSpread.getCellText(col, row, text, Vdn_Spread::kCellValue);
     return text;
 }
 

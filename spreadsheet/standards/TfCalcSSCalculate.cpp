@@ -68,7 +68,7 @@ Acad::ErrorStatus TfCalcSS::replaceGenVars() {
                      [](const grid::CellRef& a, const grid::CellRef& b) { return a.col < b.col; });
     for (const grid::CellRef& ref : cells) {
         Vdn_String text;
-        if (!getCellText(ref.col, ref.row, text, 3))
+        if (!getCellText(ref.col, ref.row, text, Vdn_Spread::kCellValue))
             continue;
         std::wstring replaced = text.str();
         if (replacer.replace(replaced))
@@ -258,7 +258,7 @@ bool TfCalcSS::setEquationFormula(const ss::EquationMemo::Equation& equation) {
 // from the memo and skips those phases.
 Acad::ErrorStatus TfCalcSS::calcCell(const int& col, const int& row) {
     Vdn_String text;
-    if (!getCellText(col, row, text, 3) || text.isEmpty())
+    if (!getCellText(col, row, text, Vdn_Spread::kCellValue) || text.isEmpty())
         return Acad::eInvalidInput;
     const grid::CellRef cell{col, row};
     const std::uint64_t table = variableTable().id();
@@ -307,7 +307,7 @@ Acad::ErrorStatus TfCalcSS::calcCell(const int& col, const int& row) {
     }
     Vdn_FunctionTimer timer(gCalcCellCalcFunctions);
     Vdn_String value;
-    if (!getCellText(col, row, value, 3)) {
+    if (!getCellText(col, row, value, Vdn_Spread::kCellValue)) {
         showEquationFailure(equation->name, Vdn_String(equation->formula), row);
         return Acad::eInvalidInput;
     }

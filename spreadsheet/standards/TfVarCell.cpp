@@ -37,7 +37,7 @@ Vdn_String integerText(const Vdn_String& text) {
 Acad::ErrorStatus TfVarCell::initialize(Vdn_Spread& sheet, const int& cellCol, const int& cellRow,
                                         const TfCellType& type) {
     Vdn_String text;
-    if (!sheet.getCellText(cellCol, cellRow, text, 3)) {
+    if (!sheet.getCellText(cellCol, cellRow, text, Vdn_Spread::kCellValue)) {
         name = Vdn_String();
         return Acad::eInvalidInput;
     }
@@ -118,5 +118,6 @@ Acad::ErrorStatus TfVarCell::setValueToSS(Vdn_Spread& sheet) const {
 }
 
 Acad::ErrorStatus TfVarCell::getCurrentValue(Vdn_Spread& sheet, Vdn_String& text) const {
-    return sheet.getCellText(col, row, text, 3) ? Acad::eOk : Acad::eInvalidInput;
+    return sheet.getCellText(col, row, text, Vdn_Spread::kCellValue) ? Acad::eOk
+                                                                     : Acad::eInvalidInput;
 }

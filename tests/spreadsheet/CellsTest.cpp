@@ -59,8 +59,8 @@ TEST_F(CellsTest, KindsGiveFormattedTextFormulaTagAndValue) {
 TEST_F(CellsTest, AnErrorResultCannotBeReadAsValue) {
     ASSERT_TRUE(spread.SSSetFormula(2, 1, L"1/0"));
     Vdn_String text;
-    EXPECT_FALSE(spread.getCellText(2, 1, text, 3));
-    EXPECT_TRUE(spread.getCellText(2, 1, text, 0));
+    EXPECT_FALSE(spread.getCellText(2, 1, text, Vdn_Spread::kCellValue));
+    EXPECT_TRUE(spread.getCellText(2, 1, text, Vdn_Spread::kCellFormatted));
     EXPECT_EQ(text, L"#DIV/0!");
     EXPECT_EQ(spread.getCellInt(2, 1), 0);
 }
@@ -215,10 +215,10 @@ TEST_F(CellsTest, SheetFilesRoundTripThroughTheControl) {
     ASSERT_TRUE(copy.SSLoadFromFile(tfs));
     EXPECT_EQ(copy.maxCols(), 3);
     Vdn_String text;
-    ASSERT_TRUE(copy.getCellText(1, 1, text, 0));
+    ASSERT_TRUE(copy.getCellText(1, 1, text, Vdn_Spread::kCellFormatted));
     EXPECT_EQ(text, L"2.50");
     ASSERT_TRUE(copy.SSLoadFromFile(csv));
-    ASSERT_TRUE(copy.getCellText(2, 1, text, 1));
+    ASSERT_TRUE(copy.getCellText(2, 1, text, Vdn_Spread::kCellFormula));
     EXPECT_EQ(text, L"A1*2");
     EXPECT_FALSE(copy.SSLoadFromFile((folder / "missing.tfs").wstring()));
     std::filesystem::remove_all(folder);

@@ -82,7 +82,7 @@ TEST_F(BillOutputTest, GrowsAHundredRowsAtATimeAndEndsWithTheBillsRows) {
     EXPECT_EQ(bill.sheet()->maxRows(), 250);
 
     Vdn_String text;
-    bill.sheet()->getCellText(1, 250, text, 3);
+    bill.sheet()->getCellText(1, 250, text, Vdn_Spread::kCellValue);
     EXPECT_EQ(text, L"P250");
     bill.sheet()->getCellText(5, 17, text);
     EXPECT_EQ(text, L"126.9");
@@ -268,7 +268,7 @@ TEST_F(BillOutputTest, PicturesComeOnlyWithBillAndTransaction) {
     ASSERT_TRUE(shown.ok());
     EXPECT_EQ(shown.bitmap.height(), 36);
     Vdn_String text;
-    bill.sheet()->getCellText(1, 3, text, 3);
+    bill.sheet()->getCellText(1, 3, text, Vdn_Spread::kCellValue);
     EXPECT_EQ(text, L"P2");
 
     // The picture is in the saved sheet, though its temporary file is gone.

@@ -180,7 +180,7 @@ TEST_F(StandardsMacroModeTest, WithoutTransactionTheEvaluationFailsAfterLoading)
     const TfCalcSS& loaded = pooled(0)->calcSS();
     EXPECT_EQ(loaded.fileName(), gSettings.libDir() + L"Connection Standards\\EndPlate.tfs");
     Vdn_String first;
-    EXPECT_TRUE(loaded.getCellText(1, 1, first, 3));
+    EXPECT_TRUE(loaded.getCellText(1, 1, first, Vdn_Spread::kCellValue));
     EXPECT_FALSE(first.isEmpty()) << "the sheet was loaded";
     EXPECT_TRUE(loaded.varCells().length() == 0) << "but nothing was collected";
 }
