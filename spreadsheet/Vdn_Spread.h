@@ -17,6 +17,8 @@
 #include "platform/core/text/Vdn_Array.h"
 #include "platform/core/text/Vdn_String.h"
 #include "platform/core/text/Vdn_StringArray.h"
+#include "platform/grid/CellType.h"
+#include "platform/grid/SheetOption.h"
 #include "platform/grid/TextKind.h"
 #include "spreadsheet/TSpread.h"
 #include "spreadsheet/Vdn_TabMsgHandle.h"
@@ -41,17 +43,17 @@ public:
         kMenuCheckAll = 8,
         kMenuUncheckAll = 9,
     };
-    // Control options the wrapper uses by number.
-    static constexpr int kOptionColumnHeaders = 3;
-    static constexpr int kOptionRowHeaders = 4; // the row-header column is shown
-    static constexpr int kOptionRedraw = 8;
+    // Control options the wrapper uses by number; the grid's own numbers where it has them.
+    static constexpr int kOptionColumnHeaders = grid::SheetOption::kColumnHeaders;
+    static constexpr int kOptionRowHeaders = grid::SheetOption::kRowHeaders; // row-header column
+    static constexpr int kOptionRedraw = grid::SheetOption::kRedraw;
     static constexpr int kOptionEditModePermanent = 13; // toggled by F8
-    static constexpr int kOptionChanged = 30;           // the sheet was changed
+    static constexpr int kOptionChanged = grid::SheetOption::kChanged; // the sheet was changed
     // Bitmap resources of the check-box pictures.
     static constexpr UINT kCheckedBitmap = 8134;
     static constexpr UINT kUncheckedBitmap = 8136;
     // Cell-type code of check boxes (cellType).
-    static constexpr int kCheckBoxType = 12;
+    static constexpr int kCheckBoxType = grid::CellType::kCheckBoxCode;
 
     Vdn_Spread();
     ~Vdn_Spread() override;
