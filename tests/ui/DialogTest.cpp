@@ -159,6 +159,7 @@ TEST_F(DialogTest, ARegisteredHandlerForIdOkReplacesOnOK) {
 TEST(ScriptedUserFailures, UnexpectedAndUnconsumedAreReportedAndTheCodeStillFinishes) {
     ui::ScriptedUser user;
     ui::UserScope scope(user);
+    const std::wstring line = L" [DialogTest.cpp:" + std::to_wstring(__LINE__ + 1) + L"]";
     user.expectMessageBox(IDYES).expectModal(60000);
 
     CDialog dialog(60001);
@@ -167,8 +168,9 @@ TEST(ScriptedUserFailures, UnexpectedAndUnconsumedAreReportedAndTheCodeStillFini
     EXPECT_FALSE(user.verify());
     ASSERT_EQ(user.failures().size(), 2U);
     EXPECT_EQ(user.failures()[0], L"unexpected dialog DLG_UI_TEST_NESTED (60001) \"Nested\" "
-                                  L"while expecting a message box answered with IDYES");
-    EXPECT_EQ(user.failures()[1], L"expected modal dialog 60000, which never came");
+                                  L"while expecting a message box answered with IDYES" +
+                                      line);
+    EXPECT_EQ(user.failures()[1], L"expected modal dialog 60000" + line + L", which never came");
     EXPECT_FALSE(user.modals()[0].expected);
 }
 

@@ -6,6 +6,7 @@
 #include "platform/ui/windows/WindowRegistry.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace ui {
 
@@ -49,124 +50,128 @@ void cancel(CDialog& dialog) {
 } // namespace
 
 ScriptedUser::ScriptedUser() = default;
+
+ScriptedUser& ScriptedUser::add(Expectation e, const std::source_location& where) {
+    const std::string_view file = where.file_name();
+    const std::size_t slash = file.find_last_of("/\\");
+    const std::string_view name = slash == std::string_view::npos ? file : file.substr(slash + 1);
+    e.description += L" [" + std::wstring(name.begin(), name.end()) + L":" +
+                     std::to_wstring(where.line()) + L"]";
+    script_.push_back(std::move(e));
+    return *this;
+}
 ScriptedUser::~ScriptedUser() = default;
 
-ScriptedUser& ScriptedUser::expectModal(UINT templateId, ModalAction action) {
+ScriptedUser& ScriptedUser::expectModal(UINT templateId, ModalAction action,
+                                        std::source_location where) {
     return expectModalIf(
         L"modal dialog " + std::to_wstring(templateId),
         [templateId](const CDialog& dialog) { return dialog.templateId() == templateId; },
-        std::move(action));
+        std::move(action), where);
 }
 
 ScriptedUser& ScriptedUser::expectModalIf(std::wstring description,
                                           std::function<bool(const CDialog&)> match,
-                                          ModalAction action) {
+                                          ModalAction action, std::source_location where) {
     Expectation e;
     e.kind = Kind::Modal;
     e.description = std::move(description);
     e.matchDialog = std::move(match);
     e.action = std::move(action);
-    script_.push_back(std::move(e));
-    return *this;
+    return add(std::move(e), where);
 }
 
-ScriptedUser& ScriptedUser::expectMessageBox(int answer) {
+ScriptedUser& ScriptedUser::expectMessageBox(int answer, std::source_location where) {
     Expectation e;
     e.kind = Kind::MessageBox;
     e.description = L"a message box answered with " + answerName(answer);
     e.answer = answer;
-    script_.push_back(std::move(e));
-    return *this;
+    return add(std::move(e), where);
 }
 
 ScriptedUser& ScriptedUser::expectMessageBox(int answer, std::wstring text,
-                                             std::optional<std::wstring> caption) {
+                                             std::optional<std::wstring> caption,
+                                             std::source_location where) {
     Expectation e;
     e.kind = Kind::MessageBox;
     e.description = L"message box " + quoted(text) + L" answered with " + answerName(answer);
     e.answer = answer;
     e.text = std::move(text);
     e.caption = std::move(caption);
-    script_.push_back(std::move(e));
-    return *this;
+    return add(std::move(e), where);
 }
 
-ScriptedUser& ScriptedUser::expectFileDialog(std::wstring path) {
-    return expectFileDialog(std::vector<std::wstring>{std::move(path)});
+ScriptedUser& ScriptedUser::expectFileDialog(std::wstring path, std::source_location where) {
+    return expectFileDialog(std::vector<std::wstring>{std::move(path)}, where);
 }
 
-ScriptedUser& ScriptedUser::expectFileDialog(std::vector<std::wstring> paths) {
+ScriptedUser& ScriptedUser::expectFileDialog(std::vector<std::wstring> paths,
+                                             std::source_location where) {
     Expectation e;
     e.kind = Kind::FileDialog;
     e.description = L"a file dialog choosing " + (paths.empty() ? L"nothing" : quoted(paths[0]));
     e.paths = std::move(paths);
-    script_.push_back(std::move(e));
-    return *this;
+    return add(std::move(e), where);
 }
 
 ScriptedUser& ScriptedUser::expectPickPoint(std::array<double, 3> point,
-                                            std::array<double, 3> normal) {
+                                            std::array<double, 3> normal,
+                                            std::source_location where) {
     Expectation e;
     e.kind = Kind::Pick;
     e.description = L"a pick of a point";
     e.point = point;
     e.normal = normal;
-    script_.push_back(std::move(e));
-    return *this;
+    return add(std::move(e), where);
 }
 
-ScriptedUser& ScriptedUser::expectPickObjects(std::vector<std::uint64_t> ids) {
+ScriptedUser& ScriptedUser::expectPickObjects(std::vector<std::uint64_t> ids,
+                                              std::source_location where) {
     Expectation e;
     e.kind = Kind::Pick;
     e.description = L"a pick of " + std::to_wstring(ids.size()) + L" object(s)";
     e.ids = std::move(ids);
-    script_.push_back(std::move(e));
-    return *this;
+    return add(std::move(e), where);
 }
 
-ScriptedUser& ScriptedUser::expectPickCancel() {
+ScriptedUser& ScriptedUser::expectPickCancel(std::source_location where) {
     Expectation e;
     e.kind = Kind::Pick;
     e.description = L"a pick to cancel";
     e.cancel = true;
-    script_.push_back(std::move(e));
-    return *this;
+    return add(std::move(e), where);
 }
 
-ScriptedUser& ScriptedUser::expectFileDialogCancel() {
+ScriptedUser& ScriptedUser::expectFileDialogCancel(std::source_location where) {
     Expectation e;
     e.kind = Kind::FileDialog;
     e.description = L"a file dialog to cancel";
     e.cancel = true;
-    script_.push_back(std::move(e));
-    return *this;
+    return add(std::move(e), where);
 }
 
-ScriptedUser& ScriptedUser::expectMenuCommand(UINT id) {
+ScriptedUser& ScriptedUser::expectMenuCommand(UINT id, std::source_location where) {
     Expectation e;
     e.kind = Kind::Menu;
     e.description = L"a pop-up menu picking command " + std::to_wstring(id);
     e.menuId = id;
-    script_.push_back(std::move(e));
-    return *this;
+    return add(std::move(e), where);
 }
 
-ScriptedUser& ScriptedUser::expectMenuEntry(std::wstring textOrPath) {
+ScriptedUser& ScriptedUser::expectMenuEntry(std::wstring textOrPath, std::source_location where) {
     Expectation e;
     e.kind = Kind::Menu;
     e.description = L"a pop-up menu picking " + quoted(textOrPath);
     e.menuText = std::move(textOrPath);
-    script_.push_back(std::move(e));
-    return *this;
+    return add(std::move(e), where);
 }
 
-ScriptedUser& ScriptedUser::expectMenuDismiss() {
+ScriptedUser& ScriptedUser::expectMenuDismiss(std::source_location where) {
     Expectation e;
     e.kind = Kind::Menu;
     e.description = L"a pop-up menu to dismiss";
     e.cancel = true;
-    script_.push_back(std::move(e));
-    return *this;
+    return add(std::move(e), where);
 }
 
 std::wstring ScriptedUser::failureText() const {

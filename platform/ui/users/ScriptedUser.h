@@ -18,6 +18,8 @@
 //     runCodeUnderTest();
 //     EXPECT_TRUE(user.verify()) << user.failureText();
 //
+// Each expectation remembers the script line that made it ("[DialogTest.cpp:160]"), and the
+// failures about it name that line.
 // A window that arrives when the next expectation does not match it is a failure; it is
 // cancelled so that the code under test still finishes, and the expectation stays in the queue.
 // A modal action that returns without closing its dialog has it cancelled (OnCancel). Every
@@ -33,6 +35,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <source_location>
 #include <string>
 #include <vector>
 
@@ -46,28 +49,40 @@ public:
     ~ScriptedUser() override;
 
     // --- the script -----------------------------------------------------------------------------
-    ScriptedUser& expectModal(UINT templateId, ModalAction action = {});
+    ScriptedUser& expectModal(UINT templateId, ModalAction action = {},
+                              std::source_location where = std::source_location::current());
     template <class Dialog>
-    ScriptedUser& expectModal(std::function<void(Dialog&, UserActions&)> action = {});
+    ScriptedUser& expectModal(std::function<void(Dialog&, UserActions&)> action = {},
+                              std::source_location where = std::source_location::current());
     ScriptedUser& expectModalIf(std::wstring description, std::function<bool(const CDialog&)> match,
-                                ModalAction action);
+                                ModalAction action,
+                                std::source_location where = std::source_location::current());
     // Answer with `answer` (IDOK, IDYES, ...), which must be one of the box's buttons.
-    ScriptedUser& expectMessageBox(int answer);
+    ScriptedUser& expectMessageBox(int answer,
+                                   std::source_location where = std::source_location::current());
     ScriptedUser& expectMessageBox(int answer, std::wstring text,
-                                   std::optional<std::wstring> caption = std::nullopt);
-    ScriptedUser& expectFileDialog(std::wstring path);
-    ScriptedUser& expectFileDialog(std::vector<std::wstring> paths);
-    ScriptedUser& expectFileDialogCancel();
-    ScriptedUser& expectMenuCommand(UINT id);
+                                   std::optional<std::wstring> caption = std::nullopt,
+                                   std::source_location where = std::source_location::current());
+    ScriptedUser& expectFileDialog(std::wstring path,
+                                   std::source_location where = std::source_location::current());
+    ScriptedUser& expectFileDialog(std::vector<std::wstring> paths,
+                                   std::source_location where = std::source_location::current());
+    ScriptedUser&
+    expectFileDialogCancel(std::source_location where = std::source_location::current());
+    ScriptedUser& expectMenuCommand(UINT id,
+                                    std::source_location where = std::source_location::current());
     // Entry text without '&'; "Cell/Font..." follows submenus.
-    ScriptedUser& expectMenuEntry(std::wstring textOrPath);
-    ScriptedUser& expectMenuDismiss();
+    ScriptedUser& expectMenuEntry(std::wstring textOrPath,
+                                  std::source_location where = std::source_location::current());
+    ScriptedUser& expectMenuDismiss(std::source_location where = std::source_location::current());
     // A pick in the drawing: a point (also a plane's origin, with its normal), objects by id
     // (each must be among the record's candidates), or a cancelled pick.
     ScriptedUser& expectPickPoint(std::array<double, 3> point,
-                                  std::array<double, 3> normal = {0, 0, 1});
-    ScriptedUser& expectPickObjects(std::vector<std::uint64_t> ids);
-    ScriptedUser& expectPickCancel();
+                                  std::array<double, 3> normal = {0, 0, 1},
+                                  std::source_location where = std::source_location::current());
+    ScriptedUser& expectPickObjects(std::vector<std::uint64_t> ids,
+                                    std::source_location where = std::source_location::current());
+    ScriptedUser& expectPickCancel(std::source_location where = std::source_location::current());
 
     // --- results --------------------------------------------------------------------------------
     const std::vector<std::wstring>& failures() const { return failures_; }
@@ -110,6 +125,9 @@ private:
     };
 
     void fail(const std::wstring& message);
+    // Queues the expectation; its description ends with the script line that made it, so a
+    // failure names the test line to look at.
+    ScriptedUser& add(Expectation e, const std::source_location& where);
     // The front expectation when it is of that kind; otherwise a failure naming `what`.
     std::optional<Expectation> take(Kind kind, const std::wstring& what,
                                     const std::function<bool(const Expectation&)>& matches);
@@ -125,7 +143,8 @@ private:
 };
 
 template <class Dialog>
-ScriptedUser& ScriptedUser::expectModal(std::function<void(Dialog&, UserActions&)> action) {
+ScriptedUser& ScriptedUser::expectModal(std::function<void(Dialog&, UserActions&)> action,
+                                        std::source_location where) {
     return expectModalIf(
         L"a dialog of the expected class",
         [](const CDialog& dialog) { return dynamic_cast<const Dialog*>(&dialog) != nullptr; },
@@ -133,7 +152,8 @@ ScriptedUser& ScriptedUser::expectModal(std::function<void(Dialog&, UserActions&
             if (action) {
                 action(dynamic_cast<Dialog&>(dialog), actions);
             }
-        });
+        },
+        where);
 }
 
 } // namespace ui
