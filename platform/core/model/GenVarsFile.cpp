@@ -69,7 +69,8 @@ public:
             {kStandardsKey, &data.stdGenVars(), &data.stdGenValues(), &data.stdGenOverrides(),
              &data.stdGenFilters()},
         };
-        for (const auto& [key, value] : root.items()) {
+        for (const auto& [name, value] : root.items()) {
+            const std::string& key = name; // a lambda may not capture a structured binding
             const auto group = std::find_if(std::begin(groups), std::end(groups),
                                             [&key](const Group& g) { return key == g.key; });
             if (group == std::end(groups)) {
