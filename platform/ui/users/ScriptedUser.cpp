@@ -51,19 +51,18 @@ void cancel(CDialog& dialog) {
 
 ScriptedUser::ScriptedUser() = default;
 
-ScriptedUser& ScriptedUser::add(Expectation e, const std::source_location& where) {
-    const std::string_view file = where.file_name();
+ScriptedUser& ScriptedUser::add(Expectation e, const ScriptLine& where) {
+    const std::string_view file = where.file;
     const std::size_t slash = file.find_last_of("/\\");
     const std::string_view name = slash == std::string_view::npos ? file : file.substr(slash + 1);
-    e.description += L" [" + std::wstring(name.begin(), name.end()) + L":" +
-                     std::to_wstring(where.line()) + L"]";
+    e.description +=
+        L" [" + std::wstring(name.begin(), name.end()) + L":" + std::to_wstring(where.line) + L"]";
     script_.push_back(std::move(e));
     return *this;
 }
 ScriptedUser::~ScriptedUser() = default;
 
-ScriptedUser& ScriptedUser::expectModal(UINT templateId, ModalAction action,
-                                        std::source_location where) {
+ScriptedUser& ScriptedUser::expectModal(UINT templateId, ModalAction action, ScriptLine where) {
     return expectModalIf(
         L"modal dialog " + std::to_wstring(templateId),
         [templateId](const CDialog& dialog) { return dialog.templateId() == templateId; },
@@ -72,7 +71,7 @@ ScriptedUser& ScriptedUser::expectModal(UINT templateId, ModalAction action,
 
 ScriptedUser& ScriptedUser::expectModalIf(std::wstring description,
                                           std::function<bool(const CDialog&)> match,
-                                          ModalAction action, std::source_location where) {
+                                          ModalAction action, ScriptLine where) {
     Expectation e;
     e.kind = Kind::Modal;
     e.description = std::move(description);
@@ -81,7 +80,7 @@ ScriptedUser& ScriptedUser::expectModalIf(std::wstring description,
     return add(std::move(e), where);
 }
 
-ScriptedUser& ScriptedUser::expectMessageBox(int answer, std::source_location where) {
+ScriptedUser& ScriptedUser::expectMessageBox(int answer, ScriptLine where) {
     Expectation e;
     e.kind = Kind::MessageBox;
     e.description = L"a message box answered with " + answerName(answer);
@@ -91,7 +90,7 @@ ScriptedUser& ScriptedUser::expectMessageBox(int answer, std::source_location wh
 
 ScriptedUser& ScriptedUser::expectMessageBox(int answer, std::wstring text,
                                              std::optional<std::wstring> caption,
-                                             std::source_location where) {
+                                             ScriptLine where) {
     Expectation e;
     e.kind = Kind::MessageBox;
     e.description = L"message box " + quoted(text) + L" answered with " + answerName(answer);
@@ -101,12 +100,11 @@ ScriptedUser& ScriptedUser::expectMessageBox(int answer, std::wstring text,
     return add(std::move(e), where);
 }
 
-ScriptedUser& ScriptedUser::expectFileDialog(std::wstring path, std::source_location where) {
+ScriptedUser& ScriptedUser::expectFileDialog(std::wstring path, ScriptLine where) {
     return expectFileDialog(std::vector<std::wstring>{std::move(path)}, where);
 }
 
-ScriptedUser& ScriptedUser::expectFileDialog(std::vector<std::wstring> paths,
-                                             std::source_location where) {
+ScriptedUser& ScriptedUser::expectFileDialog(std::vector<std::wstring> paths, ScriptLine where) {
     Expectation e;
     e.kind = Kind::FileDialog;
     e.description = L"a file dialog choosing " + (paths.empty() ? L"nothing" : quoted(paths[0]));
@@ -115,8 +113,7 @@ ScriptedUser& ScriptedUser::expectFileDialog(std::vector<std::wstring> paths,
 }
 
 ScriptedUser& ScriptedUser::expectPickPoint(std::array<double, 3> point,
-                                            std::array<double, 3> normal,
-                                            std::source_location where) {
+                                            std::array<double, 3> normal, ScriptLine where) {
     Expectation e;
     e.kind = Kind::Pick;
     e.description = L"a pick of a point";
@@ -125,8 +122,7 @@ ScriptedUser& ScriptedUser::expectPickPoint(std::array<double, 3> point,
     return add(std::move(e), where);
 }
 
-ScriptedUser& ScriptedUser::expectPickObjects(std::vector<std::uint64_t> ids,
-                                              std::source_location where) {
+ScriptedUser& ScriptedUser::expectPickObjects(std::vector<std::uint64_t> ids, ScriptLine where) {
     Expectation e;
     e.kind = Kind::Pick;
     e.description = L"a pick of " + std::to_wstring(ids.size()) + L" object(s)";
@@ -134,7 +130,7 @@ ScriptedUser& ScriptedUser::expectPickObjects(std::vector<std::uint64_t> ids,
     return add(std::move(e), where);
 }
 
-ScriptedUser& ScriptedUser::expectPickCancel(std::source_location where) {
+ScriptedUser& ScriptedUser::expectPickCancel(ScriptLine where) {
     Expectation e;
     e.kind = Kind::Pick;
     e.description = L"a pick to cancel";
@@ -142,7 +138,7 @@ ScriptedUser& ScriptedUser::expectPickCancel(std::source_location where) {
     return add(std::move(e), where);
 }
 
-ScriptedUser& ScriptedUser::expectFileDialogCancel(std::source_location where) {
+ScriptedUser& ScriptedUser::expectFileDialogCancel(ScriptLine where) {
     Expectation e;
     e.kind = Kind::FileDialog;
     e.description = L"a file dialog to cancel";
@@ -150,7 +146,7 @@ ScriptedUser& ScriptedUser::expectFileDialogCancel(std::source_location where) {
     return add(std::move(e), where);
 }
 
-ScriptedUser& ScriptedUser::expectMenuCommand(UINT id, std::source_location where) {
+ScriptedUser& ScriptedUser::expectMenuCommand(UINT id, ScriptLine where) {
     Expectation e;
     e.kind = Kind::Menu;
     e.description = L"a pop-up menu picking command " + std::to_wstring(id);
@@ -158,7 +154,7 @@ ScriptedUser& ScriptedUser::expectMenuCommand(UINT id, std::source_location wher
     return add(std::move(e), where);
 }
 
-ScriptedUser& ScriptedUser::expectMenuEntry(std::wstring textOrPath, std::source_location where) {
+ScriptedUser& ScriptedUser::expectMenuEntry(std::wstring textOrPath, ScriptLine where) {
     Expectation e;
     e.kind = Kind::Menu;
     e.description = L"a pop-up menu picking " + quoted(textOrPath);
@@ -166,7 +162,7 @@ ScriptedUser& ScriptedUser::expectMenuEntry(std::wstring textOrPath, std::source
     return add(std::move(e), where);
 }
 
-ScriptedUser& ScriptedUser::expectMenuDismiss(std::source_location where) {
+ScriptedUser& ScriptedUser::expectMenuDismiss(ScriptLine where) {
     Expectation e;
     e.kind = Kind::Menu;
     e.description = L"a pop-up menu to dismiss";

@@ -27,6 +27,7 @@
 
 #include "platform/ui/dialogs/CDialog.h"
 #include "platform/ui/users/ModalRecord.h"
+#include "platform/ui/users/ScriptLine.h"
 #include "platform/ui/users/User.h"
 #include "platform/ui/users/UserActions.h"
 
@@ -35,7 +36,6 @@
 #include <deque>
 #include <functional>
 #include <optional>
-#include <source_location>
 #include <string>
 #include <vector>
 
@@ -50,39 +50,33 @@ public:
 
     // --- the script -----------------------------------------------------------------------------
     ScriptedUser& expectModal(UINT templateId, ModalAction action = {},
-                              std::source_location where = std::source_location::current());
+                              ScriptLine where = ScriptLine::here());
     template <class Dialog>
     ScriptedUser& expectModal(std::function<void(Dialog&, UserActions&)> action = {},
-                              std::source_location where = std::source_location::current());
+                              ScriptLine where = ScriptLine::here());
     ScriptedUser& expectModalIf(std::wstring description, std::function<bool(const CDialog&)> match,
-                                ModalAction action,
-                                std::source_location where = std::source_location::current());
+                                ModalAction action, ScriptLine where = ScriptLine::here());
     // Answer with `answer` (IDOK, IDYES, ...), which must be one of the box's buttons.
-    ScriptedUser& expectMessageBox(int answer,
-                                   std::source_location where = std::source_location::current());
+    ScriptedUser& expectMessageBox(int answer, ScriptLine where = ScriptLine::here());
     ScriptedUser& expectMessageBox(int answer, std::wstring text,
                                    std::optional<std::wstring> caption = std::nullopt,
-                                   std::source_location where = std::source_location::current());
-    ScriptedUser& expectFileDialog(std::wstring path,
-                                   std::source_location where = std::source_location::current());
+                                   ScriptLine where = ScriptLine::here());
+    ScriptedUser& expectFileDialog(std::wstring path, ScriptLine where = ScriptLine::here());
     ScriptedUser& expectFileDialog(std::vector<std::wstring> paths,
-                                   std::source_location where = std::source_location::current());
-    ScriptedUser&
-    expectFileDialogCancel(std::source_location where = std::source_location::current());
-    ScriptedUser& expectMenuCommand(UINT id,
-                                    std::source_location where = std::source_location::current());
+                                   ScriptLine where = ScriptLine::here());
+    ScriptedUser& expectFileDialogCancel(ScriptLine where = ScriptLine::here());
+    ScriptedUser& expectMenuCommand(UINT id, ScriptLine where = ScriptLine::here());
     // Entry text without '&'; "Cell/Font..." follows submenus.
-    ScriptedUser& expectMenuEntry(std::wstring textOrPath,
-                                  std::source_location where = std::source_location::current());
-    ScriptedUser& expectMenuDismiss(std::source_location where = std::source_location::current());
+    ScriptedUser& expectMenuEntry(std::wstring textOrPath, ScriptLine where = ScriptLine::here());
+    ScriptedUser& expectMenuDismiss(ScriptLine where = ScriptLine::here());
     // A pick in the drawing: a point (also a plane's origin, with its normal), objects by id
     // (each must be among the record's candidates), or a cancelled pick.
     ScriptedUser& expectPickPoint(std::array<double, 3> point,
                                   std::array<double, 3> normal = {0, 0, 1},
-                                  std::source_location where = std::source_location::current());
+                                  ScriptLine where = ScriptLine::here());
     ScriptedUser& expectPickObjects(std::vector<std::uint64_t> ids,
-                                    std::source_location where = std::source_location::current());
-    ScriptedUser& expectPickCancel(std::source_location where = std::source_location::current());
+                                    ScriptLine where = ScriptLine::here());
+    ScriptedUser& expectPickCancel(ScriptLine where = ScriptLine::here());
 
     // --- results --------------------------------------------------------------------------------
     const std::vector<std::wstring>& failures() const { return failures_; }
@@ -127,7 +121,7 @@ private:
     void fail(const std::wstring& message);
     // Queues the expectation; its description ends with the script line that made it, so a
     // failure names the test line to look at.
-    ScriptedUser& add(Expectation e, const std::source_location& where);
+    ScriptedUser& add(Expectation e, const ScriptLine& where);
     // The front expectation when it is of that kind; otherwise a failure naming `what`.
     std::optional<Expectation> take(Kind kind, const std::wstring& what,
                                     const std::function<bool(const Expectation&)>& matches);
@@ -144,7 +138,7 @@ private:
 
 template <class Dialog>
 ScriptedUser& ScriptedUser::expectModal(std::function<void(Dialog&, UserActions&)> action,
-                                        std::source_location where) {
+                                        ScriptLine where) {
     return expectModalIf(
         L"a dialog of the expected class",
         [](const CDialog& dialog) { return dynamic_cast<const Dialog*>(&dialog) != nullptr; },
