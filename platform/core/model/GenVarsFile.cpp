@@ -1,7 +1,7 @@
 #include "platform/core/model/GenVarsFile.h"
 
 #include "platform/core/files/TextFileHelpers.h"
-#include "platform/core/text/JsonNesting.h"
+#include "platform/core/text/JsonDocument.h"
 #include "platform/core/text/StringHelpers.h"
 #include "platform/core/text/TextCodec.h"
 
@@ -28,35 +28,6 @@ struct Group {
     Vdn_StringArray* overrides;
     Vdn_StringArray* filters;
 };
-
-std::string positionText(std::string_view text, std::size_t offset) {
-    offset = std::min(offset, text.size());
-    const std::string_view before = text.substr(0, offset);
-    const std::size_t line =
-        1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
-    const std::size_t lineStart = before.rfind('\n');
-    const std::size_t column =
-        lineStart == std::string_view::npos ? offset + 1 : offset - lineStart;
-    return "line " + std::to_string(line) + ", column " + std::to_string(column);
-}
-
-std::string parseReason(const std::string& what) {
-    const std::size_t column = what.find("column ");
-    const std::size_t colon =
-        column == std::string::npos ? what.find(": ") : what.find(": ", column);
-    return colon == std::string::npos ? what : what.substr(colon + 2);
-}
-
-// A JSON number as text: integers in decimal, other numbers in their shortest exact form.
-std::string numberText(const Json& number) {
-    if (number.is_number_unsigned())
-        return std::to_string(number.get<std::uint64_t>());
-    if (number.is_number_integer())
-        return std::to_string(number.get<std::int64_t>());
-    char buffer[64];
-    const auto result = std::to_chars(std::begin(buffer), std::end(buffer), number.get<double>());
-    return std::string(buffer, result.ptr);
-}
 
 class Reader {
 public:
@@ -121,7 +92,7 @@ private:
                 if (item.is_string())
                     value = text(item);
                 else if (item.is_number())
-                    value = Vdn_String::fromUtf8(numberText(item));
+                    value = Vdn_String::fromUtf8(core::JsonDocument::numberText(item));
                 else
                     return fail(at, "expected a number or a text");
             } else if (key == "override" && group.overrides != nullptr) {
@@ -198,24 +169,9 @@ Json groupJson(const Vdn_StringArray& names, const Vdn_StringArray& values,
 
 GenVarsReadResult readGenVarsText(std::string_view utf8Json) {
     GenVarsReadResult result;
-    if (const std::size_t deep = findExcessNesting(utf8Json, kMaxNesting);
-        deep != std::string_view::npos) {
-        result.message = Vdn_String::fromUtf8("nested deeper than " + std::to_string(kMaxNesting) +
-                                              " levels at " + positionText(utf8Json, deep));
-        return result;
-    }
     Json root;
-    try {
-        root = Json::parse(utf8Json.begin(), utf8Json.end());
-    } catch (const Json::parse_error& error) {
-        const std::size_t offset = error.byte > 0 ? error.byte - 1 : 0;
-        result.message = Vdn_String::fromUtf8("not valid JSON at " +
-                                              positionText(utf8Json, offset) + ": " +
-                                              parseReason(error.what()));
-        return result;
-    } catch (const Json::exception& error) {
-        result.message =
-            Vdn_String::fromUtf8(std::string("not valid JSON: ") + parseReason(error.what()));
+    if (const auto problem = JsonDocument::parse(utf8Json, kMaxNesting, root)) {
+        result.message = Vdn_String::fromUtf8(*problem);
         return result;
     }
     Reader reader;

@@ -1,12 +1,12 @@
 // Reading a macro file (docs/macro-file.md) into a Vdn_DbMacro.
-#include "platform/core/text/JsonNesting.h"
-#include "platform/core/text/NamedItems.h"
+#include "platform/core/files/TextFileHelpers.h"
 #include "platform/core/model/MacroReadResult.h"
 #include "platform/core/model/MacroRecalculation.h"
+#include "platform/core/model/Vdn_DbMacro.h"
+#include "platform/core/text/JsonDocument.h"
+#include "platform/core/text/NamedItems.h"
 #include "platform/core/text/StringHelpers.h"
 #include "platform/core/text/TextCodec.h"
-#include "platform/core/files/TextFileHelpers.h"
-#include "platform/core/model/Vdn_DbMacro.h"
 
 #include <algorithm>
 #include <array>
@@ -21,38 +21,6 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 constexpr int kMaxNesting = 64;
-
-// "line L, column C" of a byte offset (0-based) in text; columns count bytes from 1.
-std::string positionText(std::string_view text, std::size_t offset) {
-    offset = std::min(offset, text.size());
-    const std::string_view before = text.substr(0, offset);
-    const std::size_t line =
-        1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
-    const std::size_t lineStart = before.rfind('\n');
-    const std::size_t column =
-        lineStart == std::string_view::npos ? offset + 1 : offset - lineStart;
-    return "line " + std::to_string(line) + ", column " + std::to_string(column);
-}
-
-// The reason in a parser message, without the library's prefix and position.
-std::string parseReason(const std::string& what) {
-    const std::size_t column = what.find("column ");
-    const std::size_t colon =
-        column == std::string::npos ? what.find(": ") : what.find(": ", column);
-    return colon == std::string::npos ? what : what.substr(colon + 2);
-}
-
-// The text of a JSON number: integers in decimal, other numbers in their shortest form that
-// reads back as the same double ("2.5", "1e-07").
-std::string numberText(const Json& number) {
-    if (number.is_number_unsigned())
-        return std::to_string(number.get<std::uint64_t>());
-    if (number.is_number_integer())
-        return std::to_string(number.get<std::int64_t>());
-    char buffer[64];
-    const auto result = std::to_chars(std::begin(buffer), std::end(buffer), number.get<double>());
-    return std::string(buffer, result.ptr);
-}
 
 std::string quoted(const std::string& text) {
     return "\"" + text + "\"";
@@ -105,7 +73,7 @@ private:
         if (value.is_string())
             out = Vdn_String::fromUtf8(value.get_ref<const std::string&>());
         else if (value.is_number())
-            out = Vdn_String::fromUtf8(numberText(value));
+            out = Vdn_String::fromUtf8(core::JsonDocument::numberText(value));
         else
             return fail(where, "expected a number or a text");
         return true;
@@ -883,25 +851,9 @@ private:
 } // namespace
 
 core::MacroReadResult Vdn_DbMacro::readFromText(std::string_view utf8Json) {
-    if (const std::size_t deep = core::findExcessNesting(utf8Json, kMaxNesting);
-        deep != std::string_view::npos)
-        return core::MacroReadResult::failure(
-            Vdn_String::fromUtf8("nested deeper than " + std::to_string(kMaxNesting) +
-                                 " levels at " + positionText(utf8Json, deep)));
     Json root;
-    try {
-        root = Json::parse(utf8Json.begin(), utf8Json.end());
-    } catch (const Json::parse_error& error) {
-        // The library counts bytes from 1 and points just past the offending character.
-        const std::size_t offset = error.byte > 0 ? error.byte - 1 : 0;
-        return core::MacroReadResult::failure(
-            Vdn_String::fromUtf8("not valid JSON at " + positionText(utf8Json, offset) + ": " +
-                                 parseReason(error.what())));
-    } catch (const Json::exception& error) {
-        // A number too large for a double ("1e999") is reported as out of range.
-        return core::MacroReadResult::failure(
-            Vdn_String::fromUtf8(std::string("not valid JSON: ") + parseReason(error.what())));
-    }
+    if (const auto problem = core::JsonDocument::parse(utf8Json, kMaxNesting, root))
+        return core::MacroReadResult::failure(Vdn_String::fromUtf8(*problem));
     Vdn_DbMacro macro;
     MacroJsonReader reader;
     if (!reader.read(root, macro))

@@ -2,6 +2,7 @@
 #include "platform/core/workshop/WsUiSettingsFile.h"
 
 #include "platform/core/files/TextFileHelpers.h"
+#include "platform/core/text/JsonDocument.h"
 #include "platform/core/text/JsonNesting.h"
 #include "platform/core/workshop/WsUiMemberWalk.h"
 
@@ -16,25 +17,6 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 constexpr int kMaxNesting = 64;
-
-std::string positionText(std::string_view text, std::size_t offset) {
-    offset = std::min(offset, text.size());
-    const std::string_view before = text.substr(0, offset);
-    const std::size_t line =
-        1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
-    const std::size_t lineStart = before.rfind('\n');
-    const std::size_t column =
-        lineStart == std::string_view::npos ? offset + 1 : offset - lineStart;
-    return "line " + std::to_string(line) + ", column " + std::to_string(column);
-}
-
-// The reason in a parser message, without the library's prefix and position.
-std::string parseReason(const std::string& what) {
-    const std::size_t column = what.find("column ");
-    const std::size_t colon =
-        column == std::string::npos ? what.find(": ") : what.find(": ", column);
-    return colon == std::string::npos ? what : what.substr(colon + 2);
-}
 
 std::string at(const std::string& where, const std::string& key) {
     return where.empty() ? key : where + "." + key;
@@ -299,23 +281,9 @@ namespace core {
 
 bool readWsUiSettings(std::string_view utf8Json, WsUiGlobalSettings& settings,
                       Vdn_String& message) {
-    if (const std::size_t deep = findExcessNesting(utf8Json, kMaxNesting);
-        deep != std::string_view::npos) {
-        message = Vdn_String::fromUtf8("nested deeper than " + std::to_string(kMaxNesting) +
-                                       " levels at " + positionText(utf8Json, deep));
-        return false;
-    }
     Json root;
-    try {
-        root = Json::parse(utf8Json.begin(), utf8Json.end());
-    } catch (const Json::parse_error& error) {
-        // The library counts bytes from 1 and points just past the offending character.
-        const std::size_t offset = error.byte > 0 ? error.byte - 1 : 0;
-        message = Vdn_String::fromUtf8("not valid JSON at " + positionText(utf8Json, offset) +
-                                       ": " + parseReason(error.what()));
-        return false;
-    } catch (const Json::exception& error) {
-        message = Vdn_String::fromUtf8(std::string("not valid JSON: ") + parseReason(error.what()));
+    if (const auto problem = JsonDocument::parse(utf8Json, kMaxNesting, root)) {
+        message = Vdn_String::fromUtf8(*problem);
         return false;
     }
     if (!root.is_object()) {
