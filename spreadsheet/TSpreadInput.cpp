@@ -28,8 +28,7 @@ bool TSpread::SSShowRow(int row, bool show) {
     return true;
 }
 
-// --- geometry
-// -------------------------------------------------------------------------------------
+// --- geometry ------------------------------------------------------------------------------------
 
 bool TSpread::SSGetCellRect(int col, int row, RECT* rect) const {
     grid::CellRef ref;
@@ -79,8 +78,7 @@ bool TSpread::SSGetCellFromPixel(int& col, int& row, int x, int y) const {
     return true;
 }
 
-// --- notifications
-// ----------------------------------------------------------------------------------
+// --- notifications -------------------------------------------------------------------------------
 
 void TSpread::sendCellMessage(UINT message, void* record) {
     if (GetSafeHwnd() == nullptr)
@@ -121,8 +119,7 @@ bool TSpread::moveActiveCell(const grid::CellRef& ref) {
     return true;
 }
 
-// --- cell actions
-// -----------------------------------------------------------------------------------
+// --- cell actions --------------------------------------------------------------------------------
 
 void TSpread::clickCell(const grid::CellRef& ref) {
     if (!sheet_->isLocked(ref)) {
@@ -253,8 +250,7 @@ bool TSpread::userChooseInCell(int col, int row, int index) {
     return true;
 }
 
-// --- the mouse
-// --------------------------------------------------------------------------------------
+// --- the mouse -----------------------------------------------------------------------------------
 
 void TSpread::OnLButtonDown(UINT, CPoint point) {
     int col = 0;

@@ -94,8 +94,7 @@ bool Vdn_Spread::focusEdge(bool first) {
     return SSSetActiveCell(col, row);
 }
 
-// --- keys
-// ------------------------------------------------------------------------------------------
+// --- keys ----------------------------------------------------------------------------------------
 
 void Vdn_Spread::openFindDialog(bool replace) {
     if (findDialog && findDialog->GetSafeHwnd() != nullptr) {

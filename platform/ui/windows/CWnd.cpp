@@ -199,8 +199,7 @@ CWnd* CWnd::adoptChild(std::unique_ptr<CWnd> child) {
     return raw;
 }
 
-// --- identity and tree
-// ----------------------------------------------------------------------------
+// --- identity and tree ---------------------------------------------------------------------------
 
 int CWnd::SetDlgCtrlID(int id) {
     const int previous = id_;
@@ -234,8 +233,7 @@ BOOL CWnd::IsChild(const CWnd* window) const {
     return FALSE;
 }
 
-// --- text
-// -------------------------------------------------------------------------------------------
+// --- text ----------------------------------------------------------------------------------------
 
 void CWnd::SetWindowText(const std::wstring& text) {
     if (text_ != text) {
@@ -281,8 +279,7 @@ void CWnd::CheckRadioButton(int first, int last, int check) {
     }
 }
 
-// --- state
-// ------------------------------------------------------------------------------------------
+// --- state ---------------------------------------------------------------------------------------
 
 BOOL CWnd::ShowWindow(int command) {
     const bool wasVisible = (style_ & WS_VISIBLE) != 0;
@@ -360,8 +357,7 @@ CFont* CWnd::GetFont() const {
     return font_.isCreated() ? &font_ : nullptr;
 }
 
-// --- focus
-// ------------------------------------------------------------------------------------------
+// --- focus ---------------------------------------------------------------------------------------
 
 CWnd* CWnd::SetFocus() {
     WindowRegistry& registry = WindowRegistry::instance();
@@ -390,8 +386,7 @@ CWnd* CWnd::GetFocus() {
     return WindowRegistry::instance().focus();
 }
 
-// --- painting
-// ---------------------------------------------------------------------------------------
+// --- painting ------------------------------------------------------------------------------------
 
 void CWnd::Invalidate(BOOL) {
     if (created_) {
@@ -409,8 +404,7 @@ void CWnd::UpdateWindow() {
     }
 }
 
-// --- messages
-// ---------------------------------------------------------------------------------------
+// --- messages ------------------------------------------------------------------------------------
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (!created_) {
@@ -608,8 +602,7 @@ int CWnd::MessageBox(const std::wstring& text, const std::wstring& caption, UINT
                         type);
 }
 
-// --- message map
-// ------------------------------------------------------------------------------------
+// --- message map ---------------------------------------------------------------------------------
 
 void CWnd::onCommand(UINT id, UINT code, std::function<void()> handler) {
     commandHandlers_.push_back({id, id, code, [h = std::move(handler)](UINT) { h(); }});

@@ -75,9 +75,8 @@ public:
     const std::vector<CWnd*>& children() const { return children_; }
     const std::wstring& className() const { return className_; }
 
-    // --- text
-    // ------------------------------------------------------------------------------------- Setting
-    // a text never notifies (see docs/window-system.md).
+    // --- text ------------------------------------------------------------------------------------
+    // Setting a text never notifies (see docs/window-system.md).
     virtual void SetWindowText(const std::wstring& text);
     virtual std::wstring GetWindowText() const;
     void GetWindowText(std::wstring& text) const { text = GetWindowText(); }
@@ -105,9 +104,8 @@ public:
     void ClientToScreen(LPPOINT point) const;
     void ClientToScreen(LPRECT rect) const;
 
-    // --- state
-    // ------------------------------------------------------------------------------------ Returns
-    // whether the window was visible before.
+    // --- state -----------------------------------------------------------------------------------
+    // Returns whether the window was visible before.
     BOOL ShowWindow(int command);
     // Visible itself and all its ancestors.
     BOOL IsWindowVisible() const;
@@ -122,9 +120,8 @@ public:
     // The window's own copy of the font it was given, or null.
     CFont* GetFont() const;
 
-    // --- focus
-    // ------------------------------------------------------------------------------------ Moves
-    // the keyboard focus here (WM_KILLFOCUS to the old focus, WM_SETFOCUS here; controls notify
+    // --- focus -----------------------------------------------------------------------------------
+    // Moves the keyboard focus here (WM_KILLFOCUS to the old focus, WM_SETFOCUS here; controls notify
     // their parent as Win32 controls do). Returns the previous focus window.
     CWnd* SetFocus();
     static CWnd* GetFocus();
