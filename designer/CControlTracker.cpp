@@ -70,7 +70,8 @@ bool CControlTracker::click(CPoint point, UINT flags, bool allowRubberBand) {
         if (flags & MK_CONTROL) {
             if (rect->isSelected()) {
                 rect->setSelected(false);
-                selected_.erase(std::remove(selected_.begin(), selected_.end(), rect), selected_.end());
+                selected_.erase(std::remove(selected_.begin(), selected_.end(), rect),
+                                selected_.end());
             } else {
                 select(rect);
             }

@@ -2,16 +2,16 @@
 
 #include "designer/DesignerTexts.h"
 #include "module/ModalLauncher.h"
-#include "platform/core/text/NumberedTexts.h"
 #include "platform/core/files/PathBoundary.h"
 #include "platform/core/files/PathHelpers.h"
-#include "platform/ui/graphics/CDC.h"
+#include "platform/core/text/NumberedTexts.h"
 #include "platform/ui/dialogs/CFileDialog.h"
-#include "platform/ui/graphics/CPaintDC.h"
 #include "platform/ui/dialogs/DlgSize.h"
+#include "platform/ui/graphics/CDC.h"
+#include "platform/ui/graphics/CPaintDC.h"
+#include "platform/ui/graphics/WinGdi.h"
 #include "platform/ui/windows/WinApi.h"
 #include "platform/ui/windows/WinConstants.h"
-#include "platform/ui/graphics/WinGdi.h"
 
 #include <filesystem>
 #include <system_error>
@@ -37,7 +37,9 @@ constexpr std::array<ImageButton, 8> kImageButtons = {{
 
 // Everything on the right follows the right edge; OK follows the bottom right corner.
 CResizer::CBorderInfo rightSide(UINT id) {
-    return {id, {CResizer::eWidth}, {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eTop},
+    return {id,
+            {CResizer::eWidth},
+            {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eTop},
             {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eRight},
             {CResizer::eHeight}};
 }
@@ -75,10 +77,13 @@ CDlgDesigner::CDlgDesigner(CWnd* parent) : CAcUiDialog(IDD, parent) {
         });
     });
     onCommand(kPictureButton, BN_CLICKED, [this] { choosePicture(); });
-    onCommand(kWidthButton, BN_CLICKED, [this] { edit([this] { return mDesign.changeCtrlSize(true); }); });
-    onCommand(kHeightButton, BN_CLICKED, [this] { edit([this] { return mDesign.changeCtrlSize(false); }); });
+    onCommand(kWidthButton, BN_CLICKED,
+              [this] { edit([this] { return mDesign.changeCtrlSize(true); }); });
+    onCommand(kHeightButton, BN_CLICKED,
+              [this] { edit([this] { return mDesign.changeCtrlSize(false); }); });
     onCommand(kCopyButton, BN_CLICKED, [this] { edit([this] { return mDesign.copyCurCtrls(); }); });
-    onCommand(kAlignButton, BN_CLICKED, [this] { edit([this] { return mDesign.outlineCurCtrls(); }); });
+    onCommand(kAlignButton, BN_CLICKED,
+              [this] { edit([this] { return mDesign.outlineCurCtrls(); }); });
     onCommand(kSideBySideButton, BN_CLICKED,
               [this] { edit([this] { return mDesign.stickRightCurCtrls(); }); });
     onCommand(kTypeCombo, CBN_SELCHANGE, [this] {
@@ -123,7 +128,9 @@ BOOL CDlgDesigner::OnInitDialog() {
                          kContentsEdit, kComboListLabel, kComboListEdit}) {
         layout.push_back(rightSide(static_cast<UINT>(id)));
     }
-    layout.push_back({IDOK, {CResizer::eWidth}, {CResizer::eHeight},
+    layout.push_back({IDOK,
+                      {CResizer::eWidth},
+                      {CResizer::eHeight},
                       {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eRight},
                       {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eBottom}});
     mResizer.Init(this, nullptr, layout);
@@ -174,7 +181,8 @@ bool CDlgDesigner::askToSave() {
     if (!mModified) {
         return true;
     }
-    const Vdn_String question = dialString(designer::kSaveQuestion) + L"\n<" + mDesign.name() + L">";
+    const Vdn_String question =
+        dialString(designer::kSaveQuestion) + L"\n<" + mDesign.name() + L">";
     const int answer = MessageBox(question.str(), dialString(designer::kDesignerCaption).str(),
                                   MB_YESNOCANCEL | MB_ICONQUESTION);
     if (answer == IDCANCEL) {
@@ -249,7 +257,8 @@ bool CDlgDesigner::choosePicture() {
     if (dialog.DoModal() != IDOK) {
         return false;
     }
-    const Vdn_String target = Vdn_DlgDesignerData::getDesignerRootFolder() + mDesign.name() + L".bmp";
+    const Vdn_String target =
+        Vdn_DlgDesignerData::getDesignerRootFolder() + mDesign.name() + L".bmp";
     const auto source = core::resolveExistingFile(Vdn_String(dialog.GetPathName()));
     // A picture that does not decode is refused before it replaces a good one.
     if (!source || !ui::Bitmap::load(Vdn_String(dialog.GetPathName())).ok()) {
@@ -391,13 +400,14 @@ bool StartDlgDesigner(const Vdn_String& dialogName) {
     // A name below the designer's folder or a full path, with or without ".txt".
     Vdn_String path = dialogName;
     const std::wstring& text = dialogName.str();
-    const bool full = !text.empty() && (text[0] == L'/' || text[0] == L'\\' ||
-                                        (text.size() > 1 && text[1] == L':'));
+    const bool full = !text.empty() &&
+                      (text[0] == L'/' || text[0] == L'\\' || (text.size() > 1 && text[1] == L':'));
     if (!full && !text.empty()) {
         path = Vdn_DlgDesignerData::getDesignerRootFolder() + dialogName;
     }
     if (!path.isEmpty() && removeExtension(path) == path) {
         path = path + L".txt";
     }
-    return frame::runModalLauncher<CDlgDesigner>(&CDlgDesigner::mPath, path, frame::CopyBack::Never);
+    return frame::runModalLauncher<CDlgDesigner>(&CDlgDesigner::mPath, path,
+                                                 frame::CopyBack::Never);
 }

@@ -5,11 +5,11 @@
 #include "platform/core/text/NumberedTexts.h"
 #include "platform/ui/controls/CButton.h"
 #include "platform/ui/controls/CComboBox.h"
-#include "platform/ui/dialogs/CDialog.h"
 #include "platform/ui/controls/CEdit.h"
 #include "platform/ui/controls/CStatic.h"
-#include "platform/ui/windows/WinConstants.h"
+#include "platform/ui/dialogs/CDialog.h"
 #include "platform/ui/graphics/WinGdi.h"
+#include "platform/ui/windows/WinConstants.h"
 
 #include <cmath>
 #include <cwchar>
@@ -107,7 +107,8 @@ void Vdn_DlgDesignerData::drawControl(int index) {
             // Pattern texts get taller with a larger font, up to two lines.
             const int height = rect.Height();
             const double extra = 18 * fontScale_ - 18;
-            const int wanted = static_cast<int>(std::ceil(extra > 0 ? height + extra / 1.6 : height));
+            const int wanted =
+                static_cast<int>(std::ceil(extra > 0 ? height + extra / 1.6 : height));
             if (wanted < 36 && wanted > height) {
                 rect.bottom = rect.top + wanted;
             }
@@ -116,8 +117,8 @@ void Vdn_DlgDesignerData::drawControl(int index) {
     DWORD exStyle = 0;
     const DWORD style = styleOf(control, exStyle);
     std::unique_ptr<CWnd> window = makeWindow(kind);
-    if (!window->CreateEx(exStyle, designer::windowClassOf(kind), control.contents.str(), style, rect,
-                          host, static_cast<UINT>(control.resourceId))) {
+    if (!window->CreateEx(exStyle, designer::windowClassOf(kind), control.contents.str(), style,
+                          rect, host, static_cast<UINT>(control.resourceId))) {
         return;
     }
     window->SetFont(host->GetFont(), FALSE);

@@ -6,8 +6,8 @@
 #include "platform/core/text/NumberedTexts.h"
 #include "platform/host/CommandLineApi.h"
 #include "platform/ui/controls/CComboBox.h"
-#include "platform/ui/graphics/CDC.h"
 #include "platform/ui/dialogs/CDialog.h"
+#include "platform/ui/graphics/CDC.h"
 #include "platform/ui/graphics/WinGdi.h"
 #include "spreadsheet/Vdn_DlgPromptString.h"
 

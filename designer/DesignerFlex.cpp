@@ -36,7 +36,8 @@ bool Vdn_DlgDesignerData::findFlexButton(const Vdn_String& group, const Vdn_Stri
                                          int& index) const {
     for (int i = 0; i < controls_.length(); ++i) {
         const Vdn_DesignerControl& control = controls_[i];
-        if (control.type == ctFlexFixButton && control.flexGroup == group && control.contents == name) {
+        if (control.type == ctFlexFixButton && control.flexGroup == group &&
+            control.contents == name) {
             index = i;
             return true;
         }
@@ -44,7 +45,8 @@ bool Vdn_DlgDesignerData::findFlexButton(const Vdn_String& group, const Vdn_Stri
     return false;
 }
 
-void Vdn_DlgDesignerData::getAllFlexVarsOfGroup(const Vdn_String& group, Vdn_StringArray& names) const {
+void Vdn_DlgDesignerData::getAllFlexVarsOfGroup(const Vdn_String& group,
+                                                Vdn_StringArray& names) const {
     names = Vdn_StringArray();
     for (int i = 0; i < controls_.length(); ++i) {
         const Vdn_DesignerControl& control = controls_[i];

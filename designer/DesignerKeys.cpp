@@ -95,7 +95,8 @@ bool Vdn_DlgDesignerData::handleTabKey(int key, Vdn_TabMsgHandle& result) {
     const int position = controls_[index].tabOrder;
     const bool backwards = GetKeyState(VK_SHIFT) < 0;
     const int next = backwards ? position - 1 : position + 1;
-    const Vdn_DesignerControl* target = (backwards && position <= 1) ? nullptr : controlWithTabOrder(next);
+    const Vdn_DesignerControl* target =
+        (backwards && position <= 1) ? nullptr : controlWithTabOrder(next);
     if (target == nullptr) {
         result = backwards ? tmhBeforeFirst : tmhPastLast;
         return true;

@@ -5,8 +5,8 @@
 #include "platform/core/files/Vdn_PropertiesList.h"
 #include "platform/ui/controls/CButton.h"
 #include "platform/ui/controls/CComboBox.h"
-#include "platform/ui/dialogs/CDialog.h"
 #include "platform/ui/controls/CEdit.h"
+#include "platform/ui/dialogs/CDialog.h"
 
 #include <array>
 

@@ -1,12 +1,12 @@
 #include "designer/Vdn_DlgDesignerData.h"
 
 #include "designer/DesignerTexts.h"
-#include "platform/core/text/NumberedTexts.h"
 #include "platform/core/files/PathBoundary.h"
 #include "platform/core/files/PathHelpers.h"
-#include "platform/core/text/StringHelpers.h"
 #include "platform/core/files/Vdn_PropertiesList.h"
 #include "platform/core/settings/Vdn_Settings.h"
+#include "platform/core/text/NumberedTexts.h"
+#include "platform/core/text/StringHelpers.h"
 #include "platform/ui/controls/CComboBox.h"
 #include "platform/ui/dialogs/CDialog.h"
 #include "platform/ui/windows/WindowRegistry.h"
@@ -27,7 +27,8 @@ bool isBelowRoot(const Vdn_String& path) {
     auto r = root.begin();
     auto f = full.begin();
     for (; r != root.end() && !r->empty(); ++r, ++f) {
-        if (f == full.end() || Vdn_String(f->wstring()).toUpper() != Vdn_String(r->wstring()).toUpper()) {
+        if (f == full.end() ||
+            Vdn_String(f->wstring()).toUpper() != Vdn_String(r->wstring()).toUpper()) {
             return false;
         }
     }
@@ -148,8 +149,8 @@ bool Vdn_DlgDesignerData::readFromFile(const Vdn_String& path, bool withBitmap) 
     for (int i = 0; i < count; ++i) {
         Vdn_DesignerControl control;
         control.getFromPropList(list, i);
-        for (const double corner : {control.topLeftX, control.topLeftY, control.bottomRightX,
-                                    control.bottomRightY}) {
+        for (const double corner :
+             {control.topLeftX, control.topLeftY, control.bottomRightX, control.bottomRightY}) {
             if (!std::isfinite(corner)) {
                 return false;
             }

@@ -247,9 +247,9 @@ void CDlgLevels::showAbsolute() {
         if (base >= 0)
             mData.getLevelData(base, name, baseOfBase, baseValue, baseHeight);
     }
-    SetDlgItemText(kAbsoluteEdit,
-                   readNumber(typed, value) ? Vdn_String(baseHeight + value, kDecimals).str()
-                                            : L"");
+    SetDlgItemText(kAbsoluteEdit, readNumber(typed, value)
+                                      ? Vdn_String(baseHeight + value, kDecimals).str()
+                                      : L"");
 }
 
 bool CDlgLevels::isAdded(const Vdn_String& name) const {

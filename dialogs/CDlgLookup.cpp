@@ -34,11 +34,16 @@ constexpr std::array<TextField, 5> kFields = {{
 // table holds.
 Vdn_String fieldLabel(std::size_t field) {
     switch (field) {
-    case 0: return dialString(87);
-    case 1: return string(2262);
-    case 2: return string(2263);
-    case 3: return dialString(95);
-    default: return dialString(96);
+    case 0:
+        return dialString(87);
+    case 1:
+        return string(2262);
+    case 2:
+        return string(2263);
+    case 3:
+        return dialString(95);
+    default:
+        return dialString(96);
     }
 }
 

@@ -1,12 +1,12 @@
 #include "dialogs/CDlgOpenSave.h"
 
-#include "platform/core/text/NumberedTexts.h"
 #include "platform/core/files/PathBoundary.h"
+#include "platform/core/text/NumberedTexts.h"
 #include "platform/host/FileNameWarning.h"
 #include "platform/ui/controls/CListBox.h"
 #include "platform/ui/dialogs/DlgSize.h"
-#include "platform/ui/windows/WinConstants.h"
 #include "platform/ui/graphics/WinGdi.h"
+#include "platform/ui/windows/WinConstants.h"
 
 #include <filesystem>
 #include <system_error>
@@ -60,21 +60,34 @@ BOOL CDlgOpenSave::OnInitDialog() {
     CRect window;
     GetWindowRect(&window);
     const std::array<CResizer::CBorderInfo, 6> layout = {{
-        {kNameList, {CResizer::eFixed}, {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eTop},
+        {kNameList,
+         {CResizer::eFixed},
+         {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eTop},
          {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eRight},
          {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eBottom}},
-        {kDeleteButton, {CResizer::eWidth}, {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eTop},
-         {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eRight}, {CResizer::eHeight}},
-        {kShowAllCheck, {CResizer::eFixed}, {CResizer::eHeight},
+        {kDeleteButton,
+         {CResizer::eWidth},
+         {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eTop},
+         {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eRight},
+         {CResizer::eHeight}},
+        {kShowAllCheck,
+         {CResizer::eFixed},
+         {CResizer::eHeight},
          {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eRight},
          {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eBottom}},
-        {kNameEdit, {CResizer::eFixed}, {CResizer::eHeight},
+        {kNameEdit,
+         {CResizer::eFixed},
+         {CResizer::eHeight},
          {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eRight},
          {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eBottom}},
-        {IDOK, {CResizer::eWidth}, {CResizer::eHeight},
+        {IDOK,
+         {CResizer::eWidth},
+         {CResizer::eHeight},
          {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eRight},
          {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eBottom}},
-        {IDCANCEL, {CResizer::eWidth}, {CResizer::eHeight},
+        {IDCANCEL,
+         {CResizer::eWidth},
+         {CResizer::eHeight},
          {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eRight},
          {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eBottom}},
     }};

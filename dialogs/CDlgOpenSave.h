@@ -7,8 +7,8 @@
 
 #include "platform/core/text/Vdn_StringArray.h"
 #include "platform/ui/controls/CButtonST.h"
-#include "platform/ui/dialogs/CDialog.h"
 #include "platform/ui/controls/CResizer.h"
+#include "platform/ui/dialogs/CDialog.h"
 
 class CDlgOpenSave : public CDialog {
 public:
@@ -25,10 +25,10 @@ public:
 
     Vdn_StringArray mMacroNames; // the names that belong to the macro
     Vdn_StringArray mAllNames;
-    Vdn_String mFolder;          // ends with a separator
-    Vdn_String mExtension;       // with its dot (".prp")
+    Vdn_String mFolder;    // ends with a separator
+    Vdn_String mExtension; // with its dot (".prp")
     int mMode = kModeOpen;
-    Vdn_String mName;            // out: the chosen name
+    Vdn_String mName; // out: the chosen name
 
     BOOL OnInitDialog() override;
     void OnOK() override;

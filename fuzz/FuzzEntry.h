@@ -39,7 +39,7 @@ inline void require(bool condition) {
 
 } // namespace fuzz
 
-#define TESSA_FUZZ_ENTRY(name)                                                                 \
-    static void name(const std::uint8_t* data, std::size_t size);                              \
-    static const ::fuzz::Registration name##_registration(#name, &name);                       \
+#define TESSA_FUZZ_ENTRY(name)                                                                     \
+    static void name(const std::uint8_t* data, std::size_t size);                                  \
+    static const ::fuzz::Registration name##_registration(#name, &name);                           \
     static void name([[maybe_unused]] const std::uint8_t* data, [[maybe_unused]] std::size_t size)

@@ -1,8 +1,7 @@
 #include "library/Vdn_ProfValuesTable.h"
-
 #include "platform/core/sections/SectionTable.h"
-#include "platform/core/text/StringHelpers.h"
 #include "platform/core/settings/Vdn_Settings.h"
+#include "platform/core/text/StringHelpers.h"
 
 #include <iterator>
 

@@ -1,5 +1,4 @@
 #include "library/Vdn_ProfValuesTable.h"
-
 #include "platform/core/sections/Vdn_SectionTableManager.h"
 #include "platform/core/settings/Vdn_Settings.h"
 
@@ -37,9 +36,9 @@ Vdn_StringArray damagedRows(const Vdn_ProfValuesTable& table,
     for (int i = 2; i < fileRows.length(); ++i) {
         if (fileRows[i].length() != columns) {
             // The file's first line names the format, so row i stands on line i + 2.
-            damaged.append(Vdn_String::format(
-                L"line %d (size %d): %d texts where the column names give %d", i + 2, i - 1,
-                fileRows[i].length(), columns));
+            damaged.append(
+                Vdn_String::format(L"line %d (size %d): %d texts where the column names give %d",
+                                   i + 2, i - 1, fileRows[i].length(), columns));
         }
     }
     return damaged;

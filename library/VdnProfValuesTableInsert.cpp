@@ -1,5 +1,4 @@
 #include "library/Vdn_ProfValuesTable.h"
-
 #include "platform/core/text/StringHelpers.h"
 
 #include <cmath>

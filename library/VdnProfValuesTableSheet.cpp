@@ -1,5 +1,4 @@
 #include "library/Vdn_ProfValuesTable.h"
-
 #include "platform/core/sections/SectionTable.h"
 #include "platform/core/sections/Vdn_SectionTableManager.h"
 #include "spreadsheet/Vdn_Spread.h"

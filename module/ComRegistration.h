@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/core/text/Vdn_String.h"
 #include "platform/core/settings/AcadErrorStatus.h"
+#include "platform/core/text/Vdn_String.h"
 
 #include <optional>
 

@@ -21,9 +21,9 @@
 
 #include "platform/grid/CellType.h"
 #include "platform/grid/CustomFunction.h"
+#include "platform/ui/controls/SpreadsheetControl.h"
 #include "platform/ui/windows/CFont.h"
 #include "platform/ui/windows/CWnd.h"
-#include "platform/ui/controls/SpreadsheetControl.h"
 
 #include <map>
 #include <memory>

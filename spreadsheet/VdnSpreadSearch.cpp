@@ -1,6 +1,5 @@
-#include "spreadsheet/Vdn_Spread.h"
-
 #include "platform/core/text/StringHelpers.h"
+#include "spreadsheet/Vdn_Spread.h"
 
 #include <algorithm>
 

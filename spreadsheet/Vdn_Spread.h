@@ -47,7 +47,7 @@ public:
     static constexpr int kOptionColumnHeaders = grid::SheetOption::kColumnHeaders;
     static constexpr int kOptionRowHeaders = grid::SheetOption::kRowHeaders; // row-header column
     static constexpr int kOptionRedraw = grid::SheetOption::kRedraw;
-    static constexpr int kOptionEditModePermanent = 13; // toggled by F8
+    static constexpr int kOptionEditModePermanent = 13;                // toggled by F8
     static constexpr int kOptionChanged = grid::SheetOption::kChanged; // the sheet was changed
     // Bitmap resources of the check-box pictures.
     static constexpr UINT kCheckedBitmap = 8134;

@@ -4,21 +4,20 @@
 #include "apps/tessa/MacroEvaluation.h"
 #include "apps/tessa/OutputFile.h"
 #include "apps/tessa/ProgramText.h"
-#include "platform/core/settings/DocumentData.h"
-#include "platform/core/settings/Vdn_Timer.h"
-#include "platform/core/model/MacroReadResult.h"
 #include "platform/core/files/PathBoundary.h"
 #include "platform/core/files/TextFileHelpers.h"
+#include "platform/core/model/MacroReadResult.h"
 #include "platform/core/model/Vdn_DbMacro.h"
+#include "platform/core/settings/DocumentData.h"
 #include "platform/core/settings/Vdn_Settings.h"
-
-#include <nlohmann/json.hpp>
+#include "platform/core/settings/Vdn_Timer.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <thread>
 #include <vector>
@@ -53,9 +52,8 @@ struct MacroLine {
 std::string evaluateLine(const MacroLine& line, const MacroEvaluation::Request& request) {
     core::MacroReadResult read = Vdn_DbMacro::readFromText(line.text);
     if (!read) {
-        nlohmann::json result = {{"ok", false},
-                                 {"error", shortened(utf8(read.message()))},
-                                 {"line", line.number}};
+        nlohmann::json result = {
+            {"ok", false}, {"error", shortened(utf8(read.message()))}, {"line", line.number}};
         return result.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
     }
     return MacroEvaluation::jsonLine(MacroEvaluation::run(read.macro(), request), line.number);
@@ -314,12 +312,14 @@ void addBatchCommand(CLI::App& program, CommandRun& run) {
     CLI::App* batch = program.add_subcommand(
         "batch", "Evaluate a standards sheet for every macro of a JSON-lines file, on every "
                  "core; one JSON result a line, in input order");
-    batch->add_option("SHEET", options->sheet,
-                      "The standards sheet: a .tfs or .csv path, or a name in the library's "
-                      "\"Connection Standards\" folder")
+    batch
+        ->add_option("SHEET", options->sheet,
+                     "The standards sheet: a .tfs or .csv path, or a name in the library's "
+                     "\"Connection Standards\" folder")
         ->required();
-    batch->add_option("--macros", options->macros,
-                      "The macros, one macro file's JSON a line (JSON lines)")
+    batch
+        ->add_option("--macros", options->macros,
+                     "The macros, one macro file's JSON a line (JSON lines)")
         ->required();
     batch->add_option("--target", options->target,
                       "The mapping target: \"Module.\" + a module group, or a mapping name "

@@ -119,10 +119,10 @@ int writeBill(const BillOptions& options) {
         // other settings would print a bill that looks wrong.
         TfSSSettings settings;
         if (!settings.loadFile(Vdn_String::fromUtf8(options.settings)))
-            return fail("--settings " + options.settings + ": no readable print settings " +
-                        utf8(TfSSSettings::settingsFilePath(
-                            Vdn_String::fromUtf8(options.settings))) +
-                        " (a bare name of the settings folder); no bill written");
+            return fail(
+                "--settings " + options.settings + ": no readable print settings " +
+                utf8(TfSSSettings::settingsFilePath(Vdn_String::fromUtf8(options.settings))) +
+                " (a bare name of the settings folder); no bill written");
     }
     for (int i = 0; i < varNames.length(); ++i) {
         // U+00A4 separates the stored settings' fields: such a variable cannot be kept.
@@ -162,8 +162,7 @@ int writeBill(const BillOptions& options) {
             return fail("the module could not be loaded");
         TfSSBillOutput bill;
         if (bill.init(Vdn_String::fromUtf8(options.out), columnNames, AcArray<int>(), *types,
-                      Vdn_String::fromUtf8(options.settings), varNames,
-                      varValues) != Acad::eOk)
+                      Vdn_String::fromUtf8(options.settings), varNames, varValues) != Acad::eOk)
             return fail("the bill's sheet could not be made");
         bill.onStartFeed();
         const Vdn_String marker = Vdn_String::fromUtf8(options.subtotalMarker);

@@ -1,14 +1,14 @@
 #include "apps/tessa/DesignCommands.h"
 
-#include "apps/tessa/ProgramText.h"
 #include "apps/tessa/LoadedModule.h"
+#include "apps/tessa/ProgramText.h"
 #include "designer/CDlgDesigner.h"
 #include "designer/DesignerLaunchers.h"
 #include "designer/Vdn_DlgDesignerData.h"
 #include "platform/core/files/PathBoundary.h"
 #include "platform/core/files/PathHelpers.h"
-#include "platform/core/settings/Vdn_Settings.h"
 #include "platform/core/files/TextFileHelpers.h"
+#include "platform/core/settings/Vdn_Settings.h"
 #include "platform/ui/dialogs/CDialog.h"
 #include "platform/ui/users/ScriptedUser.h"
 #include "platform/ui/users/UserActions.h"
@@ -17,14 +17,13 @@
 #include "spreadsheet/Vdn_DlgPromptString.h"
 
 #include <CLI/CLI.hpp>
-#include <nlohmann/json.hpp>
-
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <sstream>
-#include <vector>
 #include <string>
+#include <vector>
 
 namespace app {
 
@@ -38,13 +37,17 @@ struct DesignOptions {
     bool json = false;
 };
 
-const char* const kTypeNames[] = {
-    "ctLabel", "ctGroupBox", "ctVarEdit", "ctVarCombo", "ctPatternValues", "ctPatternCount",
-    "ctPatternButton", "ctBoltProp1", "ctBoltProp2", "ctBoltProp3", "ctBoltProp4", "ctBoltProp5",
-    "ctBoltButton", "ctProfSection", "ctProfButton", "ctProfOffsetType", "ctProfRotation",
-    "ctProfAdvButton", "ctArrayProp1", "ctArrayProp2", "ctArrayProp3", "ctArrayProp4",
-    "ctArrayProp5", "ctArrayEntry", "ctArrayButton", "ctCalcButton", "ctCalcButtonNoDivisor",
-    "ctBlockCombo", "ctCutCombo", "ctCheckBox", "ctFlexFixButton"};
+const char* const kTypeNames[] = {"ctLabel",          "ctGroupBox",      "ctVarEdit",
+                                  "ctVarCombo",       "ctPatternValues", "ctPatternCount",
+                                  "ctPatternButton",  "ctBoltProp1",     "ctBoltProp2",
+                                  "ctBoltProp3",      "ctBoltProp4",     "ctBoltProp5",
+                                  "ctBoltButton",     "ctProfSection",   "ctProfButton",
+                                  "ctProfOffsetType", "ctProfRotation",  "ctProfAdvButton",
+                                  "ctArrayProp1",     "ctArrayProp2",    "ctArrayProp3",
+                                  "ctArrayProp4",     "ctArrayProp5",    "ctArrayEntry",
+                                  "ctArrayButton",    "ctCalcButton",    "ctCalcButtonNoDivisor",
+                                  "ctBlockCombo",     "ctCutCombo",      "ctCheckBox",
+                                  "ctFlexFixButton"};
 
 // Pixels are products of fractions: the last bits of binary noise are no information.
 double pixels(double value) {
@@ -98,11 +101,12 @@ int showDesign(const DesignOptions& options) {
     Vdn_DlgDesignerData design;
     design.initialize(&host, 33000, 33099, 0, 0, 0, 0, 0, false);
     if (!design.readFromFile(path, true)) {
-        std::fprintf(stderr,
-                     "tessa: design \"%s\" (%s) cannot be read: damaged, or not below the "
-                     "designer folder %s\n",
-                     options.design.c_str(), where.c_str(),
-                     core::toNativePath(Vdn_DlgDesignerData::getDesignerRootFolder()).string().c_str());
+        std::fprintf(
+            stderr,
+            "tessa: design \"%s\" (%s) cannot be read: damaged, or not below the "
+            "designer folder %s\n",
+            options.design.c_str(), where.c_str(),
+            core::toNativePath(Vdn_DlgDesignerData::getDesignerRootFolder()).string().c_str());
         return kExitFailed;
     }
     const nlohmann::ordered_json result = describe(design);
@@ -131,24 +135,23 @@ nlohmann::ordered_json describe(Vdn_DlgDesignerData& design) {
     nlohmann::ordered_json controls = nlohmann::ordered_json::array();
     for (int i = 0; i < design.getNrControls(); ++i) {
         const Vdn_DesignerControl& control = *design.getControl(i);
-        controls.push_back(
-            {{"index", i},
-             {"id", control.resourceId},
-             {"type", static_cast<int>(control.type)},
-             {"typeName", kTypeNames[control.type]},
-             {"fractions",
-              {{"left", control.topLeftX},
-               {"top", control.topLeftY},
-               {"right", control.bottomRightX},
-               {"bottom", control.bottomRightY}}},
-             {"pixels",
-              {{"left", pixels(design.getTopLeftX(i))},
-               {"top", pixels(design.getTopLeftY(i))},
-               {"right", pixels(design.getBottomRightX(i))},
-               {"bottom", pixels(design.getBottomRightY(i))}}},
-             {"contents", utf8(control.contents)},
-             {"comboList", utf8(control.getMergedExtComboList())},
-             {"tabOrder", control.tabOrder}});
+        controls.push_back({{"index", i},
+                            {"id", control.resourceId},
+                            {"type", static_cast<int>(control.type)},
+                            {"typeName", kTypeNames[control.type]},
+                            {"fractions",
+                             {{"left", control.topLeftX},
+                              {"top", control.topLeftY},
+                              {"right", control.bottomRightX},
+                              {"bottom", control.bottomRightY}}},
+                            {"pixels",
+                             {{"left", pixels(design.getTopLeftX(i))},
+                              {"top", pixels(design.getTopLeftY(i))},
+                              {"right", pixels(design.getBottomRightX(i))},
+                              {"bottom", pixels(design.getBottomRightY(i))}}},
+                            {"contents", utf8(control.contents)},
+                            {"comboList", utf8(control.getMergedExtComboList())},
+                            {"tabOrder", control.tabOrder}});
     }
     nlohmann::ordered_json picture = nullptr;
     if (width > 0 && height > 0)
@@ -232,8 +235,7 @@ int editDesign(const DesignOptions& options) {
     }
     const Vdn_String path = designPath(options.design);
     const Vdn_String root = Vdn_DlgDesignerData::getDesignerRootFolder();
-    const Vdn_String target =
-        options.saveAs.empty() ? path : designPath(options.saveAs);
+    const Vdn_String target = options.saveAs.empty() ? path : designPath(options.saveAs);
     const LoadedModule module(stderr);
     ui::ScriptedUser user;
     ui::UserScope scope(user);
@@ -258,10 +260,11 @@ int editDesign(const DesignOptions& options) {
                 ok = act.click(CDlgDesigner::kSideBySideButton);
             } else if ((line.op == "width" || line.op == "height") && !line.words.empty()) {
                 const std::wstring value = Vdn_String::fromUtf8(line.words[0]).str();
-                user.expectModal(Vdn_DlgPromptString::IDD, [value](CDialog&, ui::UserActions& prompt) {
-                    prompt.enterText(Vdn_DlgPromptString::kValueEdit, value);
-                    prompt.click(IDOK);
-                });
+                user.expectModal(Vdn_DlgPromptString::IDD,
+                                 [value](CDialog&, ui::UserActions& prompt) {
+                                     prompt.enterText(Vdn_DlgPromptString::kValueEdit, value);
+                                     prompt.click(IDOK);
+                                 });
                 ok = act.click(line.op == "width" ? CDlgDesigner::kWidthButton
                                                   : CDlgDesigner::kHeightButton);
             } else if (line.op == "copy") {
@@ -271,9 +274,11 @@ int editDesign(const DesignOptions& options) {
             } else if (line.op == "type" && numbers(line, 1, n)) {
                 ok = act.selectComboItem(CDlgDesigner::kTypeCombo, n[0]);
             } else if (line.op == "contents") {
-                ok = act.enterText(CDlgDesigner::kContentsEdit, Vdn_String::fromUtf8(line.rest).str());
+                ok = act.enterText(CDlgDesigner::kContentsEdit,
+                                   Vdn_String::fromUtf8(line.rest).str());
             } else if (line.op == "combolist") {
-                ok = act.enterText(CDlgDesigner::kComboListEdit, Vdn_String::fromUtf8(line.rest).str());
+                ok = act.enterText(CDlgDesigner::kComboListEdit,
+                                   Vdn_String::fromUtf8(line.rest).str());
             } else if (line.op == "picture" && !line.words.empty()) {
                 if (designer.design().name().isEmpty())
                     user.expectFileDialog(target.str());
@@ -289,8 +294,8 @@ int editDesign(const DesignOptions& options) {
                 known = false;
             }
             if (!known) {
-                report = "line " + std::to_string(line.number) + ": unknown operation \"" + line.op +
-                         "\" or its arguments are wrong";
+                report = "line " + std::to_string(line.number) + ": unknown operation \"" +
+                         line.op + "\" or its arguments are wrong";
                 exitCode = kExitUsage;
                 break;
             }

@@ -1,11 +1,12 @@
 #include "apps/tessa/DialogCatalog.h"
 
 #include "designer/CDlgDesigner.h"
-#include "dialogs/CDlgOpenSave.h"
 #include "dialogs/CDlgGrid.h"
 #include "dialogs/CDlgLevels.h"
 #include "dialogs/CDlgLookup.h"
+#include "dialogs/CDlgOpenSave.h"
 #include "dialogs/CFormula.h"
+#include "platform/core/model/GenVarsFile.h"
 #include "platform/core/settings/Vdn_Settings.h"
 #include "platform/ui/users/UserActions.h"
 #include "platform/ui/windows/WinConstants.h"
@@ -16,7 +17,6 @@
 #include "spreadsheet/editor/CDlgSSOptions.h"
 #include "spreadsheet/editor/CDlgSSSettings.h"
 #include "spreadsheet/editor/DlgSSAsTool.h"
-#include "platform/core/model/GenVarsFile.h"
 #include "spreadsheet/genvars/GenVarsLaunchers.h"
 #include "spreadsheet/standards/CDlgSSStandards.h"
 
@@ -156,10 +156,10 @@ bool showLevels(DialogPresenter&) {
         const wchar_t* base;
         double height;
     };
-    for (const Example& level : {Example{L"Fundering", L"wcs", -800.0},
-                                 Example{L"Vloer begane grond", L"wcs", 0.0},
-                                 Example{L"Verdieping 1", L"Vloer begane grond", 3600.0},
-                                 Example{L"Dak", L"Verdieping 1", 4250.0}}) {
+    for (const Example& level :
+         {Example{L"Fundering", L"wcs", -800.0}, Example{L"Vloer begane grond", L"wcs", 0.0},
+          Example{L"Verdieping 1", L"Vloer begane grond", 3600.0},
+          Example{L"Dak", L"Verdieping 1", 4250.0}}) {
         int index = -1;
         levels.addLevel(level.name, index);
         levels.updateLevel(index, Vdn_String(level.base));

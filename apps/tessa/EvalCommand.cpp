@@ -4,22 +4,21 @@
 #include "apps/tessa/MacroEvaluation.h"
 #include "apps/tessa/OutputFile.h"
 #include "apps/tessa/ProgramText.h"
-#include "platform/core/settings/DocumentData.h"
+#include "platform/core/files/PathBoundary.h"
 #include "platform/core/model/MacroData.h"
 #include "platform/core/model/MacroReadResult.h"
-#include "platform/core/files/PathBoundary.h"
 #include "platform/core/model/Vdn_DbMacro.h"
+#include "platform/core/settings/DocumentData.h"
 #include "platform/core/settings/Vdn_Settings.h"
 #include "spreadsheet/standards/CalcSSTimers.h"
 #include "spreadsheet/standards/MappingFile.h"
 
-#include <nlohmann/json.hpp>
-
 #include <chrono>
-#include <filesystem>
-#include <optional>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
+#include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -76,8 +75,8 @@ void printVariables(const TfVarCells& cells) {
     for (int i = 0; i < cells.length(); ++i) {
         const TfVarCell& cell = cells[i];
         std::printf("%s\t%s\t%s\t%s\n", MacroEvaluation::sectionName(cell),
-                    MacroEvaluation::typeName(cell),
-                    utf8(cell.name).c_str(), utf8(cell.value).c_str());
+                    MacroEvaluation::typeName(cell), utf8(cell.name).c_str(),
+                    utf8(cell.value).c_str());
     }
 }
 
@@ -106,8 +105,7 @@ int evaluate(const EvalOptions& options) {
     if (!options.library.empty())
         gSettings.setLibDir(Vdn_String::fromUtf8(options.library));
 
-    core::MacroReadResult read =
-        Vdn_DbMacro::readFromFile(Vdn_String::fromUtf8(options.macroFile));
+    core::MacroReadResult read = Vdn_DbMacro::readFromFile(Vdn_String::fromUtf8(options.macroFile));
     if (!read)
         return failEvaluation(options, utf8(read.message()));
     Vdn_DbMacro& macro = read.macro();

@@ -10,10 +10,9 @@
 #include "platform/qt/Desktop.h"
 #include "spreadsheet/genvars/GenVarsLaunchers.h"
 
-#include <nlohmann/json.hpp>
-
 #include <cstdio>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <string>
 
 namespace app {
@@ -56,9 +55,10 @@ int showGenVars(const GenVarsOptions& options) {
         return kExitFailed;
     if (options.json) {
         // In the file's order of keys.
-        std::printf("%s\n", nlohmann::ordered_json::parse(core::genVarsToJsonText(data))
-                                .dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
-                                .c_str());
+        std::printf("%s\n",
+                    nlohmann::ordered_json::parse(core::genVarsToJsonText(data))
+                        .dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
+                        .c_str());
         return kExitOk;
     }
     printGroup("drawing", data.dwgGenVars(), data.dwgGenValues(), nullptr, data.dwgGenFilters());
@@ -87,13 +87,12 @@ int editGenVars(const GenVarsOptions& options) {
         return kExitOk;
     }
     const OutputFile out(options.file);
-    if (const auto reason =
-            out.write([&data](const std::filesystem::path& path) {
-                return core::writeGenVarsFile(data, path);
-            }))
+    if (const auto reason = out.write([&data](const std::filesystem::path& path) {
+            return core::writeGenVarsFile(data, path);
+        }))
         return fail(*reason);
-    std::printf("saved %s: %d drawing and %d standards general variables\n",
-                options.file.c_str(), data.dwgGenVars().length(), data.stdGenVars().length());
+    std::printf("saved %s: %d drawing and %d standards general variables\n", options.file.c_str(),
+                data.dwgGenVars().length(), data.stdGenVars().length());
     return kExitOk;
 }
 

@@ -4,8 +4,8 @@
 #include "apps/tessa/LoadedModule.h"
 #include "apps/tessa/ShowCommand.h"
 #include "apps/tessa/WindowRunner.h"
-#include "platform/core/text/TextCodec.h"
 #include "platform/core/settings/Vdn_Settings.h"
+#include "platform/core/text/TextCodec.h"
 #include "platform/host/AcEdCommandStack.h"
 #include "platform/host/AcRxDictionary.h"
 #include "platform/host/CommandLine.h"
@@ -14,7 +14,6 @@
 #include "platform/qt/TopLevelView.h"
 
 #include <CLI/CLI.hpp>
-
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
@@ -25,7 +24,6 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
-
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -48,7 +46,8 @@ void runTyped(const QString& typed) {
     auto* stack = AcEdCommandStack::cast(acrxSysRegistry()->at(L"AcEdCommandStack"));
     AcRxFunctionPtr function = stack != nullptr ? stack->lookupCmd(name.c_str()) : nullptr;
     if (function == nullptr) {
-        host::CommandLine::instance().print(L"Unknown command \"" + name + L"\".  Press F1 for help.\n");
+        host::CommandLine::instance().print(L"Unknown command \"" + name +
+                                            L"\".  Press F1 for help.\n");
         return;
     }
     function();
@@ -60,9 +59,10 @@ public:
         setWindowTitle(QStringLiteral("Tessa"));
         QMenu* dialogs = menuBar()->addMenu(QStringLiteral("&Dialogs"));
         for (const DialogEntry& entry : dialogCatalog()) {
-            QAction* action = dialogs->addAction(
-                QStringLiteral("%1  (%2)").arg(QString::fromStdString(entry.className),
-                                               QString::fromStdString(entry.templateName)));
+            QAction* action =
+                dialogs->addAction(QStringLiteral("%1  (%2)")
+                                       .arg(QString::fromStdString(entry.className),
+                                            QString::fromStdString(entry.templateName)));
             connect(action, &QAction::triggered, this, [&windows, &entry, this] {
                 statusBar()->showMessage(QString::fromStdString(entry.className));
                 if (!entry.open(windows)) {
@@ -72,7 +72,8 @@ public:
             });
         }
         QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-        connect(file->addAction(QStringLiteral("E&xit")), &QAction::triggered, this, &QWidget::close);
+        connect(file->addAction(QStringLiteral("E&xit")), &QAction::triggered, this,
+                &QWidget::close);
 
         // The host's frame (with its docked bars) above, its command line below.
         auto* central = new QSplitter(Qt::Vertical, this);
@@ -113,7 +114,8 @@ private:
             return;
         }
         output_->moveCursor(QTextCursor::End);
-        output_->insertPlainText(QString::fromStdWString(text.substr(std::min(shown_, text.size()))));
+        output_->insertPlainText(
+            QString::fromStdWString(text.substr(std::min(shown_, text.size()))));
         shown_ = text.size();
     }
 
@@ -141,7 +143,8 @@ int gui(const GuiOptions& options) {
 
 void addGuiCommand(CLI::App& program, CommandRun& run) {
     auto options = std::make_shared<GuiOptions>();
-    CLI::App* command = program.add_subcommand("gui", "the host's main window with the module loaded");
+    CLI::App* command =
+        program.add_subcommand("gui", "the host's main window with the module loaded");
     command->add_option("--library", options->library, "the library folder");
     command->callback([options, &run] { run = [options] { return gui(*options); }; });
 }

@@ -4,13 +4,12 @@
 #include "platform/core/model/MacroCallbacks.h"
 #include "platform/core/model/MacroData.h"
 #include "platform/core/model/MacroRecalculation.h"
-#include "platform/core/text/NamedItems.h"
 #include "platform/core/model/Vdn_Drawing.h"
-
-#include <nlohmann/json.hpp>
+#include "platform/core/text/NamedItems.h"
 
 #include <cstdio>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -192,8 +191,8 @@ void printShowText(const Json& shown) {
             if (!tab.contains(part))
                 continue;
             for (const Json& item : tab[part])
-                std::printf("  %.*s %s.%s\n", static_cast<int>(std::string(part).size() - 1),
-                            part, item["module"].get<std::string>().c_str(),
+                std::printf("  %.*s %s.%s\n", static_cast<int>(std::string(part).size() - 1), part,
+                            item["module"].get<std::string>().c_str(),
                             item["name"].get<std::string>().c_str());
         }
     }
@@ -226,12 +225,9 @@ int showMacro(const MacroOptions& options) {
     Json general = Json::object();
     for (const Vdn_GeneralVariable& variable : macro.generalVariables)
         general[utf8(variable.name)] = utf8(variable.value);
-    const Json shown{{"name", utf8(macro.name)},
-                     {"title", utf8(data.title)},
-                     {"objectId", id.value()},
-                     {"generalVariables", std::move(general)},
-                     {"tabs", std::move(tabs)},
-                     {"modules", std::move(modules)},
+    const Json shown{{"name", utf8(macro.name)},   {"title", utf8(data.title)},
+                     {"objectId", id.value()},     {"generalVariables", std::move(general)},
+                     {"tabs", std::move(tabs)},    {"modules", std::move(modules)},
                      {"derived", derivedOf(macro)}};
     if (options.json)
         printJsonLine(shown);
@@ -284,7 +280,8 @@ int setMacro(const MacroOptions& options) {
             return fail(reason);
         MacroCell& cell = data.tabs[tab].cells[data.tabs[tab].findCellWithName(name)];
         if (cell.readOnly)
-            return fail("\"" + utf8(name) + "\" is derived or cannot be set; the model refuses "
+            return fail("\"" + utf8(name) +
+                        "\" is derived or cannot be set; the model refuses "
                         "the change");
         cell.value = Vdn_String::fromUtf8(assignment.substr(equals + 1));
     }

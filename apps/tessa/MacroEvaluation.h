@@ -3,9 +3,8 @@
 #include "platform/core/text/Vdn_StringArray.h"
 #include "spreadsheet/standards/TfVarCells.h"
 
-#include <nlohmann/json.hpp>
-
 #include <cstddef>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 

@@ -8,10 +8,9 @@
 #include "spreadsheet/standards/MappingKinds.h"
 #include "spreadsheet/standards/TfSSMapping.h"
 
-#include <nlohmann/json.hpp>
-
 #include <cstdio>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <string>
 
 namespace app {
@@ -99,12 +98,12 @@ void addMappingCommand(CLI::App& program, CommandRun& run) {
                       "category, description");
     candidates->add_option("--macro", options->macroFile, "The macro file (JSON)")->required();
     candidates->add_flag("--json", options->json, "Print {\"candidates\":[...]}");
-    candidates->callback([options, &run] { run = [options] { return printCandidates(*options); }; });
+    candidates->callback(
+        [options, &run] { run = [options] { return printCandidates(*options); }; });
 
     CLI::App* show = mapping->add_subcommand(
         "show", "The entries of one mapping of a standards sheet: variable, kind, object, name");
-    show->add_option("SHEET", options->sheet, "The standards sheet (a name or a path)")
-        ->required();
+    show->add_option("SHEET", options->sheet, "The standards sheet (a name or a path)")->required();
     show->add_option("NAME", options->name, "The mapping's name")->required();
     show->add_option("--library", options->library, "The library folder");
     show->add_flag("--json", options->json, "Print {\"mapping\":...,\"entries\":[...]}");

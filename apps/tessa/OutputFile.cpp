@@ -3,8 +3,8 @@
 #include "platform/core/files/PathBoundary.h"
 #include "platform/core/text/Vdn_String.h"
 
-#include <system_error>
 #include <random>
+#include <system_error>
 
 namespace app {
 
@@ -12,8 +12,7 @@ namespace fs = std::filesystem;
 
 OutputFile::OutputFile(std::string path) : mPath(std::move(path)) {}
 
-std::optional<std::string>
-OutputFile::refuseInputs(const std::vector<fs::path>& inputs) const {
+std::optional<std::string> OutputFile::refuseInputs(const std::vector<fs::path>& inputs) const {
     const std::optional<fs::path> existing = core::resolveExisting(Vdn_String::fromUtf8(mPath));
     if (!existing)
         return std::nullopt;

@@ -2,9 +2,8 @@
 
 #include "platform/core/text/Vdn_String.h"
 
-#include <nlohmann/json.hpp>
-
 #include <cstdio>
+#include <nlohmann/json.hpp>
 #include <string>
 
 // What every command prints through: UTF-8 text, failures on stderr, JSON on one line.

@@ -4,10 +4,9 @@
 #include "apps/tessa/ProgramText.h"
 #include "dialogs/FormulaEntries.h"
 
-#include <nlohmann/json.hpp>
-
 #include <cstdio>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <string>
 
 namespace app {
@@ -48,8 +47,8 @@ int readSheet(const std::string& file, bool json) {
         nlohmann::json rowList = nlohmann::json::array();
         for (const Vdn_StringArray& row : rows)
             rowList.push_back(jsonList(row));
-        printJson({{"firstCell", utf8(firstCell)}, {"headers", jsonList(headers)},
-                   {"rows", rowList}});
+        printJson(
+            {{"firstCell", utf8(firstCell)}, {"headers", jsonList(headers)}, {"rows", rowList}});
         return kExitOk;
     }
     std::printf("%s\n", tabJoined(headers).c_str());
@@ -72,9 +71,8 @@ void addReadCommand(CLI::App& program, CommandRun& run) {
     read->add_option("FILE", options->file, "The sheet file")->required();
     read->add_flag("--json", options->json,
                    "Print {\"firstCell\":...,\"headers\":[...],\"rows\":[[...],...]}");
-    read->callback([options, &run] {
-        run = [options] { return readSheet(options->file, options->json); };
-    });
+    read->callback(
+        [options, &run] { run = [options] { return readSheet(options->file, options->json); }; });
 }
 
 } // namespace app

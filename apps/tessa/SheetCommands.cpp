@@ -7,10 +7,9 @@
 #include "platform/core/text/Vdn_String.h"
 #include "platform/grid/CellAddress.h"
 
-#include <nlohmann/json.hpp>
-
 #include <cstdio>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <string>
 
 namespace app {
@@ -113,8 +112,9 @@ void addCalcCommand(CLI::App& program, CommandRun& run) {
             const int printed = printCells(sheet, options->json);
             if (!sheet.textLimitReached())
                 return printed;
-            std::fprintf(stderr, "tessa: %s: the formulas produce more text than a sheet may "
-                                 "hold; the texts past that are #VALUE!\n",
+            std::fprintf(stderr,
+                         "tessa: %s: the formulas produce more text than a sheet may "
+                         "hold; the texts past that are #VALUE!\n",
                          options->file.c_str());
             return static_cast<int>(kExitFailed);
         };

@@ -1,7 +1,6 @@
 #include "apps/tessa/SheetFile.h"
 
 #include "apps/tessa/ProgramText.h"
-
 #include "platform/core/files/PathBoundary.h"
 #include "platform/core/text/Vdn_String.h"
 

@@ -9,11 +9,10 @@
 #include "platform/qt/Desktop.h"
 
 #include <CLI/CLI.hpp>
-#include <nlohmann/json.hpp>
-
 #include <cstdio>
 #include <iostream>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <string>
 
 namespace app {
@@ -40,7 +39,8 @@ int listDialogs(bool json) {
         return kExitOk;
     }
     for (const DialogEntry& entry : dialogCatalog()) {
-        std::cout << entry.className << "\t" << entry.templateId << "\t" << entry.templateName << "\n";
+        std::cout << entry.className << "\t" << entry.templateId << "\t" << entry.templateName
+                  << "\n";
     }
     return kExitOk;
 }
@@ -67,7 +67,8 @@ int show(const ShowOptions& options) {
     }
     const DialogEntry* entry = findDialog(options.dialog);
     if (entry == nullptr) {
-        std::fprintf(stderr, "tessa show: there is no dialog \"%s\"; `tessa show --list` lists them\n",
+        std::fprintf(stderr,
+                     "tessa show: there is no dialog \"%s\"; `tessa show --list` lists them\n",
                      options.dialog.c_str());
         return kExitUsage;
     }
@@ -77,7 +78,8 @@ int show(const ShowOptions& options) {
         return kExitUsage;
     }
     if (options.screenshot.empty() && !WindowRunner::canShowWindows()) {
-        std::fprintf(stderr, "tessa show: no display to show the dialog on; use --screenshot FILE.png\n");
+        std::fprintf(stderr,
+                     "tessa show: no display to show the dialog on; use --screenshot FILE.png\n");
         return kExitFailed;
     }
     const LoadedModule module(stderr);
@@ -121,17 +123,20 @@ int openDesigner(const DesignerOptions& options) {
 void addDesignerCommand(CLI::App& program, CommandRun& run) {
     auto options = std::make_shared<DesignerOptions>();
     CLI::App* command = program.add_subcommand("designer", "lay out a dialog design in a window");
-    command->add_option("design", options->design, "a design name below the designer folder, or a file");
+    command->add_option("design", options->design,
+                        "a design name below the designer folder, or a file");
     command->add_option("--library", options->library, "the library folder");
     command->callback([options, &run] { run = [options] { return openDesigner(*options); }; });
 }
 
 void addShowCommand(CLI::App& program, CommandRun& run) {
     auto options = std::make_shared<ShowOptions>();
-    CLI::App* command = program.add_subcommand("show", "open a dialog on example data, or picture it");
+    CLI::App* command =
+        program.add_subcommand("show", "open a dialog on example data, or picture it");
     command->add_option("dialog", options->dialog, "class name, template id or template name");
     command->add_option("--language", options->language, "nl, en or fr");
-    command->add_option("--screenshot", options->screenshot, "write a PNG picture instead of a window");
+    command->add_option("--screenshot", options->screenshot,
+                        "write a PNG picture instead of a window");
     command->add_flag("--list", options->list, "list every dialog");
     command->add_flag("--json", options->json, "the list as JSON");
     command->callback([options, &run] { run = [options] { return show(*options); }; });

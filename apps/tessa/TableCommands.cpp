@@ -6,12 +6,11 @@
 #include "platform/core/sections/SectionTable.h"
 #include "platform/core/settings/Vdn_Settings.h"
 
-#include <nlohmann/json.hpp>
-
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -69,7 +68,7 @@ void printAligned(const std::vector<Vdn_StringArray>& lines) {
             text += line[i].str();
             if (i + 1 < line.length())
                 text.append(static_cast<std::size_t>(widths[static_cast<std::size_t>(i)] -
-                                                      line[i].length() + 2),
+                                                     line[i].length() + 2),
                             L' ');
         }
         std::printf("%s\n", utf8(text).c_str());
@@ -184,8 +183,7 @@ void addTableCommand(CLI::App& program, CommandRun& run) {
     add->add_option("NAME", options->name, "The table (\"HEA\" or \"HEA.pr\")")->required();
     add->add_option("--from", options->from, "The system name of the size to copy (\"200\")")
         ->required();
-    add->add_option("--name", options->newName, "The new size's system name (\"210\")")
-        ->required();
+    add->add_option("--name", options->newName, "The new size's system name (\"210\")")->required();
     add->add_option("--library", options->library, "The library folder");
     add->callback([options, &run] { run = [options] { return addSize(*options); }; });
 }

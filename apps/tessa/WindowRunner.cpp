@@ -6,14 +6,13 @@
 #include "platform/qt/QtUser.h"
 #include "platform/qt/Screenshot.h"
 #include "platform/qt/ScreenshotUser.h"
-#include "platform/ui/windows/CWnd.h"
 #include "platform/ui/users/UserScope.h"
+#include "platform/ui/windows/CWnd.h"
 #include "platform/ui/windows/WinConstants.h"
 
 #include <QApplication>
 #include <QEventLoop>
 #include <QTimer>
-
 #include <cstdlib>
 
 namespace app {
@@ -30,7 +29,8 @@ bool WindowRunner::canShowWindows() {
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         return true;
     }
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
 WindowRunner::WindowRunner(const QString& screenshotPath) : screenshotPath_(screenshotPath) {

@@ -6,7 +6,6 @@
 #include "apps/tessa/DialogCatalog.h"
 
 #include <QString>
-
 #include <memory>
 
 class QApplication;

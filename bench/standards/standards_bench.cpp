@@ -3,11 +3,11 @@
 // sheets of 100 to 10,000 variables with as many equations (one evaluation should cost in
 // proportion to the sheet).
 #include "module/TfSSDlgsMgr.h"
-#include "platform/core/settings/DocumentData.h"
 #include "platform/core/model/MacroData.h"
 #include "platform/core/model/MacroReadResult.h"
 #include "platform/core/model/Vdn_DbMacro.h"
 #include "platform/core/sections/Vdn_SectionTableManager.h"
+#include "platform/core/settings/DocumentData.h"
 #include "platform/core/settings/Vdn_Settings.h"
 #include "platform/grid/Sheet.h"
 #include "platform/host/AcTransaction.h"

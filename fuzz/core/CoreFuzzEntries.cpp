@@ -1,15 +1,15 @@
 // Fuzz entries for the core stand-in's readers of outside input: the text decoder, the
 // numbered-text files and both forms of the property list.
 #include "fuzz/FuzzEntry.h"
-#include "platform/core/text/Base64.h"
-#include "platform/core/text/TextCodec.h"
 #include "platform/core/files/TextFileHelpers.h"
+#include "platform/core/files/TextTable.h"
+#include "platform/core/files/Vdn_PropertiesList.h"
 #include "platform/core/model/GenVarsFile.h"
 #include "platform/core/model/MacroReadResult.h"
 #include "platform/core/model/MacroRecalculation.h"
 #include "platform/core/sections/SectionTableFormat.h"
-#include "platform/core/files/TextTable.h"
-#include "platform/core/files/Vdn_PropertiesList.h"
+#include "platform/core/text/Base64.h"
+#include "platform/core/text/TextCodec.h"
 #include "platform/core/workshop/WsUiSettingsFile.h"
 #include "platform/core/workshop/WsUiSettingsOutline.h"
 
@@ -43,7 +43,7 @@ TESSA_FUZZ_ENTRY(core_text_codec) {
     require(core::TextCodec::decodeUtf8(core::TextCodec::encodeUtf8(text), again));
     require(again == text);
     require(core::TextCodec::decodeUtf16(core::TextCodec::encodeUtf16(text, false), false) ==
-                again);
+            again);
     if (detected == core::TextEncoding::Windows1252) {
         bool lossless = false;
         require(core::TextCodec::encodeWindows1252(text, &lossless) == bytes && lossless);

@@ -1,7 +1,6 @@
 // Fuzz entries for the grid engine's readers of outside input: formulas, number formats, .tfs
 // files and CSV.
 #include "fuzz/FuzzEntry.h"
-
 #include "platform/grid/NumberFormat.h"
 #include "platform/grid/Sheet.h"
 #include "platform/grid/TextCodec.h"
@@ -50,13 +49,12 @@ TESSA_FUZZ_ENTRY(grid_formula_parser) {
 TESSA_FUZZ_ENTRY(grid_number_format) {
     const std::wstring format = TextCodec::decodeAny(bytesOf(data, size));
     const bool applies = NumberFormat::format(1, format).has_value();
-    for (const double value : {0.0, -1.5, 0.333333333333, 1234.5678, 2125551234.0, -1e300,
-                               1e-300, 9.99999999999999e15}) {
+    for (const double value : {0.0, -1.5, 0.333333333333, 1234.5678, 2125551234.0, -1e300, 1e-300,
+                               9.99999999999999e15}) {
         const auto text = NumberFormat::format(value, format);
         require(text.has_value() == applies);
     }
-    require(NumberFormat::formatText(L"text", format).has_value() == applies ||
-            format.empty());
+    require(NumberFormat::formatText(L"text", format).has_value() == applies || format.empty());
 }
 
 // A .tfs file that loads writes to text that loads and writes back unchanged.
@@ -80,4 +78,3 @@ TESSA_FUZZ_ENTRY(grid_csv_reader) {
     require(again.readCsv(sheet.writeCsv(L'\t')).ok());
     sheet.writeTfs();
 }
-

@@ -1,7 +1,7 @@
 // Fuzz entries for the standards engine's readers of outside input: mapping files.
 #include "fuzz/FuzzEntry.h"
-#include "platform/core/text/TextCodec.h"
 #include "platform/core/files/TextFileHelpers.h"
+#include "platform/core/text/TextCodec.h"
 #include "spreadsheet/standards/MappingFile.h"
 #include "spreadsheet/standards/TfSSMapping.h"
 
@@ -15,8 +15,7 @@ using fuzz::require;
 // Every line of a mapping file parses without harm; an entry that parses writes back to a
 // target that parses to the same entry.
 TESSA_FUZZ_ENTRY(standards_mapping_file) {
-    const Vdn_StringArray lines =
-        core::splitLines(core::TextCodec::decode(bytesOf(data, size)));
+    const Vdn_StringArray lines = core::splitLines(core::TextCodec::decode(bytesOf(data, size)));
     for (const Vdn_String& line : lines) {
         TfSSMapping mapping;
         Vdn_String name;

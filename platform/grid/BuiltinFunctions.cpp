@@ -7,8 +7,8 @@
 namespace grid {
 
 std::span<const std::span<const BuiltinFunction>> BuiltinFunctions::all() {
-    static const std::array lists = {math(),     rounding(),   aggregate(),   logic(),
-                                     information(), lookup(),  text(),        textSearch(),
+    static const std::array lists = {math(),        rounding(),    aggregate(), logic(),
+                                     information(), lookup(),      text(),      textSearch(),
                                      statistics(),  conditional(), reference()};
     return lists;
 }

@@ -108,8 +108,7 @@ void CellStore::forEachInRange(const CellRange& range,
     const CellRange clipped{
         range.first,
         {std::min(range.last.col, extent_.col), std::min(range.last.row, extent_.row)}};
-    if (clipped.last.col < clipped.first.col || clipped.last.row < clipped.first.row ||
-        size_ == 0)
+    if (clipped.last.col < clipped.first.col || clipped.last.row < clipped.first.row || size_ == 0)
         return;
     if (clipped.area() <= static_cast<long long>(size_) * 2) {
         for (int row = clipped.first.row; row <= clipped.last.row; ++row) {
@@ -127,9 +126,8 @@ void CellStore::forEachInRange(const CellRange& range,
         if (clipped.contains(entry.first))
             inside.push_back(&entry);
     }
-    std::sort(inside.begin(), inside.end(), [](const Entry* a, const Entry* b) {
-        return readingOrderLess(a->first, b->first);
-    });
+    std::sort(inside.begin(), inside.end(),
+              [](const Entry* a, const Entry* b) { return readingOrderLess(a->first, b->first); });
     for (const Entry* entry : inside) {
         if (!visit(entry->first, entry->second))
             return;

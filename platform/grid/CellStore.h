@@ -6,9 +6,9 @@
 #include "platform/grid/CellRef.h"
 
 #include <cstddef>
-#include <iterator>
 #include <cstdint>
 #include <functional>
+#include <iterator>
 #include <unordered_map>
 #include <utility>
 #include <vector>

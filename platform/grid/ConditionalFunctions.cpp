@@ -7,8 +7,8 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <cmath>
+#include <functional>
 #include <vector>
 
 // COUNTIF, COUNTIFS, SUMIF, SUMIFS, AVERAGEIF, AVERAGEIFS, COUNTBLANK and SUMPRODUCT. The
@@ -97,8 +97,7 @@ Value countMatches(FunctionArgs& args) {
     if (const auto error = readConditions(args, 0, conditions))
         return S::error(*error);
     long long count = 0;
-    if (const auto error =
-            forEachMatch(args, conditions, [&](long long, long long) { ++count; }))
+    if (const auto error = forEachMatch(args, conditions, [&](long long, long long) { ++count; }))
         return S::error(*error);
     count += unusedMatches(conditions, args);
     return Value::number(static_cast<double>(count));
@@ -189,8 +188,7 @@ Value sumIfs(FunctionArgs& args, bool average) {
 Value countBlank(FunctionArgs& args) {
     std::vector<Condition> conditions{{args.operand(0), Value::text(L"=")}};
     long long count = 0;
-    if (const auto error =
-            forEachMatch(args, conditions, [&](long long, long long) { ++count; }))
+    if (const auto error = forEachMatch(args, conditions, [&](long long, long long) { ++count; }))
         return S::error(*error);
     count += unusedMatches(conditions, args);
     return Value::number(static_cast<double>(count));

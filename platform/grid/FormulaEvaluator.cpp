@@ -20,8 +20,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
 #include <limits>
+#include <memory>
 #include <vector>
 
 namespace grid {

@@ -4,8 +4,8 @@
 #include "platform/grid/EvalContext.h"
 #include "platform/grid/Expr.h"
 #include "platform/grid/ExprVisitor.h"
-#include "platform/grid/Operator.h"
 #include "platform/grid/Operand.h"
+#include "platform/grid/Operator.h"
 #include "platform/grid/Value.h"
 
 namespace grid {

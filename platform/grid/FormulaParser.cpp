@@ -236,9 +236,9 @@ private:
                 return nullptr;
             values.push_back(std::move(*element));
             ++column;
-            const bool endsRow = current_.kind == Token::Kind::RightBrace ||
-                                 (current_.kind == Token::Kind::Separator &&
-                                  text_[current_.position] == L';');
+            const bool endsRow =
+                current_.kind == Token::Kind::RightBrace ||
+                (current_.kind == Token::Kind::Separator && text_[current_.position] == L';');
             if (endsRow) {
                 if (rows == 1)
                     columns = column;

@@ -101,8 +101,8 @@ Value switchFunction(FunctionArgs& args) {
         const Value candidate = args.value(i);
         if (candidate.isError())
             return candidate;
-        const bool comparable = subject.type() == candidate.type() || subject.isEmpty() ||
-                                candidate.isEmpty();
+        const bool comparable =
+            subject.type() == candidate.type() || subject.isEmpty() || candidate.isEmpty();
         if (comparable && ValueConversion::compare(subject, candidate) == 0)
             return args.value(i + 1);
     }

@@ -106,8 +106,8 @@ Value tableLookup(FunctionArgs& args, bool vertical) {
         return S::error(ErrorCode::Ref);
     if (key.isEmpty())
         return S::error(ErrorCode::NA);
-    const long long i = findInLine(block, !vertical, 0, key,
-                                   approximate ? MatchMode::Ascending : MatchMode::Exact);
+    const long long i =
+        findInLine(block, !vertical, 0, key, approximate ? MatchMode::Ascending : MatchMode::Exact);
     if (i < 0)
         return S::error(ErrorCode::NA);
     return vertical ? block.at(i, offset - 1) : block.at(offset - 1, i);

@@ -270,18 +270,15 @@ const std::array kFunctions = {
                                                      : S::number(std::atanh(x));
                         });
                     }},
-    BuiltinFunction{L"COT", 1, 1,
-                    [](FunctionArgs& a) {
-                        return reciprocal(a, [](double x) { return std::tan(x); });
-                    }},
-    BuiltinFunction{L"SEC", 1, 1,
-                    [](FunctionArgs& a) {
-                        return reciprocal(a, [](double x) { return std::cos(x); });
-                    }},
-    BuiltinFunction{L"CSC", 1, 1,
-                    [](FunctionArgs& a) {
-                        return reciprocal(a, [](double x) { return std::sin(x); });
-                    }},
+    BuiltinFunction{
+        L"COT", 1, 1,
+        [](FunctionArgs& a) { return reciprocal(a, [](double x) { return std::tan(x); }); }},
+    BuiltinFunction{
+        L"SEC", 1, 1,
+        [](FunctionArgs& a) { return reciprocal(a, [](double x) { return std::cos(x); }); }},
+    BuiltinFunction{
+        L"CSC", 1, 1,
+        [](FunctionArgs& a) { return reciprocal(a, [](double x) { return std::sin(x); }); }},
     BuiltinFunction{L"FACT", 1, 1, &factorial},
     BuiltinFunction{L"COMBIN", 2, 2, &combinations},
     BuiltinFunction{L"GCD", 1, -1, [](FunctionArgs& a) { return divisors(a, true); }},

@@ -355,9 +355,9 @@ std::wstring renderFraction(const Section& section, double value) {
     // between it and the fraction go.
     const bool showFraction = numerator != 0 || !hasWhole;
     const std::wstring numeratorText = placed(numerator, numeratorKinds, true);
-    const std::wstring denominatorText =
-        section.fixedDenominator > 0 ? std::to_wstring(denominator)
-                                     : placed(denominator, denominatorKinds, false);
+    const std::wstring denominatorText = section.fixedDenominator > 0
+                                             ? std::to_wstring(denominator)
+                                             : placed(denominator, denominatorKinds, false);
     std::wstring out;
     bool wholeDone = false;
     bool fractionStarted = false;
@@ -374,8 +374,7 @@ std::wstring renderFraction(const Section& section, double value) {
                     while (!out.empty() && out.back() == L' ')
                         out.pop_back();
                 }
-                out += showFraction ? numeratorText
-                                    : std::wstring(numeratorText.size(), L' ');
+                out += showFraction ? numeratorText : std::wstring(numeratorText.size(), L' ');
             }
             fractionStarted = true;
             break;
@@ -548,8 +547,8 @@ const Section* chooseSection(const std::vector<Section>& all, double value, bool
             const Section& section = all[i];
             if (section.condition && !section.condition->holds(value))
                 continue;
-            showMinus = value < 0 &&
-                        !(section.condition && section.condition->coversOnlyNegatives());
+            showMinus =
+                value < 0 && !(section.condition && section.condition->coversOnlyNegatives());
             return &section;
         }
         showMinus = value < 0;

@@ -22,8 +22,7 @@ public:
     static std::optional<std::wstring> format(double value, std::wstring_view format);
     // A text in the format's text section (the fourth, or a lone section holding '@'); a
     // format without one shows the text as it is.
-    static std::optional<std::wstring> formatText(std::wstring_view text,
-                                                  std::wstring_view format);
+    static std::optional<std::wstring> formatText(std::wstring_view text, std::wstring_view format);
 };
 
 } // namespace grid

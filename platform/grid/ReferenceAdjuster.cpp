@@ -1,7 +1,7 @@
 #include "platform/grid/ReferenceAdjuster.h"
 
-#include "platform/grid/CallExpr.h"
 #include "platform/grid/ArrayExpr.h"
+#include "platform/grid/CallExpr.h"
 #include "platform/grid/LiteralExpr.h"
 #include "platform/grid/NameExpr.h"
 #include "platform/grid/OperatorChainExpr.h"

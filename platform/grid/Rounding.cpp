@@ -87,8 +87,7 @@ double Rounding::snapCancelled(double result, double largest, int terms) {
     // Only a result smaller than its largest term has lost digits to cancellation. From 1e15 on
     // the 15th digit lies left of the point: whole numbers there are data, not noise. Below
     // it a whole result stays as it is, as every multiple of the snap's step is exact.
-    if (result == 0 || !std::isfinite(result) || !(largest < 1e15) ||
-        std::fabs(result) >= largest)
+    if (result == 0 || !std::isfinite(result) || !(largest < 1e15) || std::fabs(result) >= largest)
         return result;
     // The place of the 15th significant digit of the larger operand: 10^-decimals. Operands
     // of 1 and more are placed from the table, which is cheaper than a logarithm.

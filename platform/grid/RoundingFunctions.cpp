@@ -7,8 +7,8 @@
 #include <array>
 #include <cmath>
 
-// INT, TRUNC, ROUND, ROUNDUP, ROUNDDOWN, CEILING, FLOOR, MROUND. Rounding works on the value taken to
-// 15 significant digits (Rounding), so ROUND(2.675; 2) is 2.68 and ROUNDUP(2.2; 1) is 2.2.
+// INT, TRUNC, ROUND, ROUNDUP, ROUNDDOWN, CEILING, FLOOR, MROUND. Rounding works on the value taken
+// to 15 significant digits (Rounding), so ROUND(2.675; 2) is 2.68 and ROUNDUP(2.2; 1) is 2.2.
 
 namespace grid {
 

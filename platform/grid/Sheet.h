@@ -70,8 +70,8 @@ public:
     // Visits the body cells that hold a value or a formula, in no particular order (the order
     // they are stored in, which is the cheapest to walk), with their values and whether they
     // hold a formula, until visit returns false; nothing is copied.
-    void forEachFilledCell(
-        const std::function<bool(CellRef, const Value&, bool formula)>& visit) const;
+    void
+    forEachFilledCell(const std::function<bool(CellRef, const Value&, bool formula)>& visit) const;
     bool setTag(CellRef cell, std::wstring_view tag);
     bool setNote(CellRef cell, std::wstring_view note);
     std::optional<std::wstring> note(CellRef cell) const;

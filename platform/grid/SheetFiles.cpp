@@ -17,7 +17,6 @@ namespace grid {
 
 namespace {
 
-
 // The path for a message: its native name is UTF-8 (a wide conversion depends on a locale and
 // throws on names outside it).
 std::wstring shown(const std::filesystem::path& path) {

@@ -165,8 +165,7 @@ Value proper(FunctionArgs& args) {
 }
 
 // CONCAT and TEXTJOIN read every cell of a block and every element of an array.
-Value join(FunctionArgs& args, std::size_t first, const std::wstring& delimiter,
-           bool skipEmpty) {
+Value join(FunctionArgs& args, std::size_t first, const std::wstring& delimiter, bool skipEmpty) {
     std::wstring out;
     bool any = false;
     std::optional<ErrorCode> error;

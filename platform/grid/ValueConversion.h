@@ -10,7 +10,8 @@ namespace grid {
 class ValueConversion {
 public:
     // Arithmetic: empty is 0, booleans 1 and 0, text that reads as a number as a user types it
-    // converts ("3" is 3, "1,234.5", "45%" and "06:30" too: NumberText::parseTyped); other text gives #VALUE!, and an error stays itself. On failure `error` is set.
+    // converts ("3" is 3, "1,234.5", "45%" and "06:30" too: NumberText::parseTyped); other text
+    // gives #VALUE!, and an error stays itself. On failure `error` is set.
     static bool toNumber(const Value& value, double& number, ErrorCode& error);
     // Text: numbers in their general form, TRUE and FALSE, empty as "". An error gives its
     // text; callers deal with errors first.

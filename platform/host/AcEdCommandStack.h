@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/host/AcRxObject.h"
 #include "platform/core/settings/AcadErrorStatus.h"
+#include "platform/host/AcRxObject.h"
 
 #include <map>
 #include <string>

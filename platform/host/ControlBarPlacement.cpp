@@ -1,7 +1,7 @@
 #include "platform/host/ControlBarPlacement.h"
 
-#include "platform/ui/windows/CControlBar.h"
 #include "platform/ui/registry/RegistryApi.h"
+#include "platform/ui/windows/CControlBar.h"
 
 #include <array>
 #include <string>

@@ -7,21 +7,21 @@
 #include "platform/qt/SurfaceWidget.h"
 #include "platform/qt/TabFrame.h"
 #include "platform/qt/WidgetPictures.h"
-#include "platform/ui/graphics/BitmapTable.h"
 #include "platform/ui/controls/CBitmapPickerCombo.h"
 #include "platform/ui/controls/CButton.h"
 #include "platform/ui/controls/CButtonST.h"
 #include "platform/ui/controls/CCheckComboBox.h"
-#include "platform/ui/controls/CImageListCtrl.h"
-#include "platform/ui/controls/CToolTipCtrl.h"
-#include "platform/ui/graphics/WindowPainter.h"
 #include "platform/ui/controls/CComboBox.h"
-#include "platform/ui/dialogs/CDialog.h"
 #include "platform/ui/controls/CEdit.h"
+#include "platform/ui/controls/CImageListCtrl.h"
 #include "platform/ui/controls/CListBox.h"
 #include "platform/ui/controls/CStatic.h"
 #include "platform/ui/controls/CTabCtrl.h"
+#include "platform/ui/controls/CToolTipCtrl.h"
 #include "platform/ui/controls/SpreadsheetControl.h"
+#include "platform/ui/dialogs/CDialog.h"
+#include "platform/ui/graphics/BitmapTable.h"
+#include "platform/ui/graphics/WindowPainter.h"
 #include "platform/ui/users/UserActions.h"
 #include "platform/ui/windows/WinConstants.h"
 
@@ -34,11 +34,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QStandardItemModel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-
+#include <QStandardItemModel>
 #include <cstdio>
 #include <set>
 #include <typeinfo>
@@ -285,16 +284,16 @@ void ControlMirror::connectInput() {
                          [window] { PersonInput::click(*window); });
         break;
     case Kind::LineEdit:
-        QObject::connect(as<QLineEdit>(widget), &QLineEdit::textEdited, widget,
-                         [window](const QString& text) {
-                             PersonInput::editText(*window, text.toStdWString());
-                         });
+        QObject::connect(
+            as<QLineEdit>(widget), &QLineEdit::textEdited, widget,
+            [window](const QString& text) { PersonInput::editText(*window, text.toStdWString()); });
         break;
     case Kind::TextEdit: {
         auto* edit = as<QPlainTextEdit>(widget);
         QObject::connect(edit, &QPlainTextEdit::textChanged, widget, [window, edit] {
             // Only a person's typing: code-made changes are written with signals blocked.
-            PersonInput::editText(*window, edit->toPlainText().replace(u'\n', QStringLiteral("\r\n")).toStdWString());
+            PersonInput::editText(
+                *window, edit->toPlainText().replace(u'\n', QStringLiteral("\r\n")).toStdWString());
         });
         break;
     }
@@ -310,9 +309,10 @@ void ControlMirror::connectInput() {
         break;
     case Kind::Thumbnails: {
         auto* list = as<QListWidget>(widget);
-        QObject::connect(list, &QListWidget::itemPressed, widget, [window, list](QListWidgetItem* item) {
-            PersonInput::selectImage(*window, list->row(item), false);
-        });
+        QObject::connect(list, &QListWidget::itemPressed, widget,
+                         [window, list](QListWidgetItem* item) {
+                             PersonInput::selectImage(*window, list->row(item), false);
+                         });
         QObject::connect(list, &QListWidget::itemDoubleClicked, widget,
                          [window, list](QListWidgetItem* item) {
                              PersonInput::selectImage(*window, list->row(item), true);
@@ -321,9 +321,10 @@ void ControlMirror::connectInput() {
     }
     case Kind::List: {
         auto* list = as<QListWidget>(widget);
-        QObject::connect(list, &QListWidget::itemPressed, widget, [window, list](QListWidgetItem* item) {
-            PersonInput::selectListItem(*window, list->row(item), modifiersNow());
-        });
+        QObject::connect(list, &QListWidget::itemPressed, widget,
+                         [window, list](QListWidgetItem* item) {
+                             PersonInput::selectListItem(*window, list->row(item), modifiersNow());
+                         });
         QObject::connect(list, &QListWidget::itemDoubleClicked, widget,
                          [window, list](QListWidgetItem* item) {
                              PersonInput::doubleClickListItem(*window, list->row(item));
@@ -341,11 +342,13 @@ void ControlMirror::connectInput() {
     case Kind::Sheet: {
         auto* sheet = as<SheetView>(widget);
         auto* control = dynamic_cast<ui::SpreadsheetControl*>(window);
-        QObject::connect(sheet, &QAbstractItemView::clicked, widget, [window, control](const QModelIndex& index) {
-            if (PersonInput::isAlive(window)) {
-                control->userClickCell(index.column() + 1, index.row() + 1, modifiersNow());
-            }
-        });
+        QObject::connect(sheet, &QAbstractItemView::clicked, widget,
+                         [window, control](const QModelIndex& index) {
+                             if (PersonInput::isAlive(window)) {
+                                 control->userClickCell(index.column() + 1, index.row() + 1,
+                                                        modifiersNow());
+                             }
+                         });
         QObject::connect(sheet, &QAbstractItemView::doubleClicked, widget,
                          [window, control](const QModelIndex& index) {
                              if (PersonInput::isAlive(window)) {
@@ -483,7 +486,8 @@ void ControlMirror::syncState(const DialogMetrics& metrics) {
         if (picture.cacheKey() != label->pixmap().cacheKey()) {
             label->setPixmap(picture);
         }
-        label->setAlignment((style & SS_CENTERIMAGE) ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignTop));
+        label->setAlignment((style & SS_CENTERIMAGE) ? Qt::AlignCenter
+                                                     : (Qt::AlignLeft | Qt::AlignTop));
         break;
     }
     case Kind::Frame: {
@@ -512,7 +516,7 @@ void ControlMirror::syncState(const DialogMetrics& metrics) {
         default:
             frame->setFrameShape(QFrame::Box);
             frame->setFrameShadow((style & SS_TYPEMASK) == SS_ETCHEDFRAME ? QFrame::Sunken
-                                                                           : QFrame::Plain);
+                                                                          : QFrame::Plain);
             break;
         }
         break;
@@ -520,8 +524,8 @@ void ControlMirror::syncState(const DialogMetrics& metrics) {
     case Kind::PushButton: {
         auto* button = as<QPushButton>(widget_.data());
         // An icon or bitmap button shows its picture instead of its text, as in Win32.
-        const bool pictureOnly = (style & (BS_ICON | BS_BITMAP)) != 0 &&
-                                 !WidgetPictures::ofWindow(*window_).isNull();
+        const bool pictureOnly =
+            (style & (BS_ICON | BS_BITMAP)) != 0 && !WidgetPictures::ofWindow(*window_).isNull();
         const QString caption = pictureOnly ? QString() : text;
         if (button->text() != caption) {
             button->setText(caption);
@@ -538,7 +542,8 @@ void ControlMirror::syncState(const DialogMetrics& metrics) {
                 picture = QPixmap::fromImage(WidgetPictures::toImage(*shown));
             }
         }
-        if (!picture.isNull() && button->icon().pixmap(picture.size()).toImage() != picture.toImage()) {
+        if (!picture.isNull() &&
+            button->icon().pixmap(picture.size()).toImage() != picture.toImage()) {
             button->setIcon(QIcon(picture));
             button->setIconSize(picture.size());
         }
@@ -668,7 +673,8 @@ void ControlMirror::syncState(const DialogMetrics& metrics) {
         if (!same) {
             list->clear();
             for (int i = 0; i < static_cast<int>(images.size()); ++i) {
-                auto* item = new QListWidgetItem(qt(images[static_cast<std::size_t>(i)].name), list);
+                auto* item =
+                    new QListWidgetItem(qt(images[static_cast<std::size_t>(i)].name), list);
                 if (const ui::Bitmap* picture = tree->imageList().picture(i)) {
                     item->setIcon(QIcon(QPixmap::fromImage(WidgetPictures::toImage(*picture))));
                     item->setData(Qt::UserRole, true);

@@ -32,8 +32,8 @@ public:
         Thumbnails,
         Tabs,
         Sheet,
-        Painted,     // a window of its own kind that draws itself
-        Placeholder  // a plain window of a class nobody knows
+        Painted,    // a window of its own kind that draws itself
+        Placeholder // a plain window of a class nobody knows
     };
 
     // Makes the widget of `window` inside `parent`.

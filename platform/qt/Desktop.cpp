@@ -4,8 +4,8 @@
 #include "platform/qt/PersonInput.h"
 #include "platform/qt/SheetView.h"
 #include "platform/qt/TopLevelView.h"
-#include "platform/ui/windows/CWnd.h"
 #include "platform/ui/time/Clock.h"
+#include "platform/ui/windows/CWnd.h"
 #include "platform/ui/windows/MessageQueue.h"
 #include "platform/ui/windows/WinConstants.h"
 
@@ -209,8 +209,8 @@ bool Desktop::eventFilter(QObject* watched, QEvent* event) {
     }
     auto* key = static_cast<QKeyEvent*>(event);
     const int vk = virtualKey(key->key());
-    const bool dialogKey = vk == VK_TAB || vk == VK_RETURN || vk == VK_ESCAPE ||
-                           (vk >= VK_F1 && vk <= VK_F12);
+    const bool dialogKey =
+        vk == VK_TAB || vk == VK_RETURN || vk == VK_ESCAPE || (vk >= VK_F1 && vk <= VK_F12);
     if (!dialogKey) {
         return false;
     }

@@ -12,7 +12,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
-
 #include <unordered_map>
 
 class CWnd;

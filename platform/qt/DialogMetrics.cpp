@@ -1,7 +1,6 @@
 #include "platform/qt/DialogMetrics.h"
 
 #include <QFontMetrics>
-
 #include <cmath>
 
 namespace qtview {

@@ -3,7 +3,6 @@
 // name filters ("Text (*.txt)", "All (*)").
 
 #include <QStringList>
-
 #include <string>
 
 namespace qtview {

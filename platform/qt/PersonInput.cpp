@@ -1,7 +1,7 @@
 #include "platform/qt/PersonInput.h"
 
-#include "platform/ui/windows/CWnd.h"
 #include "platform/ui/users/UserActions.h"
+#include "platform/ui/windows/CWnd.h"
 #include "platform/ui/windows/WindowRegistry.h"
 
 namespace qtview {
@@ -53,7 +53,8 @@ bool PersonInput::selectComboItem(CWnd& combo, int index) {
 }
 
 bool PersonInput::typeInCombo(CWnd& combo, const std::wstring& text) {
-    return onControl(combo, [&](ui::UserActions& act, int id) { return act.typeInCombo(id, text); });
+    return onControl(combo,
+                     [&](ui::UserActions& act, int id) { return act.typeInCombo(id, text); });
 }
 
 bool PersonInput::selectListItem(CWnd& list, int index, unsigned modifiers) {
@@ -110,8 +111,9 @@ bool PersonInput::doubleClickAt(CWnd& window, CPoint point, unsigned modifiers) 
 }
 
 bool PersonInput::rightClickAt(CWnd& window, CPoint point, unsigned modifiers) {
-    return atPoint(window, point,
-                   [&](ui::UserActions& act, CPoint at) { return act.rightClickAt(at, modifiers); });
+    return atPoint(window, point, [&](ui::UserActions& act, CPoint at) {
+        return act.rightClickAt(at, modifiers);
+    });
 }
 
 bool PersonInput::drag(CWnd& window, CPoint from, CPoint to, unsigned modifiers) {

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QVBoxLayout>
-
 #include <array>
 #include <limits>
 
@@ -47,8 +46,8 @@ bool PickDialog::ask(ui::PickRecord& record) {
     QListWidget* list = nullptr;
     std::array<QDoubleSpinBox*, 3> point{};
     std::array<QDoubleSpinBox*, 3> normal{};
-    const bool choosesObjects = record.kind == ui::PickRecord::Kind::Object ||
-                                record.kind == ui::PickRecord::Kind::Macros;
+    const bool choosesObjects =
+        record.kind == ui::PickRecord::Kind::Object || record.kind == ui::PickRecord::Kind::Macros;
     if (choosesObjects) {
         list = new QListWidget(&dialog);
         list->setSelectionMode(record.multiple ? QAbstractItemView::ExtendedSelection

@@ -2,8 +2,8 @@
 
 #include "platform/qt/Desktop.h"
 #include "platform/qt/FileFilters.h"
-#include "platform/qt/PickDialog.h"
 #include "platform/qt/PersonInput.h"
+#include "platform/qt/PickDialog.h"
 #include "platform/qt/TopLevelView.h"
 #include "platform/ui/dialogs/CDialog.h"
 #include "platform/ui/dialogs/CFileDialog.h"

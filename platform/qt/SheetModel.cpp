@@ -51,8 +51,7 @@ QVariant SheetModel::data(const QModelIndex& index, int role) const {
     const grid::Sheet& sheet = control_->sheet();
     const grid::CellRef ref = refOf(index);
     const std::optional<grid::CellFormat> format = sheet.format(ref);
-    const grid::CellType::Kind kind =
-        format ? format->type.kind() : grid::CellType::Kind::General;
+    const grid::CellType::Kind kind = format ? format->type.kind() : grid::CellType::Kind::General;
     switch (role) {
     case Qt::DisplayRole: {
         if (kind == grid::CellType::Kind::CheckBox) {
@@ -148,7 +147,8 @@ QVariant SheetModel::headerData(int section, Qt::Orientation orientation, int ro
     if (!text.empty()) {
         return QString::fromStdWString(text);
     }
-    return orientation == Qt::Horizontal ? columnLetters(section + 1) : QString::number(section + 1);
+    return orientation == Qt::Horizontal ? columnLetters(section + 1)
+                                         : QString::number(section + 1);
 }
 
 Qt::ItemFlags SheetModel::flags(const QModelIndex& index) const {

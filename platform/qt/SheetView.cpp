@@ -8,8 +8,8 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QHeaderView>
 #include <QFontMetrics>
+#include <QHeaderView>
 #include <QPainter>
 #include <QStyledItemDelegate>
 
@@ -120,7 +120,8 @@ bool SheetView::overflowRect(const QModelIndex& index, QRect& rect) const {
     if (needed <= rect.width()) {
         return false;
     }
-    for (int col = index.column() + 1; col < model_->columnCount() && rect.width() < needed; ++col) {
+    for (int col = index.column() + 1; col < model_->columnCount() && rect.width() < needed;
+         ++col) {
         if (isColumnHidden(col)) {
             continue;
         }
@@ -156,16 +157,17 @@ void SheetView::paintEvent(QPaintEvent* event) {
             }
             const QRect own = visualRect(index);
             // The neighbours' grid lines do not cross the text.
-            painter.fillRect(QRect(own.right() + 1, own.top(), wide.right() - own.right(),
-                                   own.height() - 1),
-                             palette().base());
+            painter.fillRect(
+                QRect(own.right() + 1, own.top(), wide.right() - own.right(), own.height() - 1),
+                palette().base());
             const QVariant fontData = index.data(Qt::FontRole);
             painter.setFont(fontData.isValid() ? fontData.value<QFont>() : font());
             const QVariant foreground = index.data(Qt::ForegroundRole);
             painter.setPen(foreground.isValid() ? foreground.value<QBrush>().color()
                                                 : palette().color(QPalette::Text));
             painter.drawText(wide.adjusted(kTextMargin, 0, -kTextMargin, 0),
-                             Qt::AlignLeft | Qt::AlignVCenter, index.data(Qt::DisplayRole).toString());
+                             Qt::AlignLeft | Qt::AlignVCenter,
+                             index.data(Qt::DisplayRole).toString());
         }
     }
 }
@@ -181,7 +183,8 @@ void SheetView::refresh(const DialogMetrics& metrics) {
             setColumnWidth(col - 1, metrics.x(width));
         }
     }
-    verticalHeader()->setDefaultSectionSize(metrics.y(sheet.rowHeight(1) > 0 ? sheet.rowHeight(1) : 17));
+    verticalHeader()->setDefaultSectionSize(
+        metrics.y(sheet.rowHeight(1) > 0 ? sheet.rowHeight(1) : 17));
     if (rows <= kRowsSizedOneByOne) {
         for (int row = 1; row <= rows; ++row) {
             setRowHidden(row - 1, sheet.isRowHidden(row));
@@ -214,7 +217,8 @@ void SheetView::refresh(const DialogMetrics& metrics) {
     }
     if (const auto active = sheet.activeCell(); active && active->col >= 1 && active->row >= 1) {
         const QModelIndex index = model_->index(active->row - 1, active->col - 1);
-        if (index.isValid() && currentIndex() != index && state() != QAbstractItemView::EditingState) {
+        if (index.isValid() && currentIndex() != index &&
+            state() != QAbstractItemView::EditingState) {
             setCurrentIndex(index);
         }
     }

@@ -4,7 +4,6 @@
 // cells edit with a drop-down, check boxes and buttons react to a click through the control).
 
 #include <QTableView>
-
 #include <memory>
 
 namespace ui {

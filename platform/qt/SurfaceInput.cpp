@@ -4,8 +4,8 @@
 #include "platform/qt/KeyMapping.h"
 #include "platform/qt/PersonInput.h"
 #include "platform/qt/WidgetPictures.h"
-#include "platform/ui/windows/CWnd.h"
 #include "platform/ui/graphics/WindowPainter.h"
+#include "platform/ui/windows/CWnd.h"
 
 #include <QMouseEvent>
 #include <QPainter>

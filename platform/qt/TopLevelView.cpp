@@ -69,7 +69,8 @@ void TopLevelView::syncChildren(CWnd& parent, QWidget& parentWidget, QPoint orig
         }
         auto found = mirrors_.find(child);
         if (found == mirrors_.end()) {
-            found = mirrors_.emplace(child, std::make_unique<ControlMirror>(*child, parentWidget)).first;
+            found = mirrors_.emplace(child, std::make_unique<ControlMirror>(*child, parentWidget))
+                        .first;
         }
         ControlMirror& mirror = *found->second;
         seen[child] = true;

@@ -10,7 +10,6 @@
 #include "platform/qt/SurfaceInput.h"
 
 #include <QWidget>
-
 #include <memory>
 #include <unordered_map>
 

@@ -1,9 +1,9 @@
 #include "platform/qt/WidgetPictures.h"
 
-#include "platform/ui/graphics/Bitmap.h"
-#include "platform/ui/graphics/BitmapTable.h"
 #include "platform/ui/controls/CButton.h"
 #include "platform/ui/controls/CStatic.h"
+#include "platform/ui/graphics/Bitmap.h"
+#include "platform/ui/graphics/BitmapTable.h"
 #include "platform/ui/graphics/IconTable.h"
 
 #include <QHash>

@@ -1,7 +1,7 @@
 #include "spreadsheet/bill/TfSSBillOutput.h"
 
-#include "platform/core/model/BillPictures.h"
 #include "platform/core/files/PathBoundary.h"
+#include "platform/core/model/BillPictures.h"
 #include "platform/grid/CellFormat.h"
 #include "platform/grid/CellType.h"
 #include "spreadsheet/Vdn_Spread.h"
@@ -147,10 +147,10 @@ void TfSSBillOutput::addPictureRow(Vdn_Spread& sheet, const Vdn_String& imageFil
         // The picture spans from column 2 to the last column; column 1 holds the arrow.
         sheet.SSAddCellSpan(2, row, cols - 1, 1);
         sheet.SSSetCellType(2, row, pictureType);
-        sheet.SSSetBorderRange(1, row, 1, row, kPictureArrowBorderType,
-                               kPictureArrowBorderStyle, kDefaultColour);
-        sheet.SSSetCellType(1, row, Vdn_Spread::SSSetTypePicture(
-                                        0, std::to_wstring(kPictureArrowBitmap)));
+        sheet.SSSetBorderRange(1, row, 1, row, kPictureArrowBorderType, kPictureArrowBorderStyle,
+                               kDefaultColour);
+        sheet.SSSetCellType(1, row,
+                            Vdn_Spread::SSSetTypePicture(0, std::to_wstring(kPictureArrowBitmap)));
     } else {
         // A one-column bill has no room for the arrow: the picture takes the column.
         sheet.SSSetCellType(1, row, pictureType);
@@ -210,8 +210,7 @@ void TfSSBillOutput::onAddSubTotals(const Vdn_StringArray& row, const Vdn_String
         }
         sheet->SSSetBorderRange(col, mCurrentRow, col, mCurrentRow, kSubtotalBorderType,
                                 kSubtotalBorderStyle, kDefaultColour);
-        sheet->SSSetColorRange(col, mCurrentRow, col, mCurrentRow, kSubtotalColour,
-                               kDefaultColour);
+        sheet->SSSetColorRange(col, mCurrentRow, col, mCurrentRow, kSubtotalColour, kDefaultColour);
     }
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/core/settings/AcadErrorStatus.h"
 #include "platform/core/model/Vdn_Bill.h"
 #include "platform/core/model/Vdn_ListOutputCallback.h"
+#include "platform/core/settings/AcadErrorStatus.h"
 #include "platform/core/text/Vdn_String.h"
 #include "platform/core/text/Vdn_StringArray.h"
 #include "platform/host/AcArray.h"

@@ -28,8 +28,8 @@ bool prepareSheetWithPrintSettings(Vdn_Spread& sheet, const Vdn_String& settings
 bool storePrintVariables(Vdn_Spread& sheet, const Vdn_StringArray& names,
                          const Vdn_StringArray& values, Vdn_StringArray* refused = nullptr);
 
-// Before (or after) the sheet is saved to savedSheetPath: the header and then the footer picture of its
-// print settings, resolved with the saved sheet's folder as base, are copied into that folder
+// Before (or after) the sheet is saved to savedSheetPath: the header and then the footer picture of
+// its print settings, resolved with the saved sheet's folder as base, are copied into that folder
 // under their own names, together with the picture of the same name with the extension "bmp".
 // A copy already there is overwritten only when it is older than the source. Each picture
 // that is then beside the sheet is stored in the settings by its bare name, and the settings

@@ -2,9 +2,9 @@
 
 #include "platform/core/files/PathBoundary.h"
 #include "platform/core/files/PathHelpers.h"
-#include "platform/core/text/TextCodec.h"
 #include "platform/core/files/TextFileHelpers.h"
 #include "platform/core/files/Vdn_PropertiesList.h"
+#include "platform/core/text/TextCodec.h"
 #include "spreadsheet/TSpread.h"
 #include "spreadsheet/editor/PrintFilePaths.h"
 

@@ -1,8 +1,8 @@
 #include "spreadsheet/functions/LookupTable.h"
 
-#include "platform/core/text/StringHelpers.h"
 #include "platform/core/files/TextFileHelpers.h"
 #include "platform/core/sections/Vdn_SectionTableManager.h"
+#include "platform/core/text/StringHelpers.h"
 #include "spreadsheet/functions/DataFileSearch.h"
 #include "spreadsheet/functions/ParsedFileCache.h"
 

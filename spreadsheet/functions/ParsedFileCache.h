@@ -25,7 +25,8 @@ public:
     // Reads and parses an existing file; nullopt when it cannot.
     using Reader = std::function<std::optional<T>(const std::filesystem::path&)>;
 
-    explicit ParsedFileCache(std::size_t capacity) : mCapacity(std::max<std::size_t>(capacity, 1)) {}
+    explicit ParsedFileCache(std::size_t capacity)
+        : mCapacity(std::max<std::size_t>(capacity, 1)) {}
 
     // The contents of the file at path (resolved by the caller), from memory when the file
     // is unchanged since it was read, else from read; null when the file does not exist or

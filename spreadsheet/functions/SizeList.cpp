@@ -1,7 +1,7 @@
 #include "spreadsheet/functions/SizeList.h"
 
-#include "platform/core/text/StringHelpers.h"
 #include "platform/core/files/TextFileHelpers.h"
+#include "platform/core/text/StringHelpers.h"
 #include "spreadsheet/functions/DataFileSearch.h"
 #include "spreadsheet/functions/ParsedFileCache.h"
 

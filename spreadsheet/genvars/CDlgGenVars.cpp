@@ -59,8 +59,7 @@ CDlgGenVars::CDlgGenVars(CWnd* parent)
     connectGrid(mStdGrid, kStdGrid, kStdAdd, kStdRemove, kStdUp, kStdDown);
 }
 
-void CDlgGenVars::connectGrid(GenVarGrid& grid, int gridId, int add, int remove, int up,
-                              int down) {
+void CDlgGenVars::connectGrid(GenVarGrid& grid, int gridId, int add, int remove, int up, int down) {
     GenVarGrid* target = &grid;
     onCommand(add, BN_CLICKED, [target] { target->addRow(); });
     onCommand(remove, BN_CLICKED, [target] { target->removeRow(); });

@@ -1,8 +1,8 @@
 #include "spreadsheet/standards/MacroValueAccess.h"
 
-#include "platform/core/text/StringHelpers.h"
 #include "platform/core/model/Vdn_DbMacro.h"
 #include "platform/core/sections/Vdn_SectionTableManager.h"
+#include "platform/core/text/StringHelpers.h"
 #include "spreadsheet/standards/MappingKinds.h"
 
 #include <charconv>

@@ -2,9 +2,9 @@
 
 #include "platform/core/files/PathBoundary.h"
 #include "platform/core/files/PathHelpers.h"
-#include "platform/core/text/StringHelpers.h"
 #include "platform/core/files/TextFileHelpers.h"
 #include "platform/core/settings/Vdn_Settings.h"
+#include "platform/core/text/StringHelpers.h"
 #include "spreadsheet/functions/ParsedFileCache.h"
 
 namespace ss {

@@ -1,7 +1,7 @@
 #include "spreadsheet/standards/NameConventionAccess.h"
 
-#include "platform/core/text/CharCase.h"
 #include "platform/core/model/Vdn_DbMacro.h"
+#include "platform/core/text/CharCase.h"
 #include "spreadsheet/standards/MacroValueAccess.h"
 #include "spreadsheet/standards/ModuleValueAccess.h"
 

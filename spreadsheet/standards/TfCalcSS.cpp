@@ -1,9 +1,9 @@
 #include "spreadsheet/standards/TfCalcSS.h"
 
-#include "platform/core/text/CharCase.h"
 #include "platform/core/files/PathBoundary.h"
 #include "platform/core/settings/Vdn_FunctionTimer.h"
 #include "platform/core/settings/Vdn_Settings.h"
+#include "platform/core/text/CharCase.h"
 #include "platform/grid/Sheet.h"
 #include "spreadsheet/standards/CalcSSTimers.h"
 #include "spreadsheet/standards/SheetFileCache.h"
@@ -55,8 +55,8 @@ Acad::ErrorStatus TfCalcSS::loadFile(const Vdn_String& name) {
     SSSetBool(kOptionsOn[1], true);
     SSSetBool(kOptionsOff[1], false);
     if (!resolved)
-        return failWith(L"the sheet " + name + L" was not found (looked for " +
-                        shownPath(name) + L" and " + shownPath(path) + L")");
+        return failWith(L"the sheet " + name + L" was not found (looked for " + shownPath(name) +
+                        L" and " + shownPath(path) + L")");
     const auto loaded = ss::SheetFileCache::instance().load(*this, *resolved);
     if (!loaded)
         return failWith(L"the sheet file " + shownPath(path) + L" could not be read");
@@ -231,7 +231,8 @@ Acad::ErrorStatus TfCalcSS::calcMain(TfDlgStandardsData& data) {
         if (mVarCells.getValuesFromSS(*this, &failed) != Acad::eOk)
             return failed < 0 ? Acad::eInvalidInput
                               : failWith(L"the output " + mVarCells[failed].name + L" of " +
-                                         shownPath(mFileName) + L" has no value (its formula gives an error)");
+                                         shownPath(mFileName) +
+                                         L" has no value (its formula gives an error)");
     }
     Vdn_FunctionTimer timer(gSetToMacro);
     return mVarCells.setToMacro(data);
@@ -257,8 +258,8 @@ Acad::ErrorStatus TfCalcSS::getFromVars(TfDlgStandardsData& data) {
         }
         const int k = i - locals;
         if (k >= args.length())
-            return failWith(shownPath(mFileName) + L" needs more than the " + Vdn_String(args.length()) +
-                            L" variables it was given");
+            return failWith(shownPath(mFileName) + L" needs more than the " +
+                            Vdn_String(args.length()) + L" variables it was given");
         if (cell.isOutput() && args[k].isInput())
             return failWith(L"the output " + cell.name + L" of " + shownPath(mFileName) +
                             L" was given the input " + args[k].name);
@@ -286,8 +287,8 @@ Acad::ErrorStatus TfCalcSS::setToVars(TfVarCells& args) {
             continue;
         const int k = i - locals;
         if (k >= args.length())
-            return failWith(shownPath(mFileName) + L" needs more than the " + Vdn_String(args.length()) +
-                            L" variables it was given");
+            return failWith(shownPath(mFileName) + L" needs more than the " +
+                            Vdn_String(args.length()) + L" variables it was given");
         args[k].value = cell.value;
     }
     return Acad::eOk;

@@ -1,6 +1,6 @@
 #include "platform/core/settings/DocumentData.h"
-#include "platform/core/text/StringHelpers.h"
 #include "platform/core/settings/Vdn_FunctionTimer.h"
+#include "platform/core/text/StringHelpers.h"
 #include "platform/grid/Sheet.h"
 #include "platform/ui/windows/WinApi.h"
 #include "platform/ui/windows/WinConstants.h"
@@ -232,8 +232,8 @@ ss::EquationMemo::Equation TfCalcSS::analyse(grid::CellRef cell, const Vdn_Strin
     }
     if (!emptiesCell(equation.formula)) {
         grid::FormulaPtr parsed;
-        const grid::Result result = grid::Formula::parse(equation.formula, cell, equation.style,
-                                                         parsed);
+        const grid::Result result =
+            grid::Formula::parse(equation.formula, cell, equation.style, parsed);
         if (result)
             equation.parsed = std::move(parsed);
         else

@@ -1,7 +1,7 @@
 #include "platform/core/files/PathBoundary.h"
 #include "platform/core/files/PathHelpers.h"
-#include "platform/core/text/StringHelpers.h"
 #include "platform/core/settings/Vdn_Settings.h"
+#include "platform/core/text/StringHelpers.h"
 #include "spreadsheet/standards/EvaluationChain.h"
 #include "spreadsheet/standards/SheetFileCache.h"
 #include "spreadsheet/standards/StandardsLaunchers.h"
@@ -73,8 +73,8 @@ Acad::ErrorStatus TfCalcSS::callNative(const Vdn_String& expression,
     const Vdn_String childName = unquoted(items[0]);
     const std::optional<ChildFile> child = locateChildFile(childName);
     if (!child)
-        return failed(L"the child sheet " + childName + L" was not found beside " + shownPath(mFileName) +
-                      L" nor in the library's standards folders");
+        return failed(L"the child sheet " + childName + L" was not found beside " +
+                      shownPath(mFileName) + L" nor in the library's standards folders");
     TfVarCells args;
     for (int i = 1; i < items.length(); ++i) {
         const int index = variableIndex(items[i]);
@@ -100,8 +100,8 @@ Acad::ErrorStatus TfCalcSS::callChild(const ChildFile& file, const TfVarCells& a
         mNativeFailure =
             ss::EvaluationChain::instance().depth() >= ss::EvaluationChain::kMaxDepth
                 ? L"the call of " + shownPath(path) + L" was refused: the chain of child calls " +
-                      L"is already " + Vdn_String(static_cast<int>(ss::EvaluationChain::kMaxDepth)) +
-                      L" sheets deep"
+                      L"is already " +
+                      Vdn_String(static_cast<int>(ss::EvaluationChain::kMaxDepth)) + L" sheets deep"
                 : L"the call of " + shownPath(path) +
                       L" was refused: it would come back to a sheet that is still calculating";
         return Acad::eInvalidInput;
@@ -134,8 +134,8 @@ Acad::ErrorStatus TfCalcSS::callChild(const ChildFile& file, const TfVarCells& a
             continue;
         TfVarCell& cell = mVarCells[index];
         if (cell.isInput()) {
-            mNativeFailure = L"the child's output " + result.name + L" is an input of " +
-                             shownPath(mFileName);
+            mNativeFailure =
+                L"the child's output " + result.name + L" is an input of " + shownPath(mFileName);
             return Acad::eInvalidInput;
         }
         if (cell.setValueFromOther(*this, result) != Acad::eOk) {

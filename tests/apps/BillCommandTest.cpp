@@ -1,9 +1,8 @@
 #include "tests/apps/ProgramRunner.h"
 
-#include <nlohmann/json.hpp>
-
 #include <cstdlib>
 #include <map>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <vector>
@@ -54,8 +53,7 @@ TEST_F(BillCommandTest, WritesASheetThatCalcAndPrintSettingsReadBack) {
     const ProgramRun settings = run("print-settings show --json hall.tfs");
     ASSERT_EQ(settings.exitCode, 0) << settings.err;
     const nlohmann::json printed = nlohmann::json::parse(settings.out);
-    EXPECT_EQ(printed.at("varNames"),
-              nlohmann::json({"Date", "Title", "BillFilename", "Project"}));
+    EXPECT_EQ(printed.at("varNames"), nlohmann::json({"Date", "Title", "BillFilename", "Project"}));
     EXPECT_EQ(printed.at("varValues").at(1), "hall");
     EXPECT_EQ(printed.at("varValues").at(2), "hall.tfs");
     EXPECT_EQ(printed.at("varValues").at(3), "Hall3");

@@ -45,8 +45,8 @@ TEST_F(DesignCommandsTest, AnEditScriptRunsTheDesignerAndSavesUnderTheNewName) {
     scratchFile("ops.txt", "# move W's edit down, take it back, add a control\n"
                            "click 360 57\ndrag 360 57 360 87\nundo\nadd\ncontents PlateGap\n"
                            "width 45\nsave\n");
-    const ProgramRun edited =
-        run("design edit EndPlate --library " + quoted(library) + " --script ops.txt --save-as Edited --json");
+    const ProgramRun edited = run("design edit EndPlate --library " + quoted(library) +
+                                  " --script ops.txt --save-as Edited --json");
     ASSERT_EQ(edited.exitCode, 0) << edited.err;
     const nlohmann::json design = nlohmann::json::parse(edited.out);
     EXPECT_EQ(design.at("name"), "Edited");
@@ -54,13 +54,16 @@ TEST_F(DesignCommandsTest, AnEditScriptRunsTheDesignerAndSavesUnderTheNewName) {
     EXPECT_EQ(design.at("controls")[2].at("pixels").at("top"), 48.0); // the move was undone
     const auto& added = design.at("controls")[16];
     EXPECT_EQ(added.at("contents"), "PlateGap");
-    EXPECT_EQ(added.at("pixels").at("right").get<double>() - added.at("pixels").at("left").get<double>(), 45.0);
+    EXPECT_EQ(added.at("pixels").at("right").get<double>() -
+                  added.at("pixels").at("left").get<double>(),
+              45.0);
     const std::string folder = "library/Dialog Templates/Dialog Design/";
     EXPECT_TRUE(std::filesystem::exists(mScratch.path() / (folder + "Edited.txt")));
     EXPECT_TRUE(std::filesystem::exists(mScratch.path() / (folder + "Edited.bmp")));
 
     scratchFile("bad.txt", "add\nspin 3\n");
-    const ProgramRun bad = run("design edit EndPlate --library " + quoted(library) + " --script bad.txt");
+    const ProgramRun bad =
+        run("design edit EndPlate --library " + quoted(library) + " --script bad.txt");
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_NE(bad.err.find("line 2"), std::string::npos) << bad.err;
 }

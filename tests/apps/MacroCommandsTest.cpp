@@ -25,7 +25,8 @@ TEST_F(MacroCommandsTest, AChangedPitchMakesThePlateHeightFollowInTheWrittenCopy
     const ProgramRun shown = run("macro show " + quoted(out) + " --json");
     ASSERT_EQ(shown.exitCode, 0) << shown.err;
     const nlohmann::json macro = nlohmann::json::parse(shown.out);
-    EXPECT_EQ(macro.at("derived")[0], nlohmann::json::parse(R"({"name":"Plate1.H","value":"360"})"));
+    EXPECT_EQ(macro.at("derived")[0],
+              nlohmann::json::parse(R"({"name":"Plate1.H","value":"360"})"));
     EXPECT_EQ(macro.at("objectId"), 1);
     EXPECT_EQ(macro.at("tabs").size(), 3u);
 }

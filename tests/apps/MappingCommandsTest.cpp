@@ -6,7 +6,8 @@ namespace {
 
 using MappingCommandsTest = ProgramTest;
 
-const std::filesystem::path kLibrary = std::filesystem::path(TESSA_SOURCE_ROOT) / "examples/library";
+const std::filesystem::path kLibrary =
+    std::filesystem::path(TESSA_SOURCE_ROOT) / "examples/library";
 
 TEST_F(MappingCommandsTest, CandidatesListEveryMappableValueOfTheMacro) {
     const ProgramRun listed =
@@ -21,11 +22,17 @@ TEST_F(MappingCommandsTest, CandidatesListEveryMappableValueOfTheMacro) {
         return false;
     };
     EXPECT_TRUE(has({{"kind", "Distance"}, {"object", "Plate"}, {"name", "W"}, {"category", 0}}));
-    EXPECT_TRUE(has({{"kind", "BoltsDiameter"}, {"object", "Bolts"}, {"name", ""}, {"category", 0}}));
-    EXPECT_TRUE(has({{"kind", "PatternNrBolts2"}, {"object", "Bolts"}, {"name", "P1"}, {"category", 0}}));
-    EXPECT_TRUE(has({{"kind", "MemberSectionSize"}, {"object", ""}, {"name", "Prof0;0"},
-                     {"category", 3}, {"description", "h"}}));
-    EXPECT_TRUE(has({{"kind", "GenVar"}, {"object", ""}, {"name", "gen_PlateWidth"}, {"category", 0}}));
+    EXPECT_TRUE(
+        has({{"kind", "BoltsDiameter"}, {"object", "Bolts"}, {"name", ""}, {"category", 0}}));
+    EXPECT_TRUE(
+        has({{"kind", "PatternNrBolts2"}, {"object", "Bolts"}, {"name", "P1"}, {"category", 0}}));
+    EXPECT_TRUE(has({{"kind", "MemberSectionSize"},
+                     {"object", ""},
+                     {"name", "Prof0;0"},
+                     {"category", 3},
+                     {"description", "h"}}));
+    EXPECT_TRUE(
+        has({{"kind", "GenVar"}, {"object", ""}, {"name", "gen_PlateWidth"}, {"category", 0}}));
 }
 
 TEST_F(MappingCommandsTest, ShowPrintsTheEntriesOfOneStoredMapping) {

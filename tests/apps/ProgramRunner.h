@@ -34,9 +34,8 @@ protected:
     ProgramRun run(const std::string& arguments) const {
         ProgramRun result;
         const std::filesystem::path errFile = mScratch.path() / "stderr.txt";
-        const std::string command =
-            "cd " + quoted(mScratch.path()) + " && '" + TESSA_PROGRAM + "' " + arguments +
-            " 2>" + quoted(errFile);
+        const std::string command = "cd " + quoted(mScratch.path()) + " && '" + TESSA_PROGRAM +
+                                    "' " + arguments + " 2>" + quoted(errFile);
         std::FILE* pipe = popen(command.c_str(), "r");
         if (pipe == nullptr)
             return result;

@@ -1,6 +1,5 @@
-#include "tests/apps/ProgramRunner.h"
-
 #include "platform/grid/Sheet.h"
+#include "tests/apps/ProgramRunner.h"
 
 #include <nlohmann/json.hpp>
 
@@ -43,8 +42,8 @@ TEST_F(SheetCommandsTest, CalcJsonGivesTypedValues) {
     ASSERT_EQ(cells.size(), 6u);
     EXPECT_EQ(cells[0], nlohmann::json::parse(R"({"cell":"A1","value":4.0,"text":"4"})"));
     EXPECT_EQ(cells[1].at("value"), "bolt \"M20\"");
-    EXPECT_EQ(cells[2], nlohmann::json::parse(
-                            R"({"cell":"C1","formula":"=A1/2","value":2.0,"text":"2"})"));
+    EXPECT_EQ(cells[2],
+              nlohmann::json::parse(R"({"cell":"C1","formula":"=A1/2","value":2.0,"text":"2"})"));
     EXPECT_EQ(cells[3].at("value"), nlohmann::json::parse(R"({"error":"#DIV/0!"})"));
     EXPECT_EQ(cells[4].at("value"), true);
     EXPECT_EQ(cells[5].at("value"), 1.5);
@@ -109,7 +108,9 @@ TEST_F(SheetCommandsTest, ConvertWritesNothingOnBadInput) {
 
 TEST_F(SheetCommandsTest, GarbageAndEndlessInputAreRefusedWithTheReason) {
     // A binary file and UTF-16 text without byte-order mark both hold NUL bytes.
-    scratchFile("binary.csv", std::string("\x7f" "ELF\x02\x01\x01\0\0\0\x03\n", 11));
+    scratchFile("binary.csv", std::string("\x7f"
+                                          "ELF\x02\x01\x01\0\0\0\x03\n",
+                                          11));
     scratchFile("utf16.csv", std::string("a\0,\0b\0\n\0", 8));
     for (const char* name : {"binary.csv", "utf16.csv"}) {
         const ProgramRun calc = run(std::string("calc ") + name);

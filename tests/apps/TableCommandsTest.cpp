@@ -1,8 +1,7 @@
 #include "tests/apps/ProgramRunner.h"
 
-#include <nlohmann/json.hpp>
-
 #include <cstdlib>
+#include <nlohmann/json.hpp>
 #include <optional>
 
 namespace {
@@ -122,7 +121,8 @@ TEST_F(TableCommandsTest, AddInsertsACopyAfterItsSizeAndRewritesTheFile) {
     EXPECT_EQ(add.out, "HEA-210 added after HEA-200, user name HEA210\n");
 
     // The file is the old one with one line more, right after the copied size.
-    const std::string copied = "200\t1\tHEA200\tHE200A\tHEA200\tHEA200\t190\t200\t6.5\t10\t18\t53.83\t42.3\n";
+    const std::string copied =
+        "200\t1\tHEA200\tHE200A\tHEA200\tHEA200\t190\t200\t6.5\t10\t18\t53.83\t42.3\n";
     const std::size_t at = before.find(copied);
     ASSERT_NE(at, std::string::npos);
     std::string expected = before;

@@ -2,7 +2,6 @@
 #include "platform/core/model/TfLevelsDlgData.h"
 
 #include <gtest/gtest.h>
-
 #include <limits>
 
 namespace {
@@ -24,8 +23,8 @@ TEST(LevelsData, KeepsNamesUniqueAndChainsFreeOfLoops) {
     ASSERT_TRUE(levels.updateLevel(b, Vdn_String(L"a"))); // B on A, spelt as A spells itself
     ASSERT_TRUE(levels.updateLevel(c, Vdn_String(L"B"))); // C on B on A
     const TfLevelsDlgData before = levels;
-    EXPECT_FALSE(levels.updateLevel(a, Vdn_String(L"A")));   // itself
-    EXPECT_FALSE(levels.updateLevel(a, Vdn_String(L"c")));   // through B and C
+    EXPECT_FALSE(levels.updateLevel(a, Vdn_String(L"A"))); // itself
+    EXPECT_FALSE(levels.updateLevel(a, Vdn_String(L"c"))); // through B and C
     EXPECT_FALSE(levels.updateLevel(b, Vdn_String(L"C")));
     EXPECT_FALSE(levels.updateLevel(a, Vdn_String(L"D")));   // no such level
     EXPECT_FALSE(levels.updateLevel(3, Vdn_String(L"wcs"))); // no such index

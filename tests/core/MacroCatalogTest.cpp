@@ -1,14 +1,14 @@
 #include "MacroSamples.h"
 #include "TempFolder.h"
-#include "platform/core/model/BoltCatalog.h"
 #include "platform/core/files/DesignFiles.h"
 #include "platform/core/files/FileNameCheck.h"
+#include "platform/core/model/BoltCatalog.h"
 #include "platform/core/model/MacroCallbacks.h"
 #include "platform/core/model/MacroData.h"
 #include "platform/core/model/MacroLangs.h"
-#include "platform/core/text/RandomString.h"
 #include "platform/core/model/Vdn_Drawing.h"
 #include "platform/core/settings/Vdn_Settings.h"
+#include "platform/core/text/RandomString.h"
 
 #include <gtest/gtest.h>
 
@@ -43,19 +43,17 @@ TEST(FileNames, TheNamesWindowsRefusesAreRefusedWithAReason) {
         const wchar_t* reason; // empty: valid
     };
     const std::wstring longName(256, L'a');
-    for (const Case& c : {
-             Case{L"Splice 2.prp", L""},
-             Case{L"COM0", L""},
-             Case{L"CONSOLE.txt", L""},
-             Case{L"", L"the name is empty"},
-             Case{L"a:b", L"the name \"a:b\" holds a character a file name cannot have (< > : "
-                          L"\" / \\ | ? * or a control character)"},
-             Case{L"con", L"\"con\" is the name of a device"},
-             Case{L"Nul.prp", L"\"Nul.prp\" is the name of a device"},
-             Case{L"LPT9.x", L"\"LPT9.x\" is the name of a device"},
-             Case{L"name.", L"the name \"name.\" ends in a dot or a space"},
-             Case{L"name ", L"the name \"name \" ends in a dot or a space"},
-             Case{longName.c_str(), L"the name is longer than 255 characters"}}) {
+    for (const Case& c :
+         {Case{L"Splice 2.prp", L""}, Case{L"COM0", L""}, Case{L"CONSOLE.txt", L""},
+          Case{L"", L"the name is empty"},
+          Case{L"a:b", L"the name \"a:b\" holds a character a file name cannot have (< > : "
+                       L"\" / \\ | ? * or a control character)"},
+          Case{L"con", L"\"con\" is the name of a device"},
+          Case{L"Nul.prp", L"\"Nul.prp\" is the name of a device"},
+          Case{L"LPT9.x", L"\"LPT9.x\" is the name of a device"},
+          Case{L"name.", L"the name \"name.\" ends in a dot or a space"},
+          Case{L"name ", L"the name \"name \" ends in a dot or a space"},
+          Case{longName.c_str(), L"the name is longer than 255 characters"}}) {
         SCOPED_TRACE(Vdn_String(c.name).substr(0, 20).toUtf8());
         EXPECT_EQ(core::invalidFileNameReason(c.name), Vdn_String(c.reason));
     }
@@ -71,7 +69,8 @@ TEST(RandomStrings, ASeedGivesTheSameTextsAndEveryCharacterIsALetterOrDigit) {
     EXPECT_NE(first, second);
     EXPECT_EQ(first.length(), 12);
     for (const wchar_t ch : first.str())
-        EXPECT_TRUE((ch >= L'A' && ch <= L'Z') || (ch >= L'0' && ch <= L'9')) << static_cast<int>(ch);
+        EXPECT_TRUE((ch >= L'A' && ch <= L'Z') || (ch >= L'0' && ch <= L'9'))
+            << static_cast<int>(ch);
     EXPECT_TRUE(generateRandomString(0).isEmpty());
     EXPECT_TRUE(generateRandomString(-3).isEmpty());
 }

@@ -1,7 +1,8 @@
-#include "MacroSamples.h"
 #include "platform/core/model/MacroEditing.h"
-#include "platform/core/text/NamedItems.h"
+
+#include "MacroSamples.h"
 #include "platform/core/model/Vdn_Drawing.h"
+#include "platform/core/text/NamedItems.h"
 
 #include <gtest/gtest.h>
 
@@ -91,7 +92,9 @@ TEST_F(MacroEditing, RefusedEditsChangeNothing) {
          "modules[1].equations[0]: the equations depend on each other in a circle: Bolts.Rows "
          "-> Bolts.Rb -> Bolts.Rows"},
         {"VariableAConstraintNeeds",
-         [&] { return UpdateVarsEqs(id, L"Plate", {L"A", L"L"}, {L"0", L"5"}, {0, 0}, {}); },
+         [&] {
+             return UpdateVarsEqs(id, L"Plate", {L"A", L"L"}, {L"0", L"5"}, {0, 0}, {});
+         },
          "constraint 10 needs the variable W"},
         {"ClashAfterRecalculation",
          [&] { return UpdateVarsEqs(id, L"Solo", {L"X"}, {L"11"}, {0}, {}); },
@@ -99,7 +102,9 @@ TEST_F(MacroEditing, RefusedEditsChangeNothing) {
         {"FlexibilityOutOfRange", [&] { return UpdateGeomFlexibility(id, L"Plate", 1, 3); },
          "a flexibility is 0, 1 or 2"},
         {"NameTagOfMissingGeometry",
-         [&] { return SetNameTags(id, L"Plate", {1, 5}, {L"Top", L"Bottom"}); },
+         [&] {
+             return SetNameTags(id, L"Plate", {1, 5}, {L"Top", L"Bottom"});
+         },
          "the module has no geometry 5"},
     };
     for (const Case& c : cases) {

@@ -12,7 +12,8 @@ std::string twoModules(const std::string& equations, const std::string& extraB =
       "modules": [
         {"name": "A", "variables": [{"name": "X", "value": "1"}, {"name": "Y", "value": "0"},
                                     {"name": "Z", "value": "0"}],
-         "equations": [)" + equations + R"(]},
+         "equations": [)" +
+           equations + R"(]},
         {"name": "B", "variables": [{"name": "P", "value": "10"}, {"name": "Q", "value": "x"})" +
            extraB + "]}]}";
 }
@@ -24,10 +25,8 @@ Vdn_String valueOf(const Vdn_DbMacro& macro, const wchar_t* module, const wchar_
 
 TEST(MacroEquations, DerivedValuesFollowInDependencyOrderWhateverTheFileOrder) {
     // Z reads Y, which is listed after it; Y reads X, a general variable and another module.
-    Vdn_DbMacro macro =
-        readMacro(twoModules(R"("Z = Y * 2 + gen_K", "Y = X + p", "X = 4")"));
-    EXPECT_EQ(core::MacroRecalculation::order(macro),
-              (Vdn_StringArray{L"A.X", L"A.Y", L"A.Z"}));
+    Vdn_DbMacro macro = readMacro(twoModules(R"("Z = Y * 2 + gen_K", "Y = X + p", "X = 4")"));
+    EXPECT_EQ(core::MacroRecalculation::order(macro), (Vdn_StringArray{L"A.X", L"A.Y", L"A.Z"}));
     Vdn_String message;
     ASSERT_TRUE(core::MacroRecalculation::run(macro, message)) << message;
     EXPECT_EQ(valueOf(macro, L"A", L"X"), Vdn_String(L"4"));
@@ -100,12 +99,13 @@ INSTANTIATE_TEST_SUITE_P(
                  "modules[0].equations[0]: the formula refers to a cell; equations name "
                  "variables (a variable whose name reads as a cell, such as \"T1\", cannot be "
                  "used in an equation)"},
-        BadModel{"NameInSeveralModules",
-                 R"({"modules": [{"name": "A", "variables": [{"name": "Y"}], "equations": ["Y = W"]},
+        BadModel{
+            "NameInSeveralModules",
+            R"({"modules": [{"name": "A", "variables": [{"name": "Y"}], "equations": ["Y = W"]},
                      {"name": "B", "variables": [{"name": "W"}]},
                      {"name": "C", "variables": [{"name": "W"}]}]})",
-                 "modules[0].equations[0]: \"W\" is a variable of several modules (B,C); give "
-                 "it to one module only"},
+            "modules[0].equations[0]: \"W\" is a variable of several modules (B,C); give "
+            "it to one module only"},
         BadModel{"ConstraintWithMissingGeometry",
                  R"({"modules": [{"name": "A"}, {"name": "B", "geometries": [{"id": 1}, {"id": 2}],
                      "constraints": [{"id": 5, "geometries": [2, 9]}]}]})",
@@ -116,10 +116,11 @@ INSTANTIATE_TEST_SUITE_P(
         BadModel{"RepeatedGeometryId",
                  R"({"modules": [{"name": "A", "geometries": [{"id": 1}, {"id": 1}]}]})",
                  "modules[0].geometries[1].id: the id 1 occurs more than once"},
-        BadModel{"UnknownCellKind",
-                 R"({"modules": [{"name": "A", "variables": [{"name": "W", "cellKind": "slider"}]}]})",
-                 "modules[0].variables[0].cellKind: unknown cell kind \"slider\" (expected "
-                 "\"number\", \"text\", \"list\", \"editableList\" or \"check\")"},
+        BadModel{
+            "UnknownCellKind",
+            R"({"modules": [{"name": "A", "variables": [{"name": "W", "cellKind": "slider"}]}]})",
+            "modules[0].variables[0].cellKind: unknown cell kind \"slider\" (expected "
+            "\"number\", \"text\", \"list\", \"editableList\" or \"check\")"},
         BadModel{"CutStateFour",
                  R"({"modules": [{"name": "A", "cuts": [{"name": "C", "state": 4}]}]})",
                  "modules[0].cuts[0].state: 4 is not between 0 and 3"},
@@ -137,8 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
                  R"({"modules": [{"name": "B", "kind": "bolt",
                      "boltData": {"holeColumns": {"numbers": [1, 2], "texts": ["x"]}}}]})",
                  "modules[0].boltData.holeColumns: expected as many texts as numbers"},
-        BadModel{"TabWithoutModule",
-                 R"({"tabs": [{"name": "Ghost"}], "modules": [{"name": "A"}]})",
+        BadModel{"TabWithoutModule", R"({"tabs": [{"name": "Ghost"}], "modules": [{"name": "A"}]})",
                  "tabs[0].name: no module is on the tab \"Ghost\""},
         BadModel{"NegativeObjectId", R"({"objectId": -4})",
                  "objectId: expected a whole number that is not negative"}),

@@ -1,8 +1,8 @@
 #include "MacroSamples.h"
 #include "TempFolder.h"
 #include "platform/core/model/MacroReadResult.h"
-#include "platform/core/text/TextCodec.h"
 #include "platform/core/model/Vdn_DbMacro.h"
+#include "platform/core/text/TextCodec.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -71,8 +71,8 @@ TEST(MacroFile, UnknownKeysAtEveryLevelAreKept) {
     for (const char* pointer :
          {"/version", "/notes", "/generalVariables/0/unit", "/baseProfiles/0/rotation",
           "/modules/0/zeta", "/modules/0/alpha", "/modules/0/variables/0/min",
-          "/modules/0/cuts/0/shape", "/modules/0/profiles/0/slope",
-          "/modules/1/boltData/grade", "/modules/1/patterns/0/spacing"}) {
+          "/modules/0/cuts/0/shape", "/modules/0/profiles/0/slope", "/modules/1/boltData/grade",
+          "/modules/1/patterns/0/spacing"}) {
         SCOPED_TRACE(pointer);
         const Json::json_pointer at(pointer);
         ASSERT_TRUE(output.contains(at));

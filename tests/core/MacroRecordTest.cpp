@@ -1,7 +1,7 @@
 #include "MacroSamples.h"
 #include "platform/core/model/MacroData.h"
-#include "platform/core/text/NamedItems.h"
 #include "platform/core/model/Vdn_DbMacro.h"
+#include "platform/core/text/NamedItems.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "MacroSamples.h"
 #include "TempFolder.h"
 #include "platform/core/model/MacroCallbacks.h"
-#include "platform/core/text/NamedItems.h"
 #include "platform/core/model/Vdn_Drawing.h"
+#include "platform/core/text/NamedItems.h"
 
 #include <gtest/gtest.h>
 
@@ -42,8 +42,7 @@ protected:
     }
     const Vdn_DbMacro& model() const { return *Vdn_Drawing::current().macro(id); }
     bool setHoleColumnsAndUpdate(BoltDetails& details) {
-        return details.setHoleColumns({1, 2}, {L"20", L"22"}) &&
-               !details.setHoleColumns({1}, {}) &&
+        return details.setHoleColumns({1, 2}, {L"20", L"22"}) && !details.setHoleColumns({1}, {}) &&
                UpdateModule(L"Bolts", data, {MacroTabData::kBoltDataChanged}, {});
     }
 
@@ -61,8 +60,7 @@ TEST_F(MacroUpdate, AChangedPitchRecalculatesTheHeightAndThenTheArea) {
     EXPECT_EQ(cell(L"Plate", L"H").controlId, 33005);
     EXPECT_TRUE(cell(L"Plate", L"H").readOnly);
     const Vdn_Module& plate = model().modules[0];
-    EXPECT_EQ(plate.variables[core::indexOfName(plate.variables, L"H")].value,
-              Vdn_String(L"360"));
+    EXPECT_EQ(plate.variables[core::indexOfName(plate.variables, L"H")].value, Vdn_String(L"360"));
 }
 
 TEST_F(MacroUpdate, ARefusedChangeLeavesModelAndRecordAsTheyWere) {
@@ -73,15 +71,14 @@ TEST_F(MacroUpdate, ARefusedChangeLeavesModelAndRecordAsTheyWere) {
         const wchar_t* value;
         const char* message;
     };
-    for (const Case& c :
-         {Case{"ClashOfADerivedValue", L"Bolts", L"Pitch", L"300",
-               "Plate1.H = 680 is above its maximum 600"},
-          Case{"DerivedValueWritten", L"Plate", L"H", L"100",
-               "the record changes a value that is derived or cannot be set"},
-          Case{"UnsettableValueWritten", L"Bolts", L"Fixed", L"2",
-               "the record changes a value that is derived or cannot be set"},
-          Case{"FormulaError", L"Bolts", L"Pitch", L"wide",
-               "modules[0].equations[1]: Plate1.H cannot be computed: #VALUE!"}}) {
+    for (const Case& c : {Case{"ClashOfADerivedValue", L"Bolts", L"Pitch", L"300",
+                               "Plate1.H = 680 is above its maximum 600"},
+                          Case{"DerivedValueWritten", L"Plate", L"H", L"100",
+                               "the record changes a value that is derived or cannot be set"},
+                          Case{"UnsettableValueWritten", L"Bolts", L"Fixed", L"2",
+                               "the record changes a value that is derived or cannot be set"},
+                          Case{"FormulaError", L"Bolts", L"Pitch", L"wide",
+                               "modules[0].equations[1]: Plate1.H cannot be computed: #VALUE!"}}) {
         SCOPED_TRACE(c.label);
         const Vdn_DbMacro before = model();
         MacroData record = data;
@@ -148,33 +145,58 @@ TEST_F(MacroUpdate, DifferencesGiveOneCodePerKindOfChange) {
         Vdn_Array<int> cells;
     };
     const Case cases[] = {
-        {"NothingButControlIds", L"Plate",
+        {"NothingButControlIds",
+         L"Plate",
          [](MacroTabData& t) {
              t.cells[0].controlId = 5;
              t.cuts[0].controlId = -2;
              t.arrays[0].buttonId = 9;
          },
-         {}, {}, {}},
-        {"TwoCells", L"Bolts",
+         {},
+         {},
+         {}},
+        {"TwoCells",
+         L"Bolts",
          [](MacroTabData& t) {
              t.cells[2].value = L"50";
              t.cells[0].value = L"4";
          },
-         {MacroTabData::kCellsChanged}, {L"Rows", L"Edge"}, {0, 2}},
-        {"BoltData", L"Bolts", [](MacroTabData& t) { t.boltData->diameter = L"24"; },
-         {MacroTabData::kBoltDataChanged}, {}, {}},
-        {"FlexFix", L"Bolts", [](MacroTabData& t) { t.flexFixBtnClicked(L"Weld", false); },
-         {MacroTabData::kFlexFixChanged}, {L"Weld"}, {}},
-        {"CutState", L"Plate", [](MacroTabData& t) { t.cuts[0].state = 2; },
-         {MacroTabData::kCutsChanged}, {L"C1"}, {}},
-        {"ArrayText", L"Plate", [](MacroTabData& t) { t.arrays[0].texts[4] = L"150"; },
-         {MacroTabData::kArraysChanged}, {L"R"}, {}},
-        {"BlockAndProfile", L"Plate",
+         {MacroTabData::kCellsChanged},
+         {L"Rows", L"Edge"},
+         {0, 2}},
+        {"BoltData",
+         L"Bolts",
+         [](MacroTabData& t) { t.boltData->diameter = L"24"; },
+         {MacroTabData::kBoltDataChanged},
+         {},
+         {}},
+        {"FlexFix",
+         L"Bolts",
+         [](MacroTabData& t) { t.flexFixBtnClicked(L"Weld", false); },
+         {MacroTabData::kFlexFixChanged},
+         {L"Weld"},
+         {}},
+        {"CutState",
+         L"Plate",
+         [](MacroTabData& t) { t.cuts[0].state = 2; },
+         {MacroTabData::kCutsChanged},
+         {L"C1"},
+         {}},
+        {"ArrayText",
+         L"Plate",
+         [](MacroTabData& t) { t.arrays[0].texts[4] = L"150"; },
+         {MacroTabData::kArraysChanged},
+         {L"R"},
+         {}},
+        {"BlockAndProfile",
+         L"Plate",
          [](MacroTabData& t) {
              t.blockName = L"P2";
              t.profiles[0].material = L"S355";
          },
-         {MacroTabData::kBlockReferenceChanged, MacroTabData::kProfilesChanged}, {L"S"}, {}},
+         {MacroTabData::kBlockReferenceChanged, MacroTabData::kProfilesChanged},
+         {L"S"},
+         {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);

@@ -181,8 +181,9 @@ TEST_F(FolderListings, AFolderChangedJustNowIsListedAgain) {
     const fs::file_time_type time = fs::last_write_time(folder.path() / "fresh");
     folder.write("fresh/b.txt", "b");
     fs::last_write_time(folder.path() / "fresh", time);
-    EXPECT_EQ(core::findMatching(windowsName(L"fresh\\*.txt")),
-              (std::vector<fs::path>{folder.path() / "fresh/a.txt", folder.path() / "fresh/b.txt"}));
+    EXPECT_EQ(
+        core::findMatching(windowsName(L"fresh\\*.txt")),
+        (std::vector<fs::path>{folder.path() / "fresh/a.txt", folder.path() / "fresh/b.txt"}));
 }
 
 TEST_F(FolderListings, RelativeNamesFollowTheCurrentFolder) {

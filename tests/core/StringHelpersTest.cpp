@@ -181,14 +181,15 @@ TEST(FindFirstNumbers, SplitsAtTheFirstRunOfDigits) {
         const wchar_t* numbers;
     };
     const Case cases[] = {
-        {L"HEA200", true, L"HEA", L"200"},  {L"HE200A", true, L"HE", L"200"},
-        {L"200x10", true, L"", L"200"},     {L"IPE 80 b2", true, L"IPE ", L"80"},
-        {L"UPN", false, L"", L""},          {L"", false, L"", L""},
+        {L"HEA200", true, L"HEA", L"200"}, {L"HE200A", true, L"HE", L"200"},
+        {L"200x10", true, L"", L"200"},    {L"IPE 80 b2", true, L"IPE ", L"80"},
+        {L"UPN", false, L"", L""},         {L"", false, L"", L""},
     };
     for (const Case& c : cases) {
         Vdn_String before = L"old";
         Vdn_String numbers = L"old";
-        EXPECT_EQ(findFirstNumbers(c.text, before, numbers), c.found) << Vdn_String(c.text).toUtf8();
+        EXPECT_EQ(findFirstNumbers(c.text, before, numbers), c.found)
+            << Vdn_String(c.text).toUtf8();
         EXPECT_EQ(before.str(), c.before) << Vdn_String(c.text).toUtf8();
         EXPECT_EQ(numbers.str(), c.numbers) << Vdn_String(c.text).toUtf8();
     }

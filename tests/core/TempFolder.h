@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/core/text/TextCodec.h"
 #include "platform/core/settings/Vdn_Settings.h"
+#include "platform/core/text/TextCodec.h"
 #include "platform/core/text/Vdn_String.h"
 
 #include <filesystem>

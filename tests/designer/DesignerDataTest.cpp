@@ -66,7 +66,8 @@ TEST_F(DesignerTest, AFileRoundTripsEveryStoredFieldAndCarriesItsPictureToANewNa
     design.append(calc);
     ASSERT_TRUE(design.writeToFile(root() + L"Plate.txt"));
     ASSERT_TRUE(design.writeToFile(root() + L"sub\\Copy.txt"));
-    EXPECT_TRUE(std::filesystem::exists(folder.path() / "Dialog Templates/Dialog Design/sub/Copy.bmp"));
+    EXPECT_TRUE(
+        std::filesystem::exists(folder.path() / "Dialog Templates/Dialog Design/sub/Copy.bmp"));
     EXPECT_EQ(design.name(), Vdn_String(L"sub\\Copy"));
 
     Vdn_DlgDesignerData read;

@@ -18,7 +18,6 @@ using Status = grid::FunctionValue::Status;
 
 namespace {
 
-
 // Headers repeat in other case; keys repeat in other case and nearly match. Column 2 holds
 // numbers in general cells (whose values are texts); row 4 has an empty key.
 const char* const kRepeats = R"tfs(tessa-sheet 1

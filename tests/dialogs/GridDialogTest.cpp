@@ -42,10 +42,14 @@ TEST_F(GridDialogTest, ShowsTheRecordAndGivesBackWhatWasTyped) {
 // dialog open; nothing of the record changes until every count is right.
 TEST_F(GridDialogTest, RefusesCountsThatAreNoWholeNumbersInRange) {
     const std::vector<std::pair<int, std::wstring>> refused = {
-        {CDlgGrid::kFirstCount, L"-1"},          {CDlgGrid::kFirstCount, L"abc"},
-        {CDlgGrid::kFirstCount, L""},            {CDlgGrid::kFirstCount, L"3.5"},
-        {CDlgGrid::kFirstCount, L"4 lines"},     {CDlgGrid::kSecondCount, L"1001"},
-        {CDlgGrid::kSecondCount, L"99999999999"}, {CDlgGrid::kSecondCount, L"-0x10"},
+        {CDlgGrid::kFirstCount, L"-1"},
+        {CDlgGrid::kFirstCount, L"abc"},
+        {CDlgGrid::kFirstCount, L""},
+        {CDlgGrid::kFirstCount, L"3.5"},
+        {CDlgGrid::kFirstCount, L"4 lines"},
+        {CDlgGrid::kSecondCount, L"1001"},
+        {CDlgGrid::kSecondCount, L"99999999999"},
+        {CDlgGrid::kSecondCount, L"-0x10"},
     };
     user.expectModal(CDlgGrid::IDD, [&](CDialog& shown, ui::UserActions& act) {
         for (const auto& [edit, text] : refused) {

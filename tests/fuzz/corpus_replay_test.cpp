@@ -2,10 +2,9 @@
 // test run keeps what fuzzing once found.
 #include "fuzz/FuzzEntry.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <string>
 #include <vector>

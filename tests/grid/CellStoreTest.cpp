@@ -1,9 +1,10 @@
 // The cell store and its flat index, checked against a plain map through many additions and
 // erasures, and the dependency graph's lists of dependents.
 
+#include "platform/grid/CellStore.h"
+
 #include "GridTestSupport.h"
 #include "platform/grid/CellIndex.h"
-#include "platform/grid/CellStore.h"
 #include "platform/grid/DependencyGraph.h"
 #include "platform/grid/Formula.h"
 

@@ -2,7 +2,6 @@
 // as LibreOffice Calc gives them for the same formulas (Excel's error names where Calc shows
 // Err:5xx). The cells the formulas read are FormulaSheet's.
 #include "GridTestSupport.h"
-
 #include "platform/grid/CustomFunction.h"
 #include "platform/grid/Rounding.h"
 

@@ -1,5 +1,6 @@
-#include "GridTestSupport.h"
 #include "platform/grid/FormulaParser.h"
+
+#include "GridTestSupport.h"
 #include "platform/grid/Limits.h"
 
 #include <string>

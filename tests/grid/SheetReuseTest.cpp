@@ -43,11 +43,11 @@ TEST(Snapshots, ARestoredSheetKeepsItsDependenciesAndItsOwnFunctions) {
     Sheet source;
     fill(source);
     Sheet target;
-    target.addCustomFunction({L"TWICE", 1, 1, false,
-                              [](FunctionValue& result, std::span<const FunctionValue> args) {
-                                  result = FunctionValue::ofReal(2 * args[0].number());
-                                  return true;
-                              }});
+    target.addCustomFunction(
+        {L"TWICE", 1, 1, false, [](FunctionValue& result, std::span<const FunctionValue> args) {
+             result = FunctionValue::ofReal(2 * args[0].number());
+             return true;
+         }});
     ASSERT_TRUE(target.restore(source.snapshot()).ok());
 
     // The dependency graph follows the restored formulas.
@@ -64,12 +64,12 @@ TEST(Snapshots, RestoringWhileCalculatingIsRefused) {
     fill(sheet);
     const SheetModel empty = Sheet().snapshot();
     bool refused = false;
-    sheet.addCustomFunction({L"RESTORE", 0, 0, false,
-                             [&](FunctionValue& result, std::span<const FunctionValue>) {
-                                 refused = !sheet.restore(empty).ok();
-                                 result = FunctionValue::ofInteger(1);
-                                 return true;
-                             }});
+    sheet.addCustomFunction(
+        {L"RESTORE", 0, 0, false, [&](FunctionValue& result, std::span<const FunctionValue>) {
+             refused = !sheet.restore(empty).ok();
+             result = FunctionValue::ofInteger(1);
+             return true;
+         }});
     ASSERT_TRUE(sheet.setFormula({4, 5}, L"=RESTORE()").ok());
     EXPECT_TRUE(refused);
     EXPECT_EQ(sheet.maxRows(), 5);

@@ -1,7 +1,8 @@
+#include "platform/host/DrawingPicks.h"
+
 #include "platform/core/model/MacroCallbacks.h"
 #include "platform/core/model/MacroReadResult.h"
 #include "platform/core/model/Vdn_Drawing.h"
-#include "platform/host/DrawingPicks.h"
 #include "platform/ui/users/ScriptedUser.h"
 #include "platform/ui/users/UserScope.h"
 

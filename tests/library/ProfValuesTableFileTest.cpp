@@ -3,9 +3,8 @@
 #include "tests/core/TempFolder.h"
 #include "tests/library/ProfTableSamples.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 
 using libtest::heaTable;
@@ -48,8 +47,8 @@ TEST_F(ProfValuesTableFile, TemplateAndColumnNamesLeaveTheDataRows) {
         EXPECT_EQ(table.templateName, L"Prof\\heb.tpl");
         EXPECT_EQ(table.columnNames.length(), 7);
         ASSERT_EQ(table.rows.length(), 2);
-        EXPECT_EQ(table.rows[1],
-                  (Vdn_StringArray{L"120", L"0", L"HEB120", L"HE120B", L"HEB120", L"HEB120", L"120"}));
+        EXPECT_EQ(table.rows[1], (Vdn_StringArray{L"120", L"0", L"HEB120", L"HE120B", L"HEB120",
+                                                  L"HEB120", L"120"}));
     }
 }
 
@@ -65,7 +64,8 @@ TEST_F(ProfValuesTableFile, SingleRowFileKeepsThatRowAsData) {
 }
 
 TEST_F(ProfValuesTableFile, TemplateAndColumnsWithoutSizesIsAnEmptyTable) {
-    writeTable("New.pr", "tessa-section-table 1\n1\nSysName\tI/O\tDutch\tEnglish\tFrench\tGerman\n");
+    writeTable("New.pr",
+               "tessa-section-table 1\n1\nSysName\tI/O\tDutch\tEnglish\tFrench\tGerman\n");
     Vdn_ProfValuesTable table = heaTable();
     ASSERT_TRUE(table.readFromFile(L"New"));
     EXPECT_EQ(table.templateName, L"1");
@@ -125,8 +125,7 @@ TEST_F(ProfValuesTableFile, BadFilesLeaveTheTableUnchanged) {
         Vdn_ProfValuesTable table = heaTable();
         Vdn_String problem;
         EXPECT_FALSE(table.readFromFile(Vdn_String::fromUtf8(c.name), &problem)) << c.name;
-        EXPECT_NE(problem.toUtf8().find(c.problem), std::string::npos)
-            << c.name << ": " << problem;
+        EXPECT_NE(problem.toUtf8().find(c.problem), std::string::npos) << c.name << ": " << problem;
         EXPECT_EQ(table, heaTable()) << c.name;
     }
 }
@@ -174,7 +173,8 @@ TEST_F(ProfValuesTableFile, WhatCannotBeReadBackIsNotWritten) {
     const Case cases[] = {
         {"no column names", [](Vdn_ProfValuesTable& t) { t.columnNames.clear(); }},
         {"a short row", [](Vdn_ProfValuesTable& t) { t.rows[1].removeAt(7); }},
-        {"too few language columns", [](Vdn_ProfValuesTable& t) {
+        {"too few language columns",
+         [](Vdn_ProfValuesTable& t) {
              t.columnNames = {L"SysName", L"I/O", L"Dutch"};
              t.rows.clear();
          }},

@@ -4,9 +4,8 @@
 #include "tests/library/ProfTableSamples.h"
 #include "tests/spreadsheet/SpreadFixture.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 
 using libtest::heaTable;
 using namespace spreadtest;
@@ -110,9 +109,9 @@ class ProfValuesTableGlobals : public ::testing::Test {
 protected:
     void SetUp() override {
         std::filesystem::create_directories(library.path() / "prof");
-        std::filesystem::copy_file(
-            std::filesystem::path(TESSA_SOURCE_ROOT) / "examples/library/prof/HEA.pr",
-            library.path() / "prof/HEA.pr");
+        std::filesystem::copy_file(std::filesystem::path(TESSA_SOURCE_ROOT) /
+                                       "examples/library/prof/HEA.pr",
+                                   library.path() / "prof/HEA.pr");
         gSettings.setLibDir(library.name(""));
     }
 

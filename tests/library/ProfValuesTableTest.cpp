@@ -4,7 +4,6 @@
 #include "tests/library/ProfTableSamples.h"
 
 #include <gtest/gtest.h>
-
 #include <limits>
 
 using libtest::heaTable;
@@ -82,8 +81,7 @@ TEST(ProfValuesTableNames, FilteredNamesHideOnlyFlagZero) {
     const Vdn_ProfValuesTable table = tableWithFlags();
     Vdn_StringArray names;
     ASSERT_TRUE(table.getSysNames(names));
-    EXPECT_EQ(names,
-              (Vdn_StringArray{L"HEA-100", L"HEA-120", L"HEA-140", L"HEA-160", L"HEA-180"}));
+    EXPECT_EQ(names, (Vdn_StringArray{L"HEA-100", L"HEA-120", L"HEA-140", L"HEA-160", L"HEA-180"}));
     ASSERT_TRUE(table.getFilteredSysNames(names));
     EXPECT_EQ(names, (Vdn_StringArray{L"HEA-100", L"HEA-140", L"HEA-160", L"HEA-180"}));
 }
@@ -129,14 +127,14 @@ TEST(ProfValuesTableRows, RemovesOnlyRowsFlaggedZero) {
     EXPECT_EQ(sysNames, (Vdn_StringArray{L"100", L"140", L"160", L"180", L"200"}));
 }
 
-// --- changing rows --------------------------------------------------------------------------------
+// --- changing rows -------------------------------------------------------------------------------
 
 TEST(ProfValuesTableValues, ValuesNeedExactlyTheRowsValueColumns) {
     Vdn_ProfValuesTable korean = heaTable();
-    korean.columnNames = {L"SysName", L"I/O", L"Dutch", L"English", L"French",
-                          L"German",  L"Korean", L"h", L"b"};
-    const Vdn_StringArray row = {L"100", L"1", L"HEA100", L"HE100A", L"HEA100",
-                                 L"HEA100", L"H100", L"96", L"100"};
+    korean.columnNames = {L"SysName", L"I/O",    L"Dutch", L"English", L"French",
+                          L"German",  L"Korean", L"h",     L"b"};
+    const Vdn_StringArray row = {L"100",    L"1",    L"HEA100", L"HE100A", L"HEA100",
+                                 L"HEA100", L"H100", L"96",     L"100"};
     korean.rows = {row};
     ASSERT_EQ(korean.getNrLanguages(), 5);
 
@@ -183,7 +181,8 @@ TEST(ProfValuesTableNaming, SystemNamesStayUnique) {
     EXPECT_EQ(table.setSysName(3, L"160"), Acad::eInvalidInput) << "an empty row";
 
     EXPECT_EQ(table.setUserNames(1, L"X"), Acad::eOk);
-    EXPECT_EQ(table.rows[1], (Vdn_StringArray{L"120", L"0", L"X", L"X", L"X", L"X", L"114", L"120"}));
+    EXPECT_EQ(table.rows[1],
+              (Vdn_StringArray{L"120", L"0", L"X", L"X", L"X", L"X", L"114", L"120"}));
     table.rows[2] = {L"140", L"1", L"a", L"b", L"c"};
     EXPECT_EQ(table.setUserNames(2, L"X"), Acad::eInvalidInput);
     EXPECT_EQ(table.setUserNames(9, L"X"), Acad::eInvalidInput);

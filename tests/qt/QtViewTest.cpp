@@ -27,7 +27,6 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
-
 #include <functional>
 #include <memory>
 
@@ -173,8 +172,10 @@ TEST_F(SameNotesTest, QtEventsReachTheDialogAsTheScriptedUsersActionsDo) {
         settle();
         EXPECT_FALSE(scripted->notes.empty());
         EXPECT_EQ(personNotes, scripted->notes);
-        EXPECT_EQ(person->GetDlgItem(kName)->GetWindowText(), scripted->GetDlgItem(kName)->GetWindowText());
-        EXPECT_EQ(person->IsDlgButtonChecked(kThreeState), scripted->IsDlgButtonChecked(kThreeState));
+        EXPECT_EQ(person->GetDlgItem(kName)->GetWindowText(),
+                  scripted->GetDlgItem(kName)->GetWindowText());
+        EXPECT_EQ(person->IsDlgButtonChecked(kThreeState),
+                  scripted->IsDlgButtonChecked(kThreeState));
         EXPECT_EQ(CWnd::GetFocus() == nullptr, false);
         person->DestroyWindow();
         scripted->DestroyWindow();
@@ -202,7 +203,8 @@ TEST_F(QtViewTest, ChangesByDialogCodeShowInTheWidgets) {
     // A window destroyed by code takes its widget with it.
     dialog->GetDlgItem(kNested)->DestroyWindow();
     settle();
-    EXPECT_EQ(desktop.existingViewOf(*dialog)->findChild<QPushButton*>(QStringLiteral("ctl1011")), nullptr);
+    EXPECT_EQ(desktop.existingViewOf(*dialog)->findChild<QPushButton*>(QStringLiteral("ctl1011")),
+              nullptr);
 }
 
 TEST_F(QtViewTest, ClosingTheWindowEndsAModalDialogAsCancel) {
@@ -351,7 +353,8 @@ TEST_F(QtViewTest, ADesignEditedWithTheMouseIsSavedAsItWasLeft) {
         auto* view = dynamic_cast<qtview::TopLevelView*>(QApplication::activeWindow());
         if (view == nullptr) {
             for (QWidget* top : QApplication::topLevelWidgets()) {
-                if (auto* candidate = dynamic_cast<qtview::TopLevelView*>(top); candidate && top->isVisible()) {
+                if (auto* candidate = dynamic_cast<qtview::TopLevelView*>(top);
+                    candidate && top->isVisible()) {
                     view = candidate;
                 }
             }

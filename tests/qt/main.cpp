@@ -1,7 +1,6 @@
 // The Qt view's tests run without a display, whoever runs them: the offscreen platform is
 // chosen here, before the application starts.
 #include <QApplication>
-
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {

@@ -3,7 +3,6 @@
 #include "tests/apps/ProgramRunner.h"
 
 #include <nlohmann/json.hpp>
-
 #include <sstream>
 
 namespace {

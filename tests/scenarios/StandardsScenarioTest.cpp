@@ -2,9 +2,8 @@
 // macro, with the values worked out by hand from the section tables and size lists.
 #include "tests/apps/ProgramRunner.h"
 
-#include <nlohmann/json.hpp>
-
 #include <map>
+#include <nlohmann/json.hpp>
 
 namespace {
 
@@ -16,8 +15,8 @@ class StandardsScenario : public ProgramTest {
 protected:
     // Runs an evaluation with --json against the example library; the result document.
     nlohmann::json evaluate(const std::string& arguments, int expectedExit = 0) const {
-        const ProgramRun run = this->run("eval --json --library " + quoted(kLibrary) + " " +
-                                         arguments);
+        const ProgramRun run =
+            this->run("eval --json --library " + quoted(kLibrary) + " " + arguments);
         EXPECT_EQ(run.exitCode, expectedExit) << run.err;
         return nlohmann::json::parse(run.out, nullptr, false);
     }
@@ -58,14 +57,14 @@ TEST_F(StandardsScenario, EndPlateIsSizedFromTheBeamSection) {
               nlohmann::json::parse(
                   R"({"name":"Beam","section":"Input","type":"String","value":"HEA-200"})"));
     EXPECT_EQ(values(result), (std::map<std::string, std::string>{{"Beam", "HEA-200"},
-                                                                   {"BoltDia", "20"},
-                                                                   {"PlateWidth", "220"},
-                                                                   {"PlateHeight", "290"},
-                                                                   {"PlateThickness", "15"},
-                                                                   {"BoltGauge", "110"},
-                                                                   {"h", "190"},
-                                                                   {"b", "200"},
-                                                                   {"tf", "10"}}));
+                                                                  {"BoltDia", "20"},
+                                                                  {"PlateWidth", "220"},
+                                                                  {"PlateHeight", "290"},
+                                                                  {"PlateThickness", "15"},
+                                                                  {"BoltGauge", "110"},
+                                                                  {"h", "190"},
+                                                                  {"b", "200"},
+                                                                  {"tf", "10"}}));
     EXPECT_TRUE(result.at("messages").empty());
 
     const nlohmann::json written = nlohmann::json::parse(readFile(out));
@@ -110,8 +109,9 @@ TEST_F(StandardsScenario, StiffenerCallsItsWeldChildSheet) {
     const nlohmann::json result =
         evaluate("Stiffener --target EndPlate --macro " + quoted(kMacro) + " --out " + quoted(out));
     ASSERT_TRUE(result.at("ok")) << result.dump();
-    EXPECT_EQ(values(result), (std::map<std::string, std::string>{
-                                  {"Thickness", "15"}, {"StiffThickness", "15"}, {"WeldSize", "8"}}));
+    EXPECT_EQ(values(result),
+              (std::map<std::string, std::string>{
+                  {"Thickness", "15"}, {"StiffThickness", "15"}, {"WeldSize", "8"}}));
     const nlohmann::json written = nlohmann::json::parse(readFile(out));
     EXPECT_EQ(variableOf(written, "Stiffener1", "T"), "15");
     EXPECT_EQ(variableOf(written, "Stiffener1", "Weld"), "8");
@@ -145,9 +145,8 @@ TEST_F(StandardsScenario, FailuresWriteNothing) {
     EXPECT_FALSE(std::filesystem::exists(out));
 
     EXPECT_EQ(result.at("error").get<std::string>(),
-              "the evaluation of " + (mScratch.path() / "NoOutput.tfs").string() +
-                  " failed: " + (mScratch.path() / "NoOutput.tfs").string() +
-                  " has no \"Output\" label");
+              "the evaluation of " + (mScratch.path() / "NoOutput.tfs").string() + " failed: " +
+                  (mScratch.path() / "NoOutput.tfs").string() + " has no \"Output\" label");
 
     result = evaluate("NoSuchSheet --macro " + quoted(kMacro), 1);
     EXPECT_EQ(result.at("error"),
@@ -160,7 +159,8 @@ TEST_F(StandardsScenario, FailuresWriteNothing) {
     EXPECT_NE(result.at("error").get<std::string>().find("not valid JSON"), std::string::npos);
 
     // An overflowing number of a million digits is named by its start and its length.
-    scratchFile("huge.json", "{\"name\": \"EndPlate\", \"x\": 1" + std::string(1'000'000, '0') + "}");
+    scratchFile("huge.json",
+                "{\"name\": \"EndPlate\", \"x\": 1" + std::string(1'000'000, '0') + "}");
     const ProgramRun huge = run("eval EndPlate --macro huge.json");
     EXPECT_EQ(huge.exitCode, 1);
     EXPECT_LT(huge.err.size(), 400u) << huge.err.substr(0, 400);
@@ -196,7 +196,8 @@ TEST_F(StandardsScenario, AnEvaluationThatCouldMapNothingFails) {
 // A sheet named by a bare file name in the working folder has its mapping file beside it.
 TEST_F(StandardsScenario, ABareSheetNameFindsItsMappingBesideIt) {
     for (const char* extension : {".tfs", ".map"})
-        std::filesystem::copy_file(kLibrary / "Connection Standards" / ("EndPlate" + std::string(extension)),
+        std::filesystem::copy_file(kLibrary / "Connection Standards" /
+                                       ("EndPlate" + std::string(extension)),
                                    mScratch.path() / ("Local" + std::string(extension)));
     // The mapping file names its mapping after the macro; the library has no Local sheet.
     const nlohmann::json result = evaluate("Local.tfs --macro " + quoted(kMacro));

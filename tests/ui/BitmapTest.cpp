@@ -1,6 +1,7 @@
+#include "platform/ui/graphics/Bitmap.h"
+
 #include "platform/core/files/PathBoundary.h"
 #include "platform/core/settings/Vdn_Settings.h"
-#include "platform/ui/graphics/Bitmap.h"
 #include "platform/ui/graphics/BitmapTable.h"
 #include "platform/ui/graphics/CBitmap.h"
 

@@ -1,8 +1,9 @@
 // Timers on the clock: periodic ticks in time order, killing and setting timers inside their
 // callbacks, thread timer ids and window timers.
 
-#include "platform/ui/windows/CWnd.h"
 #include "platform/ui/time/Clock.h"
+
+#include "platform/ui/windows/CWnd.h"
 #include "platform/ui/windows/WinApi.h"
 
 #include <gtest/gtest.h>

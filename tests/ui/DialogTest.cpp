@@ -1,11 +1,11 @@
 // Dialogs from templates run by the scripted user: modal runs, results, nested dialogs, the
 // script's failure reports, modeless dialogs and missing templates.
 
-#include "platform/ui/dialogs/CDialog.h"
 #include "platform/ui/controls/CEdit.h"
-#include "platform/ui/windows/Diagnostics.h"
-#include "platform/ui/users/NonInteractiveUser.h"
+#include "platform/ui/dialogs/CDialog.h"
 #include "platform/ui/dialogs/TemplateLibrary.h"
+#include "platform/ui/users/NonInteractiveUser.h"
+#include "platform/ui/windows/Diagnostics.h"
 #include "platform/ui/windows/WinApi.h"
 #include "tests/ui/ui_test_support.h"
 

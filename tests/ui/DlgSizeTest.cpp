@@ -1,7 +1,8 @@
-#include "platform/ui/controls/CResizer.h"
-#include "platform/ui/windows/CWnd.h"
 #include "platform/ui/dialogs/DlgSize.h"
+
+#include "platform/ui/controls/CResizer.h"
 #include "platform/ui/registry/Registry.h"
+#include "platform/ui/windows/CWnd.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -4,8 +4,8 @@
 
 #include "platform/ui/users/COleDataSource.h"
 #include "platform/ui/users/COleDropTarget.h"
-#include "platform/ui/windows/CWnd.h"
 #include "platform/ui/users/UserActions.h"
+#include "platform/ui/windows/CWnd.h"
 
 #include <gtest/gtest.h>
 #include <string>

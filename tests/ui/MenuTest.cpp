@@ -1,9 +1,9 @@
 // Menus: building and querying, the menu resources, and pop-up menus picked by the script.
 
 #include "platform/ui/menus/CMenu.h"
-#include "platform/ui/windows/Diagnostics.h"
 #include "platform/ui/menus/MenuLibrary.h"
 #include "platform/ui/menus/MenuTemplateParser.h"
+#include "platform/ui/windows/Diagnostics.h"
 #include "tests/ui/ui_test_support.h"
 
 #include <gtest/gtest.h>

@@ -2,14 +2,14 @@
 // white mask, memory DCs), windows painted through WM_ERASEBKGND / WM_PAINT, and the colours a
 // static control gets from its parent (transparent backgrounds for pictures behind controls).
 
+#include "platform/ui/controls/CColorStatic.h"
+#include "platform/ui/controls/CStatic.h"
 #include "platform/ui/graphics/BitmapTable.h"
 #include "platform/ui/graphics/CBitmap.h"
 #include "platform/ui/graphics/CBrush.h"
-#include "platform/ui/controls/CColorStatic.h"
 #include "platform/ui/graphics/CDC.h"
 #include "platform/ui/graphics/CPaintDC.h"
 #include "platform/ui/graphics/CPen.h"
-#include "platform/ui/controls/CStatic.h"
 #include "platform/ui/graphics/WindowPainter.h"
 
 #include <gtest/gtest.h>

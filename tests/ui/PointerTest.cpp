@@ -3,9 +3,9 @@
 // rectangle tracker following a scripted drag.
 
 #include "platform/ui/controls/CButton.h"
+#include "platform/ui/controls/CStatic.h"
 #include "platform/ui/graphics/CDC.h"
 #include "platform/ui/users/CRectTracker.h"
-#include "platform/ui/controls/CStatic.h"
 #include "platform/ui/users/Mouse.h"
 #include "platform/ui/users/UserActions.h"
 #include "platform/ui/windows/WinApi.h"

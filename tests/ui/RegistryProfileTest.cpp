@@ -1,5 +1,6 @@
-#include "platform/ui/registry/Registry.h"
 #include "platform/ui/registry/RegistryProfile.h"
+
+#include "platform/ui/registry/Registry.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

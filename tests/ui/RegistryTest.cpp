@@ -1,5 +1,6 @@
-#include "platform/core/files/TextFileHelpers.h"
 #include "platform/ui/registry/Registry.h"
+
+#include "platform/core/files/TextFileHelpers.h"
 #include "platform/ui/registry/RegistryApi.h"
 
 #include <cstring>

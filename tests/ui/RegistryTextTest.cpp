@@ -1,4 +1,5 @@
 #include "platform/ui/registry/RegistryText.h"
+
 #include "platform/ui/registry/RegistryTypes.h"
 
 #include <cstring>

@@ -2,8 +2,8 @@
 // scripted user's checks.
 
 #include "platform/ui/dialogs/CFileDialog.h"
-#include "platform/ui/windows/CWnd.h"
 #include "platform/ui/users/NonInteractiveUser.h"
+#include "platform/ui/windows/CWnd.h"
 #include "platform/ui/windows/WinApi.h"
 #include "tests/ui/ui_test_support.h"
 

@@ -3,8 +3,8 @@
 
 #include "platform/ui/controls/CButton.h"
 #include "platform/ui/controls/CComboBox.h"
-#include "platform/ui/dialogs/CDialog.h"
 #include "platform/ui/controls/CEdit.h"
+#include "platform/ui/dialogs/CDialog.h"
 #include "platform/ui/windows/MessageQueue.h"
 #include "tests/ui/ui_test_support.h"
 

@@ -1,8 +1,8 @@
 #include "platform/core/files/DesignFiles.h"
 
 #include "platform/core/files/PathBoundary.h"
-#include "platform/core/text/StringHelpers.h"
 #include "platform/core/settings/Vdn_Settings.h"
+#include "platform/core/text/StringHelpers.h"
 
 #include <cwctype>
 #include <filesystem>

@@ -1,8 +1,8 @@
 #include "platform/core/files/PathBoundary.h"
 
+#include "platform/core/settings/Vdn_Settings.h"
 #include "platform/core/text/CharCase.h"
 #include "platform/core/text/TextCodec.h"
-#include "platform/core/settings/Vdn_Settings.h"
 #include "platform/core/text/Wildcard.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "platform/core/files/TextTable.h"
 
-#include "platform/core/text/FieldEscapes.h"
 #include "platform/core/files/TextFileHelpers.h"
+#include "platform/core/text/FieldEscapes.h"
 
 namespace core {
 

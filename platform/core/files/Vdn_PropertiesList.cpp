@@ -1,8 +1,8 @@
 #include "platform/core/files/Vdn_PropertiesList.h"
 
+#include "platform/core/files/TextFileHelpers.h"
 #include "platform/core/text/FieldEscapes.h"
 #include "platform/core/text/StringHelpers.h"
-#include "platform/core/files/TextFileHelpers.h"
 
 #include <charconv>
 #include <cmath>

@@ -81,8 +81,8 @@ void drawEndView(Canvas& canvas, int width, int height, std::uint32_t colour, bo
 std::filesystem::path newTemporaryFile() {
     static std::atomic<unsigned> counter{0};
     static const unsigned runId = std::random_device{}();
-    const std::string name = "tessa-item-" + std::to_string(runId) + "-" +
-                             std::to_string(counter.fetch_add(1)) + ".bmp";
+    const std::string name =
+        "tessa-item-" + std::to_string(runId) + "-" + std::to_string(counter.fetch_add(1)) + ".bmp";
     std::error_code error;
     std::filesystem::path folder = std::filesystem::temp_directory_path(error);
     if (error)
@@ -112,8 +112,8 @@ bool createImage(const Vdn_StringArray& row, Vdn_String& fileName, int& view, in
     if (!item)
         return false;
 
-    const int height = size > 0 ? std::clamp(size, core::kMinHeight, core::kMaxHeight)
-                                : core::kDefaultHeight;
+    const int height =
+        size > 0 ? std::clamp(size, core::kMinHeight, core::kMaxHeight) : core::kDefaultHeight;
     const int width = 3 * height;
     core::Canvas canvas(width, height);
     canvas.frame(core::kFrame);

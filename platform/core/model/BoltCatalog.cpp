@@ -1,10 +1,10 @@
 #include "platform/core/model/BoltCatalog.h"
 
-#include "platform/core/model/MacroData.h"
-#include "platform/core/text/StringHelpers.h"
 #include "platform/core/files/TextFileHelpers.h"
+#include "platform/core/model/MacroData.h"
 #include "platform/core/model/Vdn_Drawing.h"
 #include "platform/core/settings/Vdn_Settings.h"
+#include "platform/core/text/StringHelpers.h"
 
 #include <optional>
 #include <utility>
@@ -14,8 +14,7 @@ namespace {
 
 std::vector<std::pair<Vdn_String, Vdn_StringArray>> readCatalog() {
     std::vector<std::pair<Vdn_String, Vdn_StringArray>> catalog;
-    const std::optional<std::wstring> text =
-        core::readTextFile(gSettings.libDir() + L"bolts.txt");
+    const std::optional<std::wstring> text = core::readTextFile(gSettings.libDir() + L"bolts.txt");
     if (!text)
         return catalog;
     for (const Vdn_String& line : strToArr(Vdn_String(*text).replace(L"\r", L""), L'\n')) {

@@ -35,8 +35,7 @@ public:
         if (!root.is_object())
             return fail("", "the file does not hold a JSON object");
         Group groups[] = {
-            {kDrawingKey, &data.dwgGenVars(), &data.dwgGenValues(), nullptr,
-             &data.dwgGenFilters()},
+            {kDrawingKey, &data.dwgGenVars(), &data.dwgGenValues(), nullptr, &data.dwgGenFilters()},
             {kStandardsKey, &data.stdGenVars(), &data.stdGenValues(), &data.stdGenOverrides(),
              &data.stdGenFilters()},
         };
@@ -198,8 +197,8 @@ GenVarsReadResult readGenVarsFile(const Vdn_String& path) {
 }
 
 std::string genVarsToJsonText(const TfAutoStandardsData& data) {
-    Json root{{kDrawingKey, groupJson(data.dwgGenVars(), data.dwgGenValues(), nullptr,
-                                      data.dwgGenFilters())},
+    Json root{{kDrawingKey,
+               groupJson(data.dwgGenVars(), data.dwgGenValues(), nullptr, data.dwgGenFilters())},
               {kStandardsKey, groupJson(data.stdGenVars(), data.stdGenValues(),
                                         &data.stdGenOverrides(), data.stdGenFilters())}};
     for (const auto& [key, jsonText] : data.extras().entries())

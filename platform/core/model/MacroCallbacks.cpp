@@ -2,9 +2,9 @@
 
 #include "platform/core/model/MacroRecalculation.h"
 #include "platform/core/model/MacroRecordWriter.h"
+#include "platform/core/model/Vdn_Drawing.h"
 #include "platform/core/text/NamedItems.h"
 #include "platform/core/text/StringHelpers.h"
-#include "platform/core/model/Vdn_Drawing.h"
 
 #include <map>
 #include <string>

@@ -2,9 +2,9 @@
 
 #include "platform/core/model/MacroCallbacks.h"
 #include "platform/core/model/MacroRecalculation.h"
+#include "platform/core/model/Vdn_Drawing.h"
 #include "platform/core/text/NamedItems.h"
 #include "platform/core/text/StringHelpers.h"
-#include "platform/core/model/Vdn_Drawing.h"
 
 #include <functional>
 #include <optional>
@@ -131,8 +131,7 @@ bool UpdateConstraint(AcDbObjectId id, const Vdn_String& moduleName, const Vdn_C
                 module.variables[core::indexOfName(module.variables, edited.variable)];
             if (!variable.settable ||
                 core::MacroRecalculation::isDerived(macro, module.name, variable.name))
-                return refuse(L"the value of " + variable.name +
-                              L" is derived or cannot be set");
+                return refuse(L"the value of " + variable.name + L" is derived or cannot be set");
             variable.value = edited.value;
         }
         return true;

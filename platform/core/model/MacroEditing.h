@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/core/model/AcDbObjectId.h"
-#include "platform/core/text/Vdn_Array.h"
 #include "platform/core/model/Vdn_Constraint.h"
+#include "platform/core/text/Vdn_Array.h"
 #include "platform/core/text/Vdn_StringArray.h"
 
 // The macro editor's callbacks into the model of the current drawing (Vdn_Drawing::current()),

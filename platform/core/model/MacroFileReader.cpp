@@ -111,8 +111,8 @@ private:
     }
 
     // A whole number that must lie in [low, high].
-    bool integerIn(const Json& object, const char* key, const std::string& where, int& out,
-                   int low, int high) {
+    bool integerIn(const Json& object, const char* key, const std::string& where, int& out, int low,
+                   int high) {
         int number = out;
         if (!integer(object, key, where, number))
             return false;
@@ -151,9 +151,9 @@ private:
             const Json& item = (*array)[i];
             if (!item.is_number_integer())
                 return fail(at(at(where, key), i), "expected a whole number");
-            if (item.is_number_unsigned() ? item.get<std::uint64_t>() > INT_MAX
-                                          : (item.get<std::int64_t>() > INT_MAX ||
-                                             item.get<std::int64_t>() < INT_MIN))
+            if (item.is_number_unsigned()
+                    ? item.get<std::uint64_t>() > INT_MAX
+                    : (item.get<std::int64_t>() > INT_MAX || item.get<std::int64_t>() < INT_MIN))
                 return fail(at(at(where, key), i), "is out of range");
             out.append(item.get<int>());
         }
@@ -208,8 +208,7 @@ private:
             const bool isKnown = std::any_of(known.begin(), known.end(),
                                              [&key](const char* name) { return key == name; });
             if (!isKnown)
-                extras.add(key,
-                           item.value().dump(-1, ' ', false, Json::error_handler_t::replace));
+                extras.add(key, item.value().dump(-1, ' ', false, Json::error_handler_t::replace));
         }
     }
 
@@ -218,8 +217,7 @@ private:
         if (!text(root, "name", where, macro.name, false) ||
             !text(root, "title", where, macro.title, false) || !readObjectId(root, macro) ||
             !objects(root, "tabs", where, macro.tabs, &MacroJsonReader::readTab) ||
-            !readSettings(root, macro.settings) ||
-            !uniqueNames(macro.tabs, "tabs") ||
+            !readSettings(root, macro.settings) || !uniqueNames(macro.tabs, "tabs") ||
             !objects(root, "generalVariables", where, macro.generalVariables,
                      &MacroJsonReader::readGeneralVariable) ||
             !uniqueNames(macro.generalVariables, "generalVariables") ||
@@ -532,13 +530,13 @@ private:
         return true;
     }
 
-    template <typename Item> bool uniqueIds(const Vdn_Array<Item>& items, const std::string& where) {
+    template <typename Item>
+    bool uniqueIds(const Vdn_Array<Item>& items, const std::string& where) {
         for (int i = 0; i < items.length(); ++i) {
             for (int j = 0; j < i; ++j) {
                 if (items[i].id == items[j].id)
                     return fail(at(at(where, static_cast<std::size_t>(i)), "id"),
-                                "the id " + std::to_string(items[i].id) +
-                                    " occurs more than once");
+                                "the id " + std::to_string(items[i].id) + " occurs more than once");
             }
         }
         return true;
@@ -625,8 +623,8 @@ private:
             return true;
         if (!text(object, "cellKind", where, kindText, false))
             return false;
-        static constexpr const wchar_t* kKinds[] = {L"number", L"text", L"list",
-                                                    L"editableList", L"check"};
+        static constexpr const wchar_t* kKinds[] = {L"number", L"text", L"list", L"editableList",
+                                                    L"check"};
         for (int i = 0; i < 5; ++i) {
             if (kindText == Vdn_String(kKinds[i])) {
                 cellKind = i + 1;
@@ -658,8 +656,10 @@ private:
                 return false;
             variable.flex = flexible;
         }
-        keepExtras(object, {"name", "value", "shown", "settable", "flex", "kind", "cellKind", "displayName",
-                    "items", "minimum", "maximum"}, variable.extras);
+        keepExtras(object,
+                   {"name", "value", "shown", "settable", "flex", "kind", "cellKind", "displayName",
+                    "items", "minimum", "maximum"},
+                   variable.extras);
         return true;
     }
 
@@ -693,7 +693,9 @@ private:
                 cut.offsets[type] = offsetText;
             }
         }
-        keepExtras(object, {"name", "type", "offsets", "description", "state", "side", "cutter", "profile"}, cut.extras);
+        keepExtras(object,
+                   {"name", "type", "offsets", "description", "state", "side", "cutter", "profile"},
+                   cut.extras);
         return true;
     }
 
@@ -708,8 +710,10 @@ private:
             !text(object, "basePlane", where, placement.basePlane, false) ||
             !text(object, "coordinateSystem", where, placement.coordinateSystem, false))
             return false;
-        keepExtras(object, {"name", "section", "material", "memberName", "offsetType", "rotation",
-                    "basePlane", "coordinateSystem"}, placement.extras);
+        keepExtras(object,
+                   {"name", "section", "material", "memberName", "offsetType", "rotation",
+                    "basePlane", "coordinateSystem"},
+                   placement.extras);
         return true;
     }
 
@@ -788,11 +792,11 @@ private:
         bool whole = false;
         const int degrees = degreesText.toInt(&whole);
         if (!whole)
-            return fail(at(where, "rotation"), quoted(degreesText.toUtf8()) +
-                                                   " is not 0, 90, 180 or 270 degrees");
+            return fail(at(where, "rotation"),
+                        quoted(degreesText.toUtf8()) + " is not 0, 90, 180 or 270 degrees");
         if (degrees != 0 && degrees != 90 && degrees != 180 && degrees != 270)
-            return fail(at(where, "rotation"), std::to_string(degrees) +
-                                                   " is not 0, 90, 180 or 270 degrees");
+            return fail(at(where, "rotation"),
+                        std::to_string(degrees) + " is not 0, 90, 180 or 270 degrees");
         rotation = degrees;
         return true;
     }
@@ -803,8 +807,10 @@ private:
             !value(object, "holeOffset", where, boltData.holeOffset) ||
             !readBoltDetails(object, where, boltData.details))
             return false;
-        keepExtras(object, {"assembly", "diameter", "holeOffset", "texts", "count", "flag", "options",
-                    "optionalOptions", "holeColumns", "entries"}, boltData.extras);
+        keepExtras(object,
+                   {"assembly", "diameter", "holeOffset", "texts", "count", "flag", "options",
+                    "optionalOptions", "holeColumns", "entries"},
+                   boltData.extras);
         return true;
     }
 

@@ -1,7 +1,7 @@
 // Writing a Vdn_DbMacro as a macro file (docs/macro-file.md).
-#include "platform/core/text/JsonNesting.h"
 #include "platform/core/files/TextFileHelpers.h"
 #include "platform/core/model/Vdn_DbMacro.h"
+#include "platform/core/text/JsonNesting.h"
 
 #include <nlohmann/json.hpp>
 
@@ -99,8 +99,7 @@ Json variableJson(const Vdn_ConstraintVariable& variable) {
     if (variable.flex)
         object["flex"] = *variable.flex;
     addInt(object, "kind", variable.kind);
-    static constexpr const char* kCellKinds[] = {"number", "text", "list", "editableList",
-                                                 "check"};
+    static constexpr const char* kCellKinds[] = {"number", "text", "list", "editableList", "check"};
     if (variable.cellKind >= 2 && variable.cellKind <= 5)
         object["cellKind"] = kCellKinds[variable.cellKind - 1];
     addText(object, "displayName", variable.displayName);
@@ -283,17 +282,17 @@ Json settingsJson(const MacroSettingsData& settings) {
     addList(object, "sectionSizeFilters", settings.sectionSizeFilters, valueFilter);
     addList(object, "filterProperties", settings.filterProperties,
             [](const MacroSettingsData::FilterProperty& property) {
-                Json entry{{"name", text(property.name)}, {"texts", textList(property.texts)},
+                Json entry{{"name", text(property.name)},
+                           {"texts", textList(property.texts)},
                            {"picture", text(property.picture)}};
                 addExtras(entry, property.extras);
                 return entry;
             });
     Json variables = Json::array();
     for (int i = 0; i < settings.variableNames.length(); ++i)
-        variables.push_back(Json{{"name", text(settings.variableNames[i])},
-                                 {"value", i < settings.variableValues.length()
-                                               ? settings.variableValues[i]
-                                               : 0.0}});
+        variables.push_back(Json{
+            {"name", text(settings.variableNames[i])},
+            {"value", i < settings.variableValues.length() ? settings.variableValues[i] : 0.0}});
     object["variableOptions"] = Json{{"first", settings.variableChoice1},
                                      {"second", settings.variableChoice2},
                                      {"number", settings.variableNumber},
@@ -301,8 +300,8 @@ Json settingsJson(const MacroSettingsData& settings) {
     object["groupText1"] = text(settings.groupText1);
     object["groupText2"] = text(settings.groupText2);
     addList(object, "groups", settings.groups, [](const MacroSettingsData::GroupEntry& group) {
-        Json entry{{"name", text(group.name)}, {"text", text(group.text)},
-                   {"number", group.number}};
+        Json entry{
+            {"name", text(group.name)}, {"text", text(group.text)}, {"number", group.number}};
         addExtras(entry, group.extras);
         return entry;
     });
@@ -312,8 +311,8 @@ Json settingsJson(const MacroSettingsData& settings) {
         mappings.push_back(
             Json{{"spreadsheet", text(mapping.spreadsheets[i])},
                  {"target", text(i < mapping.targets.length() ? mapping.targets[i] : Vdn_String())},
-                 {"module", text(i < mapping.moduleNames.length() ? mapping.moduleNames[i]
-                                                                  : Vdn_String())}});
+                 {"module",
+                  text(i < mapping.moduleNames.length() ? mapping.moduleNames[i] : Vdn_String())}});
     if (!mappings.empty())
         object["mappings"] = std::move(mappings);
     addExtras(object, settings.extras);

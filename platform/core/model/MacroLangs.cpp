@@ -1,8 +1,8 @@
 #include "platform/core/model/MacroLangs.h"
 
-#include "platform/core/text/StringHelpers.h"
 #include "platform/core/files/TextFileHelpers.h"
 #include "platform/core/settings/Vdn_Settings.h"
+#include "platform/core/text/StringHelpers.h"
 
 MacroLangs gMacroLangs;
 
@@ -37,8 +37,7 @@ Vdn_String MacroLangs::GetString(const Vdn_String& name, const Vdn_String& categ
     const std::wstring upperName = name.toUpper().str();
     const int language = GetCurLanguage();
     const auto translated = [&](const Vdn_StringArray& texts) -> const Vdn_String* {
-        return language < texts.length() && !texts[language].isEmpty() ? &texts[language]
-                                                                       : nullptr;
+        return language < texts.length() && !texts[language].isEmpty() ? &texts[language] : nullptr;
     };
     if (!category.isEmpty()) {
         const auto found = mTable.find({category.toUpper().str(), upperName});
@@ -55,8 +54,8 @@ Vdn_String MacroLangs::GetString(const Vdn_String& name, const Vdn_String& categ
 }
 
 Vdn_String MacroLangs::GetStringChopSymbols(const Vdn_String& text, int limit) {
-    Vdn_String shown = GetString(text).replace(L"&&", L"\x1").replace(L"&", L"").replace(L"\x1",
-                                                                                       L"&");
+    Vdn_String shown =
+        GetString(text).replace(L"&&", L"\x1").replace(L"&", L"").replace(L"\x1", L"&");
     if (limit >= 0 && shown.length() > limit)
         shown = shown.substr(0, limit);
     return shown;

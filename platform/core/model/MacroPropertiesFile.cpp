@@ -1,18 +1,17 @@
 // The properties files of MacroData and its view changes.
-#include "platform/core/text/JsonNesting.h"
-#include "platform/core/model/MacroData.h"
-#include "platform/core/text/NamedItems.h"
 #include "platform/core/files/PathBoundary.h"
 #include "platform/core/files/PathHelpers.h"
-#include "platform/core/text/StringHelpers.h"
-#include "platform/core/text/TextCodec.h"
 #include "platform/core/files/TextFileHelpers.h"
+#include "platform/core/model/MacroData.h"
 #include "platform/core/model/Vdn_Drawing.h"
 #include "platform/core/settings/Vdn_Settings.h"
-
-#include <nlohmann/json.hpp>
+#include "platform/core/text/JsonNesting.h"
+#include "platform/core/text/NamedItems.h"
+#include "platform/core/text/StringHelpers.h"
+#include "platform/core/text/TextCodec.h"
 
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <optional>
 
 namespace {
@@ -49,8 +48,8 @@ bool MacroData::propListAllowed() const {
     return !name.isEmpty() && !objectIds.isEmpty();
 }
 
-void MacroData::getPropFiles(Vdn_String& folder, Vdn_String& extension,
-                             Vdn_StringArray& ownNames, Vdn_StringArray& allNames) const {
+void MacroData::getPropFiles(Vdn_String& folder, Vdn_String& extension, Vdn_StringArray& ownNames,
+                             Vdn_StringArray& allNames) const {
     folder = gSettings.libDir() + L"Macro Properties\\";
     extension = L"prp";
     ownNames.clear();
@@ -100,9 +99,8 @@ bool MacroData::readFromFile(const Vdn_String& path, int& count, Vdn_String* pro
     MacroData result = *this;
     int skipped = 0;
     for (const Json& tabValues : (*root)["tabs"]) {
-        const Json* values = tabValues.is_object() && tabValues.contains("values")
-                                 ? &tabValues["values"]
-                                 : nullptr;
+        const Json* values =
+            tabValues.is_object() && tabValues.contains("values") ? &tabValues["values"] : nullptr;
         if (!values || !values->is_object())
             continue;
         const int tabIndex =

@@ -1,10 +1,8 @@
 #include "platform/core/model/MacroRecalculation.h"
 
-#include "platform/grid/ArrayExpr.h"
-
+#include "platform/core/model/Vdn_DbMacro.h"
 #include "platform/core/text/NamedItems.h"
 #include "platform/core/text/StringHelpers.h"
-#include "platform/core/model/Vdn_DbMacro.h"
 #include "platform/grid/ArrayExpr.h"
 #include "platform/grid/CallExpr.h"
 #include "platform/grid/EvalContext.h"
@@ -139,8 +137,9 @@ private:
 class NoCells : public grid::EvalContext {
 public:
     const grid::Value& cellValue(grid::CellRef) const override { return mEmpty; }
-    void forEachValue(const grid::CellRange&,
-                      const std::function<bool(grid::CellRef, const grid::Value&)>&) const override {}
+    void
+    forEachValue(const grid::CellRange&,
+                 const std::function<bool(grid::CellRef, const grid::Value&)>&) const override {}
     grid::CellRef usedExtent() const override { return {}; }
     std::shared_ptr<const grid::CustomFunction> customFunction(const std::wstring&) const override {
         return nullptr;
@@ -242,9 +241,8 @@ private:
                 return fail(where, quoted(equation.targetName) + " is derived by " + known.where +
                                        " already");
         }
-        const grid::Result parsed = grid::Formula::parse(formulaText.str(), grid::CellRef{1, 1},
-                                                         grid::ReferenceStyle::A1,
-                                                         equation.formula);
+        const grid::Result parsed = grid::Formula::parse(
+            formulaText.str(), grid::CellRef{1, 1}, grid::ReferenceStyle::A1, equation.formula);
         if (!parsed)
             return fail(where, "the formula does not parse at character " +
                                    std::to_string(parsed.position() + 1) + ": " +
@@ -367,8 +365,8 @@ std::optional<Vdn_String> valueText(const grid::Value& value) {
         return std::nullopt;
     const double number = value.asNumber() == 0 ? 0.0 : value.asNumber(); // no "-0"
     char buffer[64];
-    auto result = std::to_chars(std::begin(buffer), std::end(buffer), number,
-                                std::chars_format::general, 15);
+    auto result =
+        std::to_chars(std::begin(buffer), std::end(buffer), number, std::chars_format::general, 15);
     double shown = 0;
     std::from_chars(buffer, result.ptr, shown);
     // The shortest text of the rounded value ("1e+20", "2.5").

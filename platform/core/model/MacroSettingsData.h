@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/core/text/JsonExtras.h"
 #include "platform/core/model/TabMappingData.h"
+#include "platform/core/text/JsonExtras.h"
 #include "platform/core/text/Vdn_Array.h"
 #include "platform/core/text/Vdn_StringArray.h"
 

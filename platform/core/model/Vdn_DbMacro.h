@@ -1,13 +1,13 @@
 #pragma once
 
-#include "platform/core/settings/AcadErrorStatus.h"
-#include "platform/core/text/JsonExtras.h"
 #include "platform/core/model/MacroSettingsData.h"
-#include "platform/core/text/Vdn_Array.h"
 #include "platform/core/model/Vdn_BaseProfile.h"
 #include "platform/core/model/Vdn_GeneralVariable.h"
 #include "platform/core/model/Vdn_MacroTab.h"
 #include "platform/core/model/Vdn_Module.h"
+#include "platform/core/settings/AcadErrorStatus.h"
+#include "platform/core/text/JsonExtras.h"
+#include "platform/core/text/Vdn_Array.h"
 #include "platform/core/text/Vdn_StringArray.h"
 
 #include <string>

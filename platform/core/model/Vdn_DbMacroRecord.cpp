@@ -3,9 +3,9 @@
 #include "platform/core/model/MacroData.h"
 #include "platform/core/model/MacroRecalculation.h"
 #include "platform/core/model/MacroRecordWriter.h"
+#include "platform/core/model/Vdn_DbMacro.h"
 #include "platform/core/text/MergedText.h"
 #include "platform/core/text/NamedItems.h"
-#include "platform/core/model/Vdn_DbMacro.h"
 
 #include <vector>
 
@@ -65,7 +65,8 @@ DynArrayData arrayRecord(const Vdn_Module& module, const Vdn_DynArray& array) {
 void addModuleToTab(const Vdn_Module& module, MacroTabData& tab) {
     tab.moduleNames.append(module.name);
     for (const Vdn_CutConstraint& cut : module.cuts)
-        tab.cuts.append(MacroCutData{module.name, cut.name, cut.type, cut.description, cut.state, 0});
+        tab.cuts.append(
+            MacroCutData{module.name, cut.name, cut.type, cut.description, cut.state, 0});
     for (const Vdn_DynArray& array : module.arrays)
         tab.arrays.append(arrayRecord(module, array));
     for (int i = 0; i < module.profiles.length(); ++i) {
@@ -244,8 +245,7 @@ private:
             Vdn_ConstraintVariable& variable = module->variables[index];
             same = same && variable.value == cell.value;
             targets.push_back(&variable);
-            if (!variable.settable ||
-                core::MacroRecalculation::isDerived(*module, variable.name))
+            if (!variable.settable || core::MacroRecalculation::isDerived(*module, variable.name))
                 targets.back() = nullptr;
         }
         if (targets.empty())
@@ -414,9 +414,7 @@ Acad::ErrorStatus Vdn_DbMacro::setMacroData(const MacroData& data) {
 
 Acad::ErrorStatus core::writeMacroRecord(Vdn_DbMacro& macro, const MacroData& data,
                                          const Vdn_Array<int>& changes) {
-    const auto named = [&changes](int code) {
-        return changes.isEmpty() || changes.contains(code);
-    };
+    const auto named = [&changes](int code) { return changes.isEmpty() || changes.contains(code); };
     return writeTabs(macro, data,
                      TabWriter::Parts{named(MacroTabData::kCellsChanged),
                                       named(MacroTabData::kCutsChanged),

@@ -2,8 +2,8 @@
 
 #include "platform/core/model/AcArray.h"
 #include "platform/core/model/AcDbObjectId.h"
-#include "platform/core/settings/AcadErrorStatus.h"
 #include "platform/core/model/Vdn_DbMacro.h"
+#include "platform/core/settings/AcadErrorStatus.h"
 
 #include <map>
 #include <set>

@@ -1,8 +1,5 @@
 #pragma once
 
-#include "platform/core/settings/AcadErrorStatus.h"
-#include "platform/core/text/JsonExtras.h"
-#include "platform/core/text/Vdn_Array.h"
 #include "platform/core/model/Vdn_BoltData.h"
 #include "platform/core/model/Vdn_BoltPattern.h"
 #include "platform/core/model/Vdn_Constraint.h"
@@ -11,6 +8,9 @@
 #include "platform/core/model/Vdn_DynArray.h"
 #include "platform/core/model/Vdn_Geometry.h"
 #include "platform/core/model/Vdn_ProfilePlacement.h"
+#include "platform/core/settings/AcadErrorStatus.h"
+#include "platform/core/text/JsonExtras.h"
+#include "platform/core/text/Vdn_Array.h"
 #include "platform/core/text/Vdn_StringArray.h"
 
 #include <vector>

@@ -1,11 +1,11 @@
 #include "platform/core/sections/Vdn_SectionTableManager.h"
 
-#include "platform/core/text/CharCase.h"
 #include "platform/core/files/PathBoundary.h"
-#include "platform/core/sections/SectionTableFormat.h"
-#include "platform/core/text/StringHelpers.h"
 #include "platform/core/files/TextFileHelpers.h"
+#include "platform/core/sections/SectionTableFormat.h"
 #include "platform/core/settings/Vdn_Settings.h"
+#include "platform/core/text/CharCase.h"
+#include "platform/core/text/StringHelpers.h"
 
 Vdn_SectionTableManager gSectionTables;
 

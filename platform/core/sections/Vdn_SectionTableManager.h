@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/core/settings/AcadErrorStatus.h"
 #include "platform/core/sections/SectionCatalog.h"
+#include "platform/core/settings/AcadErrorStatus.h"
 
 // The core module's section tables (gSectionTables): every table file of the library's
 // "prof\" folder, and the tables handed over by the section-library editor.

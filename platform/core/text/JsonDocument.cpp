@@ -32,8 +32,7 @@ std::optional<std::string> JsonDocument::parse(std::string_view utf8Json, int ma
     } catch (const Json::parse_error& error) {
         // The library counts bytes from 1 and points just past the offending character.
         const std::size_t offset = error.byte > 0 ? error.byte - 1 : 0;
-        return "not valid JSON at " + position(utf8Json, offset) + ": " +
-               parseReason(error.what());
+        return "not valid JSON at " + position(utf8Json, offset) + ": " + parseReason(error.what());
     } catch (const Json::exception& error) {
         // A number too large for a double ("1e999") is reported as out of range.
         return std::string("not valid JSON: ") + parseReason(error.what());

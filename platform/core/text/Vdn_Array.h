@@ -33,8 +33,7 @@ public:
     Vdn_Array() = default;
     Vdn_Array(std::initializer_list<T> items) : mItems(items.begin(), items.end()) {}
     explicit Vdn_Array(const std::vector<T>& items) : mItems(items.begin(), items.end()) {}
-    explicit Vdn_Array(std::vector<T>&& items)
-        requires(!std::is_same_v<T, bool>)
+    explicit Vdn_Array(std::vector<T>&& items) requires(!std::is_same_v<T, bool>)
         : mItems(std::move(items)) {}
 
     int length() const { return static_cast<int>(mItems.size()); }

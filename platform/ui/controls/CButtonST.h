@@ -6,9 +6,9 @@
 // that is transparent. A picture that is missing or cannot be read leaves the button without
 // one (BTNST_INVALIDRESOURCE), never fails otherwise.
 
-#include "platform/ui/graphics/Bitmap.h"
 #include "platform/ui/controls/CButton.h"
 #include "platform/ui/controls/CToolTipCtrl.h"
+#include "platform/ui/graphics/Bitmap.h"
 
 #include <memory>
 

@@ -2,8 +2,8 @@
 // CColorStatic: a static control with its own text and background colours, which it answers
 // itself when it paints (the reflected WM_CTLCOLORSTATIC), whatever its parent says.
 
-#include "platform/ui/graphics/CBrush.h"
 #include "platform/ui/controls/CStatic.h"
+#include "platform/ui/graphics/CBrush.h"
 
 class CColorStatic : public CStatic {
 public:

@@ -6,11 +6,11 @@
 #include "platform/ui/controls/CListBox.h"
 #include "platform/ui/controls/CStatic.h"
 #include "platform/ui/controls/CTabCtrl.h"
-#include "platform/ui/windows/Diagnostics.h"
 #include "platform/ui/dialogs/DialogNavigation.h"
 #include "platform/ui/dialogs/DialogUnits.h"
 #include "platform/ui/dialogs/TemplateLibrary.h"
 #include "platform/ui/users/User.h"
+#include "platform/ui/windows/Diagnostics.h"
 #include "platform/ui/windows/WinApi.h"
 #include "platform/ui/windows/WindowRegistry.h"
 

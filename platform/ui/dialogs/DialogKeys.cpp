@@ -2,9 +2,9 @@
 
 #include "platform/ui/controls/CButton.h"
 #include "platform/ui/dialogs/CDialog.h"
-#include "platform/ui/windows/CWnd.h"
 #include "platform/ui/dialogs/DialogNavigation.h"
 #include "platform/ui/users/Keyboard.h"
+#include "platform/ui/windows/CWnd.h"
 #include "platform/ui/windows/WindowRegistry.h"
 
 using ui::DialogNavigation;

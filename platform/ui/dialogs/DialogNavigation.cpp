@@ -2,8 +2,8 @@
 
 #include "platform/ui/controls/CButton.h"
 #include "platform/ui/controls/CComboBox.h"
-#include "platform/ui/dialogs/CDialog.h"
 #include "platform/ui/controls/CEdit.h"
+#include "platform/ui/dialogs/CDialog.h"
 #include "platform/ui/windows/CWnd.h"
 
 #include <algorithm>

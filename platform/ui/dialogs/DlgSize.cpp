@@ -1,7 +1,7 @@
 #include "platform/ui/dialogs/DlgSize.h"
 
-#include "platform/ui/windows/CWnd.h"
 #include "platform/ui/registry/RegistryProfile.h"
+#include "platform/ui/windows/CWnd.h"
 
 namespace {
 

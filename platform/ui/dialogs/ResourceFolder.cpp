@@ -1,9 +1,9 @@
 #include "platform/ui/dialogs/ResourceFolder.h"
 
-#include "platform/core/text/CharCase.h"
 #include "platform/core/files/PathBoundary.h"
 #include "platform/core/files/TextFileHelpers.h"
 #include "platform/core/settings/Vdn_Settings.h"
+#include "platform/core/text/CharCase.h"
 
 #include <algorithm>
 #include <system_error>

@@ -1,8 +1,8 @@
 #include "platform/ui/dialogs/TemplateLibrary.h"
 
-#include "platform/ui/windows/Diagnostics.h"
 #include "platform/ui/dialogs/DialogTemplateParser.h"
 #include "platform/ui/dialogs/ResourceFolder.h"
+#include "platform/ui/windows/Diagnostics.h"
 
 namespace ui {
 

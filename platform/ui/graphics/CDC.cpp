@@ -3,9 +3,9 @@
 #include "platform/ui/graphics/BitmapTable.h"
 #include "platform/ui/graphics/CBitmap.h"
 #include "platform/ui/graphics/CBrush.h"
-#include "platform/ui/windows/CFont.h"
 #include "platform/ui/graphics/CPen.h"
 #include "platform/ui/graphics/IconTable.h"
+#include "platform/ui/windows/CFont.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,9 +1,9 @@
 #include "platform/ui/menus/CMenu.h"
 
-#include "platform/ui/windows/CWnd.h"
-#include "platform/ui/windows/Diagnostics.h"
 #include "platform/ui/menus/MenuLibrary.h"
 #include "platform/ui/users/User.h"
+#include "platform/ui/windows/CWnd.h"
+#include "platform/ui/windows/Diagnostics.h"
 #include "platform/ui/windows/WindowRegistry.h"
 
 #include <map>

@@ -1,7 +1,7 @@
 #include "platform/ui/menus/MenuLibrary.h"
 
-#include "platform/ui/windows/Diagnostics.h"
 #include "platform/ui/dialogs/ResourceFolder.h"
+#include "platform/ui/windows/Diagnostics.h"
 
 namespace ui {
 

@@ -127,8 +127,8 @@ private:
     std::array<int, 3> mDamaged{-1, -1, -1}; // index into mProblems, -1 when the file is sound
     std::vector<LoadProblem> mProblems;
     std::unordered_map<std::uintptr_t, OpenKey> mHandles;
-    int mBatches = 0;                 // open WriteBatch scopes
-    std::array<bool, 3> mUnsaved{};   // roots changed inside them
+    int mBatches = 0;               // open WriteBatch scopes
+    std::array<bool, 3> mUnsaved{}; // roots changed inside them
 };
 
 } // namespace ui

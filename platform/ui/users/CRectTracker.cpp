@@ -2,8 +2,8 @@
 
 #include "platform/ui/graphics/CDC.h"
 #include "platform/ui/graphics/CPen.h"
-#include "platform/ui/windows/CWnd.h"
 #include "platform/ui/users/Mouse.h"
+#include "platform/ui/windows/CWnd.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -8,8 +8,8 @@
 // pending gesture the button counts as released at once. Both return TRUE only when the
 // rectangle changed; otherwise it keeps its old value.
 
-#include "platform/ui/windows/CRect.h"
 #include "platform/ui/graphics/WinGdi.h"
+#include "platform/ui/windows/CRect.h"
 
 class CDC;
 

@@ -3,8 +3,8 @@
 #include "platform/ui/users/COleDataObject.h"
 #include "platform/ui/users/COleDataSource.h"
 #include "platform/ui/users/COleDropTarget.h"
-#include "platform/ui/windows/CWnd.h"
 #include "platform/ui/users/Mouse.h"
+#include "platform/ui/windows/CWnd.h"
 #include "platform/ui/windows/WindowRegistry.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "platform/ui/users/Keyboard.h"
 
-#include "platform/ui/windows/CWnd.h"
 #include "platform/ui/dialogs/DialogNavigation.h"
 #include "platform/ui/users/UserActions.h"
+#include "platform/ui/windows/CWnd.h"
 #include "platform/ui/windows/WindowRegistry.h"
 
 #include <vector>

@@ -317,8 +317,8 @@ UINT ScriptedUser::trackPopupMenu(const PopupMenuRecord& shown) {
 bool ScriptedUser::pick(PickRecord& record) {
     static constexpr const wchar_t* kKinds[] = {L"point", L"plane", L"object", L"section point",
                                                 L"macros"};
-    const std::wstring what = std::wstring(L"pick of a ") +
-                              kKinds[static_cast<int>(record.kind)] + L" " + quoted(record.prompt);
+    const std::wstring what = std::wstring(L"pick of a ") + kKinds[static_cast<int>(record.kind)] +
+                              L" " + quoted(record.prompt);
     auto expectation = take(Kind::Pick, what, [](const Expectation&) { return true; });
     record.chosenIds.clear();
     record.accepted = false;

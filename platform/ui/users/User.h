@@ -4,9 +4,9 @@
 // ui::ScriptedUser installed for a scope with ui::UserScope.
 
 #include "platform/ui/dialogs/FileDialogRecord.h"
+#include "platform/ui/menus/PopupMenuRecord.h"
 #include "platform/ui/users/MessageBoxRecord.h"
 #include "platform/ui/users/PickRecord.h"
-#include "platform/ui/menus/PopupMenuRecord.h"
 
 class CDialog;
 

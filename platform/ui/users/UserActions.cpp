@@ -5,8 +5,8 @@
 #include "platform/ui/controls/CEdit.h"
 #include "platform/ui/controls/CListBox.h"
 #include "platform/ui/controls/CTabCtrl.h"
-#include "platform/ui/windows/CWnd.h"
 #include "platform/ui/users/Keyboard.h"
+#include "platform/ui/windows/CWnd.h"
 #include "platform/ui/windows/MessageQueue.h"
 #include "platform/ui/windows/WindowRegistry.h"
 

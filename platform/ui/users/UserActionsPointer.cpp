@@ -2,12 +2,12 @@
 
 #include "platform/ui/controls/CCheckComboBox.h"
 #include "platform/ui/controls/CImageListCtrl.h"
-#include "platform/ui/windows/CWnd.h"
 #include "platform/ui/controls/CellInput.h"
 #include "platform/ui/users/Keyboard.h"
-#include "platform/ui/windows/MessageQueue.h"
 #include "platform/ui/users/Mouse.h"
 #include "platform/ui/users/UserActions.h"
+#include "platform/ui/windows/CWnd.h"
+#include "platform/ui/windows/MessageQueue.h"
 #include "platform/ui/windows/WindowRegistry.h"
 
 namespace ui {

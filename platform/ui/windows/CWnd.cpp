@@ -1,11 +1,11 @@
 #include "platform/ui/windows/CWnd.h"
 
 #include "platform/ui/controls/CButton.h"
+#include "platform/ui/graphics/WindowPainter.h"
 #include "platform/ui/time/Clock.h"
 #include "platform/ui/windows/MessageQueue.h"
 #include "platform/ui/windows/WinApi.h"
 #include "platform/ui/windows/WindowObserver.h"
-#include "platform/ui/graphics/WindowPainter.h"
 #include "platform/ui/windows/WindowRegistry.h"
 
 #include <algorithm>

@@ -21,8 +21,8 @@
 // Registered handlers run from CWnd::OnCommand / CWnd::OnNotify; a class that overrides those
 // calls the base to keep them.
 
-#include "platform/ui/windows/CFont.h"
 #include "platform/ui/graphics/WinGdi.h"
+#include "platform/ui/windows/CFont.h"
 #include "platform/ui/windows/WinTypes.h"
 
 #include <functional>
@@ -121,8 +121,8 @@ public:
     CFont* GetFont() const;
 
     // --- focus -----------------------------------------------------------------------------------
-    // Moves the keyboard focus here (WM_KILLFOCUS to the old focus, WM_SETFOCUS here; controls notify
-    // their parent as Win32 controls do). Returns the previous focus window.
+    // Moves the keyboard focus here (WM_KILLFOCUS to the old focus, WM_SETFOCUS here; controls
+    // notify their parent as Win32 controls do). Returns the previous focus window.
     CWnd* SetFocus();
     static CWnd* GetFocus();
 

@@ -2,8 +2,8 @@
 
 #include "platform/ui/graphics/CBrush.h"
 #include "platform/ui/graphics/CDC.h"
-#include "platform/ui/windows/CWnd.h"
 #include "platform/ui/users/Mouse.h"
+#include "platform/ui/windows/CWnd.h"
 
 namespace {
 

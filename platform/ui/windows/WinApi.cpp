@@ -1,10 +1,10 @@
 #include "platform/ui/windows/WinApi.h"
 
-#include "platform/ui/windows/CWnd.h"
 #include "platform/ui/time/Clock.h"
 #include "platform/ui/users/Keyboard.h"
 #include "platform/ui/users/MessageBoxRecord.h"
 #include "platform/ui/users/User.h"
+#include "platform/ui/windows/CWnd.h"
 #include "platform/ui/windows/WindowFrame.h"
 #include "platform/ui/windows/WindowRegistry.h"
 

@@ -1,8 +1,7 @@
 #include "platform/ui/windows/WindowRegistry.h"
 
-#include "platform/ui/windows/WindowObserver.h"
-
 #include "platform/ui/windows/CWnd.h"
+#include "platform/ui/windows/WindowObserver.h"
 
 namespace ui {
 
@@ -12,7 +11,6 @@ void WindowRegistry::setFocus(CWnd* window) {
         WindowObserver::notifyFocus(window);
     }
 }
-
 
 // Never destroyed: windows held by static objects may be destroyed at any point of exit.
 WindowRegistry& WindowRegistry::instance() {

@@ -1,5 +1,5 @@
-#include "platform/core/model/BillPictures.h"
 #include "platform/core/files/PathBoundary.h"
+#include "platform/core/model/BillPictures.h"
 #include "platform/core/settings/Vdn_Settings.h"
 #include "platform/grid/CellFormat.h"
 #include "platform/grid/CellType.h"
@@ -13,7 +13,6 @@
 #include "tests/module/ModuleFixture.h"
 
 #include <gtest/gtest.h>
-
 #include <memory>
 #include <string>
 
@@ -122,8 +121,8 @@ TEST_F(BillOutputTest, SubtotalsFrameAndShadeOnlyTheirFilledCells) {
     for (int col = 1; col <= 5; ++col) {
         const grid::CellFormat format = sheet.format({col, 2}).value();
         const bool filled = col == 1 || col >= 4;
-        EXPECT_EQ(format.background, filled ? TfSSBillOutput::kSubtotalColour
-                                            : grid::CellFormat::kDefaultColour)
+        EXPECT_EQ(format.background,
+                  filled ? TfSSBillOutput::kSubtotalColour : grid::CellFormat::kDefaultColour)
             << col;
         EXPECT_EQ(format.border.type, filled ? 31 : 0) << col;
         // The row after the subtotal starts plain again.

@@ -1,13 +1,13 @@
-#include "platform/core/text/Base64.h"
 #include "platform/core/model/BillPictures.h"
+
 #include "platform/core/files/PathBoundary.h"
+#include "platform/core/text/Base64.h"
 #include "platform/host/AcTransaction.h"
 #include "platform/ui/graphics/Bitmap.h"
 #include "spreadsheet/bill/EmbeddedPicture.h"
 #include "tests/core/TempFolder.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -18,9 +18,14 @@ TEST(Base64Test, EncodesAndDecodesEveryPaddingCase) {
         std::string bytes;
         std::string text;
     };
-    const std::vector<Case> cases = {
-        {"", ""}, {"f", "Zg=="}, {"fo", "Zm8="}, {"foo", "Zm9v"}, {"foob", "Zm9vYg=="},
-        {"fooba", "Zm9vYmE="}, {"foobar", "Zm9vYmFy"}, {std::string("\xff\xfe\x00", 3), "//4A"}};
+    const std::vector<Case> cases = {{"", ""},
+                                     {"f", "Zg=="},
+                                     {"fo", "Zm8="},
+                                     {"foo", "Zm9v"},
+                                     {"foob", "Zm9vYg=="},
+                                     {"fooba", "Zm9vYmE="},
+                                     {"foobar", "Zm9vYmFy"},
+                                     {std::string("\xff\xfe\x00", 3), "//4A"}};
     for (const Case& c : cases) {
         const std::vector<std::uint8_t> bytes(c.bytes.begin(), c.bytes.end());
         EXPECT_EQ(core::base64Encode(bytes), c.text) << c.text;
@@ -90,8 +95,8 @@ TEST_F(BillPicturesTest, UnknownItemsAndMissingContextGiveNoPicture) {
     EXPECT_FALSE(picture({}, file));
     int view = -1, size = 0, detail = 0;
     bool lines = false, colour = false;
-    EXPECT_FALSE(createImage({L"P1"}, file, view, size, detail, lines, colour, nullptr,
-                             &transaction));
+    EXPECT_FALSE(
+        createImage({L"P1"}, file, view, size, detail, lines, colour, nullptr, &transaction));
     EXPECT_FALSE(createImage({L"P1"}, file, view, size, detail, lines, colour, &bill, nullptr));
     EXPECT_TRUE(file.isEmpty());
 }
@@ -113,7 +118,8 @@ TEST_F(BillPicturesTest, EmbeddedPicturesRoundTripAndRefuseDamage) {
     EXPECT_FALSE(EmbeddedPicture::fromFile(file)); // gone
     EXPECT_FALSE(EmbeddedPicture::decode(L"251").ok());
     EXPECT_FALSE(EmbeddedPicture::decode(std::wstring(EmbeddedPicture::kPrefix) + L"Qk0=").ok());
-    EXPECT_FALSE(EmbeddedPicture::decode(std::wstring(EmbeddedPicture::kPrefix) + L"\u00e9A==").ok());
+    EXPECT_FALSE(
+        EmbeddedPicture::decode(std::wstring(EmbeddedPicture::kPrefix) + L"\u00e9A==").ok());
 }
 
 } // namespace

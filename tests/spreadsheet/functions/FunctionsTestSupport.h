@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/core/settings/DocumentData.h"
 #include "platform/core/sections/Vdn_SectionTableManager.h"
+#include "platform/core/settings/DocumentData.h"
 #include "platform/core/settings/Vdn_Settings.h"
 #include "platform/grid/Sheet.h"
 #include "platform/grid/Value.h"

@@ -70,8 +70,8 @@ TEST(RoundWithinTolerance, DownOrUpToTheStepWithinTheTolerances) {
         {7, 0, 1, 1, 7},        // no step
         {222, 5, 0.5, -1, 223}, // bounds crossed: the value is held at value + 1
         {-222, 5, 2, 2, -220},
-        {1.2, 0.1, 0, 0.5, 1.2}, // on its step although 1.2 / 0.1 is stored above 12
-        {0.3, 0.1, 0, 0, 0.3},   // and without any tolerance
+        {1.2, 0.1, 0, 0.5, 1.2},     // on its step although 1.2 / 0.1 is stored above 12
+        {0.3, 0.1, 0, 0, 0.3},       // and without any tolerance
         {10.25, 0.1, 0.05, 0, 10.3}, // up by exactly its tolerance
     };
     for (const Case& c : cases) {

@@ -10,9 +10,8 @@
 #include "tests/host/TempRegistry.h"
 #include "tests/ui/ui_test_support.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <optional>
 
 namespace {
@@ -131,7 +130,8 @@ TEST_F(GenVarsDialogTest, OkStoresEveryRowThatHoldsTextInTheOrderShown) {
         act.typeInCell(Dlg::kStdGrid, 2, 1, L"a5");
         act.click(IDOK);
     }));
-    EXPECT_EQ(data.dwgGenVars(), (Vdn_StringArray{L"gen_Coating", L"", L"gen_Hall", L"gen_Coating"}));
+    EXPECT_EQ(data.dwgGenVars(),
+              (Vdn_StringArray{L"gen_Coating", L"", L"gen_Hall", L"gen_Coating"}));
     EXPECT_EQ(data.dwgGenValues(), (Vdn_StringArray{L"Verzinkt", L"", L"A", L"Gepoedercoat"}));
     EXPECT_EQ(data.dwgGenFilters(),
               (Vdn_StringArray{L"Hal A\\", L"Hal C\\", L"", L"Hal B\\Luifel.dwg"}));
@@ -176,14 +176,14 @@ TEST_F(GenVarsDialogTest, TheFilterButtonAddsOnlyNewPathsInsideTheMacrosFolder) 
         act.clickCell(Dlg::kDwgGrid, 4, 2);
         EXPECT_EQ(cell(shown, Dlg::kDwgGrid, 3, 2), L"Hal B\\Luifel.dwg");
         user.expectFileDialog(std::vector<std::wstring>{
-            (macros + L"/Hal A/Kolom.dwg").str(),      // inside
-            library.name("Elders/Vloer.dwg").str(),    // outside
-            (macros + L"/../Elders/Vloer.dwg").str(),  // outside, through ".."
+            (macros + L"/Hal A/Kolom.dwg").str(),            // inside
+            library.name("Elders/Vloer.dwg").str(),          // outside
+            (macros + L"/../Elders/Vloer.dwg").str(),        // outside, through ".."
             (macros.toUpper() + L"/hal b/luifel.DWG").str(), // there already (any case)
-            (macros + L"/Hal A/Kolom.dwg").str(),      // chosen twice
-            (macros + L"/Hal;D").str(),                // would split the filter
-            macros.str(),                              // the folder itself
-            (macros + L"\\Hal E\\").str()});           // a folder, Windows style
+            (macros + L"/Hal A/Kolom.dwg").str(),            // chosen twice
+            (macros + L"/Hal;D").str(),                      // would split the filter
+            macros.str(),                                    // the folder itself
+            (macros + L"\\Hal E\\").str()});                 // a folder, Windows style
         act.clickCell(Dlg::kDwgGrid, 4, 2);
         act.click(IDOK);
     }));

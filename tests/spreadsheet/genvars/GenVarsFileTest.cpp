@@ -1,6 +1,7 @@
 // The general-variables file: a round trip of one of everything, and damaged files refused
 // with where and why.
 #include "platform/core/model/GenVarsFile.h"
+
 #include "tests/core/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +24,8 @@ TEST(GenVarsFile, ReadsAndWritesBackEveryRowAndUnknownTopLevelKeys) {
     ASSERT_TRUE(read.ok) << read.message.toUtf8();
     const TfAutoStandardsData& data = read.data;
     EXPECT_EQ(data.dwgGenVars(), (Vdn_StringArray{L"gen_Coating", L""}));
-    EXPECT_EQ(data.dwgGenValues(), (Vdn_StringArray{L"Thermisch verzinkt ¤", L"alleen een waarde"}));
+    EXPECT_EQ(data.dwgGenValues(),
+              (Vdn_StringArray{L"Thermisch verzinkt ¤", L"alleen een waarde"}));
     EXPECT_EQ(data.dwgGenFilters(), (Vdn_StringArray{L"Hal A\\", L""}));
     EXPECT_EQ(data.stdGenValues(), (Vdn_StringArray{L"10.9", L"2.5"}));
     EXPECT_EQ(data.stdGenOverrides(), (Vdn_StringArray{L"1", L""}));
@@ -45,14 +47,16 @@ TEST(GenVarsFile, DamagedFilesAreRefusedWithWhereAndWhy) {
     const Case cases[] = {
         {"[]", "the file does not hold a JSON object"},
         {"{\"drawing\": {}}", "drawing: expected a list of rows"},
-        {"{\"drawing\": [\"gen_A\"]}", "drawing[0]: expected an object with name, value and filter"},
+        {"{\"drawing\": [\"gen_A\"]}",
+         "drawing[0]: expected an object with name, value and filter"},
         {"{\"drawing\": [{\"name\": 1}]}", "drawing[0].name: expected a text"},
         {"{\"drawing\": [{\"value\": true}]}", "drawing[0].value: expected a number or a text"},
         {"{\"drawing\": [{\"override\": \"1\"}]}",
          "drawing[0].override: unknown key (a row has name, value and filter)"},
         {"{\"standards\": [{\"colour\": \"red\"}]}",
          "standards[0].colour: unknown key (a row has name, value, override and filter)"},
-        {"{\"standards\": [{\"filter\": \"Hal A\"}]}", "standards[0].filter: expected a list of paths"},
+        {"{\"standards\": [{\"filter\": \"Hal A\"}]}",
+         "standards[0].filter: expected a list of paths"},
         {"{\"standards\": [{\"filter\": [\"\"]}]}", "standards[0].filter[0]: an empty path"},
         {"{\"standards\": [{\"filter\": [\"a;b\"]}]}",
          "standards[0].filter[0]: a path must not contain ';'"},

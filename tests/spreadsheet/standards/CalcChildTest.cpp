@@ -185,15 +185,14 @@ TEST_F(CalcChildTest, CallsThatCannotBeMadeFailWithTheEquationMessage) {
         {L"CallChild(\"sheet.tfs\", A, R)",
          L"the call of " + file.str() +
              L" was refused: it would come back to a sheet that is still calculating"},
-        {L"CallChild(\"Times.tfs\", A)",
-         L"the child sheet " + times + L" failed: " + times +
-             L" needs more than the 1 variables it was given"},
-        {L"CallChild(\"Times.tfs\", A, A)",
-         L"the child sheet " + times + L" failed: the output Y of " + times +
-             L" was given the input A"},
-        {L"CallChild(\"Missing.tfs\", A, R)",
-         L"the child sheet Missing.tfs was not found beside " + file.str() +
-             L" nor in the library's standards folders"},
+        {L"CallChild(\"Times.tfs\", A)", L"the child sheet " + times + L" failed: " + times +
+                                             L" needs more than the 1 variables it was given"},
+        {L"CallChild(\"Times.tfs\", A, A)", L"the child sheet " + times +
+                                                L" failed: the output Y of " + times +
+                                                L" was given the input A"},
+        {L"CallChild(\"Missing.tfs\", A, R)", L"the child sheet Missing.tfs was not found beside " +
+                                                  file.str() +
+                                                  L" nor in the library's standards folders"},
         {L"CallChild(\"Times.tfs\", A, Nope)", L"the argument Nope is not a variable of the sheet"},
         {L"CallChild(\"Times.tfs\")", L"CallChild needs a sheet and at least one variable"},
         {L"CallChild \"Times.tfs\", A, R", L"CallChild needs its arguments between parentheses"},
@@ -215,8 +214,9 @@ TEST_F(CalcChildTest, AChildResultThatTheCallerCannotTakeFailsTheCall) {
         "Text.tfs",
         {{L"Input"}, {L"Double X"}, {L"Output"}, {L"String Y"}, {L"Calc"}, {L"Y = \"mm\" & X"}});
     const Vdn_String file = load(parent({L"CallChild(\"Text.tfs\", A, R)", L"Q = 1"}));
-    user.expectMessageBox(IDOK, equationMessage(L"CallChild(\"Text.tfs\", A, R)", file, 9,
-                                                L"the variable R refused the child's value \"mm4\""));
+    user.expectMessageBox(IDOK,
+                          equationMessage(L"CallChild(\"Text.tfs\", A, R)", file, 9,
+                                          L"the variable R refused the child's value \"mm4\""));
     ASSERT_EQ(run(), Acad::eOk);
     EXPECT_EQ(value(L"R"), L"-1") << "a number variable refuses the text mm4";
     EXPECT_EQ(value(L"Q"), L"1");
@@ -242,13 +242,13 @@ TEST_F(CalcChildTest, AChainOfCallsThatComesBackIsRefused) {
     // B's name as A found it: in A's folder.
     const Vdn_String b = gSettings.libDir() + L"Connection Standards\\B.tfs";
     user.expectMessageBox(
-        IDOK, equationMessage(L"CallChild(\"A.tfs\", X, Y)", b, 6,
-                              L"the call of " +
-                                  TfCalcSS::shownPath(gSettings.libDir() +
-                                                      L"Connection Standards\\A.tfs")
-                                      .str() +
-                                  L" was refused: it would come back to a sheet that is still "
-                                  L"calculating"));
+        IDOK,
+        equationMessage(
+            L"CallChild(\"A.tfs\", X, Y)", b, 6,
+            L"the call of " +
+                TfCalcSS::shownPath(gSettings.libDir() + L"Connection Standards\\A.tfs").str() +
+                L" was refused: it would come back to a sheet that is still "
+                L"calculating"));
     ASSERT_EQ(sheet.loadFile(L"A"), Acad::eOk);
     ASSERT_EQ(run(), Acad::eOk);
     EXPECT_EQ(value(L"R"), L"104");

@@ -207,10 +207,9 @@ TEST_F(CalcSheetTest, AnIntegerVariableIsAWholeNumberForLaterFormulasAndCallers)
           {L"K = W / 3"},
           {L"Area = K * 3"},
           {L"N = -W / 80"}});
-    TfDlgStandardsData data = inputs({argument(L"W", tfInput, L"200"),
-                                      argument(L"K", tfOutput, L"0", tfInteger),
-                                      argument(L"Area", tfOutput, L"0"),
-                                      argument(L"N", tfOutput, L"0", tfInteger)});
+    TfDlgStandardsData data =
+        inputs({argument(L"W", tfInput, L"200"), argument(L"K", tfOutput, L"0", tfInteger),
+                argument(L"Area", tfOutput, L"0"), argument(L"N", tfOutput, L"0", tfInteger)});
     ASSERT_EQ(sheet.getFromVars(data), Acad::eOk);
     ASSERT_EQ(sheet.setToVars(data.varCells), Acad::eOk);
     EXPECT_EQ(value(L"K"), L"67");
@@ -220,11 +219,8 @@ TEST_F(CalcSheetTest, AnIntegerVariableIsAWholeNumberForLaterFormulasAndCallers)
 }
 
 TEST_F(CalcSheetTest, AValueItsVariableRefusesIsReportedWithTheReason) {
-    const Vdn_String file = load({{L"Input"},
-                                  {L"Output"},
-                                  {L"Double X"},
-                                  {L"Calc"},
-                                  {L"X = \"mm\" & 4"}});
+    const Vdn_String file =
+        load({{L"Input"}, {L"Output"}, {L"Double X"}, {L"Calc"}, {L"X = \"mm\" & 4"}});
     user.expectMessageBox(IDOK, equationMessage(L"X = \"mm\" & 4", file, 5,
                                                 L"the variable X refused the value \"mm4\""));
     TfDlgStandardsData data = inputs({argument(L"X", tfOutput, L"1")});
@@ -288,8 +284,7 @@ TEST_F(CalcSheetTest, AFailingEquationIsReportedAndTheCalculationGoesOn) {
     EXPECT_EQ(report.problems[2],
               file + L" row 9: Area = A2 * * 2: the formula \"A2 * * 2\" does not parse at "
                      L"character 6: unexpected '*'");
-    EXPECT_NE(report.problems[4].find(L"row 12: Depth = \"deep\": the variable Depth refused"),
-              -1);
+    EXPECT_NE(report.problems[4].find(L"row 12: Depth = \"deep\": the variable Depth refused"), -1);
     EXPECT_EQ(user.messageBoxes()[0].icon, MB_ICONEXCLAMATION);
     // A text that is no equation stays one; an equation cell now holds its formula's result.
     EXPECT_EQ(sheet.calcCell(1, 7), Acad::eInvalidInput);

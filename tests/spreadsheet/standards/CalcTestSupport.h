@@ -4,8 +4,8 @@
 // tested, a pool emptied before and after, and the exact texts of the messages.
 
 #include "module/TfSSDlgsMgr.h"
-#include "platform/core/settings/DocumentData.h"
 #include "platform/core/sections/Vdn_SectionTableManager.h"
+#include "platform/core/settings/DocumentData.h"
 #include "platform/core/settings/Vdn_Settings.h"
 #include "platform/grid/Sheet.h"
 #include "platform/host/HostWindows.h"
@@ -96,9 +96,9 @@ private:
 // the tip about unknown variables.
 inline std::wstring equationMessage(const std::wstring& equation, const Vdn_String& file, int row,
                                     const std::wstring& reason = {}) {
-    const std::wstring head = L"The following equation failed:\n" + equation +
-                              L"\nSpreadsheet : " + TfCalcSS::shownPath(file).str() + L" (line: " +
-                              std::to_wstring(row) + L")\n";
+    const std::wstring head = L"The following equation failed:\n" + equation + L"\nSpreadsheet : " +
+                              TfCalcSS::shownPath(file).str() + L" (line: " + std::to_wstring(row) +
+                              L")\n";
     if (!reason.empty())
         return head + L"Reason : " + reason;
     return head +

@@ -49,18 +49,16 @@ class MappingEntriesTest : public ::testing::Test {
 protected:
     // 0 integer, 1 double, 2 string, 3 double of another variable, 4 double with kind 0.
     void SetUp() override {
-        mapping = parse(
-            L"M=Count" F L"Bolts" B L"PatternReverseStart1 "
-                                    L"P"
-                                    L"1" Q L"coun"
-                                           L"t" F L"Plat"
-                                                  L"e" B L"Distance "
-                                                         L"W" Q L"Coun"
-                                                                L"t" F L"Bolt"
-                                                                       L"s" B L"PatternNrBolts1 "
-                                                                              L"P1" Q L"Gap" F
-                                                                                  B L"GenVar "
-                                                                                    L"gen_Gap");
+        mapping = parse(L"M=Count" F L"Bolts" B L"PatternReverseStart1 "
+                        L"P"
+                        L"1" Q L"coun"
+                        L"t" F L"Plat"
+                        L"e" B L"Distance "
+                        L"W" Q L"Coun"
+                        L"t" F L"Bolt"
+                        L"s" B L"PatternNrBolts1 "
+                        L"P1" Q L"Gap" F B L"GenVar "
+                        L"gen_Gap");
         TfObjectMap invalid = mapping.mappedObjects()[1];
         invalid.kind = 0;
         mapping.mappedObjectsWrite().append(invalid);

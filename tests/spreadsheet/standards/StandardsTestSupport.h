@@ -3,11 +3,11 @@
 // sample macros of data/macros with their records, and a scripted user that must see exactly
 // the message boxes a test expects.
 
-#include "platform/core/settings/DocumentData.h"
 #include "platform/core/model/MacroData.h"
 #include "platform/core/model/MacroReadResult.h"
 #include "platform/core/model/Vdn_DbMacro.h"
 #include "platform/core/sections/Vdn_SectionTableManager.h"
+#include "platform/core/settings/DocumentData.h"
 #include "platform/core/settings/Vdn_Settings.h"
 #include "platform/host/AcTransaction.h"
 #include "spreadsheet/standards/TfDlgStandardsData.h"
