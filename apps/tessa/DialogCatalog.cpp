@@ -6,8 +6,11 @@
 #include "dialogs/CDlgLookup.h"
 #include "dialogs/CDlgOpenSave.h"
 #include "dialogs/CFormula.h"
+#include "module/SheetsManagerSlot.h"
 #include "platform/core/model/GenVarsFile.h"
 #include "platform/core/settings/Vdn_Settings.h"
+#include "platform/host/CommandLineApi.h"
+#include "platform/host/HostWindows.h"
 #include "platform/ui/users/UserActions.h"
 #include "platform/ui/windows/WinConstants.h"
 #include "spreadsheet/CDlgFindReplace.h"
@@ -19,6 +22,8 @@
 #include "spreadsheet/editor/DlgSSAsTool.h"
 #include "spreadsheet/genvars/GenVarsLaunchers.h"
 #include "spreadsheet/standards/CDlgSSStandards.h"
+#include "workshop/sheets/SheetsFile.h"
+#include "workshop/sheets/SheetsManagerLaunchers.h"
 
 #include <algorithm>
 #include <cctype>
@@ -196,6 +201,27 @@ bool showGenVars(DialogPresenter&) {
     return true;
 }
 
+// The sheets manager docked in the host's frame, on the example library's sheets; changing
+// the format is reported on the command line.
+bool showSheetsMgr(DialogPresenter& presenter) {
+    sheets::SheetsReadResult read =
+        sheets::readSheetsFile(gSettings.libDir() + L"Workshop/Sheets.json");
+    if (!read.ok) {
+        return false;
+    }
+    read.data.setFormatChange([](const Vdn_String& format) {
+        acutPrintf(L"\nThe sheets get the format %s.", format.c_str());
+        return true;
+    });
+    if (!StartModelessDlgSheetsMgr(read.data)) {
+        return false;
+    }
+    if (!presenter.presentDocked(*acedGetAcadFrame())) {
+        EndModelessDlgSheetsMgr();
+    }
+    return true;
+}
+
 std::string lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -219,6 +245,7 @@ const std::vector<DialogEntry>& dialogCatalog() {
         {"CDlgLevels", 342, "DLG_LEVELS", showLevels},
         {"CDlgLookup", 343, "DLG_LOOKUP", showLookup},
         {"CDlgGenVars", 256, "DLG_GENVARS", showGenVars},
+        {"CDlgSheetsMgr", 267, "DLG_SHEETSMGR", showSheetsMgr},
     };
     return catalog;
 }

@@ -17,6 +17,13 @@ public:
     virtual ~DialogPresenter() = default;
     // Shows the created window (and returns when it is closed or hidden).
     virtual void presentModeless(CWnd& window) = 0;
+    // Puts the host's frame with its docked bars before the user. True when the frame stays
+    // shown after the call (it is part of the program's own main window); false when the
+    // presentation has ended.
+    virtual bool presentDocked(CWnd& frame) {
+        presentModeless(frame);
+        return false;
+    }
 };
 
 struct DialogEntry {

@@ -134,8 +134,13 @@ int gui(const GuiOptions& options) {
     }
     const LoadedModule module(stderr);
     WindowRunner windows;
+    windows.setFrameEmbedded(true);
     MainWindow window(windows);
     window.show();
+    // The sheets manager is the panel a detailer keeps docked.
+    if (const DialogEntry* sheets = findDialog("CDlgSheetsMgr"); sheets != nullptr) {
+        sheets->open(windows);
+    }
     return QApplication::exec() == 0 ? kExitOk : kExitFailed;
 }
 

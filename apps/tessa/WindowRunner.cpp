@@ -23,6 +23,9 @@ int gArgc = 1;
 char gProgramName[] = "tessa";
 char* gArgv[] = {gProgramName, nullptr};
 
+constexpr int kDockedFrameWidth = 760;
+constexpr int kDockedFrameHeight = 560;
+
 } // namespace
 
 bool WindowRunner::canShowWindows() {
@@ -71,6 +74,16 @@ void WindowRunner::presentModeless(CWnd& window) {
     });
     watch.start(20);
     loop.exec();
+}
+
+bool WindowRunner::presentDocked(CWnd& frame) {
+    if (frameEmbedded_)
+        return true;
+    // The host's frame at the size of a small main window, so the docked bar is the subject.
+    frame.SetWindowPos(nullptr, 0, 0, kDockedFrameWidth, kDockedFrameHeight,
+                       SWP_NOMOVE | SWP_NOZORDER);
+    presentModeless(frame);
+    return false;
 }
 
 bool WindowRunner::pictureSaved() const {

@@ -30,6 +30,9 @@ public:
     static bool canShowWindows();
 
     void presentModeless(CWnd& window) override;
+    bool presentDocked(CWnd& frame) override;
+    // The host's frame is shown inside the program's main window (tessa gui).
+    void setFrameEmbedded(bool embedded) { frameEmbedded_ = embedded; }
     // For pictures: whether one was written.
     bool pictureSaved() const;
     qtview::Desktop& desktop() const { return *desktop_; }
@@ -37,6 +40,7 @@ public:
 private:
     QString screenshotPath_;
     bool modelessSaved_ = false;
+    bool frameEmbedded_ = false;
     std::unique_ptr<QApplication> application_;
     std::unique_ptr<qtview::Desktop> desktop_;
     std::unique_ptr<ui::User> user_;

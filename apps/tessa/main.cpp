@@ -12,6 +12,7 @@
 #include "apps/tessa/ReadCommand.h"
 #include "apps/tessa/RegistryCommand.h"
 #include "apps/tessa/SheetCommands.h"
+#include "apps/tessa/SheetsCommands.h"
 #include "apps/tessa/ShowCommand.h"
 #include "apps/tessa/TableCommands.h"
 #include "apps/tessa/WorkshopCommands.h"
@@ -49,6 +50,7 @@ int main(int argc, char** argv) {
     app::addGenVarsCommand(program, run);
     app::addCspCommand(program, run);
     app::addWorkshopCommand(program, run);
+    app::addSheetsCommand(program, run);
 
     try {
         program.parse(argc, argv);

@@ -2,11 +2,15 @@
 
 #include "platform/grid/CellFormat.h"
 #include "platform/grid/Sheet.h"
+#include "platform/qt/WidgetPictures.h"
 #include "platform/ui/controls/SpreadsheetControl.h"
+#include "platform/ui/graphics/CBitmap.h"
 
 #include <QBrush>
 #include <QColor>
 #include <QFont>
+#include <QHash>
+#include <QPixmap>
 
 namespace qtview {
 
@@ -44,6 +48,39 @@ int SheetModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : cols_;
 }
 
+namespace {
+
+// The style bit that makes a check-box cell a two-state picture button: it shows the picture
+// of its state (its up picture for "0", its down picture for "1") instead of a box.
+constexpr std::uint32_t kTwoStateButtonStyle = 0x80000000U;
+
+bool isTwoStateButton(const std::optional<grid::CellFormat>& format) {
+    return format && format->type.kind() == grid::CellType::Kind::CheckBox &&
+           (format->type.style() & kTwoStateButtonStyle) != 0;
+}
+
+// A bitmap resource named by its number; a null picture when there is none.
+QPixmap resourcePicture(const std::wstring& number) {
+    static QHash<QString, QPixmap> loaded;
+    const QString key = QString::fromStdWString(number);
+    if (const auto found = loaded.constFind(key); found != loaded.constEnd()) {
+        return *found;
+    }
+    QPixmap pixmap;
+    bool isNumber = false;
+    const uint id = key.toUInt(&isNumber);
+    CBitmap bitmap;
+    if (isNumber && bitmap.LoadBitmap(id)) {
+        if (const auto picture = bitmap.picture()) {
+            pixmap = QPixmap::fromImage(qtview::WidgetPictures::toImage(*picture));
+        }
+    }
+    loaded.insert(key, pixmap);
+    return pixmap;
+}
+
+} // namespace
+
 QVariant SheetModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) {
         return {};
@@ -53,6 +90,16 @@ QVariant SheetModel::data(const QModelIndex& index, int role) const {
     const std::optional<grid::CellFormat> format = sheet.format(ref);
     const grid::CellType::Kind kind = format ? format->type.kind() : grid::CellType::Kind::General;
     switch (role) {
+    case Qt::DecorationRole:
+        if (isTwoStateButton(format)) {
+            const bool down =
+                sheet.cellText(ref, grid::TextKind::Value).value_or(std::wstring()) == L"1";
+            const std::wstring& name = down ? format->type.pictureDown() : format->type.picture();
+            if (!name.empty()) {
+                return resourcePicture(name);
+            }
+        }
+        return {};
     case Qt::DisplayRole: {
         if (kind == grid::CellType::Kind::CheckBox) {
             return format ? QString::fromStdWString(format->type.text()) : QString();
@@ -76,7 +123,7 @@ QVariant SheetModel::data(const QModelIndex& index, int role) const {
             sheet.cellText(ref, grid::TextKind::Formatted).value_or(std::wstring()));
     }
     case Qt::CheckStateRole:
-        if (kind == grid::CellType::Kind::CheckBox) {
+        if (kind == grid::CellType::Kind::CheckBox && !isTwoStateButton(format)) {
             const bool checked =
                 sheet.cellText(ref, grid::TextKind::Value).value_or(std::wstring()) == L"1";
             return checked ? Qt::Checked : Qt::Unchecked;

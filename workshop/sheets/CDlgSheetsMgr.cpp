@@ -15,6 +15,8 @@ constexpr int kDataWidth = 0;
 constexpr int kFirstTreeColumn = 2;
 constexpr int kKeyColumn = 2;
 constexpr int kDataColumns = 3;
+// The bar's border around the panel, in pixels.
+constexpr int kBarMargin = 8;
 
 Vdn_StringArray rowTexts(const Vdn_String& text) {
     Vdn_StringArray texts{L"0", text};
@@ -58,7 +60,8 @@ Vdn_StringArray CDlgSheetsMgr::outputMenu() {
 
 bool CDlgSheetsMgr::fillTree(TfTreeSpread& tree, int placeholderId, const Vdn_StringArray& menu,
                              TfTreeSpread::DropCallback callback) {
-    if (!tree.attachToDlgItem(this, placeholderId) ||
+    // Exactly over the placeholder: the panel has no caption to make up for.
+    if (!tree.attachToDlgItem(this, placeholderId, true) ||
         !tree.setUp(kFirstTreeColumn, kKeyColumn, std::move(callback), false, true))
         return false;
     for (int i = 0; i < mData.length(); ++i) {
@@ -125,6 +128,17 @@ BOOL CDlgSheetsMgr::OnInitDialog() {
     };
     mResizer.Init(this, nullptr, layout);
     mResizer.Move();
+
+    // A bar narrower than the panel would cut its buttons off: the bar takes the panel's width.
+    if (CWnd* bar = GetParent(); bar != nullptr && (bar->GetStyle() & WS_CHILD) != 0) {
+        CRect own;
+        CRect barRect;
+        GetWindowRect(&own);
+        bar->GetWindowRect(&barRect);
+        if (barRect.Width() < own.Width() + kBarMargin)
+            bar->SetWindowPos(nullptr, 0, 0, own.Width() + kBarMargin, barRect.Height(),
+                              SWP_NOMOVE | SWP_NOZORDER);
+    }
 
     mOutputItems = outputMenu();
     mOutputMenu = std::make_unique<dynMenu>();
