@@ -3,9 +3,16 @@
 #include "module/TfSheetEntry.h"
 #include "platform/core/text/Vdn_Array.h"
 
-// The core module's record copied into the sheets manager: the sheet entries it lists.
+#include <functional>
+#include <memory>
+
+// The core module's record copied into the sheets manager: the sheet entries it lists, and
+// the core module's command that changes the format of the sheets.
 class TfSheetsMgrDlgData {
 public:
+    // What the core module does when asked to change the sheets' format; false when it refused.
+    using FormatChange = std::function<bool(const Vdn_String& format)>;
+
     TfSheetsMgrDlgData() = default;
     TfSheetsMgrDlgData(const TfSheetsMgrDlgData&) = default;
     TfSheetsMgrDlgData& operator=(const TfSheetsMgrDlgData&) = default;
@@ -16,8 +23,21 @@ public:
     const TfSheetEntry& getAt(int i) const { return mEntries[i]; }
     void append(TfSheetEntry entry) { mEntries.append(std::move(entry)); }
 
-    friend bool operator==(const TfSheetsMgrDlgData&, const TfSheetsMgrDlgData&) = default;
+    // Asks the core module to change the format of the sheets; false without a command.
+    bool changeFormatCmd(const Vdn_String& format) const {
+        return mFormatChange && *mFormatChange && (*mFormatChange)(format);
+    }
+    // Copies share the command.
+    void setFormatChange(FormatChange change) {
+        mFormatChange = std::make_shared<FormatChange>(std::move(change));
+    }
+
+    // The entries; the command is behaviour, not content.
+    friend bool operator==(const TfSheetsMgrDlgData& a, const TfSheetsMgrDlgData& b) {
+        return a.mEntries == b.mEntries;
+    }
 
 private:
     Vdn_Array<TfSheetEntry> mEntries;
+    std::shared_ptr<const FormatChange> mFormatChange;
 };

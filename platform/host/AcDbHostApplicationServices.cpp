@@ -1,0 +1,6 @@
+#include "platform/host/AcDbHostApplicationServices.h"
+
+AcDbHostApplicationServices* acdbHostApplicationServices() {
+    static AcDbHostApplicationServices services;
+    return &services;
+}

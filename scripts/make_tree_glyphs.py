@@ -1,0 +1,68 @@
+#!/usr/bin/env python3
+"""Writes the glyphs of the tree spreadsheet: 20 by 20 pixel, 24-bit .bmp line drawings of the
+expand and collapse boxes and the tree lines, white where the sheet shows through."""
+
+import struct
+from pathlib import Path
+
+OUT = Path(__file__).resolve().parent.parent / "resources/bitmaps"
+SIZE, MID = 20, 10
+LINE, BOX, SIGN, WHITE = (160, 160, 160), (110, 110, 110), (20, 20, 20), (255, 255, 255)
+
+
+def picture(up=False, down=False, right=False, box=None):
+    pixels = [[WHITE] * SIZE for _ in range(SIZE)]
+
+    def dot(x, y, colour):
+        pixels[y][x] = colour
+
+    if up:
+        for y in range(0, MID + 1):
+            dot(MID, y, LINE)
+    if down:
+        for y in range(MID, SIZE):
+            dot(MID, y, LINE)
+    if right:
+        for x in range(MID, SIZE):
+            dot(x, MID, LINE)
+    if box:
+        for y in range(MID - 4, MID + 5):
+            for x in range(MID - 4, MID + 5):
+                edge = x in (MID - 4, MID + 4) or y in (MID - 4, MID + 4)
+                dot(x, y, BOX if edge else WHITE)
+        for x in range(MID - 2, MID + 3):
+            dot(x, MID, SIGN)
+        if box == "+":
+            for y in range(MID - 2, MID + 3):
+                dot(MID, y, SIGN)
+    return pixels
+
+
+def write(number, pixels):
+    row_bytes = SIZE * 3 + (-SIZE * 3) % 4
+    body = b""
+    for row in reversed(pixels):
+        line = b"".join(bytes((b, g, r)) for r, g, b in row)
+        body += line + b"\0" * (row_bytes - len(line))
+    header = struct.pack("<2sIHHI", b"BM", 54 + len(body), 0, 0, 54)
+    info = struct.pack("<IiiHHIIiiII", 40, SIZE, SIZE, 1, 24, 0, len(body), 3780, 3780, 0, 0)
+    (OUT / f"{number}.bmp").write_bytes(header + info + body)
+
+
+GLYPHS = {
+    274: dict(right=True, down=True, box="+"),
+    272: dict(right=True, down=True, box="-"),
+    8137: dict(right=True, box="+"),
+    8138: dict(right=True, box="-"),
+    280: dict(up=True, right=True, down=True, box="+"),
+    281: dict(up=True, right=True, down=True, box="-"),
+    277: dict(up=True, right=True, box="+"),
+    278: dict(up=True, right=True, box="-"),
+    275: dict(up=True, down=True, right=True),
+    276: dict(up=True, right=True),
+    279: dict(up=True, down=True),
+}
+
+if __name__ == "__main__":
+    for number, lines in GLYPHS.items():
+        write(number, picture(**lines))
