@@ -23,6 +23,7 @@
 #include "spreadsheet/editor/DlgSSAsTool.h"
 #include "spreadsheet/genvars/GenVarsLaunchers.h"
 #include "spreadsheet/standards/CDlgSSStandards.h"
+#include "workshop/CDlgWsSettings.h"
 #include "workshop/Vdn_DlgWsFileNaming.h"
 #include "workshop/Vdn_DlgWsFormats.h"
 
@@ -231,6 +232,15 @@ bool showFormats(DialogPresenter&) {
     return dialog.DoModal() != -1;
 }
 
+// The workshop settings of the example library in the settings browser.
+bool showWsSettings(DialogPresenter&) {
+    WsUiGlobalSettings settings;
+    if (!readExampleWorkshop(settings))
+        return false;
+    StartDlgWsSettings(settings);
+    return true;
+}
+
 // Choosing the naming items of a DSTV file name.
 bool showListSort(DialogPresenter&) {
     CDlgListSort dialog;
@@ -272,6 +282,7 @@ const std::vector<DialogEntry>& dialogCatalog() {
         {"CDlgLevels", 342, "DLG_LEVELS", showLevels},
         {"CDlgLookup", 343, "DLG_LOOKUP", showLookup},
         {"CDlgGenVars", 256, "DLG_GENVARS", showGenVars},
+        {"CDlgWsSettings", 348, "DLG_WS_SETTINGS", showWsSettings},
         {"Vdn_DlgWsFileNaming", 344, "DLG_WS_FILENAMING", showFileNaming},
         {"Vdn_DlgWsFormats", 345, "DLG_WS_FORMATS", showFormats},
         {"CDlgListSort", 346, "DLG_LISTSORT", showListSort},
