@@ -16,6 +16,7 @@ namespace {
 
 const wchar_t* const kCaption = L"Algemene werkplaatstekeningen instellingen";
 const wchar_t* const kAddText = L"Nieuwe Groep";
+const wchar_t* const kRemoveText = L"Groep verwijderen";
 const wchar_t* const kGlobalLabel = L"Algemeen";
 const wchar_t* const kAssemblyLabel = L"Werkstuk";
 const wchar_t* const kViewsLabel = L"Zichten";
@@ -47,7 +48,8 @@ void CDlgWsSettings::GetDialogTexts(Vdn_String& caption, Vdn_String& addText,
                                     Vdn_String& removeText) {
     caption = kCaption;
     addText = kAddText;
-    removeText = Vdn_String();
+    // Without it a group could be added but never removed again.
+    removeText = kRemoveText;
 }
 
 void CDlgWsSettings::FillTreeItems(TfTreeSpread&, std::vector<TfTreeItem>& items) {
