@@ -2,11 +2,15 @@
 
 #include "platform/grid/CellFormat.h"
 #include "platform/grid/Sheet.h"
+#include "platform/qt/WidgetPictures.h"
 #include "platform/ui/controls/SpreadsheetControl.h"
+#include "platform/ui/graphics/CBitmap.h"
 
 #include <QBrush>
 #include <QColor>
 #include <QFont>
+#include <QHash>
+#include <QPixmap>
 
 namespace qtview {
 
@@ -28,6 +32,30 @@ QString columnLetters(int col) {
         letters.prepend(QChar(u'A' + (n - 1) % 26));
     }
     return letters;
+}
+
+// A check box with pictures (a two-state picture button) shows the picture of its state
+// instead of a box: the bitmap resource its picture text names.
+bool hasPictures(const std::optional<grid::CellFormat>& format) {
+    return format && format->type.kind() == grid::CellType::Kind::CheckBox &&
+           !format->type.picture().empty();
+}
+
+QPixmap resourcePicture(const std::wstring& name) {
+    static QHash<QString, QPixmap> cache;
+    const QString key = QString::fromStdWString(name);
+    if (const auto found = cache.constFind(key); found != cache.constEnd()) {
+        return *found;
+    }
+    QPixmap pixmap;
+    bool number = false;
+    const uint id = key.toUInt(&number);
+    CBitmap bitmap;
+    if (number && bitmap.LoadBitmap(id) && bitmap.picture()) {
+        pixmap = QPixmap::fromImage(WidgetPictures::toImage(*bitmap.picture()));
+    }
+    cache.insert(key, pixmap);
+    return pixmap;
 }
 
 } // namespace
@@ -75,8 +103,15 @@ QVariant SheetModel::data(const QModelIndex& index, int role) const {
         return QString::fromStdWString(
             sheet.cellText(ref, grid::TextKind::Formatted).value_or(std::wstring()));
     }
+    case Qt::DecorationRole:
+        if (hasPictures(format)) {
+            const bool down =
+                sheet.cellText(ref, grid::TextKind::Value).value_or(std::wstring()) == L"1";
+            return resourcePicture(down ? format->type.pictureDown() : format->type.picture());
+        }
+        return {};
     case Qt::CheckStateRole:
-        if (kind == grid::CellType::Kind::CheckBox) {
+        if (kind == grid::CellType::Kind::CheckBox && !hasPictures(format)) {
             const bool checked =
                 sheet.cellText(ref, grid::TextKind::Value).value_or(std::wstring()) == L"1";
             return checked ? Qt::Checked : Qt::Unchecked;
