@@ -99,7 +99,7 @@ int CDlgSettingsTemplate::rowOfItem(int item) const {
 void CDlgSettingsTemplate::buildTree() {
     mItems.clear();
     mRowItems.clear();
-    if (!mTree.setUp(kFirstTreeColumn, kKeyColumn, nullptr, false, true))
+    if (!mTree.setUp(kFirstTreeColumn, kKeyColumn, nullptr, false, false))
         return;
     FillTreeItems(mTree, mItems);
     std::vector<int> rows(mItems.size(), -1);
