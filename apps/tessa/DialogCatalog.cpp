@@ -11,6 +11,10 @@
 #include "platform/core/settings/Vdn_Settings.h"
 #include "platform/host/CommandLineApi.h"
 #include "platform/host/HostWindows.h"
+#include "platform/core/workshop/WsUiNamingItems.h"
+#include "platform/core/workshop/WsUiSettingsFile.h"
+#include "platform/ui/dialogs/CDlgListSort.h"
+#include "platform/ui/dialogs/CDlgScales.h"
 #include "platform/ui/users/UserActions.h"
 #include "platform/ui/windows/WinConstants.h"
 #include "spreadsheet/CDlgFindReplace.h"
@@ -24,6 +28,9 @@
 #include "spreadsheet/standards/CDlgSSStandards.h"
 #include "workshop/sheets/SheetsFile.h"
 #include "workshop/sheets/SheetsManagerLaunchers.h"
+#include "workshop/CDlgWsSettings.h"
+#include "workshop/Vdn_DlgWsFileNaming.h"
+#include "workshop/Vdn_DlgWsFormats.h"
 
 #include <algorithm>
 #include <cctype>
@@ -222,6 +229,62 @@ bool showSheetsMgr(DialogPresenter& presenter) {
     return true;
 }
 
+// The workshop settings of the example library; false when they cannot be read.
+bool readExampleWorkshop(WsUiGlobalSettings& settings) {
+    Vdn_String message;
+    return core::readWsUiSettingsFile(gSettings.libDir() + L"Workshop/WorkshopSettings.json",
+                                      settings, message);
+}
+
+// The naming of the example library's DSTV files.
+bool showFileNaming(DialogPresenter&) {
+    WsUiGlobalSettings settings;
+    if (!readExampleWorkshop(settings))
+        return false;
+    Vdn_DlgWsFileNaming dialog;
+    dialog.mSettings = &settings;
+    dialog.mPath = createPath(WsUiSettingPath(), L"mDSTVFileNaming");
+    return dialog.DoModal() != -1;
+}
+
+// The paper formats of the example library.
+bool showFormats(DialogPresenter&) {
+    WsUiGlobalSettings settings;
+    if (!readExampleWorkshop(settings))
+        return false;
+    Vdn_DlgWsFormats dialog;
+    dialog.mSettings = &settings;
+    dialog.mPath = createPath(WsUiSettingPath(), L"mFormats");
+    return dialog.DoModal() != -1;
+}
+
+// The workshop settings of the example library in the settings browser.
+bool showWsSettings(DialogPresenter&) {
+    WsUiGlobalSettings settings;
+    if (!readExampleWorkshop(settings))
+        return false;
+    StartDlgWsSettings(settings);
+    return true;
+}
+
+// Choosing the naming items of a DSTV file name.
+bool showListSort(DialogPresenter&) {
+    CDlgListSort dialog;
+    dialog.mData.title = L"Creatie van de bestandsnamen";
+    dialog.mData.prompt = L"Voeg toe, verwijder en sorteer de items";
+    dialog.mData.availableItems = getAllNamingDescs();
+    dialog.mData.chosenItems = getNamingDescs(Vdn_Array<int>{kPrPlMark, kPrPlPosition});
+    return dialog.DoModal() != -1;
+}
+
+// The scales permitted on an A3 sheet.
+bool showScales(DialogPresenter&) {
+    CDlgScales dialog;
+    dialog.mTitle = L"Te gebruiken schalen";
+    dialog.mScales = Vdn_Array<double>{5.0, 10.0, 15.0, 20.0, 25.0};
+    return dialog.DoModal() != -1;
+}
+
 std::string lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -246,6 +309,11 @@ const std::vector<DialogEntry>& dialogCatalog() {
         {"CDlgLookup", 343, "DLG_LOOKUP", showLookup},
         {"CDlgGenVars", 256, "DLG_GENVARS", showGenVars},
         {"CDlgSheetsMgr", 267, "DLG_SHEETSMGR", showSheetsMgr},
+        {"CDlgWsSettings", 348, "DLG_WS_SETTINGS", showWsSettings},
+        {"Vdn_DlgWsFileNaming", 344, "DLG_WS_FILENAMING", showFileNaming},
+        {"Vdn_DlgWsFormats", 345, "DLG_WS_FORMATS", showFormats},
+        {"CDlgListSort", 346, "DLG_LISTSORT", showListSort},
+        {"CDlgScales", 347, "DLG_SCALES", showScales},
     };
     return catalog;
 }

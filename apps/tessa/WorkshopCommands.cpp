@@ -1,10 +1,15 @@
 #include "apps/tessa/WorkshopCommands.h"
 
+#include "apps/tessa/LoadedModule.h"
 #include "apps/tessa/OutputFile.h"
 #include "apps/tessa/ProgramText.h"
+#include "apps/tessa/WindowRunner.h"
 #include "platform/core/files/PathBoundary.h"
 #include "platform/core/workshop/WsUiSettingsFile.h"
 #include "platform/core/workshop/WsUiSettingsOutline.h"
+#include "platform/host/HostWindows.h"
+#include "platform/qt/Desktop.h"
+#include "workshop/CDlgWsSettings.h"
 
 #include <charconv>
 #include <cmath>
@@ -224,6 +229,34 @@ int setCommand(const WorkshopOptions& options) {
     return kExitOk;
 }
 
+// The settings browser on the file; OK writes the edited settings back, Cancel leaves the file.
+int editCommand(const WorkshopOptions& options) {
+    WsUiGlobalSettings settings;
+    if (!load(options, settings))
+        return kExitFailed;
+    if (!WindowRunner::canShowWindows())
+        return fail("workshop edit: no display to show the dialog on");
+    bool accepted = false;
+    {
+        const LoadedModule module(stderr);
+        WindowRunner windows;
+        windows.desktop().ignore(*adsw_acadMainWnd());
+        accepted = StartDlgWsSettings(settings);
+    }
+    if (!accepted) {
+        std::printf("cancelled: %s is unchanged\n", options.file.c_str());
+        return kExitOk;
+    }
+    const OutputFile out(options.file);
+    if (const auto reason = out.write([&settings](const std::filesystem::path& path) {
+            return core::writeWsUiSettingsFile(Vdn_String::fromUtf8(path.string()), settings);
+        }))
+        return fail(*reason);
+    std::printf("saved %s: %d groups, %d formats\n", options.file.c_str(), settings.nrGroups(),
+                settings.nrFormats());
+    return kExitOk;
+}
+
 } // namespace
 
 void addWorkshopCommand(CLI::App& program, CommandRun& run) {
@@ -262,6 +295,11 @@ void addWorkshopCommand(CLI::App& program, CommandRun& run) {
                     "Write the changed settings here (never the input file); without it "
                     "nothing is written");
     set->callback([options, &run] { run = [options] { return setCommand(*options); }; });
+
+    CLI::App* edit = workshop->add_subcommand(
+        "edit", "The workshop settings dialog on the file; OK writes it, Cancel leaves it");
+    edit->add_option("FILE", options->file, "The workshop settings file (.json)")->required();
+    edit->callback([options, &run] { run = [options] { return editCommand(*options); }; });
 }
 
 } // namespace app

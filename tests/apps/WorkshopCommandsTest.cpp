@@ -76,4 +76,15 @@ TEST_F(WorkshopCommandsTest, RefusalsExitWithTheirReasonAndWriteNothing) {
     EXPECT_EQ(readFile(copy), readFile(kSettings));
 }
 
+// Edit reads the file before any window opens: a damaged file fails with where and why and
+// stays as it was.
+TEST_F(WorkshopCommandsTest, EditOfADamagedFileFailsAndChangesNothing) {
+    const std::string damaged = R"({"mFormats": [{"mFormatName": "A4", "mEnabled": "ja"}]})";
+    const std::filesystem::path file = scratchFile("damaged.json", damaged);
+    const ProgramRun result = run("workshop edit " + quoted(file));
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("mFormats[0].mEnabled"), std::string::npos) << result.err;
+    EXPECT_EQ(readFile(file), damaged);
+}
+
 } // namespace
