@@ -6,7 +6,9 @@
 #include "dialogs/CDlgLookup.h"
 #include "dialogs/CDlgOpenSave.h"
 #include "dialogs/CFormula.h"
+#include "library/LibraryLaunchers.h"
 #include "platform/core/model/GenVarsFile.h"
+#include "platform/core/sections/SectionLibraryFile.h"
 #include "platform/core/settings/Vdn_Settings.h"
 #include "platform/ui/users/UserActions.h"
 #include "platform/ui/windows/WinConstants.h"
@@ -196,6 +198,26 @@ bool showGenVars(DialogPresenter&) {
     return true;
 }
 
+// The example library's section library, opened at the HEA table's size 200.
+bool showEditLibSections(DialogPresenter&) {
+    DlgEditLibData data;
+    Vdn_String problem;
+    if (!core::readSectionLibrary(core::sectionLibraryPath(), data, problem))
+        return false;
+    StartDlgEditLibSections(data, L"HEA-200");
+    return true;
+}
+
+// A new rectangular hollow section, starting from RHS 100x50x4.
+bool showEditLibSimple(DialogPresenter&) {
+    Vdn_ProfValuesTable table;
+    if (!table.readFromFile(L"RHS"))
+        return false;
+    int index = -1;
+    StartDlgEditLibSimple(L"RHS-100x50x4", table, index);
+    return true;
+}
+
 std::string lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -219,6 +241,8 @@ const std::vector<DialogEntry>& dialogCatalog() {
         {"CDlgLevels", 342, "DLG_LEVELS", showLevels},
         {"CDlgLookup", 343, "DLG_LOOKUP", showLookup},
         {"CDlgGenVars", 256, "DLG_GENVARS", showGenVars},
+        {"CDlgEditLibSections", 209, "DLG_EDIT_SECTIONLIB", showEditLibSections},
+        {"CDlgEditLibSimple", 226, "DLG_EDITLIBSIMPLE", showEditLibSimple},
     };
     return catalog;
 }
