@@ -170,6 +170,8 @@ bool CTabEditLibValues::readShown() {
     Vdn_ProfValuesTable shown = mSession.table();
     if (mSheet.isAttached() && mSheet.maxRows() > 0 && !shown.getFromSS(mSheet))
         return false;
+    if (mSheet.isAttached() && mSheet.maxRows() == 0)
+        shown.rows.clear(); // every size was deleted
     shown.tableName = mSession.name();
     shown.templateName = chosenTemplate();
     mSession.table() = std::move(shown);
