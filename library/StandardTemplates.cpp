@@ -73,13 +73,20 @@ bool StandardTemplates::read(const Vdn_String& path, Vdn_String& problem) {
         problem = path + L": cannot be read";
         return false;
     }
+    if (readLines(lines, problem))
+        return true;
+    problem = path + L": " + problem;
+    return false;
+}
+
+bool StandardTemplates::readLines(const Vdn_StringArray& lines, Vdn_String& problem) {
     Vdn_Array<SectionTemplate> read;
     for (int i = 0; i < lines.length(); ++i) {
         const Vdn_String line = lines[i];
         if (line.trim().isEmpty() || line.str().front() == L'#')
             continue;
         const auto fail = [&](const wchar_t* why) {
-            problem = path + L": line " + Vdn_String(std::to_wstring(i + 1)) + L": " + why;
+            problem = L"line " + Vdn_String(std::to_wstring(i + 1)) + L": " + why;
             return false;
         };
         Vdn_StringArray fields;

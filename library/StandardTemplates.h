@@ -27,6 +27,8 @@ public:
     // Reads the data file; false, with the templates unchanged and problem saying why, for a
     // file that cannot be read or has a damaged line.
     bool read(const Vdn_String& path, Vdn_String& problem);
+    // The same from the file's lines; problem then starts with the line ("line 3: ...").
+    bool readLines(const Vdn_StringArray& lines, Vdn_String& problem);
     // gSettings.libDir() + "prof\StandardTemplates.txt".
     static Vdn_String libraryPath();
     // The templates of the current library; none when its file cannot be read.

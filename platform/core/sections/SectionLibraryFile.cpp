@@ -139,18 +139,13 @@ Vdn_String sectionLibraryPath() {
     return gSettings.libDir() + L"prof\\Library.json";
 }
 
-bool readSectionLibrary(const Vdn_String& path, DlgEditLibData& data, Vdn_String& problem) {
-    const std::optional<std::wstring> text = readTextFile(path);
-    if (!text) {
-        problem = path + L": cannot be read";
-        return false;
-    }
+bool readSectionLibraryText(std::string_view utf8Json, DlgEditLibData& data, Vdn_String& problem) {
     Json root;
     std::string error;
-    if (const auto parseProblem =
-            JsonDocument::parse(TextCodec::encodeUtf8(*text), kMaxNesting, root)) {
+    if (const auto parseProblem = JsonDocument::parse(utf8Json, kMaxNesting, root)) {
         error = *parseProblem;
-    } else if (!root.is_object() || root.value("format", std::string()) != kFormat) {
+    } else if (!root.is_object() || !root.contains("format") || !root["format"].is_string() ||
+               root["format"].get<std::string>() != kFormat) {
         error = std::string("not a section library (\"format\": \"") + kFormat + "\" is missing)";
     } else if (!root.contains("version") || !root["version"].is_number_integer() ||
                root["version"].get<long long>() > kVersion) {
@@ -158,8 +153,9 @@ bool readSectionLibrary(const Vdn_String& path, DlgEditLibData& data, Vdn_String
     } else {
         SectionGroupArray groups;
         Vdn_Array<SectionType> types;
-        const Json groupList = root.value("groups", Json::array());
-        const Json typeList = root.value("types", Json::array());
+        const Json empty = Json::array();
+        const Json& groupList = root.contains("groups") ? root["groups"] : empty;
+        const Json& typeList = root.contains("types") ? root["types"] : empty;
         if (!groupList.is_array() || !typeList.is_array())
             error = "\"groups\" and \"types\" are lists";
         else if (readGroups(groupList, groups, error) && readTypes(typeList, types, error)) {
@@ -168,11 +164,23 @@ bool readSectionLibrary(const Vdn_String& path, DlgEditLibData& data, Vdn_String
             return true;
         }
     }
-    problem = path + L": " + Vdn_String::fromUtf8(error);
+    problem = Vdn_String::fromUtf8(error);
     return false;
 }
 
-bool writeSectionLibrary(const Vdn_String& path, const DlgEditLibData& data) {
+bool readSectionLibrary(const Vdn_String& path, DlgEditLibData& data, Vdn_String& problem) {
+    const std::optional<std::wstring> text = readTextFile(path);
+    if (!text) {
+        problem = path + L": cannot be read";
+        return false;
+    }
+    if (readSectionLibraryText(TextCodec::encodeUtf8(*text), data, problem))
+        return true;
+    problem = path + L": " + problem;
+    return false;
+}
+
+std::string sectionLibraryText(const DlgEditLibData& data) {
     Json groups = Json::array();
     for (const SectionGroup& group : data.groups)
         groups.push_back({{"id", group.id},
@@ -190,8 +198,12 @@ bool writeSectionLibrary(const Vdn_String& path, const DlgEditLibData& data) {
                          {"names", namesJson(type.languageNames)}});
     const Json root{
         {"format", kFormat}, {"version", kVersion}, {"groups", groups}, {"types", types}};
-    const std::string text = root.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
-    return writeTextFile(path, Vdn_String::fromUtf8(text).str(), TextEncoding::Utf8);
+    return root.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+bool writeSectionLibrary(const Vdn_String& path, const DlgEditLibData& data) {
+    return writeTextFile(path, Vdn_String::fromUtf8(sectionLibraryText(data)).str(),
+                         TextEncoding::Utf8);
 }
 
 } // namespace core
