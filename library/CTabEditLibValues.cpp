@@ -71,6 +71,9 @@ CTabEditLibValues::CTabEditLibValues(CWnd* parent) : CDialog(IDD, parent) {
     onCommand(kRowUp, BN_CLICKED, [this] { mSheet.moveActiveRowUp(); });
     onCommand(kRowDown, BN_CLICKED, [this] { mSheet.moveActiveRowDown(); });
     onCommand(kFind, BN_CLICKED, [this] { mSheet.openFindDialog(false); });
+    // What the user types or ticks in the sheet changes the table.
+    for (const UINT code : {TSpread::kNotifyDataChange, TSpread::kNotifyButtonClicked})
+        onCommand(kSheet, code, [this] { mSheet.SSSetBool(Vdn_Spread::kOptionChanged, true); });
 }
 
 BOOL CTabEditLibValues::OnInitDialog() {

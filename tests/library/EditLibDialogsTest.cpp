@@ -56,7 +56,8 @@ TEST_F(EditLibDialogsTest, ASaveThatFailsOnLeavingWarnsAndKeepsTheTable) {
         auto& editor = dynamic_cast<CDlgEditLibSections&>(shown);
         ASSERT_EQ(editor.currentPage(), CDlgEditLibSections::kValuesPage);
         ASSERT_EQ(editor.valuesPage().session().name(), L"HEA");
-        act.typeInCell(CTabEditLibValues::kSheet, 7, 2, L"191");
+        ASSERT_TRUE(act.typeInCell(CTabEditLibValues::kSheet, 7, 2, L"191"));
+        ASSERT_TRUE(editor.valuesPage().sheet().SSGetBool(Vdn_Spread::kOptionChanged));
         // The library loses its prof folder: the table cannot be written.
         std::filesystem::remove_all(library.path() / "prof");
         user.expectMessageBox(IDYES, saveQuestion(L"HEA").str(), dialString(784).str());
