@@ -1,6 +1,5 @@
 #include "library/CTabEditLibEntries.h"
 
-#include "platform/core/sections/SectionTable.h"
 #include "platform/core/settings/Vdn_Settings.h"
 #include "platform/core/text/NumberedTexts.h"
 #include "platform/ui/controls/CComboBox.h"
@@ -20,6 +19,8 @@ constexpr UINT kUpIcon = 261;
 constexpr UINT kDownIcon = 262;
 constexpr int kUpTip = 173;
 constexpr int kDownTip = 174;
+// Pixels of the language names' column.
+constexpr int kLanguageWidth = 110;
 // The margin (pixels) the sheet keeps to the page's right and bottom edges.
 constexpr int kSheetMargin = 10;
 
@@ -50,16 +51,15 @@ BOOL CTabEditLibEntries::OnInitDialog() {
             mMoveButtons[i].SetTooltipText(dialString(i == 0 ? kUpTip : kDownTip).str());
         }
     }
-    if (mNames.attachToDlgItem(this, ids_.sheet) && mNames.setStandardLook(1)) {
+    if (mNames.attachToDlgItem(this, ids_.sheet, true) && mNames.setStandardLook(1)) {
         mNames.setSizeMode(1);
         mNames.setMaxCols(1);
         mNames.setMaxRows(Vdn_Settings::kLanguageCount);
         mNames.setColumnNames({dialString(kNameHeader)});
-        Vdn_StringArray languages;
-        for (const wchar_t* language : core::SectionTable::kLanguageNames)
-            languages.append(language);
-        mNames.setRowNames(languages);
+        // Each interface language by its own name.
+        mNames.setRowNames({L"Nederlands", L"English", L"Fran\u00e7ais"});
         mNames.setHeaderFonts();
+        mNames.setSizeColumns({Vdn_Spread::kHeader}, {kLanguageWidth});
         mNames.fillWidthWithColumn(1);
     }
     if (auto* images = dynamic_cast<CComboBox*>(GetDlgItem(ids_.image))) {

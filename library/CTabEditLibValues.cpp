@@ -48,6 +48,7 @@ constexpr int kDownTip = 174;
 const Vdn_Array<int> kMenuCodes{2, 3, 1, 4, 5, 1, 6, 7, 1, 8, 9};
 constexpr int kOptionMenuKeys = 25;
 constexpr int kSheetMargin = 10;
+constexpr int kColumnPadding = 4;
 
 bool sameName(const Vdn_String& a, const Vdn_String& b) {
     return a.toUpper() == b.toUpper();
@@ -92,7 +93,7 @@ BOOL CTabEditLibValues::OnInitDialog() {
         }
     }
     mTemplates = StandardTemplates::ofLibrary();
-    if (mSheet.attachToDlgItem(this, kSheet)) {
+    if (mSheet.attachToDlgItem(this, kSheet, true) && mSheet.setStandardLook(0)) {
         mSheet.setContextMenu(kMenuCodes);
         mSheet.SSSetBool(kOptionMenuKeys, true);
     }
@@ -162,7 +163,9 @@ void CTabEditLibValues::openTable(int index) {
 
 void CTabEditLibValues::showTable() {
     if (mSheet.isAttached()) {
-        if (!mSession.table().setToSS(mSheet))
+        if (mSession.table().setToSS(mSheet))
+            widenColumns();
+        else
             mSheet.SSSetBool(Vdn_Spread::kOptionChanged, false);
     }
     selectTemplate(mSession.table().templateName);
@@ -367,9 +370,19 @@ void CTabEditLibValues::chooseTemplate() {
         for (int value = 0; value < standard->valueNames.length(); ++value)
             headers[first + value] = standard->valueNames[value];
         mSheet.setColumnNames(headers);
-        mSheet.fitColumnWidths();
+        widenColumns();
     }
     mSheet.SSSetBool(Vdn_Spread::kOptionChanged, true);
+}
+
+void CTabEditLibValues::widenColumns() {
+    // The fitted widths measure the texts tightly; the sheet's own font needs some room more.
+    mSheet.fitColumnWidths();
+    for (int col = 1; col <= mSheet.maxCols(); ++col) {
+        int width = 0;
+        if (mSheet.SSGetColWidthInPixels(col, width))
+            mSheet.SSSetColWidthInPixels(col, width + width / 4 + kColumnPadding);
+    }
 }
 
 void CTabEditLibValues::enableControls() {

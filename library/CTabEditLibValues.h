@@ -64,6 +64,7 @@ private:
     // else the file name.
     Vdn_String chosenTemplate() const;
     void selectTemplate(const Vdn_String& templateName);
+    void widenColumns();
     void enableControls();
     void warn(const Vdn_String& text, int captionText);
 
