@@ -107,6 +107,37 @@ TEST_F(EditLibDialogsTest, ANewTableAsksBeforeItIsLeftAndIsWrittenOnlyWhenSaved)
     EXPECT_EQ(data.tableNames, (Vdn_StringArray{L"HEA", L"IPE"}));
 }
 
+TEST_F(EditLibDialogsTest, OpensWhereTheNameSays) {
+    struct Case {
+        const wchar_t* name;
+        int page;
+        const wchar_t* table;
+    };
+    for (const Case& c : {Case{L"", CDlgEditLibSections::kGroupsPage, L"HEA"},
+                          Case{L"ipe-200", CDlgEditLibSections::kValuesPage, L"IPE"},
+                          Case{L"HEB-200", CDlgEditLibSections::kValuesPage, L"HEA"}}) {
+        user.expectModal(CDlgEditLibSections::IDD, [&](CDialog& shown, ui::UserActions& act) {
+            auto& editor = dynamic_cast<CDlgEditLibSections&>(shown);
+            EXPECT_EQ(editor.currentPage(), c.page) << c.name;
+            EXPECT_EQ(editor.valuesPage().session().name(), c.table) << c.name;
+            act.click(IDCANCEL);
+        });
+        EXPECT_FALSE(StartDlgEditLibSections(data, c.name));
+    }
+}
+
+TEST_F(EditLibDialogsTest, RemovingTheLastGroupShowsTheNewLastOne) {
+    user.expectModal(CDlgEditLibSections::IDD, [&](CDialog&, ui::UserActions& act) {
+        act.selectComboItem(CTabEditLibGroups::kIds.list, 1);
+        act.click(CTabEditLibGroups::kIds.remove);
+        // The group now shown is removed next: the list is empty.
+        act.click(CTabEditLibGroups::kIds.remove);
+        act.click(IDOK);
+    });
+    ASSERT_TRUE(StartDlgEditLibSections(data, L""));
+    EXPECT_TRUE(data.groups.isEmpty());
+}
+
 TEST_F(EditLibDialogsTest, TheSimpleEditorChecksBeforeItInsertsAndInsertsOnce) {
     library.write("prof/RHS.pr", kRhs);
     Vdn_ProfValuesTable table;
