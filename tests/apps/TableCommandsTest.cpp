@@ -189,12 +189,11 @@ TEST_F(TableCommandsTest, AddSizeChecksFirstAndWritesOnlyWhereItIsTold) {
         const char* arguments;
         const char* message;
     };
-    for (const Refused& c : {Refused{"--values 100,60,4,3", "corner radius"},
-                             Refused{"--values 100,50,5", "exists already"},
-                             Refused{"--values 100,5O,4", "must be a number"},
+    for (const Refused& c : {Refused{"--from 100x50x4 --values 100,60,4,3", "corner radius"},
+                             Refused{"--from 100x50x4 --values 100,50,5", "exists already"},
+                             Refused{"--from 100x50x4 --values 100,5O,4", "must be a number"},
                              Refused{"--from 90x40x4", "no size has"}}) {
-        const ProgramRun add =
-            run(std::string("table add-size RHS --from 100x50x4 ") + c.arguments + library());
+        const ProgramRun add = run(std::string("table add-size RHS ") + c.arguments + library());
         EXPECT_EQ(add.exitCode, 1) << c.arguments;
         EXPECT_NE(add.err.find(c.message), std::string::npos) << add.err;
     }
