@@ -34,6 +34,11 @@ CTabEditLibEntries::CTabEditLibEntries(UINT templateId, const Ids& ids, CWnd* pa
     onCommand(ids.remove, BN_CLICKED, [this] { removeShown(); });
     onCommand(ids.up, BN_CLICKED, [this] { move(-1); });
     onCommand(ids.down, BN_CLICKED, [this] { move(1); });
+    // The check box and the list's tick are the same flag.
+    onCommand(ids.enabled, BN_CLICKED, [this] {
+        if (mShown >= 0)
+            mList.SetCheck(mShown, IsDlgButtonChecked(ids_.enabled) == BST_CHECKED ? TRUE : FALSE);
+    });
 }
 
 BOOL CTabEditLibEntries::OnInitDialog() {
@@ -132,6 +137,7 @@ void CTabEditLibEntries::chooseEntry() {
     const int chosen = mList.GetCurSel();
     if (chosen == mShown)
         return;
+    toggleEntry(); // ticks given in the list before the choice are kept
     storeShown();
     showEntries(chosen);
 }
