@@ -138,6 +138,19 @@ TEST_F(EditLibDialogsTest, RemovingTheLastGroupShowsTheNewLastOne) {
     EXPECT_TRUE(data.groups.isEmpty());
 }
 
+// The list's ticks and the enabled box are one flag, kept when another group is chosen.
+TEST_F(EditLibDialogsTest, TicksAndTheEnabledBoxAreOneFlag) {
+    user.expectModal(CDlgEditLibSections::IDD, [&](CDialog&, ui::UserActions& act) {
+        act.toggleComboCheck(CTabEditLibGroups::kIds.list, 1);
+        act.click(CTabEditLibGroups::kIds.enabled); // group 0, shown: off
+        act.selectComboItem(CTabEditLibGroups::kIds.list, 1);
+        act.click(IDOK);
+    });
+    ASSERT_TRUE(StartDlgEditLibSections(data, L""));
+    EXPECT_FALSE(data.groups[0].enabled);
+    EXPECT_FALSE(data.groups[1].enabled);
+}
+
 TEST_F(EditLibDialogsTest, TheSimpleEditorChecksBeforeItInsertsAndInsertsOnce) {
     library.write("prof/RHS.pr", kRhs);
     Vdn_ProfValuesTable table;
