@@ -246,6 +246,8 @@ public:
                       const Vdn_String& replace);
     // The modeless find-and-replace dialog (F3, F5), null until first opened.
     CDlgFindReplace* findReplaceDialog() const { return findDialog.get(); }
+    // Opens (or shows again) that dialog, as F3 (find) and F5 (replace) do.
+    void openFindDialog(bool replace);
 
     // --- keyboard, focus, right-button menu ---------------------------------------------------
     // Tab while the focus is in a spreadsheet control: result tmhPastLast on the last unlocked
@@ -284,7 +286,6 @@ private:
     bool edgeCell(bool first, int& col, int& row) const;
     void anchorOf(int& col, int& row) const;
     bool rowTexts(int row, Vdn_StringArray& texts, int kind) const;
-    void openFindDialog(bool replace);
     void showContextMenu(LPARAM point);
     void runMenuCode(int code);
 

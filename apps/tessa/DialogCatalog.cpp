@@ -7,7 +7,9 @@
 #include "dialogs/CDlgOpenSave.h"
 #include "dialogs/CFormula.h"
 #include "module/SheetsManagerSlot.h"
+#include "library/LibraryLaunchers.h"
 #include "platform/core/model/GenVarsFile.h"
+#include "platform/core/sections/SectionLibraryFile.h"
 #include "platform/core/settings/Vdn_Settings.h"
 #include "platform/host/CommandLineApi.h"
 #include "platform/host/HostWindows.h"
@@ -285,6 +287,26 @@ bool showScales(DialogPresenter&) {
     return dialog.DoModal() != -1;
 }
 
+// The example library's section library, opened at the HEA table's size 200.
+bool showEditLibSections(DialogPresenter&) {
+    DlgEditLibData data;
+    Vdn_String problem;
+    if (!core::readSectionLibrary(core::sectionLibraryPath(), data, problem))
+        return false;
+    StartDlgEditLibSections(data, L"HEA-200");
+    return true;
+}
+
+// A new rectangular hollow section, starting from RHS 100x50x4.
+bool showEditLibSimple(DialogPresenter&) {
+    Vdn_ProfValuesTable table;
+    if (!table.readFromFile(L"RHS"))
+        return false;
+    int index = -1;
+    StartDlgEditLibSimple(L"RHS-100x50x4", table, index);
+    return true;
+}
+
 std::string lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -314,6 +336,8 @@ const std::vector<DialogEntry>& dialogCatalog() {
         {"Vdn_DlgWsFormats", 345, "DLG_WS_FORMATS", showFormats},
         {"CDlgListSort", 346, "DLG_LISTSORT", showListSort},
         {"CDlgScales", 347, "DLG_SCALES", showScales},
+        {"CDlgEditLibSections", 209, "DLG_EDIT_SECTIONLIB", showEditLibSections},
+        {"CDlgEditLibSimple", 226, "DLG_EDITLIBSIMPLE", showEditLibSimple},
     };
     return catalog;
 }

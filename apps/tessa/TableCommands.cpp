@@ -1,9 +1,13 @@
 #include "apps/tessa/TableCommands.h"
 
+#include "apps/tessa/OutputFile.h"
 #include "apps/tessa/ProgramText.h"
+#include "library/SimpleSizeAdder.h"
+#include "library/StandardTemplates.h"
 #include "library/Vdn_ProfValuesTable.h"
 #include "platform/core/files/PathBoundary.h"
 #include "platform/core/sections/SectionTable.h"
+#include "platform/core/sections/Vdn_SectionTableManager.h"
 #include "platform/core/settings/Vdn_Settings.h"
 
 #include <algorithm>
@@ -23,6 +27,8 @@ struct TableOptions {
     std::string from;
     std::string newName;
     std::string library;
+    std::string values;
+    std::string out;
     bool json = false;
 };
 
@@ -157,6 +163,117 @@ int addSize(const TableOptions& options) {
     return kExitOk;
 }
 
+// "100, 60,4" -> {"100", "60", "4"}; an empty text gives no values.
+Vdn_StringArray splitValues(const std::string& text) {
+    Vdn_StringArray values;
+    if (text.empty())
+        return values;
+    std::string value;
+    for (const char c : text + ",") {
+        if (c == ',') {
+            values.append(Vdn_String::fromUtf8(value).trim());
+            value.clear();
+        } else {
+            value += c;
+        }
+    }
+    return values;
+}
+
+std::string refusal(SimpleSizeAdder::Outcome outcome, const Vdn_String& name) {
+    switch (outcome) {
+    case SimpleSizeAdder::Outcome::NoRows:
+        return "the table has no size to start from";
+    case SimpleSizeAdder::Outcome::NoName:
+        return "the new size has no name (give --name, or the values its automatic name needs)";
+    case SimpleSizeAdder::Outcome::BadValue:
+        return "every value must be a number";
+    case SimpleSizeAdder::Outcome::NameInUse:
+        return "a size named \"" + utf8(name) + "\" exists already";
+    case SimpleSizeAdder::Outcome::RadiusTooSmall:
+        return "the corner radius (the fourth value) must be 0 or greater than the wall "
+               "thickness (the third)";
+    case SimpleSizeAdder::Outcome::Added:
+        break;
+    }
+    return {};
+}
+
+int addSizeByRules(const TableOptions& options) {
+    Vdn_ProfValuesTable table;
+    std::string reason;
+    if (!readTable(options, table, reason))
+        return fail(reason);
+    const SimpleSizeAdder adder(table, Vdn_String::fromUtf8(options.from),
+                                StandardTemplates::ofLibrary());
+    if (!options.from.empty()) {
+        Vdn_String from = Vdn_String::fromUtf8(options.from);
+        const std::wstring prefix = (table.tableName + L"-").toUpper().str();
+        if (from.toUpper().str().starts_with(prefix))
+            from = Vdn_String(from.str().substr(prefix.size()));
+        int found = -1;
+        if (!table.findSysName(from, found))
+            return fail(tableText(options.name) + ": no size has the system name \"" +
+                        options.from + "\"");
+    }
+    SimpleSizeAdder::Input input;
+    input.automaticName = options.newName.empty();
+    input.name = Vdn_String::fromUtf8(options.newName);
+    // The fields not given keep the values of the size copied.
+    input.values = adder.fieldValues();
+    const Vdn_StringArray given = splitValues(options.values);
+    if (given.length() > input.values.length())
+        return fail(tableText(options.name) + ": " + std::to_string(given.length()) +
+                    " values given, but the table shows " + std::to_string(input.values.length()));
+    for (int i = 0; i < given.length(); ++i)
+        input.values[i] = given[i];
+    Vdn_String name;
+    adder.makeName(input, name);
+    int index = -1;
+    const SimpleSizeAdder::Outcome outcome = adder.add(input, table, index);
+    if (outcome != SimpleSizeAdder::Outcome::Added)
+        return fail(tableText(options.name) + ": " + refusal(outcome, name));
+
+    // The table file itself, or the --out file.
+    Vdn_String problem;
+    std::string written;
+    if (options.out.empty()) {
+        if (!table.writeToFile(Vdn_String::fromUtf8(options.name), &problem))
+            return fail(tableText(options.name) + ": " + utf8(problem));
+        written = core::toNativePath(Vdn_ProfValuesTable::filePath(table.tableName)).string();
+    } else {
+        // The rows as the table file holds them: the template, the column names, the sizes.
+        Vdn_Array<Vdn_StringArray> fileRows{{table.templateName}, table.columnNames};
+        fileRows.append(table.rows);
+        const OutputFile out(options.out);
+        const std::vector<std::filesystem::path> inputs{
+            core::toNativePath(Vdn_ProfValuesTable::filePath(Vdn_String::fromUtf8(options.name)))};
+        if (const auto refused = out.refuseInputs(inputs))
+            return fail(*refused);
+        if (const auto refused = out.write([&fileRows](const std::filesystem::path& path) {
+                return Vdn_SectionTableManager::writeFile(core::fromNativePath(path), fileRows);
+            }))
+            return fail(options.out + ": " + *refused);
+        written = options.out;
+    }
+    int row = -1;
+    table.findSysName(name, row);
+    if (options.json) {
+        printJson({{"table", utf8(table.tableName)},
+                   {"sysName", utf8(name)},
+                   {"fullName", utf8(table.tableName + L"-" + name)},
+                   {"row", row},
+                   {"index", index},
+                   {"values", jsonTexts(table.rows[row])},
+                   {"written", written}});
+        return kExitOk;
+    }
+    std::printf("%s-%s added as size %d (%d among the active sizes); written to %s\n",
+                utf8(table.tableName).c_str(), utf8(name).c_str(), row + 1, index + 1,
+                written.c_str());
+    return kExitOk;
+}
+
 } // namespace
 
 void addTableCommand(CLI::App& program, CommandRun& run) {
@@ -186,6 +303,30 @@ void addTableCommand(CLI::App& program, CommandRun& run) {
     add->add_option("--name", options->newName, "The new size's system name (\"210\")")->required();
     add->add_option("--library", options->library, "The library folder");
     add->callback([options, &run] { run = [options] { return addSize(*options); }; });
+
+    CLI::App* addSize = table->add_subcommand(
+        "add-size",
+        "Add a size as the simple library editor does: a copy of the size --from (the first "
+        "size without it) with the values given, named --name or, without it, automatically "
+        "from its values as the table's template says (\"100x60x4\"), inserted among the sizes "
+        "in name order. Checked before anything is written: a name in use, a value that is no "
+        "number, and for template 10 a corner radius that is neither 0 nor above the wall "
+        "thickness are refused. The table file is rewritten, or --out is written instead");
+    addSize->add_option("NAME", options->name, "The table (\"RHS\" or \"RHS.pr\")")->required();
+    addSize->add_option("--from", options->from,
+                        "The size to start from (\"100x50x4\" or \"RHS-100x50x4\")");
+    addSize->add_option("--name", options->newName, "The new size's name; automatic without it");
+    addSize->add_option("--values", options->values,
+                        "The values, in column order, separated by commas (\"100,60,4,8\"); "
+                        "values not given keep those of the size copied");
+    addSize->add_option("--out", options->out,
+                        "Write the table with the new size to this file; the table file is "
+                        "left as it is");
+    addSize->add_option("--library", options->library, "The library folder");
+    addSize->add_flag("--json", options->json,
+                      "Print {\"table\":...,\"sysName\":...,\"fullName\":...,\"row\":...,"
+                      "\"index\":...,\"values\":[...],\"written\":...}");
+    addSize->callback([options, &run] { run = [options] { return addSizeByRules(*options); }; });
 }
 
 } // namespace app

@@ -6,6 +6,7 @@
 #include "apps/tessa/DesignCommands.h"
 #include "apps/tessa/EvalCommand.h"
 #include "apps/tessa/GenVarsCommands.h"
+#include "apps/tessa/LibraryCommands.h"
 #include "apps/tessa/MacroCommands.h"
 #include "apps/tessa/MappingCommands.h"
 #include "apps/tessa/PrintSettingsCommand.h"
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
     app::addBatchCommand(program, run);
     app::addPrintSettingsCommand(program, run);
     app::addTableCommand(program, run);
+    app::addLibraryCommand(program, run);
     app::addBillCommand(program, run);
     app::addDesignCommand(program, run);
     app::addShowCommand(program, run);

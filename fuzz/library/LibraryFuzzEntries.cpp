@@ -1,7 +1,11 @@
-// Fuzz entries for the section library's readers of outside input: cutting lists.
+// Fuzz entries for the section library's readers of outside input: cutting lists, the
+// library's groups and types, the standard templates.
 #include "fuzz/FuzzEntry.h"
+#include "library/StandardTemplates.h"
 #include "library/csp/CuttingListFile.h"
 #include "library/csp/CuttingOptimizer.h"
+#include "platform/core/files/TextFileHelpers.h"
+#include "platform/core/sections/SectionLibraryFile.h"
 #include "platform/core/text/TextCodec.h"
 
 #include <cmath>
@@ -39,5 +43,30 @@ TESSA_FUZZ_ENTRY(library_cutting_list) {
         for (const csp::PlannedBar& bar : result.plan().bars)
             cut += static_cast<std::int64_t>(bar.cuts.size());
         require(cut == pieces);
+    }
+}
+
+// The groups and types read or are refused with a reason; what reads writes back to a text that
+// reads back the same. The same bytes as a standard-templates file give templates whose name
+// order stays within their values.
+TESSA_FUZZ_ENTRY(library_section_library) {
+    const std::string_view bytes = bytesOf(data, size);
+    DlgEditLibData library;
+    Vdn_String problem;
+    if (core::readSectionLibraryText(bytes, library, problem)) {
+        DlgEditLibData again;
+        require(core::readSectionLibraryText(core::sectionLibraryText(library), again, problem));
+        require(again.groups == library.groups && again.types == library.types);
+    } else {
+        require(!problem.isEmpty());
+    }
+    StandardTemplates templates;
+    if (templates.readLines(core::splitLines(core::TextCodec::decode(bytes)), problem)) {
+        for (int number = 1; number <= StandardTemplates::kCount; ++number) {
+            if (const SectionTemplate* entry = templates.find(number)) {
+                for (const int value : entry->nameOrder)
+                    require(value >= 0 && value < entry->valueNames.length());
+            }
+        }
     }
 }

@@ -284,6 +284,11 @@ ICONS[212] = """
 ................"""
 
 
+# 261, 262: move an entry up or down in the section-library editor (the arrows of 257, 258)
+ICONS[261] = ICONS[257]
+ICONS[262] = ICONS[258]
+
+
 def write_bmp(name, rows):
     height = len(rows)
     width = len(rows[0])

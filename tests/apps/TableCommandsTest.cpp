@@ -181,4 +181,50 @@ TEST_F(TableCommandsTest, WrongUsageExitsWithTwo) {
     EXPECT_EQ(tableFile("HEA.pr"), before);
 }
 
+// The simple editor's rules from the command line: refusals write nothing, --out leaves the
+// table file alone, and the library lists what the editor offers.
+TEST_F(TableCommandsTest, AddSizeChecksFirstAndWritesOnlyWhereItIsTold) {
+    const std::string before = tableFile("RHS.pr");
+    struct Refused {
+        const char* arguments;
+        const char* message;
+    };
+    for (const Refused& c : {Refused{"--from 100x50x4 --values 100,60,4,3", "corner radius"},
+                             Refused{"--from 100x50x4 --values 100,50,5", "exists already"},
+                             Refused{"--from 100x50x4 --values 100,5O,4", "must be a number"},
+                             Refused{"--from 90x40x4", "no size has"}}) {
+        const ProgramRun add = run(std::string("table add-size RHS ") + c.arguments + library());
+        EXPECT_EQ(add.exitCode, 1) << c.arguments;
+        EXPECT_NE(add.err.find(c.message), std::string::npos) << add.err;
+    }
+    EXPECT_EQ(tableFile("RHS.pr"), before);
+
+    const ProgramRun toOut =
+        run("table add-size RHS --from RHS-100x50x4 --values 110,50,4,0 --out " +
+            quoted(mScratch.path() / "new.pr") + " --json" + library());
+    ASSERT_EQ(toOut.exitCode, 0) << toOut.err;
+    EXPECT_EQ(tableFile("RHS.pr"), before);
+    const nlohmann::json added = nlohmann::json::parse(toOut.out);
+    EXPECT_EQ(added.at("fullName"), "RHS-110x50x4");
+    EXPECT_EQ(added.at("row"), 3) << "after 100x50x5, before 120x60x5";
+    EXPECT_EQ(added.at("index"), 3);
+    EXPECT_EQ(added.at("values")[2], "Koker110x50x4");
+    const std::string written = readFile(mScratch.path() / "new.pr");
+    EXPECT_NE(written.find("110x50x4\t1\tKoker110x50x4\tRHS110x50x4"), std::string::npos)
+        << written;
+
+    const ProgramRun named = run("table add-size RHS --name Special --values 90" + library());
+    ASSERT_EQ(named.exitCode, 0) << named.err;
+    EXPECT_NE(tableFile("RHS.pr").find("Special\t1\tSpecial\tSpecial\tSpecial\tSpecial\t90\t40"),
+              std::string::npos);
+
+    const ProgramRun listed = run("library show --json" + library());
+    ASSERT_EQ(listed.exitCode, 0) << listed.err;
+    const nlohmann::json shownLibrary = nlohmann::json::parse(listed.out);
+    EXPECT_EQ(shownLibrary.at("tables"), nlohmann::json({"HEA", "IPE", "RHS"}));
+    EXPECT_EQ(shownLibrary.at("groups")[0].at("types"), nlohmann::json({"HEA", "IPE"}));
+    EXPECT_EQ(shownLibrary.at("templates").size(), 24u);
+    EXPECT_EQ(shownLibrary.at("templates")[9].at("nameOrder"), nlohmann::json({1, 2, 3}));
+}
+
 } // namespace

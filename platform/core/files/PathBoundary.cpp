@@ -307,6 +307,20 @@ bool fileExists(const Vdn_String& name) {
     return resolveExistingFile(name).has_value();
 }
 
+bool respellFile(const Vdn_String& name, const Vdn_String& newFileName) {
+    const std::wstring& wanted = newFileName.str();
+    if (wanted.empty() || wanted.find_first_of(L"\\/") != std::wstring::npos || wanted == L"." ||
+        wanted == L"..")
+        return false;
+    const std::optional<fs::path> existing = resolveExistingFile(name);
+    if (!existing)
+        return false;
+    std::error_code error;
+    fs::rename(*existing, existing->parent_path() / toNativePath(newFileName), error);
+    clearFolderListings();
+    return !error;
+}
+
 std::vector<fs::path> findMatching(const Vdn_String& name) {
     std::vector<fs::path> matches;
     if (!hasWildcards(name)) {

@@ -80,6 +80,11 @@ struct FileStamp {
 // nullopt when there is none.
 std::optional<FileStamp> fileStamp(const std::filesystem::path& path);
 
+// Gives the existing file name a new file name (no folder) in its own folder, also when the
+// two differ only in case. False when there is no such file, newFileName holds a folder
+// separator or the file system refuses.
+bool respellFile(const Vdn_String& name, const Vdn_String& newFileName);
+
 // Forgets every folder listing kept in memory.
 void clearFolderListings();
 

@@ -222,6 +222,14 @@ void sortArray(Vdn_StringArray& items, bool caseSensitive) {
               });
 }
 
+int ObjectExportAddToSorted(const Vdn_StringArray& names, const Vdn_String& name) {
+    for (int i = 0; i < names.length(); ++i) {
+        if (naturalCompare(names[i].str(), name.str(), false) > 0)
+            return i;
+    }
+    return names.length();
+}
+
 Vdn_String stripSymbols(const Vdn_String& text, wchar_t symbol, bool atStart, bool atEnd) {
     const std::wstring& s = text.str();
     std::size_t first = 0;

@@ -45,6 +45,9 @@ Vdn_Array<int> getDuplicates(const Vdn_StringArray& names, bool caseSensitive);
 // characters one by one, case-insensitively unless caseSensitive. Items that compare equal so
 // are put in ordinal order, so the result does not depend on the input order.
 void sortArray(Vdn_StringArray& items, bool caseSensitive);
+// Where name joins names kept in that natural order (case-insensitive): before the first entry
+// that sorts after it, names.length() when none does.
+int ObjectExportAddToSorted(const Vdn_StringArray& names, const Vdn_String& name);
 
 // text without the runs of symbol at its start (atStart) and at its end (atEnd).
 Vdn_String stripSymbols(const Vdn_String& text, wchar_t symbol, bool atStart, bool atEnd);

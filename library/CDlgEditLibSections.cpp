@@ -1,0 +1,127 @@
+#include "library/CDlgEditLibSections.h"
+
+#include "platform/core/text/NumberedTexts.h"
+#include "platform/ui/controls/CTabCtrl.h"
+#include "platform/ui/dialogs/DlgSize.h"
+#include "platform/ui/windows/WinConstants.h"
+
+#include <array>
+
+namespace {
+
+constexpr int kCaption = 754;
+constexpr int kOkText = 1;
+constexpr int kCancelText = 2;
+constexpr std::array<int, 3> kPageTexts = {755, 756, 757};
+// Pixels between the tab control and the dialog's edges, and the buttons' row.
+constexpr int kMargin = 10;
+
+} // namespace
+
+CDlgEditLibSections::CDlgEditLibSections(CWnd* parent) : CDialog(IDD, parent) {
+    onNotify(kTabs, TCN_SELCHANGE, [this](NMHDR*, LRESULT*) {
+        if (auto* tabs = dynamic_cast<CTabCtrl*>(GetDlgItem(kTabs)))
+            showPage(tabs->GetCurSel());
+    });
+}
+
+BOOL CDlgEditLibSections::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SetWindowText(dialString(kCaption).str());
+    SetDlgItemText(IDOK, dialString(kOkText).str());
+    SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
+    mData.GetAvailableFiles();
+
+    CRect window;
+    GetWindowRect(&window);
+    mMinTrackSize = CSize(window.Width(), window.Height());
+
+    auto* tabs = dynamic_cast<CTabCtrl*>(GetDlgItem(kTabs));
+    if (tabs != nullptr) {
+        for (std::size_t i = 0; i < kPageTexts.size(); ++i)
+            tabs->InsertItem(static_cast<int>(i), dialString(kPageTexts[i]).str());
+    }
+    mGroups.mData = &mData;
+    mTypes.mData = &mData;
+    mValues.mData = &mData;
+    mValues.mStartName = mStartName;
+    mGroups.Create(CTabEditLibGroups::IDD, this);
+    mTypes.Create(CTabEditLibTypes::IDD, this);
+    mValues.Create(CTabEditLibValues::IDD, this);
+    placePages();
+    const int first = mStartName.isEmpty() ? kGroupsPage : kValuesPage;
+    if (tabs != nullptr)
+        tabs->SetCurSel(first);
+    showPage(first);
+    ChangeDlgSize(this, kSizeKey);
+    return TRUE;
+}
+
+void CDlgEditLibSections::showPage(int page) {
+    if (page == kTypesPage && mPage == kGroupsPage) {
+        // The types offer the groups as they are now.
+        mGroups.storeShown();
+        mTypes.refreshGroups();
+    }
+    CDialog* pages[] = {&mGroups, &mTypes, &mValues};
+    for (int i = 0; i < 3; ++i)
+        pages[i]->ShowWindow(i == page ? SW_SHOW : SW_HIDE);
+    mPage = page;
+}
+
+void CDlgEditLibSections::OnOK() {
+    if (!mValues.leaveTable())
+        return;
+    mGroups.storeShown();
+    mTypes.storeShown();
+    CDialog::OnOK();
+}
+
+void CDlgEditLibSections::placePages() {
+    auto* tabs = dynamic_cast<CTabCtrl*>(GetDlgItem(kTabs));
+    if (tabs == nullptr)
+        return;
+    CRect area;
+    tabs->GetWindowRect(&area);
+    ScreenToClient(&area);
+    tabs->AdjustRect(FALSE, &area);
+    for (CDialog* page : {static_cast<CDialog*>(&mGroups), static_cast<CDialog*>(&mTypes),
+                          static_cast<CDialog*>(&mValues)}) {
+        if (page->GetSafeHwnd() != nullptr)
+            page->MoveWindow(&area);
+    }
+}
+
+void CDlgEditLibSections::OnSize(UINT type, int cx, int cy) {
+    CDialog::OnSize(type, cx, cy);
+    CWnd* tabs = GetDlgItem(kTabs);
+    CWnd* ok = GetDlgItem(IDOK);
+    CWnd* cancel = GetDlgItem(IDCANCEL);
+    if (tabs == nullptr || ok == nullptr || cancel == nullptr)
+        return;
+    CRect okRect;
+    CRect cancelRect;
+    ok->GetWindowRect(&okRect);
+    cancel->GetWindowRect(&cancelRect);
+    const int buttonTop = cy - kMargin - okRect.Height();
+    cancel->MoveWindow(cx - kMargin - cancelRect.Width(), buttonTop, cancelRect.Width(),
+                       cancelRect.Height());
+    ok->MoveWindow(cx - kMargin - cancelRect.Width() - 6 - okRect.Width(), buttonTop,
+                   okRect.Width(), okRect.Height());
+    CRect tabRect;
+    tabs->GetWindowRect(&tabRect);
+    ScreenToClient(&tabRect);
+    tabs->MoveWindow(tabRect.left, tabRect.top, cx - kMargin - tabRect.left,
+                     buttonTop - 8 - tabRect.top);
+    placePages();
+}
+
+void CDlgEditLibSections::OnGetMinMaxInfo(MINMAXINFO* info) {
+    info->ptMinTrackSize.x = mMinTrackSize.cx;
+    info->ptMinTrackSize.y = mMinTrackSize.cy;
+}
+
+void CDlgEditLibSections::OnDestroy() {
+    WriteDlgSize(this, kSizeKey);
+    CDialog::OnDestroy();
+}
