@@ -1,11 +1,16 @@
 #include "apps/tessa/DialogCatalog.h"
 
 #include "designer/CDlgDesigner.h"
+#include "dialogs/CDlgEditDstvPoints.h"
 #include "dialogs/CDlgGrid.h"
 #include "dialogs/CDlgLevels.h"
 #include "dialogs/CDlgLookup.h"
 #include "dialogs/CDlgOpenSave.h"
+#include "dialogs/CDlgSelectDstvPointsFile.h"
 #include "dialogs/CFormula.h"
+#include "dialogs/Vdn_DlgCSP2.h"
+#include "platform/core/model/DlgCSP2DataFile.h"
+#include "platform/core/model/DlgDstvPoints.h"
 #include "platform/core/model/GenVarsFile.h"
 #include "platform/core/settings/Vdn_Settings.h"
 #include "platform/ui/users/UserActions.h"
@@ -196,6 +201,35 @@ bool showGenVars(DialogPresenter&) {
     return true;
 }
 
+// The example hall's columns: parts, stock at hand and lengths to buy.
+bool showCsp(DialogPresenter&) {
+    const core::CspRecordRead read =
+        core::readCspRecordFile(Vdn_DlgCSP2::cuttingStockFolder() + L"Hal.csp.json");
+    if (!read.ok) {
+        return false;
+    }
+    Vdn_DlgCSP2 dialog;
+    dialog.mData = read.data;
+    return dialog.DoModal() != -1;
+}
+
+// The example library's DSTV point groups, "Standaard" in use.
+bool showDstvGroups(DialogPresenter&) {
+    CDlgSelectDstvPointsFile dialog;
+    return dialog.DoModal() != -1;
+}
+
+// The points of the example library's standard group, the middle stiffener's shown.
+bool showDstvPoints(DialogPresenter&) {
+    DlgDstvPoints groups;
+    CDlgEditDstvPoints dialog;
+    if (!groups.readFromFile(L"Standaard", dialog.mPoints)) {
+        return false;
+    }
+    dialog.mShown = 1;
+    return dialog.DoModal() != -1;
+}
+
 std::string lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -219,6 +253,9 @@ const std::vector<DialogEntry>& dialogCatalog() {
         {"CDlgLevels", 342, "DLG_LEVELS", showLevels},
         {"CDlgLookup", 343, "DLG_LOOKUP", showLookup},
         {"CDlgGenVars", 256, "DLG_GENVARS", showGenVars},
+        {"Vdn_DlgCSP2", 355, "DLG_OPTIMIZECSP2", showCsp},
+        {"CDlgSelectDstvPointsFile", 356, "DLG_DSTVPOINTS_GROUPS", showDstvGroups},
+        {"CDlgEditDstvPoints", 357, "DLG_DSTVPOINTS_EDIT", showDstvPoints},
     };
     return catalog;
 }
