@@ -53,7 +53,14 @@ CDlgEditDstvPoints::CDlgEditDstvPoints(CWnd* parent) : CDialog(IDD, parent) {
     onCommand(kDeleteButton, BN_CLICKED, [this] { deletePoint(); });
     onCommand(kSide1Combo, CBN_SELCHANGE, [this] { pairSides(kSide1Combo, kSide2Combo); });
     onCommand(kSide2Combo, CBN_SELCHANGE, [this] { pairSides(kSide2Combo, kSide1Combo); });
-    for (const int id : {kGeomRadio, kIntersRadio, kFullHoleCheck, kThicknessCheck})
+    // The radios are not neighbours in the tab order, so each clears the other itself.
+    for (const int id : {kGeomRadio, kIntersRadio}) {
+        onCommand(id, BN_CLICKED, [this, id] {
+            CheckRadioButton(kGeomRadio, kIntersRadio, id);
+            applyRules();
+        });
+    }
+    for (const int id : {kFullHoleCheck, kThicknessCheck})
         onCommand(id, BN_CLICKED, [this] { applyRules(); });
 }
 

@@ -250,6 +250,8 @@ void Vdn_DlgCSP2::showSet(int index) {
         // Texts, numbers too: a length stays as it was typed ("2500,5").
         if (rows.length() > 0)
             spread.setEditCells(1, 1, spread.maxCols(), rows.length(), kEditStyle, 0);
+        spread.setAllFonts();
+        spread.setSizeMode(1);
     }
     // Rows need a set to belong to.
     const bool singleTable = mData.singleTable;
@@ -315,6 +317,7 @@ void Vdn_DlgCSP2::addRow(int table) {
     const int row = spread.appendRow();
     if (row >= 1) {
         spread.setEditCells(1, row, spread.maxCols(), row, kEditStyle, 0);
+        spread.setAllFonts();
         spread.SSSetActiveCell(1, row);
     }
 }

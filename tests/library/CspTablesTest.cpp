@@ -135,9 +135,10 @@ TEST(CspRecordFileTest, RoundTripAndDamagedRecords) {
         const char* problem;
     };
     for (const Damaged& d : {
-             Damaged{R"({"format":"x","version":1,"sets":[]})", "not a cutting-stock record"},
+             Damaged{R"({"format":"x","version":1,"sets":[]})",
+                     "not a cutting-stock record (\"format\" is not \"tessa-cutting-stock\")"},
              Damaged{R"({"format":"tessa-cutting-stock","version":2,"sets":[]})",
-                     "a version this program does not know"},
+                     "a version this program does not know (it reads version 1)"},
              Damaged{
                  R"({"format":"tessa-cutting-stock","version":1,"sets":[{"id":-1,"name":"a"}]})",
                  "set 1 has no id of 0 or more"},
