@@ -59,7 +59,9 @@ int list(const DstvOptions& options) {
         if (!options.json) {
             std::printf("%s%s: %s\n", name.toUtf8().c_str(),
                         group["inUse"].get<bool>() ? " (in use)" : "",
-                        read ? (std::to_string(points.length()) + " points").c_str()
+                        read ? (std::to_string(points.length()) +
+                                (points.length() == 1 ? " point" : " points"))
+                                   .c_str()
                              : groups.lastError().c_str());
         }
         list.push_back(std::move(group));
