@@ -271,8 +271,9 @@ void Vdn_DlgCSP2::storeSet() {
         return;
     for (int table = 0; table < DlgCSP2Data::kTableCount; ++table) {
         Vdn_Array<Vdn_StringArray> rows;
-        sheet(table).getAllRows(rows);
-        mData.replaceRows(table, mShownSet, rows);
+        // A sheet that could not be made holds nothing to store: the set keeps its rows.
+        if (sheet(table).getAllRows(rows))
+            mData.replaceRows(table, mShownSet, rows);
     }
 }
 
