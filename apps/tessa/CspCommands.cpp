@@ -1,9 +1,15 @@
 #include "apps/tessa/CspCommands.h"
 
+#include "apps/tessa/OutputFile.h"
 #include "apps/tessa/ProgramText.h"
+#include "dialogs/CspOverview.h"
+#include "library/csp/CspTableFile.h"
 #include "library/csp/CuttingListFile.h"
 #include "library/csp/CuttingOptimizer.h"
 #include "library/csp/LengthText.h"
+#include "platform/core/files/PathBoundary.h"
+#include "platform/core/files/PathHelpers.h"
+#include "platform/core/model/DlgCSP2DataFile.h"
 
 #include <charconv>
 #include <cmath>
@@ -131,6 +137,180 @@ const CLI::Validator kMillimetres(
     },
     "MM");
 
+// The verbs on a cutting-stock record: which record, set and table, and where to write.
+struct RecordOptions {
+    std::string record;
+    std::string set;
+    std::string table = "stock";
+    std::string file;
+    std::string out;
+    bool json = false;
+};
+
+nlohmann::ordered_json rowsJson(const Vdn_Array<Vdn_StringArray>& rows) {
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const Vdn_StringArray& row : rows) {
+        nlohmann::ordered_json cells = nlohmann::ordered_json::array();
+        for (const Vdn_String& cell : row)
+            cells.push_back(cell.toUtf8());
+        list.push_back(std::move(cells));
+    }
+    return list;
+}
+
+void printJson(const nlohmann::ordered_json& document) {
+    std::printf("%s\n",
+                document.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace).c_str());
+}
+
+int tableIndex(const std::string& name) {
+    return name == "stock" ? DlgCSP2Data::kStock : DlgCSP2Data::kBuy;
+}
+
+// Reads the record and finds the set (the first one when none is named).
+bool openRecord(const RecordOptions& options, DlgCSP2Data& data, int& setId) {
+    const core::CspRecordRead read = core::readCspRecordFile(Vdn_String::fromUtf8(options.record));
+    if (!read.ok) {
+        fail(read.problem);
+        return false;
+    }
+    data = read.data;
+    const int index = options.set.empty() ? (data.setIds.isEmpty() ? -1 : 0)
+                                          : data.indexOfSetName(Vdn_String::fromUtf8(options.set));
+    if (index < 0) {
+        fail(options.set.empty() ? "the record has no sets"
+                                 : "the record has no set named \"" + options.set + "\"");
+        return false;
+    }
+    setId = data.setIds[index];
+    return true;
+}
+
+int importTable(const RecordOptions& options) {
+    DlgCSP2Data data;
+    int setId = DlgCSP2Data::kNoSet;
+    if (!openRecord(options, data, setId))
+        return kExitFailed;
+    Vdn_Array<Vdn_StringArray> rows;
+    std::string problem;
+    if (!csp::CspTableFile::read(Vdn_String::fromUtf8(options.file), rows, problem))
+        return fail(problem);
+    const int table = tableIndex(options.table);
+    data.replaceRows(table, setId, rows);
+    if (!options.out.empty()) {
+        const OutputFile out(options.out);
+        const std::vector<std::filesystem::path> inputs = {options.record, options.file};
+        if (const auto refused = out.refuseInputs(inputs))
+            return fail(*refused);
+        if (const auto failed = out.write([&data](const std::filesystem::path& path) {
+                return core::writeCspRecordFile(data, Vdn_String::fromUtf8(path.string()));
+            }))
+            return fail(*failed);
+    }
+    const Vdn_String name = data.setNames[data.indexOfSet(setId)];
+    if (options.json) {
+        printJson({{"set", name.toUtf8()},
+                   {"table", options.table},
+                   {"rows", rowsJson(data.rowsOf(table, setId))}});
+    } else {
+        std::printf("%d rows into the %s table of \"%s\"%s\n", rows.length(), options.table.c_str(),
+                    name.toUtf8().c_str(), options.out.empty() ? " (not written: no --out)" : "");
+    }
+    return kExitOk;
+}
+
+int exportTable(const RecordOptions& options) {
+    DlgCSP2Data data;
+    int setId = DlgCSP2Data::kNoSet;
+    if (!openRecord(options, data, setId))
+        return kExitFailed;
+    const Vdn_Array<Vdn_StringArray> rows = data.rowsOf(tableIndex(options.table), setId);
+    std::wstring text;
+    std::string problem;
+    if (!csp::CspTableFile::format(rows, text, problem))
+        return fail(problem);
+    if (!options.out.empty()) {
+        const OutputFile out(options.out);
+        if (const auto refused = out.refuseInputs({options.record}))
+            return fail(*refused);
+        if (const auto failed = out.write([&rows](const std::filesystem::path& path) {
+                std::string ignored;
+                return csp::CspTableFile::write(Vdn_String::fromUtf8(path.string()), rows, ignored);
+            }))
+            return fail(*failed);
+    }
+    if (options.json) {
+        printJson({{"set", data.setNames[data.indexOfSet(setId)].toUtf8()},
+                   {"table", options.table},
+                   {"rows", rowsJson(rows)}});
+    } else if (options.out.empty()) {
+        std::printf("%s", Vdn_String(text).toUtf8().c_str());
+    }
+    return kExitOk;
+}
+
+int report(const RecordOptions& options) {
+    DlgCSP2Data data;
+    int setId = DlgCSP2Data::kNoSet;
+    if (!openRecord(options, data, setId))
+        return kExitFailed;
+    // The stock and purchase files lie beside the record.
+    const Vdn_String folder = getPath(Vdn_String::fromUtf8(options.record));
+    const Vdn_StringArray lines = cspOverview(data, setId, folder);
+    if (options.json) {
+        nlohmann::ordered_json list = nlohmann::ordered_json::array();
+        for (const Vdn_String& line : lines)
+            list.push_back(line.toUtf8());
+        printJson(
+            {{"set", data.setNames[data.indexOfSet(setId)].toUtf8()}, {"lines", std::move(list)}});
+    } else {
+        for (const Vdn_String& line : lines)
+            std::printf("%s\n", line.toUtf8().c_str());
+    }
+    return kExitOk;
+}
+
+void addRecordVerbs(CLI::App& csp, CommandRun& run) {
+    const auto options = std::make_shared<RecordOptions>();
+    const auto common = [&options](CLI::App* verb) {
+        verb->add_option("RECORD", options->record, "The cutting-stock record (.csp.json)")
+            ->required();
+        verb->add_option("--set", options->set, "The set's name (default: the first set)");
+    };
+    const auto table = [&options](CLI::App* verb) {
+        verb->add_option("--table", options->table, "stock (.shp) or buy (.buy)")
+            ->check(CLI::IsMember({"stock", "buy"}));
+    };
+
+    CLI::App* importVerb = csp.add_subcommand(
+        "import", "Replace a set's stock or buy rows with those of a .shp/.buy file (the whole "
+                  "file is read first); the record is written only with --out");
+    common(importVerb);
+    table(importVerb);
+    importVerb->add_option("--file", options->file, "The .shp or .buy file")->required();
+    importVerb->add_option("--out", options->out, "Where to write the changed record");
+    importVerb->add_flag("--json", options->json,
+                         "Print {\"set\":...,\"table\":...,\"rows\":[[cell,...],...]}");
+    importVerb->callback([options, &run] { run = [options] { return importTable(*options); }; });
+
+    CLI::App* exportVerb = csp.add_subcommand(
+        "export", "A set's stock or buy rows as a .shp/.buy file (cells joined by U+00BF); "
+                  "printed, or written with --out");
+    common(exportVerb);
+    table(exportVerb);
+    exportVerb->add_option("--out", options->out, "The .shp or .buy file to write");
+    exportVerb->add_flag("--json", options->json,
+                         "Print {\"set\":...,\"table\":...,\"rows\":[[cell,...],...]}");
+    exportVerb->callback([options, &run] { run = [options] { return exportTable(*options); }; });
+
+    CLI::App* reportVerb = csp.add_subcommand(
+        "report", "The dialog's overview of a set: the newest .shp and .buy files beside the "
+                  "record and the set's cutting plan");
+    common(reportVerb);
+    reportVerb->add_flag("--json", options->json, "Print {\"set\":...,\"lines\":[...]}");
+    reportVerb->callback([options, &run] { run = [options] { return report(*options); }; });
+}
+
 } // namespace
 
 void addCspCommand(CLI::App& program, CommandRun& run) {
@@ -159,6 +339,7 @@ void addCspCommand(CLI::App& program, CommandRun& run) {
         "Print {\"bars\":[{\"stock\":...,\"cuts\":[{\"mark\":...,\"length\":...}],\"waste\":...}],"
         "\"buy\":[{\"length\":...,\"count\":...}],\"waste\":...,\"lowerBound\":...}");
     solveCommand->callback([options, &run] { run = [options] { return solve(*options); }; });
+    addRecordVerbs(*csp, run);
 }
 
 } // namespace app

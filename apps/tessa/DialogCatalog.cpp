@@ -1,13 +1,18 @@
 #include "apps/tessa/DialogCatalog.h"
 
 #include "designer/CDlgDesigner.h"
+#include "dialogs/CDlgEditDstvPoints.h"
 #include "dialogs/CDlgGrid.h"
 #include "dialogs/CDlgLevels.h"
 #include "dialogs/CDlgLookup.h"
 #include "dialogs/CDlgOpenSave.h"
+#include "dialogs/CDlgSelectDstvPointsFile.h"
 #include "dialogs/CFormula.h"
 #include "module/SheetsManagerSlot.h"
 #include "library/LibraryLaunchers.h"
+#include "dialogs/Vdn_DlgCSP2.h"
+#include "platform/core/model/DlgCSP2DataFile.h"
+#include "platform/core/model/DlgDstvPoints.h"
 #include "platform/core/model/GenVarsFile.h"
 #include "platform/core/sections/SectionLibraryFile.h"
 #include "platform/core/settings/Vdn_Settings.h"
@@ -307,6 +312,35 @@ bool showEditLibSimple(DialogPresenter&) {
     return true;
 }
 
+// The example hall's columns: parts, stock at hand and lengths to buy.
+bool showCsp(DialogPresenter&) {
+    const core::CspRecordRead read =
+        core::readCspRecordFile(Vdn_DlgCSP2::cuttingStockFolder() + L"Hal.csp.json");
+    if (!read.ok) {
+        return false;
+    }
+    Vdn_DlgCSP2 dialog;
+    dialog.mData = read.data;
+    return dialog.DoModal() != -1;
+}
+
+// The example library's DSTV point groups, "Standaard" in use.
+bool showDstvGroups(DialogPresenter&) {
+    CDlgSelectDstvPointsFile dialog;
+    return dialog.DoModal() != -1;
+}
+
+// The points of the example library's standard group, the middle stiffener's shown.
+bool showDstvPoints(DialogPresenter&) {
+    DlgDstvPoints groups;
+    CDlgEditDstvPoints dialog;
+    if (!groups.readFromFile(L"Standaard", dialog.mPoints)) {
+        return false;
+    }
+    dialog.mShown = 1;
+    return dialog.DoModal() != -1;
+}
+
 std::string lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -338,6 +372,9 @@ const std::vector<DialogEntry>& dialogCatalog() {
         {"CDlgScales", 347, "DLG_SCALES", showScales},
         {"CDlgEditLibSections", 209, "DLG_EDIT_SECTIONLIB", showEditLibSections},
         {"CDlgEditLibSimple", 226, "DLG_EDITLIBSIMPLE", showEditLibSimple},
+        {"Vdn_DlgCSP2", 355, "DLG_OPTIMIZECSP2", showCsp},
+        {"CDlgSelectDstvPointsFile", 356, "DLG_DSTVPOINTS_GROUPS", showDstvGroups},
+        {"CDlgEditDstvPoints", 357, "DLG_DSTVPOINTS_EDIT", showDstvPoints},
     };
     return catalog;
 }

@@ -4,6 +4,7 @@
 #include "apps/tessa/Command.h"
 #include "apps/tessa/CspCommands.h"
 #include "apps/tessa/DesignCommands.h"
+#include "apps/tessa/DstvCommands.h"
 #include "apps/tessa/EvalCommand.h"
 #include "apps/tessa/GenVarsCommands.h"
 #include "apps/tessa/LibraryCommands.h"
@@ -51,6 +52,7 @@ int main(int argc, char** argv) {
     app::addMacroCommand(program, run);
     app::addGenVarsCommand(program, run);
     app::addCspCommand(program, run);
+    app::addDstvCommand(program, run);
     app::addWorkshopCommand(program, run);
     app::addSheetsCommand(program, run);
 

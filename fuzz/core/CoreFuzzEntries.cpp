@@ -4,6 +4,7 @@
 #include "platform/core/files/TextFileHelpers.h"
 #include "platform/core/files/TextTable.h"
 #include "platform/core/files/Vdn_PropertiesList.h"
+#include "platform/core/model/DlgDstvPoints.h"
 #include "platform/core/model/GenVarsFile.h"
 #include "platform/core/model/MacroReadResult.h"
 #include "platform/core/model/MacroRecalculation.h"
@@ -174,4 +175,24 @@ TESSA_FUZZ_ENTRY(core_genvars_file) {
     const core::GenVarsReadResult again = core::readGenVarsText(written);
     require(again.ok);
     require(core::genVarsToJsonText(again.data) == written);
+}
+
+// A DSTV point group reads into sound points or a reason, leaving the points untouched on
+// failure; what reads writes back to the same text.
+TESSA_FUZZ_ENTRY(core_dstv_points) {
+    Vdn_Array<Vdn_DstvPointInfo> points = {Vdn_DstvPointInfo(L"kept")};
+    std::string problem;
+    if (!DlgDstvPoints::parse(bytesOf(data, size), points, problem)) {
+        require(!problem.empty() && points.length() == 1 && points[0].name() == L"kept");
+        return;
+    }
+    for (const Vdn_DstvPointInfo& point : points) {
+        require(Vdn_DstvPointInfo::sidePair(point.sideSelection1()) !=
+                Vdn_DstvPointInfo::sidePair(point.sideSelection2()));
+        require(point.drillRadius() >= 0 && point.minPlateSideDist() >= 0);
+    }
+    const std::string written = DlgDstvPoints::toText(points);
+    Vdn_Array<Vdn_DstvPointInfo> again;
+    require(DlgDstvPoints::parse(written, again, problem));
+    require(again == points);
 }

@@ -397,7 +397,7 @@ void ControlMirror::sync(const DialogMetrics& metrics, QPoint origin) {
     window_->GetWindowRect(&rect);
     window_->GetParent()->ScreenToClient(&rect);
     QRect geometry = metrics.rect(rect).translated(origin);
-    if (kind_ == Kind::Combo) {
+    if (kind_ == Kind::Combo || kind_ == Kind::CheckCombo) {
         // A combo's rectangle includes its dropped-down list; the closed box is one line high.
         auto* combo = as<QComboBox>(widget_.data());
         if (combo->isEditable() || (window_->GetStyle() & 0x3) != CBS_SIMPLE) {

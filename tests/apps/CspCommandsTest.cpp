@@ -47,3 +47,48 @@ TEST_F(CspCommandsTest, SolveFailuresAndWrongUsage) {
 }
 
 } // namespace
+
+namespace {
+
+constexpr const char* kRecord = R"({"format":"tessa-cutting-stock","version":1,"sets":[
+  {"id":1,"name":"A","stock":[["12000",""],["","x"]]},
+  {"id":4,"name":"B","buy":[["6000","a\u00bfb"]]}]})";
+
+// Export writes the set's rows, import reads them into another set; the record read is never
+// written over, and a cell the file cannot keep is refused.
+TEST_F(CspCommandsTest, RecordVerbsRoundTripTablesAndWriteOnlyWithOut) {
+    scratchFile("hal.csp.json", kRecord);
+    const ProgramRun exported = run("csp export hal.csp.json --set a --out a.shp");
+    ASSERT_EQ(exported.exitCode, 0) << exported.err;
+    EXPECT_EQ(readFile(mScratch.path() / "a.shp"), "12000\xC2\xBF\n\xC2\xBFx\n");
+
+    const ProgramRun imported =
+        run("csp import hal.csp.json --set B --file a.shp --out new.csp.json --json");
+    ASSERT_EQ(imported.exitCode, 0) << imported.err;
+    EXPECT_EQ(imported.out,
+              "{\"set\":\"B\",\"table\":\"stock\",\"rows\":[[\"12000\",\"\"],[\"\",\"x\"]]}\n");
+    EXPECT_EQ(readFile(mScratch.path() / "hal.csp.json"), kRecord);
+    EXPECT_EQ(run("csp import hal.csp.json --file a.shp --out hal.csp.json").exitCode, 1);
+
+    const ProgramRun refused = run("csp export new.csp.json --set B --table buy --out b.buy");
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.err.find("row 1, cell 2"), std::string::npos) << refused.err;
+    EXPECT_FALSE(std::filesystem::exists(mScratch.path() / "b.buy"));
+}
+
+TEST_F(CspCommandsTest, DstvGroupsAreAddedOnceInAnyCaseAndListed) {
+    const std::string library = " --library " + quoted(mScratch.path());
+    ASSERT_EQ(run("dstv add Liggers" + library).exitCode, 0);
+    const ProgramRun again = run("dstv add LIGGERS" + library);
+    EXPECT_EQ(again.exitCode, 1);
+    EXPECT_NE(again.err.find("exists already"), std::string::npos) << again.err;
+    const ProgramRun list = run("dstv list --json" + library);
+    ASSERT_EQ(list.exitCode, 0) << list.err;
+    EXPECT_NE(list.out.find("\"groups\":[{\"name\":\"Liggers\",\"inUse\":false,\"points\":0}]"),
+              std::string::npos)
+        << list.out;
+    EXPECT_EQ(run("dstv delete liggers" + library).exitCode, 0);
+    EXPECT_EQ(run("dstv show Liggers" + library).exitCode, 1);
+}
+
+} // namespace
