@@ -1,13 +1,20 @@
 #include "apps/tessa/DialogCatalog.h"
 
 #include "designer/CDlgDesigner.h"
+#include "dialogs/CDlgCis2.h"
 #include "dialogs/CDlgGrid.h"
 #include "dialogs/CDlgLevels.h"
 #include "dialogs/CDlgLookup.h"
 #include "dialogs/CDlgOpenSave.h"
+#include "dialogs/CDlgProfFeatures.h"
+#include "dialogs/CDlgSectionTranslation.h"
+#include "dialogs/CDlgSelectImage.h"
+#include "dialogs/CDlgSelectProf.h"
 #include "dialogs/CFormula.h"
 #include "platform/core/model/GenVarsFile.h"
+#include "platform/core/sections/SectionTranslations.h"
 #include "platform/core/settings/Vdn_Settings.h"
+#include "platform/core/text/NumberedTexts.h"
 #include "platform/ui/users/UserActions.h"
 #include "platform/ui/windows/WinConstants.h"
 #include "spreadsheet/CDlgFindReplace.h"
@@ -196,6 +203,69 @@ bool showGenVars(DialogPresenter&) {
     return true;
 }
 
+// The module pictures of the example library to choose from.
+bool showSelectImage(DialogPresenter&) {
+    CDlgSelectImage dialog;
+    dialog.mData.title = L"Module";
+    for (const wchar_t* name : {L"Plate", L"Stiffener", L"Cleat", L"Haunch"}) {
+        dialog.mData.imageFiles.append(gSettings.libDir() + L"Module Pictures\\" + name + L".bmp");
+    }
+    return dialog.DoModal() != -1;
+}
+
+// A custom export: bolts and plates, profiles under their translated names.
+bool showCis2(DialogPresenter&) {
+    CDlgCis2 dialog;
+    dialog.mData.firstScope = false;
+    dialog.mData.thirdOption = true;
+    dialog.mData.secondChoice = true;
+    return dialog.DoModal() != -1;
+}
+
+// The example library's CIS/2 profile names, HEA-200 chosen.
+bool showSectionTranslation(DialogPresenter&) {
+    CDlgSectionTranslation dialog;
+    dialog.mFile = gSettings.libDir() + kCis2ProfNamesFile;
+    dialog.mTitle = dialString(670);
+    dialog.mPrompt = dialString(1740);
+    if (!readSectionTranslation(dialog.mFile, dialog.mNames, dialog.mTranslations)) {
+        return false;
+    }
+    return dialog.DoModal() != -1;
+}
+
+bool showSelectProf(DialogPresenter&) {
+    CDlgSelectProf dialog;
+    dialog.mName = L"HEA-200";
+    return dialog.DoModal() != -1;
+}
+
+// A column's features: its section, the level it stands on, its mark, its top given as a
+// length or (ticked) as a level, and its phase.
+bool showProfFeatures(DialogPresenter&) {
+    CDlgProfFeatures dialog;
+    DlgProfFeaturesData& data = dialog.mData;
+    for (const wchar_t* name : {L"Fundering", L"Vloer begane grond", L"Verdieping 1", L"Dak"}) {
+        int index = -1;
+        data.levels.addLevel(name, index);
+    }
+    data.getAllLevels();
+    data.title = L"Kolom";
+    data.profile = L"HEA-200";
+    data.label1 = L"Voet op peil";
+    data.value1 = L"Vloer begane grond";
+    data.label2 = L"Merk";
+    data.value2 = L"K12";
+    data.label3 = L"Lengte";
+    data.value3 = L"3600";
+    data.altLabel3 = L"Kop op peil";
+    data.altValue3 = L"Verdieping 1";
+    data.label4 = L"Fase";
+    data.value4 = L"1";
+    data.checkCaption = L"Kop op een peil";
+    return dialog.DoModal() != -1;
+}
+
 std::string lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -219,6 +289,11 @@ const std::vector<DialogEntry>& dialogCatalog() {
         {"CDlgLevels", 342, "DLG_LEVELS", showLevels},
         {"CDlgLookup", 343, "DLG_LOOKUP", showLookup},
         {"CDlgGenVars", 256, "DLG_GENVARS", showGenVars},
+        {"CDlgSelectImage", 361, "DLG_SELECT_IMAGE", showSelectImage},
+        {"CDlgCis2", 362, "DLG_CIS2", showCis2},
+        {"CDlgSectionTranslation", 360, "DLG_SECTION_TRANSLATION", showSectionTranslation},
+        {"CDlgProfFeatures", 241, "DLG_PROF_FEATURES", showProfFeatures},
+        {"CDlgSelectProf", 363, "DLG_SELECT_PROF", showSelectProf},
     };
     return catalog;
 }
