@@ -73,7 +73,7 @@ CDlgProfFeatures::CDlgProfFeatures(CWnd* parent) : CDialog(IDD, parent) {
 BOOL CDlgProfFeatures::OnInitDialog() {
     CDialog::OnInitDialog();
     SetWindowText(mData.title.str());
-    SetDlgItemText(kProfileLabel, (dialString(kProfileText) + L":").str());
+    SetDlgItemText(kProfileLabel, dialString(kProfileText).str());
     SetDlgItemText(kProfileButton, dialString(kChooseText).str());
     SetDlgItemText(IDOK, dialString(kOkText).str());
     SetDlgItemText(IDCANCEL, dialString(kCancelText).str());

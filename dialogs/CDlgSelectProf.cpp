@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int kCaption = 969;
+constexpr int kCaption = 20558;
 constexpr int kTableText = 20555;
 constexpr int kUserSectionsText = 20556;
 constexpr int kCancelText = 2;
@@ -30,10 +30,7 @@ CDlgSelectProf::CDlgSelectProf(CWnd* parent) : CDialog(IDD, parent) {
 
 BOOL CDlgSelectProf::OnInitDialog() {
     CDialog::OnInitDialog();
-    Vdn_String caption = dialString(kCaption);
-    if (caption.substr(caption.length() - 3) == L"...")
-        caption = caption.substr(0, caption.length() - 3);
-    SetWindowText(caption.str());
+    SetWindowText(dialString(kCaption).str());
     SetDlgItemText(kTableLabel, (dialString(kTableText) + L":").str());
     SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
 
