@@ -172,6 +172,8 @@ TEST(SectionTranslationFileTest, RefusesDamagedFilesWithTheirLine) {
     EXPECT_FALSE(
         saveSectionTranslation(temp.name("out.dat"), {L"A", L"a"}, {L"1", L"2"}, &problem));
     EXPECT_FALSE(saveSectionTranslation(temp.name("out.dat"), {L"A\tB"}, {L"1"}, &problem));
+    // It would read back as a comment, and the pair would be lost.
+    EXPECT_FALSE(saveSectionTranslation(temp.name("out.dat"), {L" #HEA"}, {L"1"}, &problem));
     EXPECT_FALSE(std::filesystem::exists(temp.path() / "out.dat"));
 }
 

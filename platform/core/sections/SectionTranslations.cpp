@@ -16,19 +16,8 @@ void tell(Vdn_String* problem, const Vdn_String& text) {
 
 } // namespace
 
-bool readSectionTranslation(const Vdn_String& path, Vdn_StringArray& names,
-                            Vdn_StringArray& translations, Vdn_String* problem) {
-    if (!core::resolveExisting(path)) {
-        names = Vdn_StringArray();
-        translations = Vdn_StringArray();
-        tell(problem, Vdn_String());
-        return true;
-    }
-    Vdn_StringArray lines;
-    if (!ObjectExportReadFile(path, lines)) {
-        tell(problem, L"the file cannot be read");
-        return false;
-    }
+bool parseSectionTranslation(const Vdn_StringArray& lines, Vdn_StringArray& names,
+                             Vdn_StringArray& translations, Vdn_String* problem) {
     Vdn_StringArray readNames;
     Vdn_StringArray readTranslations;
     Vdn_Array<int> lineOf;
@@ -44,7 +33,7 @@ bool readSectionTranslation(const Vdn_String& path, Vdn_StringArray& names,
             tell(problem, where + L"a translation without a name");
             return false;
         }
-        if (holdsBreak(translation)) {
+        if (holdsBreak(name) || holdsBreak(translation)) {
             tell(problem, where + L"more than one tab");
             return false;
         }
@@ -64,6 +53,31 @@ bool readSectionTranslation(const Vdn_String& path, Vdn_StringArray& names,
     return true;
 }
 
+bool readSectionTranslation(const Vdn_String& path, Vdn_StringArray& names,
+                            Vdn_StringArray& translations, Vdn_String* problem) {
+    if (!core::resolveExisting(path)) {
+        names = Vdn_StringArray();
+        translations = Vdn_StringArray();
+        tell(problem, Vdn_String());
+        return true;
+    }
+    Vdn_StringArray lines;
+    if (!ObjectExportReadFile(path, lines)) {
+        tell(problem, L"the file cannot be read");
+        return false;
+    }
+    return parseSectionTranslation(lines, names, translations, problem);
+}
+
+Vdn_StringArray sectionTranslationLines(const Vdn_StringArray& names,
+                                        const Vdn_StringArray& translations) {
+    Vdn_StringArray lines;
+    lines.append(L"# name<TAB>translation");
+    for (int i = 0; i < names.length() && i < translations.length(); ++i)
+        lines.append(names[i].trim() + L"\t" + translations[i].trim());
+    return lines;
+}
+
 Vdn_String checkSectionTranslation(const Vdn_StringArray& names,
                                    const Vdn_StringArray& translations) {
     if (names.length() != translations.length())
@@ -72,6 +86,8 @@ Vdn_String checkSectionTranslation(const Vdn_StringArray& names,
         const Vdn_String name = names[i].trim();
         if (name.isEmpty())
             return L"pair " + Vdn_String(i + 1) + L": a translation without a name";
+        if (name.startsWith(L"#", true))
+            return L"\"" + name + L"\": a name cannot start with #, which starts a comment";
         if (holdsBreak(names[i]) || holdsBreak(translations[i]))
             return L"\"" + name + L"\": a tab or line break cannot be stored";
         for (int j = 0; j < i; ++j) {
@@ -89,11 +105,7 @@ bool saveSectionTranslation(const Vdn_String& path, const Vdn_StringArray& names
         tell(problem, refused);
         return false;
     }
-    Vdn_StringArray lines;
-    lines.append(L"# name<TAB>translation");
-    for (int i = 0; i < names.length(); ++i)
-        lines.append(names[i].trim() + L"\t" + translations[i].trim());
-    if (!ObjectExportWriteFile(path, lines)) {
+    if (!ObjectExportWriteFile(path, sectionTranslationLines(names, translations))) {
         tell(problem, L"the file cannot be written");
         return false;
     }

@@ -9,7 +9,8 @@
 //     # comment
 //     HEA-200<TAB>HE200A
 //
-// Names are not empty, unique without regard to case and hold no tab or line break; a
+// Names are not empty, do not start with '#', are unique without regard to case and hold no
+// tab or line break; a
 // translation holds no tab or line break and may be empty (the name is then used as it is).
 
 // The file name of the CIS/2 export's translations, in gSettings.libDir().
@@ -21,6 +22,14 @@ inline constexpr const wchar_t* kCis2ProfNamesFile = L"CIS2ProfNames.dat";
 // so an editor cannot write a shortened copy over it.
 bool readSectionTranslation(const Vdn_String& path, Vdn_StringArray& names,
                             Vdn_StringArray& translations, Vdn_String* problem = nullptr);
+
+// The pairs of a file's lines, by the rules of readSectionTranslation (the lines unchanged on
+// failure, problem naming the line).
+bool parseSectionTranslation(const Vdn_StringArray& lines, Vdn_StringArray& names,
+                             Vdn_StringArray& translations, Vdn_String* problem = nullptr);
+// The lines a file of the pairs holds: a comment, then "name<TAB>translation" a pair.
+Vdn_StringArray sectionTranslationLines(const Vdn_StringArray& names,
+                                        const Vdn_StringArray& translations);
 
 // Why the pairs cannot be stored (the first problem, naming the pair), or empty when they can.
 Vdn_String checkSectionTranslation(const Vdn_StringArray& names,
