@@ -3,6 +3,7 @@
 #include "designer/CDlgDesigner.h"
 #include "dialogs/CDlgCis2.h"
 #include "dialogs/CDlgGrid.h"
+#include "dialogs/CDlgInfo.h"
 #include "dialogs/CDlgLevels.h"
 #include "dialogs/CDlgLookup.h"
 #include "dialogs/CDlgOpenSave.h"
@@ -266,6 +267,21 @@ bool showProfFeatures(DialogPresenter&) {
     return dialog.DoModal() != -1;
 }
 
+// A cutting-stock report of the example shop.
+bool showInfo(DialogPresenter&) {
+    CDlgInfo dialog;
+    dialog.mData.title = L"Zaagoptimalisatie";
+    for (const wchar_t* line : {L"------------------------------------------------------------",
+                                L"Voorraad: Cutting Stock\\hal-2.shp, 8 december, 2026 (14:05)",
+                                L"Inkoop: Cutting Stock\\hal-2.buy, 8 december, 2026 (14:07)",
+                                L"HEA-200: 7 staven van 12000 mm, afval 1234 mm",
+                                L"IPE-300: 3 staven van 12000 mm, afval 860 mm",
+                                L"------------------------------------------------------------"}) {
+        dialog.mData.lines.append(line);
+    }
+    return dialog.DoModal() != -1;
+}
+
 std::string lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -294,6 +310,7 @@ const std::vector<DialogEntry>& dialogCatalog() {
         {"CDlgSectionTranslation", 360, "DLG_SECTION_TRANSLATION", showSectionTranslation},
         {"CDlgProfFeatures", 241, "DLG_PROF_FEATURES", showProfFeatures},
         {"CDlgSelectProf", 363, "DLG_SELECT_PROF", showSelectProf},
+        {"CDlgInfo", 364, "DLG_INFO", showInfo},
     };
     return catalog;
 }
