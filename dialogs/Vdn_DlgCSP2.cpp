@@ -1,5 +1,6 @@
 #include "dialogs/Vdn_DlgCSP2.h"
 
+#include "dialogs/CDlgInfo.h"
 #include "dialogs/CspOverview.h"
 #include "library/csp/CspSetProblem.h"
 #include "library/csp/CspTableFile.h"
@@ -9,7 +10,6 @@
 #include "platform/ui/controls/CComboBox.h"
 #include "platform/ui/dialogs/CFileDialog.h"
 #include "platform/ui/dialogs/DlgSize.h"
-#include "platform/ui/dialogs/ExportStartDlgInfo.h"
 #include "platform/ui/windows/WinConstants.h"
 #include "spreadsheet/Vdn_DlgPromptString.h"
 
@@ -392,7 +392,7 @@ void Vdn_DlgCSP2::exportTable(int table) {
 void Vdn_DlgCSP2::report() {
     storeSet();
     DlgInfoData info;
-    info.caption = dialString(kReportCaption);
+    info.title = dialString(kReportCaption);
     info.lines = cspOverview(mData, mShownSet, cuttingStockFolder());
     ExportStartDlgInfo(info);
 }

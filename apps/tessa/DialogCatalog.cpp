@@ -1,25 +1,33 @@
 #include "apps/tessa/DialogCatalog.h"
 
 #include "designer/CDlgDesigner.h"
+#include "dialogs/CDlgCis2.h"
 #include "dialogs/CDlgEditDstvPoints.h"
 #include "dialogs/CDlgGrid.h"
+#include "dialogs/CDlgInfo.h"
 #include "dialogs/CDlgLevels.h"
 #include "dialogs/CDlgLookup.h"
 #include "dialogs/CDlgOpenSave.h"
+#include "dialogs/CDlgProfFeatures.h"
+#include "dialogs/CDlgSectionTranslation.h"
 #include "dialogs/CDlgSelectDstvPointsFile.h"
+#include "dialogs/CDlgSelectImage.h"
+#include "dialogs/CDlgSelectProf.h"
 #include "dialogs/CFormula.h"
-#include "module/SheetsManagerSlot.h"
-#include "library/LibraryLaunchers.h"
 #include "dialogs/Vdn_DlgCSP2.h"
+#include "library/LibraryLaunchers.h"
+#include "module/SheetsManagerSlot.h"
 #include "platform/core/model/DlgCSP2DataFile.h"
 #include "platform/core/model/DlgDstvPoints.h"
 #include "platform/core/model/GenVarsFile.h"
 #include "platform/core/sections/SectionLibraryFile.h"
+#include "platform/core/sections/SectionTranslations.h"
 #include "platform/core/settings/Vdn_Settings.h"
-#include "platform/host/CommandLineApi.h"
-#include "platform/host/HostWindows.h"
+#include "platform/core/text/NumberedTexts.h"
 #include "platform/core/workshop/WsUiNamingItems.h"
 #include "platform/core/workshop/WsUiSettingsFile.h"
+#include "platform/host/CommandLineApi.h"
+#include "platform/host/HostWindows.h"
 #include "platform/ui/dialogs/CDlgListSort.h"
 #include "platform/ui/dialogs/CDlgScales.h"
 #include "platform/ui/users/UserActions.h"
@@ -33,11 +41,11 @@
 #include "spreadsheet/editor/DlgSSAsTool.h"
 #include "spreadsheet/genvars/GenVarsLaunchers.h"
 #include "spreadsheet/standards/CDlgSSStandards.h"
-#include "workshop/sheets/SheetsFile.h"
-#include "workshop/sheets/SheetsManagerLaunchers.h"
 #include "workshop/CDlgWsSettings.h"
 #include "workshop/Vdn_DlgWsFileNaming.h"
 #include "workshop/Vdn_DlgWsFormats.h"
+#include "workshop/sheets/SheetsFile.h"
+#include "workshop/sheets/SheetsManagerLaunchers.h"
 
 #include <algorithm>
 #include <cctype>
@@ -338,14 +346,91 @@ bool showDstvPoints(DialogPresenter&) {
         return false;
     }
     dialog.mShown = 1;
-    return dialog.DoModal() != -1;
-}
+    // The module pictures of the example library to choose from.
+    bool showSelectImage(DialogPresenter&) {
+        CDlgSelectImage dialog;
+        dialog.mData.title = L"Module";
+        for (const wchar_t* name : {L"Plate", L"Stiffener", L"Cleat", L"Haunch"}) {
+            dialog.mData.imageFiles.append(gSettings.libDir() + L"Module Pictures\\" + name +
+                                           L".bmp");
+        }
+        return dialog.DoModal() != -1;
+    }
 
-std::string lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
+    // A custom export: bolts and plates, profiles under their translated names.
+    bool showCis2(DialogPresenter&) {
+        CDlgCis2 dialog;
+        dialog.mData.firstScope = false;
+        dialog.mData.thirdOption = true;
+        dialog.mData.secondChoice = true;
+        return dialog.DoModal() != -1;
+    }
+
+    // The example library's CIS/2 profile names, HEA-200 chosen.
+    bool showSectionTranslation(DialogPresenter&) {
+        CDlgSectionTranslation dialog;
+        dialog.mFile = gSettings.libDir() + kCis2ProfNamesFile;
+        dialog.mTitle = dialString(670);
+        dialog.mPrompt = dialString(1740);
+        if (!readSectionTranslation(dialog.mFile, dialog.mNames, dialog.mTranslations)) {
+            return false;
+        }
+        return dialog.DoModal() != -1;
+    }
+
+    bool showSelectProf(DialogPresenter&) {
+        CDlgSelectProf dialog;
+        dialog.mName = L"HEA-200";
+        return dialog.DoModal() != -1;
+    }
+
+    // A column's features: its section, the level it stands on, its mark, its top given as a
+    // length or (ticked) as a level, and its phase.
+    bool showProfFeatures(DialogPresenter&) {
+        CDlgProfFeatures dialog;
+        DlgProfFeaturesData& data = dialog.mData;
+        for (const wchar_t* name : {L"Fundering", L"Vloer begane grond", L"Verdieping 1", L"Dak"}) {
+            int index = -1;
+            data.levels.addLevel(name, index);
+        }
+        data.getAllLevels();
+        data.title = L"Kolom";
+        data.profile = L"HEA-200";
+        data.label1 = L"Voet op peil";
+        data.value1 = L"Vloer begane grond";
+        data.label2 = L"Merk";
+        data.value2 = L"K12";
+        data.label3 = L"Lengte";
+        data.value3 = L"3600";
+        data.altLabel3 = L"Kop op peil";
+        data.altValue3 = L"Verdieping 1";
+        data.label4 = L"Fase";
+        data.value4 = L"1";
+        data.checkCaption = L"Kop op een peil";
+        return dialog.DoModal() != -1;
+    }
+
+    // A cutting-stock report of the example shop.
+    bool showInfo(DialogPresenter&) {
+        CDlgInfo dialog;
+        dialog.mData.title = L"Zaagoptimalisatie";
+        for (const wchar_t* line :
+             {L"------------------------------------------------------------",
+              L"Voorraad: Cutting Stock\\hal-2.shp, 8 december, 2026 (14:05)",
+              L"Inkoop: Cutting Stock\\hal-2.buy, 8 december, 2026 (14:07)",
+              L"HEA-200: 7 staven van 12000 mm, afval 1234 mm",
+              L"IPE-300: 3 staven van 12000 mm, afval 860 mm",
+              L"------------------------------------------------------------"}) {
+            dialog.mData.lines.append(line);
+        }
+        return dialog.DoModal() != -1;
+    }
+
+    std::string lower(std::string text) {
+        std::transform(text.begin(), text.end(), text.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        return text;
+    }
 
 } // namespace
 
@@ -375,6 +460,12 @@ const std::vector<DialogEntry>& dialogCatalog() {
         {"Vdn_DlgCSP2", 355, "DLG_OPTIMIZECSP2", showCsp},
         {"CDlgSelectDstvPointsFile", 356, "DLG_DSTVPOINTS_GROUPS", showDstvGroups},
         {"CDlgEditDstvPoints", 357, "DLG_DSTVPOINTS_EDIT", showDstvPoints},
+        {"CDlgSelectImage", 361, "DLG_SELECT_IMAGE", showSelectImage},
+        {"CDlgCis2", 362, "DLG_CIS2", showCis2},
+        {"CDlgSectionTranslation", 360, "DLG_SECTION_TRANSLATION", showSectionTranslation},
+        {"CDlgProfFeatures", 241, "DLG_PROF_FEATURES", showProfFeatures},
+        {"CDlgSelectProf", 363, "DLG_SELECT_PROF", showSelectProf},
+        {"CDlgInfo", 364, "DLG_INFO", showInfo},
     };
     return catalog;
 }

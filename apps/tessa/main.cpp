@@ -1,6 +1,7 @@
 // tessa: the command-line program of the module.
 #include "apps/tessa/BatchCommand.h"
 #include "apps/tessa/BillCommand.h"
+#include "apps/tessa/Cis2Commands.h"
 #include "apps/tessa/Command.h"
 #include "apps/tessa/CspCommands.h"
 #include "apps/tessa/DesignCommands.h"
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
     app::addDstvCommand(program, run);
     app::addWorkshopCommand(program, run);
     app::addSheetsCommand(program, run);
+    app::addCis2Command(program, run);
 
     try {
         program.parse(argc, argv);

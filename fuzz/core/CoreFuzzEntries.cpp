@@ -9,6 +9,7 @@
 #include "platform/core/model/MacroReadResult.h"
 #include "platform/core/model/MacroRecalculation.h"
 #include "platform/core/sections/SectionTableFormat.h"
+#include "platform/core/sections/SectionTranslations.h"
 #include "platform/core/text/Base64.h"
 #include "platform/core/text/TextCodec.h"
 #include "platform/core/workshop/WsUiSettingsFile.h"
@@ -195,4 +196,23 @@ TESSA_FUZZ_ENTRY(core_dstv_points) {
     Vdn_Array<Vdn_DstvPointInfo> again;
     require(DlgDstvPoints::parse(written, again, problem));
     require(again == points);
+}
+
+// Profile-name translations that parse are pairs the editor may store, and their file's lines
+// parse back to the same pairs.
+TESSA_FUZZ_ENTRY(core_section_translation) {
+    const Vdn_StringArray lines = core::splitLines(core::TextCodec::decode(bytesOf(data, size)));
+    Vdn_StringArray names;
+    Vdn_StringArray translations;
+    Vdn_String problem;
+    if (!parseSectionTranslation(lines, names, translations, &problem)) {
+        require(!problem.isEmpty() && names.isEmpty() && translations.isEmpty());
+        return;
+    }
+    require(checkSectionTranslation(names, translations).isEmpty());
+    Vdn_StringArray again;
+    Vdn_StringArray againTranslations;
+    require(parseSectionTranslation(sectionTranslationLines(names, translations), again,
+                                    againTranslations));
+    require(again == names && againTranslations == translations);
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/core/text/Vdn_String.h"
 #include "platform/core/text/Vdn_StringArray.h"
 
-// A report for the core module's information window: a caption and its lines.
+// A report for the user to read: a title and its lines, shown by ExportStartDlgInfo.
 class DlgInfoData {
 public:
     DlgInfoData() = default;
@@ -10,6 +11,8 @@ public:
     DlgInfoData& operator=(const DlgInfoData&) = default;
     virtual ~DlgInfoData() = default;
 
-    Vdn_String caption;
+    friend bool operator==(const DlgInfoData&, const DlgInfoData&) = default;
+
+    Vdn_String title;
     Vdn_StringArray lines;
 };

@@ -1,0 +1,39 @@
+#pragma once
+// CDlgSelectImage: chooses one of a set of pictures shown as thumbnails (template 361,
+// "DLG_SELECT_IMAGE"; resizable, its size kept under that name). Each thumbnail is labelled
+// with its file's title translated into the work language; the chosen name is the file's own
+// title ("Stiffener" for "...\Stiffener.bmp"), whatever language the label is in, because
+// callers look files up by it. A picture that cannot be read leaves its thumbnail blank.
+// OK with nothing chosen keeps the dialog open; a double click chooses and closes.
+
+#include "module/TfSelectImageDlgData.h"
+#include "platform/ui/controls/CImageListCtrl.h"
+#include "platform/ui/controls/CResizer.h"
+#include "platform/ui/dialogs/CDialog.h"
+
+class CDlgSelectImage : public CDialog {
+public:
+    static constexpr UINT IDD = 361;
+    static constexpr const wchar_t* kSizeKey = L"DLG_SELECT_IMAGE";
+    static constexpr int kImageList = 2500;
+
+    explicit CDlgSelectImage(CWnd* parent = nullptr);
+
+    TfSelectImageDlgData mData;
+
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+
+    // "Stiffener" for "c:\lib\Module Pictures\Stiffener.bmp".
+    static Vdn_String fileTitle(const Vdn_String& path);
+
+protected:
+    void OnDestroy() override;
+    void OnSize(UINT type, int cx, int cy) override;
+    void OnGetMinMaxInfo(MINMAXINFO* info) override;
+
+private:
+    CImageListCtrl mImages;
+    CResizer mResizer;
+    CSize mMinTrackSize;
+};
