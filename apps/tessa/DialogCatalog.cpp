@@ -346,91 +346,92 @@ bool showDstvPoints(DialogPresenter&) {
         return false;
     }
     dialog.mShown = 1;
-    // The module pictures of the example library to choose from.
-    bool showSelectImage(DialogPresenter&) {
-        CDlgSelectImage dialog;
-        dialog.mData.title = L"Module";
-        for (const wchar_t* name : {L"Plate", L"Stiffener", L"Cleat", L"Haunch"}) {
-            dialog.mData.imageFiles.append(gSettings.libDir() + L"Module Pictures\\" + name +
-                                           L".bmp");
-        }
-        return dialog.DoModal() != -1;
-    }
+    return dialog.DoModal() != -1;
+}
 
-    // A custom export: bolts and plates, profiles under their translated names.
-    bool showCis2(DialogPresenter&) {
-        CDlgCis2 dialog;
-        dialog.mData.firstScope = false;
-        dialog.mData.thirdOption = true;
-        dialog.mData.secondChoice = true;
-        return dialog.DoModal() != -1;
+// The module pictures of the example library to choose from.
+bool showSelectImage(DialogPresenter&) {
+    CDlgSelectImage dialog;
+    dialog.mData.title = L"Module";
+    for (const wchar_t* name : {L"Plate", L"Stiffener", L"Cleat", L"Haunch"}) {
+        dialog.mData.imageFiles.append(gSettings.libDir() + L"Module Pictures\\" + name + L".bmp");
     }
+    return dialog.DoModal() != -1;
+}
 
-    // The example library's CIS/2 profile names, HEA-200 chosen.
-    bool showSectionTranslation(DialogPresenter&) {
-        CDlgSectionTranslation dialog;
-        dialog.mFile = gSettings.libDir() + kCis2ProfNamesFile;
-        dialog.mTitle = dialString(670);
-        dialog.mPrompt = dialString(1740);
-        if (!readSectionTranslation(dialog.mFile, dialog.mNames, dialog.mTranslations)) {
-            return false;
-        }
-        return dialog.DoModal() != -1;
-    }
+// A custom export: bolts and plates, profiles under their translated names.
+bool showCis2(DialogPresenter&) {
+    CDlgCis2 dialog;
+    dialog.mData.firstScope = false;
+    dialog.mData.thirdOption = true;
+    dialog.mData.secondChoice = true;
+    return dialog.DoModal() != -1;
+}
 
-    bool showSelectProf(DialogPresenter&) {
-        CDlgSelectProf dialog;
-        dialog.mName = L"HEA-200";
-        return dialog.DoModal() != -1;
+// The example library's CIS/2 profile names, HEA-200 chosen.
+bool showSectionTranslation(DialogPresenter&) {
+    CDlgSectionTranslation dialog;
+    dialog.mFile = gSettings.libDir() + kCis2ProfNamesFile;
+    dialog.mTitle = dialString(670);
+    dialog.mPrompt = dialString(1740);
+    if (!readSectionTranslation(dialog.mFile, dialog.mNames, dialog.mTranslations)) {
+        return false;
     }
+    return dialog.DoModal() != -1;
+}
 
-    // A column's features: its section, the level it stands on, its mark, its top given as a
-    // length or (ticked) as a level, and its phase.
-    bool showProfFeatures(DialogPresenter&) {
-        CDlgProfFeatures dialog;
-        DlgProfFeaturesData& data = dialog.mData;
-        for (const wchar_t* name : {L"Fundering", L"Vloer begane grond", L"Verdieping 1", L"Dak"}) {
-            int index = -1;
-            data.levels.addLevel(name, index);
-        }
-        data.getAllLevels();
-        data.title = L"Kolom";
-        data.profile = L"HEA-200";
-        data.label1 = L"Voet op peil";
-        data.value1 = L"Vloer begane grond";
-        data.label2 = L"Merk";
-        data.value2 = L"K12";
-        data.label3 = L"Lengte";
-        data.value3 = L"3600";
-        data.altLabel3 = L"Kop op peil";
-        data.altValue3 = L"Verdieping 1";
-        data.label4 = L"Fase";
-        data.value4 = L"1";
-        data.checkCaption = L"Kop op een peil";
-        return dialog.DoModal() != -1;
-    }
+bool showSelectProf(DialogPresenter&) {
+    CDlgSelectProf dialog;
+    dialog.mName = L"HEA-200";
+    return dialog.DoModal() != -1;
+}
 
-    // A cutting-stock report of the example shop.
-    bool showInfo(DialogPresenter&) {
-        CDlgInfo dialog;
-        dialog.mData.title = L"Zaagoptimalisatie";
-        for (const wchar_t* line :
-             {L"------------------------------------------------------------",
-              L"Voorraad: Cutting Stock\\hal-2.shp, 8 december, 2026 (14:05)",
-              L"Inkoop: Cutting Stock\\hal-2.buy, 8 december, 2026 (14:07)",
-              L"HEA-200: 7 staven van 12000 mm, afval 1234 mm",
-              L"IPE-300: 3 staven van 12000 mm, afval 860 mm",
-              L"------------------------------------------------------------"}) {
-            dialog.mData.lines.append(line);
-        }
-        return dialog.DoModal() != -1;
+// A column's features: its section, the level it stands on, its mark, its top given as a
+// length or (ticked) as a level, and its phase.
+bool showProfFeatures(DialogPresenter&) {
+    CDlgProfFeatures dialog;
+    DlgProfFeaturesData& data = dialog.mData;
+    for (const wchar_t* name : {L"Fundering", L"Vloer begane grond", L"Verdieping 1", L"Dak"}) {
+        int index = -1;
+        data.levels.addLevel(name, index);
     }
+    data.getAllLevels();
+    data.title = L"Kolom";
+    data.profile = L"HEA-200";
+    data.label1 = L"Voet op peil";
+    data.value1 = L"Vloer begane grond";
+    data.label2 = L"Merk";
+    data.value2 = L"K12";
+    data.label3 = L"Lengte";
+    data.value3 = L"3600";
+    data.altLabel3 = L"Kop op peil";
+    data.altValue3 = L"Verdieping 1";
+    data.label4 = L"Fase";
+    data.value4 = L"1";
+    data.checkCaption = L"Kop op een peil";
+    return dialog.DoModal() != -1;
+}
 
-    std::string lower(std::string text) {
-        std::transform(text.begin(), text.end(), text.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        return text;
+// A cutting-stock report of the example shop.
+bool showInfo(DialogPresenter&) {
+    CDlgInfo dialog;
+    dialog.mData.title = L"Zaagoptimalisatie";
+    for (const wchar_t* line : {L"------------------------------------------------------------",
+                                L"Voorraad: Cutting Stock\\hal-2.shp, 8 december, 2026 (14:05)",
+                                L"Inkoop: Cutting Stock\\hal-2.buy, 8 december, 2026 (14:07)",
+                                L"HEA-200: 7 staven van 12000 mm, afval 1234 mm",
+                                L"IPE-300: 3 staven van 12000 mm, afval 860 mm",
+                                L"------------------------------------------------------------"}) {
+        dialog.mData.lines.append(line);
     }
+    return dialog.DoModal() != -1;
+}
+
+std::string lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
 
 } // namespace
 

@@ -1,5 +1,6 @@
 // The cutting-stock dialog: sets, rows typed and stored, export and import through the
 // "Cutting Stock" folder, refused cells and files, the overview report and single-table mode.
+#include "dialogs/CDlgInfo.h"
 #include "dialogs/CspDstvEntries.h"
 #include "dialogs/Vdn_DlgCSP2.h"
 #include "platform/core/text/NumberedTexts.h"
@@ -143,15 +144,20 @@ TEST_F(CspDialogTest, ReportNamesTheNewestFilesAndTheSetsPlan) {
     std::filesystem::last_write_time(folder.path() / "library/Cutting Stock/old.shp",
                                      std::filesystem::file_time_type::clock::now() -
                                          std::chrono::hours(48));
+    std::wstring report;
+    std::wstring caption;
     user.expectModal<Vdn_DlgCSP2>([&](Vdn_DlgCSP2&, ui::UserActions& act) {
-        user.expectMessageBox(IDOK);
+        user.expectModal<CDlgInfo>([&](CDlgInfo& shown, ui::UserActions& info) {
+            caption = shown.mData.title.str();
+            for (int i = 0; i < shown.mData.lines.length(); ++i)
+                report += (i == 0 ? L"" : L"\n") + shown.mData.lines[i].str();
+            info.click(IDOK);
+        });
         act.click(Vdn_DlgCSP2::kReport);
         act.click(IDCANCEL);
     });
     EXPECT_FALSE(StartDlgCSP2(data));
-    ASSERT_EQ(user.messageBoxes().size(), 1U);
-    const std::wstring& report = user.messageBoxes()[0].text;
-    EXPECT_EQ(user.messageBoxes()[0].caption, dialString(633).str());
+    EXPECT_EQ(caption, dialString(633).str());
     EXPECT_NE(report.find(dialString(634).str() + L": new.shp, " + dialString(637).str()),
               std::wstring::npos)
         << Vdn_String(report).toUtf8();
