@@ -46,7 +46,6 @@ constexpr int kCannotRead = 20527;
 constexpr int kTableInOrder = 20529;
 constexpr int kNoFolder = 20530;
 constexpr int kTableFault = 20531;
-constexpr DWORD kEditStyle = 0x110000;
 
 using C = CResizer;
 using Ids = Vdn_DlgCSP2::TableIds;
@@ -249,7 +248,7 @@ void Vdn_DlgCSP2::showSet(int index) {
             spread.setRowTexts(row + 1, rows[row]);
         // Texts, numbers too: a length stays as it was typed ("2500,5").
         if (rows.length() > 0)
-            spread.setEditCells(1, 1, spread.maxCols(), rows.length(), kEditStyle, 0);
+            spread.setEditCells(1, 1, spread.maxCols(), rows.length(), Vdn_Spread::kEditStyle, 0);
         spread.setAllFonts();
         spread.setSizeMode(1);
     }
@@ -317,7 +316,7 @@ void Vdn_DlgCSP2::addRow(int table) {
     Vdn_Spread& spread = sheet(table);
     const int row = spread.appendRow();
     if (row >= 1) {
-        spread.setEditCells(1, row, spread.maxCols(), row, kEditStyle, 0);
+        spread.setEditCells(1, row, spread.maxCols(), row, Vdn_Spread::kEditStyle, 0);
         spread.setAllFonts();
         spread.SSSetActiveCell(1, row);
     }

@@ -134,8 +134,11 @@ public:
     bool setCheck(const int& col, const int& row, bool checked);
 
     // --- cell kinds ----------------------------------------------------------------------------
+    // The edit cell's usual style and longest text; a length of 0 leaves texts unbounded.
+    static constexpr DWORD kEditStyle = 0x110000;
+    static constexpr int kEditMaxLength = 200;
     bool setEditCells(const int& col, const int& row, const int& col2, const int& row2,
-                      DWORD style = 0x110000, int maxLength = 200);
+                      DWORD style = kEditStyle, int maxLength = kEditMaxLength);
     // Numbers from -99999999999999 to 99999999999999 without thousands separator; plain gives
     // style 0x10100000 instead of 0x10400000.
     bool setNumberCells(const int& col, const int& row, const int& col2, const int& row2,

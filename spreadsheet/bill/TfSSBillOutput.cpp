@@ -171,7 +171,7 @@ void TfSSBillOutput::setRowProperties(int row) {
             sheet->setNumberCells(col, row, col, row, 1, true);
             break;
         case kTextColumn:
-            sheet->setEditCells(col, row, col, row, 0x110000, kTextLength);
+            sheet->setEditCells(col, row, col, row, Vdn_Spread::kEditStyle, kTextLength);
             break;
         default:
             break;
@@ -205,7 +205,8 @@ void TfSSBillOutput::onAddSubTotals(const Vdn_StringArray& row, const Vdn_String
         Vdn_String stored;
         if (!sheet->getCellText(col, mCurrentRow, stored, Vdn_Spread::kCellValue) ||
             stored.isEmpty()) {
-            sheet->setEditCells(col, mCurrentRow, col, mCurrentRow, 0x110000, kTextLength);
+            sheet->setEditCells(col, mCurrentRow, col, mCurrentRow, Vdn_Spread::kEditStyle,
+                                kTextLength);
             sheet->setCellValue(col, mCurrentRow, row[col - 1]);
         }
         sheet->SSSetBorderRange(col, mCurrentRow, col, mCurrentRow, kSubtotalBorderType,

@@ -40,7 +40,7 @@ bool prepareSheetWithPrintSettings(Vdn_Spread& sheet, const Vdn_String& settings
     for (const int option : kOutputOptions)
         sheet.SSSetBool(option, true);
     if (!sheet.setMaxCols(kColumns) || !sheet.setMaxRows(kRows) ||
-        !sheet.setEditCells(1, 1, kColumns, kRows, 0x110000, kTextLength))
+        !sheet.setEditCells(1, 1, kColumns, kRows, Vdn_Spread::kEditStyle, kTextLength))
         return false;
 
     const TfSSSettings settings = loadPrintSettings(settingsName);

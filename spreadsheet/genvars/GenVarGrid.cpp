@@ -7,12 +7,6 @@
 #include <algorithm>
 #include <utility>
 
-namespace {
-
-constexpr DWORD kEditStyle = 0x110000;
-
-} // namespace
-
 GenVarGrid::GenVarGrid(std::vector<Column> columns) : mColumns(std::move(columns)) {}
 
 bool GenVarGrid::attach(CWnd* dialog, int placeholderId) {
@@ -98,7 +92,7 @@ void GenVarGrid::refresh() {
     mSpread.removeAllSpans();
     // Values are texts, numbers too: shown as typed, never cut short.
     if (mSpread.maxRows() >= 1)
-        mSpread.setEditCells(1, 1, dataColumns(), mSpread.maxRows(), kEditStyle, 0);
+        mSpread.setEditCells(1, 1, dataColumns(), mSpread.maxRows(), Vdn_Spread::kEditStyle, 0);
     mSpread.mergeEqualCells(1);
     mSpread.setTextButtonColumn(buttonColumn(), L"...");
     mSpread.SSAddCellSpan(filterColumn(), Vdn_Spread::kHeader, 2, 1);

@@ -297,7 +297,7 @@ Acad::ErrorStatus TfCalcSS::calcCell(const int& col, const int& row) {
     {
         Vdn_FunctionTimer timer(gCalcCellCalcFunctionsPrepare);
         if (variable.valueType == tfString)
-            setEditCells(col, row, col, row, 0x110000, kEquationTextLength);
+            setEditCells(col, row, col, row, Vdn_Spread::kEditStyle, kEquationTextLength);
         else
             setNumberCells(col, row, col, row, kEquationDecimals);
     }
