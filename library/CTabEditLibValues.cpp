@@ -119,7 +119,7 @@ BOOL CTabEditLibValues::OnInitDialog() {
             index = i;
     }
     openTable(index);
-    const Vdn_ProfValuesTable& table = mSession.table();
+    const Vdn_ProfValuesTable& table = mOpenTable.table();
     for (int row = 0; row < table.rows.length(); ++row) {
         const Vdn_String& sysName = table.rows[row][Vdn_ProfValuesTable::kSysNameColumn];
         if (sameName(table.tableName + L"-" + sysName, mStartName)) {
@@ -136,9 +136,9 @@ void CTabEditLibValues::chooseTable() {
         return;
     const int chosen = tables->GetCurSel();
     const Vdn_String name = chosen >= 0 ? Vdn_String(tables->GetLBText(chosen)) : Vdn_String();
-    if (chosen >= 0 && name == mSession.name())
+    if (chosen >= 0 && name == mOpenTable.name())
         return;
-    const Vdn_String shown = mSession.name();
+    const Vdn_String shown = mOpenTable.name();
     if (!leaveTable()) {
         tables->SelectString(-1, shown.str()); // the table stays
         return;
@@ -149,58 +149,58 @@ void CTabEditLibValues::chooseTable() {
 void CTabEditLibValues::openTable(int index) {
     auto* tables = dynamic_cast<CComboBox*>(GetDlgItem(kTableCombo));
     if (index < 0 || index >= mData->tableNames.length()) {
-        mSession.close();
+        mOpenTable.close();
     } else {
         Vdn_String problem;
-        mSession.open(mData->tableNames[index], &problem);
-        if (mSession.source() == LibTableSession::Source::Unreadable)
+        mOpenTable.open(mData->tableNames[index], &problem);
+        if (mOpenTable.source() == OpenLibTable::Source::Unreadable)
             warn(dialString(kUnreadable) + L"\n" + problem, kSaveCaption);
     }
     if (tables != nullptr)
-        tables->SetCurSel(tables->FindStringExact(-1, mSession.name().str()));
+        tables->SetCurSel(tables->FindStringExact(-1, mOpenTable.name().str()));
     showTable();
 }
 
 void CTabEditLibValues::showTable() {
     if (mSheet.isAttached()) {
-        if (mSession.table().setToSS(mSheet))
+        if (mOpenTable.table().setToSS(mSheet))
             widenColumns();
         else
             mSheet.SSSetBool(Vdn_Spread::kOptionChanged, false);
     }
-    selectTemplate(mSession.table().templateName);
+    selectTemplate(mOpenTable.table().templateName);
     enableControls();
 }
 
 bool CTabEditLibValues::readShown() {
-    Vdn_ProfValuesTable shown = mSession.table();
+    Vdn_ProfValuesTable shown = mOpenTable.table();
     if (mSheet.isAttached() && mSheet.maxRows() > 0 && !shown.getFromSS(mSheet))
         return false;
     if (mSheet.isAttached() && mSheet.maxRows() == 0)
         shown.rows.clear(); // every size was deleted
-    shown.tableName = mSession.name();
+    shown.tableName = mOpenTable.name();
     shown.templateName = chosenTemplate();
-    mSession.table() = std::move(shown);
+    mOpenTable.table() = std::move(shown);
     return true;
 }
 
 bool CTabEditLibValues::leaveTable() {
     const bool changed = mSheet.isAttached() && mSheet.SSGetBool(Vdn_Spread::kOptionChanged);
-    if (!mSession.needsSaving(changed))
+    if (!mOpenTable.needsSaving(changed))
         return true;
     const int answer = MessageBox(
-        (dialString(kSaveFirst) + quoted(mSession.name()) + dialString(kSaveSecond)).str(),
+        (dialString(kSaveFirst) + quoted(mOpenTable.name()) + dialString(kSaveSecond)).str(),
         dialString(kSaveCaption).str(), MB_YESNOCANCEL | MB_ICONQUESTION);
     if (answer == IDCANCEL)
         return false;
     if (answer == IDNO) {
-        if (mSession.source() == LibTableSession::Source::New) {
+        if (mOpenTable.source() == OpenLibTable::Source::New) {
             // A new table that is not kept leaves the list again.
-            const int listed = mData->tableNames.find(mSession.name(), false);
+            const int listed = mData->tableNames.find(mOpenTable.name(), false);
             if (listed >= 0)
                 mData->tableNames.removeAt(listed);
             if (auto* tables = dynamic_cast<CComboBox*>(GetDlgItem(kTableCombo))) {
-                const int item = tables->FindStringExact(-1, mSession.name().str());
+                const int item = tables->FindStringExact(-1, mOpenTable.name().str());
                 if (item >= 0)
                     tables->DeleteString(static_cast<UINT>(item));
             }
@@ -208,7 +208,7 @@ bool CTabEditLibValues::leaveTable() {
         return true;
     }
     Vdn_String problem;
-    if (!readShown() || !mSession.save(problem)) {
+    if (!readShown() || !mOpenTable.save(problem)) {
         warn(dialString(kNotSaved) + L"\n" + problem, kSaveCaption);
         return false;
     }
@@ -223,20 +223,20 @@ void CTabEditLibValues::newTable() {
     mData->tableNames.append(name);
     if (auto* tables = dynamic_cast<CComboBox*>(GetDlgItem(kTableCombo)))
         tables->AddString(name.str());
-    mSession.openNew(name, dialString(kValueName));
+    mOpenTable.openNew(name, dialString(kValueName));
     if (auto* tables = dynamic_cast<CComboBox*>(GetDlgItem(kTableCombo)))
         tables->SetCurSel(tables->FindStringExact(-1, name.str()));
     showTable();
 }
 
 void CTabEditLibValues::deleteTable() {
-    if (mSession.source() == LibTableSession::Source::None)
+    if (mOpenTable.source() == OpenLibTable::Source::None)
         return;
-    const Vdn_String name = mSession.name();
+    const Vdn_String name = mOpenTable.name();
     if (MessageBox((dialString(kDeleteFirst) + quoted(name) + dialString(kDeleteSecond)).str(),
                    dialString(kDeleteCaption).str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
-    mSession.remove();
+    mOpenTable.remove();
     const int listed = mData->tableNames.find(name, false);
     if (listed >= 0)
         mData->tableNames.removeAt(listed);
@@ -249,21 +249,21 @@ void CTabEditLibValues::deleteTable() {
 }
 
 void CTabEditLibValues::renameTable() {
-    if (mSession.source() == LibTableSession::Source::None)
+    if (mOpenTable.source() == OpenLibTable::Source::None)
         return;
-    if (mSession.source() == LibTableSession::Source::Unreadable) {
-        warn(dialString(kUnreadable) + L"\n" + mSession.name(), kRenameCaption);
+    if (mOpenTable.source() == OpenLibTable::Source::Unreadable) {
+        warn(dialString(kUnreadable) + L"\n" + mOpenTable.name(), kRenameCaption);
         return;
     }
     Vdn_DlgPromptString prompt(this);
     prompt.caption = dialString(kRenameCaption);
     prompt.label = dialString(kRenameLabel);
-    prompt.value = mSession.name();
+    prompt.value = mOpenTable.name();
     prompt.okCaption = dialString(kOkText);
     prompt.cancelCaption = dialString(kCancelText);
     if (prompt.DoModal() != IDOK)
         return;
-    const Vdn_String oldName = mSession.name();
+    const Vdn_String oldName = mOpenTable.name();
     Vdn_StringArray others = mData->tableNames;
     const int own = others.find(oldName, false);
     if (own >= 0)
@@ -273,25 +273,25 @@ void CTabEditLibValues::renameTable() {
         warn(dialString(kNotRenamed), kRenameCaption);
         return;
     }
-    switch (mSession.rename(prompt.value, others, problem)) {
-    case LibTableSession::RenameResult::Unchanged:
+    switch (mOpenTable.rename(prompt.value, others, problem)) {
+    case OpenLibTable::RenameResult::Unchanged:
         return;
-    case LibTableSession::RenameResult::NameInUse:
+    case OpenLibTable::RenameResult::NameInUse:
         warn(dialString(kNameInUse), kRenameCaption);
         return;
-    case LibTableSession::RenameResult::BadName:
+    case OpenLibTable::RenameResult::BadName:
         warn(dialString(kBadName), kRenameCaption);
         return;
-    case LibTableSession::RenameResult::Unreadable:
+    case OpenLibTable::RenameResult::Unreadable:
         warn(dialString(kUnreadable) + L"\n" + oldName, kRenameCaption);
         return;
-    case LibTableSession::RenameResult::WriteFailed:
+    case OpenLibTable::RenameResult::WriteFailed:
         warn(dialString(kNotRenamed) + L"\n" + problem, kRenameCaption);
         return;
-    case LibTableSession::RenameResult::Renamed:
+    case OpenLibTable::RenameResult::Renamed:
         break;
     }
-    const Vdn_String newName = mSession.name();
+    const Vdn_String newName = mOpenTable.name();
     if (own >= 0)
         mData->tableNames[own] = newName;
     for (SectionType& type : mData->types) {
@@ -313,7 +313,7 @@ Vdn_String CTabEditLibValues::chosenTemplate() const {
     auto* templates = dynamic_cast<CComboBox*>(GetDlgItem(kTemplateCombo));
     const int chosen = templates != nullptr ? templates->GetCurSel() : -1;
     if (chosen < 0)
-        return mSession.table().templateName;
+        return mOpenTable.table().templateName;
     if (chosen < StandardTemplates::kCount)
         return Vdn_String(chosen + 1);
     return Vdn_String(templates->GetLBText(chosen));
@@ -386,16 +386,16 @@ void CTabEditLibValues::widenColumns() {
 }
 
 void CTabEditLibValues::enableControls() {
-    const LibTableSession::Source source = mSession.source();
+    const OpenLibTable::Source source = mOpenTable.source();
     const bool editable =
-        source == LibTableSession::Source::File || source == LibTableSession::Source::New;
+        source == OpenLibTable::Source::File || source == OpenLibTable::Source::New;
     for (const int id :
          {kRenameButton, kTemplateCombo, kSheet, kInsertRow, kDeleteRow, kRowUp, kRowDown, kFind}) {
         if (CWnd* control = GetDlgItem(id))
             control->EnableWindow(editable ? TRUE : FALSE);
     }
     if (CWnd* remove = GetDlgItem(kDeleteButton))
-        remove->EnableWindow(source != LibTableSession::Source::None ? TRUE : FALSE);
+        remove->EnableWindow(source != OpenLibTable::Source::None ? TRUE : FALSE);
 }
 
 void CTabEditLibValues::warn(const Vdn_String& text, int captionText) {

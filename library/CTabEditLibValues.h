@@ -4,7 +4,7 @@
 // to save it when it changed. Tables are created, deleted and renamed here, and their template
 // chosen, which names the value columns.
 
-#include "library/LibTableSession.h"
+#include "library/OpenLibTable.h"
 #include "library/StandardTemplates.h"
 #include "platform/core/sections/DlgEditLibData.h"
 #include "platform/ui/controls/CButtonST.h"
@@ -42,7 +42,7 @@ public:
     // cancelled, or saving failed (the user was told why).
     bool leaveTable();
 
-    const LibTableSession& session() const { return mSession; }
+    const OpenLibTable& openTable() const { return mOpenTable; }
     Vdn_Spread& sheet() { return mSheet; }
 
 protected:
@@ -54,7 +54,7 @@ private:
     // Opens the table at index of the list (none for -1) and shows it.
     void openTable(int index);
     void showTable();
-    // The shown sheet and template into the session's table.
+    // The shown sheet and template into the open table.
     bool readShown();
     void newTable();
     void deleteTable();
@@ -68,7 +68,7 @@ private:
     void enableControls();
     void warn(const Vdn_String& text, int captionText);
 
-    LibTableSession mSession;
+    OpenLibTable mOpenTable;
     StandardTemplates mTemplates;
     Vdn_Spread mSheet;
     std::array<CButtonST, 2> mMoveButtons;

@@ -55,7 +55,7 @@ TEST_F(EditLibDialogsTest, ASaveThatFailsOnLeavingWarnsAndKeepsTheTable) {
     user.expectModal(CDlgEditLibSections::IDD, [&](CDialog& shown, ui::UserActions& act) {
         auto& editor = dynamic_cast<CDlgEditLibSections&>(shown);
         ASSERT_EQ(editor.currentPage(), CDlgEditLibSections::kValuesPage);
-        ASSERT_EQ(editor.valuesPage().session().name(), L"HEA");
+        ASSERT_EQ(editor.valuesPage().openTable().name(), L"HEA");
         ASSERT_TRUE(act.typeInCell(CTabEditLibValues::kSheet, 7, 2, L"191"));
         ASSERT_TRUE(editor.valuesPage().sheet().SSGetBool(Vdn_Spread::kOptionChanged));
         // The library loses its prof folder: the table cannot be written.
@@ -64,7 +64,7 @@ TEST_F(EditLibDialogsTest, ASaveThatFailsOnLeavingWarnsAndKeepsTheTable) {
         user.expectMessageBox(IDOK);
         act.click(IDOK);
         EXPECT_FALSE(shown.hasEnded()) << "the table was not saved: the editor stays";
-        EXPECT_EQ(editor.valuesPage().session().name(), L"HEA");
+        EXPECT_EQ(editor.valuesPage().openTable().name(), L"HEA");
         Vdn_String typed;
         editor.valuesPage().sheet().getCellText(7, 2, typed);
         EXPECT_EQ(typed, L"191") << "what was typed is still there";
@@ -90,13 +90,13 @@ TEST_F(EditLibDialogsTest, ANewTableAsksBeforeItIsLeftAndIsWrittenOnlyWhenSaved)
         EXPECT_EQ(editor.currentPage(), CDlgEditLibSections::kGroupsPage);
         act.selectTab(CDlgEditLibSections::kTabs, CDlgEditLibSections::kValuesPage);
         act.click(CTabEditLibValues::kNewButton);
-        const Vdn_String name = editor.valuesPage().session().name();
+        const Vdn_String name = editor.valuesPage().openTable().name();
         EXPECT_EQ(name, dialString(779));
         EXPECT_FALSE(std::filesystem::exists(library.path() / "prof" / (name.toUtf8() + ".pr")));
         // Unchanged but never saved: leaving asks; No drops it from the list.
         user.expectMessageBox(IDNO, saveQuestion(name.str().c_str()).str());
         act.selectComboText(CTabEditLibValues::kTableCombo, L"IPE");
-        EXPECT_EQ(editor.valuesPage().session().name(), L"IPE");
+        EXPECT_EQ(editor.valuesPage().openTable().name(), L"IPE");
         auto* tables = dynamic_cast<CComboBox*>(
             editor.valuesPage().GetDlgItem(CTabEditLibValues::kTableCombo));
         ASSERT_NE(tables, nullptr);
@@ -119,7 +119,7 @@ TEST_F(EditLibDialogsTest, OpensWhereTheNameSays) {
         user.expectModal(CDlgEditLibSections::IDD, [&](CDialog& shown, ui::UserActions& act) {
             auto& editor = dynamic_cast<CDlgEditLibSections&>(shown);
             EXPECT_EQ(editor.currentPage(), c.page) << c.name;
-            EXPECT_EQ(editor.valuesPage().session().name(), c.table) << c.name;
+            EXPECT_EQ(editor.valuesPage().openTable().name(), c.table) << c.name;
             act.click(IDCANCEL);
         });
         EXPECT_FALSE(StartDlgEditLibSections(data, c.name));

@@ -1,4 +1,4 @@
-#include "library/LibTableSession.h"
+#include "library/OpenLibTable.h"
 
 #include "platform/core/files/PathBoundary.h"
 #include "platform/core/files/PathHelpers.h"
@@ -19,12 +19,12 @@ Vdn_String fileNameOf(const Vdn_String& name) {
 
 } // namespace
 
-const Vdn_StringArray& LibTableSession::newTableLanguages() {
+const Vdn_StringArray& OpenLibTable::newTableLanguages() {
     static const Vdn_StringArray languages{L"Dutch", L"English", L"French", L"German"};
     return languages;
 }
 
-void LibTableSession::open(const Vdn_String& name, Vdn_String* problem) {
+void OpenLibTable::open(const Vdn_String& name, Vdn_String* problem) {
     name_ = name;
     table_ = Vdn_ProfValuesTable();
     Vdn_String why;
@@ -39,7 +39,7 @@ void LibTableSession::open(const Vdn_String& name, Vdn_String* problem) {
         *problem = why;
 }
 
-void LibTableSession::openNew(const Vdn_String& name, const Vdn_String& valueName) {
+void OpenLibTable::openNew(const Vdn_String& name, const Vdn_String& valueName) {
     name_ = name;
     table_ = Vdn_ProfValuesTable();
     table_.tableName = name;
@@ -58,17 +58,17 @@ void LibTableSession::openNew(const Vdn_String& name, const Vdn_String& valueNam
     source_ = Source::New;
 }
 
-void LibTableSession::close() {
+void OpenLibTable::close() {
     name_ = Vdn_String();
     table_ = Vdn_ProfValuesTable();
     source_ = Source::None;
 }
 
-bool LibTableSession::needsSaving(bool sheetChanged) const {
+bool OpenLibTable::needsSaving(bool sheetChanged) const {
     return source_ == Source::New || (source_ == Source::File && sheetChanged);
 }
 
-bool LibTableSession::save(Vdn_String& problem) {
+bool OpenLibTable::save(Vdn_String& problem) {
     if (source_ != Source::File && source_ != Source::New) {
         problem = L"the table \"" + name_ + L"\" could not be read and is not written over";
         return false;
@@ -80,9 +80,8 @@ bool LibTableSession::save(Vdn_String& problem) {
     return true;
 }
 
-LibTableSession::RenameResult LibTableSession::rename(const Vdn_String& newName,
-                                                      const Vdn_StringArray& names,
-                                                      Vdn_String& problem) {
+OpenLibTable::RenameResult OpenLibTable::rename(const Vdn_String& newName,
+                                                const Vdn_StringArray& names, Vdn_String& problem) {
     if (source_ == Source::Unreadable || source_ == Source::None)
         return RenameResult::Unreadable;
     const Vdn_String wanted = newName.trim();
@@ -121,7 +120,7 @@ LibTableSession::RenameResult LibTableSession::rename(const Vdn_String& newName,
     return RenameResult::Renamed;
 }
 
-bool LibTableSession::remove() {
+bool OpenLibTable::remove() {
     const bool removed = source_ == Source::New || deleteFile(Vdn_ProfValuesTable::filePath(name_));
     close();
     return removed;

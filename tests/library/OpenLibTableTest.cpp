@@ -1,7 +1,7 @@
 // The value tables of the section-library editor as files: new tables read back by the table
 // reader, renames that never lose the table (another case, a name in use, a failing write),
 // and unreadable tables that are never written over.
-#include "library/LibTableSession.h"
+#include "library/OpenLibTable.h"
 
 #include "tests/core/TempFolder.h"
 
@@ -19,7 +19,7 @@ const std::string kHea = "tessa-section-table 1\n"
                          "100\t1\tHEA100\tHE100A\tHEA100\tHEA100\t96\t100\n"
                          "120\t1\tHEA120\tHE120A\tHEA120\tHEA120\t114\t120\n";
 
-class LibTableSessionTest : public ::testing::Test {
+class OpenLibTableTest : public ::testing::Test {
 protected:
     void SetUp() override {
         gSettings.setLibDir(library.name(""));
@@ -40,15 +40,15 @@ protected:
     TempFolder library;
 };
 
-TEST_F(LibTableSessionTest, ANewTableCountsAsChangedAndReadsBackWithItsLanguages) {
+TEST_F(OpenLibTableTest, ANewTableCountsAsChangedAndReadsBackWithItsLanguages) {
     for (const int language : {0, 1, 2}) {
         gSettings.setWorkLanguage(language);
-        LibTableSession session;
-        session.openNew(L"Tabel", L"Waarde");
-        EXPECT_TRUE(session.needsSaving(false)) << "never saved: leaving must ask";
+        OpenLibTable edited;
+        edited.openNew(L"Tabel", L"Waarde");
+        EXPECT_TRUE(edited.needsSaving(false)) << "never saved: leaving must ask";
         Vdn_String problem;
-        ASSERT_TRUE(session.save(problem)) << problem;
-        EXPECT_FALSE(session.needsSaving(false));
+        ASSERT_TRUE(edited.save(problem)) << problem;
+        EXPECT_FALSE(edited.needsSaving(false));
 
         Vdn_ProfValuesTable read;
         ASSERT_TRUE(read.readFromFile(L"Tabel", &problem)) << problem;
@@ -64,12 +64,12 @@ TEST_F(LibTableSessionTest, ANewTableCountsAsChangedAndReadsBackWithItsLanguages
     }
 }
 
-TEST_F(LibTableSessionTest, RenameOntoAnotherCaseKeepsTheOneFile) {
-    LibTableSession session;
-    session.open(L"HEA");
-    session.table().rows[0][6] = L"97"; // the shown table is what is written
+TEST_F(OpenLibTableTest, RenameOntoAnotherCaseKeepsTheOneFile) {
+    OpenLibTable edited;
+    edited.open(L"HEA");
+    edited.table().rows[0][6] = L"97"; // the shown table is what is written
     Vdn_String problem;
-    ASSERT_EQ(session.rename(L"hea", {L"IPE"}, problem), LibTableSession::RenameResult::Renamed)
+    ASSERT_EQ(edited.rename(L"hea", {L"IPE"}, problem), OpenLibTable::RenameResult::Renamed)
         << problem;
     EXPECT_TRUE(problem.isEmpty()) << problem;
     EXPECT_EQ(files(), (std::vector<std::string>{"IPE.pr", "hea.pr"}));
@@ -77,62 +77,61 @@ TEST_F(LibTableSessionTest, RenameOntoAnotherCaseKeepsTheOneFile) {
     ASSERT_TRUE(read.readFromFile(L"hea"));
     EXPECT_EQ(read.rows.length(), 2);
     EXPECT_EQ(read.rows[0][6], L"97");
-    EXPECT_EQ(session.name(), L"hea");
+    EXPECT_EQ(edited.name(), L"hea");
 }
 
-TEST_F(LibTableSessionTest, RenameRefusalsLeaveEveryFileAsItWas) {
+TEST_F(OpenLibTableTest, RenameRefusalsLeaveEveryFileAsItWas) {
     struct Case {
         const wchar_t* newName;
-        LibTableSession::RenameResult result;
+        OpenLibTable::RenameResult result;
         const char* why;
     };
     const Case cases[] = {
-        {L"ipe", LibTableSession::RenameResult::NameInUse, "another table, another case"},
-        {L"IPE.pr", LibTableSession::RenameResult::NameInUse, "a file of that name"},
-        {L"sub/HEB", LibTableSession::RenameResult::BadName, "a folder"},
-        {L"  ", LibTableSession::RenameResult::BadName, "no name"},
-        {L"HEA", LibTableSession::RenameResult::Unchanged, "the same name"},
+        {L"ipe", OpenLibTable::RenameResult::NameInUse, "another table, another case"},
+        {L"IPE.pr", OpenLibTable::RenameResult::NameInUse, "a file of that name"},
+        {L"sub/HEB", OpenLibTable::RenameResult::BadName, "a folder"},
+        {L"  ", OpenLibTable::RenameResult::BadName, "no name"},
+        {L"HEA", OpenLibTable::RenameResult::Unchanged, "the same name"},
     };
     for (const Case& c : cases) {
-        LibTableSession session;
-        session.open(L"HEA");
+        OpenLibTable edited;
+        edited.open(L"HEA");
         Vdn_String problem;
-        EXPECT_EQ(session.rename(c.newName, {L"IPE"}, problem), c.result) << c.why;
+        EXPECT_EQ(edited.rename(c.newName, {L"IPE"}, problem), c.result) << c.why;
         EXPECT_EQ(files(), (std::vector<std::string>{"HEA.pr", "IPE.pr"})) << c.why;
         EXPECT_EQ(library.read("prof/HEA.pr"), kHea) << c.why;
-        EXPECT_EQ(session.name(), L"HEA") << c.why;
+        EXPECT_EQ(edited.name(), L"HEA") << c.why;
     }
 }
 
-TEST_F(LibTableSessionTest, ARenameWhoseWriteFailsKeepsTheOldFile) {
-    LibTableSession session;
-    session.open(L"HEA");
+TEST_F(OpenLibTableTest, ARenameWhoseWriteFailsKeepsTheOldFile) {
+    OpenLibTable edited;
+    edited.open(L"HEA");
     // Column names the reader would refuse: the new file cannot be written.
-    session.table().columnNames = {L"SysName", L"I/O"};
+    edited.table().columnNames = {L"SysName", L"I/O"};
     Vdn_String problem;
-    EXPECT_EQ(session.rename(L"HEB", {L"IPE"}, problem),
-              LibTableSession::RenameResult::WriteFailed);
+    EXPECT_EQ(edited.rename(L"HEB", {L"IPE"}, problem), OpenLibTable::RenameResult::WriteFailed);
     EXPECT_FALSE(problem.isEmpty());
     EXPECT_EQ(files(), (std::vector<std::string>{"HEA.pr", "IPE.pr"}));
     EXPECT_EQ(library.read("prof/HEA.pr"), kHea);
 
-    session.open(L"HEA");
-    ASSERT_EQ(session.rename(L"HEB", {L"IPE"}, problem), LibTableSession::RenameResult::Renamed);
+    edited.open(L"HEA");
+    ASSERT_EQ(edited.rename(L"HEB", {L"IPE"}, problem), OpenLibTable::RenameResult::Renamed);
     EXPECT_EQ(files(), (std::vector<std::string>{"HEB.pr", "IPE.pr"}));
     EXPECT_EQ(library.read("prof/HEB.pr"), kHea);
 }
 
-TEST_F(LibTableSessionTest, AnUnreadableTableIsNeverWrittenOver) {
+TEST_F(OpenLibTableTest, AnUnreadableTableIsNeverWrittenOver) {
     const std::string damaged = "tessa-section-table 1\n1\nSysName\\q\n";
     library.write("prof/HEA.pr", damaged);
-    LibTableSession session;
+    OpenLibTable edited;
     Vdn_String problem;
-    session.open(L"HEA", &problem);
-    EXPECT_EQ(session.source(), LibTableSession::Source::Unreadable);
+    edited.open(L"HEA", &problem);
+    EXPECT_EQ(edited.source(), OpenLibTable::Source::Unreadable);
     EXPECT_FALSE(problem.isEmpty());
-    EXPECT_FALSE(session.needsSaving(true)) << "no question that could save the empty sheet";
-    EXPECT_FALSE(session.save(problem));
-    EXPECT_EQ(session.rename(L"HEB", {}, problem), LibTableSession::RenameResult::Unreadable);
+    EXPECT_FALSE(edited.needsSaving(true)) << "no question that could save the empty sheet";
+    EXPECT_FALSE(edited.save(problem));
+    EXPECT_EQ(edited.rename(L"HEB", {}, problem), OpenLibTable::RenameResult::Unreadable);
     EXPECT_EQ(library.read("prof/HEA.pr"), damaged);
     EXPECT_EQ(files(), (std::vector<std::string>{"HEA.pr", "IPE.pr"}));
 }

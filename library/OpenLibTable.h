@@ -1,12 +1,12 @@
 #pragma once
-// LibTableSession: the value table the section-library editor has open, and what may be done
+// OpenLibTable: the value table the section-library editor has open, and what may be done
 // with its file. It keeps the editor from losing a table: a table that could not be read is
 // never written over its file, a new table counts as changed until it is saved, and a rename
 // writes the new file before the old one goes.
 
 #include "library/Vdn_ProfValuesTable.h"
 
-class LibTableSession {
+class OpenLibTable {
 public:
     enum class Source {
         None,       // no table open
