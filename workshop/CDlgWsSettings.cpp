@@ -135,16 +135,22 @@ void CDlgWsSettings::AddItem(int) {
     refreshTree();
 }
 
-void CDlgWsSettings::RemoveItem(int current) {
-    const WsUiSettingPath path = groupPathOf(current);
-    Vdn_String name;
+bool CDlgWsSettings::changeableGroupOf(int item, Vdn_String& name) {
+    const WsUiSettingPath path = groupPathOf(item);
     if (path.isEmpty() || mSettings.getSetting(createPath(path, L"mGroupName"), name) != Acad::eOk)
-        return;
+        return false;
     if (WsUiSubGroupSettings::isBaseGroupName(name)) {
         warnBaseGroup();
-        return;
+        return false;
     }
     saveCurrent();
+    return true;
+}
+
+void CDlgWsSettings::RemoveItem(int current) {
+    Vdn_String name;
+    if (!changeableGroupOf(current, name))
+        return;
     if (!confirmRemoval(kRemoveGroupFirst, name, kRemoveSecond))
         return;
     if (mSettings.removeGroup(name) == Acad::eOk)
@@ -152,15 +158,9 @@ void CDlgWsSettings::RemoveItem(int current) {
 }
 
 void CDlgWsSettings::renameGroup(int item) {
-    const WsUiSettingPath path = groupPathOf(item);
     Vdn_String name;
-    if (path.isEmpty() || mSettings.getSetting(createPath(path, L"mGroupName"), name) != Acad::eOk)
+    if (!changeableGroupOf(item, name))
         return;
-    if (WsUiSubGroupSettings::isBaseGroupName(name)) {
-        warnBaseGroup();
-        return;
-    }
-    saveCurrent();
     Vdn_String newName;
     if (!askUniqueName(this, kGroupQuestion, name, mSettings.allGroupNames(), newName))
         return;

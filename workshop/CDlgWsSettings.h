@@ -41,6 +41,9 @@ protected:
 private:
     // The path of the group that the item lies in, or an empty path.
     WsUiSettingPath groupPathOf(int item) const;
+    // The name of the item's group when it may be renamed or removed (the current page saved
+    // first); a base group is refused with its warning.
+    bool changeableGroupOf(int item, Vdn_String& name);
 
     std::vector<WsUiSettingPath> mPaths;
 };
