@@ -50,58 +50,58 @@ CDlgDesigner::CDlgDesigner(CWnd* parent) : CAcUiDialog(IDD, parent) {
     onCommand(kOpenButton, BN_CLICKED, [this] { openDesign(); });
     onCommand(kSaveAsButton, BN_CLICKED, [this] { saveAs(); });
     onCommand(kAddButton, BN_CLICKED, [this] {
-        if (mDesign.getNrControls() > kLastControlId - kFirstControlId) {
+        if (design_.getNrControls() > kLastControlId - kFirstControlId) {
             // Every id of the range is taken: a control without one could not be used.
             MessageBox(dialString(designer::kNoMoreControls).str(),
                        dialString(designer::kDesignerCaption).str(), MB_OK | MB_ICONEXCLAMATION);
             return;
         }
         edit([this] {
-            if (!mDesign.addNewControl(ctVarEdit)) {
+            if (!design_.addNewControl(ctVarEdit)) {
                 return false;
             }
             // The new control is selected, so that its panel can be filled at once.
-            mDesign.selectCtrls({mDesign.getControl(mDesign.getNrControls() - 1)->resourceId});
-            mDesign.updatePropsOfCurSel();
+            design_.selectCtrls({design_.getControl(design_.getNrControls() - 1)->resourceId});
+            design_.updatePropsOfCurSel();
             return true;
         });
     });
     onCommand(kRemoveButton, BN_CLICKED, [this] {
         edit([this] {
-            if (!mDesign.removeCurControls()) {
+            if (!design_.removeCurControls()) {
                 return false;
             }
-            mDesign.updatePropsOfCurSel();
+            design_.updatePropsOfCurSel();
             repaint();
             return true;
         });
     });
     onCommand(kPictureButton, BN_CLICKED, [this] { choosePicture(); });
     onCommand(kWidthButton, BN_CLICKED,
-              [this] { edit([this] { return mDesign.changeCtrlSize(true); }); });
+              [this] { edit([this] { return design_.changeCtrlSize(true); }); });
     onCommand(kHeightButton, BN_CLICKED,
-              [this] { edit([this] { return mDesign.changeCtrlSize(false); }); });
-    onCommand(kCopyButton, BN_CLICKED, [this] { edit([this] { return mDesign.copyCurCtrls(); }); });
+              [this] { edit([this] { return design_.changeCtrlSize(false); }); });
+    onCommand(kCopyButton, BN_CLICKED, [this] { edit([this] { return design_.copyCurCtrls(); }); });
     onCommand(kAlignButton, BN_CLICKED,
-              [this] { edit([this] { return mDesign.outlineCurCtrls(); }); });
+              [this] { edit([this] { return design_.outlineCurCtrls(); }); });
     onCommand(kSideBySideButton, BN_CLICKED,
-              [this] { edit([this] { return mDesign.stickRightCurCtrls(); }); });
+              [this] { edit([this] { return design_.stickRightCurCtrls(); }); });
     onCommand(kTypeCombo, CBN_SELCHANGE, [this] {
         edit([this] {
-            mDesign.propsOfCurSelUpdated();
-            mDesign.updatePropsOfCurSel();
+            design_.propsOfCurSelUpdated();
+            design_.updatePropsOfCurSel();
             return true;
         });
     });
     onCommand(kContentsEdit, EN_CHANGE, [this] {
         edit([this] {
-            mDesign.propsOfCurSelUpdated();
+            design_.propsOfCurSelUpdated();
             return true;
         });
     });
     onCommand(kComboListEdit, EN_CHANGE, [this] {
         edit([this] {
-            mDesign.propsOfCurSelUpdated();
+            design_.propsOfCurSelUpdated();
             return true;
         });
     });
@@ -109,17 +109,17 @@ CDlgDesigner::CDlgDesigner(CWnd* parent) : CAcUiDialog(IDD, parent) {
 
 BOOL CDlgDesigner::OnInitDialog() {
     CAcUiDialog::OnInitDialog();
-    mDesign.initialize(this, kFirstControlId, kLastControlId, kTypeCombo, kContentsLabel,
+    design_.initialize(this, kFirstControlId, kLastControlId, kTypeCombo, kContentsLabel,
                        kContentsEdit, kComboListLabel, kComboListEdit, true);
     for (std::size_t i = 0; i < kImageButtons.size(); ++i) {
-        CButtonST& button = mImageButtons[i];
+        CButtonST& button = imageButtons_[i];
         if (button.SubclassDlgItem(static_cast<UINT>(kImageButtons[i].id), this)) {
             button.SetIcon(kImageButtons[i].icon);
             button.SetTooltipText(dialString(designer::kButtonTipBase + static_cast<int>(i)).str());
         }
     }
     SetDlgItemText(kPanelLabel, dialString(designer::kPropertiesLabel).str());
-    GetClientRect(&mTemplateRect);
+    GetClientRect(&templateRect_);
     std::vector<CResizer::CBorderInfo> layout;
     for (const ImageButton& button : kImageButtons) {
         layout.push_back(rightSide(static_cast<UINT>(button.id)));
@@ -133,14 +133,14 @@ BOOL CDlgDesigner::OnInitDialog() {
                       {CResizer::eHeight},
                       {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eRight},
                       {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eBottom}});
-    mResizer.Init(this, nullptr, layout);
+    resizer_.Init(this, nullptr, layout);
     ChangeDlgSize(this, kSizeKey);
-    if (!mPath.isEmpty() && core::fileExists(mPath)) {
-        mDesign.readFromFile(mPath, true);
-        mDesign.redrawAllControls();
+    if (!path_.isEmpty() && core::fileExists(path_)) {
+        design_.readFromFile(path_, true);
+        design_.redrawAllControls();
     }
-    mDesign.updatePropsOfCurSel();
-    mModified = false;
+    design_.updatePropsOfCurSel();
+    modified_ = false;
     updateTitle();
     repaint();
     return TRUE;
@@ -148,19 +148,19 @@ BOOL CDlgDesigner::OnInitDialog() {
 
 void CDlgDesigner::OnDestroy() {
     WriteDlgSize(this, kSizeKey);
-    mDesign.removeAllDrawnCtrls();
+    design_.removeAllDrawnCtrls();
     CAcUiDialog::OnDestroy();
 }
 
 void CDlgDesigner::OnSize(UINT type, int cx, int cy) {
     CAcUiDialog::OnSize(type, cx, cy);
-    mResizer.Move();
+    resizer_.Move();
 }
 
 void CDlgDesigner::updateTitle() {
     Vdn_String title = dialString(designer::kDesignerTitle);
-    if (!mDesign.name().isEmpty()) {
-        title = title + L" - <" + mDesign.name() + L">";
+    if (!design_.name().isEmpty()) {
+        title = title + L" - <" + design_.name() + L">";
     }
     SetWindowText(title.str());
 }
@@ -171,32 +171,32 @@ void CDlgDesigner::repaint() {
 }
 
 Vdn_String CDlgDesigner::currentFolder() const {
-    if (mDesign.name().isEmpty()) {
+    if (design_.name().isEmpty()) {
         return Vdn_DlgDesignerData::getDesignerRootFolder();
     }
-    return getPath(Vdn_DlgDesignerData::getDesignerRootFolder() + mDesign.name());
+    return getPath(Vdn_DlgDesignerData::getDesignerRootFolder() + design_.name());
 }
 
 bool CDlgDesigner::askToSave() {
-    if (!mModified) {
+    if (!modified_) {
         return true;
     }
     const Vdn_String question =
-        dialString(designer::kSaveQuestion) + L"\n<" + mDesign.name() + L">";
+        dialString(designer::kSaveQuestion) + L"\n<" + design_.name() + L">";
     const int answer = MessageBox(question.str(), dialString(designer::kDesignerCaption).str(),
                                   MB_YESNOCANCEL | MB_ICONQUESTION);
     if (answer == IDCANCEL) {
         return false;
     }
     if (answer == IDYES) {
-        if (mDesign.name().isEmpty()) {
+        if (design_.name().isEmpty()) {
             return saveAs();
         }
-        if (!mDesign.writeToFile(Vdn_DlgDesignerData::getDesignerRootFolder() + mDesign.name() +
+        if (!design_.writeToFile(Vdn_DlgDesignerData::getDesignerRootFolder() + design_.name() +
                                  L".txt")) {
             return false; // not saved: the window stays open with the design
         }
-        mModified = false;
+        modified_ = false;
     }
     return true;
 }
@@ -211,19 +211,19 @@ bool CDlgDesigner::openDesign() {
     if (dialog.DoModal() != IDOK) {
         return false;
     }
-    mDesign.removeAllDrawnCtrls();
-    if (!mDesign.readFromFile(Vdn_String(dialog.GetPathName()), true)) {
+    design_.removeAllDrawnCtrls();
+    if (!design_.readFromFile(Vdn_String(dialog.GetPathName()), true)) {
         // Outside the designer's folder, or not a design: the old design stays.
-        mDesign.redrawAllControls();
+        design_.redrawAllControls();
         return false;
     }
-    mDesign.redrawAllControls();
-    mPath = Vdn_String(dialog.GetPathName());
-    mModified = false;
+    design_.redrawAllControls();
+    path_ = Vdn_String(dialog.GetPathName());
+    modified_ = false;
     // Another design: nothing of the last one can be taken back into it.
-    mUndo.clear();
-    mRedo.clear();
-    mDesign.updatePropsOfCurSel();
+    undo_.clear();
+    redo_.clear();
+    design_.updatePropsOfCurSel();
     updateTitle();
     repaint();
     return true;
@@ -231,24 +231,24 @@ bool CDlgDesigner::openDesign() {
 
 bool CDlgDesigner::saveAs() {
     const std::wstring filter = dialString(designer::kDesignFilter).str() + L" (*.txt)|*.txt||";
-    CFileDialog dialog(FALSE, L"txt", mDesign.name().str(), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+    CFileDialog dialog(FALSE, L"txt", design_.name().str(), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
                        filter, this);
     dialog.m_ofn.lpstrInitialDir = currentFolder().str();
     if (dialog.DoModal() != IDOK) {
         return false;
     }
     const Vdn_String path(dialog.GetPathName());
-    if (!mDesign.writeToFile(path)) {
+    if (!design_.writeToFile(path)) {
         return false; // nothing written (outside the designer's folder): still modified
     }
-    mPath = path;
-    mModified = false;
+    path_ = path;
+    modified_ = false;
     updateTitle();
     return true;
 }
 
 bool CDlgDesigner::choosePicture() {
-    if (mDesign.name().isEmpty() && !saveAs()) {
+    if (design_.name().isEmpty() && !saveAs()) {
         return false;
     }
     const std::wstring filter = dialString(designer::kPictureFilter).str() + L" (*.bmp)|*.bmp||";
@@ -258,7 +258,7 @@ bool CDlgDesigner::choosePicture() {
         return false;
     }
     const Vdn_String target =
-        Vdn_DlgDesignerData::getDesignerRootFolder() + mDesign.name() + L".bmp";
+        Vdn_DlgDesignerData::getDesignerRootFolder() + design_.name() + L".bmp";
     const auto source = core::resolveExistingFile(Vdn_String(dialog.GetPathName()));
     // A picture that does not decode is refused before it replaces a good one.
     if (!source || !ui::Bitmap::load(Vdn_String(dialog.GetPathName())).ok()) {
@@ -273,9 +273,9 @@ bool CDlgDesigner::choosePicture() {
     if (error) {
         return false;
     }
-    mDesign.attachBitmap(target);
-    mDesign.redrawAllControls();
-    mModified = true;
+    design_.attachBitmap(target);
+    design_.redrawAllControls();
+    modified_ = true;
     repaint();
     return true;
 }
@@ -310,12 +310,12 @@ BOOL CDlgDesigner::PreTranslateMessage(MSG* msg) {
 
 void CDlgDesigner::OnLButtonDown(UINT flags, CPoint point) {
     edit([&] {
-        mDesign.OnLButtonDown(flags, point);
-        mDesign.updatePropsOfCurSel();
+        design_.OnLButtonDown(flags, point);
+        design_.updatePropsOfCurSel();
         return true;
     });
     // A click marks the design modified even when it only changed the selection.
-    mModified = true;
+    modified_ = true;
     repaint();
 }
 
@@ -336,60 +336,60 @@ bool CDlgDesigner::same(const Snapshot& a, const Snapshot& b) {
 }
 
 void CDlgDesigner::edit(const std::function<bool()>& step) {
-    Snapshot before = mDesign.snapshot();
+    Snapshot before = design_.snapshot();
     if (!step()) {
         return;
     }
-    if (!same(before, mDesign.snapshot())) {
-        mUndo.push_back(std::move(before));
-        mRedo.clear();
-        mModified = true;
+    if (!same(before, design_.snapshot())) {
+        undo_.push_back(std::move(before));
+        redo_.clear();
+        modified_ = true;
     }
 }
 
 bool CDlgDesigner::undo() {
-    if (mUndo.empty()) {
+    if (undo_.empty()) {
         return false;
     }
-    mRedo.push_back(mDesign.snapshot());
-    mDesign.restore(mUndo.back());
-    mUndo.pop_back();
-    mModified = true;
+    redo_.push_back(design_.snapshot());
+    design_.restore(undo_.back());
+    undo_.pop_back();
+    modified_ = true;
     return true;
 }
 
 bool CDlgDesigner::redo() {
-    if (mRedo.empty()) {
+    if (redo_.empty()) {
         return false;
     }
-    mUndo.push_back(mDesign.snapshot());
-    mDesign.restore(mRedo.back());
-    mRedo.pop_back();
-    mModified = true;
+    undo_.push_back(design_.snapshot());
+    design_.restore(redo_.back());
+    redo_.pop_back();
+    modified_ = true;
     return true;
 }
 
 BOOL CDlgDesigner::OnSetCursor(CWnd* window, UINT hitTest, UINT message) {
-    if (mDesign.OnSetCursor(window, hitTest, message)) {
+    if (design_.OnSetCursor(window, hitTest, message)) {
         return TRUE;
     }
     return CAcUiDialog::OnSetCursor(window, hitTest, message);
 }
 
 BOOL CDlgDesigner::OnEraseBkgnd(CDC* dc) {
-    mDesign.OnEraseBkgnd(dc);
+    design_.OnEraseBkgnd(dc);
     return TRUE;
 }
 
 void CDlgDesigner::OnPaint() {
     CPaintDC dc(this);
-    mDesign.OnPaint(&dc);
+    design_.OnPaint(&dc);
 }
 
 HBRUSH CDlgDesigner::OnCtlColor(CDC* dc, CWnd* window, UINT ctlColor) {
     // Labels of the design (no frame or fill style bits) let the picture show through.
     if (ctlColor == CTLCOLOR_STATIC && window != nullptr && (window->GetStyle() & (1 | 4)) == 0 &&
-        mDesign.isADynControl(window->GetDlgCtrlID())) {
+        design_.isADynControl(window->GetDlgCtrlID())) {
         dc->SetBkMode(TRANSPARENT);
         return GetStockBrush(NULL_BRUSH);
     }
@@ -408,6 +408,6 @@ bool StartDlgDesigner(const Vdn_String& dialogName) {
     if (!path.isEmpty() && removeExtension(path) == path) {
         path = path + L".txt";
     }
-    return frame::runModalLauncher<CDlgDesigner>(&CDlgDesigner::mPath, path,
+    return frame::runModalLauncher<CDlgDesigner>(&CDlgDesigner::path_, path,
                                                  frame::CopyBack::Never);
 }

@@ -39,10 +39,10 @@ public:
     explicit CDlgDesigner(CWnd* parent = nullptr);
 
     // In: the design file to open (may be empty, or a file not written yet).
-    Vdn_String mPath;
+    Vdn_String path_;
 
-    Vdn_DlgDesignerData& design() { return mDesign; }
-    bool isModified() const { return mModified; }
+    Vdn_DlgDesignerData& design() { return design_; }
+    bool isModified() const { return modified_; }
 
     BOOL OnInitDialog() override;
     void OnOK() override;
@@ -77,13 +77,13 @@ private:
     Vdn_String currentFolder() const;
     void repaint();
 
-    Vdn_DlgDesignerData mDesign;
-    bool mModified = false;
-    std::array<CButtonST, 8> mImageButtons;
-    CResizer mResizer;
-    CRect mTemplateRect;
-    std::vector<Snapshot> mUndo;
-    std::vector<Snapshot> mRedo;
+    Vdn_DlgDesignerData design_;
+    bool modified_ = false;
+    std::array<CButtonST, 8> imageButtons_;
+    CResizer resizer_;
+    CRect templateRect_;
+    std::vector<Snapshot> undo_;
+    std::vector<Snapshot> redo_;
 };
 
 // Opens the designer on a design, given by name (below the designer root folder, with or

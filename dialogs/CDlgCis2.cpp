@@ -48,12 +48,12 @@ BOOL CDlgCis2::OnInitDialog() {
     SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
 
     CheckRadioButton(kStandardRadio, kCustomRadio,
-                     mData.firstScope ? kStandardRadio : kCustomRadio);
-    CheckDlgButton(kFirstOptionCheck, mData.firstOption ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(kHiddenOptionCheck, mData.hiddenOption ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(kThirdOptionCheck, mData.thirdOption ? BST_CHECKED : BST_UNCHECKED);
+                     data_.firstScope ? kStandardRadio : kCustomRadio);
+    CheckDlgButton(kFirstOptionCheck, data_.firstOption ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(kHiddenOptionCheck, data_.hiddenOption ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(kThirdOptionCheck, data_.thirdOption ? BST_CHECKED : BST_UNCHECKED);
     CheckRadioButton(kModelNamesRadio, kTranslatedNamesRadio,
-                     mData.secondChoice ? kTranslatedNamesRadio : kModelNamesRadio);
+                     data_.secondChoice ? kTranslatedNamesRadio : kModelNamesRadio);
     if (CWnd* hidden = GetDlgItem(kHiddenOptionCheck))
         hidden->ShowWindow(SW_HIDE);
     enableOptions();
@@ -61,11 +61,11 @@ BOOL CDlgCis2::OnInitDialog() {
 }
 
 void CDlgCis2::OnOK() {
-    mData.firstScope = IsDlgButtonChecked(kStandardRadio) == BST_CHECKED;
-    mData.firstOption = IsDlgButtonChecked(kFirstOptionCheck) == BST_CHECKED;
-    mData.hiddenOption = IsDlgButtonChecked(kHiddenOptionCheck) == BST_CHECKED;
-    mData.thirdOption = IsDlgButtonChecked(kThirdOptionCheck) == BST_CHECKED;
-    mData.secondChoice = IsDlgButtonChecked(kTranslatedNamesRadio) == BST_CHECKED;
+    data_.firstScope = IsDlgButtonChecked(kStandardRadio) == BST_CHECKED;
+    data_.firstOption = IsDlgButtonChecked(kFirstOptionCheck) == BST_CHECKED;
+    data_.hiddenOption = IsDlgButtonChecked(kHiddenOptionCheck) == BST_CHECKED;
+    data_.thirdOption = IsDlgButtonChecked(kThirdOptionCheck) == BST_CHECKED;
+    data_.secondChoice = IsDlgButtonChecked(kTranslatedNamesRadio) == BST_CHECKED;
     CDialog::OnOK();
 }
 

@@ -2,7 +2,7 @@
 // CDlgCis2: the options of a CIS/2 export (template 362, "DLG_CIS2"): the standard export or a
 // custom one, and for a custom one which parts it holds and how profiles are named. Its button
 // edits the translations of profile names (the library's CIS2ProfNames.dat). The caller sets
-// mData, runs DoModal and on OK reads mData back.
+// data_, runs DoModal and on OK reads data_ back.
 
 #include "module/TfDlgCis2Data.h"
 #include "platform/ui/dialogs/CDialog.h"
@@ -22,7 +22,7 @@ public:
 
     explicit CDlgCis2(CWnd* parent = nullptr);
 
-    TfDlgCis2Data mData;
+    TfDlgCis2Data data_;
 
     BOOL OnInitDialog() override;
     void OnOK() override;

@@ -77,13 +77,13 @@ BOOL CDlgEditDstvPoints::OnInitDialog() {
     SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
     for (const auto& [id, text] : kTexts)
         SetDlgItemText(id, dialString(text).str());
-    if (mAddButton.SubclassDlgItem(kAddButton, this)) {
-        mAddButton.SetIcon(kAddIcon);
-        mAddButton.SetTooltipText(dialString(kAddTip).str());
+    if (addButton_.SubclassDlgItem(kAddButton, this)) {
+        addButton_.SetIcon(kAddIcon);
+        addButton_.SetTooltipText(dialString(kAddTip).str());
     }
-    if (mDeleteButton.SubclassDlgItem(kDeleteButton, this)) {
-        mDeleteButton.SetIcon(kDeleteIcon);
-        mDeleteButton.SetTooltipText(dialString(kDeleteTip).str());
+    if (deleteButton_.SubclassDlgItem(kDeleteButton, this)) {
+        deleteButton_.SetIcon(kDeleteIcon);
+        deleteButton_.SetTooltipText(dialString(kDeleteTip).str());
     }
     for (const int id : {kSide1Combo, kSide2Combo, kStartSideCombo}) {
         if (auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(id))) {
@@ -98,7 +98,7 @@ BOOL CDlgEditDstvPoints::OnInitDialog() {
                 combo->AddString(dialString(kFirstPlatesText + entry).str());
         }
     }
-    fillPoints(mPoints.isEmpty() ? -1 : std::clamp(mShown, 0, mPoints.length() - 1));
+    fillPoints(points_.isEmpty() ? -1 : std::clamp(shown_, 0, points_.length() - 1));
     return TRUE;
 }
 
@@ -113,17 +113,17 @@ void CDlgEditDstvPoints::fillPoints(int index) {
     if (combo == nullptr)
         return;
     combo->ResetContent();
-    for (const Vdn_DstvPointInfo& point : mPoints)
+    for (const Vdn_DstvPointInfo& point : points_)
         combo->AddString(point.name().str());
     showPoint(index);
 }
 
 void CDlgEditDstvPoints::showPoint(int index) {
-    const bool shown = mPoints.isValidIndex(index);
-    mShown = shown ? index : -1;
+    const bool shown = points_.isValidIndex(index);
+    shown_ = shown ? index : -1;
     if (auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(kPointCombo)))
-        combo->SetCurSel(mShown);
-    const Vdn_DstvPointInfo point = shown ? mPoints[index] : Vdn_DstvPointInfo();
+        combo->SetCurSel(shown_);
+    const Vdn_DstvPointInfo point = shown ? points_[index] : Vdn_DstvPointInfo();
     const auto select = [this](int id, int item) {
         if (auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(id)))
             combo->SetCurSel(item < combo->GetCount() ? item : -1);
@@ -181,7 +181,7 @@ void CDlgEditDstvPoints::pairSides(int changedCombo, int otherCombo) {
 }
 
 bool CDlgEditDstvPoints::storeShown() {
-    if (!mPoints.isValidIndex(mShown))
+    if (!points_.isValidIndex(shown_))
         return true;
     std::wstring name;
     std::wstring minText;
@@ -189,7 +189,7 @@ bool CDlgEditDstvPoints::storeShown() {
     GetDlgItemText(kNameEdit, name);
     GetDlgItemText(kMinDistEdit, minText);
     GetDlgItemText(kHoleEdit, holeText);
-    Vdn_DstvPointInfo& point = mPoints[mShown];
+    Vdn_DstvPointInfo& point = points_[shown_];
     double minDistance = point.minPlateSideDist();
     double radius = point.drillRadius();
     if (Vdn_String(name).trim().isEmpty()) {
@@ -231,11 +231,11 @@ bool CDlgEditDstvPoints::storeShown() {
 
 void CDlgEditDstvPoints::choosePoint() {
     auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(kPointCombo));
-    if (combo == nullptr || combo->GetCurSel() == mShown)
+    if (combo == nullptr || combo->GetCurSel() == shown_)
         return;
     const int chosen = combo->GetCurSel();
     if (!storeShown()) {
-        combo->SetCurSel(mShown); // the refused point stays in view
+        combo->SetCurSel(shown_); // the refused point stays in view
         return;
     }
     fillPoints(chosen); // a renamed point shows its new name in the list
@@ -256,16 +256,16 @@ void CDlgEditDstvPoints::addPoint() {
                    MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    const int at = mShown >= 0 ? mShown : 0;
-    mPoints.insertAt(at, Vdn_DstvPointInfo(name));
+    const int at = shown_ >= 0 ? shown_ : 0;
+    points_.insertAt(at, Vdn_DstvPointInfo(name));
     fillPoints(at);
 }
 
 void CDlgEditDstvPoints::deletePoint() {
-    if (!mPoints.isValidIndex(mShown))
+    if (!points_.isValidIndex(shown_))
         return;
-    mPoints.removeAt(mShown);
-    fillPoints(mPoints.isEmpty() ? -1 : std::min(mShown, mPoints.length() - 1));
+    points_.removeAt(shown_);
+    fillPoints(points_.isEmpty() ? -1 : std::min(shown_, points_.length() - 1));
 }
 
 void CDlgEditDstvPoints::refuse(int id, int text) {

@@ -5,7 +5,7 @@
 // get a full hole, whose diameter can follow the plate's thickness only for intersecting
 // geometry.
 //
-// The caller sets mPoints (and mShown), runs DoModal and on OK writes mPoints; a value that is
+// The caller sets points_ (and shown_), runs DoModal and on OK writes points_; a value that is
 // no number of 0 or more, or an empty name, keeps the dialog open on that point.
 
 #include "platform/core/model/Vdn_DstvPointInfo.h"
@@ -37,8 +37,8 @@ public:
 
     explicit CDlgEditDstvPoints(CWnd* parent = nullptr);
 
-    Vdn_Array<Vdn_DstvPointInfo> mPoints;
-    int mShown = 0;
+    Vdn_Array<Vdn_DstvPointInfo> points_;
+    int shown_ = 0;
 
     BOOL OnInitDialog() override;
     void OnOK() override;
@@ -61,6 +61,6 @@ private:
     void applyRules();
     void refuse(int id, int text);
 
-    CButtonST mAddButton;
-    CButtonST mDeleteButton;
+    CButtonST addButton_;
+    CButtonST deleteButton_;
 };

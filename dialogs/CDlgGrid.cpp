@@ -35,13 +35,13 @@ BOOL CDlgGrid::OnInitDialog() {
     SetDlgItemText(kOptionCheck, dialString(kOptionText).str());
     SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
 
-    SetDlgItemText(kFirstCount, Vdn_String(mData.firstCount).str());
-    SetDlgItemText(kFirstSpacing, mData.firstSpacing.str());
-    SetDlgItemText(kFirstLabel, mData.firstLabel.str());
-    SetDlgItemText(kSecondCount, Vdn_String(mData.secondCount).str());
-    SetDlgItemText(kSecondSpacing, mData.secondSpacing.str());
-    SetDlgItemText(kSecondLabel, mData.secondLabel.str());
-    CheckDlgButton(kOptionCheck, mData.optionFlag ? BST_CHECKED : BST_UNCHECKED);
+    SetDlgItemText(kFirstCount, Vdn_String(data_.firstCount).str());
+    SetDlgItemText(kFirstSpacing, data_.firstSpacing.str());
+    SetDlgItemText(kFirstLabel, data_.firstLabel.str());
+    SetDlgItemText(kSecondCount, Vdn_String(data_.secondCount).str());
+    SetDlgItemText(kSecondSpacing, data_.secondSpacing.str());
+    SetDlgItemText(kSecondLabel, data_.secondLabel.str());
+    CheckDlgButton(kOptionCheck, data_.optionFlag ? BST_CHECKED : BST_UNCHECKED);
     return TRUE;
 }
 
@@ -73,16 +73,16 @@ void CDlgGrid::OnOK() {
         !readCount(kSecondCount, kSecondFrame, secondCount))
         return;
     std::wstring text;
-    mData.firstCount = firstCount;
+    data_.firstCount = firstCount;
     GetDlgItemText(kFirstSpacing, text);
-    mData.firstSpacing = Vdn_String(text);
+    data_.firstSpacing = Vdn_String(text);
     GetDlgItemText(kFirstLabel, text);
-    mData.firstLabel = Vdn_String(text);
-    mData.secondCount = secondCount;
+    data_.firstLabel = Vdn_String(text);
+    data_.secondCount = secondCount;
     GetDlgItemText(kSecondSpacing, text);
-    mData.secondSpacing = Vdn_String(text);
+    data_.secondSpacing = Vdn_String(text);
     GetDlgItemText(kSecondLabel, text);
-    mData.secondLabel = Vdn_String(text);
-    mData.optionFlag = IsDlgButtonChecked(kOptionCheck) == BST_CHECKED;
+    data_.secondLabel = Vdn_String(text);
+    data_.optionFlag = IsDlgButtonChecked(kOptionCheck) == BST_CHECKED;
     CDialog::OnOK();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // CDlgGrid: sets up a construction grid of two line directions (template 341, "DLG_GRID"): per
 // direction the number of lines, the spacing text and the label of the first line, and the
-// option flag. The caller sets mData, runs DoModal and on OK reads mData back.
+// option flag. The caller sets data_, runs DoModal and on OK reads data_ back.
 
 #include "module/TfGridDlgData.h"
 #include "platform/ui/dialogs/CDialog.h"
@@ -24,7 +24,7 @@ public:
 
     explicit CDlgGrid(CWnd* parent = nullptr);
 
-    TfGridDlgData mData;
+    TfGridDlgData data_;
 
     BOOL OnInitDialog() override;
     // Refuses a count that is no whole number from 0 to kMaxCount: says which, puts the focus

@@ -14,10 +14,10 @@ CDlgInfo::CDlgInfo(CWnd* parent) : CDialog(IDD, parent) {}
 
 BOOL CDlgInfo::OnInitDialog() {
     CDialog::OnInitDialog();
-    SetWindowText(mData.title.str());
+    SetWindowText(data_.title.str());
     SetDlgItemText(IDOK, dialString(kOkText).str());
     if (auto* list = dynamic_cast<CListBox*>(GetDlgItem(kLines))) {
-        for (const Vdn_String& line : mData.lines)
+        for (const Vdn_String& line : data_.lines)
             list->AddString(line.str());
     }
     return TRUE;
@@ -25,6 +25,6 @@ BOOL CDlgInfo::OnInitDialog() {
 
 void ExportStartDlgInfo(DlgInfoData& data) {
     CDlgInfo dialog;
-    dialog.mData = data;
+    dialog.data_ = data;
     dialog.DoModal();
 }

@@ -12,7 +12,7 @@ public:
 
     explicit CDlgInfo(CWnd* parent = nullptr);
 
-    DlgInfoData mData;
+    DlgInfoData data_;
 
     BOOL OnInitDialog() override;
 };

@@ -63,13 +63,13 @@ BOOL CDlgLevels::OnInitDialog() {
     SetDlgItemText(kValueLabel, dialString(kValueText).str());
     SetDlgItemText(kAbsoluteLabel, dialString(kAbsoluteText).str());
     SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
-    if (mAddButton.SubclassDlgItem(kAddButton, this)) {
-        mAddButton.SetIcon(kAddIcon);
-        mAddButton.SetTooltipText(dialString(kAddTip).str());
+    if (addButton_.SubclassDlgItem(kAddButton, this)) {
+        addButton_.SetIcon(kAddIcon);
+        addButton_.SetTooltipText(dialString(kAddTip).str());
     }
-    if (mDeleteButton.SubclassDlgItem(kDeleteButton, this)) {
-        mDeleteButton.SetIcon(kDeleteIcon);
-        mDeleteButton.SetTooltipText(dialString(kDeleteTip).str());
+    if (deleteButton_.SubclassDlgItem(kDeleteButton, this)) {
+        deleteButton_.SetIcon(kDeleteIcon);
+        deleteButton_.SetTooltipText(dialString(kDeleteTip).str());
     }
     // Names are never edited here; the absolute height follows from the others.
     for (const int id : {kNameEdit, kAbsoluteEdit}) {
@@ -77,7 +77,7 @@ BOOL CDlgLevels::OnInitDialog() {
             edit->EnableWindow(FALSE);
     }
     Vdn_StringArray names;
-    mData.getNames(names);
+    data_.getNames(names);
     fillLevels(names.isEmpty() ? -1 : 0);
     return TRUE;
 }
@@ -94,7 +94,7 @@ void CDlgLevels::fillLevels(int index) {
         return;
     combo->ResetContent();
     Vdn_StringArray names;
-    mData.getNames(names);
+    data_.getNames(names);
     for (const Vdn_String& name : names)
         combo->AddString(name.str());
     showLevel(index);
@@ -109,24 +109,24 @@ void CDlgLevels::showLevel(int index) {
     Vdn_String baseName;
     double value = 0.0;
     double absolute = 0.0;
-    const bool shown = mData.getLevelData(index, name, baseName, value, absolute);
-    mShown = shown ? index : -1;
-    levels->SetCurSel(mShown);
+    const bool shown = data_.getLevelData(index, name, baseName, value, absolute);
+    shown_ = shown ? index : -1;
+    levels->SetCurSel(shown_);
     bases->ResetContent();
     if (shown) {
         // Only bases that keep the chains from looping are offered.
         bases->AddString(TfLevelsDlgData::kWorldBase);
         Vdn_StringArray names;
-        mData.getNames(names);
+        data_.getNames(names);
         for (const Vdn_String& other : names) {
-            if (mData.canRestOn(index, other))
+            if (data_.canRestOn(index, other))
                 bases->AddString(other.str());
         }
         bases->SetCurSel(bases->FindStringExact(-1, baseName.str()));
     }
     SetDlgItemText(kNameEdit, shown ? name.str() : L"");
-    mShownValue = shown ? Vdn_String(value, kDecimals) : Vdn_String();
-    SetDlgItemText(kValueEdit, mShownValue.str());
+    shownValue_ = shown ? Vdn_String(value, kDecimals) : Vdn_String();
+    SetDlgItemText(kValueEdit, shownValue_.str());
     SetDlgItemText(kAbsoluteEdit, shown ? Vdn_String(absolute, kDecimals).str() : L"");
     bases->EnableWindow(shown && isAdded(name) ? TRUE : FALSE);
     for (const int id : {kValueEdit, kDeleteButton}) {
@@ -140,13 +140,13 @@ bool CDlgLevels::storeShown() {
     Vdn_String baseName;
     double value = 0.0;
     double absolute = 0.0;
-    if (!mData.getLevelData(mShown, name, baseName, value, absolute))
+    if (!data_.getLevelData(shown_, name, baseName, value, absolute))
         return true;
     std::wstring typed;
     GetDlgItemText(kValueEdit, typed);
     // The edit shows 3 decimals; an untouched height keeps the digits beyond them.
-    const bool untouched = typed == mShownValue.str();
-    if (!untouched && (!readNumber(typed, value) || !mData.updateLevel(mShown, value))) {
+    const bool untouched = typed == shownValue_.str();
+    if (!untouched && (!readNumber(typed, value) || !data_.updateLevel(shown_, value))) {
         warn(dialString(kValueRefused), kCaption);
         if (auto* edit = dynamic_cast<CEdit*>(GetDlgItem(kValueEdit))) {
             GotoDlgCtrl(edit);
@@ -158,7 +158,7 @@ bool CDlgLevels::storeShown() {
         auto* bases = dynamic_cast<CComboBox*>(GetDlgItem(kBaseCombo));
         if (bases != nullptr && bases->GetCurSel() >= 0) {
             const Vdn_String chosen(bases->GetLBText(bases->GetCurSel()));
-            if (!mData.updateLevel(mShown, chosen)) {
+            if (!data_.updateLevel(shown_, chosen)) {
                 warn(dialString(kBaseRefused), kCaption);
                 return false;
             }
@@ -169,11 +169,11 @@ bool CDlgLevels::storeShown() {
 
 void CDlgLevels::chooseLevel() {
     auto* levels = dynamic_cast<CComboBox*>(GetDlgItem(kLevelCombo));
-    if (levels == nullptr || levels->GetCurSel() == mShown)
+    if (levels == nullptr || levels->GetCurSel() == shown_)
         return;
     const int chosen = levels->GetCurSel();
     if (!storeShown()) {
-        levels->SetCurSel(mShown); // the refused level stays in view
+        levels->SetCurSel(shown_); // the refused level stays in view
         return;
     }
     showLevel(chosen);
@@ -192,8 +192,8 @@ void CDlgLevels::addLevel() {
             return;
         const Vdn_String name = prompt.value.trim();
         int index = -1;
-        if (mData.addLevel(name, index)) {
-            mAdded.append(name);
+        if (data_.addLevel(name, index)) {
+            added_.append(name);
             fillLevels(index);
             return;
         }
@@ -212,25 +212,25 @@ void CDlgLevels::deleteLevel() {
     Vdn_String baseName;
     double value = 0.0;
     double absolute = 0.0;
-    if (!mData.getLevelData(mShown, name, baseName, value, absolute))
+    if (!data_.getLevelData(shown_, name, baseName, value, absolute))
         return;
-    if (!mData.deleteLevel(mShown)) {
+    if (!data_.deleteLevel(shown_)) {
         Vdn_String text = dialString(kStillABase);
-        for (const Vdn_String& other : mData.levelsOn(mShown))
+        for (const Vdn_String& other : data_.levelsOn(shown_))
             text = text + L"\n" + other;
         warn(text, kCaption);
         return;
     }
-    const int added = mAdded.find(name, false);
+    const int added = added_.find(name, false);
     if (added >= 0)
-        mAdded.removeAt(added);
+        added_.removeAt(added);
     Vdn_StringArray names;
-    mData.getNames(names);
-    fillLevels(names.isEmpty() ? -1 : std::max(mShown - 1, 0));
+    data_.getNames(names);
+    fillLevels(names.isEmpty() ? -1 : std::max(shown_ - 1, 0));
 }
 
 void CDlgLevels::showAbsolute() {
-    if (mShown < 0)
+    if (shown_ < 0)
         return;
     std::wstring typed;
     GetDlgItemText(kValueEdit, typed);
@@ -239,13 +239,13 @@ void CDlgLevels::showAbsolute() {
     auto* bases = dynamic_cast<CComboBox*>(GetDlgItem(kBaseCombo));
     if (bases != nullptr && bases->GetCurSel() >= 0) {
         Vdn_StringArray names;
-        mData.getNames(names);
+        data_.getNames(names);
         const int base = names.find(Vdn_String(bases->GetLBText(bases->GetCurSel())), false);
         Vdn_String name;
         Vdn_String baseOfBase;
         double baseValue = 0.0;
         if (base >= 0)
-            mData.getLevelData(base, name, baseOfBase, baseValue, baseHeight);
+            data_.getLevelData(base, name, baseOfBase, baseValue, baseHeight);
     }
     SetDlgItemText(kAbsoluteEdit, readNumber(typed, value)
                                       ? Vdn_String(baseHeight + value, kDecimals).str()
@@ -253,7 +253,7 @@ void CDlgLevels::showAbsolute() {
 }
 
 bool CDlgLevels::isAdded(const Vdn_String& name) const {
-    return mAdded.contains(name, false);
+    return added_.contains(name, false);
 }
 
 void CDlgLevels::warn(const Vdn_String& text, int captionText) {

@@ -1,8 +1,8 @@
 #pragma once
 // CDlgLevels: edits the named levels of a drawing (template 342, "DLG_LEVELS"). One level is
 // shown at a time: its name, its base, its height above the base (editable) and its absolute
-// height. Levels added during this run may also take another base. The caller sets mData,
-// runs DoModal and on OK reads mData back; the dialog edits its own copy, so Cancel leaves the
+// height. Levels added during this run may also take another base. The caller sets data_,
+// runs DoModal and on OK reads data_ back; the dialog edits its own copy, so Cancel leaves the
 // caller's levels as they were.
 
 #include "platform/core/model/TfLevelsDlgData.h"
@@ -25,7 +25,7 @@ public:
 
     explicit CDlgLevels(CWnd* parent = nullptr);
 
-    TfLevelsDlgData mData;
+    TfLevelsDlgData data_;
 
     BOOL OnInitDialog() override;
     // Stores the shown level; a height that is no number keeps the dialog open.
@@ -35,7 +35,7 @@ private:
     // Refills the level list and shows the level at index (none for -1).
     void fillLevels(int index);
     void showLevel(int index);
-    // Writes the shown level into mData: false, with a message, when the height is no number
+    // Writes the shown level into data_: false, with a message, when the height is no number
     // or the base is refused.
     bool storeShown();
     void chooseLevel();
@@ -46,9 +46,9 @@ private:
     bool isAdded(const Vdn_String& name) const;
     void warn(const Vdn_String& text, int captionText);
 
-    CButtonST mAddButton;
-    CButtonST mDeleteButton;
-    int mShown = -1;
-    Vdn_String mShownValue; // the height as the edit showed it
-    Vdn_StringArray mAdded; // names of the levels added during this run
+    CButtonST addButton_;
+    CButtonST deleteButton_;
+    int shown_ = -1;
+    Vdn_String shownValue_; // the height as the edit showed it
+    Vdn_StringArray added_; // names of the levels added during this run
 };

@@ -88,20 +88,20 @@ BOOL CDlgLookup::OnInitDialog() {
         auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(kTextCombos[field]));
         if (combo == nullptr)
             continue;
-        for (const Vdn_String& proposal : mData.*kFields[field].proposals)
+        for (const Vdn_String& proposal : data_.*kFields[field].proposals)
             combo->AddString(proposal.str());
-        combo->SetWindowText((mData.*kFields[field].text).str());
+        combo->SetWindowText((data_.*kFields[field].text).str());
     }
     fillChoices(dynamic_cast<CComboBox*>(GetDlgItem(kMatchCombo)), kMatchEntries,
-                mData.firstChoice);
+                data_.firstChoice);
     fillChoices(dynamic_cast<CComboBox*>(GetDlgItem(kScopeCombo)), kScopeEntries,
-                mData.secondChoice);
-    if (mData.mode == 0)
+                data_.secondChoice);
+    if (data_.mode == 0)
         CheckDlgButton(kSelectRadio, BST_CHECKED);
-    else if (mData.mode == 1)
+    else if (data_.mode == 1)
         CheckDlgButton(kShowRadio, BST_CHECKED);
     // The box says "add to the selection"; the flag means the selection is replaced.
-    CheckDlgButton(kAddToSelectionCheck, mData.flag ? BST_UNCHECKED : BST_CHECKED);
+    CheckDlgButton(kAddToSelectionCheck, data_.flag ? BST_UNCHECKED : BST_CHECKED);
     updateCheck();
     return TRUE;
 }
@@ -115,18 +115,18 @@ void CDlgLookup::store(int resultCode) {
     for (std::size_t field = 0; field < kFields.size(); ++field) {
         std::wstring typed;
         GetDlgItemText(kTextCombos[field], typed);
-        mData.*kFields[field].text = Vdn_String(std::move(typed));
+        data_.*kFields[field].text = Vdn_String(std::move(typed));
     }
-    mData.firstChoice =
-        choiceOf(dynamic_cast<CComboBox*>(GetDlgItem(kMatchCombo)), mData.firstChoice);
-    mData.secondChoice =
-        choiceOf(dynamic_cast<CComboBox*>(GetDlgItem(kScopeCombo)), mData.secondChoice);
+    data_.firstChoice =
+        choiceOf(dynamic_cast<CComboBox*>(GetDlgItem(kMatchCombo)), data_.firstChoice);
+    data_.secondChoice =
+        choiceOf(dynamic_cast<CComboBox*>(GetDlgItem(kScopeCombo)), data_.secondChoice);
     if (IsDlgButtonChecked(kSelectRadio) == BST_CHECKED)
-        mData.mode = 0;
+        data_.mode = 0;
     else if (IsDlgButtonChecked(kShowRadio) == BST_CHECKED)
-        mData.mode = 1;
-    mData.flag = IsDlgButtonChecked(kAddToSelectionCheck) != BST_CHECKED;
-    mData.resultCode = resultCode;
+        data_.mode = 1;
+    data_.flag = IsDlgButtonChecked(kAddToSelectionCheck) != BST_CHECKED;
+    data_.resultCode = resultCode;
 }
 
 void CDlgLookup::updateCheck() {

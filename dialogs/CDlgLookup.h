@@ -2,7 +2,7 @@
 // CDlgLookup: edits a look-up query (template 343, "DLG_LOOKUP"): five texts, each typed or
 // chosen from its proposals, how the first four match, where to look, what to do with what is
 // found. OK stores the controls with result code 0, "Show All" with result code 2; both close
-// the dialog with IDOK. The caller sets mData, runs DoModal and reads mData back.
+// the dialog with IDOK. The caller sets data_, runs DoModal and reads data_ back.
 
 #include "module/TfLookUpDlgData.h"
 #include "platform/ui/dialogs/CDialog.h"
@@ -26,7 +26,7 @@ public:
 
     explicit CDlgLookup(CWnd* parent = nullptr);
 
-    TfLookUpDlgData mData;
+    TfLookUpDlgData data_;
 
     BOOL OnInitDialog() override;
     void OnOK() override;

@@ -43,11 +43,11 @@ CDlgOpenSave::CDlgOpenSave(CWnd* parent) : CDialog(IDD, parent) {
 
 BOOL CDlgOpenSave::OnInitDialog() {
     CDialog::OnInitDialog();
-    if (mDeleteButton.SubclassDlgItem(kDeleteButton, this)) {
-        mDeleteButton.SetIcon(kDeleteIcon);
-        mDeleteButton.SetTooltipText(L"Selectie verwijderen...");
+    if (deleteButton_.SubclassDlgItem(kDeleteButton, this)) {
+        deleteButton_.SetIcon(kDeleteIcon);
+        deleteButton_.SetTooltipText(L"Selectie verwijderen...");
     }
-    const bool saving = mMode == kModeSave;
+    const bool saving = mode_ == kModeSave;
     SetDlgItemText(kShowAllCheck, string(kShowAllText).str());
     SetWindowText(string(saving ? kSaveCaption : kOpenCaption).str());
     SetDlgItemText(IDOK, string(saving ? kSaveOk : kOpenOk).str());
@@ -91,9 +91,9 @@ BOOL CDlgOpenSave::OnInitDialog() {
          {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eRight},
          {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eBottom}},
     }};
-    mResizer.Init(this, nullptr, layout);
+    resizer_.Init(this, nullptr, layout);
     // Never smaller than it opened.
-    mMinTrackSize = CSize(window.Width(), window.Height());
+    minTrackSize_ = CSize(window.Width(), window.Height());
     ChangeDlgSize(this, kSizeKey);
     return TRUE;
 }
@@ -105,13 +105,13 @@ void CDlgOpenSave::OnDestroy() {
 
 void CDlgOpenSave::OnSize(UINT type, int cx, int cy) {
     CDialog::OnSize(type, cx, cy);
-    mResizer.Move();
+    resizer_.Move();
 }
 
 void CDlgOpenSave::OnGetMinMaxInfo(MINMAXINFO* info) {
     CDialog::OnGetMinMaxInfo(info);
-    info->ptMinTrackSize.x = mMinTrackSize.cx;
-    info->ptMinTrackSize.y = mMinTrackSize.cy;
+    info->ptMinTrackSize.x = minTrackSize_.cx;
+    info->ptMinTrackSize.y = minTrackSize_.cy;
 }
 
 void CDlgOpenSave::fillList() {
@@ -120,7 +120,7 @@ void CDlgOpenSave::fillList() {
         return;
     }
     list->ResetContent();
-    const Vdn_StringArray& names = IsDlgButtonChecked(kShowAllCheck) ? mAllNames : mMacroNames;
+    const Vdn_StringArray& names = IsDlgButtonChecked(kShowAllCheck) ? allNames_ : macroNames_;
     for (int i = 0; i < names.length(); ++i) {
         list->AddString(names[i].str());
     }
@@ -137,7 +137,7 @@ void CDlgOpenSave::takeSelection() {
 }
 
 Vdn_String CDlgOpenSave::pathOf(const Vdn_String& name) const {
-    return mFolder + name + mExtension;
+    return folder_ + name + extension_;
 }
 
 void CDlgOpenSave::OnOK() {
@@ -147,14 +147,14 @@ void CDlgOpenSave::OnOK() {
     if (name.isEmpty()) {
         return;
     }
-    if (mMode == kModeSave) {
+    if (mode_ == kModeSave) {
         if (!warnInvalidFileName(name)) {
             return;
         }
         if (core::fileExists(pathOf(name))) {
             // The name of another macro's file is worth saying so.
             Vdn_String question = string(kOverwriteFirst);
-            if (mMacroNames.find(name) < 0) {
+            if (macroNames_.find(name) < 0) {
                 question = question + L"\n" + string(kOverwriteOfThisMacro);
             }
             question = question + L"\n" + string(kOverwriteLast);
@@ -164,7 +164,7 @@ void CDlgOpenSave::OnOK() {
             }
         }
     }
-    mName = name;
+    name_ = name;
     EndDialog(IDOK);
 }
 
@@ -187,7 +187,7 @@ void CDlgOpenSave::deleteSelection() {
     if (!file || !std::filesystem::remove(*file, error) || error) {
         return; // a file that stays keeps its name in the lists
     }
-    for (Vdn_StringArray* names : {&mMacroNames, &mAllNames}) {
+    for (Vdn_StringArray* names : {&macroNames_, &allNames_}) {
         const int index = names->find(name);
         if (index >= 0) {
             names->removeAt(index);

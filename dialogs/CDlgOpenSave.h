@@ -2,7 +2,7 @@
 // CDlgOpenSave: chooses a file name inside one folder, from a list limited to the names of the
 // current macro (or all names, with the check box), in place of the system's file dialog. The
 // caller sets the folder, the extension, both name lists and the mode, runs DoModal and on OK
-// takes mName: the file is mFolder + mName + mExtension. Its size is kept under
+// takes name_: the file is folder_ + name_ + extension_. Its size is kept under
 // "DLG_OPENSAVEFILTERED".
 
 #include "platform/core/text/Vdn_StringArray.h"
@@ -23,12 +23,12 @@ public:
 
     explicit CDlgOpenSave(CWnd* parent = nullptr);
 
-    Vdn_StringArray mMacroNames; // the names that belong to the macro
-    Vdn_StringArray mAllNames;
-    Vdn_String mFolder;    // ends with a separator
-    Vdn_String mExtension; // with its dot (".prp")
-    int mMode = kModeOpen;
-    Vdn_String mName; // out: the chosen name
+    Vdn_StringArray macroNames_; // the names that belong to the macro
+    Vdn_StringArray allNames_;
+    Vdn_String folder_;    // ends with a separator
+    Vdn_String extension_; // with its dot (".prp")
+    int mode_ = kModeOpen;
+    Vdn_String name_; // out: the chosen name
 
     BOOL OnInitDialog() override;
     void OnOK() override;
@@ -44,7 +44,7 @@ private:
     void deleteSelection();
     Vdn_String pathOf(const Vdn_String& name) const;
 
-    CButtonST mDeleteButton;
-    CResizer mResizer;
-    CSize mMinTrackSize{50, 50};
+    CButtonST deleteButton_;
+    CResizer resizer_;
+    CSize minTrackSize_{50, 50};
 };

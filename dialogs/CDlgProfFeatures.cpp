@@ -72,26 +72,26 @@ CDlgProfFeatures::CDlgProfFeatures(CWnd* parent) : CDialog(IDD, parent) {
 
 BOOL CDlgProfFeatures::OnInitDialog() {
     CDialog::OnInitDialog();
-    SetWindowText(mData.title.str());
+    SetWindowText(data_.title.str());
     SetDlgItemText(kProfileLabel, dialString(kProfileText).str());
     SetDlgItemText(kProfileButton, dialString(kChooseText).str());
     SetDlgItemText(IDOK, dialString(kOkText).str());
     SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
-    SetDlgItemText(kLabel1, mData.label1.str());
-    SetDlgItemText(kLabel2, mData.label2.str());
-    SetDlgItemText(kLabel3, mData.label3.str());
-    SetDlgItemText(kLabel4, mData.label4.str());
-    SetDlgItemText(kCheck, mData.checkCaption.str());
+    SetDlgItemText(kLabel1, data_.label1.str());
+    SetDlgItemText(kLabel2, data_.label2.str());
+    SetDlgItemText(kLabel3, data_.label3.str());
+    SetDlgItemText(kLabel4, data_.label4.str());
+    SetDlgItemText(kCheck, data_.checkCaption.str());
     const Vdn_String levelsText = dialString(kLevelsText) + L"...";
     SetDlgItemText(kLevelsButton1, levelsText.str());
     SetDlgItemText(kLevelsButton3, levelsText.str());
 
-    mSwapsValue = !mData.altValue3.isEmpty();
+    swapsValue_ = !data_.altValue3.isEmpty();
     fillProfiles();
     fillLevels();
     showRows();
-    show(kCheck, !mData.checkCaption.isEmpty());
-    CheckDlgButton(kCheck, mData.checkState ? BST_CHECKED : BST_UNCHECKED);
+    show(kCheck, !data_.checkCaption.isEmpty());
+    CheckDlgButton(kCheck, data_.checkState ? BST_CHECKED : BST_UNCHECKED);
     swapRow3();
     return TRUE;
 }
@@ -100,26 +100,26 @@ void CDlgProfFeatures::fillProfiles() {
     auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(kProfileCombo));
     if (combo == nullptr)
         return;
-    mProfiles = Vdn_StringArray();
-    if (mData.profile.startsWith(kUserSections, false)) {
-        mProfiles.append(mData.profile);
+    profiles_ = Vdn_StringArray();
+    if (data_.profile.startsWith(kUserSections, false)) {
+        profiles_.append(data_.profile);
     } else {
-        const int dash = mData.profile.find(L"-");
+        const int dash = data_.profile.find(L"-");
         Vdn_ProfValuesTable table;
-        if (table.readFromFile(dash < 0 ? mData.profile : mData.profile.substr(0, dash)))
-            table.getFilteredSysNames(mProfiles);
+        if (table.readFromFile(dash < 0 ? data_.profile : data_.profile.substr(0, dash)))
+            table.getFilteredSysNames(profiles_);
     }
     combo->ResetContent();
-    for (const Vdn_String& profile : mProfiles)
+    for (const Vdn_String& profile : profiles_)
         combo->AddString(displayName(profile).str());
     combo->AddString(dialString(kKeepProfileText).str());
-    selectExact(combo, displayName(mData.profile));
+    selectExact(combo, displayName(data_.profile));
 }
 
 void CDlgProfFeatures::fillLevels() {
-    fillLevelCombo(dynamic_cast<CComboBox*>(GetDlgItem(kLevelCombo1)), mData.levelNames);
-    if (mData.row3IsLevel) {
-        fillLevelCombo(dynamic_cast<CComboBox*>(GetDlgItem(kLevelCombo3)), mData.levelNames);
+    fillLevelCombo(dynamic_cast<CComboBox*>(GetDlgItem(kLevelCombo1)), data_.levelNames);
+    if (data_.row3IsLevel) {
+        fillLevelCombo(dynamic_cast<CComboBox*>(GetDlgItem(kLevelCombo3)), data_.levelNames);
         show(kEdit3, false);
     } else {
         show(kLevelCombo3, false);
@@ -128,33 +128,33 @@ void CDlgProfFeatures::fillLevels() {
 }
 
 void CDlgProfFeatures::showRows() {
-    const bool alternative = mData.checkState;
-    if (mData.label1.isEmpty()) {
+    const bool alternative = data_.checkState;
+    if (data_.label1.isEmpty()) {
         for (const int id : {kLabel1, kLevelCombo1, kLevelsButton1})
             show(id, false);
     } else {
-        selectExact(dynamic_cast<CComboBox*>(GetDlgItem(kLevelCombo1)), mData.value1);
+        selectExact(dynamic_cast<CComboBox*>(GetDlgItem(kLevelCombo1)), data_.value1);
     }
-    if (mData.label2.isEmpty()) {
+    if (data_.label2.isEmpty()) {
         for (const int id : {kLabel2, kEdit2})
             show(id, false);
     } else {
-        SetDlgItemText(kEdit2, mData.value2.str());
+        SetDlgItemText(kEdit2, data_.value2.str());
     }
-    if (mData.label3.isEmpty()) {
+    if (data_.label3.isEmpty()) {
         for (const int id : {kLabel3, kEdit3, kLevelCombo3, kLevelsButton3})
             show(id, false);
-    } else if (mData.row3IsLevel) {
-        selectExact(dynamic_cast<CComboBox*>(GetDlgItem(kLevelCombo3)), mData.value3);
+    } else if (data_.row3IsLevel) {
+        selectExact(dynamic_cast<CComboBox*>(GetDlgItem(kLevelCombo3)), data_.value3);
     } else {
-        SetDlgItemText(kEdit3, (alternative ? mData.altValue3 : mData.value3).str());
-        mEditShowsAlternative = alternative;
+        SetDlgItemText(kEdit3, (alternative ? data_.altValue3 : data_.value3).str());
+        editShowsAlternative_ = alternative;
     }
-    if (mData.label4.isEmpty()) {
+    if (data_.label4.isEmpty()) {
         for (const int id : {kLabel4, kEdit4})
             show(id, false);
     } else {
-        SetDlgItemText(kEdit4, mData.value4.str());
+        SetDlgItemText(kEdit4, data_.value4.str());
     }
 }
 
@@ -163,17 +163,17 @@ bool CDlgProfFeatures::row3ShowsAlternative() const {
 }
 
 void CDlgProfFeatures::swapRow3() {
-    if (mData.altLabel3.isEmpty())
+    if (data_.altLabel3.isEmpty())
         return;
     const bool alternative = row3ShowsAlternative();
-    SetDlgItemText(kLabel3, (alternative ? mData.altLabel3 : mData.label3).str());
-    if (!mSwapsValue || mData.row3IsLevel || mData.label3.isEmpty() ||
-        alternative == mEditShowsAlternative)
+    SetDlgItemText(kLabel3, (alternative ? data_.altLabel3 : data_.label3).str());
+    if (!swapsValue_ || data_.row3IsLevel || data_.label3.isEmpty() ||
+        alternative == editShowsAlternative_)
         return;
     // The text typed for the value being left is kept for when it is shown again.
-    (mEditShowsAlternative ? mData.altValue3 : mData.value3) = typed(*this, kEdit3);
-    SetDlgItemText(kEdit3, (alternative ? mData.altValue3 : mData.value3).str());
-    mEditShowsAlternative = alternative;
+    (editShowsAlternative_ ? data_.altValue3 : data_.value3) = typed(*this, kEdit3);
+    SetDlgItemText(kEdit3, (alternative ? data_.altValue3 : data_.value3).str());
+    editShowsAlternative_ = alternative;
 }
 
 void CDlgProfFeatures::chooseProfile() {
@@ -181,40 +181,40 @@ void CDlgProfFeatures::chooseProfile() {
     if (!DlgSelectProf(chosen, this))
         return;
     const Vdn_String libDir = gSettings.libDir();
-    mData.profile = chosen.startsWith(libDir, false) ? chosen.substr(libDir.length()) : chosen;
+    data_.profile = chosen.startsWith(libDir, false) ? chosen.substr(libDir.length()) : chosen;
     fillProfiles();
 }
 
 void CDlgProfFeatures::editLevels() {
-    TfLevelsDlgData levels = mData.levels;
+    TfLevelsDlgData levels = data_.levels;
     if (!StartDlgLevels(levels))
         return;
-    mData.setRealLevels(levels);
-    mData.getAllLevels();
+    data_.setRealLevels(levels);
+    data_.getAllLevels();
     fillLevels();
 }
 
 void CDlgProfFeatures::OnOK() {
     auto* profiles = dynamic_cast<CComboBox*>(GetDlgItem(kProfileCombo));
     const int chosen = profiles != nullptr ? profiles->GetCurSel() : -1;
-    if (chosen >= 0 && chosen < mProfiles.length())
-        mData.profile = mProfiles[chosen];
-    if (!mData.checkCaption.isEmpty())
-        mData.checkState = IsDlgButtonChecked(kCheck) == BST_CHECKED;
+    if (chosen >= 0 && chosen < profiles_.length())
+        data_.profile = profiles_[chosen];
+    if (!data_.checkCaption.isEmpty())
+        data_.checkState = IsDlgButtonChecked(kCheck) == BST_CHECKED;
 
-    if (!mData.label1.isEmpty())
-        chosenLevel(dynamic_cast<CComboBox*>(GetDlgItem(kLevelCombo1)), mData.value1);
-    if (!mData.label2.isEmpty())
-        mData.value2 = typed(*this, kEdit2);
-    if (!mData.label3.isEmpty()) {
-        Vdn_String& value = mData.checkState ? mData.altValue3 : mData.value3;
-        if (mData.row3IsLevel)
+    if (!data_.label1.isEmpty())
+        chosenLevel(dynamic_cast<CComboBox*>(GetDlgItem(kLevelCombo1)), data_.value1);
+    if (!data_.label2.isEmpty())
+        data_.value2 = typed(*this, kEdit2);
+    if (!data_.label3.isEmpty()) {
+        Vdn_String& value = data_.checkState ? data_.altValue3 : data_.value3;
+        if (data_.row3IsLevel)
             chosenLevel(dynamic_cast<CComboBox*>(GetDlgItem(kLevelCombo3)), value);
         else
             value = typed(*this, kEdit3);
     }
-    if (!mData.label4.isEmpty())
-        mData.value4 = typed(*this, kEdit4);
+    if (!data_.label4.isEmpty())
+        data_.value4 = typed(*this, kEdit4);
     CDialog::OnOK();
 }
 

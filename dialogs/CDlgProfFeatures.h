@@ -3,8 +3,8 @@
 // "DLG_PROF_FEATURES"); see DlgProfFeaturesData. The profile combo offers the active sizes of
 // the current profile's table (or the user section itself) and, last, an entry that keeps the
 // profile as it is; the chooser button picks a profile from any table. Level rows choose from
-// the drawing's levels, which the levels buttons edit. The caller sets mData, runs DoModal and
-// on OK reads mData back.
+// the drawing's levels, which the levels buttons edit. The caller sets data_, runs DoModal and
+// on OK reads data_ back.
 //
 // Where the check box switches row 3 between its value and its alternative value, the text
 // typed for the one is kept when the box shows the other, and both are stored on OK. A level
@@ -35,13 +35,13 @@ public:
 
     explicit CDlgProfFeatures(CWnd* parent = nullptr);
 
-    DlgProfFeaturesData mData;
+    DlgProfFeaturesData data_;
 
     BOOL OnInitDialog() override;
     void OnOK() override;
 
     // The profiles the combo offers, in combo order (the keep-as-is entry aside).
-    const Vdn_StringArray& profiles() const { return mProfiles; }
+    const Vdn_StringArray& profiles() const { return profiles_; }
 
 private:
     void fillProfiles();
@@ -53,7 +53,7 @@ private:
     void show(int id, bool visible);
     bool row3ShowsAlternative() const;
 
-    Vdn_StringArray mProfiles;
-    bool mSwapsValue = false;           // the check box switches edit 1304's value too
-    bool mEditShowsAlternative = false; // which row-3 value edit 1304 shows
+    Vdn_StringArray profiles_;
+    bool swapsValue_ = false;           // the check box switches edit 1304's value too
+    bool editShowsAlternative_ = false; // which row-3 value edit 1304 shows
 };

@@ -34,13 +34,13 @@ CDlgSectionTranslation::CDlgSectionTranslation(CWnd* parent) : CDialog(IDD, pare
 
 BOOL CDlgSectionTranslation::OnInitDialog() {
     CDialog::OnInitDialog();
-    SetWindowText(mTitle.str());
+    SetWindowText(title_.str());
     SetDlgItemText(kNameLabel, (dialString(kNameText) + L":").str());
-    SetDlgItemText(kTranslationLabel, (mPrompt + L":").str());
+    SetDlgItemText(kTranslationLabel, (prompt_ + L":").str());
     SetDlgItemText(kApplyButton, dialString(kApplyText).str());
     SetDlgItemText(kDeleteButton, dialString(kDeleteText).str());
     SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
-    fillList(mNames.isEmpty() ? -1 : 0);
+    fillList(names_.isEmpty() ? -1 : 0);
     return TRUE;
 }
 
@@ -48,8 +48,8 @@ void CDlgSectionTranslation::OnOK() {
     if (!typed(*this, kNameEdit).isEmpty() && !apply())
         return;
     Vdn_String problem;
-    if (!saveSectionTranslation(mFile, mNames, mTranslations, &problem)) {
-        warn(dialString(kNotSaved) + L":\n" + mFile + L"\n" + problem);
+    if (!saveSectionTranslation(file_, names_, translations_, &problem)) {
+        warn(dialString(kNotSaved) + L":\n" + file_ + L"\n" + problem);
         return;
     }
     CDialog::OnOK();
@@ -60,9 +60,9 @@ void CDlgSectionTranslation::fillList(int select) {
     if (list == nullptr)
         return;
     list->ResetContent();
-    for (int i = 0; i < mNames.length(); ++i) {
+    for (int i = 0; i < names_.length(); ++i) {
         const Vdn_String shown =
-            mTranslations[i].isEmpty() ? mNames[i] : mNames[i] + L"  \x2192  " + mTranslations[i];
+            translations_[i].isEmpty() ? names_[i] : names_[i] + L"  \x2192  " + translations_[i];
         list->AddString(shown.str());
     }
     list->SetCurSel(select);
@@ -72,9 +72,9 @@ void CDlgSectionTranslation::fillList(int select) {
 void CDlgSectionTranslation::showChosen() {
     auto* list = dynamic_cast<CListBox*>(GetDlgItem(kList));
     const int chosen = list != nullptr ? list->GetCurSel() : -1;
-    const bool any = chosen >= 0 && chosen < mNames.length();
-    SetDlgItemText(kNameEdit, any ? mNames[chosen].str() : L"");
-    SetDlgItemText(kTranslationEdit, any ? mTranslations[chosen].str() : L"");
+    const bool any = chosen >= 0 && chosen < names_.length();
+    SetDlgItemText(kNameEdit, any ? names_[chosen].str() : L"");
+    SetDlgItemText(kTranslationEdit, any ? translations_[chosen].str() : L"");
     if (CWnd* button = GetDlgItem(kDeleteButton))
         button->EnableWindow(any ? TRUE : FALSE);
 }
@@ -87,13 +87,13 @@ bool CDlgSectionTranslation::apply() {
         GotoDlgCtrl(GetDlgItem(kNameEdit));
         return false;
     }
-    int index = mNames.find(name, false);
+    int index = names_.find(name, false);
     if (index < 0) {
-        index = mNames.append(name);
-        mTranslations.append(translation);
+        index = names_.append(name);
+        translations_.append(translation);
     } else {
-        mNames[index] = name;
-        mTranslations[index] = translation;
+        names_[index] = name;
+        translations_[index] = translation;
     }
     fillList(index);
     return true;
@@ -102,25 +102,25 @@ bool CDlgSectionTranslation::apply() {
 void CDlgSectionTranslation::removeChosen() {
     auto* list = dynamic_cast<CListBox*>(GetDlgItem(kList));
     const int chosen = list != nullptr ? list->GetCurSel() : -1;
-    if (chosen < 0 || chosen >= mNames.length())
+    if (chosen < 0 || chosen >= names_.length())
         return;
-    mNames.removeAt(chosen);
-    mTranslations.removeAt(chosen);
-    fillList(std::min(chosen, mNames.length() - 1));
+    names_.removeAt(chosen);
+    translations_.removeAt(chosen);
+    fillList(std::min(chosen, names_.length() - 1));
 }
 
 void CDlgSectionTranslation::warn(const Vdn_String& text) {
-    MessageBox(text.str(), mTitle.str(), MB_OK | MB_ICONEXCLAMATION);
+    MessageBox(text.str(), title_.str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
 bool writeSectionTranslation(const Vdn_String& file, const Vdn_StringArray& names,
                              const Vdn_StringArray& translations, const Vdn_String& title,
                              const Vdn_String& prompt, CWnd* parent) {
     CDlgSectionTranslation dialog(parent);
-    dialog.mFile = file;
-    dialog.mTitle = title;
-    dialog.mPrompt = prompt;
-    dialog.mNames = names;
-    dialog.mTranslations = translations;
+    dialog.file_ = file;
+    dialog.title_ = title;
+    dialog.prompt_ = prompt;
+    dialog.names_ = names;
+    dialog.translations_ = translations;
     return dialog.DoModal() == IDOK;
 }

@@ -19,11 +19,11 @@ public:
 
     explicit CDlgSectionTranslation(CWnd* parent = nullptr);
 
-    Vdn_String mFile;
-    Vdn_String mTitle;
-    Vdn_String mPrompt;
-    Vdn_StringArray mNames;
-    Vdn_StringArray mTranslations;
+    Vdn_String file_;
+    Vdn_String title_;
+    Vdn_String prompt_;
+    Vdn_StringArray names_;
+    Vdn_StringArray translations_;
 
     BOOL OnInitDialog() override;
     // A pair typed but not applied is applied first.

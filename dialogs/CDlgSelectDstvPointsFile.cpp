@@ -45,34 +45,34 @@ BOOL CDlgSelectDstvPointsFile::OnInitDialog() {
     SetDlgItemText(kEditButton, dialString(kEditText).str());
     SetDlgItemText(kActivateButton, dialString(kActivateText).str());
     SetDlgItemText(IDCANCEL, dialString(kCloseText).str());
-    mGroups.SubclassDlgItem(kGroupCombo, this);
-    if (mAddButton.SubclassDlgItem(kAddButton, this)) {
-        mAddButton.SetIcon(kAddIcon);
-        mAddButton.SetTooltipText(dialString(kAddTip).str());
+    groups_.SubclassDlgItem(kGroupCombo, this);
+    if (addButton_.SubclassDlgItem(kAddButton, this)) {
+        addButton_.SetIcon(kAddIcon);
+        addButton_.SetTooltipText(dialString(kAddTip).str());
     }
-    if (mDeleteButton.SubclassDlgItem(kDeleteButton, this)) {
-        mDeleteButton.SetIcon(kDeleteIcon);
-        mDeleteButton.SetTooltipText(dialString(kDeleteTip).str());
+    if (deleteButton_.SubclassDlgItem(kDeleteButton, this)) {
+        deleteButton_.SetIcon(kDeleteIcon);
+        deleteButton_.SetTooltipText(dialString(kDeleteTip).str());
     }
     fill(0);
     return TRUE;
 }
 
 void CDlgSelectDstvPointsFile::fill(int index) {
-    mGroups.ResetContent();
+    groups_.ResetContent();
     Vdn_StringArray names;
-    mPoints.getAllDstvPointsFiles(names);
+    points_.getAllDstvPointsFiles(names);
     for (const Vdn_String& name : names)
-        mGroups.AddString(name.str());
-    const Vdn_String standard = mPoints.getStandardDstvPointsFile();
+        groups_.AddString(name.str());
+    const Vdn_String standard = points_.getStandardDstvPointsFile();
     if (!standard.isEmpty()) {
         const Vdn_String title = removeExtension(standard.substr(getPath(standard).length()));
         const int inUse = names.find(title, false);
         if (inUse >= 0)
-            mGroups.SetCheck(inUse, TRUE);
+            groups_.SetCheck(inUse, TRUE);
     }
     const int chosen = names.isEmpty() ? -1 : std::clamp(index, 0, names.length() - 1);
-    mGroups.SetCurSel(chosen);
+    groups_.SetCurSel(chosen);
     for (const int id : {kDeleteButton, kEditButton, kActivateButton}) {
         if (CWnd* button = GetDlgItem(id))
             button->EnableWindow(chosen >= 0 ? TRUE : FALSE);
@@ -80,8 +80,8 @@ void CDlgSelectDstvPointsFile::fill(int index) {
 }
 
 Vdn_String CDlgSelectDstvPointsFile::selectedName() const {
-    const int chosen = mGroups.GetCurSel();
-    return chosen >= 0 ? Vdn_String(mGroups.GetLBText(chosen)) : Vdn_String();
+    const int chosen = groups_.GetCurSel();
+    return chosen >= 0 ? Vdn_String(groups_.GetLBText(chosen)) : Vdn_String();
 }
 
 void CDlgSelectDstvPointsFile::addGroup() {
@@ -97,18 +97,18 @@ void CDlgSelectDstvPointsFile::addGroup() {
         return;
     }
     // Names differing only in case would be one file on some systems and two on others.
-    if (mPoints.exists(name)) {
+    if (points_.exists(name)) {
         warn(dialString(kNameTakenFirst) + L".\n" + dialString(kNameTakenSecond) + L".",
              kNameTakenCaption);
         return;
     }
-    if (!mPoints.writeToFile(name, {})) {
-        warn(dialString(kCannotWrite) + L":\n" + Vdn_String::fromUtf8(mPoints.lastError()),
+    if (!points_.writeToFile(name, {})) {
+        warn(dialString(kCannotWrite) + L":\n" + Vdn_String::fromUtf8(points_.lastError()),
              kCaption);
         return;
     }
     Vdn_StringArray names;
-    mPoints.getAllDstvPointsFiles(names);
+    points_.getAllDstvPointsFiles(names);
     fill(names.find(name, false));
 }
 
@@ -116,8 +116,8 @@ void CDlgSelectDstvPointsFile::deleteGroup() {
     const Vdn_String name = selectedName();
     if (name.isEmpty())
         return;
-    mPoints.deleteFile(name);
-    fill(mGroups.GetCurSel());
+    points_.deleteFile(name);
+    fill(groups_.GetCurSel());
 }
 
 void CDlgSelectDstvPointsFile::editGroup() {
@@ -126,15 +126,15 @@ void CDlgSelectDstvPointsFile::editGroup() {
         return;
     CDlgEditDstvPoints editor(this);
     // A group that does not read is never offered for saving over its file.
-    if (!mPoints.readFromFile(name, editor.mPoints)) {
-        warn(dialString(kCannotRead) + L":\n" + Vdn_String::fromUtf8(mPoints.lastError()),
+    if (!points_.readFromFile(name, editor.points_)) {
+        warn(dialString(kCannotRead) + L":\n" + Vdn_String::fromUtf8(points_.lastError()),
              kCaption);
         return;
     }
     if (editor.DoModal() != IDOK)
         return;
-    if (!mPoints.writeToFile(name, editor.mPoints))
-        warn(dialString(kCannotWrite) + L":\n" + Vdn_String::fromUtf8(mPoints.lastError()),
+    if (!points_.writeToFile(name, editor.points_))
+        warn(dialString(kCannotWrite) + L":\n" + Vdn_String::fromUtf8(points_.lastError()),
              kCaption);
 }
 
@@ -142,8 +142,8 @@ void CDlgSelectDstvPointsFile::activateGroup() {
     const Vdn_String name = selectedName();
     if (name.isEmpty())
         return;
-    const int chosen = mGroups.GetCurSel();
-    if (!mPoints.setStandardDstvPointsFile(name))
+    const int chosen = groups_.GetCurSel();
+    if (!points_.setStandardDstvPointsFile(name))
         warn(dialString(kCannotWrite), kCaption);
     fill(chosen);
 }

@@ -34,8 +34,8 @@ private:
     void activateGroup();
     void warn(const Vdn_String& text, int captionText);
 
-    DlgDstvPoints mPoints;
-    CCheckComboBox mGroups;
-    CButtonST mAddButton;
-    CButtonST mDeleteButton;
+    DlgDstvPoints points_;
+    CCheckComboBox groups_;
+    CButtonST addButton_;
+    CButtonST deleteButton_;
 };

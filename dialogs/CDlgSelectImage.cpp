@@ -25,15 +25,15 @@ Vdn_String CDlgSelectImage::fileTitle(const Vdn_String& path) {
 
 BOOL CDlgSelectImage::OnInitDialog() {
     CDialog::OnInitDialog();
-    SetWindowText(mData.title.str());
+    SetWindowText(data_.title.str());
     SetDlgItemText(IDOK, dialString(kOkText).str());
     SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
-    if (mImages.SubclassDlgItem(kImageList, this)) {
+    if (images_.SubclassDlgItem(kImageList, this)) {
         std::vector<ImageListData> images;
-        for (const Vdn_String& path : mData.imageFiles)
+        for (const Vdn_String& path : data_.imageFiles)
             images.push_back({path.str(), gMacroLangs.GetString(fileTitle(path)).str()});
-        mImages.setImages(std::move(images));
-        mImages.drawThumbnails();
+        images_.setImages(std::move(images));
+        images_.drawThumbnails();
     }
 
     CRect window;
@@ -55,18 +55,18 @@ BOOL CDlgSelectImage::OnInitDialog() {
          {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eRight},
          {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eBottom}},
     }};
-    mResizer.Init(this, nullptr, layout);
+    resizer_.Init(this, nullptr, layout);
     // Never smaller than it opened.
-    mMinTrackSize = CSize(window.Width(), window.Height());
+    minTrackSize_ = CSize(window.Width(), window.Height());
     ChangeDlgSize(this, kSizeKey);
     return TRUE;
 }
 
 void CDlgSelectImage::OnOK() {
-    const int chosen = mImages.selectedIndex();
-    if (chosen < 0 || chosen >= mData.imageFiles.length())
+    const int chosen = images_.selectedIndex();
+    if (chosen < 0 || chosen >= data_.imageFiles.length())
         return;
-    mData.chosenName = fileTitle(mData.imageFiles[chosen]);
+    data_.chosenName = fileTitle(data_.imageFiles[chosen]);
     CDialog::OnOK();
 }
 
@@ -77,11 +77,11 @@ void CDlgSelectImage::OnDestroy() {
 
 void CDlgSelectImage::OnSize(UINT type, int cx, int cy) {
     CDialog::OnSize(type, cx, cy);
-    mResizer.Move();
+    resizer_.Move();
 }
 
 void CDlgSelectImage::OnGetMinMaxInfo(MINMAXINFO* info) {
     CDialog::OnGetMinMaxInfo(info);
-    info->ptMinTrackSize.x = mMinTrackSize.cx;
-    info->ptMinTrackSize.y = mMinTrackSize.cy;
+    info->ptMinTrackSize.x = minTrackSize_.cx;
+    info->ptMinTrackSize.y = minTrackSize_.cy;
 }

@@ -19,7 +19,7 @@ public:
 
     explicit CDlgSelectImage(CWnd* parent = nullptr);
 
-    TfSelectImageDlgData mData;
+    TfSelectImageDlgData data_;
 
     BOOL OnInitDialog() override;
     void OnOK() override;
@@ -33,7 +33,7 @@ protected:
     void OnGetMinMaxInfo(MINMAXINFO* info) override;
 
 private:
-    CImageListCtrl mImages;
-    CResizer mResizer;
-    CSize mMinTrackSize;
+    CImageListCtrl images_;
+    CResizer resizer_;
+    CSize minTrackSize_;
 };

@@ -35,22 +35,22 @@ BOOL CDlgSelectProf::OnInitDialog() {
     SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
 
     for (const auto& file : core::findMatching(gSettings.libDir() + L"prof\\*.pr"))
-        mTables.append(removeExtension(nameOnly(core::fromNativePath(file))));
+        tables_.append(removeExtension(nameOnly(core::fromNativePath(file))));
     for (const auto& file : core::findMatching(gSettings.libDir() + kUserSectionsFolder + L"*"))
-        mUserFiles.append(nameOnly(core::fromNativePath(file)));
+        userFiles_.append(nameOnly(core::fromNativePath(file)));
 
     auto* tables = dynamic_cast<CComboBox*>(GetDlgItem(kTableCombo));
     if (tables == nullptr)
         return TRUE;
-    for (const Vdn_String& table : mTables)
+    for (const Vdn_String& table : tables_)
         tables->AddString(table.str());
-    if (!mUserFiles.isEmpty())
+    if (!userFiles_.isEmpty())
         tables->AddString(dialString(kUserSectionsText).str());
     // The table of the given profile first.
-    int first = mName.startsWith(kUserSectionsFolder, false) ? mTables.length() : 0;
-    const int dash = mName.find(L"-");
-    if (dash > 0 && mTables.find(mName.substr(0, dash), false) >= 0)
-        first = mTables.find(mName.substr(0, dash), false);
+    int first = name_.startsWith(kUserSectionsFolder, false) ? tables_.length() : 0;
+    const int dash = name_.find(L"-");
+    if (dash > 0 && tables_.find(name_.substr(0, dash), false) >= 0)
+        first = tables_.find(name_.substr(0, dash), false);
     tables->SetCurSel(std::min(first, tables->GetCount() - 1));
     fillSizes();
     return TRUE;
@@ -58,7 +58,7 @@ BOOL CDlgSelectProf::OnInitDialog() {
 
 bool CDlgSelectProf::userSectionsChosen() const {
     auto* tables = dynamic_cast<CComboBox*>(GetDlgItem(kTableCombo));
-    return tables != nullptr && tables->GetCurSel() == mTables.length();
+    return tables != nullptr && tables->GetCurSel() == tables_.length();
 }
 
 void CDlgSelectProf::fillSizes() {
@@ -67,37 +67,37 @@ void CDlgSelectProf::fillSizes() {
     if (tables == nullptr || sizes == nullptr)
         return;
     sizes->ResetContent();
-    mSizes = Vdn_StringArray();
+    sizes_ = Vdn_StringArray();
     const int chosen = tables->GetCurSel();
     if (userSectionsChosen()) {
-        for (const Vdn_String& file : mUserFiles) {
-            mSizes.append(gSettings.libDir() + kUserSectionsFolder + file);
+        for (const Vdn_String& file : userFiles_) {
+            sizes_.append(gSettings.libDir() + kUserSectionsFolder + file);
             sizes->AddString(removeExtension(file).str());
         }
-    } else if (chosen >= 0 && chosen < mTables.length()) {
+    } else if (chosen >= 0 && chosen < tables_.length()) {
         Vdn_ProfValuesTable table;
-        if (table.readFromFile(mTables[chosen]))
-            table.getFilteredSysNames(mSizes);
-        for (const Vdn_String& size : mSizes)
+        if (table.readFromFile(tables_[chosen]))
+            table.getFilteredSysNames(sizes_);
+        for (const Vdn_String& size : sizes_)
             sizes->AddString(size.str());
     }
-    sizes->SetCurSel(mSizes.find(mName, false));
+    sizes->SetCurSel(sizes_.find(name_, false));
 }
 
 void CDlgSelectProf::OnOK() {
     auto* sizes = dynamic_cast<CListBox*>(GetDlgItem(kSizeList));
     const int chosen = sizes != nullptr ? sizes->GetCurSel() : -1;
-    if (chosen < 0 || chosen >= mSizes.length())
+    if (chosen < 0 || chosen >= sizes_.length())
         return;
-    mName = mSizes[chosen];
+    name_ = sizes_[chosen];
     CDialog::OnOK();
 }
 
 bool DlgSelectProf(Vdn_String& name, CWnd* parent) {
     CDlgSelectProf dialog(parent);
-    dialog.mName = name;
+    dialog.name_ = name;
     if (dialog.DoModal() != IDOK)
         return false;
-    name = dialog.mName;
+    name = dialog.name_;
     return true;
 }

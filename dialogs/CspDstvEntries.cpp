@@ -5,7 +5,7 @@
 #include "module/ModalLauncher.h"
 
 bool StartDlgCSP2(DlgCSP2Data& data) {
-    return frame::runModalLauncher<Vdn_DlgCSP2>(&Vdn_DlgCSP2::mData, data, frame::CopyBack::OnOk);
+    return frame::runModalLauncher<Vdn_DlgCSP2>(&Vdn_DlgCSP2::data_, data, frame::CopyBack::OnOk);
 }
 
 void StartDSTVPointsDlg() {

@@ -8,13 +8,13 @@
 using frame::CopyBack;
 
 bool StartDlgGrid(TfGridDlgData& data) {
-    return frame::runModalLauncher<CDlgGrid>(&CDlgGrid::mData, data, CopyBack::OnOk);
+    return frame::runModalLauncher<CDlgGrid>(&CDlgGrid::data_, data, CopyBack::OnOk);
 }
 
 bool StartDlgLevels(TfLevelsDlgData& data) {
-    return frame::runModalLauncher<CDlgLevels>(&CDlgLevels::mData, data, CopyBack::OnOk);
+    return frame::runModalLauncher<CDlgLevels>(&CDlgLevels::data_, data, CopyBack::OnOk);
 }
 
 bool StartDlgLookUp(TfLookUpDlgData& data) {
-    return frame::runModalLauncher<CDlgLookup>(&CDlgLookup::mData, data, CopyBack::OnOk);
+    return frame::runModalLauncher<CDlgLookup>(&CDlgLookup::data_, data, CopyBack::OnOk);
 }

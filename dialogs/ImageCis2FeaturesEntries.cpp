@@ -8,14 +8,14 @@
 using frame::CopyBack;
 
 bool StartDlgSelectImage(TfSelectImageDlgData& data) {
-    return frame::runModalLauncher<CDlgSelectImage>(&CDlgSelectImage::mData, data, CopyBack::OnOk);
+    return frame::runModalLauncher<CDlgSelectImage>(&CDlgSelectImage::data_, data, CopyBack::OnOk);
 }
 
 bool StartDlgCis2Info(TfDlgCis2Data& data) {
-    return frame::runModalLauncher<CDlgCis2>(&CDlgCis2::mData, data, CopyBack::OnOk);
+    return frame::runModalLauncher<CDlgCis2>(&CDlgCis2::data_, data, CopyBack::OnOk);
 }
 
 bool StartDlgProfFeatures(DlgProfFeaturesData& data) {
-    return frame::runModalLauncher<CDlgProfFeatures>(&CDlgProfFeatures::mData, data,
+    return frame::runModalLauncher<CDlgProfFeatures>(&CDlgProfFeatures::data_, data,
                                                      CopyBack::OnOk);
 }

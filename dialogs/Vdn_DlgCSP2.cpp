@@ -98,7 +98,7 @@ BOOL Vdn_DlgCSP2::OnInitDialog() {
     GetWindowRect(&window);
     layOut();
     // Never smaller than the template: the three tables and their buttons need that room.
-    mMinTrackSize = CSize(std::max(200, window.Width()), std::max(130, window.Height()));
+    minTrackSize_ = CSize(std::max(200, window.Width()), std::max(130, window.Height()));
 
     for (int table = 0; table < DlgCSP2Data::kTableCount; ++table)
         setUpSheet(table);
@@ -109,12 +109,12 @@ BOOL Vdn_DlgCSP2::OnInitDialog() {
           std::pair{kSetLabel, kSetText}, std::pair{kNewSet, kNewSetText},
           std::pair{kDeleteSet, kDeleteSetText}, std::pair{kFrame, kFrameText},
           std::pair{kCheck, kCheckText},
-          std::pair{kReport, mData.singleTable ? kReportSingleText : kReportText}})
+          std::pair{kReport, data_.singleTable ? kReportSingleText : kReportText}})
         SetDlgItemText(id, dialString(text).str());
 
     std::size_t button = 0;
     const auto image = [this, &button](int id, UINT icon, int tip) {
-        CButtonST& control = mButtons[button++];
+        CButtonST& control = buttons_[button++];
         if (control.SubclassDlgItem(static_cast<UINT>(id), this)) {
             control.SetIcon(icon);
             control.SetTooltipText(dialString(tip).str());
@@ -135,7 +135,7 @@ BOOL Vdn_DlgCSP2::OnInitDialog() {
         if (CWnd* control = GetDlgItem(id))
             control->ShowWindow(SW_HIDE);
     };
-    if (mData.singleTable) {
+    if (data_.singleTable) {
         for (const int id : {kNewSet, kDeleteSet, kFrame, kTables[0].frame, kTables[0].sheet,
                              kTables[2].sheet, kTables[2].import})
             hide(id);
@@ -149,7 +149,7 @@ BOOL Vdn_DlgCSP2::OnInitDialog() {
         hide(kCheck);
     }
 
-    fillSets(mData.setIds.isEmpty() ? -1 : 0);
+    fillSets(data_.setIds.isEmpty() ? -1 : 0);
     ChangeDlgSize(this, kSizeKey);
     return TRUE;
 }
@@ -202,7 +202,7 @@ void Vdn_DlgCSP2::layOut() {
         {IDOK, kFromRight, kFromBottom, kKeepWidth, kKeepHeight},
         {IDCANCEL, kFromRight, kFromBottom, kKeepWidth, kKeepHeight},
     }};
-    mResizer.Init(this, nullptr, layout);
+    resizer_.Init(this, nullptr, layout);
 }
 
 void Vdn_DlgCSP2::setUpSheet(int table) {
@@ -211,7 +211,7 @@ void Vdn_DlgCSP2::setUpSheet(int table) {
     if (!spread.attachToDlgItem(this, ids.sheet) || !spread.setStandardLook(0))
         return;
     spread.SSSetBool(Vdn_Spread::kOptionRowHeaders, false);
-    const Vdn_StringArray& headers = mData.tables[static_cast<std::size_t>(table)].headers;
+    const Vdn_StringArray& headers = data_.tables[static_cast<std::size_t>(table)].headers;
     spread.setMaxCols(std::max(1, headers.length()));
     spread.setMaxRows(0);
     spread.setColumnNames(headers);
@@ -224,21 +224,21 @@ void Vdn_DlgCSP2::fillSets(int index) {
     if (combo == nullptr)
         return;
     combo->ResetContent();
-    for (const Vdn_String& name : mData.setNames)
+    for (const Vdn_String& name : data_.setNames)
         combo->AddString(name.str());
     showSet(index);
 }
 
 void Vdn_DlgCSP2::showSet(int index) {
-    const bool shown = mData.setIds.isValidIndex(index);
-    mShownSet = shown ? mData.setIds[index] : DlgCSP2Data::kNoSet;
+    const bool shown = data_.setIds.isValidIndex(index);
+    shownSet_ = shown ? data_.setIds[index] : DlgCSP2Data::kNoSet;
     if (auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(kSetCombo)))
         combo->SetCurSel(shown ? index : -1);
     for (int table = 0; table < DlgCSP2Data::kTableCount; ++table) {
         Vdn_Spread& spread = sheet(table);
-        const Vdn_Array<Vdn_StringArray> rows = mData.rowsOf(table, mShownSet);
+        const Vdn_Array<Vdn_StringArray> rows = data_.rowsOf(table, shownSet_);
         // A row wider than the headers (read from a file) keeps its further cells.
-        int columns = std::max(1, mData.tables[static_cast<std::size_t>(table)].headers.length());
+        int columns = std::max(1, data_.tables[static_cast<std::size_t>(table)].headers.length());
         for (const Vdn_StringArray& row : rows)
             columns = std::max(columns, row.length());
         spread.setMaxCols(columns);
@@ -253,7 +253,7 @@ void Vdn_DlgCSP2::showSet(int index) {
         spread.setSizeMode(1);
     }
     // Rows need a set to belong to.
-    const bool singleTable = mData.singleTable;
+    const bool singleTable = data_.singleTable;
     for (const Ids& ids : kTables) {
         for (const int id : {ids.add, ids.remove, ids.import, ids.exportTo}) {
             CWnd* control = id != 0 ? GetDlgItem(id) : nullptr;
@@ -266,13 +266,13 @@ void Vdn_DlgCSP2::showSet(int index) {
 }
 
 void Vdn_DlgCSP2::storeSet() {
-    if (mShownSet == DlgCSP2Data::kNoSet)
+    if (shownSet_ == DlgCSP2Data::kNoSet)
         return;
     for (int table = 0; table < DlgCSP2Data::kTableCount; ++table) {
         Vdn_Array<Vdn_StringArray> rows;
         // A sheet that could not be made holds nothing to store: the set keeps its rows.
         if (sheet(table).getAllRows(rows))
-            mData.replaceRows(table, mShownSet, rows);
+            data_.replaceRows(table, shownSet_, rows);
     }
 }
 
@@ -297,21 +297,21 @@ void Vdn_DlgCSP2::newSet() {
         return;
     }
     storeSet();
-    mData.addSet(name);
-    fillSets(mData.setIds.length() - 1);
+    data_.addSet(name);
+    fillSets(data_.setIds.length() - 1);
 }
 
 void Vdn_DlgCSP2::deleteSet() {
-    const int index = mData.indexOfSet(mShownSet);
+    const int index = data_.indexOfSet(shownSet_);
     if (index < 0)
         return;
-    mData.deleteSet(mShownSet);
-    mShownSet = DlgCSP2Data::kNoSet; // its rows are gone; nothing is stored for it
-    fillSets(std::min(index, mData.setIds.length() - 1));
+    data_.deleteSet(shownSet_);
+    shownSet_ = DlgCSP2Data::kNoSet; // its rows are gone; nothing is stored for it
+    fillSets(std::min(index, data_.setIds.length() - 1));
 }
 
 void Vdn_DlgCSP2::addRow(int table) {
-    if (mShownSet == DlgCSP2Data::kNoSet)
+    if (shownSet_ == DlgCSP2Data::kNoSet)
         return;
     Vdn_Spread& spread = sheet(table);
     const int row = spread.appendRow();
@@ -354,7 +354,7 @@ Vdn_String Vdn_DlgCSP2::chooseFile(int table, bool open) {
 
 void Vdn_DlgCSP2::importTable(int table) {
     storeSet();
-    if (mShownSet == DlgCSP2Data::kNoSet)
+    if (shownSet_ == DlgCSP2Data::kNoSet)
         return;
     const Vdn_String path = chooseFile(table, true);
     if (path.isEmpty())
@@ -365,16 +365,16 @@ void Vdn_DlgCSP2::importTable(int table) {
         warn(dialString(kCannotRead) + L":\n" + Vdn_String::fromUtf8(problem));
         return;
     }
-    mData.replaceRows(table, mShownSet, rows);
-    showSet(mData.indexOfSet(mShownSet));
+    data_.replaceRows(table, shownSet_, rows);
+    showSet(data_.indexOfSet(shownSet_));
 }
 
 void Vdn_DlgCSP2::exportTable(int table) {
     storeSet();
-    if (mShownSet == DlgCSP2Data::kNoSet)
+    if (shownSet_ == DlgCSP2Data::kNoSet)
         return;
     // Refused before a name is asked, so that nothing is chosen in vain.
-    const Vdn_Array<Vdn_StringArray> rows = mData.rowsOf(table, mShownSet);
+    const Vdn_Array<Vdn_StringArray> rows = data_.rowsOf(table, shownSet_);
     std::wstring text;
     std::string problem;
     if (!csp::CspTableFile::format(rows, text, problem)) {
@@ -392,14 +392,14 @@ void Vdn_DlgCSP2::report() {
     storeSet();
     DlgInfoData info;
     info.title = dialString(kReportCaption);
-    info.lines = cspOverview(mData, mShownSet, cuttingStockFolder());
+    info.lines = cspOverview(data_, shownSet_, cuttingStockFolder());
     ExportStartDlgInfo(info);
 }
 
 void Vdn_DlgCSP2::check() {
     storeSet();
     csp::CspSetTables tables;
-    tables.stock = mData.rowsOf(DlgCSP2Data::kStock, mShownSet);
+    tables.stock = data_.rowsOf(DlgCSP2Data::kStock, shownSet_);
     csp::CuttingProblem problem;
     std::vector<std::string> problems;
     if (csp::problemFromTables(tables, problem, problems)) {
@@ -429,11 +429,11 @@ void Vdn_DlgCSP2::OnDestroy() {
 
 void Vdn_DlgCSP2::OnSize(UINT type, int cx, int cy) {
     CDialog::OnSize(type, cx, cy);
-    mResizer.Move();
+    resizer_.Move();
 }
 
 void Vdn_DlgCSP2::OnGetMinMaxInfo(MINMAXINFO* info) {
     CDialog::OnGetMinMaxInfo(info);
-    info->ptMinTrackSize.x = mMinTrackSize.cx;
-    info->ptMinTrackSize.y = mMinTrackSize.cy;
+    info->ptMinTrackSize.x = minTrackSize_.cx;
+    info->ptMinTrackSize.y = minTrackSize_.cy;
 }

@@ -5,8 +5,8 @@
 // ".buy" files in the library's "Cutting Stock\" folder; the overview reports the newest of
 // those files and the set's cutting plan.
 //
-// The caller sets mData, runs DoModal and on OK reads mData back. The dialog keeps the shown
-// set's rows in its sheets and writes them into mData before it shows another set, imports,
+// The caller sets data_, runs DoModal and on OK reads data_ back. The dialog keeps the shown
+// set's rows in its sheets and writes them into data_ before it shows another set, imports,
 // exports, reports and on OK. Its size is kept under "DLG_OPTIMIZECSP2".
 
 #include "platform/core/model/DlgCSP2Data.h"
@@ -46,14 +46,14 @@ public:
 
     explicit Vdn_DlgCSP2(CWnd* parent = nullptr);
 
-    DlgCSP2Data mData;
+    DlgCSP2Data data_;
 
     BOOL OnInitDialog() override;
     void OnOK() override;
 
     // The id of the shown set; DlgCSP2Data::kNoSet when none is.
-    int shownSet() const { return mShownSet; }
-    Vdn_Spread& sheet(int table) { return mSheets[static_cast<std::size_t>(table)]; }
+    int shownSet() const { return shownSet_; }
+    Vdn_Spread& sheet(int table) { return sheets_[static_cast<std::size_t>(table)]; }
     // The library's "Cutting Stock\" folder.
     static Vdn_String cuttingStockFolder();
 
@@ -82,9 +82,9 @@ private:
     Vdn_String chooseFile(int table, bool open);
     void warn(const Vdn_String& text);
 
-    std::array<Vdn_Spread, DlgCSP2Data::kTableCount> mSheets;
-    std::array<CButtonST, 10> mButtons;
-    CResizer mResizer;
-    CSize mMinTrackSize{200, 130};
-    int mShownSet = DlgCSP2Data::kNoSet;
+    std::array<Vdn_Spread, DlgCSP2Data::kTableCount> sheets_;
+    std::array<CButtonST, 10> buttons_;
+    CResizer resizer_;
+    CSize minTrackSize_{200, 130};
+    int shownSet_ = DlgCSP2Data::kNoSet;
 };

@@ -30,26 +30,26 @@ BOOL CDlgEditLibSections::OnInitDialog() {
     SetWindowText(dialString(kCaption).str());
     SetDlgItemText(IDOK, dialString(kOkText).str());
     SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
-    mData.GetAvailableFiles();
+    data_.GetAvailableFiles();
 
     CRect window;
     GetWindowRect(&window);
-    mMinTrackSize = CSize(window.Width(), window.Height());
+    minTrackSize_ = CSize(window.Width(), window.Height());
 
     auto* tabs = dynamic_cast<CTabCtrl*>(GetDlgItem(kTabs));
     if (tabs != nullptr) {
         for (std::size_t i = 0; i < kPageTexts.size(); ++i)
             tabs->InsertItem(static_cast<int>(i), dialString(kPageTexts[i]).str());
     }
-    mGroups.mData = &mData;
-    mTypes.mData = &mData;
-    mValues.mData = &mData;
-    mValues.mStartName = mStartName;
-    mGroups.Create(CTabEditLibGroups::IDD, this);
-    mTypes.Create(CTabEditLibTypes::IDD, this);
-    mValues.Create(CTabEditLibValues::IDD, this);
+    groups_.data_ = &data_;
+    types_.data_ = &data_;
+    values_.data_ = &data_;
+    values_.startName_ = startName_;
+    groups_.Create(CTabEditLibGroups::IDD, this);
+    types_.Create(CTabEditLibTypes::IDD, this);
+    values_.Create(CTabEditLibValues::IDD, this);
     placePages();
-    const int first = mStartName.isEmpty() ? kGroupsPage : kValuesPage;
+    const int first = startName_.isEmpty() ? kGroupsPage : kValuesPage;
     if (tabs != nullptr)
         tabs->SetCurSel(first);
     showPage(first);
@@ -58,22 +58,22 @@ BOOL CDlgEditLibSections::OnInitDialog() {
 }
 
 void CDlgEditLibSections::showPage(int page) {
-    if (page == kTypesPage && mPage == kGroupsPage) {
+    if (page == kTypesPage && page_ == kGroupsPage) {
         // The types offer the groups as they are now.
-        mGroups.storeShown();
-        mTypes.refreshGroups();
+        groups_.storeShown();
+        types_.refreshGroups();
     }
-    CDialog* pages[] = {&mGroups, &mTypes, &mValues};
+    CDialog* pages[] = {&groups_, &types_, &values_};
     for (int i = 0; i < 3; ++i)
         pages[i]->ShowWindow(i == page ? SW_SHOW : SW_HIDE);
-    mPage = page;
+    page_ = page;
 }
 
 void CDlgEditLibSections::OnOK() {
-    if (!mValues.leaveTable())
+    if (!values_.leaveTable())
         return;
-    mGroups.storeShown();
-    mTypes.storeShown();
+    groups_.storeShown();
+    types_.storeShown();
     CDialog::OnOK();
 }
 
@@ -85,8 +85,8 @@ void CDlgEditLibSections::placePages() {
     tabs->GetWindowRect(&area);
     ScreenToClient(&area);
     tabs->AdjustRect(FALSE, &area);
-    for (CDialog* page : {static_cast<CDialog*>(&mGroups), static_cast<CDialog*>(&mTypes),
-                          static_cast<CDialog*>(&mValues)}) {
+    for (CDialog* page : {static_cast<CDialog*>(&groups_), static_cast<CDialog*>(&types_),
+                          static_cast<CDialog*>(&values_)}) {
         if (page->GetSafeHwnd() != nullptr)
             page->MoveWindow(&area);
     }
@@ -117,8 +117,8 @@ void CDlgEditLibSections::OnSize(UINT type, int cx, int cy) {
 }
 
 void CDlgEditLibSections::OnGetMinMaxInfo(MINMAXINFO* info) {
-    info->ptMinTrackSize.x = mMinTrackSize.cx;
-    info->ptMinTrackSize.y = mMinTrackSize.cy;
+    info->ptMinTrackSize.x = minTrackSize_.cx;
+    info->ptMinTrackSize.y = minTrackSize_.cy;
 }
 
 void CDlgEditLibSections::OnDestroy() {

@@ -1,8 +1,8 @@
 #pragma once
 // CDlgEditLibSections: the section-library editor (template 209, "DLG_EDIT_SECTIONLIB"). Three
 // pages in a tab control edit one DlgEditLibData: the groups, the section types and the value
-// tables. The caller sets mData (and mStartName to open at a size, "HEA-200"), runs DoModal
-// and on OK takes mData back; the value tables are files the values page writes itself.
+// tables. The caller sets data_ (and startName_ to open at a size, "HEA-200"), runs DoModal
+// and on OK takes data_ back; the value tables are files the values page writes itself.
 
 #include "library/CTabEditLibGroups.h"
 #include "library/CTabEditLibTypes.h"
@@ -19,15 +19,15 @@ public:
 
     explicit CDlgEditLibSections(CWnd* parent = nullptr);
 
-    DlgEditLibData mData;
-    Vdn_String mStartName;
+    DlgEditLibData data_;
+    Vdn_String startName_;
 
     BOOL OnInitDialog() override;
     // The values page leaves its table first; when the table stays, so does the dialog.
     void OnOK() override;
 
-    int currentPage() const { return mPage; }
-    CTabEditLibValues& valuesPage() { return mValues; }
+    int currentPage() const { return page_; }
+    CTabEditLibValues& valuesPage() { return values_; }
 
 protected:
     void OnDestroy() override;
@@ -38,9 +38,9 @@ private:
     void showPage(int page);
     void placePages();
 
-    CTabEditLibGroups mGroups;
-    CTabEditLibTypes mTypes;
-    CTabEditLibValues mValues;
-    int mPage = -1;
-    CSize mMinTrackSize{50, 50};
+    CTabEditLibGroups groups_;
+    CTabEditLibTypes types_;
+    CTabEditLibValues values_;
+    int page_ = -1;
+    CSize minTrackSize_{50, 50};
 };

@@ -42,17 +42,17 @@ BOOL CDlgEditLibSimple::OnInitDialog() {
           std::pair{kNameOption, kNameText}})
         SetDlgItemText(id, dialString(text).str());
 
-    mAdder = std::make_unique<SimpleSizeAdder>(mTable, mStartName, StandardTemplates::ofLibrary());
-    CheckDlgButton(kActiveCheck, mAdder->copiedActive() ? BST_CHECKED : BST_UNCHECKED);
+    adder_ = std::make_unique<SimpleSizeAdder>(table_, startName_, StandardTemplates::ofLibrary());
+    CheckDlgButton(kActiveCheck, adder_->copiedActive() ? BST_CHECKED : BST_UNCHECKED);
     // New sizes are always active; the box tells about the size copied.
     if (CWnd* active = GetDlgItem(kActiveCheck))
         active->EnableWindow(FALSE);
-    SetDlgItemText(kNameEdit, mAdder->copiedName().str());
+    SetDlgItemText(kNameEdit, adder_->copiedName().str());
     CheckDlgButton(kAutomaticOption, BST_CHECKED);
     CheckDlgButton(kNameOption, BST_UNCHECKED);
 
-    const Vdn_StringArray& names = mAdder->fieldNames();
-    const Vdn_StringArray values = mAdder->fieldValues();
+    const Vdn_StringArray& names = adder_->fieldNames();
+    const Vdn_StringArray values = adder_->fieldValues();
     for (int field = 0; field < SimpleSizeAdder::kMaxFields; ++field) {
         const bool shown = field < names.length();
         if (shown) {
@@ -73,7 +73,7 @@ BOOL CDlgEditLibSimple::OnInitDialog() {
 }
 
 void CDlgEditLibSimple::OnOK() {
-    if (mAdded || mAdder == nullptr) {
+    if (added_ || adder_ == nullptr) {
         CDialog::OnOK();
         return;
     }
@@ -82,15 +82,15 @@ void CDlgEditLibSimple::OnOK() {
     std::wstring text;
     GetDlgItemText(kNameEdit, text);
     input.name = Vdn_String(text);
-    for (int field = 0; field < mAdder->fieldNames().length(); ++field) {
+    for (int field = 0; field < adder_->fieldNames().length(); ++field) {
         GetDlgItemText(kFirstField + field, text);
         input.values.append(Vdn_String(text));
     }
     Vdn_String name;
-    mAdder->makeName(input, name);
-    switch (mAdder->add(input, mTable, mIndex)) {
+    adder_->makeName(input, name);
+    switch (adder_->add(input, table_, index_)) {
     case SimpleSizeAdder::Outcome::Added:
-        mAdded = true;
+        added_ = true;
         CDialog::OnOK();
         return;
     case SimpleSizeAdder::Outcome::NoRows:

@@ -1,8 +1,8 @@
 #pragma once
 // CDlgEditLibSimple: adds one size to one value table (template 226, "DLG_EDITLIBSIMPLE"). The
 // size to start from gives the values shown; the new size is named by the user or
-// automatically from its values (SimpleSizeAdder has the rules). The caller sets mTable and
-// mStartName, runs DoModal and on OK takes mTable (with the new size) and mIndex (its position
+// automatically from its values (SimpleSizeAdder has the rules). The caller sets table_ and
+// startName_, runs DoModal and on OK takes table_ (with the new size) and index_ (its position
 // among the active sizes) back.
 
 #include "library/SimpleSizeAdder.h"
@@ -25,9 +25,9 @@ public:
 
     explicit CDlgEditLibSimple(CWnd* parent = nullptr);
 
-    Vdn_ProfValuesTable mTable;
-    Vdn_String mStartName;
-    int mIndex = -1;
+    Vdn_ProfValuesTable table_;
+    Vdn_String startName_;
+    int index_ = -1;
 
     BOOL OnInitDialog() override;
     // Checks the new size before inserting it; a refused size keeps the dialog open and the
@@ -40,6 +40,6 @@ protected:
 private:
     void warn(const Vdn_String& text);
 
-    std::unique_ptr<SimpleSizeAdder> mAdder;
-    bool mAdded = false;
+    std::unique_ptr<SimpleSizeAdder> adder_;
+    bool added_ = false;
 };

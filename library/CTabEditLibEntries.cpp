@@ -36,41 +36,41 @@ CTabEditLibEntries::CTabEditLibEntries(UINT templateId, const Ids& ids, CWnd* pa
     onCommand(ids.down, BN_CLICKED, [this] { move(1); });
     // The check box and the list's tick are the same flag.
     onCommand(ids.enabled, BN_CLICKED, [this] {
-        if (mShown >= 0)
-            mList.SetCheck(mShown, IsDlgButtonChecked(ids_.enabled) == BST_CHECKED ? TRUE : FALSE);
+        if (shown_ >= 0)
+            list_.SetCheck(shown_, IsDlgButtonChecked(ids_.enabled) == BST_CHECKED ? TRUE : FALSE);
     });
 }
 
 BOOL CTabEditLibEntries::OnInitDialog() {
     CDialog::OnInitDialog();
-    mList.SubclassDlgItem(ids_.list, this);
+    list_.SubclassDlgItem(ids_.list, this);
     for (const auto& [id, text] :
          {std::pair{ids_.listLabel, ids_.listText}, std::pair{ids_.add, kAddText},
           std::pair{ids_.remove, kRemoveText}, std::pair{ids_.imageLabel, kImageText},
           std::pair{ids_.enabled, kEnabledText}})
         SetDlgItemText(id, dialString(text).str());
     const std::pair<int, UINT> moves[] = {{ids_.up, kUpIcon}, {ids_.down, kDownIcon}};
-    for (std::size_t i = 0; i < mMoveButtons.size(); ++i) {
-        if (mMoveButtons[i].SubclassDlgItem(moves[i].first, this)) {
-            mMoveButtons[i].SetIcon(moves[i].second);
-            mMoveButtons[i].SetTooltipText(dialString(i == 0 ? kUpTip : kDownTip).str());
+    for (std::size_t i = 0; i < moveButtons_.size(); ++i) {
+        if (moveButtons_[i].SubclassDlgItem(moves[i].first, this)) {
+            moveButtons_[i].SetIcon(moves[i].second);
+            moveButtons_[i].SetTooltipText(dialString(i == 0 ? kUpTip : kDownTip).str());
         }
     }
-    if (mNames.attachToDlgItem(this, ids_.sheet, true) && mNames.setStandardLook(1)) {
-        mNames.setSizeMode(1);
-        mNames.setMaxCols(1);
-        mNames.setMaxRows(Vdn_Settings::kLanguageCount);
-        mNames.setColumnNames({dialString(kNameHeader)});
+    if (names_.attachToDlgItem(this, ids_.sheet, true) && names_.setStandardLook(1)) {
+        names_.setSizeMode(1);
+        names_.setMaxCols(1);
+        names_.setMaxRows(Vdn_Settings::kLanguageCount);
+        names_.setColumnNames({dialString(kNameHeader)});
         // Each interface language by its own name.
-        mNames.setRowNames({L"Nederlands", L"English", L"Fran\u00e7ais"});
-        mNames.setHeaderFonts();
-        mNames.setSizeColumns({Vdn_Spread::kHeader}, {kLanguageWidth});
-        mNames.fillWidthWithColumn(1);
+        names_.setRowNames({L"Nederlands", L"English", L"Fran\u00e7ais"});
+        names_.setHeaderFonts();
+        names_.setSizeColumns({Vdn_Spread::kHeader}, {kLanguageWidth});
+        names_.fillWidthWithColumn(1);
     }
     if (auto* images = dynamic_cast<CComboBox*>(GetDlgItem(ids_.image))) {
         images->AddString(L"");
-        if (mData != nullptr) {
-            for (const Vdn_String& image : mData->imageNames)
+        if (data_ != nullptr) {
+            for (const Vdn_String& image : data_->imageNames)
                 images->AddString(image.str());
         }
     }
@@ -79,63 +79,63 @@ BOOL CTabEditLibEntries::OnInitDialog() {
 }
 
 void CTabEditLibEntries::showEntries(int index) {
-    mList.ResetContent();
+    list_.ResetContent();
     for (int i = 0; i < entryCount(); ++i) {
-        mList.AddString(entryName(i).str());
-        mList.SetCheck(i, entryEnabled(i) ? TRUE : FALSE);
+        list_.AddString(entryName(i).str());
+        list_.SetCheck(i, entryEnabled(i) ? TRUE : FALSE);
     }
-    mShown = index >= 0 && index < entryCount() ? index : -1;
-    mList.SetCurSel(mShown);
+    shown_ = index >= 0 && index < entryCount() ? index : -1;
+    list_.SetCurSel(shown_);
     auto* images = dynamic_cast<CComboBox*>(GetDlgItem(ids_.image));
     Vdn_StringArray names;
-    if (mShown >= 0) {
-        CheckDlgButton(ids_.enabled, entryEnabled(mShown) ? BST_CHECKED : BST_UNCHECKED);
+    if (shown_ >= 0) {
+        CheckDlgButton(ids_.enabled, entryEnabled(shown_) ? BST_CHECKED : BST_UNCHECKED);
         if (images != nullptr) {
-            const Vdn_String& image = entryImage(mShown);
+            const Vdn_String& image = entryImage(shown_);
             int item = images->FindStringExact(-1, image.str());
             if (item < 0 && !image.isEmpty())
                 item = images->AddString(image.str()); // a picture the folder lacks is kept
             images->SetCurSel(item);
         }
-        names = entryNames(mShown);
+        names = entryNames(shown_);
     } else {
         CheckDlgButton(ids_.enabled, BST_UNCHECKED);
         if (images != nullptr)
             images->SetCurSel(-1);
     }
-    if (mNames.isAttached()) {
+    if (names_.isAttached()) {
         for (int language = 0; language < Vdn_Settings::kLanguageCount; ++language)
-            mNames.setCellText(1, language + 1,
+            names_.setCellText(1, language + 1,
                                language < names.length() ? names[language] : Vdn_String());
     }
-    showOwn(mShown);
+    showOwn(shown_);
     enableControls();
 }
 
 void CTabEditLibEntries::storeShown() {
-    if (mShown < 0 || mShown >= entryCount())
+    if (shown_ < 0 || shown_ >= entryCount())
         return;
-    entryEnabled(mShown) = IsDlgButtonChecked(ids_.enabled) == BST_CHECKED;
+    entryEnabled(shown_) = IsDlgButtonChecked(ids_.enabled) == BST_CHECKED;
     if (auto* images = dynamic_cast<CComboBox*>(GetDlgItem(ids_.image));
         images != nullptr && images->GetCurSel() >= 0)
-        entryImage(mShown) = Vdn_String(images->GetLBText(images->GetCurSel()));
-    if (mNames.isAttached()) {
-        Vdn_StringArray& names = entryNames(mShown);
+        entryImage(shown_) = Vdn_String(images->GetLBText(images->GetCurSel()));
+    if (names_.isAttached()) {
+        Vdn_StringArray& names = entryNames(shown_);
         // Languages beyond the interface's keep their names.
         while (names.length() < Vdn_Settings::kLanguageCount)
             names.append(Vdn_String());
         for (int language = 0; language < Vdn_Settings::kLanguageCount; ++language) {
             Vdn_String text;
-            mNames.getCellText(1, language + 1, text);
+            names_.getCellText(1, language + 1, text);
             names[language] = text;
         }
     }
-    storeOwn(mShown);
+    storeOwn(shown_);
 }
 
 void CTabEditLibEntries::chooseEntry() {
-    const int chosen = mList.GetCurSel();
-    if (chosen == mShown)
+    const int chosen = list_.GetCurSel();
+    if (chosen == shown_)
         return;
     toggleEntry(); // ticks given in the list before the choice are kept
     storeShown();
@@ -144,10 +144,10 @@ void CTabEditLibEntries::chooseEntry() {
 
 void CTabEditLibEntries::toggleEntry() {
     // A tick in the list is the entry's enabled flag.
-    for (int i = 0; i < entryCount() && i < mList.GetCount(); ++i)
-        entryEnabled(i) = mList.GetCheck(i) == 1;
-    if (mShown >= 0)
-        CheckDlgButton(ids_.enabled, entryEnabled(mShown) ? BST_CHECKED : BST_UNCHECKED);
+    for (int i = 0; i < entryCount() && i < list_.GetCount(); ++i)
+        entryEnabled(i) = list_.GetCheck(i) == 1;
+    if (shown_ >= 0)
+        CheckDlgButton(ids_.enabled, entryEnabled(shown_) ? BST_CHECKED : BST_UNCHECKED);
 }
 
 void CTabEditLibEntries::addEntry() {
@@ -156,32 +156,32 @@ void CTabEditLibEntries::addEntry() {
 }
 
 void CTabEditLibEntries::removeShown() {
-    if (mShown < 0)
+    if (shown_ < 0)
         return;
-    removeEntry(mShown);
+    removeEntry(shown_);
     // The entry that takes its place, or the new last one.
-    showEntries(std::min(mShown, entryCount() - 1));
+    showEntries(std::min(shown_, entryCount() - 1));
 }
 
 void CTabEditLibEntries::move(int step) {
-    const int other = mShown + step;
-    if (mShown < 0 || other < 0 || other >= entryCount())
+    const int other = shown_ + step;
+    if (shown_ < 0 || other < 0 || other >= entryCount())
         return;
     storeShown();
-    swapEntries(mShown, other);
+    swapEntries(shown_, other);
     showEntries(other);
 }
 
 void CTabEditLibEntries::enableControls() {
-    const bool shown = mShown >= 0;
+    const bool shown = shown_ >= 0;
     for (const int id : {ids_.remove, ids_.image, ids_.enabled, ids_.sheet}) {
         if (CWnd* control = GetDlgItem(id))
             control->EnableWindow(shown ? TRUE : FALSE);
     }
     if (CWnd* up = GetDlgItem(ids_.up))
-        up->EnableWindow(mShown > 0 ? TRUE : FALSE);
+        up->EnableWindow(shown_ > 0 ? TRUE : FALSE);
     if (CWnd* down = GetDlgItem(ids_.down))
-        down->EnableWindow(shown && mShown + 1 < entryCount() ? TRUE : FALSE);
+        down->EnableWindow(shown && shown_ + 1 < entryCount() ? TRUE : FALSE);
 }
 
 void CTabEditLibEntries::OnCancel() {
@@ -198,7 +198,7 @@ void CTabEditLibEntries::OnSize(UINT type, int cx, int cy) {
         ScreenToClient(&rect);
         sheet->MoveWindow(rect.left, rect.top, std::max(cx - kSheetMargin - rect.left, 40),
                           std::max(cy - kSheetMargin - rect.top, 40));
-        if (mNames.isAttached())
-            mNames.fillWidthWithColumn(1);
+        if (names_.isAttached())
+            names_.fillWidthWithColumn(1);
     }
 }

@@ -24,14 +24,14 @@ public:
     CTabEditLibEntries(UINT templateId, const Ids& ids, CWnd* parent);
 
     // The record the page edits; set before the page is created.
-    DlgEditLibData* mData = nullptr;
+    DlgEditLibData* data_ = nullptr;
 
     BOOL OnInitDialog() override;
     // Writes the shown entry into the record.
     void storeShown();
     // Refills the list and shows the entry at index (none for -1).
     void showEntries(int index);
-    int shownIndex() const { return mShown; }
+    int shownIndex() const { return shown_; }
 
 protected:
     // The entries' common fields, by index.
@@ -59,8 +59,8 @@ private:
     void enableControls();
 
     Ids ids_;
-    CCheckComboBox mList;
-    std::array<CButtonST, 2> mMoveButtons;
-    Vdn_Spread mNames;
-    int mShown = -1;
+    CCheckComboBox list_;
+    std::array<CButtonST, 2> moveButtons_;
+    Vdn_Spread names_;
+    int shown_ = -1;
 };

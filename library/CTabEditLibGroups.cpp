@@ -16,11 +16,11 @@ int CTabEditLibGroups::appendEntry() {
     if (name.str().ends_with(L":"))
         name = Vdn_String(name.str().substr(0, name.str().size() - 1));
     Vdn_StringArray names;
-    for (const SectionGroup& group : mData->groups)
+    for (const SectionGroup& group : data_->groups)
         names.append(group.name);
-    return mData->groups.appendNewGrp(findNonExistingString(names, name.trim() + L"1"));
+    return data_->groups.appendNewGrp(findNonExistingString(names, name.trim() + L"1"));
 }
 
 void CTabEditLibGroups::swapEntries(int first, int second) {
-    std::swap(mData->groups[first], mData->groups[second]);
+    std::swap(data_->groups[first], data_->groups[second]);
 }

@@ -11,12 +11,12 @@ public:
     explicit CTabEditLibGroups(CWnd* parent = nullptr) : CTabEditLibEntries(IDD, kIds, parent) {}
 
 protected:
-    int entryCount() const override { return mData->groups.length(); }
-    Vdn_String& entryName(int index) override { return mData->groups[index].name; }
-    bool& entryEnabled(int index) override { return mData->groups[index].enabled; }
-    Vdn_String& entryImage(int index) override { return mData->groups[index].imageFile; }
-    Vdn_StringArray& entryNames(int index) override { return mData->groups[index].languageNames; }
+    int entryCount() const override { return data_->groups.length(); }
+    Vdn_String& entryName(int index) override { return data_->groups[index].name; }
+    bool& entryEnabled(int index) override { return data_->groups[index].enabled; }
+    Vdn_String& entryImage(int index) override { return data_->groups[index].imageFile; }
+    Vdn_StringArray& entryNames(int index) override { return data_->groups[index].languageNames; }
     int appendEntry() override;
-    void removeEntry(int index) override { mData->groups.removeAt(index); }
+    void removeEntry(int index) override { data_->groups.removeAt(index); }
     void swapEntries(int first, int second) override;
 };

@@ -18,7 +18,7 @@ BOOL CTabEditLibTypes::OnInitDialog() {
     SetDlgItemText(kTableLabel, dialString(kTableText).str());
     if (auto* tables = dynamic_cast<CComboBox*>(GetDlgItem(kTableCombo))) {
         tables->AddString(L"");
-        for (const Vdn_String& table : mData->tableNames)
+        for (const Vdn_String& table : data_->tableNames)
             tables->AddString(table.str());
     }
     refreshGroups();
@@ -31,18 +31,18 @@ void CTabEditLibTypes::refreshGroups() {
         return;
     groups->ResetContent();
     Vdn_StringArray names;
-    mData->groups.namesOfAllGroups(names, mGroupIds);
+    data_->groups.namesOfAllGroups(names, groupIds_);
     for (const Vdn_String& name : names)
         groups->AddString(name.str());
     showOwn(shownIndex());
 }
 
 int CTabEditLibTypes::appendEntry() {
-    return mData->appendNewType(dialStringAllLangs(kNewTypeText));
+    return data_->appendNewType(dialStringAllLangs(kNewTypeText));
 }
 
 void CTabEditLibTypes::swapEntries(int first, int second) {
-    std::swap(mData->types[first], mData->types[second]);
+    std::swap(data_->types[first], data_->types[second]);
 }
 
 void CTabEditLibTypes::showOwn(int index) {
@@ -57,8 +57,8 @@ void CTabEditLibTypes::showOwn(int index) {
         tables->EnableWindow(FALSE);
         return;
     }
-    const SectionType& type = mData->types[index];
-    groups->SetCurSel(type.group < 0 ? -1 : mGroupIds.find(type.group));
+    const SectionType& type = data_->types[index];
+    groups->SetCurSel(type.group < 0 ? -1 : groupIds_.find(type.group));
     int table = tables->FindStringExact(-1, type.table.str());
     if (table < 0 && !type.table.isEmpty())
         table = tables->AddString(type.table.str()); // a table the folder lacks is kept
@@ -72,9 +72,9 @@ void CTabEditLibTypes::storeOwn(int index) {
     auto* tables = dynamic_cast<CComboBox*>(GetDlgItem(kTableCombo));
     if (groups == nullptr || tables == nullptr || index < 0 || index >= entryCount())
         return;
-    SectionType& type = mData->types[index];
+    SectionType& type = data_->types[index];
     const int group = groups->GetCurSel();
-    type.group = group >= 0 && group < mGroupIds.length() ? mGroupIds[group] : -1;
+    type.group = group >= 0 && group < groupIds_.length() ? groupIds_[group] : -1;
     if (tables->GetCurSel() >= 0)
         type.table = Vdn_String(tables->GetLBText(tables->GetCurSel()));
 }

@@ -21,17 +21,17 @@ public:
     void refreshGroups();
 
 protected:
-    int entryCount() const override { return mData->types.length(); }
-    Vdn_String& entryName(int index) override { return mData->types[index].name; }
-    bool& entryEnabled(int index) override { return mData->types[index].enabled; }
-    Vdn_String& entryImage(int index) override { return mData->types[index].imageFile; }
-    Vdn_StringArray& entryNames(int index) override { return mData->types[index].languageNames; }
+    int entryCount() const override { return data_->types.length(); }
+    Vdn_String& entryName(int index) override { return data_->types[index].name; }
+    bool& entryEnabled(int index) override { return data_->types[index].enabled; }
+    Vdn_String& entryImage(int index) override { return data_->types[index].imageFile; }
+    Vdn_StringArray& entryNames(int index) override { return data_->types[index].languageNames; }
     int appendEntry() override;
-    void removeEntry(int index) override { mData->types.removeAt(index); }
+    void removeEntry(int index) override { data_->types.removeAt(index); }
     void swapEntries(int first, int second) override;
     void showOwn(int index) override;
     void storeOwn(int index) override;
 
 private:
-    Vdn_Array<int> mGroupIds;
+    Vdn_Array<int> groupIds_;
 };

@@ -67,14 +67,14 @@ CTabEditLibValues::CTabEditLibValues(CWnd* parent) : CDialog(IDD, parent) {
     onCommand(kNewButton, BN_CLICKED, [this] { newTable(); });
     onCommand(kDeleteButton, BN_CLICKED, [this] { deleteTable(); });
     onCommand(kRenameButton, BN_CLICKED, [this] { renameTable(); });
-    onCommand(kInsertRow, BN_CLICKED, [this] { mSheet.insertRowAfterActive(true); });
-    onCommand(kDeleteRow, BN_CLICKED, [this] { mSheet.deleteActiveRow(); });
-    onCommand(kRowUp, BN_CLICKED, [this] { mSheet.moveActiveRowUp(); });
-    onCommand(kRowDown, BN_CLICKED, [this] { mSheet.moveActiveRowDown(); });
-    onCommand(kFind, BN_CLICKED, [this] { mSheet.openFindDialog(false); });
+    onCommand(kInsertRow, BN_CLICKED, [this] { sheet_.insertRowAfterActive(true); });
+    onCommand(kDeleteRow, BN_CLICKED, [this] { sheet_.deleteActiveRow(); });
+    onCommand(kRowUp, BN_CLICKED, [this] { sheet_.moveActiveRowUp(); });
+    onCommand(kRowDown, BN_CLICKED, [this] { sheet_.moveActiveRowDown(); });
+    onCommand(kFind, BN_CLICKED, [this] { sheet_.openFindDialog(false); });
     // What the user types or ticks in the sheet changes the table.
     for (const UINT code : {TSpread::kNotifyDataChange, TSpread::kNotifyButtonClicked})
-        onCommand(kSheet, code, [this] { mSheet.SSSetBool(Vdn_Spread::kOptionChanged, true); });
+        onCommand(kSheet, code, [this] { sheet_.SSSetBool(Vdn_Spread::kOptionChanged, true); });
 }
 
 BOOL CTabEditLibValues::OnInitDialog() {
@@ -86,44 +86,44 @@ BOOL CTabEditLibValues::OnInitDialog() {
           std::pair{kDeleteRow, kDeleteRowText}, std::pair{kFind, kFindText}})
         SetDlgItemText(id, dialString(text).str());
     const std::pair<int, UINT> moves[] = {{kRowUp, kUpIcon}, {kRowDown, kDownIcon}};
-    for (std::size_t i = 0; i < mMoveButtons.size(); ++i) {
-        if (mMoveButtons[i].SubclassDlgItem(moves[i].first, this)) {
-            mMoveButtons[i].SetIcon(moves[i].second);
-            mMoveButtons[i].SetTooltipText(dialString(i == 0 ? kUpTip : kDownTip).str());
+    for (std::size_t i = 0; i < moveButtons_.size(); ++i) {
+        if (moveButtons_[i].SubclassDlgItem(moves[i].first, this)) {
+            moveButtons_[i].SetIcon(moves[i].second);
+            moveButtons_[i].SetTooltipText(dialString(i == 0 ? kUpTip : kDownTip).str());
         }
     }
-    mTemplates = StandardTemplates::ofLibrary();
-    if (mSheet.attachToDlgItem(this, kSheet, true) && mSheet.setStandardLook(0)) {
-        mSheet.setContextMenu(kMenuCodes);
-        mSheet.SSSetBool(kOptionMenuKeys, true);
+    templates_ = StandardTemplates::ofLibrary();
+    if (sheet_.attachToDlgItem(this, kSheet, true) && sheet_.setStandardLook(0)) {
+        sheet_.setContextMenu(kMenuCodes);
+        sheet_.SSSetBool(kOptionMenuKeys, true);
     }
     auto* tables = dynamic_cast<CComboBox*>(GetDlgItem(kTableCombo));
     auto* templates = dynamic_cast<CComboBox*>(GetDlgItem(kTemplateCombo));
-    if (tables == nullptr || templates == nullptr || mData == nullptr)
+    if (tables == nullptr || templates == nullptr || data_ == nullptr)
         return TRUE;
-    for (const Vdn_String& table : mData->tableNames)
+    for (const Vdn_String& table : data_->tableNames)
         tables->AddString(table.str());
     for (int number = 1; number <= StandardTemplates::kCount; ++number)
         templates->AddString(StandardTemplates::displayName(number).str());
-    for (const Vdn_String& file : mData->templateNames)
+    for (const Vdn_String& file : data_->templateNames)
         templates->AddString(file.str());
 
     // Opened with a system name: its table (the first one otherwise) and its size.
-    const int dash = mStartName.str().find(L'-');
+    const int dash = startName_.str().find(L'-');
     const Vdn_String wantedTable = dash == static_cast<int>(std::wstring::npos)
-                                       ? mStartName
-                                       : Vdn_String(mStartName.str().substr(0, dash));
-    int index = mData->tableNames.isEmpty() ? -1 : 0;
-    for (int i = 0; i < mData->tableNames.length(); ++i) {
-        if (sameName(mData->tableNames[i], wantedTable))
+                                       ? startName_
+                                       : Vdn_String(startName_.str().substr(0, dash));
+    int index = data_->tableNames.isEmpty() ? -1 : 0;
+    for (int i = 0; i < data_->tableNames.length(); ++i) {
+        if (sameName(data_->tableNames[i], wantedTable))
             index = i;
     }
     openTable(index);
-    const Vdn_ProfValuesTable& table = mOpenTable.table();
+    const Vdn_ProfValuesTable& table = openTable_.table();
     for (int row = 0; row < table.rows.length(); ++row) {
         const Vdn_String& sysName = table.rows[row][Vdn_ProfValuesTable::kSysNameColumn];
-        if (sameName(table.tableName + L"-" + sysName, mStartName)) {
-            mSheet.selectRow(row + 1);
+        if (sameName(table.tableName + L"-" + sysName, startName_)) {
+            sheet_.selectRow(row + 1);
             break;
         }
     }
@@ -136,71 +136,71 @@ void CTabEditLibValues::chooseTable() {
         return;
     const int chosen = tables->GetCurSel();
     const Vdn_String name = chosen >= 0 ? Vdn_String(tables->GetLBText(chosen)) : Vdn_String();
-    if (chosen >= 0 && name == mOpenTable.name())
+    if (chosen >= 0 && name == openTable_.name())
         return;
-    const Vdn_String shown = mOpenTable.name();
+    const Vdn_String shown = openTable_.name();
     if (!leaveTable()) {
         tables->SelectString(-1, shown.str()); // the table stays
         return;
     }
-    openTable(mData->tableNames.find(name, false));
+    openTable(data_->tableNames.find(name, false));
 }
 
 void CTabEditLibValues::openTable(int index) {
     auto* tables = dynamic_cast<CComboBox*>(GetDlgItem(kTableCombo));
-    if (index < 0 || index >= mData->tableNames.length()) {
-        mOpenTable.close();
+    if (index < 0 || index >= data_->tableNames.length()) {
+        openTable_.close();
     } else {
         Vdn_String problem;
-        mOpenTable.open(mData->tableNames[index], &problem);
-        if (mOpenTable.source() == OpenLibTable::Source::Unreadable)
+        openTable_.open(data_->tableNames[index], &problem);
+        if (openTable_.source() == OpenLibTable::Source::Unreadable)
             warn(dialString(kUnreadable) + L"\n" + problem, kSaveCaption);
     }
     if (tables != nullptr)
-        tables->SetCurSel(tables->FindStringExact(-1, mOpenTable.name().str()));
+        tables->SetCurSel(tables->FindStringExact(-1, openTable_.name().str()));
     showTable();
 }
 
 void CTabEditLibValues::showTable() {
-    if (mSheet.isAttached()) {
-        if (mOpenTable.table().setToSS(mSheet))
+    if (sheet_.isAttached()) {
+        if (openTable_.table().setToSS(sheet_))
             widenColumns();
         else
-            mSheet.SSSetBool(Vdn_Spread::kOptionChanged, false);
+            sheet_.SSSetBool(Vdn_Spread::kOptionChanged, false);
     }
-    selectTemplate(mOpenTable.table().templateName);
+    selectTemplate(openTable_.table().templateName);
     enableControls();
 }
 
 bool CTabEditLibValues::readShown() {
-    Vdn_ProfValuesTable shown = mOpenTable.table();
-    if (mSheet.isAttached() && mSheet.maxRows() > 0 && !shown.getFromSS(mSheet))
+    Vdn_ProfValuesTable shown = openTable_.table();
+    if (sheet_.isAttached() && sheet_.maxRows() > 0 && !shown.getFromSS(sheet_))
         return false;
-    if (mSheet.isAttached() && mSheet.maxRows() == 0)
+    if (sheet_.isAttached() && sheet_.maxRows() == 0)
         shown.rows.clear(); // every size was deleted
-    shown.tableName = mOpenTable.name();
+    shown.tableName = openTable_.name();
     shown.templateName = chosenTemplate();
-    mOpenTable.table() = std::move(shown);
+    openTable_.table() = std::move(shown);
     return true;
 }
 
 bool CTabEditLibValues::leaveTable() {
-    const bool changed = mSheet.isAttached() && mSheet.SSGetBool(Vdn_Spread::kOptionChanged);
-    if (!mOpenTable.needsSaving(changed))
+    const bool changed = sheet_.isAttached() && sheet_.SSGetBool(Vdn_Spread::kOptionChanged);
+    if (!openTable_.needsSaving(changed))
         return true;
     const int answer = MessageBox(
-        (dialString(kSaveFirst) + quoted(mOpenTable.name()) + dialString(kSaveSecond)).str(),
+        (dialString(kSaveFirst) + quoted(openTable_.name()) + dialString(kSaveSecond)).str(),
         dialString(kSaveCaption).str(), MB_YESNOCANCEL | MB_ICONQUESTION);
     if (answer == IDCANCEL)
         return false;
     if (answer == IDNO) {
-        if (mOpenTable.source() == OpenLibTable::Source::New) {
+        if (openTable_.source() == OpenLibTable::Source::New) {
             // A new table that is not kept leaves the list again.
-            const int listed = mData->tableNames.find(mOpenTable.name(), false);
+            const int listed = data_->tableNames.find(openTable_.name(), false);
             if (listed >= 0)
-                mData->tableNames.removeAt(listed);
+                data_->tableNames.removeAt(listed);
             if (auto* tables = dynamic_cast<CComboBox*>(GetDlgItem(kTableCombo))) {
-                const int item = tables->FindStringExact(-1, mOpenTable.name().str());
+                const int item = tables->FindStringExact(-1, openTable_.name().str());
                 if (item >= 0)
                     tables->DeleteString(static_cast<UINT>(item));
             }
@@ -208,63 +208,63 @@ bool CTabEditLibValues::leaveTable() {
         return true;
     }
     Vdn_String problem;
-    if (!readShown() || !mOpenTable.save(problem)) {
+    if (!readShown() || !openTable_.save(problem)) {
         warn(dialString(kNotSaved) + L"\n" + problem, kSaveCaption);
         return false;
     }
-    mSheet.SSSetBool(Vdn_Spread::kOptionChanged, false);
+    sheet_.SSSetBool(Vdn_Spread::kOptionChanged, false);
     return true;
 }
 
 void CTabEditLibValues::newTable() {
     if (!leaveTable())
         return;
-    const Vdn_String name = findNonExistingString(mData->tableNames, dialString(kNewTableBase));
-    mData->tableNames.append(name);
+    const Vdn_String name = findNonExistingString(data_->tableNames, dialString(kNewTableBase));
+    data_->tableNames.append(name);
     if (auto* tables = dynamic_cast<CComboBox*>(GetDlgItem(kTableCombo)))
         tables->AddString(name.str());
-    mOpenTable.openNew(name, dialString(kValueName));
+    openTable_.openNew(name, dialString(kValueName));
     if (auto* tables = dynamic_cast<CComboBox*>(GetDlgItem(kTableCombo)))
         tables->SetCurSel(tables->FindStringExact(-1, name.str()));
     showTable();
 }
 
 void CTabEditLibValues::deleteTable() {
-    if (mOpenTable.source() == OpenLibTable::Source::None)
+    if (openTable_.source() == OpenLibTable::Source::None)
         return;
-    const Vdn_String name = mOpenTable.name();
+    const Vdn_String name = openTable_.name();
     if (MessageBox((dialString(kDeleteFirst) + quoted(name) + dialString(kDeleteSecond)).str(),
                    dialString(kDeleteCaption).str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
-    mOpenTable.remove();
-    const int listed = mData->tableNames.find(name, false);
+    openTable_.remove();
+    const int listed = data_->tableNames.find(name, false);
     if (listed >= 0)
-        mData->tableNames.removeAt(listed);
+        data_->tableNames.removeAt(listed);
     if (auto* tables = dynamic_cast<CComboBox*>(GetDlgItem(kTableCombo))) {
         const int item = tables->FindStringExact(-1, name.str());
         if (item >= 0)
             tables->DeleteString(static_cast<UINT>(item));
     }
-    openTable(mData->tableNames.isEmpty() ? -1 : 0);
+    openTable(data_->tableNames.isEmpty() ? -1 : 0);
 }
 
 void CTabEditLibValues::renameTable() {
-    if (mOpenTable.source() == OpenLibTable::Source::None)
+    if (openTable_.source() == OpenLibTable::Source::None)
         return;
-    if (mOpenTable.source() == OpenLibTable::Source::Unreadable) {
-        warn(dialString(kUnreadable) + L"\n" + mOpenTable.name(), kRenameCaption);
+    if (openTable_.source() == OpenLibTable::Source::Unreadable) {
+        warn(dialString(kUnreadable) + L"\n" + openTable_.name(), kRenameCaption);
         return;
     }
     Vdn_DlgPromptString prompt(this);
     prompt.caption = dialString(kRenameCaption);
     prompt.label = dialString(kRenameLabel);
-    prompt.value = mOpenTable.name();
+    prompt.value = openTable_.name();
     prompt.okCaption = dialString(kOkText);
     prompt.cancelCaption = dialString(kCancelText);
     if (prompt.DoModal() != IDOK)
         return;
-    const Vdn_String oldName = mOpenTable.name();
-    Vdn_StringArray others = mData->tableNames;
+    const Vdn_String oldName = openTable_.name();
+    Vdn_StringArray others = data_->tableNames;
     const int own = others.find(oldName, false);
     if (own >= 0)
         others.removeAt(own);
@@ -273,7 +273,7 @@ void CTabEditLibValues::renameTable() {
         warn(dialString(kNotRenamed), kRenameCaption);
         return;
     }
-    switch (mOpenTable.rename(prompt.value, others, problem)) {
+    switch (openTable_.rename(prompt.value, others, problem)) {
     case OpenLibTable::RenameResult::Unchanged:
         return;
     case OpenLibTable::RenameResult::NameInUse:
@@ -291,10 +291,10 @@ void CTabEditLibValues::renameTable() {
     case OpenLibTable::RenameResult::Renamed:
         break;
     }
-    const Vdn_String newName = mOpenTable.name();
+    const Vdn_String newName = openTable_.name();
     if (own >= 0)
-        mData->tableNames[own] = newName;
-    for (SectionType& type : mData->types) {
+        data_->tableNames[own] = newName;
+    for (SectionType& type : data_->types) {
         if (sameName(type.table, oldName))
             type.table = newName;
     }
@@ -313,7 +313,7 @@ Vdn_String CTabEditLibValues::chosenTemplate() const {
     auto* templates = dynamic_cast<CComboBox*>(GetDlgItem(kTemplateCombo));
     const int chosen = templates != nullptr ? templates->GetCurSel() : -1;
     if (chosen < 0)
-        return mOpenTable.table().templateName;
+        return openTable_.table().templateName;
     if (chosen < StandardTemplates::kCount)
         return Vdn_String(chosen + 1);
     return Vdn_String(templates->GetLBText(chosen));
@@ -334,27 +334,27 @@ void CTabEditLibValues::selectTemplate(const Vdn_String& templateName) {
         }
     }
     templates->SetCurSel(item);
-    mShownTemplate = item;
+    shownTemplate_ = item;
 }
 
 void CTabEditLibValues::chooseTemplate() {
     auto* templates = dynamic_cast<CComboBox*>(GetDlgItem(kTemplateCombo));
-    if (templates == nullptr || !mSheet.isAttached() || mSheet.maxCols() == 0)
+    if (templates == nullptr || !sheet_.isAttached() || sheet_.maxCols() == 0)
         return;
     const int chosen = templates->GetCurSel();
-    if (chosen == mShownTemplate)
+    if (chosen == shownTemplate_)
         return;
-    mShownTemplate = chosen;
+    shownTemplate_ = chosen;
     const SectionTemplate* standard =
-        chosen >= 0 && chosen < StandardTemplates::kCount ? mTemplates.find(chosen + 1) : nullptr;
+        chosen >= 0 && chosen < StandardTemplates::kCount ? templates_.find(chosen + 1) : nullptr;
     Vdn_StringArray headers;
-    mSheet.getColumnNames(headers);
+    sheet_.getColumnNames(headers);
     if (standard != nullptr) {
         const bool korean = headers.length() > 6 && headers[6] == L"Korean";
         const int first = Vdn_ProfValuesTable::kFirstLanguageColumn + (korean ? 5 : 4);
         const int wanted = first + standard->valueNames.length();
-        int columns = std::max(mSheet.maxCols(), wanted);
-        if (mSheet.maxCols() > wanted) {
+        int columns = std::max(sheet_.maxCols(), wanted);
+        if (sheet_.maxCols() > wanted) {
             const Vdn_String question =
                 dialString(kTemplateFirst) + L" " + Vdn_String(templates->GetLBText(chosen)) +
                 L" " + dialString(kTemplateSecond) + L"\n" + dialString(kTemplateThird);
@@ -362,31 +362,31 @@ void CTabEditLibValues::chooseTemplate() {
                            MB_YESNO | MB_ICONQUESTION) == IDYES)
                 columns = wanted;
         }
-        mSheet.setMaxCols(columns, true);
+        sheet_.setMaxCols(columns, true);
         while (headers.length() < columns)
             headers.append(Vdn_String());
         while (headers.length() > columns)
             headers.removeAt(headers.length() - 1);
         for (int value = 0; value < standard->valueNames.length(); ++value)
             headers[first + value] = standard->valueNames[value];
-        mSheet.setColumnNames(headers);
+        sheet_.setColumnNames(headers);
         widenColumns();
     }
-    mSheet.SSSetBool(Vdn_Spread::kOptionChanged, true);
+    sheet_.SSSetBool(Vdn_Spread::kOptionChanged, true);
 }
 
 void CTabEditLibValues::widenColumns() {
     // The fitted widths measure the texts tightly; the sheet's own font needs some room more.
-    mSheet.fitColumnWidths();
-    for (int col = 1; col <= mSheet.maxCols(); ++col) {
+    sheet_.fitColumnWidths();
+    for (int col = 1; col <= sheet_.maxCols(); ++col) {
         int width = 0;
-        if (mSheet.SSGetColWidthInPixels(col, width))
-            mSheet.SSSetColWidthInPixels(col, width + width / 4 + kColumnPadding);
+        if (sheet_.SSGetColWidthInPixels(col, width))
+            sheet_.SSSetColWidthInPixels(col, width + width / 4 + kColumnPadding);
     }
 }
 
 void CTabEditLibValues::enableControls() {
-    const OpenLibTable::Source source = mOpenTable.source();
+    const OpenLibTable::Source source = openTable_.source();
     const bool editable =
         source == OpenLibTable::Source::File || source == OpenLibTable::Source::New;
     for (const int id :

@@ -34,16 +34,16 @@ public:
 
     // The record (its table and template lists) and the system name to open at
     // ("HEA-200"; empty: the first table); set before the page is created.
-    DlgEditLibData* mData = nullptr;
-    Vdn_String mStartName;
+    DlgEditLibData* data_ = nullptr;
+    Vdn_String startName_;
 
     BOOL OnInitDialog() override;
     // Asks to save a changed table (Yes, No, Cancel). False when the table stays: the user
     // cancelled, or saving failed (the user was told why).
     bool leaveTable();
 
-    const OpenLibTable& openTable() const { return mOpenTable; }
-    Vdn_Spread& sheet() { return mSheet; }
+    const OpenLibTable& openTable() const { return openTable_; }
+    Vdn_Spread& sheet() { return sheet_; }
 
 protected:
     void OnCancel() override;
@@ -68,9 +68,9 @@ private:
     void enableControls();
     void warn(const Vdn_String& text, int captionText);
 
-    OpenLibTable mOpenTable;
-    StandardTemplates mTemplates;
-    Vdn_Spread mSheet;
-    std::array<CButtonST, 2> mMoveButtons;
-    int mShownTemplate = -1;
+    OpenLibTable openTable_;
+    StandardTemplates templates_;
+    Vdn_Spread sheet_;
+    std::array<CButtonST, 2> moveButtons_;
+    int shownTemplate_ = -1;
 };

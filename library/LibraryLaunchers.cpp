@@ -8,18 +8,18 @@ using frame::CopyBack;
 
 bool StartDlgEditLibSections(DlgEditLibData& data, Vdn_String name) {
     return frame::runModalLauncher<CDlgEditLibSections>(
-        &CDlgEditLibSections::mData, data, CopyBack::OnOk,
-        [&name](CDlgEditLibSections& dialog) { dialog.mStartName = name; });
+        &CDlgEditLibSections::data_, data, CopyBack::OnOk,
+        [&name](CDlgEditLibSections& dialog) { dialog.startName_ = name; });
 }
 
 bool StartDlgEditLibSimple(Vdn_String name, Vdn_ProfValuesTable& table, int& index) {
     // This editor runs with the caller's resources: no switch.
     CDlgEditLibSimple dialog;
-    dialog.mTable = table;
-    dialog.mStartName = name;
+    dialog.table_ = table;
+    dialog.startName_ = name;
     if (dialog.DoModal() != IDOK)
         return false;
-    table = dialog.mTable;
-    index = dialog.mIndex;
+    table = dialog.table_;
+    index = dialog.index_;
     return true;
 }

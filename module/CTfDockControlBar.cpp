@@ -14,36 +14,36 @@ BOOL CTfDockControlBar::Create(CWnd* parent, const wchar_t* title) {
 }
 
 void CTfDockControlBar::setHostedDialog(std::unique_ptr<CDialog> dialog, UINT templateId) {
-    mDialog = std::move(dialog);
-    mTemplateId = templateId;
+    dialog_ = std::move(dialog);
+    templateId_ = templateId;
 }
 
 void CTfDockControlBar::setFloatingSize(int width, int height) {
-    mFloatingWidth = width;
-    mFloatingHeight = height;
+    floatingWidth_ = width;
+    floatingHeight_ = height;
 }
 
 BOOL CTfDockControlBar::CreateControlBar(LPCREATESTRUCT createStruct) {
     if (!CAcUiDockControlBar::CreateControlBar(createStruct))
         return FALSE;
-    return mDialog && mDialog->Create(mTemplateId, this);
+    return dialog_ && dialog_->Create(templateId_, this);
 }
 
 void CTfDockControlBar::OnSize(UINT type, int cx, int cy) {
     CAcUiDockControlBar::OnSize(type, cx, cy);
-    if (mDialog && mDialog->GetSafeHwnd() != nullptr) {
+    if (dialog_ && dialog_->GetSafeHwnd() != nullptr) {
         CRect client;
         GetClientRect(&client);
-        mDialog->MoveWindow(&client);
+        dialog_->MoveWindow(&client);
     }
 }
 
 void CTfDockControlBar::SizeChanged(CRect* rect, BOOL floating, int flags) {
     CAcUiDockControlBar::SizeChanged(rect, floating, flags);
-    if (rect == nullptr || !mDialog || mDialog->GetSafeHwnd() == nullptr)
+    if (rect == nullptr || !dialog_ || dialog_->GetSafeHwnd() == nullptr)
         return;
     frame::ResourceSwitch resources;
-    mDialog->SetWindowPos(nullptr, rect->left + 4, rect->top + 4, rect->Width(), rect->Height(),
+    dialog_->SetWindowPos(nullptr, rect->left + 4, rect->top + 4, rect->Width(), rect->Height(),
                           SWP_NOZORDER);
 }
 

@@ -19,11 +19,11 @@ public:
 
     // The dialog to host and its template; set before the bar is created.
     void setHostedDialog(std::unique_ptr<CDialog> dialog, UINT templateId);
-    CDialog* hostedDialog() const { return mDialog.get(); }
-    UINT hostedTemplateId() const { return mTemplateId; }
+    CDialog* hostedDialog() const { return dialog_.get(); }
+    UINT hostedTemplateId() const { return templateId_; }
 
-    int floatingWidth() const { return mFloatingWidth; }
-    int floatingHeight() const { return mFloatingHeight; }
+    int floatingWidth() const { return floatingWidth_; }
+    int floatingHeight() const { return floatingHeight_; }
     void setFloatingSize(int width, int height);
 
     // The window class of the bar: double-click notification and the arrow cursor.
@@ -36,8 +36,8 @@ protected:
     void OnSize(UINT type, int cx, int cy) override;
 
 private:
-    std::unique_ptr<CDialog> mDialog;
-    UINT mTemplateId = 0;
-    int mFloatingWidth = 400;
-    int mFloatingHeight = 500;
+    std::unique_ptr<CDialog> dialog_;
+    UINT templateId_ = 0;
+    int floatingWidth_ = 400;
+    int floatingHeight_ = 500;
 };

@@ -11,33 +11,33 @@ ConstraintEditorSlot& ConstraintEditorSlot::instance() {
 }
 
 bool ConstraintEditorSlot::place(std::unique_ptr<CDialog> editor) {
-    if (mEditor || !editor) {
+    if (editor_ || !editor) {
         if (editor) {
             editor->DestroyWindow();
             ui::WindowRegistry::instance().deleteLater(std::move(editor));
         }
         return false;
     }
-    mEditor = std::move(editor);
+    editor_ = std::move(editor);
     return true;
 }
 
 void ConstraintEditorSlot::end() {
-    if (mEditor) {
-        if (!mEditor->DestroyWindow())
+    if (editor_) {
+        if (!editor_->DestroyWindow())
             acutPrintf(L"Erase window failed\n");
         // Deleted once no message dispatch runs: the close may come from the editor itself.
-        ui::WindowRegistry::instance().deleteLater(std::move(mEditor));
+        ui::WindowRegistry::instance().deleteLater(std::move(editor_));
     }
     acedPostCommandPrompt();
 }
 
 void ConstraintEditorSlot::discard() {
-    if (!mEditor)
+    if (!editor_)
         return;
-    if (mEditor->GetSafeHwnd() != nullptr)
-        mEditor->DestroyWindow();
-    ui::WindowRegistry::instance().deleteLater(std::move(mEditor));
+    if (editor_->GetSafeHwnd() != nullptr)
+        editor_->DestroyWindow();
+    ui::WindowRegistry::instance().deleteLater(std::move(editor_));
 }
 
 } // namespace frame

@@ -22,7 +22,7 @@ class ConstraintEditorSlot {
 public:
     static ConstraintEditorSlot& instance();
 
-    CDialog* editor() const { return mEditor.get(); }
+    CDialog* editor() const { return editor_.get(); }
     // Takes a created editor; false (and the editor is destroyed) when one is open already.
     bool place(std::unique_ptr<CDialog> editor);
     // EndDlgEditConstraints.
@@ -33,7 +33,7 @@ public:
 private:
     ConstraintEditorSlot() = default;
 
-    std::unique_ptr<CDialog> mEditor;
+    std::unique_ptr<CDialog> editor_;
 };
 
 // What the slot needs of a constraint editor class: it is made with its parent window, holds

@@ -24,11 +24,11 @@ MacroDialogTable& MacroDialogTable::instance() {
 }
 
 bool MacroDialogTable::isOpen(int slot) const {
-    return slot >= 0 && slot < length() && mSlots[static_cast<std::size_t>(slot)].dialog;
+    return slot >= 0 && slot < length() && slots_[static_cast<std::size_t>(slot)].dialog;
 }
 
 CDialog* MacroDialogTable::dialogAt(int slot) const {
-    return isOpen(slot) ? mSlots[static_cast<std::size_t>(slot)].dialog.get() : nullptr;
+    return isOpen(slot) ? slots_[static_cast<std::size_t>(slot)].dialog.get() : nullptr;
 }
 
 int MacroDialogTable::chooseSlot() {
@@ -39,7 +39,7 @@ int MacroDialogTable::chooseSlot() {
     }
     if (chosen < 0) {
         chosen = length();
-        mSlots.emplace_back();
+        slots_.emplace_back();
     }
     return chosen;
 }
@@ -52,14 +52,14 @@ bool MacroDialogTable::place(int slot, std::unique_ptr<CDialog> dialog, RecordAc
         }
         return false;
     }
-    mSlots[static_cast<std::size_t>(slot)] = Slot{std::move(dialog), record};
+    slots_[static_cast<std::size_t>(slot)] = Slot{std::move(dialog), record};
     return true;
 }
 
 bool MacroDialogTable::copyRecord(int slot, MacroData& data) const {
     if (!isOpen(slot))
         return false;
-    const Slot& entry = mSlots[static_cast<std::size_t>(slot)];
+    const Slot& entry = slots_[static_cast<std::size_t>(slot)];
     data = entry.record(*entry.dialog);
     return true;
 }
@@ -67,14 +67,14 @@ bool MacroDialogTable::copyRecord(int slot, MacroData& data) const {
 bool MacroDialogTable::end(int slot) {
     if (!isOpen(slot))
         return false;
-    Slot& entry = mSlots[static_cast<std::size_t>(slot)];
+    Slot& entry = slots_[static_cast<std::size_t>(slot)];
     if (entry.record(*entry.dialog).busy) {
         if (hasPendingClose(slot))
             return true;
         const UINT_PTR timerId = ::SetTimer(nullptr, 0, kDelayedCloseMs, &delayedCloseTimer);
         if (timerId == 0)
             return false;
-        mPending.push_back({timerId, slot});
+        pending_.push_back({timerId, slot});
         return true;
     }
 
@@ -84,8 +84,8 @@ bool MacroDialogTable::end(int slot) {
     entry.record = nullptr;
     dropPendingCloses(slot);
     if (slot == length() - 1) {
-        while (!mSlots.empty() && !mSlots.back().dialog)
-            mSlots.pop_back();
+        while (!slots_.empty() && !slots_.back().dialog)
+            slots_.pop_back();
     }
     acedPostCommandPrompt();
     return true;
@@ -99,25 +99,25 @@ void MacroDialogTable::endAll() {
 }
 
 void MacroDialogTable::destroyAll() {
-    for (const PendingClose& pending : mPending)
+    for (const PendingClose& pending : pending_)
         ::KillTimer(nullptr, pending.timerId);
-    mPending.clear();
-    for (Slot& entry : mSlots) {
+    pending_.clear();
+    for (Slot& entry : slots_) {
         if (entry.dialog) {
             entry.dialog->DestroyWindow();
             deleteDialog(std::move(entry.dialog));
         }
     }
-    mSlots.clear();
+    slots_.clear();
 }
 
 bool MacroDialogTable::hasPendingClose(int slot) const {
-    return std::any_of(mPending.begin(), mPending.end(),
+    return std::any_of(pending_.begin(), pending_.end(),
                        [slot](const PendingClose& pending) { return pending.slot == slot; });
 }
 
 void MacroDialogTable::dropPendingCloses(int slot) {
-    std::erase_if(mPending, [slot](const PendingClose& pending) {
+    std::erase_if(pending_, [slot](const PendingClose& pending) {
         if (pending.slot != slot)
             return false;
         ::KillTimer(nullptr, pending.timerId);
@@ -132,13 +132,13 @@ void MacroDialogTable::delayedCloseTimer(HWND, UINT, UINT_PTR timerId, DWORD) {
 
 void MacroDialogTable::onTimer(UINT_PTR timerId) {
     const auto found =
-        std::find_if(mPending.begin(), mPending.end(),
+        std::find_if(pending_.begin(), pending_.end(),
                      [timerId](const PendingClose& p) { return p.timerId == timerId; });
-    if (found == mPending.end())
+    if (found == pending_.end())
         return;
     const int slot = found->slot;
     // The pair goes before the retry, which may defer again with a fresh pair.
-    mPending.erase(found);
+    pending_.erase(found);
     ::KillTimer(nullptr, timerId);
     end(slot);
 }

@@ -30,7 +30,7 @@ public:
 
     static MacroDialogTable& instance();
 
-    int length() const { return static_cast<int>(mSlots.size()); }
+    int length() const { return static_cast<int>(slots_.size()); }
     // The dialog in slot; null for an empty slot or one outside the table.
     CDialog* dialogAt(int slot) const;
 
@@ -51,7 +51,7 @@ public:
     // Closes every dialog at once, busy or not, and drops the pending closes (module detach).
     void destroyAll();
 
-    const std::vector<PendingClose>& pendingCloses() const { return mPending; }
+    const std::vector<PendingClose>& pendingCloses() const { return pending_; }
 
     // The deferred-close timer's callback (TIMERPROC).
     static void delayedCloseTimer(HWND window, UINT message, UINT_PTR timerId, DWORD time);
@@ -68,8 +68,8 @@ private:
     void dropPendingCloses(int slot);
     void onTimer(UINT_PTR timerId);
 
-    std::vector<Slot> mSlots;
-    std::vector<PendingClose> mPending;
+    std::vector<Slot> slots_;
+    std::vector<PendingClose> pending_;
 };
 
 } // namespace frame

@@ -36,10 +36,10 @@ struct NoFinish {
 //  6. the dialog is destroyed, then the resources are switched back.
 // Returns whether the dialog ended with IDOK.
 //
-//     return frame::runModalLauncher<CDlgGrid>(&CDlgGrid::mData, data, CopyBack::OnOk);
+//     return frame::runModalLauncher<CDlgGrid>(&CDlgGrid::data_, data, CopyBack::OnOk);
 //     frame::runModalLauncher<CDlgMacroCuts, ModalLoop::HostDialog>(
-//         &CDlgMacroCuts::mData, data, CopyBack::OnOk, NoExtra{},
-//         [&flag](CDlgMacroCuts& dialog, INT_PTR) { flag = dialog.mFlag; });
+//         &CDlgMacroCuts::data_, data, CopyBack::OnOk, NoExtra{},
+//         [&flag](CDlgMacroCuts& dialog, INT_PTR) { flag = dialog.flag_; });
 template <class Dialog, ModalLoop Loop = ModalLoop::Dialog, class Record, class RecordOf,
           class Prepare = NoExtra, class Finish = NoFinish>
 requires std::derived_from<Dialog, CDialog> && std::constructible_from<Dialog, CWnd*> &&

@@ -28,17 +28,17 @@ template <class Dialog> std::unique_ptr<CDialog> makePooledDialog(CWnd* parent) 
 // Returns a borrowed pool dialog to the pool on every way out.
 class PoolLoan {
 public:
-    PoolLoan(TfSSDlgsMgr& pool, void* dialog) : mPool(pool), mDialog(dialog) {}
+    PoolLoan(TfSSDlgsMgr& pool, void* dialog) : pool_(pool), dialog_(dialog) {}
     ~PoolLoan() {
-        if (mDialog != nullptr)
-            mPool.releaseDlg(mDialog);
+        if (dialog_ != nullptr)
+            pool_.releaseDlg(dialog_);
     }
     PoolLoan(const PoolLoan&) = delete;
     PoolLoan& operator=(const PoolLoan&) = delete;
 
 private:
-    TfSSDlgsMgr& mPool;
-    void* mDialog;
+    TfSSDlgsMgr& pool_;
+    void* dialog_;
 };
 
 // The pooled launcher: under the resource switch, borrows a dialog of class Dialog from the

@@ -8,11 +8,11 @@ namespace frame {
 ResourceSwitch::ResourceSwitch() : ResourceSwitch(moduleGlobals().resourceOverride) {}
 
 ResourceSwitch::ResourceSwitch(TfTempResourceOverride& resourceOverride)
-    : mOverride(resourceOverride), mSwitched(resourceOverride.SetDefaultResource()) {}
+    : override_(resourceOverride), switched_(resourceOverride.SetDefaultResource()) {}
 
 ResourceSwitch::~ResourceSwitch() {
-    if (mSwitched)
-        mOverride.RestoreOriginalResource();
+    if (switched_)
+        override_.RestoreOriginalResource();
 }
 
 } // namespace frame

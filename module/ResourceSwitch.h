@@ -20,11 +20,11 @@ public:
     ResourceSwitch& operator=(const ResourceSwitch&) = delete;
 
     // Whether this switch changed the current resources (and will restore them).
-    bool switched() const { return mSwitched; }
+    bool switched() const { return switched_; }
 
 private:
-    TfTempResourceOverride& mOverride;
-    bool mSwitched = false;
+    TfTempResourceOverride& override_;
+    bool switched_ = false;
 };
 
 } // namespace frame

@@ -49,24 +49,24 @@ SheetsManagerSlot& SheetsManagerSlot::instance() {
 }
 
 CTfDockControlBar* SheetsManagerSlot::createBar() {
-    if (!mBar)
-        mBar = std::make_unique<CTfDockControlBar>();
-    return mBar.get();
+    if (!bar_)
+        bar_ = std::make_unique<CTfDockControlBar>();
+    return bar_.get();
 }
 
 bool SheetsManagerSlot::end() {
-    if (!mBar || !mBar->DestroyWindow())
+    if (!bar_ || !bar_->DestroyWindow())
         return false;
-    ui::WindowRegistry::instance().deleteLater(std::move(mBar));
+    ui::WindowRegistry::instance().deleteLater(std::move(bar_));
     return true;
 }
 
 void SheetsManagerSlot::discard() {
-    if (!mBar)
+    if (!bar_)
         return;
-    if (mBar->GetSafeHwnd() != nullptr)
-        mBar->DestroyWindow();
-    ui::WindowRegistry::instance().deleteLater(std::move(mBar));
+    if (bar_->GetSafeHwnd() != nullptr)
+        bar_->DestroyWindow();
+    ui::WindowRegistry::instance().deleteLater(std::move(bar_));
 }
 
 } // namespace frame

@@ -32,7 +32,7 @@ class SheetsManagerSlot {
 public:
     static SheetsManagerSlot& instance();
 
-    CTfDockControlBar* bar() const { return mBar.get(); }
+    CTfDockControlBar* bar() const { return bar_.get(); }
     // Makes a new bar the module's bar (replacing none); returns it.
     CTfDockControlBar* createBar();
     // Destroys the bar's window and forgets the bar; false when there is no bar or its window
@@ -44,7 +44,7 @@ public:
 private:
     SheetsManagerSlot() = default;
 
-    std::unique_ptr<CTfDockControlBar> mBar;
+    std::unique_ptr<CTfDockControlBar> bar_;
 };
 
 // What the bar needs of the sheets manager's dialog class: it is made with its parent window

@@ -1,6 +1,6 @@
 #include "module/TfMACallBackData.h"
 
 void TfMACallBackData::initDataClass(const MacroData& data) {
-    if (!mMacroData)
-        mMacroData = std::make_shared<MacroData>(data);
+    if (!macroData_)
+        macroData_ = std::make_shared<MacroData>(data);
 }

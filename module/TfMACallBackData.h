@@ -20,7 +20,7 @@ public:
     // Makes the held macro record a copy of data, only when none is held yet.
     void initDataClass(const MacroData& data);
     // The held macro record, or null.
-    MacroData* macroData() const { return mMacroData.get(); }
+    MacroData* macroData() const { return macroData_.get(); }
 
     Vdn_String groupName;
     int value1 = 0;
@@ -29,5 +29,5 @@ public:
     AcArray<AcDbObjectId> objectIds{0, 8};
 
 private:
-    std::shared_ptr<MacroData> mMacroData;
+    std::shared_ptr<MacroData> macroData_;
 };

@@ -10,32 +10,32 @@ TfSSDlgsMgr::~TfSSDlgsMgr() {
 }
 
 void TfSSDlgsMgr::setDialogFactory(DialogFactory factory, UINT templateId) {
-    mFactory = factory;
-    mTemplateId = templateId;
+    factory_ = factory;
+    templateId_ = templateId;
 }
 
 void* TfSSDlgsMgr::getDlg() {
-    for (std::size_t i = 0; i < mInUse.size() && i < mDialogs.size(); ++i) {
-        if (!mInUse[i]) {
-            mInUse[i] = true;
-            return mDialogs[i].get();
+    for (std::size_t i = 0; i < inUse_.size() && i < dialogs_.size(); ++i) {
+        if (!inUse_[i]) {
+            inUse_[i] = true;
+            return dialogs_[i].get();
         }
     }
-    if (mFactory == nullptr)
+    if (factory_ == nullptr)
         return nullptr;
     CWnd* mainWindow = adsw_acadMainWnd();
-    std::unique_ptr<CDialog> dialog = mFactory(mainWindow);
-    if (!dialog || !dialog->Create(mTemplateId, mainWindow))
+    std::unique_ptr<CDialog> dialog = factory_(mainWindow);
+    if (!dialog || !dialog->Create(templateId_, mainWindow))
         return nullptr;
-    mDialogs.push_back(std::move(dialog));
-    mInUse.push_back(true);
-    return mDialogs.back().get();
+    dialogs_.push_back(std::move(dialog));
+    inUse_.push_back(true);
+    return dialogs_.back().get();
 }
 
 Acad::ErrorStatus TfSSDlgsMgr::releaseDlg(void* dialog) {
-    for (std::size_t i = 0; i < mDialogs.size(); ++i) {
-        if (dialog != nullptr && mDialogs[i].get() == dialog) {
-            mInUse[i] = false;
+    for (std::size_t i = 0; i < dialogs_.size(); ++i) {
+        if (dialog != nullptr && dialogs_[i].get() == dialog) {
+            inUse_[i] = false;
             return Acad::eOk;
         }
     }
@@ -43,13 +43,13 @@ Acad::ErrorStatus TfSSDlgsMgr::releaseDlg(void* dialog) {
 }
 
 Acad::ErrorStatus TfSSDlgsMgr::destroyDlg(const int& index) {
-    if (index < 0 || index >= length() || !mDialogs[static_cast<std::size_t>(index)])
+    if (index < 0 || index >= length() || !dialogs_[static_cast<std::size_t>(index)])
         return Acad::eInvalidInput;
     const auto position = static_cast<std::ptrdiff_t>(index);
-    std::unique_ptr<CDialog> dialog = std::move(mDialogs[static_cast<std::size_t>(index)]);
-    mDialogs.erase(mDialogs.begin() + position);
+    std::unique_ptr<CDialog> dialog = std::move(dialogs_[static_cast<std::size_t>(index)]);
+    dialogs_.erase(dialogs_.begin() + position);
     // The lent-out marks stay parallel to the dialogs.
-    mInUse.erase(mInUse.begin() + position);
+    inUse_.erase(inUse_.begin() + position);
     if (dialog->GetSafeHwnd() != nullptr)
         dialog->DestroyWindow();
     ui::WindowRegistry::instance().deleteLater(std::move(dialog));
@@ -59,15 +59,15 @@ Acad::ErrorStatus TfSSDlgsMgr::destroyDlg(const int& index) {
 void TfSSDlgsMgr::destroyAll() {
     for (int index = length() - 1; index >= 0; --index)
         destroyDlg(index);
-    mInUse.clear();
+    inUse_.clear();
 }
 
 CDialog* TfSSDlgsMgr::dialogAt(int index) const {
-    return index >= 0 && index < length() ? mDialogs[static_cast<std::size_t>(index)].get()
+    return index >= 0 && index < length() ? dialogs_[static_cast<std::size_t>(index)].get()
                                           : nullptr;
 }
 
 bool TfSSDlgsMgr::isInUse(int index) const {
-    return index >= 0 && index < static_cast<int>(mInUse.size()) &&
-           mInUse[static_cast<std::size_t>(index)];
+    return index >= 0 && index < static_cast<int>(inUse_.size()) &&
+           inUse_[static_cast<std::size_t>(index)];
 }

@@ -25,7 +25,7 @@ public:
 
     // How new dialogs are made, and the template their windows are created from.
     void setDialogFactory(DialogFactory factory, UINT templateId = kStandardsDialogTemplate);
-    DialogFactory dialogFactory() const { return mFactory; }
+    DialogFactory dialogFactory() const { return factory_; }
 
     // Lends the first free dialog, or makes a new one (a hidden modeless child of the host's
     // main window) when none is free. The pointer is the dialog's CDialog; null when a new
@@ -36,7 +36,7 @@ public:
     // Destroys every dialog of the pool.
     void destroyAll();
 
-    int length() const { return static_cast<int>(mDialogs.size()); }
+    int length() const { return static_cast<int>(dialogs_.size()); }
     // The dialog at index, null outside the pool.
     CDialog* dialogAt(int index) const;
     // Whether the dialog at index is lent out; false outside the pool.
@@ -45,10 +45,10 @@ public:
 private:
     Acad::ErrorStatus destroyDlg(const int& index);
 
-    std::vector<std::unique_ptr<CDialog>> mDialogs;
-    std::vector<bool> mInUse;
-    DialogFactory mFactory = nullptr;
-    UINT mTemplateId = kStandardsDialogTemplate;
+    std::vector<std::unique_ptr<CDialog>> dialogs_;
+    std::vector<bool> inUse_;
+    DialogFactory factory_ = nullptr;
+    UINT templateId_ = kStandardsDialogTemplate;
 };
 
 extern TfSSDlgsMgr gSSDlgsMgr;

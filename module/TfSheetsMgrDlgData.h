@@ -18,26 +18,26 @@ public:
     TfSheetsMgrDlgData& operator=(const TfSheetsMgrDlgData&) = default;
     virtual ~TfSheetsMgrDlgData() = default;
 
-    int length() const { return mEntries.length(); }
+    int length() const { return entries_.length(); }
     // The entry with index i; i must be in 0..length()-1.
-    const TfSheetEntry& getAt(int i) const { return mEntries[i]; }
-    void append(TfSheetEntry entry) { mEntries.append(std::move(entry)); }
+    const TfSheetEntry& getAt(int i) const { return entries_[i]; }
+    void append(TfSheetEntry entry) { entries_.append(std::move(entry)); }
 
     // Asks the core module to change the format of the sheets; false without a command.
     bool changeFormatCmd(const Vdn_String& format) const {
-        return mFormatChange && *mFormatChange && (*mFormatChange)(format);
+        return formatChange_ && *formatChange_ && (*formatChange_)(format);
     }
     // Copies share the command.
     void setFormatChange(FormatChange change) {
-        mFormatChange = std::make_shared<FormatChange>(std::move(change));
+        formatChange_ = std::make_shared<FormatChange>(std::move(change));
     }
 
     // The entries; the command is behaviour, not content.
     friend bool operator==(const TfSheetsMgrDlgData& a, const TfSheetsMgrDlgData& b) {
-        return a.mEntries == b.mEntries;
+        return a.entries_ == b.entries_;
     }
 
 private:
-    Vdn_Array<TfSheetEntry> mEntries;
-    std::shared_ptr<const FormatChange> mFormatChange;
+    Vdn_Array<TfSheetEntry> entries_;
+    std::shared_ptr<const FormatChange> formatChange_;
 };

@@ -9,12 +9,12 @@ dynMenu::~dynMenu() {
 void dynMenu::destroy() {
     // Destroying the root also destroys the submenus appended to it; destroying them again
     // is harmless and covers submenus that were never appended.
-    if (mRoot)
-        mRoot->DestroyMenu();
-    for (const auto& submenu : mSubmenus)
+    if (root_)
+        root_->DestroyMenu();
+    for (const auto& submenu : submenus_)
         submenu->DestroyMenu();
-    mSubmenus.clear();
-    mRoot.reset();
+    submenus_.clear();
+    root_.reset();
 }
 
 BOOL dynMenu::show(UINT flags, int x, int y, CWnd* owner, const Vdn_Array<int>& levels,
@@ -25,18 +25,18 @@ BOOL dynMenu::show(UINT flags, int x, int y, CWnd* owner, const Vdn_Array<int>& 
 
 CMenu* dynMenu::build(const Vdn_Array<int>& levels, const Vdn_Array<dynMenuEntry>& entries) {
     destroy();
-    mRoot = std::make_unique<CMenu>();
-    mRoot->CreatePopupMenu();
+    root_ = std::make_unique<CMenu>();
+    root_->CreatePopupMenu();
 
     int currentLevel = 1;
-    std::vector<int> openLevels; // the level of the items of mSubmenus[k], parallel to it
+    std::vector<int> openLevels; // the level of the items of submenus_[k], parallel to it
     int counter = -1;            // the last command id used, as an index into commandIds
 
     // The submenu that holds the items of a level: the one opened last for that level.
     const auto submenuOfLevel = [&](int level) -> CMenu* {
         for (auto k = openLevels.size(); k-- > 0;) {
             if (openLevels[k] == level)
-                return k < mSubmenus.size() ? mSubmenus[k].get() : nullptr;
+                return k < submenus_.size() ? submenus_[k].get() : nullptr;
         }
         return nullptr;
     };
@@ -50,7 +50,7 @@ CMenu* dynMenu::build(const Vdn_Array<int>& levels, const Vdn_Array<dynMenuEntry
 
         CMenu* target = nullptr;
         if (level == 1) {
-            target = mRoot.get();
+            target = root_.get();
         } else {
             target = submenuOfLevel(level);
             if (target == nullptr)
@@ -72,7 +72,7 @@ CMenu* dynMenu::build(const Vdn_Array<int>& levels, const Vdn_Array<dynMenuEntry
             submenu->CreatePopupMenu();
             target->AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(submenu->GetSafeHmenu()),
                                entry.text.str());
-            mSubmenus.push_back(std::move(submenu));
+            submenus_.push_back(std::move(submenu));
             break;
         }
         case dynMenuEntry::kSeparator:
@@ -93,14 +93,14 @@ CMenu* dynMenu::build(const Vdn_Array<int>& levels, const Vdn_Array<dynMenuEntry
         }
         }
     }
-    return mRoot.get();
+    return root_.get();
 }
 
 Vdn_String dynMenu::getItemText(UINT commandId) const {
-    if (!mRoot)
+    if (!root_)
         return {};
     std::wstring text;
-    mRoot->GetMenuString(commandId, text, MF_BYCOMMAND);
+    root_->GetMenuString(commandId, text, MF_BYCOMMAND);
     return Vdn_String(std::move(text));
 }
 

@@ -38,8 +38,8 @@ public:
     Vdn_String getItemText(UINT commandId) const;
 
     // The top menu, null until built.
-    CMenu* root() const { return mRoot.get(); }
-    int submenuCount() const { return static_cast<int>(mSubmenus.size()); }
+    CMenu* root() const { return root_.get(); }
+    int submenuCount() const { return static_cast<int>(submenus_.size()); }
 
     // The position of a command id in the table (0..9), -1 for any other id.
     static int commandIndex(UINT commandId);
@@ -47,6 +47,6 @@ public:
 private:
     void destroy();
 
-    std::unique_ptr<CMenu> mRoot;
-    std::vector<std::unique_ptr<CMenu>> mSubmenus;
+    std::unique_ptr<CMenu> root_;
+    std::vector<std::unique_ptr<CMenu>> submenus_;
 };

@@ -15,8 +15,8 @@ public:
     virtual Acad::ErrorStatus SaveToSettings(int item) = 0;
 
     // The tree item shown, -1 before the first load.
-    int itemIndex() const { return mItem; }
+    int itemIndex() const { return item_; }
 
 protected:
-    int mItem = -1;
+    int item_ = -1;
 };

@@ -17,20 +17,20 @@ constexpr int kKeyColumn = 1;
 } // namespace
 
 CDlgSettingsTemplate::CDlgSettingsTemplate(CWnd* parent) : CDialog(IDD, parent) {
-    onCommand(kAddButton, BN_CLICKED, [this] { AddItem(mCurrent); });
-    onCommand(kRemoveButton, BN_CLICKED, [this] { RemoveItem(mCurrent); });
+    onCommand(kAddButton, BN_CLICKED, [this] { AddItem(current_); });
+    onCommand(kRemoveButton, BN_CLICKED, [this] { RemoveItem(current_); });
     onMessage(TSpread::SSM_CLICK, [this](WPARAM wParam, LPARAM lParam) -> LRESULT {
         const auto* cell = reinterpret_cast<const TSpread::SS_CELLCOORD*>(lParam);
         if (static_cast<int>(wParam) != kTree || cell == nullptr || cell->Row < 1 ||
-            cell->Row > static_cast<long>(mRowItems.size()))
+            cell->Row > static_cast<long>(rowItems_.size()))
             return 0;
-        selectItem(mRowItems[static_cast<std::size_t>(cell->Row - 1)]);
+        selectItem(rowItems_[static_cast<std::size_t>(cell->Row - 1)]);
         return 0;
     });
 }
 
 CDlgSettingsTemplate::~CDlgSettingsTemplate() {
-    for (TfSettingsSubDlgType& page : mSubDialogs) {
+    for (TfSettingsSubDlgType& page : subDialogs_) {
         if (page.subDialog != nullptr && page.subDialog->GetSafeHwnd() != nullptr)
             page.subDialog->DestroyWindow();
     }
@@ -61,8 +61,8 @@ BOOL CDlgSettingsTemplate::OnInitDialog() {
         ScreenToClient(&rect);
         separator->MoveWindow(rect.left, rect.top, rect.Width(), kSeparatorHeight);
     }
-    mTree.attachToDlgItem(this, kTree);
-    mCurrent = -1;
+    tree_.attachToDlgItem(this, kTree);
+    current_ = -1;
     buildTree();
     selectItem(0);
     return TRUE;
@@ -75,45 +75,45 @@ void CDlgSettingsTemplate::OnOK() {
 
 void CDlgSettingsTemplate::saveCurrent() {
     if (CDlgGeneralSettingsChild* page = currentPage())
-        page->SaveToSettings(mCurrent);
+        page->SaveToSettings(current_);
 }
 
 CDlgGeneralSettingsChild* CDlgSettingsTemplate::currentPage() const {
-    if (mCurrent < 0 || mCurrent >= static_cast<int>(mItems.size()))
+    if (current_ < 0 || current_ >= static_cast<int>(items_.size()))
         return nullptr;
-    for (const TfSettingsSubDlgType& page : mSubDialogs) {
-        if (page.typeName == mItems[static_cast<std::size_t>(mCurrent)].typeName)
+    for (const TfSettingsSubDlgType& page : subDialogs_) {
+        if (page.typeName == items_[static_cast<std::size_t>(current_)].typeName)
             return page.subDialog.get();
     }
     return nullptr;
 }
 
 int CDlgSettingsTemplate::rowOfItem(int item) const {
-    for (std::size_t row = 0; row < mRowItems.size(); ++row) {
-        if (mRowItems[row] == item)
+    for (std::size_t row = 0; row < rowItems_.size(); ++row) {
+        if (rowItems_[row] == item)
             return static_cast<int>(row) + 1;
     }
     return -1;
 }
 
 void CDlgSettingsTemplate::buildTree() {
-    mItems.clear();
-    mRowItems.clear();
-    if (!mTree.setUp(kFirstTreeColumn, kKeyColumn, nullptr, false, false))
+    items_.clear();
+    rowItems_.clear();
+    if (!tree_.setUp(kFirstTreeColumn, kKeyColumn, nullptr, false, false))
         return;
-    FillTreeItems(mTree, mItems);
-    std::vector<int> rows(mItems.size(), -1);
-    for (std::size_t i = 0; i < mItems.size(); ++i) {
-        const TfTreeItem& item = mItems[i];
+    FillTreeItems(tree_, items_);
+    std::vector<int> rows(items_.size(), -1);
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        const TfTreeItem& item = items_[i];
         int row = -1;
         if (item.parentLabel.isEmpty()) {
-            row = mTree.addRootRow({item.label});
+            row = tree_.addRootRow({item.label});
         } else {
             // The nearest earlier item of that label and of another type is the parent.
             for (std::size_t j = i; j-- > 0;) {
-                if (mItems[j].label == item.parentLabel && mItems[j].typeName != item.typeName) {
+                if (items_[j].label == item.parentLabel && items_[j].typeName != item.typeName) {
                     if (rows[j] > 0)
-                        row = mTree.addChildRow(rows[j], {item.label});
+                        row = tree_.addChildRow(rows[j], {item.label});
                     break;
                 }
             }
@@ -127,33 +127,33 @@ void CDlgSettingsTemplate::buildTree() {
         }
         rows[i] = row;
     }
-    mRowItems.assign(static_cast<std::size_t>(std::max(mTree.maxRows(), 0)), -1);
+    rowItems_.assign(static_cast<std::size_t>(std::max(tree_.maxRows(), 0)), -1);
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (rows[i] > 0 && rows[i] <= static_cast<int>(mRowItems.size()))
-            mRowItems[static_cast<std::size_t>(rows[i] - 1)] = static_cast<int>(i);
+        if (rows[i] > 0 && rows[i] <= static_cast<int>(rowItems_.size()))
+            rowItems_[static_cast<std::size_t>(rows[i] - 1)] = static_cast<int>(i);
     }
-    mTree.layOut();
+    tree_.layOut();
     Vdn_Array<int> columns;
     Vdn_Array<int> widths;
-    for (int col = kFirstTreeColumn; col < mTree.textColumn(); ++col) {
+    for (int col = kFirstTreeColumn; col < tree_.textColumn(); ++col) {
         columns.append(col);
         widths.append(TfTreeSpread::kGlyphSize);
     }
-    mTree.setSizeColumns(columns, widths);
-    mTree.setSizeMode(5);
-    mTree.expandAll();
+    tree_.setSizeColumns(columns, widths);
+    tree_.setSizeMode(5);
+    tree_.expandAll();
 }
 
 void CDlgSettingsTemplate::refreshTree() {
     if (CDlgGeneralSettingsChild* page = currentPage())
         page->ShowWindow(SW_HIDE);
-    mCurrent = -1;
+    current_ = -1;
     buildTree();
     selectItem(0);
 }
 
 CDlgGeneralSettingsChild* CDlgSettingsTemplate::pageOfType(const Vdn_String& typeName) {
-    for (const TfSettingsSubDlgType& page : mSubDialogs) {
+    for (const TfSettingsSubDlgType& page : subDialogs_) {
         if (page.typeName == typeName)
             return page.subDialog.get();
     }
@@ -162,8 +162,8 @@ CDlgGeneralSettingsChild* CDlgSettingsTemplate::pageOfType(const Vdn_String& typ
     if (page == nullptr || !page->Create(templateId, this))
         return nullptr;
     placePage(*page);
-    mSubDialogs.push_back({std::move(page), typeName});
-    return mSubDialogs.back().subDialog.get();
+    subDialogs_.push_back({std::move(page), typeName});
+    return subDialogs_.back().subDialog.get();
 }
 
 void CDlgSettingsTemplate::placePage(CWnd& page) {
@@ -180,26 +180,26 @@ void CDlgSettingsTemplate::placePage(CWnd& page) {
 }
 
 Acad::ErrorStatus CDlgSettingsTemplate::selectItem(int item) {
-    if (item < 0 || item >= static_cast<int>(mItems.size()))
+    if (item < 0 || item >= static_cast<int>(items_.size()))
         return Acad::eInvalidInput;
-    if (item == mCurrent)
+    if (item == current_)
         return Acad::eOk;
     CDlgGeneralSettingsChild* current = currentPage();
     if (current != nullptr)
-        current->SaveToSettings(mCurrent);
-    const Vdn_String& typeName = mItems[static_cast<std::size_t>(item)].typeName;
+        current->SaveToSettings(current_);
+    const Vdn_String& typeName = items_[static_cast<std::size_t>(item)].typeName;
     CDlgGeneralSettingsChild* page = nullptr;
-    if (current != nullptr && mItems[static_cast<std::size_t>(mCurrent)].typeName == typeName) {
+    if (current != nullptr && items_[static_cast<std::size_t>(current_)].typeName == typeName) {
         page = current;
     } else {
         if (current != nullptr)
             current->ShowWindow(SW_HIDE);
-        mCurrent = -1;
+        current_ = -1;
         page = pageOfType(typeName);
         if (page == nullptr)
             return Acad::eInvalidInput;
         page->ShowWindow(SW_SHOW);
     }
-    mCurrent = item;
+    current_ = item;
     return page->LoadFromSettings(item);
 }

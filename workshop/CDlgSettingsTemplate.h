@@ -38,11 +38,11 @@ public:
     // Lets the current page write its controls into the settings.
     void saveCurrent();
 
-    int currentItem() const { return mCurrent; }
-    const std::vector<TfTreeItem>& items() const { return mItems; }
+    int currentItem() const { return current_; }
+    const std::vector<TfTreeItem>& items() const { return items_; }
     // The tree row (from 1) of an item, or -1 when the item is not shown.
     int rowOfItem(int item) const;
-    TfTreeSpread& tree() { return mTree; }
+    TfTreeSpread& tree() { return tree_; }
     // The page showing the current item, or null.
     CDlgGeneralSettingsChild* currentPage() const;
 
@@ -61,10 +61,10 @@ private:
     CDlgGeneralSettingsChild* pageOfType(const Vdn_String& typeName);
     void placePage(CWnd& page);
 
-    TfTreeSpread mTree;
-    std::vector<TfSettingsSubDlgType> mSubDialogs;
-    std::vector<TfTreeItem> mItems;
-    int mCurrent = -1;
+    TfTreeSpread tree_;
+    std::vector<TfSettingsSubDlgType> subDialogs_;
+    std::vector<TfTreeItem> items_;
+    int current_ = -1;
     // The item of each tree row (row r at r - 1).
-    std::vector<int> mRowItems;
+    std::vector<int> rowItems_;
 };

@@ -54,15 +54,15 @@ void CDlgWsSettings::GetDialogTexts(Vdn_String& caption, Vdn_String& addText,
 
 void CDlgWsSettings::FillTreeItems(TfTreeSpread&, std::vector<TfTreeItem>& items) {
     items.clear();
-    mPaths.clear();
+    paths_.clear();
     const auto add = [&](const Vdn_String& label, const wchar_t* type, const Vdn_String& parent,
                          const WsUiSettingPath& path) {
         items.push_back({label, type, parent});
-        mPaths.push_back(path);
+        paths_.push_back(path);
     };
     add(kGlobalLabel, kGlobalType, Vdn_String(), WsUiSettingPath());
-    for (int g = 0; g < mSettings.nrGroups(); ++g) {
-        const WsUiSubGroupSettings* group = mSettings.getGroup(g);
+    for (int g = 0; g < settings_.nrGroups(); ++g) {
+        const WsUiSubGroupSettings* group = settings_.getGroup(g);
         const Vdn_String& name = group->groupName();
         const WsUiSettingPath groupPath = createPath(createPath(WsUiSettingPath(), kGroups), name);
         const WsUiSettingPath assemblyPath = createPath(groupPath, kAssembly);
@@ -103,17 +103,17 @@ Acad::ErrorStatus CDlgWsSettings::GetSettingsAndPath(const CWnd* child, int item
                                                      WsUiGlobalSettings*& settings,
                                                      WsUiSettingPath& path) {
     auto* owner = child == nullptr ? nullptr : dynamic_cast<CDlgWsSettings*>(child->GetParent());
-    if (owner == nullptr || item < 0 || item >= static_cast<int>(owner->mPaths.size()))
+    if (owner == nullptr || item < 0 || item >= static_cast<int>(owner->paths_.size()))
         return Acad::eInvalidInput;
-    settings = &owner->mSettings;
-    path = owner->mPaths[static_cast<std::size_t>(item)];
+    settings = &owner->settings_;
+    path = owner->paths_[static_cast<std::size_t>(item)];
     return Acad::eOk;
 }
 
 WsUiSettingPath CDlgWsSettings::groupPathOf(int item) const {
-    if (item < 0 || item >= static_cast<int>(mPaths.size()))
+    if (item < 0 || item >= static_cast<int>(paths_.size()))
         return WsUiSettingPath();
-    WsUiSettingPath path = mPaths[static_cast<std::size_t>(item)];
+    WsUiSettingPath path = paths_[static_cast<std::size_t>(item)];
     const int at = path.findPath(kGroups);
     if (at < 0 || path.length() < at + 2)
         return WsUiSettingPath();
@@ -124,20 +124,20 @@ WsUiSettingPath CDlgWsSettings::groupPathOf(int item) const {
 void CDlgWsSettings::AddItem(int) {
     saveCurrent();
     Vdn_String name;
-    const Vdn_StringArray names = mSettings.allGroupNames();
+    const Vdn_StringArray names = settings_.allGroupNames();
     if (!askUniqueName(this, kNewGroupQuestion, findNonExistingString(names, L"Groep"), names,
                        name))
         return;
     WsUiSubGroupSettings group;
     group.setGroupName(name);
-    if (mSettings.appendGroup(group) != Acad::eOk)
+    if (settings_.appendGroup(group) != Acad::eOk)
         return;
     refreshTree();
 }
 
 bool CDlgWsSettings::changeableGroupOf(int item, Vdn_String& name) {
     const WsUiSettingPath path = groupPathOf(item);
-    if (path.isEmpty() || mSettings.getSetting(createPath(path, L"mGroupName"), name) != Acad::eOk)
+    if (path.isEmpty() || settings_.getSetting(createPath(path, L"mGroupName"), name) != Acad::eOk)
         return false;
     if (WsUiSubGroupSettings::isBaseGroupName(name)) {
         warnBaseGroup();
@@ -153,7 +153,7 @@ void CDlgWsSettings::RemoveItem(int current) {
         return;
     if (!confirmRemoval(kRemoveGroupFirst, name, kRemoveSecond))
         return;
-    if (mSettings.removeGroup(name) == Acad::eOk)
+    if (settings_.removeGroup(name) == Acad::eOk)
         refreshTree();
 }
 
@@ -162,14 +162,14 @@ void CDlgWsSettings::renameGroup(int item) {
     if (!changeableGroupOf(item, name))
         return;
     Vdn_String newName;
-    if (!askUniqueName(this, kGroupQuestion, name, mSettings.allGroupNames(), newName))
+    if (!askUniqueName(this, kGroupQuestion, name, settings_.allGroupNames(), newName))
         return;
-    if (mSettings.renameGroup(name, newName) == Acad::eOk)
+    if (settings_.renameGroup(name, newName) == Acad::eOk)
         refreshTree();
 }
 
 void CDlgWsSettings::addView(int item) {
-    WsUiAssemblySettings* assembly = mSettings.assemblySettings(groupPathOf(item));
+    WsUiAssemblySettings* assembly = settings_.assemblySettings(groupPathOf(item));
     if (assembly == nullptr)
         return;
     saveCurrent();
@@ -185,7 +185,7 @@ void CDlgWsSettings::addView(int item) {
 }
 
 void CDlgWsSettings::renameView(int item, int view) {
-    WsUiAssemblySettings* assembly = mSettings.assemblySettings(groupPathOf(item));
+    WsUiAssemblySettings* assembly = settings_.assemblySettings(groupPathOf(item));
     if (assembly == nullptr || assembly->getView(view) == nullptr)
         return;
     saveCurrent();
@@ -198,7 +198,7 @@ void CDlgWsSettings::renameView(int item, int view) {
 }
 
 void CDlgWsSettings::eraseView(int item, int view) {
-    WsUiAssemblySettings* assembly = mSettings.assemblySettings(groupPathOf(item));
+    WsUiAssemblySettings* assembly = settings_.assemblySettings(groupPathOf(item));
     if (assembly == nullptr || assembly->getView(view) == nullptr)
         return;
     saveCurrent();
@@ -209,6 +209,6 @@ void CDlgWsSettings::eraseView(int item, int view) {
 }
 
 bool StartDlgWsSettings(WsUiGlobalSettings& settings) {
-    return frame::runModalLauncher<CDlgWsSettings>(&CDlgWsSettings::mSettings, settings,
+    return frame::runModalLauncher<CDlgWsSettings>(&CDlgWsSettings::settings_, settings,
                                                    frame::CopyBack::OnOk);
 }

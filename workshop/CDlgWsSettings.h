@@ -1,7 +1,7 @@
 #pragma once
 // CDlgWsSettings: the browser of the global workshop-drawing settings. It edits its own working
-// copy (mSettings); the launcher copies it back on OK only, so Cancel discards every change,
-// structural ones included. Each tree item has its settings path, in mPaths beside the items.
+// copy (settings_); the launcher copies it back on OK only, so Cancel discards every change,
+// structural ones included. Each tree item has its settings path, in paths_ beside the items.
 // Group names are compared without regard to case; the four base groups cannot be renamed or
 // removed.
 
@@ -12,7 +12,7 @@ class CDlgWsSettings : public CDlgSettingsTemplate {
 public:
     explicit CDlgWsSettings(CWnd* parent = nullptr);
 
-    WsUiGlobalSettings mSettings;
+    WsUiGlobalSettings settings_;
 
     // The working copy and the path of an item, for the page child (whose parent must be a
     // workshop dialog). eInvalidInput when the child is missing, has no such parent, or the
@@ -21,7 +21,7 @@ public:
                                                 WsUiGlobalSettings*& settings,
                                                 WsUiSettingPath& path);
 
-    const std::vector<WsUiSettingPath>& paths() const { return mPaths; }
+    const std::vector<WsUiSettingPath>& paths() const { return paths_; }
 
     // The structural changes of the pages: each saves the current page first and refreshes
     // the tree after a change.
@@ -45,7 +45,7 @@ private:
     // first); a base group is refused with its warning.
     bool changeableGroupOf(int item, Vdn_String& name);
 
-    std::vector<WsUiSettingPath> mPaths;
+    std::vector<WsUiSettingPath> paths_;
 };
 
 // Runs the workshop settings dialog on a working copy of settings; on OK copies it back and

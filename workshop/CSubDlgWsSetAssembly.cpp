@@ -50,7 +50,7 @@ Acad::ErrorStatus CSubDlgWsSetAssembly::LoadFromSettings(int item) {
     int type = 0;
     settings->getSetting(createPath(groupPath, L"mType"), type);
     enable(*this, kMarksButton, type == kMarksType);
-    mItem = item;
+    item_ = item;
     return Acad::eOk;
 }
 

@@ -41,7 +41,7 @@ Acad::ErrorStatus CSubDlgWsSetAssemblyView::LoadFromSettings(int item) {
     }
     loadFlag(*this, k3DCheck, *settings, path, L"mActivate3DView");
     enable3D();
-    mItem = item;
+    item_ = item;
     return Acad::eOk;
 }
 

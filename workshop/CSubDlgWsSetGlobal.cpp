@@ -24,7 +24,7 @@ Acad::ErrorStatus CSubDlgWsSetGlobal::LoadFromSettings(int item) {
     loadText(*this, kTfStyleEdit, *settings, path, L"mTfDimStyle");
     loadFlag(*this, kWeldpointsCheck, *settings, path, L"mDSTVWeldpointsOnMarks");
     loadFlag(*this, kStripsCheck, *settings, path, L"mAddStripsToPlates");
-    mItem = item;
+    item_ = item;
     return Acad::eOk;
 }
 
@@ -44,21 +44,21 @@ Acad::ErrorStatus CSubDlgWsSetGlobal::SaveToSettings(int item) {
 void CSubDlgWsSetGlobal::openNaming(const wchar_t* member) {
     WsUiGlobalSettings* settings = nullptr;
     WsUiSettingPath path;
-    if (CDlgWsSettings::GetSettingsAndPath(this, mItem, settings, path) != Acad::eOk)
+    if (CDlgWsSettings::GetSettingsAndPath(this, item_, settings, path) != Acad::eOk)
         return;
     Vdn_DlgWsFileNaming dialog(this);
-    dialog.mSettings = settings;
-    dialog.mPath = createPath(path, member);
+    dialog.settings_ = settings;
+    dialog.path_ = createPath(path, member);
     dialog.DoModal();
 }
 
 void CSubDlgWsSetGlobal::openFormats() {
     WsUiGlobalSettings* settings = nullptr;
     WsUiSettingPath path;
-    if (CDlgWsSettings::GetSettingsAndPath(this, mItem, settings, path) != Acad::eOk)
+    if (CDlgWsSettings::GetSettingsAndPath(this, item_, settings, path) != Acad::eOk)
         return;
     Vdn_DlgWsFormats dialog(this);
-    dialog.mSettings = settings;
-    dialog.mPath = createPath(path, L"mFormats");
+    dialog.settings_ = settings;
+    dialog.path_ = createPath(path, L"mFormats");
     dialog.DoModal();
 }

@@ -22,7 +22,7 @@ constexpr int kMarksText = 2363;
 CSubDlgWsSetGroup::CSubDlgWsSetGroup(CWnd* parent) : CDlgGeneralSettingsChild(IDD, parent) {
     onCommand(kRenameButton, BN_CLICKED, [this] {
         if (auto* owner = dynamic_cast<CDlgWsSettings*>(GetParent()))
-            owner->renameGroup(mItem);
+            owner->renameGroup(item_);
     });
 }
 
@@ -55,7 +55,7 @@ Acad::ErrorStatus CSubDlgWsSetGroup::LoadFromSettings(int item) {
     const bool base = WsUiSubGroupSettings::isBaseGroupName(name);
     enable(*this, kTypeCombo, !base);
     enable(*this, kFilterButton, !base);
-    mItem = item;
+    item_ = item;
     return Acad::eOk;
 }
 

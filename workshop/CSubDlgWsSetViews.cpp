@@ -11,17 +11,17 @@ CSubDlgWsSetViews::CSubDlgWsSetViews(CWnd* parent) : CDlgGeneralSettingsChild(ID
     };
     onCommand(kNewButton, BN_CLICKED, [this] {
         if (auto* owner = dynamic_cast<CDlgWsSettings*>(GetParent()))
-            owner->addView(mItem);
+            owner->addView(item_);
     });
     onCommand(kRenameButton, BN_CLICKED, [this, selected] {
         auto* owner = dynamic_cast<CDlgWsSettings*>(GetParent());
         if (owner != nullptr && selected() >= 0)
-            owner->renameView(mItem, selected());
+            owner->renameView(item_, selected());
     });
     onCommand(kEraseButton, BN_CLICKED, [this, selected] {
         auto* owner = dynamic_cast<CDlgWsSettings*>(GetParent());
         if (owner != nullptr && selected() >= 0)
-            owner->eraseView(mItem, selected());
+            owner->eraseView(item_, selected());
     });
 }
 
@@ -43,7 +43,7 @@ Acad::ErrorStatus CSubDlgWsSetViews::LoadFromSettings(int item) {
         if (CWnd* button = GetDlgItem(id))
             button->EnableWindow(combo->GetCount() > 0 ? TRUE : FALSE);
     }
-    mItem = item;
+    item_ = item;
     return Acad::eOk;
 }
 

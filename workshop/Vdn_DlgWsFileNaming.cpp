@@ -32,7 +32,7 @@ BOOL Vdn_DlgWsFileNaming::OnInitDialog() {
     SetWindowText(kCaption);
     SetDlgItemText(IDOK, dialString(kOkText).str());
     SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
-    if (mSettings == nullptr) {
+    if (settings_ == nullptr) {
         for (const int id :
              {kPageNumberingCheck, kNamingButton, kSeparatorEdit, kTruncateCheck, kFolderCombo}) {
             if (CWnd* control = GetDlgItem(id))
@@ -41,18 +41,18 @@ BOOL Vdn_DlgWsFileNaming::OnInitDialog() {
         return TRUE;
     }
     int flag = 0;
-    if (mSettings->getSetting(createPath(mPath, L"mPageNumbering"), flag) == Acad::eOk)
+    if (settings_->getSetting(createPath(path_, L"mPageNumbering"), flag) == Acad::eOk)
         CheckDlgButton(kPageNumberingCheck, flag != 0 ? BST_CHECKED : BST_UNCHECKED);
     Vdn_String text;
-    if (mSettings->getSetting(createPath(mPath, L"mSeperator"), text) == Acad::eOk)
+    if (settings_->getSetting(createPath(path_, L"mSeperator"), text) == Acad::eOk)
         SetDlgItemText(kSeparatorEdit, text.str());
-    if (mSettings->getSetting(createPath(mPath, L"mTruncateValues"), flag) == Acad::eOk)
+    if (settings_->getSetting(createPath(path_, L"mTruncateValues"), flag) == Acad::eOk)
         CheckDlgButton(kTruncateCheck, flag != 0 ? BST_CHECKED : BST_UNCHECKED);
     if (auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(kFolderCombo))) {
         combo->ResetContent();
         for (const Vdn_String& item : getAllNamingDescs())
             combo->AddString(item.str());
-        if (mSettings->getSetting(createPath(mPath, L"mFolderNaming"), text) == Acad::eOk)
+        if (settings_->getSetting(createPath(path_, L"mFolderNaming"), text) == Acad::eOk)
             combo->SetCurSel(combo->FindStringExact(-1, text.str()));
     }
     showNamingTitle();
@@ -61,19 +61,19 @@ BOOL Vdn_DlgWsFileNaming::OnInitDialog() {
 }
 
 void Vdn_DlgWsFileNaming::OnOK() {
-    if (mSettings != nullptr) {
-        mSettings->setSetting(createPath(mPath, L"mPageNumbering"),
+    if (settings_ != nullptr) {
+        settings_->setSetting(createPath(path_, L"mPageNumbering"),
                               IsDlgButtonChecked(kPageNumberingCheck) == BST_CHECKED ? 1 : 0);
-        mSettings->setSetting(createPath(mPath, L"mTruncateValues"),
+        settings_->setSetting(createPath(path_, L"mTruncateValues"),
                               IsDlgButtonChecked(kTruncateCheck) == BST_CHECKED ? 1 : 0);
         std::wstring separator;
         GetDlgItemText(kSeparatorEdit, separator);
-        mSettings->setSetting(createPath(mPath, L"mSeperator"), Vdn_String(separator));
+        settings_->setSetting(createPath(path_, L"mSeperator"), Vdn_String(separator));
         // Without a chosen folder item the stored one stays (it may be one this catalogue
         // does not offer).
         auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(kFolderCombo));
         if (combo != nullptr && combo->GetCurSel() >= 0) {
-            mSettings->setSetting(createPath(mPath, L"mFolderNaming"),
+            settings_->setSetting(createPath(path_, L"mFolderNaming"),
                                   Vdn_String(combo->GetLBText(combo->GetCurSel())));
         }
     }
@@ -91,8 +91,8 @@ void Vdn_DlgWsFileNaming::showNamingTitle() {
 void Vdn_DlgWsFileNaming::showNamingSummary() {
     Vdn_Array<int> codes;
     Vdn_String summary;
-    if (mSettings != nullptr &&
-        mSettings->getSetting(createPath(mPath, L"mFileNaming"), codes) == Acad::eOk) {
+    if (settings_ != nullptr &&
+        settings_->getSetting(createPath(path_, L"mFileNaming"), codes) == Acad::eOk) {
         for (const Vdn_String& item : getNamingDescs(codes)) {
             if (!summary.isEmpty())
                 summary += kSummarySeparator;
@@ -103,11 +103,11 @@ void Vdn_DlgWsFileNaming::showNamingSummary() {
 }
 
 void Vdn_DlgWsFileNaming::changeNaming() {
-    if (mSettings == nullptr)
+    if (settings_ == nullptr)
         return;
-    const WsUiSettingPath namingPath = createPath(mPath, L"mFileNaming");
+    const WsUiSettingPath namingPath = createPath(path_, L"mFileNaming");
     Vdn_Array<int> codes;
-    if (mSettings->getSetting(namingPath, codes) != Acad::eOk)
+    if (settings_->getSetting(namingPath, codes) != Acad::eOk)
         return;
     DlgListSortData list;
     list.mode = kListMode;
@@ -118,6 +118,6 @@ void Vdn_DlgWsFileNaming::changeNaming() {
     if (!StartListSortDlg(list))
         return;
     if (getNamingCodes(list.chosenItems, codes))
-        mSettings->setSetting(namingPath, codes);
+        settings_->setSetting(namingPath, codes);
     showNamingSummary();
 }

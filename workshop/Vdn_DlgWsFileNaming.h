@@ -1,7 +1,7 @@
 #pragma once
 // Vdn_DlgWsFileNaming: edits one file-naming part of the workshop settings (template 344,
-// "DLG_WS_FILENAMING"), the naming of DSTV or of DXF files, in place. The opener sets mSettings
-// (the settings being edited) and mPath (mDSTVFileNaming or mDXFFileNaming) and runs it
+// "DLG_WS_FILENAMING"), the naming of DSTV or of DXF files, in place. The opener sets settings_
+// (the settings being edited) and path_ (mDSTVFileNaming or mDXFFileNaming) and runs it
 // modally. The naming items are changed at once through the list dialog; the page numbering,
 // separator, truncation and folder are written on OK. Without settings the dialog is inert.
 
@@ -23,8 +23,8 @@ public:
 
     explicit Vdn_DlgWsFileNaming(CWnd* parent = nullptr);
 
-    WsUiSettingsBase* mSettings = nullptr;
-    WsUiSettingPath mPath;
+    WsUiSettingsBase* settings_ = nullptr;
+    WsUiSettingPath path_;
 
     BOOL OnInitDialog() override;
     void OnOK() override;

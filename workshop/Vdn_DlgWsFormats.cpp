@@ -32,7 +32,7 @@ BOOL Vdn_DlgWsFormats::OnInitDialog() {
     SetWindowText(kCaption);
     SetDlgItemText(IDOK, dialString(kOkText).str());
     SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
-    if (mSettings == nullptr) {
+    if (settings_ == nullptr) {
         if (CWnd* button = GetDlgItem(kNewButton))
             button->EnableWindow(FALSE);
     }
@@ -50,8 +50,8 @@ void Vdn_DlgWsFormats::fillFormats(int index) {
     if (combo == nullptr)
         return;
     combo->ResetContent();
-    if (mSettings != nullptr) {
-        for (const Vdn_String& name : mSettings->formatNames())
+    if (settings_ != nullptr) {
+        for (const Vdn_String& name : settings_->formatNames())
             combo->AddString(name.str());
     }
     showEntry(index < combo->GetCount() ? index : 0);
@@ -61,20 +61,20 @@ void Vdn_DlgWsFormats::showEntry(int index) {
     auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(kFormatCombo));
     if (combo == nullptr)
         return;
-    const bool shown = mSettings != nullptr && index >= 0 && index < combo->GetCount();
-    mShown = shown ? index : -1;
-    mShownName = shown ? Vdn_String(combo->GetLBText(index)) : Vdn_String();
-    combo->SetCurSel(mShown);
-    SetDlgItemText(kNameLabel, (Vdn_String(kNamePrefix) + mShownName).str());
+    const bool shown = settings_ != nullptr && index >= 0 && index < combo->GetCount();
+    shown_ = shown ? index : -1;
+    shownName_ = shown ? Vdn_String(combo->GetLBText(index)) : Vdn_String();
+    combo->SetCurSel(shown_);
+    SetDlgItemText(kNameLabel, (Vdn_String(kNamePrefix) + shownName_).str());
     int enabled = 0;
     Vdn_String width;
     Vdn_String height;
     Vdn_Array<double> scales;
     if (shown) {
-        mSettings->getSetting(shownPath(L"mEnabled"), enabled);
-        mSettings->getSetting(shownPath(L"mFormatWidth"), width);
-        mSettings->getSetting(shownPath(L"mFormatHeight"), height);
-        mSettings->getSetting(shownPath(L"mPermittedScales"), scales);
+        settings_->getSetting(shownPath(L"mEnabled"), enabled);
+        settings_->getSetting(shownPath(L"mFormatWidth"), width);
+        settings_->getSetting(shownPath(L"mFormatHeight"), height);
+        settings_->getSetting(shownPath(L"mPermittedScales"), scales);
     }
     CheckDlgButton(kEnabledCheck, enabled != 0 ? BST_CHECKED : BST_UNCHECKED);
     SetDlgItemText(kWidthEdit, width.str());
@@ -95,24 +95,24 @@ void Vdn_DlgWsFormats::showEntry(int index) {
 }
 
 WsUiSettingPath Vdn_DlgWsFormats::shownPath(const wchar_t* name) const {
-    return createPath(createPath(mPath, mShownName), name);
+    return createPath(createPath(path_, shownName_), name);
 }
 
 void Vdn_DlgWsFormats::storeShown() {
-    if (mSettings == nullptr || mShown < 0)
+    if (settings_ == nullptr || shown_ < 0)
         return;
-    mSettings->setSetting(shownPath(L"mEnabled"),
+    settings_->setSetting(shownPath(L"mEnabled"),
                           IsDlgButtonChecked(kEnabledCheck) == BST_CHECKED ? 1 : 0);
     std::wstring text;
     GetDlgItemText(kWidthEdit, text);
-    mSettings->setSetting(shownPath(L"mFormatWidth"), Vdn_String(text));
+    settings_->setSetting(shownPath(L"mFormatWidth"), Vdn_String(text));
     GetDlgItemText(kHeightEdit, text);
-    mSettings->setSetting(shownPath(L"mFormatHeight"), Vdn_String(text));
+    settings_->setSetting(shownPath(L"mFormatHeight"), Vdn_String(text));
 }
 
 void Vdn_DlgWsFormats::chooseFormat() {
     auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(kFormatCombo));
-    if (combo == nullptr || combo->GetCurSel() == mShown)
+    if (combo == nullptr || combo->GetCurSel() == shown_)
         return;
     const int chosen = combo->GetCurSel();
     storeShown();
@@ -120,49 +120,49 @@ void Vdn_DlgWsFormats::chooseFormat() {
 }
 
 void Vdn_DlgWsFormats::newFormat() {
-    if (mSettings == nullptr)
+    if (settings_ == nullptr)
         return;
     storeShown();
     Vdn_String name;
-    if (!askUniqueName(this, kNameQuestion, Vdn_String(), mSettings->formatNames(), name))
+    if (!askUniqueName(this, kNameQuestion, Vdn_String(), settings_->formatNames(), name))
         return;
     WsUiFormat format;
     format.setFormatName(name);
-    const int index = mShown < 0 ? 0 : mShown;
-    if (mSettings->insertFormat(index, format) != Acad::eOk)
+    const int index = shown_ < 0 ? 0 : shown_;
+    if (settings_->insertFormat(index, format) != Acad::eOk)
         return;
     fillFormats(index);
 }
 
 void Vdn_DlgWsFormats::renameFormat() {
-    if (mSettings == nullptr || mShown < 0)
+    if (settings_ == nullptr || shown_ < 0)
         return;
     storeShown();
     Vdn_String name;
-    if (!askUniqueName(this, kNameQuestion, mShownName, mSettings->formatNames(), name))
+    if (!askUniqueName(this, kNameQuestion, shownName_, settings_->formatNames(), name))
         return;
-    if (mSettings->setSetting(shownPath(L"mFormatName"), name) != Acad::eOk)
+    if (settings_->setSetting(shownPath(L"mFormatName"), name) != Acad::eOk)
         return;
-    fillFormats(mShown);
+    fillFormats(shown_);
 }
 
 void Vdn_DlgWsFormats::deleteFormat() {
-    if (mSettings == nullptr || mShown < 0)
+    if (settings_ == nullptr || shown_ < 0)
         return;
-    if (mSettings->deleteFormat(mShown) != Acad::eOk)
+    if (settings_->deleteFormat(shown_) != Acad::eOk)
         return;
-    fillFormats(mShown);
+    fillFormats(shown_);
 }
 
 void Vdn_DlgWsFormats::changeScales() {
-    if (mSettings == nullptr || mShown < 0)
+    if (settings_ == nullptr || shown_ < 0)
         return;
     storeShown();
     Vdn_Array<double> scales;
-    if (mSettings->getSetting(shownPath(L"mPermittedScales"), scales) != Acad::eOk)
+    if (settings_->getSetting(shownPath(L"mPermittedScales"), scales) != Acad::eOk)
         return;
     if (!StartScalesDlg(kScalesTitle, scales))
         return;
-    mSettings->setSetting(shownPath(L"mPermittedScales"), scales);
-    showEntry(mShown);
+    settings_->setSetting(shownPath(L"mPermittedScales"), scales);
+    showEntry(shown_);
 }

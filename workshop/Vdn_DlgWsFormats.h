@@ -1,7 +1,7 @@
 #pragma once
 // Vdn_DlgWsFormats: edits the paper formats of the workshop settings (template 345,
-// "DLG_WS_FORMATS") in place, one format at a time. The opener sets mSettings (the settings
-// being edited) and mPath (mFormats) and runs it modally. New, rename, remove and the scales
+// "DLG_WS_FORMATS") in place, one format at a time. The opener sets settings_ (the settings
+// being edited) and path_ (mFormats) and runs it modally. New, rename, remove and the scales
 // take effect at once; the shown format's visibility and size are written when another format
 // is shown, before every change of the list, and on OK. Without settings, or without formats,
 // the format's controls are inert.
@@ -28,14 +28,14 @@ public:
 
     explicit Vdn_DlgWsFormats(CWnd* parent = nullptr);
 
-    WsUiGlobalSettings* mSettings = nullptr;
-    WsUiSettingPath mPath;
+    WsUiGlobalSettings* settings_ = nullptr;
+    WsUiSettingPath path_;
 
     BOOL OnInitDialog() override;
     void OnOK() override;
 
     // The index of the format shown, -1 when none.
-    int shownIndex() const { return mShown; }
+    int shownIndex() const { return shown_; }
 
 private:
     // Refills the list from the settings and shows entry index (the first one when index is
@@ -51,6 +51,6 @@ private:
     void deleteFormat();
     void changeScales();
 
-    int mShown = -1;
-    Vdn_String mShownName;
+    int shown_ = -1;
+    Vdn_String shownName_;
 };

@@ -68,35 +68,35 @@ bool succeeded(const std::string& result) {
 // A progress bar on stderr, drawn only when stderr is a terminal.
 class Progress {
 public:
-    explicit Progress(std::size_t total) : mTotal(total) {
+    explicit Progress(std::size_t total) : total_(total) {
 #if defined(TESSA_BATCH_WORKERS)
-        mShown = total > 0 && ::isatty(2) != 0;
+        shown_ = total > 0 && ::isatty(2) != 0;
 #endif
     }
     ~Progress() {
-        if (mShown)
+        if (shown_)
             std::fputc('\n', stderr);
     }
     Progress(const Progress&) = delete;
     Progress& operator=(const Progress&) = delete;
 
     void advance(std::size_t done) {
-        if (!mShown)
+        if (!shown_)
             return;
         const std::size_t width = 40;
-        const std::size_t filled = done * width / mTotal;
-        if (filled == mFilled && done != mTotal)
+        const std::size_t filled = done * width / total_;
+        if (filled == filled_ && done != total_)
             return;
-        mFilled = filled;
+        filled_ = filled;
         std::fprintf(stderr, "\r[%s%s] %zu/%zu", std::string(filled, '#').c_str(),
-                     std::string(width - filled, ' ').c_str(), done, mTotal);
+                     std::string(width - filled, ' ').c_str(), done, total_);
         std::fflush(stderr);
     }
 
 private:
-    std::size_t mTotal;
-    std::size_t mFilled = static_cast<std::size_t>(-1);
-    bool mShown = false;
+    std::size_t total_;
+    std::size_t filled_ = static_cast<std::size_t>(-1);
+    bool shown_ = false;
 };
 
 #if defined(TESSA_BATCH_WORKERS)

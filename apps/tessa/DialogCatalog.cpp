@@ -67,15 +67,15 @@ bool showDesigner(DialogPresenter&) {
 // Saving a properties file of the example macro, among the names of its own and of all macros.
 bool showOpenSave(DialogPresenter&) {
     CDlgOpenSave dialog;
-    dialog.mMode = CDlgOpenSave::kModeSave;
-    dialog.mFolder = gSettings.libDir() + L"Properties\\";
-    dialog.mExtension = L".prp";
+    dialog.mode_ = CDlgOpenSave::kModeSave;
+    dialog.folder_ = gSettings.libDir() + L"Properties\\";
+    dialog.extension_ = L".prp";
     for (const wchar_t* name : {L"EndPlate-light", L"EndPlate-heavy", L"EndPlate-site"}) {
-        dialog.mMacroNames.append(name);
-        dialog.mAllNames.append(name);
+        dialog.macroNames_.append(name);
+        dialog.allNames_.append(name);
     }
     for (const wchar_t* name : {L"BeamSplice-default", L"Stiffener-welded"}) {
-        dialog.mAllNames.append(name);
+        dialog.allNames_.append(name);
     }
     return dialog.DoModal() != -1;
 }
@@ -167,17 +167,17 @@ bool showStandards(DialogPresenter& presenter) {
 // A grid of six lines from "A" at 6 m by four lines from "1" at 7.2 m.
 bool showGrid(DialogPresenter&) {
     CDlgGrid dialog;
-    dialog.mData.firstCount = 6;
-    dialog.mData.firstSpacing = L"6000";
-    dialog.mData.secondCount = 4;
-    dialog.mData.secondSpacing = L"7200";
+    dialog.data_.firstCount = 6;
+    dialog.data_.firstSpacing = L"6000";
+    dialog.data_.secondCount = 4;
+    dialog.data_.secondSpacing = L"7200";
     return dialog.DoModal() != -1;
 }
 
 // The levels of a small two-storey hall, from the foundation to the roof.
 bool showLevels(DialogPresenter&) {
     CDlgLevels dialog;
-    TfLevelsDlgData& levels = dialog.mData;
+    TfLevelsDlgData& levels = dialog.data_;
     struct Example {
         const wchar_t* name;
         const wchar_t* base;
@@ -198,7 +198,7 @@ bool showLevels(DialogPresenter&) {
 // Looking up the HEA columns in S355 of the first phase.
 bool showLookup(DialogPresenter&) {
     CDlgLookup dialog;
-    TfLookUpDlgData& query = dialog.mData;
+    TfLookUpDlgData& query = dialog.data_;
     query.text1 = L"K*";
     query.proposals1 = Vdn_StringArray{L"K1", L"K2", L"L*"};
     query.text2 = L"HEA-200";
@@ -257,8 +257,8 @@ bool showFileNaming(DialogPresenter&) {
     if (!readExampleWorkshop(settings))
         return false;
     Vdn_DlgWsFileNaming dialog;
-    dialog.mSettings = &settings;
-    dialog.mPath = createPath(WsUiSettingPath(), L"mDSTVFileNaming");
+    dialog.settings_ = &settings;
+    dialog.path_ = createPath(WsUiSettingPath(), L"mDSTVFileNaming");
     return dialog.DoModal() != -1;
 }
 
@@ -268,8 +268,8 @@ bool showFormats(DialogPresenter&) {
     if (!readExampleWorkshop(settings))
         return false;
     Vdn_DlgWsFormats dialog;
-    dialog.mSettings = &settings;
-    dialog.mPath = createPath(WsUiSettingPath(), L"mFormats");
+    dialog.settings_ = &settings;
+    dialog.path_ = createPath(WsUiSettingPath(), L"mFormats");
     return dialog.DoModal() != -1;
 }
 
@@ -285,18 +285,18 @@ bool showWsSettings(DialogPresenter&) {
 // Choosing the naming items of a DSTV file name.
 bool showListSort(DialogPresenter&) {
     CDlgListSort dialog;
-    dialog.mData.title = L"Creatie van de bestandsnamen";
-    dialog.mData.prompt = L"Voeg toe, verwijder en sorteer de items";
-    dialog.mData.availableItems = getAllNamingDescs();
-    dialog.mData.chosenItems = getNamingDescs(Vdn_Array<int>{kPrPlMark, kPrPlPosition});
+    dialog.data_.title = L"Creatie van de bestandsnamen";
+    dialog.data_.prompt = L"Voeg toe, verwijder en sorteer de items";
+    dialog.data_.availableItems = getAllNamingDescs();
+    dialog.data_.chosenItems = getNamingDescs(Vdn_Array<int>{kPrPlMark, kPrPlPosition});
     return dialog.DoModal() != -1;
 }
 
 // The scales permitted on an A3 sheet.
 bool showScales(DialogPresenter&) {
     CDlgScales dialog;
-    dialog.mTitle = L"Te gebruiken schalen";
-    dialog.mScales = Vdn_Array<double>{5.0, 10.0, 15.0, 20.0, 25.0};
+    dialog.title_ = L"Te gebruiken schalen";
+    dialog.scales_ = Vdn_Array<double>{5.0, 10.0, 15.0, 20.0, 25.0};
     return dialog.DoModal() != -1;
 }
 
@@ -328,7 +328,7 @@ bool showCsp(DialogPresenter&) {
         return false;
     }
     Vdn_DlgCSP2 dialog;
-    dialog.mData = read.data;
+    dialog.data_ = read.data;
     return dialog.DoModal() != -1;
 }
 
@@ -342,19 +342,19 @@ bool showDstvGroups(DialogPresenter&) {
 bool showDstvPoints(DialogPresenter&) {
     DlgDstvPoints groups;
     CDlgEditDstvPoints dialog;
-    if (!groups.readFromFile(L"Standaard", dialog.mPoints)) {
+    if (!groups.readFromFile(L"Standaard", dialog.points_)) {
         return false;
     }
-    dialog.mShown = 1;
+    dialog.shown_ = 1;
     return dialog.DoModal() != -1;
 }
 
 // The module pictures of the example library to choose from.
 bool showSelectImage(DialogPresenter&) {
     CDlgSelectImage dialog;
-    dialog.mData.title = L"Module";
+    dialog.data_.title = L"Module";
     for (const wchar_t* name : {L"Plate", L"Stiffener", L"Cleat", L"Haunch"}) {
-        dialog.mData.imageFiles.append(gSettings.libDir() + L"Module Pictures\\" + name + L".bmp");
+        dialog.data_.imageFiles.append(gSettings.libDir() + L"Module Pictures\\" + name + L".bmp");
     }
     return dialog.DoModal() != -1;
 }
@@ -362,19 +362,19 @@ bool showSelectImage(DialogPresenter&) {
 // A custom export: bolts and plates, profiles under their translated names.
 bool showCis2(DialogPresenter&) {
     CDlgCis2 dialog;
-    dialog.mData.firstScope = false;
-    dialog.mData.thirdOption = true;
-    dialog.mData.secondChoice = true;
+    dialog.data_.firstScope = false;
+    dialog.data_.thirdOption = true;
+    dialog.data_.secondChoice = true;
     return dialog.DoModal() != -1;
 }
 
 // The example library's CIS/2 profile names, HEA-200 chosen.
 bool showSectionTranslation(DialogPresenter&) {
     CDlgSectionTranslation dialog;
-    dialog.mFile = gSettings.libDir() + kCis2ProfNamesFile;
-    dialog.mTitle = dialString(670);
-    dialog.mPrompt = dialString(1740);
-    if (!readSectionTranslation(dialog.mFile, dialog.mNames, dialog.mTranslations)) {
+    dialog.file_ = gSettings.libDir() + kCis2ProfNamesFile;
+    dialog.title_ = dialString(670);
+    dialog.prompt_ = dialString(1740);
+    if (!readSectionTranslation(dialog.file_, dialog.names_, dialog.translations_)) {
         return false;
     }
     return dialog.DoModal() != -1;
@@ -382,7 +382,7 @@ bool showSectionTranslation(DialogPresenter&) {
 
 bool showSelectProf(DialogPresenter&) {
     CDlgSelectProf dialog;
-    dialog.mName = L"HEA-200";
+    dialog.name_ = L"HEA-200";
     return dialog.DoModal() != -1;
 }
 
@@ -390,7 +390,7 @@ bool showSelectProf(DialogPresenter&) {
 // length or (ticked) as a level, and its phase.
 bool showProfFeatures(DialogPresenter&) {
     CDlgProfFeatures dialog;
-    DlgProfFeaturesData& data = dialog.mData;
+    DlgProfFeaturesData& data = dialog.data_;
     for (const wchar_t* name : {L"Fundering", L"Vloer begane grond", L"Verdieping 1", L"Dak"}) {
         int index = -1;
         data.levels.addLevel(name, index);
@@ -415,14 +415,14 @@ bool showProfFeatures(DialogPresenter&) {
 // A cutting-stock report of the example shop.
 bool showInfo(DialogPresenter&) {
     CDlgInfo dialog;
-    dialog.mData.title = L"Zaagoptimalisatie";
+    dialog.data_.title = L"Zaagoptimalisatie";
     for (const wchar_t* line : {L"------------------------------------------------------------",
                                 L"Voorraad: Cutting Stock\\hal-2.shp, 8 december, 2026 (14:05)",
                                 L"Inkoop: Cutting Stock\\hal-2.buy, 8 december, 2026 (14:07)",
                                 L"HEA-200: 7 staven van 12000 mm, afval 1234 mm",
                                 L"IPE-300: 3 staven van 12000 mm, afval 860 mm",
                                 L"------------------------------------------------------------"}) {
-        dialog.mData.lines.append(line);
+        dialog.data_.lines.append(line);
     }
     return dialog.DoModal() != -1;
 }

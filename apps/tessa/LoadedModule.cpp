@@ -15,15 +15,15 @@ int applicationToken = 0;
 
 } // namespace
 
-LoadedModule::LoadedModule(std::FILE* echo) : mEcho(echo) {
+LoadedModule::LoadedModule(std::FILE* echo) : echo_(echo) {
     host::CommandLine::instance().setEcho(echo);
-    mLoaded = moduleAttach(frame::moduleInstanceHandle());
-    if (mLoaded)
+    loaded_ = moduleAttach(frame::moduleInstanceHandle());
+    if (loaded_)
         acrxEntryPoint(AcRx::kInitAppMsg, &applicationToken);
 }
 
 LoadedModule::~LoadedModule() {
-    if (mLoaded) {
+    if (loaded_) {
         acrxEntryPoint(AcRx::kUnloadAppMsg, &applicationToken);
         moduleDetach();
     }
@@ -32,7 +32,7 @@ LoadedModule::~LoadedModule() {
     // Command-line texts start rather than end with a line end; end the last line.
     const std::wstring& text = host::CommandLine::instance().text();
     if (!text.empty() && text.back() != L'\n')
-        std::fputc('\n', mEcho);
+        std::fputc('\n', echo_);
 }
 
 } // namespace app

@@ -15,11 +15,11 @@ public:
     LoadedModule(const LoadedModule&) = delete;
     LoadedModule& operator=(const LoadedModule&) = delete;
 
-    bool loaded() const { return mLoaded; }
+    bool loaded() const { return loaded_; }
 
 private:
-    bool mLoaded = false;
-    std::FILE* mEcho;
+    bool loaded_ = false;
+    std::FILE* echo_;
 };
 
 } // namespace app

@@ -18,13 +18,13 @@ namespace {
 class RecordingUser : public ui::NonInteractiveUser {
 public:
     int messageBox(const ui::MessageBoxRecord& record) override {
-        mTexts.push_back(utf8(record.text));
+        texts_.push_back(utf8(record.text));
         return NonInteractiveUser::messageBox(record);
     }
-    std::vector<std::string>& texts() { return mTexts; }
+    std::vector<std::string>& texts() { return texts_; }
 
 private:
-    std::vector<std::string> mTexts;
+    std::vector<std::string> texts_;
 };
 
 // Sets a general variable, replacing the value of one of the same name (without regard to

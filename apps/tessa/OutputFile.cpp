@@ -10,16 +10,16 @@ namespace app {
 
 namespace fs = std::filesystem;
 
-OutputFile::OutputFile(std::string path) : mPath(std::move(path)) {}
+OutputFile::OutputFile(std::string path) : path_(std::move(path)) {}
 
 std::optional<std::string> OutputFile::refuseInputs(const std::vector<fs::path>& inputs) const {
-    const std::optional<fs::path> existing = core::resolveExisting(Vdn_String::fromUtf8(mPath));
+    const std::optional<fs::path> existing = core::resolveExisting(Vdn_String::fromUtf8(path_));
     if (!existing)
         return std::nullopt;
     for (const fs::path& input : inputs) {
         std::error_code error;
         if (fs::equivalent(*existing, input, error) && !error)
-            return mPath + ": is one of the files this command reads; write the result to "
+            return path_ + ": is one of the files this command reads; write the result to "
                            "another file";
     }
     return std::nullopt;
@@ -27,21 +27,21 @@ std::optional<std::string> OutputFile::refuseInputs(const std::vector<fs::path>&
 
 std::optional<std::string>
 OutputFile::write(const std::function<bool(const fs::path&)>& write) const {
-    const fs::path target = core::resolveForWriting(Vdn_String::fromUtf8(mPath));
+    const fs::path target = core::resolveForWriting(Vdn_String::fromUtf8(path_));
     if (target.empty())
-        return mPath + ": not a file name";
+        return path_ + ": not a file name";
     fs::path temporary = target;
     temporary += ".tmp-" + std::to_string(std::random_device()());
     std::error_code error;
     if (!write(temporary)) {
         fs::remove(temporary, error);
-        return mPath + ": could not be written";
+        return path_ + ": could not be written";
     }
     fs::rename(temporary, target, error);
     if (error) {
         std::error_code ignored;
         fs::remove(temporary, ignored);
-        return mPath + ": could not be written (" + error.message() + ")";
+        return path_ + ": could not be written (" + error.message() + ")";
     }
     return std::nullopt;
 }

@@ -24,10 +24,10 @@ public:
     std::optional<std::string>
     write(const std::function<bool(const std::filesystem::path&)>& write) const;
 
-    const std::string& path() const { return mPath; }
+    const std::string& path() const { return path_; }
 
 private:
-    std::string mPath;
+    std::string path_;
 };
 
 } // namespace app

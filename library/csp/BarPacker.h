@@ -34,13 +34,13 @@ public:
     // Packs every piece; false when the stock runs out (then unplaced() names the pieces left).
     bool pack();
 
-    const std::vector<PackedBar>& bars() const { return mBars; }
-    const std::vector<int>& unplaced() const { return mUnplaced; }
+    const std::vector<PackedBar>& bars() const { return bars_; }
+    const std::vector<int>& unplaced() const { return unplaced_; }
     // The fewest bars any packing can use: the total size over the largest capacity.
     std::int64_t lowerBound() const;
 
 private:
-    std::int64_t freeOf(const PackedBar& bar) const { return mCapacities[bar.stock] - bar.used; }
+    std::int64_t freeOf(const PackedBar& bar) const { return capacities_[bar.stock] - bar.used; }
     void bestFitDecreasing();
     // The longest stock kind still available whose capacity takes size; -1 when none.
     int stockFor(std::int64_t size) const;
@@ -56,15 +56,15 @@ private:
     void assignShortestStock();
     void touch(int bar);
 
-    std::vector<std::int64_t> mSizes;
-    std::vector<std::int64_t> mCapacities;
-    std::vector<std::int64_t> mAvailable; // left to open; kUnlimited stays so
-    std::vector<PackedBar> mBars;
-    std::vector<int> mUnplaced;
-    std::int64_t mWork = 0;
+    std::vector<std::int64_t> sizes_;
+    std::vector<std::int64_t> capacities_;
+    std::vector<std::int64_t> available_; // left to open; kUnlimited stays so
+    std::vector<PackedBar> bars_;
+    std::vector<int> unplaced_;
+    std::int64_t work_ = 0;
     // Undo log of one settle: bars as they were before it changed them, and how many existed.
-    std::vector<std::pair<int, PackedBar>> mSaved;
-    std::vector<char> mTouched;
+    std::vector<std::pair<int, PackedBar>> saved_;
+    std::vector<char> touched_;
 };
 
 } // namespace csp

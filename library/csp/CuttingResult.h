@@ -14,30 +14,30 @@ class CuttingResult {
 public:
     static CuttingResult success(CuttingPlan plan) {
         CuttingResult result;
-        result.mPlan = std::move(plan);
+        result.plan_ = std::move(plan);
         return result;
     }
     static CuttingResult failure(std::string reason) {
         CuttingResult result;
-        result.mReason = std::move(reason);
+        result.reason_ = std::move(reason);
         return result;
     }
 
-    bool ok() const { return mPlan.has_value(); }
+    bool ok() const { return plan_.has_value(); }
     explicit operator bool() const { return ok(); }
     // Empty on success.
-    const std::string& reason() const { return mReason; }
+    const std::string& reason() const { return reason_; }
     // The plan; only after success.
     const CuttingPlan& plan() const {
         assert(ok() && "no plan after a failure");
-        return *mPlan;
+        return *plan_;
     }
 
 private:
     CuttingResult() = default;
 
-    std::optional<CuttingPlan> mPlan;
-    std::string mReason;
+    std::optional<CuttingPlan> plan_;
+    std::string reason_;
 };
 
 } // namespace csp

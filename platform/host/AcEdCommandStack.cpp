@@ -15,9 +15,9 @@ Acad::ErrorStatus AcEdCommandStack::addCommand(const wchar_t* group, const wchar
                                                const wchar_t* localName, int flags,
                                                AcRxFunctionPtr function) {
     if (isEmpty(group) || isEmpty(globalName) || function == nullptr ||
-        mCommands.contains(globalName))
+        commands_.contains(globalName))
         return Acad::eInvalidInput;
-    mCommands[globalName] =
+    commands_[globalName] =
         Command{group, isEmpty(localName) ? globalName : localName, flags, function};
     return Acad::eOk;
 }
@@ -26,19 +26,19 @@ Acad::ErrorStatus AcEdCommandStack::removeGroup(const wchar_t* group) {
     if (isEmpty(group))
         return Acad::eInvalidInput;
     const auto removed = std::erase_if(
-        mCommands, [group](const auto& entry) { return entry.second.group == group; });
+        commands_, [group](const auto& entry) { return entry.second.group == group; });
     return removed > 0 ? Acad::eOk : Acad::eInvalidInput;
 }
 
 bool AcEdCommandStack::hasGroup(const wchar_t* group) const {
     return !isEmpty(group) &&
-           std::any_of(mCommands.begin(), mCommands.end(),
+           std::any_of(commands_.begin(), commands_.end(),
                        [group](const auto& e) { return e.second.group == group; });
 }
 
 AcRxFunctionPtr AcEdCommandStack::lookupCmd(const wchar_t* globalName) const {
     if (isEmpty(globalName))
         return nullptr;
-    const auto found = mCommands.find(globalName);
-    return found == mCommands.end() ? nullptr : found->second.function;
+    const auto found = commands_.find(globalName);
+    return found == commands_.end() ? nullptr : found->second.function;
 }

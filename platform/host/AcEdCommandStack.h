@@ -27,7 +27,7 @@ public:
     AcRxFunctionPtr lookupCmd(const wchar_t* globalName) const;
 
     // Forgets every command.
-    void reset() { mCommands.clear(); }
+    void reset() { commands_.clear(); }
 
     static AcEdCommandStack* cast(AcRxObject* object) {
         return dynamic_cast<AcEdCommandStack*>(object);
@@ -40,5 +40,5 @@ private:
         int flags = 0;
         AcRxFunctionPtr function = nullptr;
     };
-    std::map<std::wstring, Command> mCommands; // by global name
+    std::map<std::wstring, Command> commands_; // by global name
 };

@@ -6,15 +6,15 @@
 AcRxObject* AcRxDictionary::at(const wchar_t* key) const {
     if (key == nullptr)
         return nullptr;
-    const auto found = mEntries.find(key);
-    return found == mEntries.end() ? nullptr : found->second;
+    const auto found = entries_.find(key);
+    return found == entries_.end() ? nullptr : found->second;
 }
 
 AcRxObject* AcRxDictionary::atPut(const wchar_t* key, AcRxObject* object) {
     if (key == nullptr)
         return nullptr;
     AcRxObject* previous = at(key);
-    mEntries[key] = object;
+    entries_[key] = object;
     return previous;
 }
 

@@ -12,14 +12,14 @@ public:
     AcRxObject* at(const wchar_t* key) const;
     // Stores object under key, replacing an earlier entry; returns the earlier one or null.
     AcRxObject* atPut(const wchar_t* key, AcRxObject* object);
-    int numEntries() const { return static_cast<int>(mEntries.size()); }
+    int numEntries() const { return static_cast<int>(entries_.size()); }
 
     static AcRxDictionary* cast(AcRxObject* object) {
         return dynamic_cast<AcRxDictionary*>(object);
     }
 
 private:
-    std::map<std::wstring, AcRxObject*> mEntries;
+    std::map<std::wstring, AcRxObject*> entries_;
 };
 
 // The host's system registry with its fixed entries "DynamicLinker",

@@ -3,25 +3,25 @@
 bool AcRxDynamicLinker::unlockApplication(void* appId) {
     if (appId == nullptr)
         return false;
-    mUnlocked.insert(appId);
+    unlocked_.insert(appId);
     return true;
 }
 
 bool AcRxDynamicLinker::lockApplication(void* appId) {
     if (appId == nullptr)
         return false;
-    mUnlocked.erase(appId);
+    unlocked_.erase(appId);
     return true;
 }
 
 Acad::ErrorStatus AcRxDynamicLinker::registerAppMDIAware(void* appId) {
     if (appId == nullptr)
         return Acad::eInvalidInput;
-    mMdiAware.insert(appId);
+    mdiAware_.insert(appId);
     return Acad::eOk;
 }
 
 void AcRxDynamicLinker::reset() {
-    mUnlocked.clear();
-    mMdiAware.clear();
+    unlocked_.clear();
+    mdiAware_.clear();
 }

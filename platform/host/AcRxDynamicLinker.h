@@ -12,10 +12,10 @@ class AcRxDynamicLinker : public AcRxObject {
 public:
     bool unlockApplication(void* appId);
     bool lockApplication(void* appId);
-    bool isApplicationLocked(void* appId) const { return !mUnlocked.contains(appId); }
+    bool isApplicationLocked(void* appId) const { return !unlocked_.contains(appId); }
 
     Acad::ErrorStatus registerAppMDIAware(void* appId);
-    bool isAppMDIAware(void* appId) const { return mMdiAware.contains(appId); }
+    bool isAppMDIAware(void* appId) const { return mdiAware_.contains(appId); }
 
     // Forgets the state of every application.
     void reset();
@@ -25,6 +25,6 @@ public:
     }
 
 private:
-    std::set<void*> mUnlocked;
-    std::set<void*> mMdiAware;
+    std::set<void*> unlocked_;
+    std::set<void*> mdiAware_;
 };

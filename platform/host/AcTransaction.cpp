@@ -1,10 +1,10 @@
 #include "platform/host/AcTransaction.h"
 
 Acad::ErrorStatus AcTransaction::open(AcDbObjectId id) {
-    if (id.isNull() || mState != State::Active)
+    if (id.isNull() || state_ != State::Active)
         return Acad::eInvalidInput;
-    if (!mOpened.contains(id))
-        mOpened.append(id);
+    if (!opened_.contains(id))
+        opened_.append(id);
     return Acad::eOk;
 }
 
@@ -17,8 +17,8 @@ Acad::ErrorStatus AcTransaction::abort() {
 }
 
 Acad::ErrorStatus AcTransaction::end(State state) {
-    if (mState != State::Active)
+    if (state_ != State::Active)
         return Acad::eInvalidInput;
-    mState = state;
+    state_ = state;
     return Acad::eOk;
 }

@@ -13,17 +13,17 @@ public:
     // Records that id was opened in this transaction (once, however often it is opened).
     // eInvalidInput for a null id or a transaction that has ended.
     Acad::ErrorStatus open(AcDbObjectId id);
-    bool isOpen(AcDbObjectId id) const { return mOpened.contains(id); }
-    const AcArray<AcDbObjectId>& openedIds() const { return mOpened; }
+    bool isOpen(AcDbObjectId id) const { return opened_.contains(id); }
+    const AcArray<AcDbObjectId>& openedIds() const { return opened_; }
 
     // Ends the transaction; eInvalidInput when it has already ended.
     Acad::ErrorStatus commit();
     Acad::ErrorStatus abort();
-    State state() const { return mState; }
+    State state() const { return state_; }
 
 private:
     Acad::ErrorStatus end(State state);
 
-    AcArray<AcDbObjectId> mOpened;
-    State mState = State::Active;
+    AcArray<AcDbObjectId> opened_;
+    State state_ = State::Active;
 };

@@ -3,28 +3,28 @@
 #include "platform/host/Editor.h"
 
 CAdUiBaseDialog::CAdUiBaseDialog(UINT templateId, CWnd* parent, core::InstanceHandle resources)
-    : CDialog(templateId, parent), mResources(resources) {}
+    : CDialog(templateId, parent), resources_(resources) {}
 
 INT_PTR CAdUiBaseDialog::DoModal() {
     const INT_PTR result = CDialog::DoModal();
-    if (mInEditorCommand)
+    if (inEditorCommand_)
         CompleteEditorCommand(FALSE);
     return result;
 }
 
 void CAdUiBaseDialog::BeginEditorCommand() {
-    if (mInEditorCommand)
+    if (inEditorCommand_)
         return;
-    mInEditorCommand = true;
+    inEditorCommand_ = true;
     host::Editor::instance().setCommandActive(true);
     if (GetSafeHwnd() != nullptr)
         ShowWindow(SW_HIDE);
 }
 
 void CAdUiBaseDialog::CompleteEditorCommand(BOOL restoreDialog) {
-    if (!mInEditorCommand)
+    if (!inEditorCommand_)
         return;
-    mInEditorCommand = false;
+    inEditorCommand_ = false;
     host::Editor::instance().setCommandActive(false);
     if (restoreDialog && GetSafeHwnd() != nullptr)
         ShowWindow(SW_SHOW);

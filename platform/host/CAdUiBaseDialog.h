@@ -17,12 +17,12 @@ public:
     void BeginEditorCommand();
     void CompleteEditorCommand(BOOL restoreDialog = TRUE);
     // Whether this dialog has handed control to the editor.
-    bool isInEditorCommand() const { return mInEditorCommand; }
+    bool isInEditorCommand() const { return inEditorCommand_; }
 
     // The module whose resources the dialog was made for (null: the current ones).
-    core::InstanceHandle resourceInstance() const { return mResources; }
+    core::InstanceHandle resourceInstance() const { return resources_; }
 
 private:
-    core::InstanceHandle mResources = nullptr;
-    bool mInEditorCommand = false;
+    core::InstanceHandle resources_ = nullptr;
+    bool inEditorCommand_ = false;
 };

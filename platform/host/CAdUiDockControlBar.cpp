@@ -65,7 +65,7 @@ void CAdUiDockControlBar::OnDestroy() {
 }
 
 bool CAdUiDockControlBar::savePlacement() const {
-    if (mToolId.isNull())
+    if (toolId_.isNull())
         return false;
     host::ControlBarPlacement placement;
     if (IsFloating()) {
@@ -76,23 +76,23 @@ bool CAdUiDockControlBar::savePlacement() const {
     } else {
         return false;
     }
-    return placement.save(mToolId);
+    return placement.save(toolId_);
 }
 
 void CAdUiDockControlBar::InitFloatingPosition(CRect* rect) {
     if (rect != nullptr)
-        mInitialFloatingRect = *rect;
+        initialFloatingRect_ = *rect;
 }
 
 bool CAdUiDockControlBar::RestoreControlBar(UINT defaultDockBar, CRect* initialPosition) {
     if (GetSafeHwnd() == nullptr || dynamic_cast<CFrameWnd*>(GetParent()) == nullptr)
         return false;
-    if (!mToolId.isNull()) {
-        if (const auto saved = host::ControlBarPlacement::load(mToolId);
+    if (!toolId_.isNull()) {
+        if (const auto saved = host::ControlBarPlacement::load(toolId_);
             saved && placeAt(saved->dockBarId, saved->floatingRect))
             return true;
     }
-    const CRect floating = initialPosition != nullptr ? *initialPosition : mInitialFloatingRect;
+    const CRect floating = initialPosition != nullptr ? *initialPosition : initialFloatingRect_;
     return placeAt(defaultDockBar, floating);
 }
 

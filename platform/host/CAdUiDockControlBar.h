@@ -15,8 +15,8 @@ public:
     virtual BOOL Create(const wchar_t* className, const wchar_t* title, DWORD style,
                         const RECT& rect, CWnd* parent, UINT id);
 
-    void SetToolID(const host::Guid& toolId) { mToolId = toolId; }
-    const host::Guid& toolId() const { return mToolId; }
+    void SetToolID(const host::Guid& toolId) { toolId_ = toolId; }
+    const host::Guid& toolId() const { return toolId_; }
 
     // Places the created bar where it was when it last closed. Without a saved placement (or
     // when the bar may no longer dock there) it docks on defaultDockBar; with
@@ -27,7 +27,7 @@ public:
                            CRect* initialPosition = nullptr);
     // The rectangle (screen) the bar takes when it floats without a saved placement.
     void InitFloatingPosition(CRect* rect);
-    const CRect& initialFloatingRect() const { return mInitialFloatingRect; }
+    const CRect& initialFloatingRect() const { return initialFloatingRect_; }
 
     // Saves the current placement under the tool id; false without a tool id, for a bar that
     // is not placed, or when the registry refuses.
@@ -50,6 +50,6 @@ protected:
 private:
     bool placeAt(UINT dockBarId, const CRect& floatingRect);
 
-    host::Guid mToolId;
-    CRect mInitialFloatingRect{0, 0, 200, 300};
+    host::Guid toolId_;
+    CRect initialFloatingRect_{0, 0, 200, 300};
 };

@@ -13,18 +13,18 @@ CommandLine& CommandLine::instance() {
 }
 
 void CommandLine::print(const std::wstring& text) {
-    mText += text;
-    if (mEcho != nullptr) {
+    text_ += text;
+    if (echo_ != nullptr) {
         const std::string utf8 = Vdn_String(text).toUtf8();
-        std::fwrite(utf8.data(), 1, utf8.size(), mEcho);
-        std::fflush(mEcho);
+        std::fwrite(utf8.data(), 1, utf8.size(), echo_);
+        std::fflush(echo_);
     }
 }
 
 void CommandLine::clear() {
-    mText.clear();
-    mPostedCommands.clear();
-    mPromptCount = 0;
+    text_.clear();
+    postedCommands_.clear();
+    promptCount_ = 0;
 }
 
 } // namespace host

@@ -14,25 +14,25 @@ public:
 
     void print(const std::wstring& text);
     // Everything printed since the last clear.
-    const std::wstring& text() const { return mText; }
+    const std::wstring& text() const { return text_; }
 
-    void postCommand(const std::wstring& command) { mPostedCommands.push_back(command); }
-    const std::vector<std::wstring>& postedCommands() const { return mPostedCommands; }
+    void postCommand(const std::wstring& command) { postedCommands_.push_back(command); }
+    const std::vector<std::wstring>& postedCommands() const { return postedCommands_; }
 
-    void postPrompt() { ++mPromptCount; }
-    int promptCount() const { return mPromptCount; }
+    void postPrompt() { ++promptCount_; }
+    int promptCount() const { return promptCount_; }
 
     // Forgets the text, the posted commands and the prompt count.
     void clear();
 
     // Also writes every printed text, UTF-8 encoded, to stream (null: none).
-    void setEcho(std::FILE* stream) { mEcho = stream; }
+    void setEcho(std::FILE* stream) { echo_ = stream; }
 
 private:
-    std::wstring mText;
-    std::vector<std::wstring> mPostedCommands;
-    int mPromptCount = 0;
-    std::FILE* mEcho = nullptr;
+    std::wstring text_;
+    std::vector<std::wstring> postedCommands_;
+    int promptCount_ = 0;
+    std::FILE* echo_ = nullptr;
 };
 
 } // namespace host

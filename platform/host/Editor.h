@@ -8,13 +8,13 @@ class Editor {
 public:
     static Editor& instance();
 
-    bool isCommandActive() const { return mCommandActive; }
-    void setCommandActive(bool active) { mCommandActive = active; }
+    bool isCommandActive() const { return commandActive_; }
+    void setCommandActive(bool active) { commandActive_ = active; }
 
 private:
     Editor() = default;
 
-    bool mCommandActive = false;
+    bool commandActive_ = false;
 };
 
 } // namespace host

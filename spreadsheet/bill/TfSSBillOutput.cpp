@@ -42,12 +42,12 @@ Vdn_String nowText() {
 
 } // namespace
 
-TfSSBillOutput::TfSSBillOutput() : mTool(std::make_shared<DlgSSAsTool>()) {}
+TfSSBillOutput::TfSSBillOutput() : tool_(std::make_shared<DlgSSAsTool>()) {}
 
 TfSSBillOutput::~TfSSBillOutput() = default;
 
 Vdn_Spread* TfSSBillOutput::getSSPointer() const {
-    return mTool ? mTool->get() : nullptr;
+    return tool_ ? tool_->get() : nullptr;
 }
 
 const Vdn_Spread* TfSSBillOutput::sheet() const {
@@ -60,38 +60,38 @@ Acad::ErrorStatus TfSSBillOutput::init(Vdn_String fileName, const Vdn_StringArra
                                        const Vdn_String& settingsFile,
                                        const Vdn_StringArray& varNames,
                                        const Vdn_StringArray& varValues) {
-    if (!mTool)
+    if (!tool_)
         return kNoWindow;
-    mTool->create();
+    tool_->create();
     Vdn_Spread* sheet = getSSPointer();
     if (!sheet)
         return kNoWindow;
-    mBillFileName = std::move(fileName);
+    billFileName_ = std::move(fileName);
     prepareSheetWithPrintSettings(*sheet, settingsFile);
     sheet->SSSetGridType(kGridType);
     sheet->SSSetGridColor(kGridColour);
-    mPrintVarNames = varNames;
-    mPrintVarValues = varValues;
+    printVarNames_ = varNames;
+    printVarValues_ = varValues;
     sheet->setMaxCols(columnNames.length(), true);
     sheet->setColumnNames(columnNames);
-    mColumnTypes = columnTypes;
+    columnTypes_ = columnTypes;
     return Acad::eOk;
 }
 
 void TfSSBillOutput::setVars(int view, int size, int detail, bool lines, bool colour,
                              Vdn_Bill* bill, AcTransaction* transaction) {
-    mImageView = view;
-    mImageSize = size;
-    mImageDetail = detail;
-    mImageLines = lines;
-    mImageColour = colour;
-    mBill = bill;
-    mTransaction = transaction;
+    imageView_ = view;
+    imageSize_ = size;
+    imageDetail_ = detail;
+    imageLines_ = lines;
+    imageColour_ = colour;
+    bill_ = bill;
+    transaction_ = transaction;
 }
 
 Acad::ErrorStatus TfSSBillOutput::onStartFeed() {
     if (picturesWanted())
-        initBMPDialog(mImageSize + 20);
+        initBMPDialog(imageSize_ + 20);
     return Acad::eOk;
 }
 
@@ -101,8 +101,8 @@ void TfSSBillOutput::onAddRow(const Vdn_StringArray& row) {
         return;
     }
     Vdn_String imageFile;
-    if (!createImage(row, imageFile, mImageView, mImageSize, mImageDetail, mImageLines,
-                     mImageColour, mBill, mTransaction))
+    if (!createImage(row, imageFile, imageView_, imageSize_, imageDetail_, imageLines_,
+                     imageColour_, bill_, transaction_))
         imageFile = Vdn_String();
     addRow(row, imageFile);
     if (!imageFile.isEmpty())
@@ -110,10 +110,10 @@ void TfSSBillOutput::onAddRow(const Vdn_StringArray& row) {
 }
 
 void TfSSBillOutput::nextRow(Vdn_Spread& sheet) {
-    ++mCurrentRow;
-    if (mCurrentRow > sheet.maxRows()) {
-        sheet.setMaxRows(mCurrentRow + kRowGrowth, true);
-        sheet.clearRows(mCurrentRow, mCurrentRow + kRowGrowth);
+    ++currentRow_;
+    if (currentRow_ > sheet.maxRows()) {
+        sheet.setMaxRows(currentRow_ + kRowGrowth, true);
+        sheet.clearRows(currentRow_, currentRow_ + kRowGrowth);
     }
 }
 
@@ -124,10 +124,10 @@ void TfSSBillOutput::addRow(const Vdn_StringArray& row, const Vdn_String& imageF
     if (row.length() > sheet->maxCols())
         sheet->setMaxCols(row.length(), true);
     nextRow(*sheet);
-    setRowProperties(mCurrentRow);
+    setRowProperties(currentRow_);
     const int last = std::min(row.length(), sheet->maxCols());
     for (int col = 1; col <= last; ++col)
-        sheet->setCellValue(col, mCurrentRow, row[col - 1]);
+        sheet->setCellValue(col, currentRow_, row[col - 1]);
     if (!imageFile.isEmpty() && core::fileExists(imageFile))
         addPictureRow(*sheet, imageFile);
 }
@@ -139,7 +139,7 @@ void TfSSBillOutput::addPictureRow(Vdn_Spread& sheet, const Vdn_String& imageFil
     if (!picture)
         return;
     nextRow(sheet);
-    const int row = mCurrentRow;
+    const int row = currentRow_;
     sheet.SSSetRowHeightInPixels(row, picture->height);
     const int cols = sheet.maxCols();
     const grid::CellType pictureType = Vdn_Spread::SSSetTypePicture(0, picture->name);
@@ -161,9 +161,9 @@ void TfSSBillOutput::setRowProperties(int row) {
     Vdn_Spread* sheet = getSSPointer();
     if (!sheet)
         return;
-    const int last = std::min(sheet->maxCols(), mColumnTypes.length());
+    const int last = std::min(sheet->maxCols(), columnTypes_.length());
     for (int col = 1; col <= last; ++col) {
-        switch (mColumnTypes.at(col - 1)) {
+        switch (columnTypes_.at(col - 1)) {
         case kIntegerColumn:
             sheet->setNumberCells(col, row, col, row, 0, true);
             break;
@@ -203,15 +203,15 @@ void TfSSBillOutput::onAddSubTotals(const Vdn_StringArray& row, const Vdn_String
         // A subtotal row labels itself (a marker, "Total") in columns typed for numbers:
         // such a text goes into a text cell of this row rather than being refused.
         Vdn_String stored;
-        if (!sheet->getCellText(col, mCurrentRow, stored, Vdn_Spread::kCellValue) ||
+        if (!sheet->getCellText(col, currentRow_, stored, Vdn_Spread::kCellValue) ||
             stored.isEmpty()) {
-            sheet->setEditCells(col, mCurrentRow, col, mCurrentRow, Vdn_Spread::kEditStyle,
+            sheet->setEditCells(col, currentRow_, col, currentRow_, Vdn_Spread::kEditStyle,
                                 kTextLength);
-            sheet->setCellValue(col, mCurrentRow, row[col - 1]);
+            sheet->setCellValue(col, currentRow_, row[col - 1]);
         }
-        sheet->SSSetBorderRange(col, mCurrentRow, col, mCurrentRow, kSubtotalBorderType,
+        sheet->SSSetBorderRange(col, currentRow_, col, currentRow_, kSubtotalBorderType,
                                 kSubtotalBorderStyle, kDefaultColour);
-        sheet->SSSetColorRange(col, mCurrentRow, col, mCurrentRow, kSubtotalColour, kDefaultColour);
+        sheet->SSSetColorRange(col, currentRow_, col, currentRow_, kSubtotalColour, kDefaultColour);
     }
 }
 
@@ -235,26 +235,26 @@ Acad::ErrorStatus TfSSBillOutput::onEndFeed() {
     Vdn_Spread* sheet = getSSPointer();
     if (!sheet)
         return Acad::eInvalidInput;
-    if (mCurrentRow < sheet->maxRows())
-        sheet->setMaxRows(mCurrentRow);
+    if (currentRow_ < sheet->maxRows())
+        sheet->setMaxRows(currentRow_);
 
     if (sheet->maxCols() >= 1)
         sheet->SSSetCellTypeRange(1, Vdn_Spread::kHeader, sheet->maxCols(), Vdn_Spread::kHeader,
                                   Vdn_Spread::SSSetTypeStaticText(kHeaderStaticStyle));
     sheet->fitColumnWidths(true);
 
-    mPrintVarNames.insertAt(0, Vdn_String(L"BillFilename"));
-    mPrintVarValues.insertAt(0, mBillFileName);
-    mPrintVarNames.insertAt(0, Vdn_String(L"Title"));
-    mPrintVarValues.insertAt(0, titleOf(mBillFileName));
-    mPrintVarNames.insertAt(0, Vdn_String(L"Date"));
-    mPrintVarValues.insertAt(0, nowText());
-    storePrintVariables(*sheet, mPrintVarNames, mPrintVarValues);
+    printVarNames_.insertAt(0, Vdn_String(L"BillFilename"));
+    printVarValues_.insertAt(0, billFileName_);
+    printVarNames_.insertAt(0, Vdn_String(L"Title"));
+    printVarValues_.insertAt(0, titleOf(billFileName_));
+    printVarNames_.insertAt(0, Vdn_String(L"Date"));
+    printVarValues_.insertAt(0, nowText());
+    storePrintVariables(*sheet, printVarNames_, printVarValues_);
 
     // The pictures are copied beside the bill first, so that the saved corner tag names the
     // copies the bill travels with.
-    copyHeaderFooterBesideSheet(*sheet, mBillFileName);
-    if (sheet->SSSaveToFile(mBillFileName.str(), false))
+    copyHeaderFooterBesideSheet(*sheet, billFileName_);
+    if (sheet->SSSaveToFile(billFileName_.str(), false))
         sheet->SSSetBool(Vdn_Spread::kOptionChanged, false);
     return Acad::eOk;
 }

@@ -62,9 +62,9 @@ public:
 
     // The sheet being filled; null before init made the window.
     const Vdn_Spread* sheet() const;
-    int currentRow() const { return mCurrentRow; }
-    const Vdn_StringArray& printVarNames() const { return mPrintVarNames; }
-    const Vdn_StringArray& printVarValues() const { return mPrintVarValues; }
+    int currentRow() const { return currentRow_; }
+    const Vdn_StringArray& printVarNames() const { return printVarNames_; }
+    const Vdn_StringArray& printVarValues() const { return printVarValues_; }
 
     // The bill's title: the file name without folder and extension, and of that only what
     // follows its last inverted question mark (U+00BF) when it has one.
@@ -75,20 +75,20 @@ private:
     void setRowProperties(int row);
     void nextRow(Vdn_Spread& sheet);
     void addPictureRow(Vdn_Spread& sheet, const Vdn_String& imageFile);
-    bool picturesWanted() const { return mBill && mTransaction; }
+    bool picturesWanted() const { return bill_ && transaction_; }
     Vdn_Spread* getSSPointer() const;
 
-    int mImageView = -1;
-    int mImageSize = 0;
-    int mImageDetail = 0;
-    bool mImageLines = true;
-    bool mImageColour = true;
-    Vdn_Bill* mBill = nullptr;
-    AcTransaction* mTransaction = nullptr;
-    std::shared_ptr<DlgSSAsTool> mTool;
-    int mCurrentRow = 0;
-    AcArray<int> mColumnTypes = AcArray<int>(0, 8);
-    Vdn_String mBillFileName;
-    Vdn_StringArray mPrintVarNames;
-    Vdn_StringArray mPrintVarValues;
+    int imageView_ = -1;
+    int imageSize_ = 0;
+    int imageDetail_ = 0;
+    bool imageLines_ = true;
+    bool imageColour_ = true;
+    Vdn_Bill* bill_ = nullptr;
+    AcTransaction* transaction_ = nullptr;
+    std::shared_ptr<DlgSSAsTool> tool_;
+    int currentRow_ = 0;
+    AcArray<int> columnTypes_ = AcArray<int>(0, 8);
+    Vdn_String billFileName_;
+    Vdn_StringArray printVarNames_;
+    Vdn_StringArray printVarValues_;
 };

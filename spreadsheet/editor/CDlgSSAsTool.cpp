@@ -4,6 +4,6 @@ CDlgSSAsTool::CDlgSSAsTool(CWnd* parent) : CDialog(IDD, parent) {}
 
 BOOL CDlgSSAsTool::OnInitDialog() {
     CDialog::OnInitDialog();
-    mSpread.attachToDlgItem(this, kSheetPlaceholder);
+    spread_.attachToDlgItem(this, kSheetPlaceholder);
     return TRUE;
 }

@@ -13,11 +13,11 @@ public:
 
     explicit CDlgSSAsTool(CWnd* parent = nullptr);
 
-    Vdn_Spread& spread() { return mSpread; }
-    const Vdn_Spread& spread() const { return mSpread; }
+    Vdn_Spread& spread() { return spread_; }
+    const Vdn_Spread& spread() const { return spread_; }
 
     BOOL OnInitDialog() override;
 
 private:
-    Vdn_Spread mSpread;
+    Vdn_Spread spread_;
 };

@@ -77,16 +77,16 @@ BOOL CDlgSSOptions::OnInitDialog() {
     SetWindowText(dialString(kCaption).str());
     for (const auto& [id, text] : kLabels)
         SetDlgItemText(id, dialString(text).str());
-    mColumnPreview.SubclassDlgItem(kColumnPreview, this);
-    mRowPreview.SubclassDlgItem(kRowPreview, this);
-    mGivenColNames = colNames;
-    mGivenRowNames = rowNames;
+    columnPreview_.SubclassDlgItem(kColumnPreview, this);
+    rowPreview_.SubclassDlgItem(kRowPreview, this);
+    givenColNames_ = colNames;
+    givenRowNames_ = rowNames;
     SetDlgItemText(kColumnsEdit, std::to_wstring(cols));
     SetDlgItemText(kRowsEdit, std::to_wstring(rows));
     SetDlgItemText(kHeaderHeightEdit, std::to_wstring(colHeaderHeight));
     SetDlgItemText(kHeaderWidthEdit, std::to_wstring(rowHeaderWidth));
-    colNames = namesFor(cols, {}, mGivenColNames);
-    rowNames = namesFor(rows, {}, mGivenRowNames);
+    colNames = namesFor(cols, {}, givenColNames_);
+    rowNames = namesFor(rows, {}, givenRowNames_);
     showPreviews();
     return TRUE;
 }
@@ -99,23 +99,23 @@ void CDlgSSOptions::readNumbers() {
 }
 
 void CDlgSSOptions::keepNames() {
-    colNames = previewNames(mColumnPreview, true, mGivenColNames.length());
-    rowNames = previewNames(mRowPreview, false, mGivenRowNames.length());
+    colNames = previewNames(columnPreview_, true, givenColNames_.length());
+    rowNames = previewNames(rowPreview_, false, givenRowNames_.length());
 }
 
 void CDlgSSOptions::showPreviews() {
-    colNames = namesFor(cols, colNames, mGivenColNames);
-    rowNames = namesFor(rows, rowNames, mGivenRowNames);
+    colNames = namesFor(cols, colNames, givenColNames_);
+    rowNames = namesFor(rows, rowNames, givenRowNames_);
 
-    mColumnPreview.SSSetMaxRows(1);
-    mColumnPreview.SSSetMaxCols(cols);
-    mColumnPreview.SSSetRowHeightInPixels(TSpread::kHeader, colHeaderHeight);
-    fillPreview(mColumnPreview, true, colNames);
+    columnPreview_.SSSetMaxRows(1);
+    columnPreview_.SSSetMaxCols(cols);
+    columnPreview_.SSSetRowHeightInPixels(TSpread::kHeader, colHeaderHeight);
+    fillPreview(columnPreview_, true, colNames);
 
-    mRowPreview.SSSetMaxCols(1);
-    mRowPreview.SSSetMaxRows(rows);
-    mRowPreview.SSSetColWidthInPixels(TSpread::kHeader, rowHeaderWidth);
-    fillPreview(mRowPreview, false, rowNames);
+    rowPreview_.SSSetMaxCols(1);
+    rowPreview_.SSSetMaxRows(rows);
+    rowPreview_.SSSetColWidthInPixels(TSpread::kHeader, rowHeaderWidth);
+    fillPreview(rowPreview_, false, rowNames);
 }
 
 void CDlgSSOptions::numberChanged() {
@@ -127,7 +127,7 @@ void CDlgSSOptions::numberChanged() {
 void CDlgSSOptions::OnOK() {
     keepNames();
     readNumbers();
-    colNames = namesFor(cols, colNames, mGivenColNames);
-    rowNames = namesFor(rows, rowNames, mGivenRowNames);
+    colNames = namesFor(cols, colNames, givenColNames_);
+    rowNames = namesFor(rows, rowNames, givenRowNames_);
     CDialog::OnOK();
 }

@@ -45,9 +45,9 @@ private:
     void keepNames();
     void showPreviews();
 
-    TSpread mColumnPreview;
-    TSpread mRowPreview;
+    TSpread columnPreview_;
+    TSpread rowPreview_;
     // The names handed in, for previews that grow beyond the kept names.
-    Vdn_StringArray mGivenColNames;
-    Vdn_StringArray mGivenRowNames;
+    Vdn_StringArray givenColNames_;
+    Vdn_StringArray givenRowNames_;
 };

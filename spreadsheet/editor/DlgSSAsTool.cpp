@@ -10,16 +10,16 @@
 DlgSSAsTool::DlgSSAsTool() = default;
 
 DlgSSAsTool::~DlgSSAsTool() {
-    if (!mWindow)
+    if (!window_)
         return;
-    if (mWindow->GetSafeHwnd() != nullptr)
-        mWindow->DestroyWindow();
+    if (window_->GetSafeHwnd() != nullptr)
+        window_->DestroyWindow();
     // A message of the window may still be on its way through the dispatch.
-    ui::WindowRegistry::instance().deleteLater(std::move(mWindow));
+    ui::WindowRegistry::instance().deleteLater(std::move(window_));
 }
 
 bool DlgSSAsTool::create() {
-    if (mCreated)
+    if (created_)
         return true;
     frame::ResourceSwitch resources;
     CWnd* mainWindow = adsw_acadMainWnd();
@@ -28,13 +28,13 @@ bool DlgSSAsTool::create() {
         return false;
     if (mainWindow != nullptr)
         mainWindow->SetFocus();
-    mWindow = std::move(window);
-    mCreated = true;
+    window_ = std::move(window);
+    created_ = true;
     return true;
 }
 
 Vdn_Spread* DlgSSAsTool::get() const {
-    if (!mCreated || !mWindow || !mWindow->spread().isAttached())
+    if (!created_ || !window_ || !window_->spread().isAttached())
         return nullptr;
-    return &mWindow->spread();
+    return &window_->spread();
 }

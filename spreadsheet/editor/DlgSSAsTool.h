@@ -19,13 +19,13 @@ public:
     // the keyboard focus back to the host's main window. True when created, now or before;
     // false when the window cannot be made (then nothing is kept and a later call tries again).
     bool create();
-    bool isCreated() const { return mCreated; }
+    bool isCreated() const { return created_; }
     // The window's spreadsheet control; null until created, or when the control could not be
     // placed into the window.
     Vdn_Spread* get() const;
-    CDlgSSAsTool* window() const { return mWindow.get(); }
+    CDlgSSAsTool* window() const { return window_.get(); }
 
 private:
-    bool mCreated = false;
-    std::unique_ptr<CDlgSSAsTool> mWindow;
+    bool created_ = false;
+    std::unique_ptr<CDlgSSAsTool> window_;
 };

@@ -75,11 +75,11 @@ bool isSettingsName(const Vdn_String& name) {
 TfSSSettings::~TfSSSettings() = default;
 
 void TfSSSettings::reset() {
-    const TSpread* window = mWindow;
-    const bool valid = mValid;
+    const TSpread* window = window_;
+    const bool valid = valid_;
     *this = TfSSSettings();
-    mWindow = window;
-    mValid = valid;
+    window_ = window;
+    valid_ = valid;
 }
 
 bool TfSSSettings::toText(Vdn_String& text) const {
@@ -134,8 +134,8 @@ bool TfSSSettings::fromText(const Vdn_String& text) {
 
 bool TfSSSettings::readFromSheet(const TSpread& sheet) {
     reset();
-    mValid = true;
-    mWindow = &sheet;
+    valid_ = true;
+    window_ = &sheet;
     std::wstring tag;
     sheet.SSGetCellTag(TSpread::kHeader, TSpread::kHeader, tag);
     return fromText(Vdn_String(std::move(tag)));
@@ -143,7 +143,7 @@ bool TfSSSettings::readFromSheet(const TSpread& sheet) {
 
 bool TfSSSettings::writeToSheet(TSpread& sheet) const {
     Vdn_String text;
-    if (!mValid || !toText(text))
+    if (!valid_ || !toText(text))
         return false;
     return sheet.SSSetCellTag(TSpread::kHeader, TSpread::kHeader, text.str());
 }
@@ -154,7 +154,7 @@ Vdn_String TfSSSettings::settingsFilePath(const Vdn_String& name) {
 
 bool TfSSSettings::loadFile(const Vdn_String& name) {
     reset();
-    mValid = true;
+    valid_ = true;
     if (!isSettingsName(name))
         return false;
     const std::optional<Vdn_String> text = readSettingsText(settingsFilePath(name));
@@ -163,7 +163,7 @@ bool TfSSSettings::loadFile(const Vdn_String& name) {
 
 bool TfSSSettings::saveFile(const Vdn_String& name) const {
     Vdn_String text;
-    if (!mValid || !isSettingsName(name) || !toText(text))
+    if (!valid_ || !isSettingsName(name) || !toText(text))
         return false;
     bool lossless = true;
     core::TextCodec::encodeWindows1252(text.str(), &lossless);

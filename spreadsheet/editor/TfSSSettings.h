@@ -59,9 +59,9 @@ public:
     void setHeaderFile(const Vdn_String& name, const Vdn_String& baseFolder);
     void setFooterFile(const Vdn_String& name, const Vdn_String& baseFolder);
 
-    bool isValid() const { return mValid; }
+    bool isValid() const { return valid_; }
     // The sheet read last, or null; not owned.
-    const TSpread* window() const { return mWindow; }
+    const TSpread* window() const { return window_; }
 
     Vdn_String headerFile;
     Vdn_String footerFile;
@@ -81,6 +81,6 @@ public:
     Vdn_StringArray varValues;
 
 private:
-    const TSpread* mWindow = nullptr;
-    bool mValid = false;
+    const TSpread* window_ = nullptr;
+    bool valid_ = false;
 };

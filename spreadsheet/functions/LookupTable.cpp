@@ -48,7 +48,7 @@ std::optional<LookupTable> LookupTable::read(const Vdn_String& name) {
 }
 
 std::optional<Vdn_String> LookupTable::answer(const Vdn_String& key, bool profileKeys) const {
-    const Rows& rows = *mRows;
+    const Rows& rows = *rows_;
     int index = -1;
     for (int i = 0; i < rows.length() && index < 0; ++i) {
         const Vdn_StringArray& row = rows[i];

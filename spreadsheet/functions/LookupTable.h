@@ -27,10 +27,10 @@ public:
 private:
     using Rows = Vdn_Array<Vdn_StringArray>;
 
-    explicit LookupTable(std::shared_ptr<const Rows> rows) : mRows(std::move(rows)) {}
+    explicit LookupTable(std::shared_ptr<const Rows> rows) : rows_(std::move(rows)) {}
 
     // Shared with the copy kept in memory.
-    std::shared_ptr<const Rows> mRows;
+    std::shared_ptr<const Rows> rows_;
 };
 
 // Forgets the look-up tables kept in memory.

@@ -26,7 +26,7 @@ public:
     using Reader = std::function<std::optional<T>(const std::filesystem::path&)>;
 
     explicit ParsedFileCache(std::size_t capacity)
-        : mCapacity(std::max<std::size_t>(capacity, 1)) {}
+        : capacity_(std::max<std::size_t>(capacity, 1)) {}
 
     // The contents of the file at path (resolved by the caller), from memory when the file
     // is unchanged since it was read, else from read; null when the file does not exist or
@@ -36,9 +36,9 @@ public:
         if (!stamp || stamp->directory)
             return nullptr;
         const std::string& key = path.native();
-        const auto found = mEntries.find(key);
-        if (found != mEntries.end() && found->second.stamp.sameAs(*stamp)) {
-            found->second.lastUse = ++mUses;
+        const auto found = entries_.find(key);
+        if (found != entries_.end() && found->second.stamp.sameAs(*stamp)) {
+            found->second.lastUse = ++uses_;
             return found->second.contents;
         }
         std::optional<T> contents = read(path);
@@ -46,17 +46,17 @@ public:
             return nullptr;
         auto shared = std::make_shared<const T>(std::move(*contents));
         if (stamp->settled) {
-            if (found == mEntries.end())
+            if (found == entries_.end())
                 makeRoom();
-            mEntries[key] = Entry{*stamp, shared, ++mUses};
-        } else if (found != mEntries.end()) {
-            mEntries.erase(found);
+            entries_[key] = Entry{*stamp, shared, ++uses_};
+        } else if (found != entries_.end()) {
+            entries_.erase(found);
         }
         return shared;
     }
 
-    std::size_t size() const { return mEntries.size(); }
-    void clear() { mEntries.clear(); }
+    std::size_t size() const { return entries_.size(); }
+    void clear() { entries_.clear(); }
 
 private:
     struct Entry {
@@ -66,17 +66,17 @@ private:
     };
 
     void makeRoom() {
-        while (mEntries.size() >= mCapacity) {
+        while (entries_.size() >= capacity_) {
             const auto oldest = std::min_element(
-                mEntries.begin(), mEntries.end(),
+                entries_.begin(), entries_.end(),
                 [](const auto& a, const auto& b) { return a.second.lastUse < b.second.lastUse; });
-            mEntries.erase(oldest);
+            entries_.erase(oldest);
         }
     }
 
-    std::size_t mCapacity;
-    std::unordered_map<std::string, Entry> mEntries;
-    std::uint64_t mUses = 0;
+    std::size_t capacity_;
+    std::unordered_map<std::string, Entry> entries_;
+    std::uint64_t uses_ = 0;
 };
 
 } // namespace ss

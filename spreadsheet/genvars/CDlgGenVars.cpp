@@ -50,13 +50,13 @@ constexpr C::CBorder fixedTo(UINT id, C::Side side) {
 
 CDlgGenVars::CDlgGenVars(CWnd* parent)
     : CDialog(IDD, parent),
-      mDwgGrid({{kNameHeader, kNameWidth}, {kValueHeader, kDwgValueWidth}, {kFilterHeader, 0}}),
-      mStdGrid({{kNameHeader, kNameWidth},
+      dwgGrid_({{kNameHeader, kNameWidth}, {kValueHeader, kDwgValueWidth}, {kFilterHeader, 0}}),
+      stdGrid_({{kNameHeader, kNameWidth},
                 {kValueHeader, kStdValueWidth},
                 {kOverrideHeader, kOverrideWidth},
                 {kFilterHeader, 0}}) {
-    connectGrid(mDwgGrid, kDwgGrid, kDwgAdd, kDwgRemove, kDwgUp, kDwgDown);
-    connectGrid(mStdGrid, kStdGrid, kStdAdd, kStdRemove, kStdUp, kStdDown);
+    connectGrid(dwgGrid_, kDwgGrid, kDwgAdd, kDwgRemove, kDwgUp, kDwgDown);
+    connectGrid(stdGrid_, kStdGrid, kStdAdd, kStdRemove, kStdUp, kStdDown);
 }
 
 void CDlgGenVars::connectGrid(GenVarGrid& grid, int gridId, int add, int remove, int up, int down) {
@@ -96,20 +96,20 @@ BOOL CDlgGenVars::OnInitDialog() {
         {IDOK, kFromLeft, kFromBottom, kKeepWidth, kKeepHeight},
         {IDCANCEL, kFromLeft, kFromBottom, kKeepWidth, kKeepHeight},
     }};
-    mResizer.Init(this, nullptr, layout);
+    resizer_.Init(this, nullptr, layout);
     // Never smaller than the template: its controls need that room.
-    mMinTrackSize = CSize(window.Width(), window.Height());
+    minTrackSize_ = CSize(window.Width(), window.Height());
 
-    mDwgGrid.attach(this, kDwgGrid);
-    mStdGrid.attach(this, kStdGrid);
+    dwgGrid_.attach(this, kDwgGrid);
+    stdGrid_.attach(this, kStdGrid);
 
     const std::pair<int, int> moves[] = {
         {kDwgUp, kUpTip}, {kDwgDown, kDownTip}, {kStdUp, kUpTip}, {kStdDown, kDownTip}};
-    for (std::size_t i = 0; i < mMoveButtons.size(); ++i) {
+    for (std::size_t i = 0; i < moveButtons_.size(); ++i) {
         const auto [id, tip] = moves[i];
-        if (mMoveButtons[i].SubclassDlgItem(id, this)) {
-            mMoveButtons[i].SetIcon(tip == kUpTip ? kUpIcon : kDownIcon);
-            mMoveButtons[i].SetTooltipText(dialString(tip).str());
+        if (moveButtons_[i].SubclassDlgItem(id, this)) {
+            moveButtons_[i].SetIcon(tip == kUpTip ? kUpIcon : kDownIcon);
+            moveButtons_[i].SetTooltipText(dialString(tip).str());
         }
     }
     SetWindowText(dialString(kCaption).str());
@@ -120,9 +120,9 @@ BOOL CDlgGenVars::OnInitDialog() {
           std::pair{kStdAdd, kAddText}, std::pair{kStdRemove, kRemoveText}})
         SetDlgItemText(id, dialString(text).str());
 
-    mDwgGrid.fill({&mData.dwgGenVars(), &mData.dwgGenValues(), &mData.dwgGenFilters()});
-    mStdGrid.fill({&mData.stdGenVars(), &mData.stdGenValues(), &mData.stdGenOverrides(),
-                   &mData.stdGenFilters()});
+    dwgGrid_.fill({&data_.dwgGenVars(), &data_.dwgGenValues(), &data_.dwgGenFilters()});
+    stdGrid_.fill({&data_.stdGenVars(), &data_.stdGenValues(), &data_.stdGenOverrides(),
+                   &data_.stdGenFilters()});
     ChangeDlgSize(this, kSizeKey);
     return TRUE;
 }
@@ -145,9 +145,9 @@ void CDlgGenVars::chooseFilter(GenVarGrid& grid) {
 }
 
 void CDlgGenVars::OnOK() {
-    mDwgGrid.read({&mData.dwgGenVars(), &mData.dwgGenValues(), &mData.dwgGenFilters()});
-    mStdGrid.read({&mData.stdGenVars(), &mData.stdGenValues(), &mData.stdGenOverrides(),
-                   &mData.stdGenFilters()});
+    dwgGrid_.read({&data_.dwgGenVars(), &data_.dwgGenValues(), &data_.dwgGenFilters()});
+    stdGrid_.read({&data_.stdGenVars(), &data_.stdGenValues(), &data_.stdGenOverrides(),
+                   &data_.stdGenFilters()});
     CDialog::OnOK();
 }
 
@@ -158,11 +158,11 @@ void CDlgGenVars::OnDestroy() {
 
 void CDlgGenVars::OnSize(UINT type, int cx, int cy) {
     CDialog::OnSize(type, cx, cy);
-    mResizer.Move();
+    resizer_.Move();
 }
 
 void CDlgGenVars::OnGetMinMaxInfo(MINMAXINFO* info) {
     CDialog::OnGetMinMaxInfo(info);
-    info->ptMinTrackSize.x = mMinTrackSize.cx;
-    info->ptMinTrackSize.y = mMinTrackSize.cy;
+    info->ptMinTrackSize.x = minTrackSize_.cx;
+    info->ptMinTrackSize.y = minTrackSize_.cy;
 }

@@ -4,7 +4,7 @@
 // the standards, an override) and a filter: the drawings and folders below the library's
 // "Macros\" folder that the row applies to, chosen with the row's "..." button.
 //
-// The caller sets mData, runs DoModal and on OK takes mData back: every row that holds any
+// The caller sets data_, runs DoModal and on OK takes data_ back: every row that holds any
 // text, in the order shown. Its size is kept under "DLG_GENVARS".
 
 #include "platform/core/model/TfAutoStandardsData.h"
@@ -41,7 +41,7 @@ public:
 
     explicit CDlgGenVars(CWnd* parent = nullptr);
 
-    TfAutoStandardsData mData;
+    TfAutoStandardsData data_;
 
     BOOL OnInitDialog() override;
     void OnOK() override;
@@ -59,9 +59,9 @@ private:
     void chooseFilter(GenVarGrid& grid);
     void connectGrid(GenVarGrid& grid, int gridId, int add, int remove, int up, int down);
 
-    GenVarGrid mDwgGrid;
-    GenVarGrid mStdGrid;
-    std::array<CButtonST, 4> mMoveButtons;
-    CResizer mResizer;
-    CSize mMinTrackSize{50, 50};
+    GenVarGrid dwgGrid_;
+    GenVarGrid stdGrid_;
+    std::array<CButtonST, 4> moveButtons_;
+    CResizer resizer_;
+    CSize minTrackSize_{50, 50};
 };

@@ -7,19 +7,19 @@
 #include <algorithm>
 #include <utility>
 
-GenVarGrid::GenVarGrid(std::vector<Column> columns) : mColumns(std::move(columns)) {}
+GenVarGrid::GenVarGrid(std::vector<Column> columns) : columns_(std::move(columns)) {}
 
 bool GenVarGrid::attach(CWnd* dialog, int placeholderId) {
-    if (!mSpread.attachToDlgItem(dialog, placeholderId) || !mSpread.setStandardLook(0))
+    if (!spread_.attachToDlgItem(dialog, placeholderId) || !spread_.setStandardLook(0))
         return false;
     // The rows have no names of their own.
-    mSpread.SSSetBool(Vdn_Spread::kOptionRowHeaders, false);
-    mSpread.setMaxCols(buttonColumn());
+    spread_.SSSetBool(Vdn_Spread::kOptionRowHeaders, false);
+    spread_.setMaxCols(buttonColumn());
     Vdn_StringArray headers;
     Vdn_Array<int> sized;
     Vdn_Array<int> widths;
     for (int col = 1; col <= dataColumns(); ++col) {
-        const Column& column = mColumns[static_cast<std::size_t>(col - 1)];
+        const Column& column = columns_[static_cast<std::size_t>(col - 1)];
         headers.append(dialString(column.headerText));
         if (column.width > 0) {
             sized.append(col);
@@ -33,40 +33,40 @@ bool GenVarGrid::attach(CWnd* dialog, int placeholderId) {
     // columns still fit beside one when the rows outgrow the sheet.
     sized.append(Vdn_Spread::kHeader);
     widths.append(TSpread::kScrollBarSize + 2);
-    mSpread.setColumnNames(headers);
-    mSpread.setHeaderFonts();
-    mSpread.setSizeColumns(sized, widths);
-    mSpread.setSizeMode(5);
+    spread_.setColumnNames(headers);
+    spread_.setHeaderFonts();
+    spread_.setSizeColumns(sized, widths);
+    spread_.setSizeMode(5);
     return true;
 }
 
 Vdn_String GenVarGrid::cellText(int col, int row) const {
     Vdn_String text;
-    mSpread.getCellText(col, row, text, Vdn_Spread::kCellValue);
+    spread_.getCellText(col, row, text, Vdn_Spread::kCellValue);
     return text;
 }
 
 int GenVarGrid::currentRow() {
-    const int row = mSpread.activeRow();
-    return row >= 1 && row <= mSpread.maxRows() ? row : -1;
+    const int row = spread_.activeRow();
+    return row >= 1 && row <= spread_.maxRows() ? row : -1;
 }
 
 void GenVarGrid::activate(int row) {
-    if (row < 1 || row > mSpread.maxRows())
+    if (row < 1 || row > spread_.maxRows())
         return;
     // A block left selected would name the active row in its place (activeRow).
-    mSpread.sheet().clearSelection();
-    mSpread.SSSetActiveCell(1, row);
+    spread_.sheet().clearSelection();
+    spread_.SSSetActiveCell(1, row);
 }
 
 void GenVarGrid::fill(const std::vector<const Vdn_StringArray*>& lists) {
     const int rows = lists.empty() ? 1 : std::max(1, lists.front()->length());
-    mSpread.removeAllSpans();
-    mSpread.setMaxRows(rows);
-    mSpread.clearRows(1, rows);
+    spread_.removeAllSpans();
+    spread_.setMaxRows(rows);
+    spread_.clearRows(1, rows);
     for (std::size_t i = 0; i < lists.size() && static_cast<int>(i) < dataColumns(); ++i)
-        mSpread.setColumnTexts(static_cast<int>(i) + 1, *lists[i]);
-    mSpread.setAllFonts();
+        spread_.setColumnTexts(static_cast<int>(i) + 1, *lists[i]);
+    spread_.setAllFonts();
     refresh();
 }
 
@@ -74,7 +74,7 @@ void GenVarGrid::read(const std::vector<Vdn_StringArray*>& lists) const {
     for (Vdn_StringArray* list : lists)
         *list = Vdn_StringArray();
     const int columns = std::min(dataColumns(), static_cast<int>(lists.size()));
-    for (int row = 1; row <= mSpread.maxRows(); ++row) {
+    for (int row = 1; row <= spread_.maxRows(); ++row) {
         Vdn_StringArray cells;
         bool empty = true;
         for (int col = 1; col <= columns; ++col) {
@@ -89,21 +89,21 @@ void GenVarGrid::read(const std::vector<Vdn_StringArray*>& lists) const {
 }
 
 void GenVarGrid::refresh() {
-    mSpread.removeAllSpans();
+    spread_.removeAllSpans();
     // Values are texts, numbers too: shown as typed, never cut short.
-    if (mSpread.maxRows() >= 1)
-        mSpread.setEditCells(1, 1, dataColumns(), mSpread.maxRows(), Vdn_Spread::kEditStyle, 0);
-    mSpread.mergeEqualCells(1);
-    mSpread.setTextButtonColumn(buttonColumn(), L"...");
-    mSpread.SSAddCellSpan(filterColumn(), Vdn_Spread::kHeader, 2, 1);
+    if (spread_.maxRows() >= 1)
+        spread_.setEditCells(1, 1, dataColumns(), spread_.maxRows(), Vdn_Spread::kEditStyle, 0);
+    spread_.mergeEqualCells(1);
+    spread_.setTextButtonColumn(buttonColumn(), L"...");
+    spread_.SSAddCellSpan(filterColumn(), Vdn_Spread::kHeader, 2, 1);
 }
 
 void GenVarGrid::addRow() {
     int row = currentRow();
     if (row < 1)
-        row = mSpread.maxRows() + 1;
-    mSpread.removeAllSpans();
-    mSpread.insertRow(row);
+        row = spread_.maxRows() + 1;
+    spread_.removeAllSpans();
+    spread_.insertRow(row);
     refresh();
     activate(row);
 }
@@ -112,21 +112,21 @@ void GenVarGrid::removeRow() {
     const int row = currentRow();
     if (row < 1)
         return;
-    mSpread.removeAllSpans();
-    mSpread.deleteRow(row);
+    spread_.removeAllSpans();
+    spread_.deleteRow(row);
     refresh();
-    activate(std::min(row, mSpread.maxRows()));
+    activate(std::min(row, spread_.maxRows()));
 }
 
 void GenVarGrid::moveUp() {
-    mSpread.removeAllSpans();
-    mSpread.moveActiveRowUp();
+    spread_.removeAllSpans();
+    spread_.moveActiveRowUp();
     refresh();
 }
 
 void GenVarGrid::moveDown() {
-    mSpread.removeAllSpans();
-    mSpread.moveActiveRowDown();
+    spread_.removeAllSpans();
+    spread_.moveActiveRowDown();
     refresh();
 }
 
@@ -137,23 +137,23 @@ void GenVarGrid::appendToFilter(const Vdn_StringArray& paths) {
     const Vdn_String filter = cellText(filterColumn(), row);
     const Vdn_String joined = genvars::appendFilterPaths(filter, paths);
     if (joined != filter)
-        mSpread.setCellText(filterColumn(), row, joined);
+        spread_.setCellText(filterColumn(), row, joined);
 }
 
 void GenVarGrid::cellTyped() {
     int col = 0;
     int row = 0;
-    if (!mSpread.SSGetActiveCell(col, row) || col != 1)
+    if (!spread_.SSGetActiveCell(col, row) || col != 1)
         return;
     int anchorCol = 0;
     int anchorRow = 0;
     int spanCols = 0;
     int spanRows = 0;
-    if (mSpread.SSGetCellSpan(col, row, anchorCol, anchorRow, spanCols, spanRows) !=
+    if (spread_.SSGetCellSpan(col, row, anchorCol, anchorRow, spanCols, spanRows) !=
         TSpread::kSpanNo) {
         const Vdn_String name = cellText(anchorCol, anchorRow);
         for (int r = anchorRow; r < anchorRow + spanRows; ++r)
-            mSpread.setCellText(1, r, name);
+            spread_.setCellText(1, r, name);
     }
     refresh();
     activate(row);

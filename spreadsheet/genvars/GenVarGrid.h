@@ -26,10 +26,10 @@ public:
 
     // Creates the sheet in place of the dialog's placeholder; false when it cannot.
     bool attach(CWnd* dialog, int placeholderId);
-    Vdn_Spread& spread() { return mSpread; }
-    const Vdn_Spread& spread() const { return mSpread; }
+    Vdn_Spread& spread() { return spread_; }
+    const Vdn_Spread& spread() const { return spread_; }
 
-    int dataColumns() const { return static_cast<int>(mColumns.size()); }
+    int dataColumns() const { return static_cast<int>(columns_.size()); }
     int filterColumn() const { return dataColumns(); }
     int buttonColumn() const { return dataColumns() + 1; }
 
@@ -61,6 +61,6 @@ private:
     // The active cell at column 1 of row, nothing selected.
     void activate(int row);
 
-    std::vector<Column> mColumns;
-    Vdn_Spread mSpread;
+    std::vector<Column> columns_;
+    Vdn_Spread spread_;
 };

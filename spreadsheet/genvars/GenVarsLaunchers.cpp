@@ -4,5 +4,5 @@
 #include "spreadsheet/genvars/CDlgGenVars.h"
 
 bool StartDlgGenVars(TfAutoStandardsData& data) {
-    return frame::runModalLauncher<CDlgGenVars>(&CDlgGenVars::mData, data, frame::CopyBack::OnOk);
+    return frame::runModalLauncher<CDlgGenVars>(&CDlgGenVars::data_, data, frame::CopyBack::OnOk);
 }

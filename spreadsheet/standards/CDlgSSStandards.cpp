@@ -7,26 +7,26 @@ CDlgSSStandards::CDlgSSStandards(CWnd* parent) : CDialog(kTemplateId, parent) {}
 
 BOOL CDlgSSStandards::OnInitDialog() {
     CDialog::OnInitDialog();
-    mCalcSS.attachToDlgItem(this, kSheetPlaceholder);
+    calcSS_.attachToDlgItem(this, kSheetPlaceholder);
     return TRUE;
 }
 
 Acad::ErrorStatus CDlgSSStandards::evaluate() {
-    mCalcSS.setReport(mData.report);
+    calcSS_.setReport(data_.report);
     {
         Vdn_FunctionTimer timer(gLoadFile);
-        if (mCalcSS.loadFile(mData.fileName) != Acad::eOk)
+        if (calcSS_.loadFile(data_.fileName) != Acad::eOk)
             return Acad::eInvalidInput;
     }
-    switch (mData.mode) {
+    switch (data_.mode) {
     case TfDlgStandardsData::kEvaluate:
-        if (mCalcSS.initSSForInput(mData) != Acad::eOk || mCalcSS.calcMain(mData) != Acad::eOk)
+        if (calcSS_.initSSForInput(data_) != Acad::eOk || calcSS_.calcMain(data_) != Acad::eOk)
             return Acad::eInvalidInput;
-        mData.varCells = std::as_const(mCalcSS).varCells();
+        data_.varCells = std::as_const(calcSS_).varCells();
         return Acad::eOk;
     case TfDlgStandardsData::kChildCall:
-        if (mCalcSS.getFromVars(mData) != Acad::eOk ||
-            mCalcSS.setToVars(mData.varCells) != Acad::eOk)
+        if (calcSS_.getFromVars(data_) != Acad::eOk ||
+            calcSS_.setToVars(data_.varCells) != Acad::eOk)
             return Acad::eInvalidInput;
         return Acad::eOk;
     default:

@@ -15,8 +15,8 @@ public:
 
     explicit CDlgSSStandards(CWnd* parent = nullptr);
 
-    TfDlgStandardsData& standardsData() { return mData; }
-    TfCalcSS& calcSS() { return mCalcSS; }
+    TfDlgStandardsData& standardsData() { return data_; }
+    TfCalcSS& calcSS() { return calcSS_; }
 
     // Runs one evaluation on the dialog's record: loads its sheet, then by mode
     //  0: fills the sheet from the macro, calculates, writes the outputs into the macro and
@@ -29,6 +29,6 @@ public:
     BOOL OnInitDialog() override;
 
 private:
-    TfCalcSS mCalcSS;
-    TfDlgStandardsData mData;
+    TfCalcSS calcSS_;
+    TfDlgStandardsData data_;
 };

@@ -5,16 +5,16 @@ namespace ss {
 const EquationMemo::Equation* EquationMemo::find(grid::CellRef cell, std::wstring_view text,
                                                  std::uint64_t table, grid::ReferenceStyle style,
                                                  std::size_t& cursor) const {
-    if (table != mTable || mEquations.empty())
+    if (table != table_ || equations_.empty())
         return nullptr;
     std::size_t at = cursor;
-    if (at >= mEquations.size() || !(mEquations[at].cell == cell)) {
-        const auto found = mByCell.find(cell);
-        if (found == mByCell.end())
+    if (at >= equations_.size() || !(equations_[at].cell == cell)) {
+        const auto found = byCell_.find(cell);
+        if (found == byCell_.end())
             return nullptr;
         at = found->second;
     }
-    const Equation& equation = mEquations[at];
+    const Equation& equation = equations_[at];
     if (equation.text != text || equation.style != style)
         return nullptr;
     cursor = at + 1;
@@ -22,16 +22,16 @@ const EquationMemo::Equation* EquationMemo::find(grid::CellRef cell, std::wstrin
 }
 
 void EquationMemo::remember(Equation equation, std::uint64_t table) {
-    if (table != mTable || mEquations.size() >= kCapacity) {
-        mEquations.clear();
-        mByCell.clear();
-        mTable = table;
+    if (table != table_ || equations_.size() >= kCapacity) {
+        equations_.clear();
+        byCell_.clear();
+        table_ = table;
     }
-    const auto [found, added] = mByCell.try_emplace(equation.cell, mEquations.size());
+    const auto [found, added] = byCell_.try_emplace(equation.cell, equations_.size());
     if (added)
-        mEquations.push_back(std::move(equation));
+        equations_.push_back(std::move(equation));
     else
-        mEquations[found->second] = std::move(equation);
+        equations_[found->second] = std::move(equation);
 }
 
 } // namespace ss

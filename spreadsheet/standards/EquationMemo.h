@@ -51,7 +51,7 @@ public:
     // tables are forgotten first.
     void remember(Equation equation, std::uint64_t table);
 
-    std::size_t size() const { return mEquations.size(); }
+    std::size_t size() const { return equations_.size(); }
 
 private:
     struct CellHash {
@@ -61,9 +61,9 @@ private:
         }
     };
 
-    std::uint64_t mTable = 0;
-    std::vector<Equation> mEquations;
-    std::unordered_map<grid::CellRef, std::size_t, CellHash> mByCell;
+    std::uint64_t table_ = 0;
+    std::vector<Equation> equations_;
+    std::unordered_map<grid::CellRef, std::size_t, CellHash> byCell_;
 };
 
 } // namespace ss

@@ -10,19 +10,19 @@ EvaluationChain& EvaluationChain::instance() {
 }
 
 bool EvaluationChain::contains(const std::filesystem::path& canonicalPath) const {
-    return std::find(mPaths.begin(), mPaths.end(), canonicalPath) != mPaths.end();
+    return std::find(paths_.begin(), paths_.end(), canonicalPath) != paths_.end();
 }
 
 EvaluationChain::Link::Link(const std::filesystem::path& canonicalPath) {
     if (canonicalPath.empty())
         return;
-    instance().mPaths.push_back(canonicalPath);
-    mAdded = true;
+    instance().paths_.push_back(canonicalPath);
+    added_ = true;
 }
 
 EvaluationChain::Link::~Link() {
-    if (mAdded)
-        instance().mPaths.pop_back();
+    if (added_)
+        instance().paths_.pop_back();
 }
 
 } // namespace ss

@@ -22,13 +22,13 @@ public:
         Link& operator=(const Link&) = delete;
 
     private:
-        bool mAdded = false;
+        bool added_ = false;
     };
 
     static EvaluationChain& instance();
 
     bool contains(const std::filesystem::path& canonicalPath) const;
-    std::size_t depth() const { return mPaths.size(); }
+    std::size_t depth() const { return paths_.size(); }
     // Whether a child of the innermost sheet may start: not a sheet in the chain, and not
     // too deep.
     bool admits(const std::filesystem::path& canonicalPath) const {
@@ -36,7 +36,7 @@ public:
     }
 
 private:
-    std::vector<std::filesystem::path> mPaths;
+    std::vector<std::filesystem::path> paths_;
 };
 
 } // namespace ss

@@ -64,7 +64,7 @@ bool MappingFile::read(const Vdn_String& sheetName) {
     if (!lines.isEmpty() && hasSubString(lines.first(), L"Mapping", false) &&
         hasSubString(lines.first(), L"version", false))
         lines.removeAt(0);
-    mLines = lines;
+    lines_ = lines;
     return true;
 }
 
@@ -75,14 +75,14 @@ void MappingFile::clearCache() {
 bool MappingFile::write(const Vdn_String& sheetName) const {
     Vdn_StringArray lines;
     lines.append(Vdn_String(kVersionLine));
-    lines.append(mLines);
+    lines.append(lines_);
     return ObjectExportWriteFile(pathFor(sheetName), lines);
 }
 
 Vdn_StringArray MappingFile::names() const {
     Vdn_StringArray names;
     Vdn_String name;
-    for (const Vdn_String& line : mLines) {
+    for (const Vdn_String& line : lines_) {
         if (lineName(line, name))
             names.append(name);
     }
@@ -91,8 +91,8 @@ Vdn_StringArray MappingFile::names() const {
 
 int MappingFile::findLine(const Vdn_String& mappingName) const {
     Vdn_String name;
-    for (int i = 0; i < mLines.length(); ++i) {
-        if (lineName(mLines[i], name) && name == mappingName)
+    for (int i = 0; i < lines_.length(); ++i) {
+        if (lineName(lines_[i], name) && name == mappingName)
             return i;
     }
     return -1;
@@ -100,7 +100,7 @@ int MappingFile::findLine(const Vdn_String& mappingName) const {
 
 void MappingFile::removeLines(const Vdn_String& mappingName) {
     for (int i = findLine(mappingName); i >= 0; i = findLine(mappingName))
-        mLines.removeAt(i);
+        lines_.removeAt(i);
 }
 
 } // namespace ss

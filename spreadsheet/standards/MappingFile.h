@@ -29,17 +29,17 @@ public:
     // Writes the version line and the lines; false when the file cannot be written.
     bool write(const Vdn_String& sheetName) const;
 
-    const Vdn_StringArray& lines() const { return mLines; }
+    const Vdn_StringArray& lines() const { return lines_; }
     // The names of the mapping lines, in file order.
     Vdn_StringArray names() const;
     // The first line named mappingName (compared with case); -1 when there is none.
     int findLine(const Vdn_String& mappingName) const;
     // Removes every line named mappingName.
     void removeLines(const Vdn_String& mappingName);
-    void appendLine(const Vdn_String& line) { mLines.append(line); }
+    void appendLine(const Vdn_String& line) { lines_.append(line); }
 
 private:
-    Vdn_StringArray mLines;
+    Vdn_StringArray lines_;
 };
 
 } // namespace ss

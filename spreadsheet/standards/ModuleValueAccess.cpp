@@ -24,9 +24,9 @@ ModuleValueAccess::ModuleValueAccess(Vdn_DbMacro& macro, MacroData* macroData,
     if (macroData == nullptr || macro.openModule(moduleName, module) != Acad::eOk)
         return;
     const int tabIndex = macroData->findTab(module->tabName());
-    mTab = macroData->getTab(tabIndex);
-    if (mTab != nullptr)
-        mModule = module;
+    tab_ = macroData->getTab(tabIndex);
+    if (tab_ != nullptr)
+        module_ = module;
 }
 
 Acad::ErrorStatus ModuleValueAccess::access(int kind, const Vdn_String& name, Vdn_String& value,
@@ -61,15 +61,15 @@ Acad::ErrorStatus ModuleValueAccess::constraintVariable(const Vdn_String& name, 
         return Acad::eInvalidInput;
     bool fixed = true;
     bool mixed = false;
-    if (set && mTab->getFlexFixBtnStatus(name, fixed, mixed) && (!fixed || mixed))
-        mTab->flexFixBtnClicked(name, false);
-    return result(mModule->getSetConstrVarValue(name, value, set));
+    if (set && tab_->getFlexFixBtnStatus(name, fixed, mixed) && (!fixed || mixed))
+        tab_->flexFixBtnClicked(name, false);
+    return result(module_->getSetConstrVarValue(name, value, set));
 }
 
 Acad::ErrorStatus ModuleValueAccess::cutOffset(const Vdn_String& cutName, int offsetType,
                                                Vdn_String& value, bool set) {
     Vdn_CutConstraint* cut = nullptr;
-    if (!isOpen() || mModule->getCutConstraint(cutName, cut) != Acad::eOk)
+    if (!isOpen() || module_->getCutConstraint(cutName, cut) != Acad::eOk)
         return Acad::eInvalidInput;
     if (set)
         return result(cut->getSetCutValue(offsetType, value, true));
@@ -81,7 +81,7 @@ Acad::ErrorStatus ModuleValueAccess::cutOffset(const Vdn_String& cutName, int of
 }
 
 Acad::ErrorStatus ModuleValueAccess::boltData(bool diameter, Vdn_String& value, bool set) {
-    MacroBoltData* data = isOpen() ? mTab->getBoltData() : nullptr;
+    MacroBoltData* data = isOpen() ? tab_->getBoltData() : nullptr;
     if (data == nullptr)
         return Acad::eInvalidInput;
     Vdn_String& text = diameter ? data->diameter : data->holeOffset;
@@ -94,16 +94,16 @@ Acad::ErrorStatus ModuleValueAccess::boltData(bool diameter, Vdn_String& value, 
 
 Acad::ErrorStatus ModuleValueAccess::nrBolts(const Vdn_String& patternName, int direction,
                                              Vdn_String& value, bool set) {
-    if (!isOpen() || mModule->typeCode() != Vdn_Module::kBoltTypeCode)
+    if (!isOpen() || module_->typeCode() != Vdn_Module::kBoltTypeCode)
         return Acad::eInvalidInput;
-    return result(mModule->getSetNrBolts(patternName, direction, value, set));
+    return result(module_->getSetNrBolts(patternName, direction, value, set));
 }
 
 Acad::ErrorStatus ModuleValueAccess::reverseStart(const Vdn_String& patternName, int direction,
                                                   Vdn_String& value, bool set) {
     Vdn_BoltPattern* pattern = nullptr;
-    if (!isOpen() || !mModule->isBoltModule() ||
-        mModule->findPattern(patternName, pattern) != Acad::eOk)
+    if (!isOpen() || !module_->isBoltModule() ||
+        module_->findPattern(patternName, pattern) != Acad::eOk)
         return Acad::eInvalidInput;
     // Read and write agree ("1" is a set flag), so that a value read and written back
     // unchanged leaves the pattern as it was.
@@ -118,14 +118,14 @@ Acad::ErrorStatus ModuleValueAccess::reverseStart(const Vdn_String& patternName,
 Acad::ErrorStatus ModuleValueAccess::memberName(const Vdn_String& group, Vdn_String& value,
                                                 bool set) {
     MacroProfData props;
-    if (!isOpen() || !mTab->getMergedPropsOfGroup(group, props))
+    if (!isOpen() || !tab_->getMergedPropsOfGroup(group, props))
         return Acad::eInvalidInput;
     if (!set) {
         value = props.memberName;
         return Acad::eOk;
     }
     props.memberName = value;
-    return result(mTab->setMergedPropsOfGroup(group, props));
+    return result(tab_->setMergedPropsOfGroup(group, props));
 }
 
 } // namespace ss

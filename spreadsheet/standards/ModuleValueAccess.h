@@ -22,8 +22,8 @@ public:
     ModuleValueAccess(Vdn_DbMacro& macro, MacroData* macroData, const Vdn_String& moduleName);
 
     // Whether both the module and its tab were found.
-    bool isOpen() const { return mModule != nullptr && mTab != nullptr; }
-    Vdn_Module& module() { return *mModule; }
+    bool isOpen() const { return module_ != nullptr && tab_ != nullptr; }
+    Vdn_Module& module() { return *module_; }
 
     // The value of a mapping kind. Kinds without a module-level value (0, 2, 12, 13, 15) fail.
     Acad::ErrorStatus access(int kind, const Vdn_String& name, Vdn_String& value, bool set);
@@ -48,8 +48,8 @@ public:
     Acad::ErrorStatus memberName(const Vdn_String& group, Vdn_String& value, bool set);
 
 private:
-    Vdn_Module* mModule = nullptr;
-    MacroTabData* mTab = nullptr;
+    Vdn_Module* module_ = nullptr;
+    MacroTabData* tab_ = nullptr;
 };
 
 } // namespace ss

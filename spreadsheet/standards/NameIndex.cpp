@@ -37,39 +37,39 @@ NameIndex::NameIndex(std::span<const std::wstring_view> names) {
     std::size_t total = 0;
     for (const std::wstring_view name : names)
         total += name.size();
-    mText.reserve(total);
+    text_.reserve(total);
     for (const std::wstring_view name : names)
-        mText.insert(mText.end(), name.begin(), name.end());
-    mNext.assign(names.size(), -1);
-    mFirstOf.assign(names.size(), -1);
-    mFirst.reserve(names.size());
+        text_.insert(text_.end(), name.begin(), name.end());
+    next_.assign(names.size(), -1);
+    firstOf_.assign(names.size(), -1);
+    first_.reserve(names.size());
     // The last position of each name so far, to chain the next one to it.
     std::vector<int> last(names.size(), -1);
     std::size_t at = 0;
     for (std::size_t i = 0; i < names.size(); ++i) {
-        const std::wstring_view key(mText.data() + at, names[i].size());
+        const std::wstring_view key(text_.data() + at, names[i].size());
         at += names[i].size();
         if (key.empty())
             continue;
         const int position = static_cast<int>(i);
-        const auto [found, added] = mFirst.try_emplace(key, position);
-        mFirstOf[i] = found->second;
+        const auto [found, added] = first_.try_emplace(key, position);
+        firstOf_[i] = found->second;
         if (!added)
-            mNext[static_cast<std::size_t>(last[static_cast<std::size_t>(found->second)])] =
+            next_[static_cast<std::size_t>(last[static_cast<std::size_t>(found->second)])] =
                 position;
         last[static_cast<std::size_t>(found->second)] = position;
     }
 }
 
 int NameIndex::first(std::wstring_view name) const {
-    const auto found = mFirst.find(name);
-    return found == mFirst.end() ? -1 : found->second;
+    const auto found = first_.find(name);
+    return found == first_.end() ? -1 : found->second;
 }
 
 int NameIndex::firstAfter(std::wstring_view name, int after) const {
     int position = first(name);
     while (position >= 0 && position <= after)
-        position = mNext[static_cast<std::size_t>(position)];
+        position = next_[static_cast<std::size_t>(position)];
     return position;
 }
 

@@ -26,9 +26,9 @@ public:
     // The first position above `after` of name, or -1.
     int firstAfter(std::wstring_view name, int after) const;
     // The first position of the name at position, or -1 for an empty name.
-    int firstOf(int position) const { return mFirstOf[static_cast<std::size_t>(position)]; }
+    int firstOf(int position) const { return firstOf_[static_cast<std::size_t>(position)]; }
     // How many different names there are.
-    std::size_t distinctNames() const { return mFirst.size(); }
+    std::size_t distinctNames() const { return first_.size(); }
 
 private:
     struct FoldedHash {
@@ -42,11 +42,11 @@ private:
 
     // The names, one after the other; the keys below look into it (a vector's buffer stays put
     // when the vector is moved).
-    std::vector<wchar_t> mText;
-    std::unordered_map<std::wstring_view, int, FoldedHash, FoldedEqual> mFirst;
-    // mNext[i]: the next position after i with the same name, or -1.
-    std::vector<int> mNext;
-    std::vector<int> mFirstOf;
+    std::vector<wchar_t> text_;
+    std::unordered_map<std::wstring_view, int, FoldedHash, FoldedEqual> first_;
+    // next_[i]: the next position after i with the same name, or -1.
+    std::vector<int> next_;
+    std::vector<int> firstOf_;
 };
 
 } // namespace ss

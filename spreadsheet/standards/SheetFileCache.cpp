@@ -28,8 +28,8 @@ fs::path canonicalOf(const fs::path& absolute) {
 
 const SheetFileCache::Slot* SheetFileCache::unchanged(const std::string& key,
                                                       const core::FileStamp& stamp) const {
-    const auto found = mEntries.find(key);
-    if (found == mEntries.end() || !found->second.entry->stamp.sameAs(stamp))
+    const auto found = entries_.find(key);
+    if (found == entries_.end() || !found->second.entry->stamp.sameAs(stamp))
         return nullptr;
     return &found->second;
 }
@@ -51,8 +51,8 @@ std::shared_ptr<const SheetFileCache::Entry> SheetFileCache::load(TSpread& contr
         if (!control.sheet().restore(slot->entry->snapshot))
             return nullptr;
         control.Invalidate();
-        Slot& used = mEntries[key];
-        used.lastUse = ++mUses;
+        Slot& used = entries_[key];
+        used.lastUse = ++uses_;
         return used.entry;
     }
 
@@ -67,14 +67,14 @@ std::shared_ptr<const SheetFileCache::Entry> SheetFileCache::load(TSpread& contr
     entry->stamp = *stamp;
     entry->snapshot = control.sheet().snapshot();
     if (!stamp->settled) {
-        mEntries.erase(key);
+        entries_.erase(key);
         return entry;
     }
-    if (mEntries.find(key) == mEntries.end())
+    if (entries_.find(key) == entries_.end())
         makeRoom();
-    Slot& slot = mEntries[key];
+    Slot& slot = entries_[key];
     slot.entry = std::move(entry);
-    slot.lastUse = ++mUses;
+    slot.lastUse = ++uses_;
     return slot.entry;
 }
 
@@ -91,12 +91,12 @@ fs::path SheetFileCache::canonicalPath(const fs::path& path) const {
 }
 
 void SheetFileCache::makeRoom() {
-    while (mEntries.size() >= kCapacity) {
+    while (entries_.size() >= kCapacity) {
         const auto oldest =
-            std::min_element(mEntries.begin(), mEntries.end(), [](const auto& a, const auto& b) {
+            std::min_element(entries_.begin(), entries_.end(), [](const auto& a, const auto& b) {
                 return a.second.lastUse < b.second.lastUse;
             });
-        mEntries.erase(oldest);
+        entries_.erase(oldest);
     }
 }
 

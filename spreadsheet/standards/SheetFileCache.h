@@ -47,8 +47,8 @@ public:
     // kept for the file while it is unchanged, else worked out anew.
     std::filesystem::path canonicalPath(const std::filesystem::path& path) const;
 
-    std::size_t size() const { return mEntries.size(); }
-    void clear() { mEntries.clear(); }
+    std::size_t size() const { return entries_.size(); }
+    void clear() { entries_.clear(); }
 
 private:
     struct Slot {
@@ -60,8 +60,8 @@ private:
     // The entry of the file at the absolute path when the file still has its stamp.
     const Slot* unchanged(const std::string& key, const core::FileStamp& stamp) const;
 
-    std::unordered_map<std::string, Slot> mEntries;
-    std::uint64_t mUses = 0;
+    std::unordered_map<std::string, Slot> entries_;
+    std::uint64_t uses_ = 0;
 };
 
 } // namespace ss

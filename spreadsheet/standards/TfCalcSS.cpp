@@ -29,16 +29,16 @@ constexpr int kOptionsOff[] = {8, 7};
 TfCalcSS::TfCalcSS() = default;
 
 TfCalcSS::TfCalcSS(const TfCalcSS& other)
-    : Vdn_Spread(), mFileName(other.mFileName), mVarCells(other.mVarCells),
-      mGenVarNames(other.mGenVarNames), mGenVarValues(other.mGenVarValues),
-      mCanonicalPath(other.mCanonicalPath), mMemo(other.mMemo) {}
+    : Vdn_Spread(), fileName_(other.fileName_), varCells_(other.varCells_),
+      genVarNames_(other.genVarNames_), genVarValues_(other.genVarValues_),
+      canonicalPath_(other.canonicalPath_), memo_(other.memo_) {}
 
 TfCalcSS::~TfCalcSS() = default;
 
 TfVarCells& TfCalcSS::varCells() {
     // The caller may change the variables: the reference table is built again when needed.
-    mTable.reset();
-    return mVarCells;
+    table_.reset();
+    return varCells_;
 }
 
 Acad::ErrorStatus TfCalcSS::loadFile(const Vdn_String& name) {
@@ -60,10 +60,10 @@ Acad::ErrorStatus TfCalcSS::loadFile(const Vdn_String& name) {
     const auto loaded = ss::SheetFileCache::instance().load(*this, *resolved);
     if (!loaded)
         return failWith(L"the sheet file " + shownPath(path) + L" could not be read");
-    mFileName = path;
-    mCanonicalPath = loaded->canonicalPath;
-    mMemo = loaded->memo;
-    mTable.reset();
+    fileName_ = path;
+    canonicalPath_ = loaded->canonicalPath;
+    memo_ = loaded->memo;
+    table_.reset();
     return Acad::eOk;
 }
 
@@ -138,8 +138,8 @@ int TfCalcSS::calcStart() const {
 }
 
 Acad::ErrorStatus TfCalcSS::initVarCells() {
-    mVarCells.resetVarCells();
-    mTable.reset();
+    varCells_.resetVarCells();
+    table_.reset();
     if (!isAttached())
         return Acad::eInvalidInput;
     // The texts stay where they are while nothing is written into the sheet.
@@ -156,10 +156,10 @@ Acad::ErrorStatus TfCalcSS::initVarCells() {
         return end;
     };
     if (rows.input < 0)
-        return failWith(shownPath(mFileName) + L" has no \"Input\" label");
+        return failWith(shownPath(fileName_) + L" has no \"Input\" label");
     collectSection(declarations, rows.input, endOf(rows.input), tfInput);
     if (rows.output < 0)
-        return failWith(shownPath(mFileName) + L" has no \"Output\" label");
+        return failWith(shownPath(fileName_) + L" has no \"Output\" label");
     collectSection(declarations, rows.output, endOf(rows.output), tfOutput);
     if (rows.local >= 0)
         collectSection(declarations, rows.local, endOf(rows.local), tfLocal);
@@ -178,7 +178,7 @@ void TfCalcSS::collectSection(const std::vector<Declaration>& declarations, int 
     for (auto it = first; it != declarations.end() && it->cell.row <= end; ++it) {
         TfVarCell cell;
         if (cell.initialize(it->text, it->cell.col, it->cell.row, type) == Acad::eOk)
-            mVarCells.append(std::move(cell));
+            varCells_.append(std::move(cell));
     }
 }
 
@@ -187,14 +187,14 @@ Vdn_String TfCalcSS::shownPath(const Vdn_String& name) {
 }
 
 Acad::ErrorStatus TfCalcSS::failWith(const Vdn_String& reason) const {
-    if (mReport != nullptr)
-        mReport->fail(reason);
+    if (report_ != nullptr)
+        report_->fail(reason);
     return Acad::eInvalidInput;
 }
 
 void TfCalcSS::takeGenVars(const TfDlgStandardsData& data) {
-    mGenVarNames = data.genVarNames;
-    mGenVarValues = data.genVarValues;
+    genVarNames_ = data.genVarNames;
+    genVarValues_ = data.genVarValues;
 }
 
 Acad::ErrorStatus TfCalcSS::initSSForInput(TfDlgStandardsData& data) {
@@ -208,15 +208,15 @@ Acad::ErrorStatus TfCalcSS::initSSForInput(TfDlgStandardsData& data) {
     }
     {
         Vdn_FunctionTimer timer(gSSSGetFromMacro);
-        if (mVarCells.getFromMacro(data) != Acad::eOk)
+        if (varCells_.getFromMacro(data) != Acad::eOk)
             return Acad::eInvalidInput;
     }
     {
         Vdn_FunctionTimer timer(gSetMacroValuelsToSS);
         int refused = -1;
-        if (mVarCells.setValuesToSS(*this, &refused) != Acad::eOk)
+        if (varCells_.setValuesToSS(*this, &refused) != Acad::eOk)
             return refused < 0 ? Acad::eInvalidInput
-                               : failWith(refusal(mVarCells[refused], mVarCells[refused].value));
+                               : failWith(refusal(varCells_[refused], varCells_[refused].value));
     }
     Vdn_FunctionTimer timer(gSSSreplaceGenVars);
     return replaceGenVars();
@@ -228,14 +228,14 @@ Acad::ErrorStatus TfCalcSS::calcMain(TfDlgStandardsData& data) {
         if (calculate() != Acad::eOk)
             return Acad::eInvalidInput;
         int failed = -1;
-        if (mVarCells.getValuesFromSS(*this, &failed) != Acad::eOk)
+        if (varCells_.getValuesFromSS(*this, &failed) != Acad::eOk)
             return failed < 0 ? Acad::eInvalidInput
-                              : failWith(L"the output " + mVarCells[failed].name + L" of " +
-                                         shownPath(mFileName) +
+                              : failWith(L"the output " + varCells_[failed].name + L" of " +
+                                         shownPath(fileName_) +
                                          L" has no value (its formula gives an error)");
     }
     Vdn_FunctionTimer timer(gSetToMacro);
-    return mVarCells.setToMacro(data);
+    return varCells_.setToMacro(data);
 }
 
 Acad::ErrorStatus TfCalcSS::getFromVars(TfDlgStandardsData& data) {
@@ -248,8 +248,8 @@ Acad::ErrorStatus TfCalcSS::getFromVars(TfDlgStandardsData& data) {
     // Inputs, then outputs, take the arguments by position; locals start empty.
     const TfVarCells& args = data.varCells;
     int locals = 0;
-    for (int i = 0; i < mVarCells.length(); ++i) {
-        TfVarCell& cell = mVarCells[i];
+    for (int i = 0; i < varCells_.length(); ++i) {
+        TfVarCell& cell = varCells_[i];
         if (cell.isLocal()) {
             ++locals;
             if (cell.setNewValue(*this, Vdn_String()) != Acad::eOk)
@@ -258,10 +258,10 @@ Acad::ErrorStatus TfCalcSS::getFromVars(TfDlgStandardsData& data) {
         }
         const int k = i - locals;
         if (k >= args.length())
-            return failWith(shownPath(mFileName) + L" needs more than the " +
+            return failWith(shownPath(fileName_) + L" needs more than the " +
                             Vdn_String(args.length()) + L" variables it was given");
         if (cell.isOutput() && args[k].isInput())
-            return failWith(L"the output " + cell.name + L" of " + shownPath(mFileName) +
+            return failWith(L"the output " + cell.name + L" of " + shownPath(fileName_) +
                             L" was given the input " + args[k].name);
         if (cell.setNewValue(*this, args[k].value) != Acad::eOk)
             return failWith(refusal(cell, args[k].value));
@@ -277,8 +277,8 @@ Acad::ErrorStatus TfCalcSS::setToVars(TfVarCells& args) {
     }
     Vdn_FunctionTimer timer(gSetToVars);
     int locals = 0;
-    for (int i = 0; i < mVarCells.length(); ++i) {
-        const TfVarCell& cell = mVarCells[i];
+    for (int i = 0; i < varCells_.length(); ++i) {
+        const TfVarCell& cell = varCells_[i];
         if (cell.isLocal()) {
             ++locals;
             continue;
@@ -287,7 +287,7 @@ Acad::ErrorStatus TfCalcSS::setToVars(TfVarCells& args) {
             continue;
         const int k = i - locals;
         if (k >= args.length())
-            return failWith(shownPath(mFileName) + L" needs more than the " +
+            return failWith(shownPath(fileName_) + L" needs more than the " +
                             Vdn_String(args.length()) + L" variables it was given");
         args[k].value = cell.value;
     }

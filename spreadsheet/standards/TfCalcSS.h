@@ -53,7 +53,7 @@ public:
     // a section row by row. Fails without an Input or an Output label.
     Acad::ErrorStatus initVarCells();
     TfVarCells& varCells();
-    const TfVarCells& varCells() const { return mVarCells; }
+    const TfVarCells& varCells() const { return varCells_; }
 
     // --- macro mode: initSSForInput, then calcMain ------------------------------------------
     // Needs data's macro and transaction: takes data's general variables, collects the
@@ -92,13 +92,13 @@ public:
                              const Vdn_StringArray& values, bool quote);
 
     // Where the sheet says why an operation failed (may be null; the caller keeps it).
-    void setReport(ss::EvaluationReport* report) { mReport = report; }
+    void setReport(ss::EvaluationReport* report) { report_ = report; }
     // A file name as a message shows it: the file's own path, one kind of separator.
     static Vdn_String shownPath(const Vdn_String& name);
 
-    const Vdn_String& fileName() const { return mFileName; }
-    const Vdn_StringArray& genVarNames() const { return mGenVarNames; }
-    const Vdn_StringArray& genVarValues() const { return mGenVarValues; }
+    const Vdn_String& fileName() const { return fileName_; }
+    const Vdn_StringArray& genVarNames() const { return genVarNames_; }
+    const Vdn_StringArray& genVarValues() const { return genVarValues_; }
 
 private:
     struct SectionRows {
@@ -150,21 +150,21 @@ private:
     std::optional<ChildFile> locateChildFile(const Vdn_String& name) const;
     Acad::ErrorStatus callChild(const ChildFile& file, const TfVarCells& args);
 
-    Vdn_String mFileName;
-    TfVarCells mVarCells;
-    Vdn_StringArray mGenVarNames;
-    Vdn_StringArray mGenVarValues;
+    Vdn_String fileName_;
+    TfVarCells varCells_;
+    Vdn_StringArray genVarNames_;
+    Vdn_StringArray genVarValues_;
 
     // Where the loaded file lives, to refuse child calls that come back to it.
-    std::filesystem::path mCanonicalPath;
+    std::filesystem::path canonicalPath_;
     // What evaluations of the loaded file hand on to each other (a memo of its own for a
     // sheet that came from no file).
-    std::shared_ptr<ss::SheetMemo> mMemo = std::make_shared<ss::SheetMemo>();
+    std::shared_ptr<ss::SheetMemo> memo_ = std::make_shared<ss::SheetMemo>();
     // The table that fits the variables now; null when they may have changed since.
-    std::shared_ptr<const ss::VariableTable> mTable;
-    ss::EvaluationReport* mReport = nullptr;
+    std::shared_ptr<const ss::VariableTable> table_;
+    ss::EvaluationReport* report_ = nullptr;
     // Why the last native call failed.
-    Vdn_String mNativeFailure;
+    Vdn_String nativeFailure_;
     // Where the last equation of this calculation was found in the memo.
-    std::size_t mEquationCursor = 0;
+    std::size_t equationCursor_ = 0;
 };

@@ -48,7 +48,7 @@ bool TfCalcSS::replaceWords(Vdn_String& text, const Vdn_StringArray& names,
 Acad::ErrorStatus TfCalcSS::replaceGenVars() {
     if (!isAttached())
         return Acad::eInvalidInput;
-    const ss::WordReplacer replacer(mGenVarNames, mGenVarValues, true);
+    const ss::WordReplacer replacer(genVarNames_, genVarValues_, true);
     if (replacer.isEmpty())
         return Acad::eOk;
     // Empty cells have nothing to replace, nor has a text in which no name can occur; but a
@@ -80,19 +80,19 @@ Acad::ErrorStatus TfCalcSS::replaceGenVars() {
 void TfCalcSS::removeDuplicates() {
     // The table of the names tells at once when every name is unique (the usual case).
     int nameless = 0;
-    for (int i = 0; i < mVarCells.length(); ++i)
-        nameless += mVarCells[i].name.isEmpty() ? 1 : 0;
+    for (int i = 0; i < varCells_.length(); ++i)
+        nameless += varCells_[i].name.isEmpty() ? 1 : 0;
     if (nameless <= 1 &&
-        variableTable().distinctNames() == static_cast<std::size_t>(mVarCells.length() - nameless))
+        variableTable().distinctNames() == static_cast<std::size_t>(varCells_.length() - nameless))
         return;
     Vdn_StringArray names;
-    for (int i = 0; i < mVarCells.length(); ++i)
-        names.append(mVarCells[i].name);
+    for (int i = 0; i < varCells_.length(); ++i)
+        names.append(varCells_[i].name);
     Vdn_StringArray duplicates;
     if (!hasDuplicates(names, false, duplicates))
         return;
     Vdn_String text = L"There were duplicate variable names found in the standards file " +
-                      shownPath(mFileName) +
+                      shownPath(fileName_) +
                       L".\nThe duplicates will be ignored. Please correct this file.\n"
                       L"Duplicate variable names:\n\n";
     for (const Vdn_String& name : duplicates)
@@ -100,8 +100,8 @@ void TfCalcSS::removeDuplicates() {
     MessageBox(text.str(), L"Variable names must be unique", MB_ICONEXCLAMATION | MB_OK);
     // Highest index first, so the remaining indexes stay valid; the first of each name stays.
     for (const int index : getDuplicates(names, false))
-        mVarCells.removeAt(index);
-    mTable.reset();
+        varCells_.removeAt(index);
+    table_.reset();
 }
 
 Acad::ErrorStatus TfCalcSS::calculate() {
@@ -117,11 +117,11 @@ Acad::ErrorStatus TfCalcSS::calculate() {
     }
     const int first = calcStart();
     if (first < 0)
-        return failWith(shownPath(mFileName) + L" has no \"Calc\" label");
+        return failWith(shownPath(fileName_) + L" has no \"Calc\" label");
     // While this sheet calculates, a child call that comes back to it is refused.
-    const ss::EvaluationChain::Link link(mCanonicalPath);
+    const ss::EvaluationChain::Link link(canonicalPath_);
     variableTable();
-    mEquationCursor = 0;
+    equationCursor_ = 0;
     Vdn_FunctionTimer timer(gCalcCells);
     for (int row = first; row <= maxRows(); ++row) {
         for (int col = 1; col <= maxCols(); ++col)
@@ -131,20 +131,20 @@ Acad::ErrorStatus TfCalcSS::calculate() {
 }
 
 const ss::VariableTable& TfCalcSS::variableTable() {
-    if (mTable)
-        return *mTable;
+    if (table_)
+        return *table_;
     // The same variables in the same cells as when the file was evaluated before.
-    if (mMemo->table && mMemo->table->matches(mVarCells)) {
-        mTable = mMemo->table;
-        return *mTable;
+    if (memo_->table && memo_->table->matches(varCells_)) {
+        table_ = memo_->table;
+        return *table_;
     }
     std::vector<ss::VariableTable::Variable> variables;
     std::vector<std::wstring_view> names;
     {
         Vdn_FunctionTimer timer(gCalcCellGetVarNames);
-        variables.reserve(static_cast<std::size_t>(mVarCells.length()));
-        for (int i = 0; i < mVarCells.length(); ++i)
-            variables.push_back({mVarCells[i].name.str(), mVarCells[i].col, mVarCells[i].row});
+        variables.reserve(static_cast<std::size_t>(varCells_.length()));
+        for (int i = 0; i < varCells_.length(); ++i)
+            variables.push_back({varCells_[i].name.str(), varCells_[i].col, varCells_[i].row});
         names.reserve(variables.size());
         for (const ss::VariableTable::Variable& variable : variables)
             names.push_back(variable.name);
@@ -155,21 +155,21 @@ const ss::VariableTable& TfCalcSS::variableTable() {
     {
         Vdn_FunctionTimer timer(gCalcCellGetVarCoords);
         index = ss::NameIndex(names);
-        for (int i = 0; i < mVarCells.length(); ++i) {
+        for (int i = 0; i < varCells_.length(); ++i) {
             Vdn_FunctionTimer one(gCalcCellGetVarCoordName);
             // The first variable of the name gives the reference; a nameless one is dropped.
             const int first = index.firstOf(i);
             if (first < 0)
                 continue;
-            const TfVarCell& cell = mVarCells[first];
-            found.append(mVarCells[i].name);
+            const TfVarCell& cell = varCells_[first];
+            found.append(varCells_[i].name);
             references.append(getAlfabet(cell.col) + Vdn_String(cell.row));
         }
     }
-    mTable = std::make_shared<const ss::VariableTable>(std::move(variables), std::move(index),
+    table_ = std::make_shared<const ss::VariableTable>(std::move(variables), std::move(index),
                                                        ss::WordReplacer(found, references, false));
-    mMemo->table = mTable;
-    return *mTable;
+    memo_->table = table_;
+    return *table_;
 }
 
 int TfCalcSS::variableIndex(const Vdn_String& name) {
@@ -178,9 +178,9 @@ int TfCalcSS::variableIndex(const Vdn_String& name) {
 
 void TfCalcSS::showEquationFailure(const Vdn_String& name, const Vdn_String& expression, int row,
                                    const Vdn_String& reason, const Vdn_String& detail) const {
-    if (mReport != nullptr) {
+    if (report_ != nullptr) {
         const Vdn_String& why = !detail.isEmpty() ? detail : reason;
-        mReport->note(shownPath(mFileName) + L" row " + Vdn_String(row) + L": " +
+        report_->note(shownPath(fileName_) + L" row " + Vdn_String(row) + L": " +
                       (name.isEmpty() ? Vdn_String() : name + L" = ") + expression + L": " +
                       (why.isEmpty() ? Vdn_String(L"it assigns no variable of the sheet, or "
                                                   L"names one that is not declared")
@@ -191,7 +191,7 @@ void TfCalcSS::showEquationFailure(const Vdn_String& name, const Vdn_String& exp
     Vdn_String text = L"The following equation failed:\n";
     if (!name.isEmpty())
         text += name + L" = ";
-    text += expression + L"\n" + L"Spreadsheet : " + shownPath(mFileName) + L" (line: " +
+    text += expression + L"\n" + L"Spreadsheet : " + shownPath(fileName_) + L" (line: " +
             Vdn_String(row) + L")\n";
     if (!reason.isEmpty())
         text += L"Reason : " + reason;
@@ -263,11 +263,11 @@ Acad::ErrorStatus TfCalcSS::calcCell(const int& col, const int& row) {
     const grid::CellRef cell{col, row};
     const std::uint64_t table = variableTable().id();
     const ss::EquationMemo::Equation* equation =
-        mMemo->equations.find(cell, text.str(), table, sheet().referenceStyle(), mEquationCursor);
+        memo_->equations.find(cell, text.str(), table, sheet().referenceStyle(), equationCursor_);
     if (equation == nullptr) {
-        mMemo->equations.remember(analyse(cell, text), table);
-        equation = mMemo->equations.find(cell, text.str(), table, sheet().referenceStyle(),
-                                         mEquationCursor);
+        memo_->equations.remember(analyse(cell, text), table);
+        equation = memo_->equations.find(cell, text.str(), table, sheet().referenceStyle(),
+                                         equationCursor_);
     }
     if (!equation->native.isEmpty()) {
         // The call runs child evaluations; what it needs of the equation is kept aside.
@@ -280,7 +280,7 @@ Acad::ErrorStatus TfCalcSS::calcCell(const int& col, const int& row) {
             status = callNative(expression, native);
         }
         if (status != Acad::eOk)
-            showEquationFailure(name, expression, row, mNativeFailure);
+            showEquationFailure(name, expression, row, nativeFailure_);
         return status;
     }
     if (equation->variable < 0) {
@@ -293,7 +293,7 @@ Acad::ErrorStatus TfCalcSS::calcCell(const int& col, const int& row) {
                             equation->parseProblem);
         return Acad::eInvalidInput;
     }
-    TfVarCell& variable = mVarCells[equation->variable];
+    TfVarCell& variable = varCells_[equation->variable];
     {
         Vdn_FunctionTimer timer(gCalcCellCalcFunctionsPrepare);
         if (variable.valueType == tfString)

@@ -31,7 +31,7 @@ std::optional<TfCalcSS::ChildFile> TfCalcSS::locateChildFile(const Vdn_String& n
     const Vdn_String library = gSettings.libDir() + L"Connection Standards\\";
     const std::array<Vdn_String, 6> candidates = {
         name,
-        getPath(mFileName) + ensureNoStartBSlash(name),
+        getPath(fileName_) + ensureNoStartBSlash(name),
         library + name,
         library + L"Childs\\" + name,
         library + L"Data\\" + name,
@@ -52,9 +52,9 @@ Vdn_String TfCalcSS::findChildFile(const Vdn_String& name) const {
 Acad::ErrorStatus TfCalcSS::callNative(const Vdn_String& expression,
                                        const Vdn_String& functionName) {
     // The argument list: from the first '(' after the name to the first ')' after that.
-    mNativeFailure = Vdn_String();
+    nativeFailure_ = Vdn_String();
     const auto failed = [this](const Vdn_String& reason) {
-        mNativeFailure = reason;
+        nativeFailure_ = reason;
         return Acad::eInvalidInput;
     };
     const int at = findFirstFrom(expression, functionName, 0, false);
@@ -74,13 +74,13 @@ Acad::ErrorStatus TfCalcSS::callNative(const Vdn_String& expression,
     const std::optional<ChildFile> child = locateChildFile(childName);
     if (!child)
         return failed(L"the child sheet " + childName + L" was not found beside " +
-                      shownPath(mFileName) + L" nor in the library's standards folders");
+                      shownPath(fileName_) + L" nor in the library's standards folders");
     TfVarCells args;
     for (int i = 1; i < items.length(); ++i) {
         const int index = variableIndex(items[i]);
         if (index < 0)
             return failed(L"the argument " + items[i] + L" is not a variable of the sheet");
-        TfVarCell arg = mVarCells[index];
+        TfVarCell arg = varCells_[index];
         arg.col = 0;
         arg.row = 0;
         args.append(arg);
@@ -94,10 +94,10 @@ Acad::ErrorStatus TfCalcSS::callChild(const ChildFile& file, const TfVarCells& a
     // A sheet cannot call itself, nor a sheet that is still calculating further up the chain
     // of calls (the chain would come back here without end).
     const Vdn_String& path = file.name;
-    if (path.equal(mFileName, false) ||
+    if (path.equal(fileName_, false) ||
         !ss::EvaluationChain::instance().admits(
             ss::SheetFileCache::instance().canonicalPath(file.path))) {
-        mNativeFailure =
+        nativeFailure_ =
             ss::EvaluationChain::instance().depth() >= ss::EvaluationChain::kMaxDepth
                 ? L"the call of " + shownPath(path) + L" was refused: the chain of child calls " +
                       L"is already " +
@@ -112,15 +112,15 @@ Acad::ErrorStatus TfCalcSS::callChild(const ChildFile& file, const TfVarCells& a
     child.mode = TfDlgStandardsData::kChildCall;
     child.fileName = path;
     child.varCells = args;
-    child.genVarNames = mGenVarNames;
-    child.genVarValues = mGenVarValues;
+    child.genVarNames = genVarNames_;
+    child.genVarValues = genVarValues_;
     const bool evaluated = StartDlgStandardsSS(child);
-    if (mReport != nullptr) {
+    if (report_ != nullptr) {
         for (const Vdn_String& problem : report.problems)
-            mReport->note(problem);
+            report_->note(problem);
     }
     if (!evaluated) {
-        mNativeFailure = L"the child sheet " + shownPath(path) + L" failed" +
+        nativeFailure_ = L"the child sheet " + shownPath(path) + L" failed" +
                          (report.failure.isEmpty() ? Vdn_String() : L": " + report.failure);
         return Acad::eInvalidInput;
     }
@@ -132,14 +132,14 @@ Acad::ErrorStatus TfCalcSS::callChild(const ChildFile& file, const TfVarCells& a
         const int index = variableIndex(result.name);
         if (index < 0)
             continue;
-        TfVarCell& cell = mVarCells[index];
+        TfVarCell& cell = varCells_[index];
         if (cell.isInput()) {
-            mNativeFailure =
-                L"the child's output " + result.name + L" is an input of " + shownPath(mFileName);
+            nativeFailure_ =
+                L"the child's output " + result.name + L" is an input of " + shownPath(fileName_);
             return Acad::eInvalidInput;
         }
         if (cell.setValueFromOther(*this, result) != Acad::eOk) {
-            mNativeFailure = L"the variable " + cell.name + L" refused the child's value \"" +
+            nativeFailure_ = L"the variable " + cell.name + L" refused the child's value \"" +
                              result.value + L"\"";
             return Acad::eInvalidInput;
         }

@@ -12,16 +12,16 @@
 Acad::ErrorStatus TfSSMapping::initFromMacro(TfDlgStandardsData& data) {
     if (data.dbMacro == nullptr || !data.moduleGroup.isEmpty())
         return Acad::eInvalidInput;
-    mMode = kMappingList;
-    mEntries.clear();
+    mode_ = kMappingList;
+    entries_.clear();
     return getMappingFromFile(data.fileName, data.macroName);
 }
 
 Acad::ErrorStatus TfSSMapping::initFromModuleGroup(Vdn_String group) {
     if (group.isEmpty())
         return Acad::eInvalidInput;
-    mMode = kModuleGroup;
-    mEntries.clear();
+    mode_ = kModuleGroup;
+    entries_.clear();
     return Acad::eOk;
 }
 
@@ -29,24 +29,24 @@ Acad::ErrorStatus TfSSMapping::initFromModuleGroup(Vdn_String group) {
 
 Acad::ErrorStatus TfSSMapping::getMacroVarValue(const Vdn_String& ssName, const TfValueType& type,
                                                 Vdn_String& value, TfDlgStandardsData& data) {
-    if (mMode == kModuleGroup)
+    if (mode_ == kModuleGroup)
         return accessModuleGroup(ssName, type, value, data, false);
     int index = -1;
     if (data.dbMacro == nullptr || findSSVar(ssName, type, index) != Acad::eOk)
         return Acad::eInvalidInput;
-    return mEntries[index].getMacroVarValue(data.dbMacro, data.macroData, value, data.transaction);
+    return entries_[index].getMacroVarValue(data.dbMacro, data.macroData, value, data.transaction);
 }
 
 Acad::ErrorStatus TfSSMapping::setMacroVarValue(const Vdn_String& ssName, const TfValueType& type,
                                                 const Vdn_String& value, TfDlgStandardsData& data) {
-    if (mMode == kModuleGroup) {
+    if (mode_ == kModuleGroup) {
         Vdn_String text = value;
         return accessModuleGroup(ssName, type, text, data, true);
     }
     int index = -1;
     if (data.dbMacro == nullptr || findSSVar(ssName, type, index) != Acad::eOk)
         return Acad::eInvalidInput;
-    return mEntries[index].setMacroVarValue(data.dbMacro, data.macroData, value, data.transaction);
+    return entries_[index].setMacroVarValue(data.dbMacro, data.macroData, value, data.transaction);
 }
 
 Acad::ErrorStatus TfSSMapping::accessModuleGroup(const Vdn_String& ssName, TfValueType type,
@@ -79,8 +79,8 @@ Acad::ErrorStatus TfSSMapping::accessModuleGroup(const Vdn_String& ssName, TfVal
 
 Acad::ErrorStatus TfSSMapping::findSSVar(const Vdn_String& ssName, const TfValueType& type,
                                          int& index) const {
-    for (int i = 0; i < mEntries.length(); ++i) {
-        const TfObjectMap& entry = mEntries[i];
+    for (int i = 0; i < entries_.length(); ++i) {
+        const TfObjectMap& entry = entries_[i];
         if (entry.ssName.equal(ssName, false) && entry.valueType() == type) {
             index = i;
             return Acad::eOk;
@@ -93,8 +93,8 @@ Acad::ErrorStatus TfSSMapping::getValidVars(const bool&, const TfValueType& type
                                             AcArray<int>& indexes) const {
     indexes.removeAll();
     const bool numeric = isNumericValueType(type);
-    for (int i = 0; i < mEntries.length(); ++i) {
-        const std::optional<TfValueType> entryType = mEntries[i].valueType();
+    for (int i = 0; i < entries_.length(); ++i) {
+        const std::optional<TfValueType> entryType = entries_[i].valueType();
         if (entryType && isNumericValueType(*entryType) == numeric)
             indexes.append(i);
     }
@@ -111,10 +111,10 @@ Acad::ErrorStatus TfSSMapping::sortValidVars(AcArray<int>& indexes,
     std::vector<AcArray<int>> groups(static_cast<std::size_t>(categoryOrder.length()));
     for (int i = 0; i < indexes.length(); ++i) {
         const int index = indexes[i];
-        if (!mEntries.isValidIndex(index))
+        if (!entries_.isValidIndex(index))
             continue;
         int group = lastGroup;
-        categoryOrder.find(mEntries[index].category, group);
+        categoryOrder.find(entries_[index].category, group);
         groups[static_cast<std::size_t>(group)].append(index);
     }
     indexes.removeAll();
@@ -126,8 +126,8 @@ Acad::ErrorStatus TfSSMapping::sortValidVars(AcArray<int>& indexes,
 }
 
 Acad::ErrorStatus TfSSMapping::findCompatible(const TfObjectMap& entry, int& index) const {
-    for (int i = 0; i < mEntries.length(); ++i) {
-        if (mEntries[i].isCompatible(entry) == Acad::eOk) {
+    for (int i = 0; i < entries_.length(); ++i) {
+        if (entries_[i].isCompatible(entry) == Acad::eOk) {
             index = i;
             return Acad::eOk;
         }
@@ -138,7 +138,7 @@ Acad::ErrorStatus TfSSMapping::findCompatible(const TfObjectMap& entry, int& ind
 Acad::ErrorStatus TfSSMapping::isCompatible(const TfSSMapping& other, int& count) const {
     count = 0;
     int index = -1;
-    for (const TfObjectMap& entry : mEntries) {
+    for (const TfObjectMap& entry : entries_) {
         if (other.findCompatible(entry, index) != Acad::eOk)
             ++count;
     }
@@ -146,11 +146,11 @@ Acad::ErrorStatus TfSSMapping::isCompatible(const TfSSMapping& other, int& count
 }
 
 bool TfSSMapping::isEqual(const TfSSMapping& other) const {
-    for (const TfObjectMap& entry : mEntries) {
+    for (const TfObjectMap& entry : entries_) {
         const std::optional<TfValueType> type = entry.valueType();
         int index = -1;
         if (!type || other.findSSVar(entry.ssName, *type, index) != Acad::eOk ||
-            other.mEntries[index].isCompatible(entry) != Acad::eOk)
+            other.entries_[index].isCompatible(entry) != Acad::eOk)
             return false;
     }
     return true;

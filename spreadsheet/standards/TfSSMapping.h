@@ -29,9 +29,9 @@ public:
 
     friend bool operator==(const TfSSMapping&, const TfSSMapping&) = default;
 
-    int mode() const { return mMode; }
-    const Vdn_Array<TfObjectMap>& mappedObjects() const { return mEntries; }
-    Vdn_Array<TfObjectMap>& mappedObjectsWrite() { return mEntries; }
+    int mode() const { return mode_; }
+    const Vdn_Array<TfObjectMap>& mappedObjects() const { return entries_; }
+    Vdn_Array<TfObjectMap>& mappedObjectsWrite() { return entries_; }
 
     // --- set-up --------------------------------------------------------------------------------
     // Mapping-list mode for the entire macro: needs data's drawing macro and an empty module
@@ -101,6 +101,6 @@ private:
     Acad::ErrorStatus accessModuleGroup(const Vdn_String& ssName, TfValueType type,
                                         Vdn_String& value, TfDlgStandardsData& data, bool set);
 
-    int mMode = kNotSetUp;
-    Vdn_Array<TfObjectMap> mEntries;
+    int mode_ = kNotSetUp;
+    Vdn_Array<TfObjectMap> entries_;
 };

@@ -118,14 +118,14 @@ Acad::ErrorStatus TfSSMapping::initAllVarsFromMacro(Vdn_DbMacro* macro, AcTransa
     for (const Vdn_String& moduleName : macro->getModuleNames()) {
         const Vdn_Module* module = nullptr;
         if (static_cast<const Vdn_DbMacro*>(macro)->openModule(moduleName, module) == Acad::eOk)
-            appendModuleEntries(*module, mEntries);
+            appendModuleEntries(*module, entries_);
     }
-    appendBaseProfileEntries(*macro, mEntries);
+    appendBaseProfileEntries(*macro, entries_);
 
     Vdn_StringArray names;
     Vdn_StringArray values;
     macro->getGeneralVariables(names, values);
     for (const Vdn_String& name : names)
-        mEntries.append(makeEntry({}, name, K::kGenVar, TfObjectMap::kVisibleSettable));
+        entries_.append(makeEntry({}, name, K::kGenVar, TfObjectMap::kVisibleSettable));
     return Acad::eOk;
 }

@@ -63,7 +63,7 @@ Acad::ErrorStatus TfSSMapping::getMappingFromFile(Vdn_String sheetName,
 }
 
 Acad::ErrorStatus TfSSMapping::initMappingFromLine(const Vdn_String& line) {
-    mEntries.clear();
+    entries_.clear();
     Vdn_String name;
     Vdn_String entriesText;
     if (!splitStringAtSymbol(line, L'=', name, entriesText, false))
@@ -73,7 +73,7 @@ Acad::ErrorStatus TfSSMapping::initMappingFromLine(const Vdn_String& line) {
     for (const Vdn_String& part : parts) {
         TfObjectMap entry;
         if (parsePair(part, entry))
-            mEntries.append(entry);
+            entries_.append(entry);
     }
     return Acad::eOk;
 }
@@ -82,7 +82,7 @@ TfSSMapping TfSSMapping::writableMapping(Vdn_StringArray& ssNames, Vdn_StringArr
     ssNames.clear();
     targets.clear();
     Vdn_Array<TfObjectMap> entries;
-    for (const TfObjectMap& entry : mEntries) {
+    for (const TfObjectMap& entry : entries_) {
         Vdn_String target;
         Vdn_String ssName;
         if (entry.setMappingToStrs(target, ssName) != Acad::eOk)
@@ -105,8 +105,8 @@ TfSSMapping TfSSMapping::writableMapping(Vdn_StringArray& ssNames, Vdn_StringArr
         }
     }
     TfSSMapping writable;
-    writable.mMode = mMode;
-    writable.mEntries = entries;
+    writable.mode_ = mode_;
+    writable.entries_ = entries;
     return writable;
 }
 

@@ -44,15 +44,15 @@ Acad::ErrorStatus TfVarCells::getFromMacro(TfDlgStandardsData& data) {
     {
         Vdn_FunctionTimer timer(gInitMapping);
         if (!data.moduleGroup.isEmpty())
-            mappingStatus = mMapping.initFromModuleGroup(data.moduleGroup);
+            mappingStatus = mapping_.initFromModuleGroup(data.moduleGroup);
         else if (data.dbMacro == nullptr)
             return Acad::eInvalidInput;
         else
-            mappingStatus = mMapping.initFromMacro(data);
+            mappingStatus = mapping_.initFromMacro(data);
     }
     ss::EvaluationReport* report = data.report;
     if (report != nullptr) {
-        for (const TfVarCell& cell : mCells)
+        for (const TfVarCell& cell : cells_)
             report->inputs += cell.isInput() ? 1 : 0;
     }
     if (mappingStatus != Acad::eOk) {
@@ -62,13 +62,13 @@ Acad::ErrorStatus TfVarCells::getFromMacro(TfDlgStandardsData& data) {
     }
 
     Vdn_FunctionTimer timer(gInitFromMacro);
-    for (TfVarCell& cell : mCells) {
+    for (TfVarCell& cell : cells_) {
         if (cell.isLocal()) {
             if (cell.setNewValue(Vdn_String()) != Acad::eOk)
                 return Acad::eInvalidInput;
             continue;
         }
-        const bool read = cell.setValueFromMacro(mMapping, data) == Acad::eOk;
+        const bool read = cell.setValueFromMacro(mapping_, data) == Acad::eOk;
         if (!read)
             warnUnreadable(cell, data);
         else if (report != nullptr && cell.isInput())
@@ -86,16 +86,16 @@ Acad::ErrorStatus TfVarCells::getFromMacro(TfDlgStandardsData& data) {
 }
 
 Acad::ErrorStatus TfVarCells::setToMacro(TfDlgStandardsData& data) {
-    for (const TfVarCell& cell : mCells) {
+    for (const TfVarCell& cell : cells_) {
         if (cell.isOutput())
-            cell.setValueToMacro(mMapping, data);
+            cell.setValueToMacro(mapping_, data);
     }
     return Acad::eOk;
 }
 
 Acad::ErrorStatus TfVarCells::getValuesFromSS(Vdn_Spread& sheet, int* failed) {
-    for (int i = 0; i < mCells.length(); ++i) {
-        TfVarCell& cell = mCells[i];
+    for (int i = 0; i < cells_.length(); ++i) {
+        TfVarCell& cell = cells_[i];
         if (!cell.isOutput())
             continue;
         Vdn_String text;
@@ -110,8 +110,8 @@ Acad::ErrorStatus TfVarCells::getValuesFromSS(Vdn_Spread& sheet, int* failed) {
 }
 
 Acad::ErrorStatus TfVarCells::setValuesToSS(Vdn_Spread& sheet, int* failed) {
-    for (int i = 0; i < mCells.length(); ++i) {
-        if (mCells[i].setValueToSS(sheet) != Acad::eOk) {
+    for (int i = 0; i < cells_.length(); ++i) {
+        if (cells_[i].setValueToSS(sheet) != Acad::eOk) {
             if (failed != nullptr)
                 *failed = i;
             return Acad::eInvalidInput;
@@ -121,7 +121,7 @@ Acad::ErrorStatus TfVarCells::setValuesToSS(Vdn_Spread& sheet, int* failed) {
 }
 
 bool TfVarCells::hasSameInput(const TfVarCells& other) const {
-    for (const TfVarCell& cell : mCells) {
+    for (const TfVarCell& cell : cells_) {
         if (!cell.isInput())
             continue;
         int index = -1;
@@ -135,8 +135,8 @@ bool TfVarCells::hasSameInput(const TfVarCells& other) const {
 }
 
 Acad::ErrorStatus TfVarCells::findVarCell(const Vdn_String& name, int& index) const {
-    for (int i = 0; i < mCells.length(); ++i) {
-        if (mCells[i].name.equal(name, false)) {
+    for (int i = 0; i < cells_.length(); ++i) {
+        if (cells_[i].name.equal(name, false)) {
             index = i;
             return Acad::eOk;
         }

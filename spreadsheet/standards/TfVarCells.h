@@ -23,16 +23,16 @@ public:
 
     friend bool operator==(const TfVarCells&, const TfVarCells&) = default;
 
-    const TfSSMapping& mapping() const { return mMapping; }
-    TfSSMapping& mapping() { return mMapping; }
+    const TfSSMapping& mapping() const { return mapping_; }
+    TfSSMapping& mapping() { return mapping_; }
 
-    int length() const { return mCells.length(); }
-    const TfVarCell& operator[](int index) const { return mCells[index]; }
-    TfVarCell& operator[](int index) { return mCells[index]; }
-    void append(TfVarCell cell) { mCells.append(std::move(cell)); }
-    bool removeAt(int index) { return mCells.removeAt(index); }
+    int length() const { return cells_.length(); }
+    const TfVarCell& operator[](int index) const { return cells_[index]; }
+    TfVarCell& operator[](int index) { return cells_[index]; }
+    void append(TfVarCell cell) { cells_.append(std::move(cell)); }
+    bool removeAt(int index) { return cells_.removeAt(index); }
     // Empties the list; the mapping stays as it is.
-    void resetVarCells() { mCells.clear(); }
+    void resetVarCells() { cells_.clear(); }
 
     // Sets up the mapping (from data's module group, else from the mapping file for data's
     // drawing macro) and gives every input and output its macro value; locals become empty.
@@ -57,6 +57,6 @@ public:
     Acad::ErrorStatus findVarCell(const Vdn_String& name, int& index) const;
 
 private:
-    Vdn_Array<TfVarCell> mCells;
-    TfSSMapping mMapping;
+    Vdn_Array<TfVarCell> cells_;
+    TfSSMapping mapping_;
 };

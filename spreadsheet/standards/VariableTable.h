@@ -32,19 +32,19 @@ public:
     // Whether cells holds the same names (spelled alike) in the same cells, in the same order.
     bool matches(const TfVarCells& cells) const;
     // The first variable of the name (without regard to case), or -1.
-    int find(std::wstring_view name) const { return mIndex.first(name); }
+    int find(std::wstring_view name) const { return index_.first(name); }
     // Replaces the variable names in an expression by their cell references.
-    bool rewrite(std::wstring& expression) const { return mReferences.replace(expression); }
-    std::size_t distinctNames() const { return mIndex.distinctNames(); }
+    bool rewrite(std::wstring& expression) const { return references_.replace(expression); }
+    std::size_t distinctNames() const { return index_.distinctNames(); }
     // Different for every table ever built, so what was derived from one table is never taken
     // for another's.
-    std::uint64_t id() const { return mId; }
+    std::uint64_t id() const { return id_; }
 
 private:
-    std::vector<Variable> mVariables;
-    NameIndex mIndex;
-    WordReplacer mReferences;
-    std::uint64_t mId;
+    std::vector<Variable> variables_;
+    NameIndex index_;
+    WordReplacer references_;
+    std::uint64_t id_;
 };
 
 } // namespace ss

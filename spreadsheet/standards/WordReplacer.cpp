@@ -71,68 +71,68 @@ std::size_t findFolded(std::wstring_view text, std::wstring_view folded, std::si
 WordReplacer::WordReplacer(const Vdn_StringArray& names, const Vdn_StringArray& values,
                            bool quote) {
     const int count = std::min(names.length(), values.length());
-    mNames.resize(static_cast<std::size_t>(count));
+    names_.resize(static_cast<std::size_t>(count));
     std::size_t total = 0;
     for (int i = 0; i < count; ++i)
         total += static_cast<std::size_t>(names[i].length() + values[i].length() + 2);
-    mText.reserve(total);
+    text_.reserve(total);
     for (int i = 0; i < count; ++i) {
-        Name& name = mNames[static_cast<std::size_t>(i)];
-        name.folded = mText.size();
+        Name& name = names_[static_cast<std::size_t>(i)];
+        name.folded = text_.size();
         for (const wchar_t ch : names[i].str())
-            mText.push_back(core::toLowerChar(ch));
-        name.foldedLength = mText.size() - name.folded;
+            text_.push_back(core::toLowerChar(ch));
+        name.foldedLength = text_.size() - name.folded;
         const bool quoted = quote && !isNumber(values[i]);
-        name.insert = mText.size();
+        name.insert = text_.size();
         if (quoted)
-            mText.push_back(L'"');
-        mText.insert(mText.end(), values[i].str().begin(), values[i].str().end());
+            text_.push_back(L'"');
+        text_.insert(text_.end(), values[i].str().begin(), values[i].str().end());
         if (quoted)
-            mText.push_back(L'"');
-        name.insertLength = mText.size() - name.insert;
+            text_.push_back(L'"');
+        name.insertLength = text_.size() - name.insert;
     }
-    std::vector<std::wstring_view> firstWords(mNames.size());
+    std::vector<std::wstring_view> firstWords(names_.size());
     for (int i = 0; i < count; ++i) {
-        Name& name = mNames[static_cast<std::size_t>(i)];
+        Name& name = names_[static_cast<std::size_t>(i)];
         if (name.foldedLength == 0)
             continue;
         const std::wstring_view word = firstWord(folded(i));
         name.plainWord = word.size() == name.foldedLength;
-        mAllPlainWords = mAllPlainWords && name.plainWord;
+        allPlainWords_ = allPlainWords_ && name.plainWord;
         if (word.empty()) {
-            mWordless.push_back(i);
+            wordless_.push_back(i);
             continue;
         }
         firstWords[static_cast<std::size_t>(i)] = word;
-        mShortest = mShortest == 0 ? word.size() : std::min(mShortest, word.size());
-        mLongest = std::max(mLongest, word.size());
+        shortest_ = shortest_ == 0 ? word.size() : std::min(shortest_, word.size());
+        longest_ = std::max(longest_, word.size());
         const unsigned first = static_cast<unsigned>(word[0]) & 127u;
-        mFirstCharMask[first / 64] |= 1ull << (first % 64);
+        firstCharMask_[first / 64] |= 1ull << (first % 64);
     }
-    mFirstWords = NameIndex(firstWords);
+    firstWords_ = NameIndex(firstWords);
 }
 
 std::wstring_view WordReplacer::folded(int name) const {
-    const Name& n = mNames[static_cast<std::size_t>(name)];
-    return std::wstring_view(mText.data() + n.folded, n.foldedLength);
+    const Name& n = names_[static_cast<std::size_t>(name)];
+    return std::wstring_view(text_.data() + n.folded, n.foldedLength);
 }
 
 std::wstring_view WordReplacer::insert(int name) const {
-    const Name& n = mNames[static_cast<std::size_t>(name)];
-    return std::wstring_view(mText.data() + n.insert, n.insertLength);
+    const Name& n = names_[static_cast<std::size_t>(name)];
+    return std::wstring_view(text_.data() + n.insert, n.insertLength);
 }
 
 int WordReplacer::nameAfter(std::wstring_view word, int after) const {
-    if (word.size() < mShortest || word.size() > mLongest)
+    if (word.size() < shortest_ || word.size() > longest_)
         return -1;
     const unsigned first = static_cast<unsigned>(foldWordChar(word[0])) & 127u;
-    if ((mFirstCharMask[first / 64] & (1ull << (first % 64))) == 0)
+    if ((firstCharMask_[first / 64] & (1ull << (first % 64))) == 0)
         return -1;
-    return mFirstWords.firstAfter(word, after);
+    return firstWords_.firstAfter(word, after);
 }
 
 bool WordReplacer::mayOccurIn(std::wstring_view text) const {
-    if (!mWordless.empty())
+    if (!wordless_.empty())
         return true;
     std::size_t at = 0;
     while (at < text.size()) {
@@ -149,9 +149,9 @@ bool WordReplacer::mayOccurIn(std::wstring_view text) const {
 }
 
 bool WordReplacer::replace(std::wstring& text) const {
-    if (mNames.empty() || text.empty())
+    if (names_.empty() || text.empty())
         return false;
-    return mAllPlainWords ? replaceWords(text) : replaceOneByOne(text);
+    return allPlainWords_ ? replaceWords(text) : replaceOneByOne(text);
 }
 
 // Every name is a plain word, so a name occurs as a whole word exactly where a word of the text
@@ -218,7 +218,7 @@ bool WordReplacer::replaceWords(std::wstring& text) const {
 // wherever the name occurs as a whole word, so a name whose first word is not a word of the
 // text cannot occur in it. The candidates grow with the words of every inserted value.
 bool WordReplacer::replaceOneByOne(std::wstring& text) const {
-    std::vector<int> heap(mWordless);
+    std::vector<int> heap(wordless_);
     addCandidates(text, -1, heap);
     std::make_heap(heap.begin(), heap.end(), std::greater<>());
     std::wstring work = text;

@@ -39,12 +39,12 @@ public:
     // Replaces the names in text; whether anything changed.
     bool replace(std::wstring& text) const;
 
-    bool isEmpty() const { return mNames.empty(); }
+    bool isEmpty() const { return names_.empty(); }
     // False when no name can occur in text (replace would leave it as it is).
     bool mayOccurIn(std::wstring_view text) const;
 
 private:
-    // A name and its value, as parts of mText.
+    // A name and its value, as parts of text_.
     struct Name {
         std::size_t folded = 0; // the name in lower case
         std::size_t foldedLength = 0;
@@ -65,17 +65,17 @@ private:
     // The indexes above `after` of the names whose first word occurs in text.
     void addCandidates(std::wstring_view text, int after, std::vector<int>& heap) const;
 
-    std::vector<wchar_t> mText;
-    std::vector<Name> mNames;
+    std::vector<wchar_t> text_;
+    std::vector<Name> names_;
     // By first word (the first run of ASCII word characters) of each name.
-    NameIndex mFirstWords;
+    NameIndex firstWords_;
     // Names without any ASCII word character: candidates for every text.
-    std::vector<int> mWordless;
-    bool mAllPlainWords = true;
+    std::vector<int> wordless_;
+    bool allPlainWords_ = true;
     // Cheap rejection of words that cannot be a first word.
-    std::size_t mShortest = 0;
-    std::size_t mLongest = 0;
-    unsigned long long mFirstCharMask[2] = {0, 0};
+    std::size_t shortest_ = 0;
+    std::size_t longest_ = 0;
+    unsigned long long firstCharMask_[2] = {0, 0};
 };
 
 } // namespace ss

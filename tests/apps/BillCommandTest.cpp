@@ -15,7 +15,7 @@ protected:
         // Print settings are looked for in the product folder: keep it in the scratch folder.
         const char* old = std::getenv("TESSA_DIR");
         savedDir = old ? std::optional<std::string>(old) : std::nullopt;
-        setenv("TESSA_DIR", (mScratch.path() / "product").c_str(), 1);
+        setenv("TESSA_DIR", (scratch_.path() / "product").c_str(), 1);
     }
     void TearDown() override {
         if (savedDir)
@@ -83,7 +83,7 @@ TEST_F(BillCommandTest, BadInputWritesNoFile) {
         const ProgramRun bill = run("bill " + quoted(rows) + c.options + " --out out.tfs");
         EXPECT_EQ(bill.exitCode, c.exitCode) << c.options;
         EXPECT_NE(bill.err.find(c.message), std::string::npos) << bill.err;
-        EXPECT_FALSE(std::filesystem::exists(mScratch.path() / "out.tfs")) << c.options;
+        EXPECT_FALSE(std::filesystem::exists(scratch_.path() / "out.tfs")) << c.options;
     }
     const auto rows = scratchFile("rows.csv", "P1\n");
     const ProgramRun csv = run("bill " + quoted(rows) + kColumns + " --out out.csv");

@@ -60,24 +60,24 @@ TEST_F(CspCommandsTest, RecordVerbsRoundTripTablesAndWriteOnlyWithOut) {
     scratchFile("hal.csp.json", kRecord);
     const ProgramRun exported = run("csp export hal.csp.json --set a --out a.shp");
     ASSERT_EQ(exported.exitCode, 0) << exported.err;
-    EXPECT_EQ(readFile(mScratch.path() / "a.shp"), "12000\xC2\xBF\n\xC2\xBFx\n");
+    EXPECT_EQ(readFile(scratch_.path() / "a.shp"), "12000\xC2\xBF\n\xC2\xBFx\n");
 
     const ProgramRun imported =
         run("csp import hal.csp.json --set B --file a.shp --out new.csp.json --json");
     ASSERT_EQ(imported.exitCode, 0) << imported.err;
     EXPECT_EQ(imported.out,
               "{\"set\":\"B\",\"table\":\"stock\",\"rows\":[[\"12000\",\"\"],[\"\",\"x\"]]}\n");
-    EXPECT_EQ(readFile(mScratch.path() / "hal.csp.json"), kRecord);
+    EXPECT_EQ(readFile(scratch_.path() / "hal.csp.json"), kRecord);
     EXPECT_EQ(run("csp import hal.csp.json --file a.shp --out hal.csp.json").exitCode, 1);
 
     const ProgramRun refused = run("csp export new.csp.json --set B --table buy --out b.buy");
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_NE(refused.err.find("row 1, cell 2"), std::string::npos) << refused.err;
-    EXPECT_FALSE(std::filesystem::exists(mScratch.path() / "b.buy"));
+    EXPECT_FALSE(std::filesystem::exists(scratch_.path() / "b.buy"));
 }
 
 TEST_F(CspCommandsTest, DstvGroupsAreAddedOnceInAnyCaseAndListed) {
-    const std::string library = " --library " + quoted(mScratch.path());
+    const std::string library = " --library " + quoted(scratch_.path());
     ASSERT_EQ(run("dstv add Liggers" + library).exitCode, 0);
     const ProgramRun again = run("dstv add LIGGERS" + library);
     EXPECT_EQ(again.exitCode, 1);

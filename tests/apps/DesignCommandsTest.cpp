@@ -39,7 +39,7 @@ TEST_F(DesignCommandsTest, AMissingOrOutsideDesignFailsWithTheReason) {
 }
 
 TEST_F(DesignCommandsTest, AnEditScriptRunsTheDesignerAndSavesUnderTheNewName) {
-    const std::filesystem::path library = mScratch.path() / "library";
+    const std::filesystem::path library = scratch_.path() / "library";
     std::filesystem::copy(std::filesystem::path(TESSA_SOURCE_ROOT) / "examples/library", library,
                           std::filesystem::copy_options::recursive);
     scratchFile("ops.txt", "# move W's edit down, take it back, add a control\n"
@@ -58,8 +58,8 @@ TEST_F(DesignCommandsTest, AnEditScriptRunsTheDesignerAndSavesUnderTheNewName) {
                   added.at("pixels").at("left").get<double>(),
               45.0);
     const std::string folder = "library/Dialog Templates/Dialog Design/";
-    EXPECT_TRUE(std::filesystem::exists(mScratch.path() / (folder + "Edited.txt")));
-    EXPECT_TRUE(std::filesystem::exists(mScratch.path() / (folder + "Edited.bmp")));
+    EXPECT_TRUE(std::filesystem::exists(scratch_.path() / (folder + "Edited.txt")));
+    EXPECT_TRUE(std::filesystem::exists(scratch_.path() / (folder + "Edited.bmp")));
 
     scratchFile("bad.txt", "add\nspin 3\n");
     const ProgramRun bad =

@@ -11,7 +11,7 @@ using MacroCommandsTest = ProgramTest;
 
 TEST_F(MacroCommandsTest, AChangedPitchMakesThePlateHeightFollowInTheWrittenCopyOnly) {
     const std::string before = readFile(kSplice);
-    const std::filesystem::path out = mScratch.path() / "out.json";
+    const std::filesystem::path out = scratch_.path() / "out.json";
     const ProgramRun result =
         run("macro set " + quoted(kSplice) + " --set Pitch=140 --out " + quoted(out) + " --json");
     ASSERT_EQ(result.exitCode, 0) << result.err;
@@ -36,7 +36,7 @@ TEST_F(MacroCommandsTest, ARefusedChangeExitsWithItsReasonAndWritesNothing) {
         std::string arguments;
         const char* reason;
     };
-    const std::filesystem::path out = mScratch.path() / "refused.json";
+    const std::filesystem::path out = scratch_.path() / "refused.json";
     for (const Case& c :
          {Case{"--set Pitch=300", "tessa: the model refuses the change: Plate1.H = 680 is above "
                                   "its maximum 600\n"},

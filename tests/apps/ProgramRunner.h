@@ -33,8 +33,8 @@ protected:
     // Runs the program with the arguments (already quoted for the shell).
     ProgramRun run(const std::string& arguments) const {
         ProgramRun result;
-        const std::filesystem::path errFile = mScratch.path() / "stderr.txt";
-        const std::string command = "cd " + quoted(mScratch.path()) + " && '" + TESSA_PROGRAM +
+        const std::filesystem::path errFile = scratch_.path() / "stderr.txt";
+        const std::string command = "cd " + quoted(scratch_.path()) + " && '" + TESSA_PROGRAM +
                                     "' " + arguments + " 2>" + quoted(errFile);
         std::FILE* pipe = popen(command.c_str(), "r");
         if (pipe == nullptr)
@@ -51,10 +51,10 @@ protected:
 
     // Writes a file into the scratch folder and gives its path.
     std::filesystem::path scratchFile(const std::string& name, const std::string& content) const {
-        const std::filesystem::path path = mScratch.path() / name;
+        const std::filesystem::path path = scratch_.path() / name;
         std::ofstream(path, std::ios::binary) << content;
         return path;
     }
 
-    TempFolder mScratch;
+    TempFolder scratch_;
 };

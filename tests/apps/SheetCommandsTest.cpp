@@ -98,12 +98,12 @@ TEST_F(SheetCommandsTest, ConvertRoundTripsThroughCsv) {
 TEST_F(SheetCommandsTest, ConvertWritesNothingOnBadInput) {
     scratchFile("bad.csv", "a,\"b\n");
     EXPECT_EQ(run("convert bad.csv out.tfs").exitCode, 1);
-    EXPECT_FALSE(std::filesystem::exists(mScratch.path() / "out.tfs"));
+    EXPECT_FALSE(std::filesystem::exists(scratch_.path() / "out.tfs"));
     scratchFile("good.csv", "1\n");
     const ProgramRun wrongKind = run("convert good.csv out.xls");
     EXPECT_EQ(wrongKind.exitCode, 2);
     EXPECT_NE(wrongKind.err.find("must end in .tfs or .csv"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(mScratch.path() / "out.xls"));
+    EXPECT_FALSE(std::filesystem::exists(scratch_.path() / "out.xls"));
 }
 
 TEST_F(SheetCommandsTest, GarbageAndEndlessInputAreRefusedWithTheReason) {
@@ -119,12 +119,12 @@ TEST_F(SheetCommandsTest, GarbageAndEndlessInputAreRefusedWithTheReason) {
         EXPECT_TRUE(calc.out.empty()) << name;
     }
     // A device is no sheet file, whatever its name; nor is a sheet beyond the size bound.
-    std::filesystem::create_symlink("/dev/zero", mScratch.path() / "zero.csv");
+    std::filesystem::create_symlink("/dev/zero", scratch_.path() / "zero.csv");
     const ProgramRun device = run("calc zero.csv");
     EXPECT_EQ(device.exitCode, 1);
     EXPECT_NE(device.err.find("not a regular file"), std::string::npos) << device.err;
     {
-        std::ofstream big(mScratch.path() / "big.csv", std::ios::binary);
+        std::ofstream big(scratch_.path() / "big.csv", std::ios::binary);
         big.seekp(static_cast<std::streamoff>(grid::Sheet::kMaxFileBytes));
         big.put('\n');
     }
@@ -142,7 +142,7 @@ TEST_F(SheetCommandsTest, ConvertRefusesToWriteOverItsInput) {
         EXPECT_NE(convert.err.find("is one of the files this command reads"), std::string::npos)
             << convert.err;
     }
-    EXPECT_EQ(readFile(mScratch.path() / "in.tfs"), sheet);
+    EXPECT_EQ(readFile(scratch_.path() / "in.tfs"), sheet);
 }
 
 } // namespace

@@ -18,7 +18,7 @@ TEST_F(ShowCommandTest, EveryListedDialogIsPicturedWithoutADisplay) {
         const ProgramRun shot = run("show " + std::to_string(dialog.at("template").get<int>()) +
                                     " --screenshot " + name + ".png");
         EXPECT_EQ(shot.exitCode, 0) << shot.err;
-        const std::string png = readFile(mScratch.path() / (name + ".png"));
+        const std::string png = readFile(scratch_.path() / (name + ".png"));
         ASSERT_GT(png.size(), 1000u);
         EXPECT_EQ(png.substr(1, 3), "PNG");
     }

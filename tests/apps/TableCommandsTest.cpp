@@ -12,35 +12,35 @@ const std::filesystem::path kExampleProf =
 // Sets an environment variable for the scope; the program started meanwhile inherits it.
 class ScopedEnvironment {
 public:
-    ScopedEnvironment(const char* name, const char* value) : mName(name) {
+    ScopedEnvironment(const char* name, const char* value) : name_(name) {
         if (const char* old = std::getenv(name))
-            mOld = old;
+            old_ = old;
         setenv(name, value, 1);
     }
     ~ScopedEnvironment() {
-        if (mOld)
-            setenv(mName, mOld->c_str(), 1);
+        if (old_)
+            setenv(name_, old_->c_str(), 1);
         else
-            unsetenv(mName);
+            unsetenv(name_);
     }
     ScopedEnvironment(const ScopedEnvironment&) = delete;
     ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
 
 private:
-    const char* mName;
-    std::optional<std::string> mOld;
+    const char* name_;
+    std::optional<std::string> old_;
 };
 
 // Works on a copy of the example library's section tables in the scratch folder.
 class TableCommandsTest : public ProgramTest {
 protected:
     void SetUp() override {
-        std::filesystem::create_directories(mScratch.path() / "lib");
-        std::filesystem::copy(kExampleProf, mScratch.path() / "lib/prof");
+        std::filesystem::create_directories(scratch_.path() / "lib");
+        std::filesystem::copy(kExampleProf, scratch_.path() / "lib/prof");
     }
-    std::string library() const { return " --library " + quoted(mScratch.path() / "lib"); }
+    std::string library() const { return " --library " + quoted(scratch_.path() / "lib"); }
     std::string tableFile(const std::string& name) const {
-        return readFile(mScratch.path() / "lib/prof" / name);
+        return readFile(scratch_.path() / "lib/prof" / name);
     }
     nlohmann::json shown(const std::string& name) const {
         const ProgramRun show = run("table show " + name + " --json" + library());
@@ -82,7 +82,7 @@ TEST_F(TableCommandsTest, ShowJsonGivesTheWholeTable) {
 }
 
 TEST_F(TableCommandsTest, ShowReportsTablesThatCannotBeUsed) {
-    std::ofstream(mScratch.path() / "lib/prof/Bad.pr")
+    std::ofstream(scratch_.path() / "lib/prof/Bad.pr")
         << "tessa-section-table 1\n1\nSysName\tI/O\tDutch\tEnglish\tFrench\tGerman\th\n"
            "100\t1\ta\tb\tc\td\n";
     struct Case {
@@ -103,7 +103,7 @@ TEST_F(TableCommandsTest, ShowReportsTablesThatCannotBeUsed) {
 }
 
 TEST_F(TableCommandsTest, ShowListsATableWithDamagedRowsAndTellsThem) {
-    std::ofstream(mScratch.path() / "lib/prof/Bad.pr")
+    std::ofstream(scratch_.path() / "lib/prof/Bad.pr")
         << "tessa-section-table 1\n1\nSysName\tI/O\tDutch\tEnglish\tFrench\tGerman\th\n"
            "100\t1\ta\tb\tc\td\n120\t1\ta\tb\tc\td\t114\n";
     const ProgramRun show = run("table show Bad" + library());
@@ -136,7 +136,7 @@ TEST_F(TableCommandsTest, AddInsertsACopyAfterItsSizeAndRewritesTheFile) {
 }
 
 TEST_F(TableCommandsTest, RefusedAddsNeverWriteTheFile) {
-    std::ofstream(mScratch.path() / "lib/prof/NoNl.pr")
+    std::ofstream(scratch_.path() / "lib/prof/NoNl.pr")
         << "tessa-section-table 1\n1\nSysName\tI/O\tNederlands\tEnglish\tFrench\tGerman\th\n"
            "100\t1\ta\tb\tc\td\t1\n120\t1\ta\tb\tc\td\t2\n";
     struct Case {
@@ -167,7 +167,7 @@ TEST_F(TableCommandsTest, RefusedAddsNeverWriteTheFile) {
         EXPECT_NE(add.err.find(c.message), std::string::npos) << add.err;
         EXPECT_EQ(tableFile(file), before) << c.table << " " << c.from;
     }
-    EXPECT_FALSE(std::filesystem::exists(mScratch.path() / "lib/prof/Missing.pr"));
+    EXPECT_FALSE(std::filesystem::exists(scratch_.path() / "lib/prof/Missing.pr"));
 }
 
 TEST_F(TableCommandsTest, WrongUsageExitsWithTwo) {
@@ -201,7 +201,7 @@ TEST_F(TableCommandsTest, AddSizeChecksFirstAndWritesOnlyWhereItIsTold) {
 
     const ProgramRun toOut =
         run("table add-size RHS --from RHS-100x50x4 --values 110,50,4,0 --out " +
-            quoted(mScratch.path() / "new.pr") + " --json" + library());
+            quoted(scratch_.path() / "new.pr") + " --json" + library());
     ASSERT_EQ(toOut.exitCode, 0) << toOut.err;
     EXPECT_EQ(tableFile("RHS.pr"), before);
     const nlohmann::json added = nlohmann::json::parse(toOut.out);
@@ -209,7 +209,7 @@ TEST_F(TableCommandsTest, AddSizeChecksFirstAndWritesOnlyWhereItIsTold) {
     EXPECT_EQ(added.at("row"), 3) << "after 100x50x5, before 120x60x5";
     EXPECT_EQ(added.at("index"), 3);
     EXPECT_EQ(added.at("values")[2], "Koker110x50x4");
-    const std::string written = readFile(mScratch.path() / "new.pr");
+    const std::string written = readFile(scratch_.path() / "new.pr");
     EXPECT_NE(written.find("110x50x4\t1\tKoker110x50x4\tRHS110x50x4"), std::string::npos)
         << written;
 

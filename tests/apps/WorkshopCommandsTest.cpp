@@ -26,7 +26,7 @@ TEST_F(WorkshopCommandsTest, TreePathsLeadToSettingsThatSetChangesInTheCopyOnly)
     EXPECT_EQ(got.out, "9\n") << got.err;
 
     const std::string before = readFile(kSettings);
-    const std::filesystem::path out = mScratch.path() / "out.json";
+    const std::filesystem::path out = scratch_.path() / "out.json";
     const ProgramRun set =
         run("workshop set " + quoted(kSettings) + " " + mask + " 5 --out " + quoted(out));
     ASSERT_EQ(set.exitCode, 0) << set.err;
@@ -44,7 +44,7 @@ TEST_F(WorkshopCommandsTest, RefusalsExitWithTheirReasonAndWriteNothing) {
         std::string arguments;
         std::string reason;
     };
-    const std::filesystem::path out = mScratch.path() / "refused.json";
+    const std::filesystem::path out = scratch_.path() / "refused.json";
     const Case cases[] = {
         {"mGroupedSettings/Marks/mGroupName Merken",
          "tessa: De 4 basisgroepen zijn beveiligd. U mag deze niet verwijderen omdat ze nodig "

@@ -18,14 +18,14 @@ namespace {
 class LibraryFolder : public ::testing::Test {
 protected:
     void SetUp() override {
-        mLibDir = gSettings.libDir();
-        mLanguage = gSettings.workLanguage();
+        libDir_ = gSettings.libDir();
+        language_ = gSettings.workLanguage();
         gSettings.setLibDir(folder.name(""));
         gMacroLangs.reload();
     }
     void TearDown() override {
-        gSettings.setLibDir(mLibDir);
-        gSettings.setWorkLanguage(mLanguage);
+        gSettings.setLibDir(libDir_);
+        gSettings.setWorkLanguage(language_);
         gMacroLangs.reload();
         Vdn_Drawing::current().clear();
     }
@@ -33,8 +33,8 @@ protected:
     TempFolder folder;
 
 private:
-    Vdn_String mLibDir;
-    int mLanguage = 0;
+    Vdn_String libDir_;
+    int language_ = 0;
 };
 
 TEST(FileNames, TheNamesWindowsRefusesAreRefusedWithAReason) {

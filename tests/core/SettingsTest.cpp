@@ -12,7 +12,7 @@ namespace {
 class Environment {
 public:
     ~Environment() {
-        for (const auto& [name, value] : mSaved) {
+        for (const auto& [name, value] : saved_) {
             if (value)
                 setenv(name.c_str(), value->c_str(), 1);
             else
@@ -20,9 +20,9 @@ public:
         }
     }
     void set(const std::string& name, const char* value) {
-        if (!mSaved.count(name)) {
+        if (!saved_.count(name)) {
             const char* old = std::getenv(name.c_str());
-            mSaved[name] = old ? std::optional<std::string>(old) : std::nullopt;
+            saved_[name] = old ? std::optional<std::string>(old) : std::nullopt;
         }
         if (value)
             setenv(name.c_str(), value, 1);
@@ -31,7 +31,7 @@ public:
     }
 
 private:
-    std::map<std::string, std::optional<std::string>> mSaved;
+    std::map<std::string, std::optional<std::string>> saved_;
 };
 
 const char* const kVariables[] = {"TESSA_DIR",       "TESSA_LIBRARY",  "TESSA_ROOT",

@@ -14,45 +14,45 @@ class TempFolder {
 public:
     TempFolder() {
         std::random_device random;
-        mPath = std::filesystem::temp_directory_path() /
+        path_ = std::filesystem::temp_directory_path() /
                 ("tessa-test-" + std::to_string(random()) + std::to_string(random()));
-        std::filesystem::create_directories(mPath);
+        std::filesystem::create_directories(path_);
     }
     ~TempFolder() {
         std::error_code ignored;
-        std::filesystem::remove_all(mPath, ignored);
+        std::filesystem::remove_all(path_, ignored);
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    const std::filesystem::path& path() const { return mPath; }
+    const std::filesystem::path& path() const { return path_; }
     // The native path of a relative name, as text ("a/b.txt" -> "/tmp/.../a/b.txt").
     Vdn_String name(const std::string& relative) const {
-        return Vdn_String::fromUtf8((mPath / relative).string());
+        return Vdn_String::fromUtf8((path_ / relative).string());
     }
     // Creates the file (and its folders) with the given bytes.
     void write(const std::string& relative, const std::string& bytes) const {
-        const std::filesystem::path file = mPath / relative;
+        const std::filesystem::path file = path_ / relative;
         std::filesystem::create_directories(file.parent_path());
         std::ofstream(file, std::ios::binary) << bytes;
     }
     std::string read(const std::string& relative) const {
-        std::ifstream in(mPath / relative, std::ios::binary);
+        std::ifstream in(path_ / relative, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 
 private:
-    std::filesystem::path mPath;
+    std::filesystem::path path_;
 };
 
 // Restores gSettings when a test has changed it.
 class SettingsRestorer {
 public:
-    SettingsRestorer() : mSaved(gSettings) {}
-    ~SettingsRestorer() { gSettings = mSaved; }
+    SettingsRestorer() : saved_(gSettings) {}
+    ~SettingsRestorer() { gSettings = saved_; }
     SettingsRestorer(const SettingsRestorer&) = delete;
     SettingsRestorer& operator=(const SettingsRestorer&) = delete;
 
 private:
-    Vdn_Settings mSaved;
+    Vdn_Settings saved_;
 };

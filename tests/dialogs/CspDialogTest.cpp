@@ -148,9 +148,9 @@ TEST_F(CspDialogTest, ReportNamesTheNewestFilesAndTheSetsPlan) {
     std::wstring caption;
     user.expectModal<Vdn_DlgCSP2>([&](Vdn_DlgCSP2&, ui::UserActions& act) {
         user.expectModal<CDlgInfo>([&](CDlgInfo& shown, ui::UserActions& info) {
-            caption = shown.mData.title.str();
-            for (int i = 0; i < shown.mData.lines.length(); ++i)
-                report += (i == 0 ? L"" : L"\n") + shown.mData.lines[i].str();
+            caption = shown.data_.title.str();
+            for (int i = 0; i < shown.data_.lines.length(); ++i)
+                report += (i == 0 ? L"" : L"\n") + shown.data_.lines[i].str();
             info.click(IDOK);
         });
         act.click(Vdn_DlgCSP2::kReport);

@@ -85,9 +85,9 @@ TEST_F(DstvDialogsTest, SidePairingAndEnablingRulesInTheEditor) {
         act.click(IDOK);
     });
     CDlgEditDstvPoints editor;
-    editor.mPoints = points;
+    editor.points_ = points;
     ASSERT_EQ(editor.DoModal(), IDOK);
-    const Vdn_DstvPointInfo& stored = editor.mPoints[0];
+    const Vdn_DstvPointInfo& stored = editor.points_[0];
     EXPECT_EQ(stored.sideSelection1(), eDstvSideEnd);
     EXPECT_EQ(stored.sideSelection2(), eDstvSideBottom);
     EXPECT_TRUE(stored.selectGeomExtent());
@@ -119,12 +119,12 @@ TEST_F(DstvDialogsTest, NewPointsTakeTheDefaultsAndRefusedValuesKeepThePointShow
         act.click(IDOK);
     });
     CDlgEditDstvPoints editor;
-    editor.mPoints = points;
+    editor.points_ = points;
     ASSERT_EQ(editor.DoModal(), IDOK);
-    ASSERT_EQ(editor.mPoints.length(), 2);
-    EXPECT_EQ(editor.mPoints[0].name(), L"Tweede");
-    EXPECT_EQ(editor.mPoints[0].minPlateSideDist(), 35.5);
-    EXPECT_EQ(editor.mPoints[1].drillRadius(), 20.0);
+    ASSERT_EQ(editor.points_.length(), 2);
+    EXPECT_EQ(editor.points_[0].name(), L"Tweede");
+    EXPECT_EQ(editor.points_[0].minPlateSideDist(), 35.5);
+    EXPECT_EQ(editor.points_[1].drillRadius(), 20.0);
 }
 
 TEST_F(DstvDialogsTest, GroupsAreAddedDeletedEditedAndTakenIntoUse) {
@@ -144,7 +144,7 @@ TEST_F(DstvDialogsTest, GroupsAreAddedDeletedEditedAndTakenIntoUse) {
         EXPECT_EQ(list->GetLBText(list->GetCurSel()), L"Kolommen");
         // The new group is empty and opens with no point.
         user.expectModal<Edit>([](Edit& editor, ui::UserActions& edit) {
-            EXPECT_TRUE(editor.mPoints.isEmpty());
+            EXPECT_TRUE(editor.points_.isEmpty());
             EXPECT_FALSE(enabled(editor, Edit::kNameEdit));
             edit.click(IDOK);
         });

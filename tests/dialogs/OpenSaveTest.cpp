@@ -14,10 +14,10 @@ protected:
         folder.write("Plate-a.prp", "x");
         folder.write("Plate-b.prp", "x");
         folder.write("Other.prp", "x");
-        dialog.mFolder = folder.name("");
-        dialog.mExtension = L".prp";
-        dialog.mMacroNames = Vdn_StringArray{L"Plate-a", L"Plate-b"};
-        dialog.mAllNames = Vdn_StringArray{L"Other", L"Plate-a", L"Plate-b"};
+        dialog.folder_ = folder.name("");
+        dialog.extension_ = L".prp";
+        dialog.macroNames_ = Vdn_StringArray{L"Plate-a", L"Plate-b"};
+        dialog.allNames_ = Vdn_StringArray{L"Other", L"Plate-a", L"Plate-b"};
     }
 
     static std::vector<std::wstring> listed(CDialog& shown) {
@@ -36,7 +36,7 @@ protected:
 };
 
 TEST_F(OpenSaveTest, OpeningPicksFromTheMacrosOrAllNames) {
-    dialog.mMode = CDlgOpenSave::kModeOpen;
+    dialog.mode_ = CDlgOpenSave::kModeOpen;
     user.expectModal(CDlgOpenSave::IDD, [](CDialog& shown, ui::UserActions& act) {
         EXPECT_EQ(listed(shown), (std::vector<std::wstring>{L"Plate-a", L"Plate-b"}));
         EXPECT_FALSE(shown.GetDlgItem(CDlgOpenSave::kNameEdit)->IsWindowEnabled());
@@ -47,11 +47,11 @@ TEST_F(OpenSaveTest, OpeningPicksFromTheMacrosOrAllNames) {
         act.doubleClickListItem(CDlgOpenSave::kNameList, 0);
     });
     EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.mName, Vdn_String(L"Other"));
+    EXPECT_EQ(dialog.name_, Vdn_String(L"Other"));
 }
 
 TEST_F(OpenSaveTest, SavingAsksOnlyBeforeOverwriting) {
-    dialog.mMode = CDlgOpenSave::kModeSave;
+    dialog.mode_ = CDlgOpenSave::kModeSave;
     user.expectModal(CDlgOpenSave::IDD, [&](CDialog& shown, ui::UserActions& act) {
         act.selectListItem(CDlgOpenSave::kNameList, 1);
         EXPECT_EQ(shown.GetDlgItem(CDlgOpenSave::kNameEdit)->GetWindowText(), L"Plate-b");
@@ -62,13 +62,13 @@ TEST_F(OpenSaveTest, SavingAsksOnlyBeforeOverwriting) {
         act.click(IDOK); // a new name closes at once
     });
     EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.mName, Vdn_String(L"Plate-c"));
+    EXPECT_EQ(dialog.name_, Vdn_String(L"Plate-c"));
     ASSERT_EQ(user.messageBoxes().size(), 1u);
 }
 
 TEST_F(OpenSaveTest, DeletingRemovesTheFileAndTheNameButKeepsWhatCannotBeDeleted) {
-    dialog.mMode = CDlgOpenSave::kModeSave;
-    dialog.mMacroNames.append(L"Gone"); // listed, but there is no such file
+    dialog.mode_ = CDlgOpenSave::kModeSave;
+    dialog.macroNames_.append(L"Gone"); // listed, but there is no such file
     user.expectModal(CDlgOpenSave::IDD, [&](CDialog& shown, ui::UserActions& act) {
         act.selectListItem(CDlgOpenSave::kNameList, 0);
         user.expectMessageBox(IDYES);
@@ -82,7 +82,7 @@ TEST_F(OpenSaveTest, DeletingRemovesTheFileAndTheNameButKeepsWhatCannotBeDeleted
     });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "Plate-a.prp"));
-    EXPECT_EQ(dialog.mAllNames, (Vdn_StringArray{L"Other", L"Plate-b"}));
+    EXPECT_EQ(dialog.allNames_, (Vdn_StringArray{L"Other", L"Plate-b"}));
     ASSERT_GE(user.messageBoxes().size(), 1u);
     EXPECT_NE(user.messageBoxes()[0].text.find(L"\"Plate-a\""), std::wstring::npos);
 }

@@ -50,7 +50,7 @@ protected:
         return bar;
     }
 
-    TempRegistry mRegistry;
+    TempRegistry registry_;
 };
 
 TEST_F(DockControlBarTest, WithoutASavedPlacementTheBarDocksOnTheDefaultSide) {
@@ -143,9 +143,9 @@ TEST_F(DockControlBarTest, PlacementNeedsAToolIdAndAWritableRegistry) {
     auto bar = newBar();
     EXPECT_FALSE(bar->savePlacement()) << "a bar that is not placed has no placement";
     bar->RestoreControlBar(AFX_IDW_DOCKBAR_LEFT);
-    mRegistry.reopen(ui::Registry::Access::ReadOnly);
+    registry_.reopen(ui::Registry::Access::ReadOnly);
     EXPECT_FALSE(bar->savePlacement());
-    mRegistry.reopen(ui::Registry::Access::ReadWrite);
+    registry_.reopen(ui::Registry::Access::ReadWrite);
     EXPECT_TRUE(bar->savePlacement());
 
     TestBar notCreated;

@@ -37,13 +37,13 @@ protected:
         host::destroyMainWindow();
     }
 
-    ui::ScriptedUser mUser;
+    ui::ScriptedUser user_;
 };
 
 TEST_F(HostDialogTest, EditorHandOverHidesAndRestoresTheDialog) {
-    ui::UserScope scope(mUser);
+    ui::UserScope scope(user_);
     bool visibleAfterPick = false;
-    mUser.expectModal(kHostDialogTemplate, [&](CDialog& dialog, ui::UserActions& act) {
+    user_.expectModal(kHostDialogTemplate, [&](CDialog& dialog, ui::UserActions& act) {
         act.click(kPickButton);
         visibleAfterPick = dialog.IsWindowVisible() != FALSE;
         act.click(IDOK);
@@ -51,7 +51,7 @@ TEST_F(HostDialogTest, EditorHandOverHidesAndRestoresTheDialog) {
     PickDialog dialog;
     EXPECT_EQ(dialog.resourceInstance(), &resourcesTag);
     EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_TRUE(mUser.verify()) << Vdn_String(mUser.failureText()).toUtf8();
+    EXPECT_TRUE(user_.verify()) << Vdn_String(user_.failureText()).toUtf8();
     EXPECT_TRUE(dialog.hiddenDuringPick);
     EXPECT_TRUE(dialog.editorActiveDuringPick);
     EXPECT_TRUE(visibleAfterPick);
@@ -59,9 +59,9 @@ TEST_F(HostDialogTest, EditorHandOverHidesAndRestoresTheDialog) {
 }
 
 TEST_F(HostDialogTest, HostModalLoopEndsAHandOverStillRunning) {
-    ui::UserScope scope(mUser);
+    ui::UserScope scope(user_);
     bool hidden = false;
-    mUser.expectModal(kHostDialogTemplate, [&](CDialog& dialog, ui::UserActions&) {
+    user_.expectModal(kHostDialogTemplate, [&](CDialog& dialog, ui::UserActions&) {
         auto& host = dynamic_cast<PickDialog&>(dialog);
         host.BeginEditorCommand();
         host.BeginEditorCommand(); // a second call changes nothing
@@ -70,16 +70,16 @@ TEST_F(HostDialogTest, HostModalLoopEndsAHandOverStillRunning) {
     });
     PickDialog dialog;
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_TRUE(mUser.verify()) << Vdn_String(mUser.failureText()).toUtf8();
+    EXPECT_TRUE(user_.verify()) << Vdn_String(user_.failureText()).toUtf8();
     EXPECT_TRUE(hidden);
     EXPECT_FALSE(dialog.isInEditorCommand());
     EXPECT_FALSE(host::Editor::instance().isCommandActive());
 }
 
 TEST_F(HostDialogTest, CompletingWithoutRestoreKeepsTheDialogHidden) {
-    ui::UserScope scope(mUser);
+    ui::UserScope scope(user_);
     bool hiddenAfterComplete = false;
-    mUser.expectModal(kHostDialogTemplate, [&](CDialog& dialog, ui::UserActions&) {
+    user_.expectModal(kHostDialogTemplate, [&](CDialog& dialog, ui::UserActions&) {
         auto& host = dynamic_cast<PickDialog&>(dialog);
         host.BeginEditorCommand();
         host.CompleteEditorCommand(FALSE);

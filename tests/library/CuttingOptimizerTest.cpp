@@ -81,46 +81,46 @@ class BruteForce {
 public:
     BruteForce(std::vector<std::int64_t> sizes, std::vector<std::int64_t> capacities,
                std::vector<std::int64_t> available)
-        : mSizes(std::move(sizes)), mCapacities(std::move(capacities)),
-          mAvailable(std::move(available)) {
-        std::sort(mSizes.rbegin(), mSizes.rend());
+        : sizes_(std::move(sizes)), capacities_(std::move(capacities)),
+          available_(std::move(available)) {
+        std::sort(sizes_.rbegin(), sizes_.rend());
     }
     int fewestBars() {
         search(0);
-        return mBest;
+        return best_;
     }
 
 private:
     void search(std::size_t piece) {
-        if (mBest >= 0 && static_cast<int>(mFree.size()) >= mBest)
+        if (best_ >= 0 && static_cast<int>(free_.size()) >= best_)
             return;
-        if (piece == mSizes.size()) {
-            mBest = static_cast<int>(mFree.size());
+        if (piece == sizes_.size()) {
+            best_ = static_cast<int>(free_.size());
             return;
         }
-        for (std::size_t bar = 0; bar < mFree.size(); ++bar) {
-            if (mFree[bar] < mSizes[piece])
+        for (std::size_t bar = 0; bar < free_.size(); ++bar) {
+            if (free_[bar] < sizes_[piece])
                 continue;
-            mFree[bar] -= mSizes[piece];
+            free_[bar] -= sizes_[piece];
             search(piece + 1);
-            mFree[bar] += mSizes[piece];
+            free_[bar] += sizes_[piece];
         }
-        for (std::size_t kind = 0; kind < mCapacities.size(); ++kind) {
-            if (mAvailable[kind] == 0 || mCapacities[kind] < mSizes[piece])
+        for (std::size_t kind = 0; kind < capacities_.size(); ++kind) {
+            if (available_[kind] == 0 || capacities_[kind] < sizes_[piece])
                 continue;
-            --mAvailable[kind];
-            mFree.push_back(mCapacities[kind] - mSizes[piece]);
+            --available_[kind];
+            free_.push_back(capacities_[kind] - sizes_[piece]);
             search(piece + 1);
-            mFree.pop_back();
-            ++mAvailable[kind];
+            free_.pop_back();
+            ++available_[kind];
         }
     }
 
-    std::vector<std::int64_t> mSizes;
-    std::vector<std::int64_t> mCapacities;
-    std::vector<std::int64_t> mAvailable; // -1: unlimited
-    std::vector<std::int64_t> mFree;
-    int mBest = -1;
+    std::vector<std::int64_t> sizes_;
+    std::vector<std::int64_t> capacities_;
+    std::vector<std::int64_t> available_; // -1: unlimited
+    std::vector<std::int64_t> free_;
+    int best_ = -1;
 };
 
 int fewestBars(const CuttingProblem& problem) {

@@ -170,7 +170,7 @@ TEST_F(EditLibDialogsTest, TheSimpleEditorChecksBeforeItInsertsAndInsertsOnce) {
             dialString(1098).str());
         act.click(IDOK);
         EXPECT_FALSE(shown.hasEnded());
-        EXPECT_EQ(editor.mTable.rows.length(), 2) << "nothing inserted before the check";
+        EXPECT_EQ(editor.table_.rows.length(), 2) << "nothing inserted before the check";
         act.enterText(CDlgEditLibSimple::kFirstField + 3, L"0");
         act.click(IDOK);
         EXPECT_TRUE(shown.hasEnded());

@@ -52,20 +52,20 @@ int subKeyCount(const std::wstring& path) {
 class ComRegistrationTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        frame::moduleGlobals().moduleDir = Vdn_String::fromUtf8(mModuleDir.path().string());
-        mComModule = (mModuleDir.path() / "TessaformOPM.dll").string();
+        frame::moduleGlobals().moduleDir = Vdn_String::fromUtf8(moduleDir_.path().string());
+        comModule_ = (moduleDir_.path() / "TessaformOPM.dll").string();
         host::CommandLine::instance().clear();
     }
     void TearDown() override {
         frame::moduleGlobals().moduleDir = Vdn_String();
         host::CommandLine::instance().clear();
     }
-    void installComModule() const { std::ofstream(mComModule) << "MZ"; }
-    std::wstring comModule() const { return Vdn_String::fromUtf8(mComModule).str(); }
+    void installComModule() const { std::ofstream(comModule_) << "MZ"; }
+    std::wstring comModule() const { return Vdn_String::fromUtf8(comModule_).str(); }
 
-    TempRegistry mRegistry;
-    TempFolder mModuleDir;
-    std::string mComModule;
+    TempRegistry registry_;
+    TempFolder moduleDir_;
+    std::string comModule_;
 };
 
 TEST_F(ComRegistrationTest, RegisterWritesEveryKeyWithItsValue) {
@@ -109,13 +109,13 @@ TEST_F(ComRegistrationTest, MissingComModuleWritesNothing) {
 
 TEST_F(ComRegistrationTest, ReadOnlyRegistryFailsRegistrationAndCleanup) {
     installComModule();
-    mRegistry.reopen(ui::Registry::Access::ReadOnly);
+    registry_.reopen(ui::Registry::Access::ReadOnly);
     EXPECT_EQ(SSregisterOpmCLSIDs(), Acad::eInvalidInput);
     EXPECT_EQ(subKeyCount(L"CLSID"), 0);
 
-    mRegistry.reopen(ui::Registry::Access::ReadWrite);
+    registry_.reopen(ui::Registry::Access::ReadWrite);
     ASSERT_EQ(SSregisterOpmCLSIDs(), Acad::eOk);
-    mRegistry.reopen(ui::Registry::Access::ReadOnly);
+    registry_.reopen(ui::Registry::Access::ReadOnly);
     EXPECT_EQ(SScleanupComRegistry(), Acad::eInvalidInput);
     EXPECT_EQ(subKeyCount(L"CLSID"), 19);
 }
@@ -156,7 +156,7 @@ TEST_F(ComRegistrationTest, PrintListsTheClassesAndWritesTheIdFile) {
 
     Vdn_StringArray listing;
     ASSERT_TRUE(ObjectExportReadFile(
-        Vdn_String::fromUtf8((mModuleDir.path() / "RegistryIDs.dat").string()), listing));
+        Vdn_String::fromUtf8((moduleDir_.path() / "RegistryIDs.dat").string()), listing));
     ASSERT_EQ(listing.length(), 34);
     EXPECT_EQ(listing[0], L"TypeLib_={76EF0D49-DD1E-4714-B6B9-E45EDE3C81DA}");
     EXPECT_EQ(listing[1], L"Class_Bolt={2CE559DB-0008-4AA7-8E1D-7DCEBAB7D2C4}");
@@ -167,7 +167,7 @@ TEST_F(ComRegistrationTest, PrintListsTheClassesAndWritesTheIdFile) {
 
 TEST_F(ComRegistrationTest, PrintIsBestEffortWhenTheFileCannotBeWritten) {
     frame::moduleGlobals().moduleDir =
-        Vdn_String::fromUtf8((mModuleDir.path() / "missing" / "folder").string());
+        Vdn_String::fromUtf8((moduleDir_.path() / "missing" / "folder").string());
     EXPECT_EQ(SSprintCLSIDs(), Acad::eOk);
     EXPECT_FALSE(host::CommandLine::instance().text().empty());
 }

@@ -69,15 +69,15 @@ public:
         return CDialog::OnInitDialog();
     }
 
-    void setSlot(int slot) { mSlot = slot; }
-    int slot() const { return mSlot; }
-    MacroData& macroData() { return mData; }
+    void setSlot(int slot) { slot_ = slot; }
+    int slot() const { return slot_; }
+    MacroData& macroData() { return data_; }
 
     core::InstanceHandle resourcesWhileOpen = nullptr;
 
 private:
-    int mSlot = -1;
-    MacroData mData;
+    int slot_ = -1;
+    MacroData data_;
 };
 
 // A modeless constraint editor.
@@ -85,13 +85,13 @@ class ConstraintEditor : public CDialog {
 public:
     explicit ConstraintEditor(CWnd* parent) : CDialog(kEditorTemplate, parent) {}
 
-    EditConstrData& constrData() { return mData; }
-    void setModeless(bool modeless) { mModeless = modeless; }
-    bool modeless() const { return mModeless; }
+    EditConstrData& constrData() { return data_; }
+    void setModeless(bool modeless) { modeless_ = modeless; }
+    bool modeless() const { return modeless_; }
 
 private:
-    EditConstrData mData;
-    bool mModeless = false;
+    EditConstrData data_;
+    bool modeless_ = false;
 };
 
 // The panel hosted by the sheets-manager bar.
@@ -99,10 +99,10 @@ class SheetsPanel : public CDialog {
 public:
     explicit SheetsPanel(CWnd* parent) : CDialog(kPanelTemplate, parent) {}
 
-    TfSheetsMgrDlgData& sheetsData() { return mData; }
+    TfSheetsMgrDlgData& sheetsData() { return data_; }
 
 private:
-    TfSheetsMgrDlgData mData;
+    TfSheetsMgrDlgData data_;
 };
 
 // The record of a pooled evaluation: how deep it nests, whether it fails, and what it did.
@@ -118,24 +118,24 @@ class StandardsDialog : public CDialog {
 public:
     explicit StandardsDialog(CWnd* parent) : CDialog(kStandardsTemplate, parent) {}
 
-    EvaluationRecord& standardsData() { return mRecord; }
+    EvaluationRecord& standardsData() { return record_; }
 
     Acad::ErrorStatus evaluate() {
-        mRecord.resourcesWhileEvaluating = core::currentResourceInstance();
-        mRecord.evaluatedBy.push_back(this);
-        if (mRecord.childCalls > 0) {
+        record_.resourcesWhileEvaluating = core::currentResourceInstance();
+        record_.evaluatedBy.push_back(this);
+        if (record_.childCalls > 0) {
             EvaluationRecord child;
-            child.childCalls = mRecord.childCalls - 1;
+            child.childCalls = record_.childCalls - 1;
             if (!frame::runPooledLauncher<StandardsDialog>(child, gSSDlgsMgr, kStandardsTemplate))
                 return Acad::eInvalidInput;
-            mRecord.evaluatedBy.insert(mRecord.evaluatedBy.end(), child.evaluatedBy.begin(),
+            record_.evaluatedBy.insert(record_.evaluatedBy.end(), child.evaluatedBy.begin(),
                                        child.evaluatedBy.end());
         }
-        return mRecord.fail ? Acad::eInvalidInput : Acad::eOk;
+        return record_.fail ? Acad::eInvalidInput : Acad::eOk;
     }
 
 private:
-    EvaluationRecord mRecord;
+    EvaluationRecord record_;
 };
 
 } // namespace frametest

@@ -15,14 +15,14 @@ class ModalLauncherTest : public ModuleFixture {
 protected:
     // The user types text into the record dialog and leaves it with button.
     void expectRecordDialog(const std::wstring& text, int button) {
-        mUser.expectModal(frametest::kRecordTemplate, [=](CDialog&, ui::UserActions& act) {
+        user_.expectModal(frametest::kRecordTemplate, [=](CDialog&, ui::UserActions& act) {
             act.enterText(frametest::kTextEdit, text);
             act.click(button);
         });
     }
 
-    core::InstanceHandle mResourcesInside = nullptr;
-    const core::InstanceHandle mResourcesBefore = core::currentResourceInstance();
+    core::InstanceHandle resourcesInside_ = nullptr;
+    const core::InstanceHandle resourcesBefore_ = core::currentResourceInstance();
 };
 
 TEST_F(ModalLauncherTest, CopyBackRules) {
@@ -61,7 +61,7 @@ TEST_F(ModalLauncherTest, ResourcesAreSwitchedForTheWholeRun) {
         &RecordDialog::data, record, CopyBack::OnOk, frame::NoExtra{},
         [&](RecordDialog& dialog, INT_PTR) { insideDialog = dialog.resourcesWhileOpen; });
     EXPECT_EQ(insideDialog, frame::moduleInstanceHandle());
-    EXPECT_EQ(core::currentResourceInstance(), mResourcesBefore);
+    EXPECT_EQ(core::currentResourceInstance(), resourcesBefore_);
 }
 
 TEST_F(ModalLauncherTest, ExtraArgumentsGoInAndComeBack) {
@@ -88,12 +88,12 @@ TEST_F(ModalLauncherTest, TheHostLoopEndsAnEditorHandOverThePlainLoopDoesNot) {
         dialog.EndDialog(IDOK);
     };
     TfGridDlgData record;
-    mUser.expectModal(frametest::kHostTemplate, handOverAndEnd);
+    user_.expectModal(frametest::kHostTemplate, handOverAndEnd);
     EXPECT_TRUE((frame::runModalLauncher<HostRecordDialog, ModalLoop::HostDialog>(
         &HostRecordDialog::data, record, CopyBack::OnOk)));
     EXPECT_FALSE(host::Editor::instance().isCommandActive());
 
-    mUser.expectModal(frametest::kHostTemplate, handOverAndEnd);
+    user_.expectModal(frametest::kHostTemplate, handOverAndEnd);
     EXPECT_TRUE(
         frame::runModalLauncher<HostRecordDialog>(&HostRecordDialog::data, record, CopyBack::OnOk));
     EXPECT_TRUE(host::Editor::instance().isCommandActive())

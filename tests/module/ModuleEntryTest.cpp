@@ -34,8 +34,8 @@ TEST_F(ModuleEntryTest, AttachPrimesTheResourcesOnce) {
 }
 
 TEST_F(ModuleEntryTest, InitUnlocksRegistersAndLoadsThePictures) {
-    EXPECT_FALSE(linker().isApplicationLocked(&mAppId));
-    EXPECT_TRUE(linker().isAppMDIAware(&mAppId));
+    EXPECT_FALSE(linker().isApplicationLocked(&appId_));
+    EXPECT_TRUE(linker().isAppMDIAware(&appId_));
     BITMAP info;
     ASSERT_NE(frame::moduleGlobals().checkedPicture.GetSafeHandle(), nullptr);
     ASSERT_NE(frame::moduleGlobals().uncheckedPicture.GetSafeHandle(), nullptr);
@@ -59,7 +59,7 @@ TEST_F(ModuleEntryTest, UnloadRemovesTheCommandGroupAndClosesTheModelessDialogs)
     ASSERT_TRUE(frame::startConstraintEditor<frametest::ConstraintEditor>(
         EditConstrData{}, frametest::kEditorTemplate));
 
-    EXPECT_EQ(acrxEntryPoint(AcRx::kUnloadAppMsg, &mAppId), AcRx::kRetOK);
+    EXPECT_EQ(acrxEntryPoint(AcRx::kUnloadAppMsg, &appId_), AcRx::kRetOK);
     EXPECT_FALSE(commands().hasGroup(L"VARDUNE_SS"));
     EXPECT_TRUE(commands().hasGroup(L"OTHER_GROUP"));
     EXPECT_EQ(MacroDialogTable::instance().length(), 0);
@@ -72,8 +72,8 @@ TEST_F(ModuleEntryTest, OtherMessagesAreAnsweredAndIgnored) {
     int slot = -1;
     ASSERT_TRUE(frame::startMacroModeless<frametest::MacroDialog>(false, data, slot,
                                                                   frametest::kMacroTemplate));
-    EXPECT_EQ(acrxEntryPoint(AcRx::kLoadDwgMsg, &mAppId), AcRx::kRetOK);
-    EXPECT_EQ(acrxEntryPoint(static_cast<AcRx::AppMsgCode>(99), &mAppId), AcRx::kRetOK);
+    EXPECT_EQ(acrxEntryPoint(AcRx::kLoadDwgMsg, &appId_), AcRx::kRetOK);
+    EXPECT_EQ(acrxEntryPoint(static_cast<AcRx::AppMsgCode>(99), &appId_), AcRx::kRetOK);
     EXPECT_EQ(MacroDialogTable::instance().length(), 1);
 }
 
@@ -86,7 +86,7 @@ TEST_F(ModuleEntryTest, DetachDestroysWhatTheModuleStillHolds) {
     int slot = -1;
     ASSERT_TRUE(frame::startMacroModeless<frametest::MacroDialog>(false, busy, slot,
                                                                   frametest::kMacroTemplate));
-    acrxEntryPoint(AcRx::kUnloadAppMsg, &mAppId);
+    acrxEntryPoint(AcRx::kUnloadAppMsg, &appId_);
     EXPECT_EQ(MacroDialogTable::instance().length(), 1) << "a busy dialog outlives the unload";
 
     moduleDetach();

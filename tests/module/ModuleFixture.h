@@ -18,23 +18,23 @@ protected:
     void SetUp() override {
         host::CommandLine::instance().clear();
         ASSERT_TRUE(moduleAttach(frame::moduleInstanceHandle()));
-        acrxEntryPoint(AcRx::kInitAppMsg, &mAppId);
+        acrxEntryPoint(AcRx::kInitAppMsg, &appId_);
     }
     void TearDown() override {
-        acrxEntryPoint(AcRx::kUnloadAppMsg, &mAppId);
+        acrxEntryPoint(AcRx::kUnloadAppMsg, &appId_);
         moduleDetach();
         host::destroyMainWindow();
         if (auto* linker = AcRxDynamicLinker::cast(acrxSysRegistry()->at(ACRX_DYNAMIC_LINKER)))
             linker->reset();
         host::CommandLine::instance().clear();
-        EXPECT_TRUE(mUser.verify()) << Vdn_String(mUser.failureText()).toUtf8();
+        EXPECT_TRUE(user_.verify()) << Vdn_String(user_.failureText()).toUtf8();
     }
 
     static const std::wstring& commandLineText() { return host::CommandLine::instance().text(); }
     static int promptCount() { return host::CommandLine::instance().promptCount(); }
 
-    int mAppId = 0;
-    TempRegistry mRegistry;
-    ui::ScriptedUser mUser;
-    ui::UserScope mUserScope{mUser};
+    int appId_ = 0;
+    TempRegistry registry_;
+    ui::ScriptedUser user_;
+    ui::UserScope userScope_{user_};
 };

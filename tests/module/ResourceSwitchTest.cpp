@@ -14,49 +14,49 @@ int otherTag = 0;
 class ResourceSwitchTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        mBefore = core::currentResourceInstance();
-        mOverride.SaveDefaultResource(&moduleTag);
+        before_ = core::currentResourceInstance();
+        override_.SaveDefaultResource(&moduleTag);
     }
-    void TearDown() override { core::setCurrentResourceInstance(mBefore); }
+    void TearDown() override { core::setCurrentResourceInstance(before_); }
 
     // Returns early from inside the switch when asked to.
     bool launcherWithEarlyReturn(bool early) {
-        frame::ResourceSwitch resources(mOverride);
+        frame::ResourceSwitch resources(override_);
         if (early)
             return false;
         return core::currentResourceInstance() == &moduleTag;
     }
 
-    TfTempResourceOverride mOverride;
-    core::InstanceHandle mBefore = nullptr;
+    TfTempResourceOverride override_;
+    core::InstanceHandle before_ = nullptr;
 };
 
 TEST_F(ResourceSwitchTest, SwitchesForItsScopeOnEveryWayOut) {
     {
-        frame::ResourceSwitch resources(mOverride);
+        frame::ResourceSwitch resources(override_);
         EXPECT_TRUE(resources.switched());
         EXPECT_EQ(core::currentResourceInstance(), &moduleTag);
     }
-    EXPECT_EQ(core::currentResourceInstance(), mBefore);
+    EXPECT_EQ(core::currentResourceInstance(), before_);
 
     EXPECT_FALSE(launcherWithEarlyReturn(true));
-    EXPECT_EQ(core::currentResourceInstance(), mBefore);
+    EXPECT_EQ(core::currentResourceInstance(), before_);
     EXPECT_TRUE(launcherWithEarlyReturn(false));
-    EXPECT_EQ(core::currentResourceInstance(), mBefore);
+    EXPECT_EQ(core::currentResourceInstance(), before_);
 
     EXPECT_THROW(
         {
-            frame::ResourceSwitch resources(mOverride);
+            frame::ResourceSwitch resources(override_);
             throw std::runtime_error("passes through the launcher");
         },
         std::runtime_error);
-    EXPECT_EQ(core::currentResourceInstance(), mBefore);
+    EXPECT_EQ(core::currentResourceInstance(), before_);
 }
 
 TEST_F(ResourceSwitchTest, AnInnerSwitchLeavesTheOuterOneAlone) {
-    frame::ResourceSwitch outer(mOverride);
+    frame::ResourceSwitch outer(override_);
     {
-        frame::ResourceSwitch inner(mOverride);
+        frame::ResourceSwitch inner(override_);
         EXPECT_FALSE(inner.switched()) << "the module's resources are current already";
     }
     EXPECT_EQ(core::currentResourceInstance(), &moduleTag);
@@ -64,7 +64,7 @@ TEST_F(ResourceSwitchTest, AnInnerSwitchLeavesTheOuterOneAlone) {
     // A call out to another module and back in switches again and restores that module's.
     core::setCurrentResourceInstance(&otherTag);
     {
-        frame::ResourceSwitch callback(mOverride);
+        frame::ResourceSwitch callback(override_);
         EXPECT_TRUE(callback.switched());
         EXPECT_EQ(core::currentResourceInstance(), &moduleTag);
     }

@@ -51,10 +51,10 @@ protected:
             levels.append(row.level);
             entries.append(dynMenuEntry{row.text, row.kind});
         }
-        return mMenu.build(levels, entries);
+        return menu_.build(levels, entries);
     }
 
-    dynMenu mMenu;
+    dynMenu menu_;
 };
 
 std::vector<Row> plainItems(int count) {
@@ -111,7 +111,7 @@ TEST_F(dynMenuTest, EntryKindsAndIds) {
     for (const Case& c : cases) {
         const CMenu* root = build(c.rows);
         EXPECT_EQ(describe(*root), c.expected) << c.name;
-        EXPECT_EQ(mMenu.submenuCount(), 0) << c.name;
+        EXPECT_EQ(menu_.submenuCount(), 0) << c.name;
     }
 }
 
@@ -125,7 +125,7 @@ TEST_F(dynMenuTest, SubmenusNestByLevel) {
                                {2, 1, L"Still in More"},
                                {1, 1, L"Last"}});
     EXPECT_EQ(describe(*root), (std::vector<std::wstring>{L"Top:32811", L"More>", L"Last:32800"}));
-    ASSERT_EQ(mMenu.submenuCount(), 2);
+    ASSERT_EQ(menu_.submenuCount(), 2);
     const CMenu* more = root->GetSubMenu(1);
     ASSERT_NE(more, nullptr);
     EXPECT_EQ(describe(*more),
@@ -139,15 +139,15 @@ TEST_F(dynMenuTest, SubmenusNestByLevel) {
 TEST_F(dynMenuTest, ParallelListsOfDifferentLengthsUseTheShorter) {
     Vdn_Array<int> levels{1, 1, 1};
     Vdn_Array<dynMenuEntry> entries{{L"a", 1}, {L"b", 1}};
-    EXPECT_EQ(describe(*mMenu.build(levels, entries)),
+    EXPECT_EQ(describe(*menu_.build(levels, entries)),
               (std::vector<std::wstring>{L"a:32811", L"b:32812"}));
 }
 
 TEST_F(dynMenuTest, TextByCommandIdSearchesSubmenus) {
     build({{1, 1, L"Copy"}, {1, 6, L"Sheet"}, {2, 1, L"Delete sheet"}});
-    EXPECT_EQ(mMenu.getItemText(32811), L"Copy");
-    EXPECT_EQ(mMenu.getItemText(32812), L"Delete sheet");
-    EXPECT_EQ(mMenu.getItemText(32816), L"");
+    EXPECT_EQ(menu_.getItemText(32811), L"Copy");
+    EXPECT_EQ(menu_.getItemText(32812), L"Delete sheet");
+    EXPECT_EQ(menu_.getItemText(32816), L"");
     dynMenu empty;
     EXPECT_EQ(empty.getItemText(32811), L"");
     EXPECT_EQ(empty.root(), nullptr);
@@ -155,9 +155,9 @@ TEST_F(dynMenuTest, TextByCommandIdSearchesSubmenus) {
 
 TEST_F(dynMenuTest, BuildingAgainReplacesTheMenu) {
     build({{1, 6, L"Sub"}, {2, 1, L"x"}});
-    EXPECT_EQ(mMenu.submenuCount(), 1);
+    EXPECT_EQ(menu_.submenuCount(), 1);
     const CMenu* root = build(plainItems(2));
-    EXPECT_EQ(mMenu.submenuCount(), 0);
+    EXPECT_EQ(menu_.submenuCount(), 0);
     EXPECT_EQ(describe(*root), (std::vector<std::wstring>{L"a:32811", L"b:32812"}));
 }
 
@@ -168,8 +168,8 @@ TEST_F(dynMenuTest, ShowLetsTheUserPick) {
     Vdn_Array<int> levels{1, 1, 2};
     Vdn_Array<dynMenuEntry> entries{{L"Top", 1}, {L"More", 6}, {L"Inner", 1}};
 
-    EXPECT_EQ(mMenu.show(TPM_RETURNCMD, 40, 50, nullptr, levels, entries), 32812);
-    EXPECT_EQ(mMenu.show(TPM_RETURNCMD, 40, 50, nullptr, levels, entries), 0);
+    EXPECT_EQ(menu_.show(TPM_RETURNCMD, 40, 50, nullptr, levels, entries), 32812);
+    EXPECT_EQ(menu_.show(TPM_RETURNCMD, 40, 50, nullptr, levels, entries), 0);
     EXPECT_TRUE(user.verify()) << Vdn_String(user.failureText()).toUtf8();
     ASSERT_EQ(user.menus().size(), 2u);
     EXPECT_EQ(user.menus()[0].x, 40);

@@ -77,7 +77,7 @@ TEST_F(BatchScenario, OutputFileExitCodesAndUsage) {
     EXPECT_EQ(written.exitCode, 0) << written.err;
     EXPECT_TRUE(written.out.empty());
     const std::vector<nlohmann::json> results =
-        resultLines(readFile(mScratch.path() / "results.jsonl"));
+        resultLines(readFile(scratch_.path() / "results.jsonl"));
     ASSERT_EQ(results.size(), 2u);
     EXPECT_EQ(value(results[1], "Beam"), "IPE-200");
 

@@ -48,7 +48,7 @@ protected:
 // to 10; thickness max(12.5, 12) picked from the plate list with tolerances 0/+5 gives 15;
 // gauge min(110, 140) rounded to 5.
 TEST_F(StandardsScenario, EndPlateIsSizedFromTheBeamSection) {
-    const std::filesystem::path out = mScratch.path() / "out.json";
+    const std::filesystem::path out = scratch_.path() / "out.json";
     const std::string before = readFile(kMacro);
     const nlohmann::json result =
         evaluate("EndPlate --macro " + quoted(kMacro) + " --out " + quoted(out));
@@ -84,7 +84,7 @@ TEST_F(StandardsScenario, GeneralVariablesOfTheCommandLineReplaceTheMacros) {
 // Module-group mode: M20 has a 22 mm hole; edge distance 1.5 x 22 = 33 and pitch 66 are
 // picked upwards from the spacing list (35, 70); (220 - 70) / 70 gives 3 bolt rows.
 TEST_F(StandardsScenario, BoltSpacingUsesTheNamingConventionsOfItsModuleGroup) {
-    const std::filesystem::path out = mScratch.path() / "out.json";
+    const std::filesystem::path out = scratch_.path() / "out.json";
     const nlohmann::json result = evaluate("BoltSpacing --target Module.Bolts --macro " +
                                            quoted(kMacro) + " --out " + quoted(out));
     ASSERT_TRUE(result.at("ok")) << result.dump();
@@ -105,7 +105,7 @@ TEST_F(StandardsScenario, BoltSpacingUsesTheNamingConventionsOfItsModuleGroup) {
 // The parent picks the stiffener thickness and hands it to the weld child sheet, whose throat
 // max(3, 7.5) is picked upwards from the weld list.
 TEST_F(StandardsScenario, StiffenerCallsItsWeldChildSheet) {
-    const std::filesystem::path out = mScratch.path() / "out.json";
+    const std::filesystem::path out = scratch_.path() / "out.json";
     const nlohmann::json result =
         evaluate("Stiffener --target EndPlate --macro " + quoted(kMacro) + " --out " + quoted(out));
     ASSERT_TRUE(result.at("ok")) << result.dump();
@@ -125,7 +125,7 @@ TEST_F(StandardsScenario, DuplicateNamesAreReportedEvenWithoutMessages) {
                              "value 1 6 text \"Area = Width * 2\"\nend\n");
     scratchFile("Twice.map", "Mapping version 1.0\nEndPlate=Width\u0192Plate\u2022Distance W\n");
     const nlohmann::json result =
-        evaluate(quoted(mScratch.path() / "Twice.tfs") + " --macro " + quoted(kMacro));
+        evaluate(quoted(scratch_.path() / "Twice.tfs") + " --macro " + quoted(kMacro));
     ASSERT_TRUE(result.at("ok")) << result.dump();
     ASSERT_EQ(result.at("messages").size(), 1u);
     EXPECT_EQ(result.at("messages")[0].get<std::string>().rfind(
@@ -134,19 +134,19 @@ TEST_F(StandardsScenario, DuplicateNamesAreReportedEvenWithoutMessages) {
 }
 
 TEST_F(StandardsScenario, FailuresWriteNothing) {
-    const std::filesystem::path out = mScratch.path() / "out.json";
+    const std::filesystem::path out = scratch_.path() / "out.json";
     // No Output label: the variables cannot be collected.
     scratchFile("NoOutput.tfs", "tessa-sheet 1\nsize 1 3\nvalue 1 1 text \"Input\"\n"
                                 "value 1 2 text \"Double A\"\nvalue 1 3 text \"Calc\"\nend\n");
-    nlohmann::json result = evaluate(quoted(mScratch.path() / "NoOutput.tfs") + " --macro " +
+    nlohmann::json result = evaluate(quoted(scratch_.path() / "NoOutput.tfs") + " --macro " +
                                          quoted(kMacro) + " --out " + quoted(out),
                                      1);
     EXPECT_FALSE(result.at("ok"));
     EXPECT_FALSE(std::filesystem::exists(out));
 
     EXPECT_EQ(result.at("error").get<std::string>(),
-              "the evaluation of " + (mScratch.path() / "NoOutput.tfs").string() + " failed: " +
-                  (mScratch.path() / "NoOutput.tfs").string() + " has no \"Output\" label");
+              "the evaluation of " + (scratch_.path() / "NoOutput.tfs").string() + " failed: " +
+                  (scratch_.path() / "NoOutput.tfs").string() + " has no \"Output\" label");
 
     result = evaluate("NoSuchSheet --macro " + quoted(kMacro), 1);
     EXPECT_EQ(result.at("error"),
@@ -155,7 +155,7 @@ TEST_F(StandardsScenario, FailuresWriteNothing) {
                   (kLibrary / "Connection Standards" / "NoSuchSheet.tfs").string() + ")");
 
     scratchFile("broken.json", "{\"name\": \"EndPlate\", \"modules\": [{\"name\": \"M\"}");
-    result = evaluate("EndPlate --macro " + quoted(mScratch.path() / "broken.json"), 1);
+    result = evaluate("EndPlate --macro " + quoted(scratch_.path() / "broken.json"), 1);
     EXPECT_NE(result.at("error").get<std::string>().find("not valid JSON"), std::string::npos);
 
     // An overflowing number of a million digits is named by its start and its length.
@@ -182,10 +182,10 @@ TEST_F(StandardsScenario, AnEvaluationThatCouldMapNothingFails) {
     } cases[] = {
         {"EndPlate --target Nope", "EndPlate.map has no mapping named Nope"},
         {"EndPlate --target Module.Nope", "the modules of the group Nope give none of the inputs"},
-        {quoted(mScratch.path() / "Bare.tfs"), "Bare.map is missing or cannot be read"},
+        {quoted(scratch_.path() / "Bare.tfs"), "Bare.map is missing or cannot be read"},
     };
     std::filesystem::copy_file(kLibrary / "Connection Standards" / "EndPlate.tfs",
-                               mScratch.path() / "Bare.tfs");
+                               scratch_.path() / "Bare.tfs");
     for (const auto& c : cases) {
         const nlohmann::json result = evaluate(c.arguments + " --macro " + quoted(kMacro), 1);
         EXPECT_NE(result.at("error").get<std::string>().find(c.reason), std::string::npos)
@@ -198,7 +198,7 @@ TEST_F(StandardsScenario, ABareSheetNameFindsItsMappingBesideIt) {
     for (const char* extension : {".tfs", ".map"})
         std::filesystem::copy_file(kLibrary / "Connection Standards" /
                                        ("EndPlate" + std::string(extension)),
-                                   mScratch.path() / ("Local" + std::string(extension)));
+                                   scratch_.path() / ("Local" + std::string(extension)));
     // The mapping file names its mapping after the macro; the library has no Local sheet.
     const nlohmann::json result = evaluate("Local.tfs --macro " + quoted(kMacro));
     ASSERT_TRUE(result.at("ok")) << result.dump();
@@ -208,7 +208,7 @@ TEST_F(StandardsScenario, ABareSheetNameFindsItsMappingBesideIt) {
 
 // Paths are UTF-8 whatever the locale: accented and non-Latin folders and sheet names.
 TEST_F(StandardsScenario, NonAsciiFoldersAndSheetNames) {
-    const std::filesystem::path library = mScratch.path() / "Biblioth\u00e8que";
+    const std::filesystem::path library = scratch_.path() / "Biblioth\u00e8que";
     std::filesystem::copy(kLibrary, library, std::filesystem::copy_options::recursive);
     const std::filesystem::path standards = library / "Connection Standards";
     std::filesystem::copy_file(standards / "EndPlate.tfs", standards / "\u7aef\u677f.tfs");
@@ -233,7 +233,7 @@ TEST_F(StandardsScenario, NonAsciiFoldersAndSheetNames) {
 
 // The result never replaces a file the evaluation read; it is written whole or not at all.
 TEST_F(StandardsScenario, AnOutputThatIsAnInputIsRefused) {
-    const std::filesystem::path library = mScratch.path() / "lib";
+    const std::filesystem::path library = scratch_.path() / "lib";
     std::filesystem::copy(kLibrary, library, std::filesystem::copy_options::recursive);
     const std::filesystem::path sheet = library / "Connection Standards" / "EndPlate.tfs";
     const std::filesystem::path macro = library / "macros" / "EndPlate.json";
@@ -251,8 +251,8 @@ TEST_F(StandardsScenario, AnOutputThatIsAnInputIsRefused) {
     const ProgramRun written = run("eval EndPlate --library " + quoted(library) + " --macro " +
                                    quoted(macro) + " --out out.json");
     EXPECT_EQ(written.exitCode, 0) << written.err;
-    EXPECT_NE(readFile(mScratch.path() / "out.json").find("\"W\""), std::string::npos);
-    for (const auto& entry : std::filesystem::directory_iterator(mScratch.path()))
+    EXPECT_NE(readFile(scratch_.path() / "out.json").find("\"W\""), std::string::npos);
+    for (const auto& entry : std::filesystem::directory_iterator(scratch_.path()))
         EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();
 }
 

@@ -18,21 +18,21 @@ using ui::Bitmap;
 class BitmapTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        mFolder =
+        folder_ =
             fs::temp_directory_path() / ("tessa-bitmap-" + std::to_string(std::random_device{}()));
-        fs::create_directories(mFolder);
-        mResourceDir = gSettings.resourceDir();
+        fs::create_directories(folder_);
+        resourceDir_ = gSettings.resourceDir();
         gSettings.setResourceDir(Vdn_String::fromUtf8(TESSA_SOURCE_ROOT "/resources"));
     }
     void TearDown() override {
-        gSettings.setResourceDir(mResourceDir);
+        gSettings.setResourceDir(resourceDir_);
         std::error_code ignored;
-        fs::remove_all(mFolder, ignored);
+        fs::remove_all(folder_, ignored);
     }
-    Vdn_String name(const char* file) const { return core::fromNativePath(mFolder / file); }
+    Vdn_String name(const char* file) const { return core::fromNativePath(folder_ / file); }
 
-    fs::path mFolder;
-    Vdn_String mResourceDir;
+    fs::path folder_;
+    Vdn_String resourceDir_;
 };
 
 TEST_F(BitmapTest, SavedPictureLoadsBackOpaque) {
@@ -40,7 +40,7 @@ TEST_F(BitmapTest, SavedPictureLoadsBackOpaque) {
     picture.setPixel(0, 0, 0xFFFF0000);
     picture.setPixel(6, 3, 0x00FFFFFF); // alpha is not stored
     ASSERT_TRUE(picture.save(name("out.bmp")));
-    EXPECT_FALSE(fs::exists(mFolder / "out.bmp.tmp"));
+    EXPECT_FALSE(fs::exists(folder_ / "out.bmp.tmp"));
 
     const Bitmap::LoadResult loaded = Bitmap::load(name("OUT.BMP")); // names resolve in any case
     ASSERT_TRUE(loaded.ok()) << std::string(loaded.error.begin(), loaded.error.end());
@@ -52,7 +52,7 @@ TEST_F(BitmapTest, SavedPictureLoadsBackOpaque) {
 TEST_F(BitmapTest, SaveRefusesEmptyPicturesAndMissingFolders) {
     EXPECT_FALSE(Bitmap().save(name("empty.bmp")));
     EXPECT_FALSE(Bitmap(0, 5, 0).save(name("empty.bmp")));
-    EXPECT_FALSE(fs::exists(mFolder / "empty.bmp"));
+    EXPECT_FALSE(fs::exists(folder_ / "empty.bmp"));
     EXPECT_FALSE(Bitmap(2, 2, 0).save(name("no-such-folder/x.bmp")));
 }
 
@@ -61,13 +61,13 @@ TEST_F(BitmapTest, LoadFailuresNameTheFile) {
     EXPECT_FALSE(missing.ok());
     EXPECT_NE(missing.error.find(L"missing.bmp: the file does not exist"), std::wstring::npos);
 
-    std::ofstream(mFolder / "text.bmp") << "not a picture at all";
+    std::ofstream(folder_ / "text.bmp") << "not a picture at all";
     const Bitmap::LoadResult damaged = Bitmap::load(name("text.bmp"));
     EXPECT_FALSE(damaged.ok());
     EXPECT_TRUE(damaged.bitmap.isEmpty());
     EXPECT_NE(damaged.error.find(L"text.bmp: not a BMP file"), std::wstring::npos);
 
-    EXPECT_FALSE(Bitmap::load(core::fromNativePath(mFolder)).ok()); // a folder
+    EXPECT_FALSE(Bitmap::load(core::fromNativePath(folder_)).ok()); // a folder
 }
 
 TEST_F(BitmapTest, MaskMakesExactlyTheGivenColourTransparent) {

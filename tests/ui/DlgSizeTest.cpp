@@ -16,13 +16,13 @@ using ui::Registry;
 class DlgSizeTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        mFolder =
+        folder_ =
             fs::temp_directory_path() / ("tessa-dlgsize-" + std::to_string(std::random_device{}()));
-        Registry::open(mFolder);
+        Registry::open(folder_);
     }
     void TearDown() override {
         std::error_code ignored;
-        fs::remove_all(mFolder, ignored);
+        fs::remove_all(folder_, ignored);
     }
 
     // A top-level dialog with a sizing frame at (100, 50), 300 x 200 pixels outside.
@@ -47,7 +47,7 @@ protected:
         registry.closeKey(handle);
     }
 
-    fs::path mFolder;
+    fs::path folder_;
 };
 
 TEST_F(DlgSizeTest, NothingStoredGivesNothingOrTheDefaults) {
@@ -75,7 +75,7 @@ TEST_F(DlgSizeTest, WrittenSizeIsStoredPerUserAndSurvivesARestart) {
     dialog.SetWindowPos(nullptr, 0, 0, 640, 480, SWP_NOMOVE | SWP_NOZORDER);
     ASSERT_TRUE(WriteDlgSize(&dialog, L"DLG_EDIT_SECTIONLIB"));
 
-    Registry& registry = Registry::open(mFolder);
+    Registry& registry = Registry::open(folder_);
     HKEY key = nullptr;
     ASSERT_EQ(registry.openKey(HKEY_CURRENT_USER,
                                L"Software\\Tessaform\\Dialogs\\DLG_EDIT_SECTIONLIB", KEY_READ, key),
@@ -163,14 +163,14 @@ TEST_F(DlgSizeTest, RefusedWritesKeepTheStoredSize) {
     ASSERT_TRUE(WriteDlgSize(&dialog, L"K"));
     dialog.SetWindowPos(nullptr, 0, 0, 700, 500, SWP_NOMOVE | SWP_NOZORDER);
 
-    Registry::open(mFolder, Registry::Access::ReadOnly);
+    Registry::open(folder_, Registry::Access::ReadOnly);
     EXPECT_FALSE(WriteDlgSize(&dialog, L"K"));
     int width = 0, height = 0;
     ASSERT_TRUE(getDlgSize(L"K", width, height));
     EXPECT_EQ(width, 300);
     EXPECT_EQ(height, 200);
 
-    Registry::open(mFolder);
+    Registry::open(folder_);
     EXPECT_FALSE(WriteDlgSize(&dialog, L""));
     EXPECT_FALSE(WriteDlgSize(nullptr, L"K"));
     EXPECT_FALSE(ChangeDlgSize(nullptr, L"K"));

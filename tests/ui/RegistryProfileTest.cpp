@@ -15,15 +15,15 @@ using ui::RegistryProfile;
 class RegistryProfileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        mFolder =
+        folder_ =
             fs::temp_directory_path() / ("tessa-profile-" + std::to_string(std::random_device{}()));
-        Registry::open(mFolder);
+        Registry::open(folder_);
     }
     void TearDown() override {
         std::error_code ignored;
-        fs::remove_all(mFolder, ignored);
+        fs::remove_all(folder_, ignored);
     }
-    fs::path mFolder;
+    fs::path folder_;
 };
 
 TEST_F(RegistryProfileTest, EntriesLiveUnderTheApplicationKeyAndSurviveARestart) {
@@ -32,7 +32,7 @@ TEST_F(RegistryProfileTest, EntriesLiveUnderTheApplicationKeyAndSurviveARestart)
     EXPECT_TRUE(profile.WriteProfileInt(L"Editor", L"Columns", 12));
     EXPECT_TRUE(profile.WriteProfileInt(L"Editor", L"Offset", -5));
 
-    Registry& registry = Registry::open(mFolder);
+    Registry& registry = Registry::open(folder_);
     HKEY key = nullptr;
     ASSERT_EQ(
         registry.openKey(HKEY_CURRENT_USER, L"Software\\Tessaform\\Tessa\\Editor", KEY_READ, key),
@@ -83,7 +83,7 @@ TEST_F(RegistryProfileTest, NullValueDeletesTheEntryAndNullEntryTheSection) {
 TEST_F(RegistryProfileTest, WritesFailInAReadOnlyRegistry) {
     RegistryProfile profile(L"Tessaform", L"Tessa");
     ASSERT_TRUE(profile.WriteProfileInt(L"S", L"n", 1));
-    Registry::open(mFolder, Registry::Access::ReadOnly);
+    Registry::open(folder_, Registry::Access::ReadOnly);
     EXPECT_FALSE(profile.WriteProfileInt(L"S", L"n", 2));
     EXPECT_FALSE(profile.WriteProfileString(L"S", L"t", L"x"));
     EXPECT_FALSE(profile.WriteProfileString(L"S", nullptr, nullptr));

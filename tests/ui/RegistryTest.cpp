@@ -17,21 +17,21 @@ using ui::Registry;
 class RegistryTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        mFolder = fs::temp_directory_path() /
+        folder_ = fs::temp_directory_path() /
                   ("tessa-registry-" + std::to_string(std::random_device{}()));
-        fs::remove_all(mFolder);
-        Registry::open(mFolder);
+        fs::remove_all(folder_);
+        Registry::open(folder_);
     }
     void TearDown() override {
         std::error_code ignored;
-        fs::remove_all(mFolder, ignored);
+        fs::remove_all(folder_, ignored);
     }
 
     // A new registry on the same folder: what a later run of the program sees.
     Registry& restart(Registry::Access access = Registry::Access::ReadWrite) {
-        return Registry::open(mFolder, access);
+        return Registry::open(folder_, access);
     }
-    fs::path fileOf(const char* root) const { return mFolder / (std::string(root) + ".reg"); }
+    fs::path fileOf(const char* root) const { return folder_ / (std::string(root) + ".reg"); }
     static std::string contents(const fs::path& file) {
         std::ifstream in(file, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
@@ -79,7 +79,7 @@ protected:
         return true;
     }
 
-    fs::path mFolder;
+    fs::path folder_;
 };
 
 TEST_F(RegistryTest, ValuesOfEveryTypeSurviveARestart) {
@@ -128,7 +128,7 @@ TEST_F(RegistryTest, ValuesOfEveryTypeSurviveARestart) {
                   .find("[HKEY_CLASSES_ROOT\\CLSID\\{X}]\n@=\"Bolt Class\"\n"),
               std::string::npos);
     EXPECT_FALSE(fs::exists(fileOf("HKEY_CURRENT_USER")));
-    for (const auto& entry : fs::directory_iterator(mFolder))
+    for (const auto& entry : fs::directory_iterator(folder_))
         EXPECT_EQ(entry.path().extension(), ".reg") << "left over: " << entry.path();
 }
 
@@ -406,7 +406,7 @@ TEST_F(RegistryTest, DamagedFileIsReportedKeptAndNeverOverwritten) {
     // The first change of the damaged root renames the file before writing a new one.
     HKEY key = create(HKEY_CURRENT_USER, L"Fresh");
     RegCloseKey(key);
-    const fs::path kept = mFolder / "HKEY_CURRENT_USER.reg.damaged";
+    const fs::path kept = folder_ / "HKEY_CURRENT_USER.reg.damaged";
     EXPECT_EQ(registry.loadProblems()[0].keptAs, kept);
     EXPECT_EQ(contents(kept), damaged);
 
@@ -421,7 +421,7 @@ TEST_F(RegistryTest, DamagedFileIsReportedKeptAndNeverOverwritten) {
     EXPECT_EQ(Registry::current().loadProblems()[0].line, 1);
     RegCloseKey(create(HKEY_CURRENT_USER, L"Again"));
     EXPECT_EQ(contents(kept), damaged);
-    EXPECT_EQ(contents(mFolder / "HKEY_CURRENT_USER.reg.damaged2"), "garbage");
+    EXPECT_EQ(contents(folder_ / "HKEY_CURRENT_USER.reg.damaged2"), "garbage");
 }
 
 TEST_F(RegistryTest, ReadOnlyRegistryRefusesEveryChange) {
@@ -451,8 +451,8 @@ TEST_F(RegistryTest, ReadOnlyRegistryRefusesEveryChange) {
 }
 
 TEST_F(RegistryTest, FolderThatCannotBeCreatedRefusesChangesAndKeepsMemoryAsItWas) {
-    write(mFolder / "plain-file", "x");
-    Registry::open(mFolder / "plain-file" / "registry");
+    write(folder_ / "plain-file", "x");
+    Registry::open(folder_ / "plain-file" / "registry");
     HKEY key = nullptr;
     EXPECT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, L"A\\B", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
                              &key, nullptr),

@@ -35,8 +35,8 @@ public:
     CWnd& add(UINT id, const CRect& rect) {
         auto control = std::make_unique<CWnd>();
         control->Create(nullptr, L"", WS_CHILD | WS_VISIBLE, rect, this, id);
-        mControls.push_back(std::move(control));
-        return *mControls.back();
+        controls_.push_back(std::move(control));
+        return *controls_.back();
     }
     void resizeClient(int width, int height) {
         CRect window, client;
@@ -61,7 +61,7 @@ protected:
     }
 
 private:
-    std::vector<std::unique_ptr<CWnd>> mControls;
+    std::vector<std::unique_ptr<CWnd>> controls_;
 };
 
 std::string show(const CRect& r) {

@@ -57,15 +57,15 @@ class WorkshopDialogTest : public uitest::ScriptedUserTest {
 protected:
     void runNaming(const wchar_t* member) {
         Vdn_DlgWsFileNaming dialog;
-        dialog.mSettings = &settings;
-        dialog.mPath = pathOf({member});
+        dialog.settings_ = &settings;
+        dialog.path_ = pathOf({member});
         dialog.DoModal();
     }
 
     void runFormats() {
         Vdn_DlgWsFormats dialog;
-        dialog.mSettings = &settings;
-        dialog.mPath = pathOf({L"mFormats"});
+        dialog.settings_ = &settings;
+        dialog.path_ = pathOf({L"mFormats"});
         dialog.DoModal();
     }
 

@@ -141,10 +141,10 @@ TEST_F(WsSettingsDialogTest, GroupRemoval) {
                                       L"instellingen wenst te verwijderen?";
         user.expectMessageBox(IDNO, question);
         act.click(CDlgSettingsTemplate::kRemoveButton);
-        EXPECT_EQ(dialog.mSettings.nrGroups(), 5);
+        EXPECT_EQ(dialog.settings_.nrGroups(), 5);
         user.expectMessageBox(IDYES, question);
         act.click(CDlgSettingsTemplate::kRemoveButton);
-        EXPECT_EQ(dialog.mSettings.nrGroups(), 4);
+        EXPECT_EQ(dialog.settings_.nrGroups(), 4);
         EXPECT_EQ(dialog.items().size(), 1u + 4u * 3u + 1u);
         act.click(IDOK);
     });
@@ -158,7 +158,7 @@ TEST_F(WsSettingsDialogTest, CancelDiscardsEverything) {
     user.expectModal<CDlgWsSettings>([&](CDlgWsSettings& dialog, ui::UserActions& act) {
         answerPrompt(L"Groep2", L"Geef een unieke naam voor de nieuwe groep:", L"Groep");
         act.click(CDlgSettingsTemplate::kAddButton);
-        EXPECT_EQ(dialog.mSettings.nrGroups(), 6);
+        EXPECT_EQ(dialog.settings_.nrGroups(), 6);
         CDlgGeneralSettingsChild& views = show(dialog, itemOf(dialog, L"Zichten", L"ViewsDlg", 14));
         ui::UserActions onViews(views);
         answerPrompt(L"Links", L"Geef een unieke naam voor het nieuwe zicht:", L"Nieuw zicht");
@@ -174,8 +174,8 @@ TEST_F(WsSettingsDialogTest, CancelDiscardsEverything) {
             act.click(IDOK);
         });
         ui::UserActions(formatsPage).click(CSubDlgWsSetGlobal::kFormatsButton);
-        EXPECT_EQ(dialog.mSettings.nrFormats(), 1);
-        EXPECT_EQ(dialog.mSettings.getGroup(4)->assemblySettings().viewNames(),
+        EXPECT_EQ(dialog.settings_.nrFormats(), 1);
+        EXPECT_EQ(dialog.settings_.getGroup(4)->assemblySettings().viewNames(),
                   (Vdn_StringArray{L"Onder", L"Links"}));
         act.click(IDCANCEL);
     });

@@ -64,8 +64,8 @@ bool CDlgSheetsMgr::fillTree(TfTreeSpread& tree, int placeholderId, const Vdn_St
     if (!tree.attachToDlgItem(this, placeholderId, true) ||
         !tree.setUp(kFirstTreeColumn, kKeyColumn, std::move(callback), false, true))
         return false;
-    for (int i = 0; i < mData.length(); ++i) {
-        const TfSheetEntry& entry = mData.getAt(i);
+    for (int i = 0; i < data_.length(); ++i) {
+        const TfSheetEntry& entry = data_.getAt(i);
         const int sheet = tree.addRootRow(rowTexts(entry.text));
         for (const Vdn_String& part : entry.subEntries)
             tree.addChildRow(sheet, rowTexts(part));
@@ -94,12 +94,12 @@ bool CDlgSheetsMgr::fillTree(TfTreeSpread& tree, int placeholderId, const Vdn_St
 
 BOOL CDlgSheetsMgr::OnInitDialog() {
     CDialog::OnInitDialog();
-    mSheetsMenu = sheetsMenu();
-    mPartsMenu = partsMenu();
-    fillTree(mSheetsTree, kSheetsTree, mSheetsMenu, [](TfTreeSpread&) {});
-    if (mTab.SubclassDlgItem(kTab, this))
-        mTab.InsertItem(0, dialString(kPartsTabText).str());
-    fillTree(mPartsTree, kPartsTree, mPartsMenu, nullptr);
+    sheetsMenu_ = sheetsMenu();
+    partsMenu_ = partsMenu();
+    fillTree(sheetsTree_, kSheetsTree, sheetsMenu_, [](TfTreeSpread&) {});
+    if (tab_.SubclassDlgItem(kTab, this))
+        tab_.InsertItem(0, dialString(kPartsTabText).str());
+    fillTree(partsTree_, kPartsTree, partsMenu_, nullptr);
 
     // The sheets tree takes the panel's growth; the tab with the parts tree keeps its height
     // at the bottom, so the two never overlap.
@@ -126,8 +126,8 @@ BOOL CDlgSheetsMgr::OnInitDialog() {
          {R::eFixed, R::IDC_MAIN, R::eRight},
          {R::eFixed, R::IDC_MAIN, R::eBottom}},
     };
-    mResizer.Init(this, nullptr, layout);
-    mResizer.Move();
+    resizer_.Init(this, nullptr, layout);
+    resizer_.Move();
 
     // A bar narrower than the panel would cut its buttons off: the bar takes the panel's width.
     if (CWnd* bar = GetParent(); bar != nullptr && (bar->GetStyle() & WS_CHILD) != 0) {
@@ -140,14 +140,14 @@ BOOL CDlgSheetsMgr::OnInitDialog() {
                               SWP_NOMOVE | SWP_NOZORDER);
     }
 
-    mOutputItems = outputMenu();
-    mOutputMenu = std::make_unique<dynMenu>();
+    outputItems_ = outputMenu();
+    outputMenu_ = std::make_unique<dynMenu>();
     return TRUE;
 }
 
 void CDlgSheetsMgr::OnSize(UINT type, int cx, int cy) {
     CDialog::OnSize(type, cx, cy);
-    mResizer.Move();
+    resizer_.Move();
 }
 
 BOOL CDlgSheetsMgr::PreTranslateMessage(MSG* msg) {
@@ -162,8 +162,8 @@ void CDlgSheetsMgr::menuChosen(const TfTreeSpread& tree, int action) {
     if (text.isEmpty())
         return;
     acutPrintf(L"\nMenu item \"%s\" pressed.", text.c_str());
-    if (&tree == &mSheetsTree && action == kChangeFormatAction)
-        mData.changeFormatCmd(kChangedFormat);
+    if (&tree == &sheetsTree_ && action == kChangeFormatAction)
+        data_.changeFormatCmd(kChangedFormat);
 }
 
 void CDlgSheetsMgr::showOutputMenu() {
@@ -174,23 +174,23 @@ void CDlgSheetsMgr::showOutputMenu() {
     button->GetWindowRect(&rect);
     Vdn_Array<int> levels;
     Vdn_Array<dynMenuEntry> entries;
-    for (const Vdn_String& item : mOutputItems) {
+    for (const Vdn_String& item : outputItems_) {
         levels.append(1);
         entries.append(dynMenuEntry{item, dynMenuEntry::kPlain});
     }
     // Its commands are not acted upon.
-    mOutputMenu->show(TPM_LEFTALIGN | TPM_TOPALIGN, rect.left, rect.bottom, this, levels, entries);
+    outputMenu_->show(TPM_LEFTALIGN | TPM_TOPALIGN, rect.left, rect.bottom, this, levels, entries);
 }
 
 BOOL CDlgSheetsMgr::OnCommand(WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
     if (HIWORD(wParam) == 0) {
         if (id == kSheetsTree) {
-            menuChosen(mSheetsTree, static_cast<int>(lParam));
+            menuChosen(sheetsTree_, static_cast<int>(lParam));
             return TRUE;
         }
         if (id == kPartsTree) {
-            menuChosen(mPartsTree, static_cast<int>(lParam));
+            menuChosen(partsTree_, static_cast<int>(lParam));
             return TRUE;
         }
         if (id == kGenerateOutput && lParam == reinterpret_cast<LPARAM>(GetDlgItem(id))) {

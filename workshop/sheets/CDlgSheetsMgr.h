@@ -42,7 +42,7 @@ public:
     explicit CDlgSheetsMgr(CWnd* parent = nullptr);
     ~CDlgSheetsMgr() override;
 
-    TfSheetsMgrDlgData& sheetsData() { return mData; }
+    TfSheetsMgrDlgData& sheetsData() { return data_; }
 
     // The menu lists: the upper tree's, the lower tree's (both with "-" separators) and the
     // output button's.
@@ -50,8 +50,8 @@ public:
     static Vdn_StringArray partsMenu();
     static Vdn_StringArray outputMenu();
 
-    TfTreeSpread& sheetsTree() { return mSheetsTree; }
-    TfTreeSpread& partsTree() { return mPartsTree; }
+    TfTreeSpread& sheetsTree() { return sheetsTree_; }
+    TfTreeSpread& partsTree() { return partsTree_; }
 
     BOOL OnInitDialog() override;
     BOOL PreTranslateMessage(MSG* msg) override;
@@ -68,13 +68,13 @@ private:
     void menuChosen(const TfTreeSpread& tree, int action);
     void showOutputMenu();
 
-    TfSheetsMgrDlgData mData;
-    TfTreeSpread mSheetsTree;
-    TfTreeSpread mPartsTree;
-    CTabCtrl mTab;
-    CResizer mResizer;
-    std::unique_ptr<dynMenu> mOutputMenu;
-    Vdn_StringArray mSheetsMenu;
-    Vdn_StringArray mPartsMenu;
-    Vdn_StringArray mOutputItems;
+    TfSheetsMgrDlgData data_;
+    TfTreeSpread sheetsTree_;
+    TfTreeSpread partsTree_;
+    CTabCtrl tab_;
+    CResizer resizer_;
+    std::unique_ptr<dynMenu> outputMenu_;
+    Vdn_StringArray sheetsMenu_;
+    Vdn_StringArray partsMenu_;
+    Vdn_StringArray outputItems_;
 };

@@ -20,9 +20,9 @@ bool isAllDigits(const Vdn_String& text) {
 } // namespace
 
 void TextTable::parse(const Vdn_StringArray& lines, const Vdn_String& sourceName) {
-    std::map<int, Vdn_String>* table = &mDialog;
+    std::map<int, Vdn_String>* table = &dialog_;
     const auto report = [&](int index, const Vdn_String& problem) {
-        mDiagnostics.append(sourceName + L":" + Vdn_String(index + 1) + L": " + problem);
+        diagnostics_.append(sourceName + L":" + Vdn_String(index + 1) + L": " + problem);
     };
     for (int i = 0; i < lines.length(); ++i) {
         const Vdn_String& line = lines[i];
@@ -31,9 +31,9 @@ void TextTable::parse(const Vdn_StringArray& lines, const Vdn_String& sourceName
             continue;
         if (trimmed.at(0) == L'[') {
             if (trimmed.equal(L"[dialog]", false)) {
-                table = &mDialog;
+                table = &dialog_;
             } else if (trimmed.equal(L"[strings]", false)) {
-                table = &mStrings;
+                table = &strings_;
             } else {
                 table = nullptr;
                 report(i, L"unknown section " + trimmed + L", its lines are skipped");
@@ -66,7 +66,7 @@ void TextTable::parse(const Vdn_StringArray& lines, const Vdn_String& sourceName
 bool TextTable::load(const Vdn_String& path) {
     Vdn_StringArray lines;
     if (!ObjectExportReadFile(path, lines)) {
-        mDiagnostics.append(path + L": cannot be read");
+        diagnostics_.append(path + L": cannot be read");
         return false;
     }
     parse(lines, path);
@@ -74,7 +74,7 @@ bool TextTable::load(const Vdn_String& path) {
 }
 
 std::optional<Vdn_String> TextTable::text(Table table, int number) const {
-    const std::map<int, Vdn_String>& texts = table == Table::Dialog ? mDialog : mStrings;
+    const std::map<int, Vdn_String>& texts = table == Table::Dialog ? dialog_ : strings_;
     const auto it = texts.find(number);
     if (it == texts.end())
         return std::nullopt;
@@ -82,7 +82,7 @@ std::optional<Vdn_String> TextTable::text(Table table, int number) const {
 }
 
 int TextTable::size(Table table) const {
-    return static_cast<int>(table == Table::Dialog ? mDialog.size() : mStrings.size());
+    return static_cast<int>(table == Table::Dialog ? dialog_.size() : strings_.size());
 }
 
 } // namespace core

@@ -25,12 +25,12 @@ public:
 
     std::optional<Vdn_String> text(Table table, int number) const;
     int size(Table table) const;
-    const Vdn_StringArray& diagnostics() const { return mDiagnostics; }
+    const Vdn_StringArray& diagnostics() const { return diagnostics_; }
 
 private:
-    std::map<int, Vdn_String> mDialog;
-    std::map<int, Vdn_String> mStrings;
-    Vdn_StringArray mDiagnostics;
+    std::map<int, Vdn_String> dialog_;
+    std::map<int, Vdn_String> strings_;
+    Vdn_StringArray diagnostics_;
 };
 
 } // namespace core

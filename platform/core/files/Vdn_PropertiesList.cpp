@@ -59,25 +59,25 @@ std::optional<double> parseExactDouble(const Vdn_String& text) {
 } // namespace
 
 int Vdn_PropertiesList::indexOf(const Vdn_String& key) const {
-    const auto found = mIndex.find(key.str());
-    return found == mIndex.end() ? -1 : static_cast<int>(found->second);
+    const auto found = index_.find(key.str());
+    return found == index_.end() ? -1 : static_cast<int>(found->second);
 }
 
 void Vdn_PropertiesList::set(const Vdn_String& key, Value value) {
     const int index = indexOf(key);
     if (index >= 0) {
-        mItems[static_cast<std::size_t>(index)].value = std::move(value);
+        items_[static_cast<std::size_t>(index)].value = std::move(value);
         return;
     }
-    mIndex.emplace(key.str(), mItems.size());
-    mItems.push_back(Item{key, std::move(value)});
+    index_.emplace(key.str(), items_.size());
+    items_.push_back(Item{key, std::move(value)});
 }
 
 template <typename T> bool Vdn_PropertiesList::get(const Vdn_String& key, T& value) const {
     const int index = indexOf(key);
     if (index < 0)
         return false;
-    const T* stored = std::get_if<T>(&mItems[static_cast<std::size_t>(index)].value);
+    const T* stored = std::get_if<T>(&items_[static_cast<std::size_t>(index)].value);
     if (!stored)
         return false;
     value = *stored;
@@ -118,12 +118,12 @@ std::optional<Vdn_PropertiesList::Type> Vdn_PropertiesList::type(const Vdn_Strin
     if (index < 0)
         return std::nullopt;
     // The variant's alternatives are in the order of the type numbers.
-    return static_cast<Type>(mItems[static_cast<std::size_t>(index)].value.index());
+    return static_cast<Type>(items_[static_cast<std::size_t>(index)].value.index());
 }
 
 Vdn_StringArray Vdn_PropertiesList::keys() const {
     Vdn_StringArray result;
-    for (const Item& item : mItems)
+    for (const Item& item : items_)
         result.append(item.key);
     return result;
 }
@@ -132,9 +132,9 @@ bool Vdn_PropertiesList::remove(const Vdn_String& key) {
     const int index = indexOf(key);
     if (index < 0)
         return false;
-    mItems.erase(mItems.begin() + index);
-    mIndex.erase(key.str());
-    for (auto& [name, at] : mIndex) {
+    items_.erase(items_.begin() + index);
+    index_.erase(key.str());
+    for (auto& [name, at] : index_) {
         if (at > static_cast<std::size_t>(index))
             --at;
     }
@@ -142,11 +142,11 @@ bool Vdn_PropertiesList::remove(const Vdn_String& key) {
 }
 
 bool operator==(const Vdn_PropertiesList& a, const Vdn_PropertiesList& b) {
-    if (a.mItems.size() != b.mItems.size())
+    if (a.items_.size() != b.items_.size())
         return false;
-    for (std::size_t i = 0; i < a.mItems.size(); ++i) {
-        const auto& x = a.mItems[i];
-        const auto& y = b.mItems[i];
+    for (std::size_t i = 0; i < a.items_.size(); ++i) {
+        const auto& x = a.items_[i];
+        const auto& y = b.items_[i];
         if (x.key != y.key || x.value.index() != y.value.index())
             return false;
         // Reals compare by bits, so that NaN equals itself and -0 differs from 0.
@@ -163,7 +163,7 @@ bool operator==(const Vdn_PropertiesList& a, const Vdn_PropertiesList& b) {
 bool Vdn_PropertiesList::toString(Vdn_String& text) const {
     text = Vdn_String();
     std::wstring out;
-    for (const Item& item : mItems) {
+    for (const Item& item : items_) {
         Vdn_String value;
         if (const double* d = std::get_if<double>(&item.value))
             value = Vdn_String(*d, 2);
@@ -239,7 +239,7 @@ bool Vdn_PropertiesList::fromString(const Vdn_String& text) {
 bool Vdn_PropertiesList::writeToFile(const Vdn_String& path) const {
     Vdn_StringArray lines;
     lines.append(kFileHeader);
-    for (const Item& item : mItems) {
+    for (const Item& item : items_) {
         Vdn_String value;
         if (const double* d = std::get_if<double>(&item.value))
             value = exactDouble(*d);

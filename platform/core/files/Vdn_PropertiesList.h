@@ -38,11 +38,11 @@ public:
     std::optional<Type> type(const Vdn_String& key) const;
     bool contains(const Vdn_String& key) const { return indexOf(key) >= 0; }
     Vdn_StringArray keys() const;
-    int length() const { return static_cast<int>(mItems.size()); }
+    int length() const { return static_cast<int>(items_.size()); }
     bool remove(const Vdn_String& key);
     void clear() {
-        mItems.clear();
-        mIndex.clear();
+        items_.clear();
+        index_.clear();
     }
 
     // The compact form. False (text emptied) when a key or a text value holds U+00A4, which
@@ -71,8 +71,8 @@ private:
     void set(const Vdn_String& key, Value value);
     template <typename T> bool get(const Vdn_String& key, T& value) const;
 
-    std::vector<Item> mItems;
-    // Where each key is in mItems: settings with thousands of keys (print variables) are
+    std::vector<Item> items_;
+    // Where each key is in items_: settings with thousands of keys (print variables) are
     // looked up in constant time, not by a pass over the list.
-    std::unordered_map<std::wstring, std::size_t> mIndex;
+    std::unordered_map<std::wstring, std::size_t> index_;
 };

@@ -11,31 +11,31 @@
 template <typename T> class AcArray {
 public:
     explicit AcArray(int physicalLength = 0, int growLength = 8)
-        : mGrowLength(std::max(growLength, 1)) {
-        mItems.reserve(static_cast<std::size_t>(std::max(physicalLength, 0)));
-        mPhysicalLength = std::max(physicalLength, 0);
+        : growLength_(std::max(growLength, 1)) {
+        items_.reserve(static_cast<std::size_t>(std::max(physicalLength, 0)));
+        physicalLength_ = std::max(physicalLength, 0);
     }
     AcArray(std::initializer_list<T> items) {
         for (const T& item : items)
-            mItems.push_back(Box{item});
-        mPhysicalLength = length();
+            items_.push_back(Box{item});
+        physicalLength_ = length();
     }
 
-    int length() const { return static_cast<int>(mItems.size()); }
+    int length() const { return static_cast<int>(items_.size()); }
     int logicalLength() const { return length(); }
-    int physicalLength() const { return mPhysicalLength; }
-    int growLength() const { return mGrowLength; }
-    void setGrowLength(int growLength) { mGrowLength = std::max(growLength, 1); }
-    bool isEmpty() const { return mItems.empty(); }
+    int physicalLength() const { return physicalLength_; }
+    int growLength() const { return growLength_; }
+    void setGrowLength(int growLength) { growLength_ = std::max(growLength, 1); }
+    bool isEmpty() const { return items_.empty(); }
     bool isValid(int index) const { return index >= 0 && index < length(); }
 
     T& at(int index) {
         assert(isValid(index) && "AcArray index out of range");
-        return mItems[static_cast<std::size_t>(index)].value;
+        return items_[static_cast<std::size_t>(index)].value;
     }
     const T& at(int index) const {
         assert(isValid(index) && "AcArray index out of range");
-        return mItems[static_cast<std::size_t>(index)].value;
+        return items_[static_cast<std::size_t>(index)].value;
     }
     T& operator[](int index) { return at(index); }
     const T& operator[](int index) const { return at(index); }
@@ -52,29 +52,29 @@ public:
     // Appends value; returns its index.
     int append(const T& value) {
         reserveFor(length() + 1);
-        mItems.push_back(Box{value});
+        items_.push_back(Box{value});
         return length() - 1;
     }
     AcArray& append(const AcArray& other) {
         reserveFor(length() + other.length());
-        mItems.insert(mItems.end(), other.mItems.begin(), other.mItems.end());
+        items_.insert(items_.end(), other.items_.begin(), other.items_.end());
         return *this;
     }
     // Inserts before index; index == length() appends.
     AcArray& insertAt(int index, const T& value) {
         assert(index >= 0 && index <= length() && "AcArray insert position out of range");
         reserveFor(length() + 1);
-        mItems.insert(mItems.begin() + index, Box{value});
+        items_.insert(items_.begin() + index, Box{value});
         return *this;
     }
     AcArray& removeAt(int index) {
         assert(isValid(index) && "AcArray index out of range");
-        mItems.erase(mItems.begin() + index);
+        items_.erase(items_.begin() + index);
         return *this;
     }
     AcArray& removeLast() { return removeAt(length() - 1); }
     AcArray& removeAll() {
-        mItems.clear();
+        items_.clear();
         return *this;
     }
     // Removes the first element equal to value at or after start; false when there is none.
@@ -89,7 +89,7 @@ public:
     // Finds the first element equal to value at or after start.
     bool find(const T& value, int& foundAt, int start = 0) const {
         for (int i = std::max(start, 0); i < length(); ++i) {
-            if (mItems[static_cast<std::size_t>(i)].value == value) {
+            if (items_[static_cast<std::size_t>(i)].value == value) {
                 foundAt = i;
                 return true;
             }
@@ -105,12 +105,12 @@ public:
     AcArray& setLogicalLength(int n) {
         n = std::max(n, 0);
         reserveFor(n);
-        mItems.resize(static_cast<std::size_t>(n));
+        items_.resize(static_cast<std::size_t>(n));
         return *this;
     }
 
     friend bool operator==(const AcArray& a, const AcArray& b) {
-        return std::equal(a.mItems.begin(), a.mItems.end(), b.mItems.begin(), b.mItems.end(),
+        return std::equal(a.items_.begin(), a.items_.end(), b.items_.begin(), b.items_.end(),
                           [](const Box& x, const Box& y) { return x.value == y.value; });
     }
 
@@ -120,14 +120,14 @@ private:
     };
 
     void reserveFor(int needed) {
-        if (needed <= mPhysicalLength)
+        if (needed <= physicalLength_)
             return;
-        const int steps = (needed - mPhysicalLength + mGrowLength - 1) / mGrowLength;
-        mPhysicalLength += steps * mGrowLength;
-        mItems.reserve(static_cast<std::size_t>(mPhysicalLength));
+        const int steps = (needed - physicalLength_ + growLength_ - 1) / growLength_;
+        physicalLength_ += steps * growLength_;
+        items_.reserve(static_cast<std::size_t>(physicalLength_));
     }
 
-    std::vector<Box> mItems;
-    int mPhysicalLength = 0;
-    int mGrowLength = 8;
+    std::vector<Box> items_;
+    int physicalLength_ = 0;
+    int growLength_ = 8;
 };

@@ -11,19 +11,19 @@ public:
     using Value = std::uint64_t;
 
     AcDbObjectId() = default;
-    explicit AcDbObjectId(Value value) : mValue(value) {}
+    explicit AcDbObjectId(Value value) : value_(value) {}
 
     static const AcDbObjectId kNull;
 
-    bool isNull() const { return mValue == 0; }
-    void setNull() { mValue = 0; }
-    Value value() const { return mValue; }
+    bool isNull() const { return value_ == 0; }
+    void setNull() { value_ = 0; }
+    Value value() const { return value_; }
 
     friend bool operator==(const AcDbObjectId&, const AcDbObjectId&) = default;
     friend auto operator<=>(const AcDbObjectId&, const AcDbObjectId&) = default;
 
 private:
-    Value mValue = 0;
+    Value value_ = 0;
 };
 
 inline const AcDbObjectId AcDbObjectId::kNull{};

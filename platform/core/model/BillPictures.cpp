@@ -29,26 +29,26 @@ constexpr std::uint32_t kBlack = 0xFF000000;
 class Canvas {
 public:
     Canvas(int width, int height)
-        : mWidth(width), mHeight(height),
-          mPixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), kWhite) {}
+        : width_(width), height_(height),
+          pixels_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), kWhite) {}
 
     void fill(int x0, int y0, int x1, int y1, std::uint32_t colour) {
-        for (int y = std::max(y0, 0); y < std::min(y1, mHeight); ++y)
-            for (int x = std::max(x0, 0); x < std::min(x1, mWidth); ++x)
-                mPixels[static_cast<std::size_t>(y) * mWidth + x] = colour;
+        for (int y = std::max(y0, 0); y < std::min(y1, height_); ++y)
+            for (int x = std::max(x0, 0); x < std::min(x1, width_); ++x)
+                pixels_[static_cast<std::size_t>(y) * width_ + x] = colour;
     }
     void frame(std::uint32_t colour) {
-        fill(0, 0, mWidth, 1, colour);
-        fill(0, mHeight - 1, mWidth, mHeight, colour);
-        fill(0, 0, 1, mHeight, colour);
-        fill(mWidth - 1, 0, mWidth, mHeight, colour);
+        fill(0, 0, width_, 1, colour);
+        fill(0, height_ - 1, width_, height_, colour);
+        fill(0, 0, 1, height_, colour);
+        fill(width_ - 1, 0, width_, height_, colour);
     }
-    std::vector<std::uint8_t> bmp() const { return encodeBmp24(mWidth, mHeight, mPixels); }
+    std::vector<std::uint8_t> bmp() const { return encodeBmp24(width_, height_, pixels_); }
 
 private:
-    int mWidth;
-    int mHeight;
-    std::vector<std::uint32_t> mPixels;
+    int width_;
+    int height_;
+    std::vector<std::uint32_t> pixels_;
 };
 
 void drawSideView(Canvas& canvas, int width, int height, double scale, std::uint32_t colour,

@@ -52,11 +52,11 @@ public:
         }
         return true;
     }
-    const std::string& error() const { return mError; }
+    const std::string& error() const { return error_; }
 
 private:
     bool fail(const std::string& where, const std::string& what) {
-        mError = where.empty() ? what : where + ": " + what;
+        error_ = where.empty() ? what : where + ": " + what;
         return false;
     }
 
@@ -134,7 +134,7 @@ private:
         return true;
     }
 
-    std::string mError;
+    std::string error_;
 };
 
 Json filterJson(const Vdn_String& filter) {

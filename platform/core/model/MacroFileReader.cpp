@@ -34,7 +34,7 @@ public:
             return fail("", "the file does not hold a JSON object");
         return readMacro(root, macro);
     }
-    const std::string& error() const { return mError; }
+    const std::string& error() const { return error_; }
 
 private:
     static std::string at(const std::string& where, const std::string& key) {
@@ -45,7 +45,7 @@ private:
     }
 
     bool fail(const std::string& where, const std::string& what) {
-        mError = where.empty() ? what : where + ": " + what;
+        error_ = where.empty() ? what : where + ": " + what;
         return false;
     }
 
@@ -851,7 +851,7 @@ private:
         return true;
     }
 
-    std::string mError;
+    std::string error_;
 };
 
 } // namespace

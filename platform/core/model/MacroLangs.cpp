@@ -12,10 +12,10 @@ int MacroLangs::GetCurLanguage() const {
 
 void MacroLangs::ensureLoaded() {
     const Vdn_String path = gSettings.libDir() + L"translations.txt";
-    if (mLoadedFrom == path)
+    if (loadedFrom_ == path)
         return;
-    mTable.clear();
-    mLoadedFrom = path;
+    table_.clear();
+    loadedFrom_ = path;
     const std::optional<std::wstring> text = core::readTextFile(path);
     if (!text)
         return;
@@ -28,7 +28,7 @@ void MacroLangs::ensureLoaded() {
         Vdn_StringArray texts;
         for (int i = 2; i < fields.length(); ++i)
             texts.append(fields[i]);
-        mTable.try_emplace({fields[0].toUpper().str(), fields[1].toUpper().str()}, texts);
+        table_.try_emplace({fields[0].toUpper().str(), fields[1].toUpper().str()}, texts);
     }
 }
 
@@ -40,11 +40,11 @@ Vdn_String MacroLangs::GetString(const Vdn_String& name, const Vdn_String& categ
         return language < texts.length() && !texts[language].isEmpty() ? &texts[language] : nullptr;
     };
     if (!category.isEmpty()) {
-        const auto found = mTable.find({category.toUpper().str(), upperName});
-        const Vdn_String* text = found == mTable.end() ? nullptr : translated(found->second);
+        const auto found = table_.find({category.toUpper().str(), upperName});
+        const Vdn_String* text = found == table_.end() ? nullptr : translated(found->second);
         return text ? *text : name;
     }
-    for (const auto& [key, texts] : mTable) {
+    for (const auto& [key, texts] : table_) {
         if (key.second == upperName) {
             if (const Vdn_String* text = translated(texts))
                 return *text;

@@ -23,14 +23,14 @@ public:
     Vdn_String GetStringChopSymbols(const Vdn_String& text, int limit);
 
     // Forgets the table; the next look-up reads it again.
-    void reload() { mLoadedFrom = Vdn_String(); }
+    void reload() { loadedFrom_ = Vdn_String(); }
 
 private:
     void ensureLoaded();
 
     // (upper-case category, upper-case name) -> texts per language
-    std::map<std::pair<std::wstring, std::wstring>, Vdn_StringArray> mTable;
-    Vdn_String mLoadedFrom;
+    std::map<std::pair<std::wstring, std::wstring>, Vdn_StringArray> table_;
+    Vdn_String loadedFrom_;
 };
 
 extern MacroLangs gMacroLangs;

@@ -14,34 +14,34 @@ class MacroReadResult {
 public:
     static MacroReadResult success(Vdn_DbMacro macro) {
         MacroReadResult result;
-        result.mMacro = std::move(macro);
+        result.macro_ = std::move(macro);
         return result;
     }
     static MacroReadResult failure(Vdn_String message) {
         MacroReadResult result;
-        result.mMessage = std::move(message);
+        result.message_ = std::move(message);
         return result;
     }
 
-    bool ok() const { return mMacro.has_value(); }
+    bool ok() const { return macro_.has_value(); }
     explicit operator bool() const { return ok(); }
     // Empty on success.
-    const Vdn_String& message() const { return mMessage; }
+    const Vdn_String& message() const { return message_; }
     // The macro; only after success.
     const Vdn_DbMacro& macro() const {
         assert(ok() && "no macro after a failed read");
-        return *mMacro;
+        return *macro_;
     }
     Vdn_DbMacro& macro() {
         assert(ok() && "no macro after a failed read");
-        return *mMacro;
+        return *macro_;
     }
 
 private:
     MacroReadResult() = default;
 
-    std::optional<Vdn_DbMacro> mMacro;
-    Vdn_String mMessage;
+    std::optional<Vdn_DbMacro> macro_;
+    Vdn_String message_;
 };
 
 } // namespace core

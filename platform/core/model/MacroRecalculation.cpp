@@ -48,7 +48,7 @@ public:
     static std::vector<std::wstring> collect(const grid::Expr& root) {
         NameCollector collector;
         root.accept(collector);
-        return collector.mNames;
+        return collector.names_;
     }
 
 private:
@@ -68,75 +68,75 @@ private:
             arg->accept(*this);
     }
     void visit(const grid::NameExpr& expr) override {
-        for (const std::wstring& known : mNames) {
+        for (const std::wstring& known : names_) {
             if (Vdn_String(known).equal(expr.name(), false))
                 return;
         }
-        mNames.push_back(expr.name());
+        names_.push_back(expr.name());
     }
 
-    std::vector<std::wstring> mNames;
+    std::vector<std::wstring> names_;
 };
 
 // A copy of a formula tree with every name replaced by its variable's value.
 class NameSubstitution : private grid::ExprVisitor {
 public:
     explicit NameSubstitution(const std::map<std::wstring, grid::Value>& values)
-        : mValues(values) {}
+        : values_(values) {}
 
     grid::ExprPtr copy(const grid::Expr& expr) {
         expr.accept(*this);
-        return std::move(mResult);
+        return std::move(result_);
     }
 
 private:
     void visit(const grid::LiteralExpr& expr) override {
-        mResult = std::make_unique<grid::LiteralExpr>(expr.value());
+        result_ = std::make_unique<grid::LiteralExpr>(expr.value());
     }
     void visit(const grid::ArrayExpr& expr) override {
-        mResult = std::make_unique<grid::ArrayExpr>(expr.array());
+        result_ = std::make_unique<grid::ArrayExpr>(expr.array());
     }
     void visit(const grid::ReferenceExpr& expr) override {
-        mResult = std::make_unique<grid::ReferenceExpr>(expr.reference());
+        result_ = std::make_unique<grid::ReferenceExpr>(expr.reference());
     }
     void visit(const grid::RangeExpr& expr) override {
-        mResult = std::make_unique<grid::RangeExpr>(expr.first(), expr.last());
+        result_ = std::make_unique<grid::RangeExpr>(expr.first(), expr.last());
     }
     void visit(const grid::UnaryExpr& expr) override {
-        mResult = std::make_unique<grid::UnaryExpr>(expr.signs(), copy(expr.operand()));
+        result_ = std::make_unique<grid::UnaryExpr>(expr.signs(), copy(expr.operand()));
     }
     void visit(const grid::PercentExpr& expr) override {
-        mResult = std::make_unique<grid::PercentExpr>(copy(expr.operand()), expr.count());
+        result_ = std::make_unique<grid::PercentExpr>(copy(expr.operand()), expr.count());
     }
     void visit(const grid::OperatorChainExpr& expr) override {
         std::vector<grid::ExprPtr> operands;
         for (const grid::ExprPtr& operand : expr.operands())
             operands.push_back(copy(*operand));
-        mResult = std::make_unique<grid::OperatorChainExpr>(std::move(operands), expr.operators());
+        result_ = std::make_unique<grid::OperatorChainExpr>(std::move(operands), expr.operators());
     }
     void visit(const grid::ParenExpr& expr) override {
-        mResult = std::make_unique<grid::ParenExpr>(copy(expr.inner()));
+        result_ = std::make_unique<grid::ParenExpr>(copy(expr.inner()));
     }
     void visit(const grid::CallExpr& expr) override {
         std::vector<grid::ExprPtr> args;
         for (const grid::ExprPtr& arg : expr.args())
             args.push_back(copy(*arg));
-        mResult = std::make_unique<grid::CallExpr>(expr.name(), expr.builtin(), std::move(args));
+        result_ = std::make_unique<grid::CallExpr>(expr.name(), expr.builtin(), std::move(args));
     }
     void visit(const grid::NameExpr& expr) override {
-        const auto found = mValues.find(Vdn_String(expr.name()).toUpper().str());
-        mResult = std::make_unique<grid::LiteralExpr>(
-            found == mValues.end() ? grid::Value::error(grid::ErrorCode::Name) : found->second);
+        const auto found = values_.find(Vdn_String(expr.name()).toUpper().str());
+        result_ = std::make_unique<grid::LiteralExpr>(
+            found == values_.end() ? grid::Value::error(grid::ErrorCode::Name) : found->second);
     }
 
-    const std::map<std::wstring, grid::Value>& mValues;
-    grid::ExprPtr mResult;
+    const std::map<std::wstring, grid::Value>& values_;
+    grid::ExprPtr result_;
 };
 
 // Formulas of equations read no cells.
 class NoCells : public grid::EvalContext {
 public:
-    const grid::Value& cellValue(grid::CellRef) const override { return mEmpty; }
+    const grid::Value& cellValue(grid::CellRef) const override { return empty_; }
     void
     forEachValue(const grid::CellRange&,
                  const std::function<bool(grid::CellRef, const grid::Value&)>&) const override {}
@@ -146,7 +146,7 @@ public:
     }
 
 private:
-    grid::Value mEmpty;
+    grid::Value empty_;
 };
 
 std::string quoted(const Vdn_String& text) {
@@ -165,11 +165,11 @@ bool splitEquation(const Vdn_String& text, Vdn_String& target, Vdn_String& formu
 
 class EquationSet {
 public:
-    explicit EquationSet(const Vdn_DbMacro& macro) : mMacro(macro) {}
+    explicit EquationSet(const Vdn_DbMacro& macro) : macro_(macro) {}
 
     bool build() {
-        for (int m = 0; m < mMacro.modules.length(); ++m) {
-            const Vdn_Module& module = mMacro.modules[m];
+        for (int m = 0; m < macro_.modules.length(); ++m) {
+            const Vdn_Module& module = macro_.modules[m];
             for (int e = 0; e < module.equations.length(); ++e) {
                 if (!addEquation(m, e))
                     return false;
@@ -178,38 +178,38 @@ public:
         return sort();
     }
 
-    const std::vector<Equation>& ordered() const { return mOrdered; }
-    const std::string& where() const { return mWhere; }
-    const std::string& reason() const { return mReason; }
+    const std::vector<Equation>& ordered() const { return ordered_; }
+    const std::string& where() const { return where_; }
+    const std::string& reason() const { return reason_; }
 
     Vdn_String valueOf(const VariableRef& ref) const {
-        return ref.module < 0 ? mMacro.generalVariables[ref.index].value
-                              : mMacro.modules[ref.module].variables[ref.index].value;
+        return ref.module < 0 ? macro_.generalVariables[ref.index].value
+                              : macro_.modules[ref.module].variables[ref.index].value;
     }
 
 private:
     bool fail(std::string where, std::string reason) {
-        mWhere = std::move(where);
-        mReason = std::move(reason);
+        where_ = std::move(where);
+        reason_ = std::move(reason);
         return false;
     }
 
     // The variable a formula's name stands for in module m.
     std::optional<VariableRef> resolve(int m, const Vdn_String& name, std::string& problem) const {
-        const int own = indexOfName(mMacro.modules[m].variables, name);
+        const int own = indexOfName(macro_.modules[m].variables, name);
         if (own >= 0)
             return VariableRef{m, own};
-        const int general = indexOfName(mMacro.generalVariables, name);
+        const int general = indexOfName(macro_.generalVariables, name);
         if (general >= 0)
             return VariableRef{-1, general};
         std::optional<VariableRef> found;
         Vdn_StringArray owners;
-        for (int other = 0; other < mMacro.modules.length(); ++other) {
-            const int index = indexOfName(mMacro.modules[other].variables, name);
+        for (int other = 0; other < macro_.modules.length(); ++other) {
+            const int index = indexOfName(macro_.modules[other].variables, name);
             if (index < 0)
                 continue;
             found = VariableRef{other, index};
-            owners.append(mMacro.modules[other].name);
+            owners.append(macro_.modules[other].name);
         }
         if (owners.length() > 1) {
             problem = quoted(name) + " is a variable of several modules (" +
@@ -222,7 +222,7 @@ private:
     }
 
     bool addEquation(int m, int e) {
-        const Vdn_Module& module = mMacro.modules[m];
+        const Vdn_Module& module = macro_.modules[m];
         const std::string where =
             "modules[" + std::to_string(m) + "].equations[" + std::to_string(e) + "]";
         Vdn_String targetName;
@@ -236,7 +236,7 @@ private:
         equation.where = where;
         equation.target = VariableRef{m, target};
         equation.targetName = module.name + L"." + module.variables[target].name;
-        for (const Equation& known : mEquations) {
+        for (const Equation& known : equations_) {
             if (known.target == equation.target)
                 return fail(where, quoted(equation.targetName) + " is derived by " + known.where +
                                        " already");
@@ -262,13 +262,13 @@ private:
                 return fail(where, problem);
             equation.names.emplace_back(Vdn_String(name).toUpper().str(), *ref);
         }
-        mEquations.push_back(std::move(equation));
+        equations_.push_back(std::move(equation));
         return true;
     }
 
     int equationDeriving(const VariableRef& ref) const {
-        for (std::size_t i = 0; i < mEquations.size(); ++i) {
-            if (mEquations[i].target == ref)
+        for (std::size_t i = 0; i < equations_.size(); ++i) {
+            if (equations_[i].target == ref)
                 return static_cast<int>(i);
         }
         return -1;
@@ -277,11 +277,11 @@ private:
     // Orders the equations so that each comes after those deriving what it reads (Kahn's
     // algorithm, taking the first ready equation in file order); what remains forms cycles.
     bool sort() {
-        const std::size_t count = mEquations.size();
+        const std::size_t count = equations_.size();
         std::vector<std::vector<int>> readBy(count);
         std::vector<int> waitingFor(count, 0);
         for (std::size_t i = 0; i < count; ++i) {
-            for (const auto& [name, ref] : mEquations[i].names) {
+            for (const auto& [name, ref] : equations_[i].names) {
                 const int source = equationDeriving(ref);
                 if (source < 0)
                     continue;
@@ -299,7 +299,7 @@ private:
             if (next == count)
                 return failCycle(done);
             done[next] = true;
-            mOrdered.push_back(mEquations[next]);
+            ordered_.push_back(equations_[next]);
             for (const int reader : readBy[next])
                 --waitingFor[static_cast<std::size_t>(reader)];
         }
@@ -314,8 +314,8 @@ private:
             ++start;
         std::vector<std::size_t> path{start};
         for (;;) {
-            const Equation& current = mEquations[path.back()];
-            std::size_t next = mEquations.size();
+            const Equation& current = equations_[path.back()];
+            std::size_t next = equations_.size();
             for (const auto& [name, ref] : current.names) {
                 const int source = equationDeriving(ref);
                 if (source >= 0 && !done[static_cast<std::size_t>(source)]) {
@@ -323,26 +323,26 @@ private:
                     break;
                 }
             }
-            if (next == mEquations.size()) // cannot happen: each left waits for another
+            if (next == equations_.size()) // cannot happen: each left waits for another
                 return fail(current.where, "the equations depend on each other in a circle");
             const auto seen = std::find(path.begin(), path.end(), next);
             if (seen != path.end()) {
                 std::string cycle;
                 for (auto it = seen; it != path.end(); ++it)
-                    cycle += mEquations[*it].targetName.toUtf8() + " -> ";
-                cycle += mEquations[next].targetName.toUtf8();
-                return fail(mEquations[next].where,
+                    cycle += equations_[*it].targetName.toUtf8() + " -> ";
+                cycle += equations_[next].targetName.toUtf8();
+                return fail(equations_[next].where,
                             "the equations depend on each other in a circle: " + cycle);
             }
             path.push_back(next);
         }
     }
 
-    const Vdn_DbMacro& mMacro;
-    std::vector<Equation> mEquations;
-    std::vector<Equation> mOrdered;
-    std::string mWhere;
-    std::string mReason;
+    const Vdn_DbMacro& macro_;
+    std::vector<Equation> equations_;
+    std::vector<Equation> ordered_;
+    std::string where_;
+    std::string reason_;
 };
 
 grid::Value variableValue(const Vdn_String& text) {

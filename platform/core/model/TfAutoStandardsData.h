@@ -16,34 +16,34 @@ public:
     TfAutoStandardsData& operator=(const TfAutoStandardsData&) = default;
     virtual ~TfAutoStandardsData() = default;
 
-    Vdn_StringArray& dwgGenVars() { return mDwgGenVars; }
-    Vdn_StringArray& dwgGenValues() { return mDwgGenValues; }
-    Vdn_StringArray& dwgGenFilters() { return mDwgGenFilters; }
-    Vdn_StringArray& stdGenVars() { return mStdGenVars; }
-    Vdn_StringArray& stdGenValues() { return mStdGenValues; }
-    Vdn_StringArray& stdGenOverrides() { return mStdGenOverrides; }
-    Vdn_StringArray& stdGenFilters() { return mStdGenFilters; }
-    const Vdn_StringArray& dwgGenVars() const { return mDwgGenVars; }
-    const Vdn_StringArray& dwgGenValues() const { return mDwgGenValues; }
-    const Vdn_StringArray& dwgGenFilters() const { return mDwgGenFilters; }
-    const Vdn_StringArray& stdGenVars() const { return mStdGenVars; }
-    const Vdn_StringArray& stdGenValues() const { return mStdGenValues; }
-    const Vdn_StringArray& stdGenOverrides() const { return mStdGenOverrides; }
-    const Vdn_StringArray& stdGenFilters() const { return mStdGenFilters; }
+    Vdn_StringArray& dwgGenVars() { return dwgGenVars_; }
+    Vdn_StringArray& dwgGenValues() { return dwgGenValues_; }
+    Vdn_StringArray& dwgGenFilters() { return dwgGenFilters_; }
+    Vdn_StringArray& stdGenVars() { return stdGenVars_; }
+    Vdn_StringArray& stdGenValues() { return stdGenValues_; }
+    Vdn_StringArray& stdGenOverrides() { return stdGenOverrides_; }
+    Vdn_StringArray& stdGenFilters() { return stdGenFilters_; }
+    const Vdn_StringArray& dwgGenVars() const { return dwgGenVars_; }
+    const Vdn_StringArray& dwgGenValues() const { return dwgGenValues_; }
+    const Vdn_StringArray& dwgGenFilters() const { return dwgGenFilters_; }
+    const Vdn_StringArray& stdGenVars() const { return stdGenVars_; }
+    const Vdn_StringArray& stdGenValues() const { return stdGenValues_; }
+    const Vdn_StringArray& stdGenOverrides() const { return stdGenOverrides_; }
+    const Vdn_StringArray& stdGenFilters() const { return stdGenFilters_; }
 
     // Keys of the general-variables file that the record does not know, written back as read.
-    core::JsonExtras& extras() { return mExtras; }
-    const core::JsonExtras& extras() const { return mExtras; }
+    core::JsonExtras& extras() { return extras_; }
+    const core::JsonExtras& extras() const { return extras_; }
 
     friend bool operator==(const TfAutoStandardsData&, const TfAutoStandardsData&) = default;
 
 private:
-    Vdn_StringArray mDwgGenVars;
-    Vdn_StringArray mDwgGenValues;
-    Vdn_StringArray mDwgGenFilters;
-    Vdn_StringArray mStdGenVars;
-    Vdn_StringArray mStdGenValues;
-    Vdn_StringArray mStdGenOverrides;
-    Vdn_StringArray mStdGenFilters;
-    core::JsonExtras mExtras;
+    Vdn_StringArray dwgGenVars_;
+    Vdn_StringArray dwgGenValues_;
+    Vdn_StringArray dwgGenFilters_;
+    Vdn_StringArray stdGenVars_;
+    Vdn_StringArray stdGenValues_;
+    Vdn_StringArray stdGenOverrides_;
+    Vdn_StringArray stdGenFilters_;
+    core::JsonExtras extras_;
 };

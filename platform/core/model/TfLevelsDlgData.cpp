@@ -12,24 +12,24 @@ bool isWorldBase(const Vdn_String& name) {
 
 void TfLevelsDlgData::getNames(Vdn_StringArray& names) const {
     names.clear();
-    for (const Level& level : mLevels)
+    for (const Level& level : levels_)
         names.append(level.name);
 }
 
 bool TfLevelsDlgData::getLevelData(int index, Vdn_String& name, Vdn_String& baseName,
                                    double& value1, double& value2) const {
-    if (!mLevels.isValidIndex(index))
+    if (!levels_.isValidIndex(index))
         return false;
-    const Level& level = mLevels[index];
+    const Level& level = levels_[index];
     name = level.name;
     baseName = level.baseName;
     value1 = level.value;
     // The chains never loop; the step bound only keeps a damaged copy from hanging.
     double absolute = level.value;
     int base = indexOf(level.baseName);
-    for (int steps = 0; base >= 0 && steps < mLevels.length(); ++steps) {
-        absolute += mLevels[base].value;
-        base = indexOf(mLevels[base].baseName);
+    for (int steps = 0; base >= 0 && steps < levels_.length(); ++steps) {
+        absolute += levels_[base].value;
+        base = indexOf(levels_[base].baseName);
     }
     value2 = absolute;
     return true;
@@ -39,20 +39,20 @@ bool TfLevelsDlgData::addLevel(const Vdn_String& name, int& index) {
     index = -1;
     if (name.isEmpty() || isNameTaken(name))
         return false;
-    index = mLevels.append(Level{name});
+    index = levels_.append(Level{name});
     return true;
 }
 
 bool TfLevelsDlgData::deleteLevel(int index) {
-    if (!mLevels.isValidIndex(index) || !levelsOn(index).isEmpty())
+    if (!levels_.isValidIndex(index) || !levelsOn(index).isEmpty())
         return false;
-    return mLevels.removeAt(index);
+    return levels_.removeAt(index);
 }
 
 bool TfLevelsDlgData::updateLevel(int index, double value) {
-    if (!mLevels.isValidIndex(index) || !std::isfinite(value))
+    if (!levels_.isValidIndex(index) || !std::isfinite(value))
         return false;
-    mLevels[index].value = value;
+    levels_[index].value = value;
     return true;
 }
 
@@ -61,21 +61,21 @@ bool TfLevelsDlgData::updateLevel(int index, const Vdn_String& baseName) {
         return false;
     const int base = indexOf(baseName);
     // Stored as the base spells itself.
-    mLevels[index].baseName = base >= 0 ? mLevels[base].name : Vdn_String(kWorldBase);
+    levels_[index].baseName = base >= 0 ? levels_[base].name : Vdn_String(kWorldBase);
     return true;
 }
 
 bool TfLevelsDlgData::canRestOn(int index, const Vdn_String& baseName) const {
-    if (!mLevels.isValidIndex(index))
+    if (!levels_.isValidIndex(index))
         return false;
     if (isWorldBase(baseName))
         return true;
     int base = indexOf(baseName);
     // Walks down from the proposed base: meeting this level means it would rest on itself.
-    for (int steps = 0; base >= 0 && steps <= mLevels.length(); ++steps) {
+    for (int steps = 0; base >= 0 && steps <= levels_.length(); ++steps) {
         if (base == index)
             return false;
-        base = indexOf(mLevels[base].baseName);
+        base = indexOf(levels_[base].baseName);
     }
     return indexOf(baseName) >= 0;
 }
@@ -86,18 +86,18 @@ bool TfLevelsDlgData::isNameTaken(const Vdn_String& name) const {
 
 Vdn_StringArray TfLevelsDlgData::levelsOn(int index) const {
     Vdn_StringArray names;
-    if (!mLevels.isValidIndex(index))
+    if (!levels_.isValidIndex(index))
         return names;
-    for (const Level& level : mLevels) {
-        if (level.baseName.equal(mLevels[index].name, false))
+    for (const Level& level : levels_) {
+        if (level.baseName.equal(levels_[index].name, false))
             names.append(level.name);
     }
     return names;
 }
 
 int TfLevelsDlgData::indexOf(const Vdn_String& name) const {
-    for (int i = 0; i < mLevels.length(); ++i) {
-        if (mLevels[i].name.equal(name, false))
+    for (int i = 0; i < levels_.length(); ++i) {
+        if (levels_[i].name.equal(name, false))
             return i;
     }
     return -1;

@@ -56,5 +56,5 @@ private:
     // The index of the level with that name (without regard to case), or -1.
     int indexOf(const Vdn_String& name) const;
 
-    Vdn_Array<Level> mLevels;
+    Vdn_Array<Level> levels_;
 };

@@ -124,41 +124,41 @@ public:
 
     TabWriter(Vdn_DbMacro& macro, const MacroTabData& tab, std::vector<Vdn_Module*> modules,
               Parts parts)
-        : mMacro(macro), mTab(tab), mParts(parts), mModules(std::move(modules)) {}
+        : macro_(macro), tab_(tab), parts_(parts), modules_(std::move(modules)) {}
 
     Acad::ErrorStatus run(bool apply) {
-        if (mModules.empty())
+        if (modules_.empty())
             return Acad::eKeyNotFound;
         if (const Acad::ErrorStatus es = boltData(apply); es != Acad::eOk)
             return es;
-        for (const MacroProfData& profile : mTab.profiles) {
+        for (const MacroProfData& profile : tab_.profiles) {
             if (const Acad::ErrorStatus es = placement(profile, apply); es != Acad::eOk)
                 return es;
         }
-        for (const MacroFlexFixGroup& group : mTab.flexFixGroups) {
+        for (const MacroFlexFixGroup& group : tab_.flexFixGroups) {
             if (const Acad::ErrorStatus es = flexFixGroup(group, apply); es != Acad::eOk)
                 return es;
         }
-        for (int i = 0; mParts.cells && i < mTab.cells.length(); ++i) {
-            if (const Acad::ErrorStatus es = cellValue(mTab.cells[i], apply); es != Acad::eOk)
+        for (int i = 0; parts_.cells && i < tab_.cells.length(); ++i) {
+            if (const Acad::ErrorStatus es = cellValue(tab_.cells[i], apply); es != Acad::eOk)
                 return es;
         }
-        for (int i = 0; mParts.cuts && i < mTab.cuts.length(); ++i) {
-            if (const Acad::ErrorStatus es = cutState(mTab.cuts[i], apply); es != Acad::eOk)
+        for (int i = 0; parts_.cuts && i < tab_.cuts.length(); ++i) {
+            if (const Acad::ErrorStatus es = cutState(tab_.cuts[i], apply); es != Acad::eOk)
                 return es;
         }
-        for (int i = 0; mParts.arrays && i < mTab.arrays.length(); ++i) {
-            if (const Acad::ErrorStatus es = arrayTexts(mTab.arrays[i], apply); es != Acad::eOk)
+        for (int i = 0; parts_.arrays && i < tab_.arrays.length(); ++i) {
+            if (const Acad::ErrorStatus es = arrayTexts(tab_.arrays[i], apply); es != Acad::eOk)
                 return es;
         }
-        if (apply && mParts.tabSettings)
+        if (apply && parts_.tabSettings)
             tabSettings();
         return Acad::eOk;
     }
 
 private:
     Vdn_Module* module(const Vdn_String& moduleName) const {
-        for (Vdn_Module* candidate : mModules) {
+        for (Vdn_Module* candidate : modules_) {
             if (candidate->name.equal(moduleName, false))
                 return candidate;
         }
@@ -178,12 +178,12 @@ private:
     }
 
     Acad::ErrorStatus boltData(bool apply) const {
-        if (!mTab.boltData)
+        if (!tab_.boltData)
             return Acad::eOk;
-        const BoltModules bolts = boltModulesOf(mModules);
+        const BoltModules bolts = boltModulesOf(modules_);
         if (bolts.modules.empty())
             return Acad::eNotApplicable;
-        const MacroBoltData& wanted = *mTab.boltData;
+        const MacroBoltData& wanted = *tab_.boltData;
         if (!apply)
             return detailsInRange(wanted.details) ? Acad::eOk : Acad::eOutOfRange;
         for (Vdn_Module* bolt : bolts.modules) {
@@ -238,7 +238,7 @@ private:
     Acad::ErrorStatus cellValue(const MacroCell& cell, bool apply) const {
         std::vector<Vdn_ConstraintVariable*> targets;
         bool same = true;
-        for (Vdn_Module* module : mModules) {
+        for (Vdn_Module* module : modules_) {
             const int index = core::indexOfName(module->variables, cell.name);
             if (index < 0 || !module->variables[index].shown)
                 continue;
@@ -268,7 +268,7 @@ private:
     // Whether every module of the tab that shows the variable gives it the same value.
     bool sharedValue(const Vdn_String& variable) const {
         const Vdn_String* first = nullptr;
-        for (const Vdn_Module* module : mModules) {
+        for (const Vdn_Module* module : modules_) {
             const int index = core::indexOfName(module->variables, variable);
             if (index < 0 || !module->variables[index].shown)
                 continue;
@@ -317,27 +317,27 @@ private:
     }
 
     void tabSettings() const {
-        int index = core::indexOfName(mMacro.tabs, mTab.name);
-        const bool plain = !mTab.blockReference && mTab.blockName.isEmpty() && mTab.view == 3 &&
-                           mTab.designName.isEmpty();
+        int index = core::indexOfName(macro_.tabs, tab_.name);
+        const bool plain = !tab_.blockReference && tab_.blockName.isEmpty() && tab_.view == 3 &&
+                           tab_.designName.isEmpty();
         if (index < 0 && plain)
             return;
         if (index < 0) {
             Vdn_MacroTab tab;
-            tab.name = mTab.name;
-            index = mMacro.tabs.append(tab);
+            tab.name = tab_.name;
+            index = macro_.tabs.append(tab);
         }
-        Vdn_MacroTab& tab = mMacro.tabs[index];
-        tab.design = mTab.designName;
-        tab.blockReference = mTab.blockReference;
-        tab.blockName = mTab.blockName;
-        tab.view = mTab.view;
+        Vdn_MacroTab& tab = macro_.tabs[index];
+        tab.design = tab_.designName;
+        tab.blockReference = tab_.blockReference;
+        tab.blockName = tab_.blockName;
+        tab.view = tab_.view;
     }
 
-    Vdn_DbMacro& mMacro;
-    const MacroTabData& mTab;
-    Parts mParts;
-    std::vector<Vdn_Module*> mModules;
+    Vdn_DbMacro& macro_;
+    const MacroTabData& tab_;
+    Parts parts_;
+    std::vector<Vdn_Module*> modules_;
 };
 
 } // namespace

@@ -19,13 +19,13 @@ bool Vdn_Drawing::openMacro(const Vdn_String& path, AcDbObjectId& id, Vdn_String
 
 AcDbObjectId Vdn_Drawing::addMacro(Vdn_DbMacro macro) {
     AcDbObjectId id(macro.objectId);
-    if (id.isNull() || mMacros.contains(id))
-        id = AcDbObjectId(mMacros.empty() ? 1 : mMacros.rbegin()->first.value() + 1);
+    if (id.isNull() || macros_.contains(id))
+        id = AcDbObjectId(macros_.empty() ? 1 : macros_.rbegin()->first.value() + 1);
     // Past the largest id a file may carry there is no next one: search from the bottom.
-    for (AcDbObjectId::Value candidate = 1; id.isNull() || mMacros.contains(id); ++candidate)
+    for (AcDbObjectId::Value candidate = 1; id.isNull() || macros_.contains(id); ++candidate)
         id = AcDbObjectId(candidate);
     macro.objectId = id.value();
-    mMacros.emplace(id, std::move(macro));
+    macros_.emplace(id, std::move(macro));
     return id;
 }
 
@@ -35,20 +35,20 @@ bool Vdn_Drawing::saveMacro(AcDbObjectId id, const Vdn_String& path) const {
 }
 
 void Vdn_Drawing::clear() {
-    mMacros.clear();
-    mHighlighted.clear();
-    mPreviews.clear();
-    mLastMessage = Vdn_String();
+    macros_.clear();
+    highlighted_.clear();
+    previews_.clear();
+    lastMessage_ = Vdn_String();
 }
 
 const Vdn_DbMacro* Vdn_Drawing::macro(AcDbObjectId id) const {
-    const auto found = mMacros.find(id);
-    return found == mMacros.end() ? nullptr : &found->second;
+    const auto found = macros_.find(id);
+    return found == macros_.end() ? nullptr : &found->second;
 }
 
 Vdn_DbMacro* Vdn_Drawing::macro(AcDbObjectId id) {
-    const auto found = mMacros.find(id);
-    return found == mMacros.end() ? nullptr : &found->second;
+    const auto found = macros_.find(id);
+    return found == macros_.end() ? nullptr : &found->second;
 }
 
 Acad::ErrorStatus Vdn_Drawing::replaceMacro(AcDbObjectId id, Vdn_DbMacro macro) {
@@ -62,29 +62,29 @@ Acad::ErrorStatus Vdn_Drawing::replaceMacro(AcDbObjectId id, Vdn_DbMacro macro) 
 
 AcArray<AcDbObjectId> Vdn_Drawing::objectIds() const {
     AcArray<AcDbObjectId> ids;
-    for (const auto& [id, macro] : mMacros)
+    for (const auto& [id, macro] : macros_)
         ids.append(id);
     return ids;
 }
 
 Acad::ErrorStatus Vdn_Drawing::eraseObject(AcDbObjectId id) {
-    if (mMacros.erase(id) == 0)
+    if (macros_.erase(id) == 0)
         return Acad::eKeyNotFound;
-    mHighlighted.erase(id);
-    mPreviews.erase(id);
+    highlighted_.erase(id);
+    previews_.erase(id);
     return Acad::eOk;
 }
 
 void Vdn_Drawing::setHighlighted(AcDbObjectId id, bool on) {
     if (!on)
-        mHighlighted.erase(id);
-    else if (mMacros.contains(id))
-        mHighlighted.insert(id);
+        highlighted_.erase(id);
+    else if (macros_.contains(id))
+        highlighted_.insert(id);
 }
 
 void Vdn_Drawing::setPreview(AcDbObjectId id, bool on) {
     if (!on)
-        mPreviews.erase(id);
-    else if (mMacros.contains(id))
-        mPreviews.insert(id);
+        previews_.erase(id);
+    else if (macros_.contains(id))
+        previews_.insert(id);
 }

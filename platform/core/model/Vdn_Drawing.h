@@ -41,23 +41,23 @@ public:
     Acad::ErrorStatus eraseObject(AcDbObjectId id);
 
     void setHighlighted(AcDbObjectId id, bool on);
-    bool isHighlighted(AcDbObjectId id) const { return mHighlighted.contains(id); }
-    void unhighlightAll() { mHighlighted.clear(); }
+    bool isHighlighted(AcDbObjectId id) const { return highlighted_.contains(id); }
+    void unhighlightAll() { highlighted_.clear(); }
     void setPreview(AcDbObjectId id, bool on);
-    bool hasPreview(AcDbObjectId id) const { return mPreviews.contains(id); }
+    bool hasPreview(AcDbObjectId id) const { return previews_.contains(id); }
 
-    void setClashChecking(bool on) { mClashChecking = on; }
-    bool clashChecking() const { return mClashChecking; }
+    void setClashChecking(bool on) { clashChecking_ = on; }
+    bool clashChecking() const { return clashChecking_; }
 
     // The reason of the last refused update (UpdateModule and the other callbacks); empty
     // after one that succeeded.
-    const Vdn_String& lastMessage() const { return mLastMessage; }
-    void setLastMessage(Vdn_String message) { mLastMessage = std::move(message); }
+    const Vdn_String& lastMessage() const { return lastMessage_; }
+    void setLastMessage(Vdn_String message) { lastMessage_ = std::move(message); }
 
 private:
-    std::map<AcDbObjectId, Vdn_DbMacro> mMacros;
-    std::set<AcDbObjectId> mHighlighted;
-    std::set<AcDbObjectId> mPreviews;
-    bool mClashChecking = true;
-    Vdn_String mLastMessage;
+    std::map<AcDbObjectId, Vdn_DbMacro> macros_;
+    std::set<AcDbObjectId> highlighted_;
+    std::set<AcDbObjectId> previews_;
+    bool clashChecking_ = true;
+    Vdn_String lastMessage_;
 };

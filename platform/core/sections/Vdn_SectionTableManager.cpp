@@ -56,12 +56,12 @@ bool Vdn_SectionTableManager::writeFile(const Vdn_String& path,
 
 bool Vdn_SectionTableManager::hasTable(const Vdn_String& name) {
     ensureLoaded();
-    return mCatalog.hasTable(name);
+    return catalog_.hasTable(name);
 }
 
 bool Vdn_SectionTableManager::removeTable(const Vdn_String& name) {
     ensureLoaded();
-    return mCatalog.removeTable(name);
+    return catalog_.removeTable(name);
 }
 
 Acad::ErrorStatus Vdn_SectionTableManager::addSectionTable(const Vdn_String& name,
@@ -70,53 +70,53 @@ Acad::ErrorStatus Vdn_SectionTableManager::addSectionTable(const Vdn_String& nam
                                                            const Vdn_Array<Vdn_StringArray>& rows) {
     ensureLoaded();
     core::SectionTable table{name, templateName, columnNames, rows};
-    return mCatalog.addTable(std::move(table)) ? Acad::eOk : Acad::eInvalidInput;
+    return catalog_.addTable(std::move(table)) ? Acad::eOk : Acad::eInvalidInput;
 }
 
 bool Vdn_SectionTableManager::getSystemName(const Vdn_String& name, Vdn_String& systemName) {
     ensureLoaded();
-    return mCatalog.getSystemName(name, systemName);
+    return catalog_.getSystemName(name, systemName);
 }
 
 bool Vdn_SectionTableManager::getUserName(const Vdn_String& name, Vdn_String& userName) {
     ensureLoaded();
-    return mCatalog.getUserName(name, gSettings.workLanguage(), userName);
+    return catalog_.getUserName(name, gSettings.workLanguage(), userName);
 }
 
 bool Vdn_SectionTableManager::getSectionValue(const Vdn_String& name, int index,
                                               Vdn_String& value) {
     ensureLoaded();
-    return mCatalog.getSectionValue(name, index, value);
+    return catalog_.getSectionValue(name, index, value);
 }
 
 bool Vdn_SectionTableManager::getSectionColumnNames(const Vdn_String& name,
                                                     Vdn_StringArray& columnNames) {
     ensureLoaded();
-    return mCatalog.getSectionColumnNames(name, columnNames);
+    return catalog_.getSectionColumnNames(name, columnNames);
 }
 
 const Vdn_StringArray& Vdn_SectionTableManager::diagnostics() {
     ensureLoaded();
-    return mDiagnostics;
+    return diagnostics_;
 }
 
 void Vdn_SectionTableManager::reload() {
-    mCatalog.clear();
-    mDiagnostics.clear();
-    mLoaded = false;
-    mLoadedLibDir = Vdn_String();
+    catalog_.clear();
+    diagnostics_.clear();
+    loaded_ = false;
+    loadedLibDir_ = Vdn_String();
 }
 
 void Vdn_SectionTableManager::ensureLoaded() {
-    if (mLoaded && mLoadedLibDir == gSettings.libDir())
+    if (loaded_ && loadedLibDir_ == gSettings.libDir())
         return;
     loadLibrary(gSettings.libDir());
 }
 
 void Vdn_SectionTableManager::loadLibrary(const Vdn_String& libDir) {
     reload();
-    mLoaded = true;
-    mLoadedLibDir = libDir;
+    loaded_ = true;
+    loadedLibDir_ = libDir;
     for (const auto& file : core::findMatching(libDir + L"prof\\*.pr"))
         loadTableFile(core::fromNativePath(file));
 }
@@ -126,11 +126,11 @@ void Vdn_SectionTableManager::loadTableFile(const Vdn_String& path) {
     Vdn_Array<Vdn_StringArray> rows;
     Vdn_String problem;
     if (!readFile(path, tableName, rows, &problem)) {
-        mDiagnostics.append(path + L": " + problem);
+        diagnostics_.append(path + L": " + problem);
         return;
     }
     if (rows.length() < 2) {
-        mDiagnostics.append(path + L": no row of column names");
+        diagnostics_.append(path + L": no row of column names");
         return;
     }
     core::SectionTable table;
@@ -147,12 +147,12 @@ void Vdn_SectionTableManager::loadTableFile(const Vdn_String& path) {
     }
     Vdn_StringArray duplicates;
     if (hasDuplicates(systemNames, false, duplicates))
-        mDiagnostics.append(path + L": system names given twice (the first row counts): " +
+        diagnostics_.append(path + L": system names given twice (the first row counts): " +
                             arrToStr(duplicates, L','));
     if (!table.hasLanguageColumns()) {
-        mDiagnostics.append(path + L": the columns stop before the last language column");
+        diagnostics_.append(path + L": the columns stop before the last language column");
         return;
     }
-    if (!mCatalog.addTable(std::move(table)))
-        mDiagnostics.append(path + L": a table named \"" + tableName + L"\" was read already");
+    if (!catalog_.addTable(std::move(table)))
+        diagnostics_.append(path + L": a table named \"" + tableName + L"\" was read already");
 }

@@ -54,10 +54,10 @@ private:
     void loadLibrary(const Vdn_String& libDir);
     void loadTableFile(const Vdn_String& path);
 
-    core::SectionCatalog mCatalog;
-    Vdn_StringArray mDiagnostics;
-    bool mLoaded = false;
-    Vdn_String mLoadedLibDir;
+    core::SectionCatalog catalog_;
+    Vdn_StringArray diagnostics_;
+    bool loaded_ = false;
+    Vdn_String loadedLibDir_;
 };
 
 extern Vdn_SectionTableManager gSectionTables;

@@ -1,21 +1,21 @@
 #include "platform/core/settings/TfTempResourceOverride.h"
 
 void TfTempResourceOverride::SaveDefaultResource(core::InstanceHandle instance) {
-    mDefault = instance;
+    default_ = instance;
 }
 
 bool TfTempResourceOverride::SetDefaultResource() {
-    if (!mDefault || core::currentResourceInstance() == mDefault)
+    if (!default_ || core::currentResourceInstance() == default_)
         return false;
-    mSaved.push_back(core::currentResourceInstance());
-    core::setCurrentResourceInstance(mDefault);
+    saved_.push_back(core::currentResourceInstance());
+    core::setCurrentResourceInstance(default_);
     return true;
 }
 
 bool TfTempResourceOverride::RestoreOriginalResource() {
-    if (mSaved.empty())
+    if (saved_.empty())
         return false;
-    core::setCurrentResourceInstance(mSaved.back());
-    mSaved.pop_back();
+    core::setCurrentResourceInstance(saved_.back());
+    saved_.pop_back();
     return true;
 }

@@ -19,13 +19,13 @@ class TfTempResourceOverride {
 public:
     void SaveDefaultResource(core::InstanceHandle instance);
     // The saved default instance, or null when none was saved.
-    core::InstanceHandle GetDefaultResource() const { return mDefault; }
+    core::InstanceHandle GetDefaultResource() const { return default_; }
     bool SetDefaultResource();
     // Restores what was current before the innermost Set that returned true. False (and
     // nothing changes) when no such Set is pending.
     bool RestoreOriginalResource();
 
 private:
-    core::InstanceHandle mDefault = nullptr;
-    std::vector<core::InstanceHandle> mSaved;
+    core::InstanceHandle default_ = nullptr;
+    std::vector<core::InstanceHandle> saved_;
 };

@@ -45,12 +45,12 @@ Vdn_Settings::Vdn_Settings() {
 
 void Vdn_Settings::resetToDefaults() {
     const Vdn_String user = userFolder();
-    mVdnDir = user;
+    vdnDir_ = user;
     setLibDir(sourceRoot() + L"/examples/library");
-    mWorkLanguage = Dutch;
-    mRootDir = user + L"/root";
-    mResourceDir = sourceRoot() + L"/resources";
-    mRegistryDir = user + L"/registry";
+    workLanguage_ = Dutch;
+    rootDir_ = user + L"/root";
+    resourceDir_ = sourceRoot() + L"/resources";
+    registryDir_ = user + L"/registry";
 }
 
 bool Vdn_Settings::loadFromEnvironment() {
@@ -71,38 +71,38 @@ bool Vdn_Settings::loadFromEnvironment() {
 }
 
 void Vdn_Settings::setVdnDir(const Vdn_String& dir) {
-    mVdnDir = withoutTrailingSeparator(dir);
+    vdnDir_ = withoutTrailingSeparator(dir);
 }
 
 void Vdn_Settings::setLibDir(const Vdn_String& dir) {
-    mLibDir = dir;
-    if (mLibDir.isEmpty())
+    libDir_ = dir;
+    if (libDir_.isEmpty())
         return;
-    const wchar_t last = mLibDir.at(mLibDir.length() - 1);
+    const wchar_t last = libDir_.at(libDir_.length() - 1);
     if (last != L'/' && last != L'\\') {
         // Keep the path's own separator style.
-        const bool windowsStyle = mLibDir.find(L"\\") >= 0 && mLibDir.find(L"/") < 0;
-        mLibDir += windowsStyle ? L'\\' : L'/';
+        const bool windowsStyle = libDir_.find(L"\\") >= 0 && libDir_.find(L"/") < 0;
+        libDir_ += windowsStyle ? L'\\' : L'/';
     }
 }
 
 bool Vdn_Settings::setWorkLanguage(int language) {
     if (language < 0 || language >= kLanguageCount)
         return false;
-    mWorkLanguage = language;
+    workLanguage_ = language;
     return true;
 }
 
 void Vdn_Settings::setRootDir(const Vdn_String& dir) {
-    mRootDir = withoutTrailingSeparator(dir);
+    rootDir_ = withoutTrailingSeparator(dir);
 }
 
 void Vdn_Settings::setResourceDir(const Vdn_String& dir) {
-    mResourceDir = withoutTrailingSeparator(dir);
+    resourceDir_ = withoutTrailingSeparator(dir);
 }
 
 void Vdn_Settings::setRegistryDir(const Vdn_String& dir) {
-    mRegistryDir = withoutTrailingSeparator(dir);
+    registryDir_ = withoutTrailingSeparator(dir);
 }
 
 Vdn_String Vdn_Settings::languageCode(int language) {

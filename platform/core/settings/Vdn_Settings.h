@@ -29,16 +29,16 @@ public:
     bool loadFromEnvironment();
 
     // The product folder (print-settings files live here).
-    const Vdn_String& vdnDir() const { return mVdnDir; }
+    const Vdn_String& vdnDir() const { return vdnDir_; }
     // The library folder, ending with a separator.
-    const Vdn_String& libDir() const { return mLibDir; }
-    int workLanguage() const { return mWorkLanguage; }
+    const Vdn_String& libDir() const { return libDir_; }
+    int workLanguage() const { return workLanguage_; }
     // The folder below which drive-letter paths map: c:\a\b -> <rootDir>/c/a/b.
-    const Vdn_String& rootDir() const { return mRootDir; }
+    const Vdn_String& rootDir() const { return rootDir_; }
     // The folder holding texts/, dialogs/, menus/, bitmaps/.
-    const Vdn_String& resourceDir() const { return mResourceDir; }
+    const Vdn_String& resourceDir() const { return resourceDir_; }
     // The folder of the file-backed registry.
-    const Vdn_String& registryDir() const { return mRegistryDir; }
+    const Vdn_String& registryDir() const { return registryDir_; }
 
     void setVdnDir(const Vdn_String& dir);
     void setLibDir(const Vdn_String& dir); // a trailing separator is added when missing
@@ -56,12 +56,12 @@ public:
 private:
     void resetToDefaults();
 
-    Vdn_String mVdnDir;
-    Vdn_String mLibDir;
-    int mWorkLanguage = Dutch;
-    Vdn_String mRootDir;
-    Vdn_String mResourceDir;
-    Vdn_String mRegistryDir;
+    Vdn_String vdnDir_;
+    Vdn_String libDir_;
+    int workLanguage_ = Dutch;
+    Vdn_String rootDir_;
+    Vdn_String resourceDir_;
+    Vdn_String registryDir_;
 };
 
 extern Vdn_Settings gSettings;

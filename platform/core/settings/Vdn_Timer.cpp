@@ -13,37 +13,37 @@ bool Vdn_Timer::clockReading() {
 }
 
 Vdn_Timer::Vdn_Timer(Vdn_String name, NowFunction now)
-    : mName(std::move(name)), mNow(std::move(now)) {}
+    : name_(std::move(name)), now_(std::move(now)) {}
 
 Vdn_Timer::Clock::time_point Vdn_Timer::now() const {
-    return mNow ? mNow() : Clock::now();
+    return now_ ? now_() : Clock::now();
 }
 
 void Vdn_Timer::start() {
-    if (mDepth++ == 0 && gClockReading)
-        mStartedAt = now();
+    if (depth_++ == 0 && gClockReading)
+        startedAt_ = now();
 }
 
 void Vdn_Timer::end() {
-    if (mDepth == 0)
+    if (depth_ == 0)
         return;
-    ++mCount;
-    if (--mDepth == 0 && gClockReading) {
-        const Clock::duration elapsed = now() - mStartedAt;
+    ++count_;
+    if (--depth_ == 0 && gClockReading) {
+        const Clock::duration elapsed = now() - startedAt_;
         // A clock that went backwards (only a replaced one can) adds nothing.
         if (elapsed > Clock::duration::zero())
-            mTotal += elapsed;
+            total_ += elapsed;
     }
 }
 
 void Vdn_Timer::reset() {
-    mCount = 0;
-    mDepth = 0;
-    mTotal = Clock::duration::zero();
+    count_ = 0;
+    depth_ = 0;
+    total_ = Clock::duration::zero();
 }
 
 Vdn_String Vdn_Timer::toString() const {
-    const double ms = std::chrono::duration<double, std::milli>(mTotal).count();
-    return mName + L": " + Vdn_String(mCount) + (mCount == 1 ? L" call, " : L" calls, ") +
+    const double ms = std::chrono::duration<double, std::milli>(total_).count();
+    return name_ + L": " + Vdn_String(count_) + (count_ == 1 ? L" call, " : L" calls, ") +
            Vdn_String(ms, 3) + L" ms";
 }

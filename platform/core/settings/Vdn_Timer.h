@@ -27,20 +27,20 @@ public:
     static void setClockReading(bool on);
     static bool clockReading();
 
-    const Vdn_String& name() const { return mName; }
-    int count() const { return mCount; }
-    Clock::duration total() const { return mTotal; }
-    bool isRunning() const { return mDepth > 0; }
+    const Vdn_String& name() const { return name_; }
+    int count() const { return count_; }
+    Clock::duration total() const { return total_; }
+    bool isRunning() const { return depth_ > 0; }
     // "name: 3 calls, 1.234 ms" (milliseconds with three decimals; "1 call" for one).
     Vdn_String toString() const;
 
 private:
     Clock::time_point now() const;
 
-    Vdn_String mName;
-    NowFunction mNow;
-    int mCount = 0;
-    int mDepth = 0;
-    Clock::duration mTotal{};
-    Clock::time_point mStartedAt{};
+    Vdn_String name_;
+    NowFunction now_;
+    int count_ = 0;
+    int depth_ = 0;
+    Clock::duration total_{};
+    Clock::time_point startedAt_{};
 };

@@ -14,23 +14,23 @@ public:
     using Entry = std::pair<std::string, std::string>;
 
     void add(std::string key, std::string jsonText) {
-        mEntries.emplace_back(std::move(key), std::move(jsonText));
+        entries_.emplace_back(std::move(key), std::move(jsonText));
     }
     // The JSON text kept under key, or null.
     const std::string* find(std::string_view key) const {
-        for (const Entry& entry : mEntries) {
+        for (const Entry& entry : entries_) {
             if (entry.first == key)
                 return &entry.second;
         }
         return nullptr;
     }
-    const std::vector<Entry>& entries() const { return mEntries; }
-    bool isEmpty() const { return mEntries.empty(); }
+    const std::vector<Entry>& entries() const { return entries_; }
+    bool isEmpty() const { return entries_.empty(); }
 
     friend bool operator==(const JsonExtras&, const JsonExtras&) = default;
 
 private:
-    std::vector<Entry> mEntries;
+    std::vector<Entry> entries_;
 };
 
 } // namespace core

@@ -9,17 +9,17 @@ namespace core {
 class MergedText {
 public:
     void add(const Vdn_String& text) {
-        if (mCount++ == 0)
-            mText = text;
-        else if (mText != text)
-            mText = Vdn_String();
+        if (count_++ == 0)
+            text_ = text;
+        else if (text_ != text)
+            text_ = Vdn_String();
     }
-    const Vdn_String& text() const { return mText; }
-    bool isEmpty() const { return mCount == 0; }
+    const Vdn_String& text() const { return text_; }
+    bool isEmpty() const { return count_ == 0; }
 
 private:
-    int mCount = 0;
-    Vdn_String mText;
+    int count_ = 0;
+    Vdn_String text_;
 };
 
 } // namespace core

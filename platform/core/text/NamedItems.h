@@ -26,21 +26,21 @@ class NameIndex {
 public:
     NameIndex() = default;
     template <typename T> explicit NameIndex(const Vdn_Array<T>& items) {
-        mPositions.reserve(static_cast<std::size_t>(items.length()));
+        positions_.reserve(static_cast<std::size_t>(items.length()));
         for (int i = 0; i < items.length(); ++i)
             add(items[i].name, i);
     }
     // Records name at position unless the name is already there; true when it was added.
     bool add(const Vdn_String& name, int position) {
-        return mPositions.emplace(lowerCase(name.str()), position).second;
+        return positions_.emplace(lowerCase(name.str()), position).second;
     }
     int find(const Vdn_String& name) const {
-        const auto found = mPositions.find(lowerCase(name.str()));
-        return found == mPositions.end() ? -1 : found->second;
+        const auto found = positions_.find(lowerCase(name.str()));
+        return found == positions_.end() ? -1 : found->second;
     }
 
 private:
-    std::unordered_map<std::wstring, int> mPositions;
+    std::unordered_map<std::wstring, int> positions_;
 };
 
 } // namespace core

@@ -31,34 +31,34 @@ template <typename T> class Vdn_Array {
 
 public:
     Vdn_Array() = default;
-    Vdn_Array(std::initializer_list<T> items) : mItems(items.begin(), items.end()) {}
-    explicit Vdn_Array(const std::vector<T>& items) : mItems(items.begin(), items.end()) {}
+    Vdn_Array(std::initializer_list<T> items) : items_(items.begin(), items.end()) {}
+    explicit Vdn_Array(const std::vector<T>& items) : items_(items.begin(), items.end()) {}
     explicit Vdn_Array(std::vector<T>&& items) requires(!std::is_same_v<T, bool>)
-        : mItems(std::move(items)) {}
+        : items_(std::move(items)) {}
 
-    int length() const { return static_cast<int>(mItems.size()); }
-    bool isEmpty() const { return mItems.empty(); }
-    void clear() { mItems.clear(); }
+    int length() const { return static_cast<int>(items_.size()); }
+    bool isEmpty() const { return items_.empty(); }
+    void clear() { items_.clear(); }
 
     // Appends value; returns its index.
     int append(T value) {
-        mItems.push_back(std::move(value));
+        items_.push_back(std::move(value));
         return length() - 1;
     }
     void append(const Vdn_Array& other) {
-        mItems.insert(mItems.end(), other.mItems.begin(), other.mItems.end());
+        items_.insert(items_.end(), other.items_.begin(), other.items_.end());
     }
     // Inserts before index; index == length() appends. False when index is out of range.
     bool insertAt(int index, T value) {
         if (index < 0 || index > length())
             return false;
-        mItems.insert(mItems.begin() + index, std::move(value));
+        items_.insert(items_.begin() + index, std::move(value));
         return true;
     }
     bool removeAt(int index) {
         if (!isValidIndex(index))
             return false;
-        mItems.erase(mItems.begin() + index);
+        items_.erase(items_.begin() + index);
         return true;
     }
     bool isValidIndex(int index) const { return index >= 0 && index < length(); }
@@ -66,7 +66,7 @@ public:
     // Index of the first element equal to value at or after start, or -1.
     int find(const T& value, int start = 0) const {
         for (int i = std::max(start, 0); i < length(); ++i) {
-            if (element(mItems[static_cast<std::size_t>(i)]) == value)
+            if (element(items_[static_cast<std::size_t>(i)]) == value)
                 return i;
         }
         return -1;
@@ -75,25 +75,25 @@ public:
 
     T& operator[](int index) {
         assert(isValidIndex(index) && "Vdn_Array index out of range");
-        return element(mItems[static_cast<std::size_t>(index)]);
+        return element(items_[static_cast<std::size_t>(index)]);
     }
     const T& operator[](int index) const {
         assert(isValidIndex(index) && "Vdn_Array index out of range");
-        return element(mItems[static_cast<std::size_t>(index)]);
+        return element(items_[static_cast<std::size_t>(index)]);
     }
     T& first() { return (*this)[0]; }
     const T& first() const { return (*this)[0]; }
     T& last() { return (*this)[length() - 1]; }
     const T& last() const { return (*this)[length() - 1]; }
 
-    auto begin() { return mItems.begin(); }
-    auto end() { return mItems.end(); }
-    auto begin() const { return mItems.begin(); }
-    auto end() const { return mItems.end(); }
+    auto begin() { return items_.begin(); }
+    auto end() { return items_.end(); }
+    auto begin() const { return items_.begin(); }
+    auto end() const { return items_.end(); }
 
     // The stored elements (for an array of bool, core::BoolSlot, which reads as bool).
-    const std::vector<Element>& items() const { return mItems; }
-    std::vector<Element>& items() { return mItems; }
+    const std::vector<Element>& items() const { return items_; }
+    std::vector<Element>& items() { return items_; }
 
     friend bool operator==(const Vdn_Array& a, const Vdn_Array& b) = default;
 
@@ -111,5 +111,5 @@ private:
             return stored;
     }
 
-    std::vector<Element> mItems;
+    std::vector<Element> items_;
 };

@@ -36,10 +36,10 @@ public:
     std::string toUtf8() const;
     static Vdn_String fromUtf8(std::string_view utf8);
 
-    const std::wstring& str() const { return mText; }
-    const wchar_t* c_str() const { return mText.c_str(); }
-    int length() const { return static_cast<int>(mText.size()); }
-    bool isEmpty() const { return mText.empty(); }
+    const std::wstring& str() const { return text_; }
+    const wchar_t* c_str() const { return text_.c_str(); }
+    int length() const { return static_cast<int>(text_.size()); }
+    bool isEmpty() const { return text_.empty(); }
 
     // The character at index, or L'\0' when index is outside the text.
     wchar_t at(int index) const;
@@ -75,10 +75,10 @@ public:
     friend Vdn_String operator+(const Vdn_String& a, wchar_t ch);
     friend bool operator==(const Vdn_String& a, const Vdn_String& b) = default;
     // Ordinal (code point) order.
-    friend bool operator<(const Vdn_String& a, const Vdn_String& b) { return a.mText < b.mText; }
+    friend bool operator<(const Vdn_String& a, const Vdn_String& b) { return a.text_ < b.text_; }
 
 private:
-    std::wstring mText;
+    std::wstring text_;
 };
 
 // Writes the text as UTF-8 (for diagnostics and test output).

@@ -57,11 +57,11 @@ std::string scaledDigits(double magnitude, int decimals) {
 
 Vdn_String::Vdn_String(double value, int decimals, bool trimZeros) {
     if (std::isnan(value)) {
-        mText = L"nan";
+        text_ = L"nan";
         return;
     }
     if (std::isinf(value)) {
-        mText = value < 0 ? L"-inf" : L"inf";
+        text_ = value < 0 ? L"-inf" : L"inf";
         return;
     }
     decimals = std::clamp(decimals, 0, 20);
@@ -78,6 +78,6 @@ Vdn_String::Vdn_String(double value, int decimals, bool trimZeros) {
             digits.pop_back();
     }
     if (value < 0 && !zero)
-        mText = L"-";
-    mText.append(digits.begin(), digits.end());
+        text_ = L"-";
+    text_.append(digits.begin(), digits.end());
 }

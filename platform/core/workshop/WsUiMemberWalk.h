@@ -135,70 +135,70 @@ template <typename T> Vdn_String refusedValue(const T& value, WsUiRange range) {
 class ReadWalk {
 public:
     ReadWalk(const WsUiSettingPath& path, int depth, WsUiSettingValue& value, Vdn_String* why)
-        : mPath(path), mDepth(depth), mValue(value), mWhy(why) {}
+        : path_(path), depth_(depth), value_(value), why_(why) {}
 
     template <typename F> void leaf(const char* name, const F& member, WsUiRange = kWsUiAnyInt) {
         if (!claim(name))
             return;
-        if (mDepth + 1 != mPath.length())
-            mStatus = failWith(Acad::eKeyNotFound, mWhy,
-                               quotedPrefix(mPath, mDepth + 1) + L" is one value; it has no parts");
+        if (depth_ + 1 != path_.length())
+            status_ = failWith(Acad::eKeyNotFound, why_,
+                               quotedPrefix(path_, depth_ + 1) + L" is one value; it has no parts");
         else {
-            mValue = member;
-            mStatus = Acad::eOk;
+            value_ = member;
+            status_ = Acad::eOk;
         }
     }
     template <typename R> void record(const char* name, const R& part) {
         if (claim(name))
-            mStatus = mDepth + 1 == mPath.length()
-                          ? notAValue(mPath, mDepth + 1, mWhy)
-                          : part.readSetting(mPath, mDepth + 1, mValue, mWhy);
+            status_ = depth_ + 1 == path_.length()
+                          ? notAValue(path_, depth_ + 1, why_)
+                          : part.readSetting(path_, depth_ + 1, value_, why_);
     }
     template <typename T> void list(const char* name, const Vdn_Array<T>& items) {
         if (!claim(name))
             return;
         const int index = element(items);
         if (index >= 0)
-            mStatus = mDepth + 2 == mPath.length()
-                          ? notAValue(mPath, mDepth + 2, mWhy)
-                          : items[index].readSetting(mPath, mDepth + 2, mValue, mWhy);
+            status_ = depth_ + 2 == path_.length()
+                          ? notAValue(path_, depth_ + 2, why_)
+                          : items[index].readSetting(path_, depth_ + 2, value_, why_);
     }
 
     Acad::ErrorStatus finish() {
-        if (mDepth >= mPath.length())
-            return notAValue(mPath, mDepth, mWhy);
-        if (!mClaimed)
-            return failWith(Acad::eKeyNotFound, mWhy,
-                            quotedPrefix(mPath, mDepth + 1) + L": no such setting");
-        return mStatus;
+        if (depth_ >= path_.length())
+            return notAValue(path_, depth_, why_);
+        if (!claimed_)
+            return failWith(Acad::eKeyNotFound, why_,
+                            quotedPrefix(path_, depth_ + 1) + L": no such setting");
+        return status_;
     }
 
 private:
     bool claim(const char* name) {
-        if (mClaimed || mDepth >= mPath.length() || !isMember(mPath.component(mDepth), name))
+        if (claimed_ || depth_ >= path_.length() || !isMember(path_.component(depth_), name))
             return false;
-        mClaimed = true;
+        claimed_ = true;
         return true;
     }
     // The index of the element the path names in items, or -1 with the status set.
     template <typename T> int element(const Vdn_Array<T>& items) {
-        if (mDepth + 1 == mPath.length()) {
-            mStatus = notAValue(mPath, mDepth + 1, mWhy);
+        if (depth_ + 1 == path_.length()) {
+            status_ = notAValue(path_, depth_ + 1, why_);
             return -1;
         }
-        const int index = indexOfElement(items, mPath.component(mDepth + 1));
+        const int index = indexOfElement(items, path_.component(depth_ + 1));
         if (index < 0)
-            mStatus = failWith(Acad::eKeyNotFound, mWhy,
-                               quotedPrefix(mPath, mDepth + 2) + L": no element of that name");
+            status_ = failWith(Acad::eKeyNotFound, why_,
+                               quotedPrefix(path_, depth_ + 2) + L": no element of that name");
         return index;
     }
 
-    const WsUiSettingPath& mPath;
-    const int mDepth;
-    WsUiSettingValue& mValue;
-    Vdn_String* mWhy;
-    bool mClaimed = false;
-    Acad::ErrorStatus mStatus = Acad::eKeyNotFound;
+    const WsUiSettingPath& path_;
+    const int depth_;
+    WsUiSettingValue& value_;
+    Vdn_String* why_;
+    bool claimed_ = false;
+    Acad::ErrorStatus status_ = Acad::eKeyNotFound;
 };
 
 template <typename Self>
@@ -213,115 +213,115 @@ template <typename Self> class WriteWalk {
 public:
     WriteWalk(const Self& self, const WsUiSettingPath& path, int depth,
               const WsUiSettingValue& value, Vdn_String* why)
-        : mSelf(self), mPath(path), mDepth(depth), mValue(value), mWhy(why) {}
+        : self_(self), path_(path), depth_(depth), value_(value), why_(why) {}
 
     template <typename F> void leaf(const char* name, F& member, WsUiRange range = kWsUiAnyInt) {
         if (!claim(name))
             return;
-        if (mDepth + 1 != mPath.length()) {
-            mStatus = failWith(Acad::eKeyNotFound, mWhy,
-                               quotedPrefix(mPath, mDepth + 1) + L" is one value; it has no parts");
+        if (depth_ + 1 != path_.length()) {
+            status_ = failWith(Acad::eKeyNotFound, why_,
+                               quotedPrefix(path_, depth_ + 1) + L" is one value; it has no parts");
             return;
         }
         if constexpr (std::is_same_v<F, int>) {
             // A long that does not fit an int is out of range, not of another kind.
-            if (const long* wide = std::get_if<long>(&mValue);
+            if (const long* wide = std::get_if<long>(&value_);
                 wide && (*wide < range.low || *wide > range.high)) {
-                mStatus =
-                    failWith(Acad::eInvalidInput, mWhy,
-                             quotedPrefix(mPath, mDepth + 1) + L": " + refusedValue(*wide, range));
+                status_ =
+                    failWith(Acad::eInvalidInput, why_,
+                             quotedPrefix(path_, depth_ + 1) + L": " + refusedValue(*wide, range));
                 return;
             }
         }
         F converted{};
-        if (!convertValue(mValue, converted)) {
-            mStatus = failWith(Acad::eNotApplicable, mWhy,
-                               quotedPrefix(mPath, mDepth + 1) + L" holds " +
+        if (!convertValue(value_, converted)) {
+            status_ = failWith(Acad::eNotApplicable, why_,
+                               quotedPrefix(path_, depth_ + 1) + L" holds " +
                                    Vdn_String::fromUtf8(wsUiKindName(WsUiSettingValue(member))) +
-                                   L", not " + Vdn_String::fromUtf8(wsUiKindName(mValue)));
+                                   L", not " + Vdn_String::fromUtf8(wsUiKindName(value_)));
             return;
         }
         if (converted == member) {
-            mStatus = Acad::eOk;
+            status_ = Acad::eOk;
             return;
         }
         if (lockedMember(name)) {
-            mStatus = failWith(Acad::eInvalidInput, mWhy, wsUiBaseGroupsText());
+            status_ = failWith(Acad::eInvalidInput, why_, wsUiBaseGroupsText());
             return;
         }
         if (const Vdn_String reason = refusedValue(converted, range); !reason.isEmpty()) {
-            mStatus = failWith(Acad::eInvalidInput, mWhy,
-                               quotedPrefix(mPath, mDepth + 1) + L": " + reason);
+            status_ = failWith(Acad::eInvalidInput, why_,
+                               quotedPrefix(path_, depth_ + 1) + L": " + reason);
             return;
         }
         member = std::move(converted);
-        mStatus = Acad::eOk;
+        status_ = Acad::eOk;
     }
     template <typename R> void record(const char* name, R& part) {
         if (claim(name))
-            mStatus = mDepth + 1 == mPath.length()
-                          ? notAValue(mPath, mDepth + 1, mWhy)
-                          : part.writeSetting(mPath, mDepth + 1, mValue, mWhy);
+            status_ = depth_ + 1 == path_.length()
+                          ? notAValue(path_, depth_ + 1, why_)
+                          : part.writeSetting(path_, depth_ + 1, value_, why_);
     }
     template <typename T> void list(const char* name, Vdn_Array<T>& items) {
         if (!claim(name))
             return;
-        if (mDepth + 1 == mPath.length()) {
-            mStatus = notAValue(mPath, mDepth + 1, mWhy);
+        if (depth_ + 1 == path_.length()) {
+            status_ = notAValue(path_, depth_ + 1, why_);
             return;
         }
-        const int index = indexOfElement(items, mPath.component(mDepth + 1));
+        const int index = indexOfElement(items, path_.component(depth_ + 1));
         if (index < 0) {
-            mStatus = failWith(Acad::eKeyNotFound, mWhy,
-                               quotedPrefix(mPath, mDepth + 2) + L": no element of that name");
+            status_ = failWith(Acad::eKeyNotFound, why_,
+                               quotedPrefix(path_, depth_ + 2) + L": no element of that name");
             return;
         }
-        if (mDepth + 2 == mPath.length()) {
-            mStatus = notAValue(mPath, mDepth + 2, mWhy);
+        if (depth_ + 2 == path_.length()) {
+            status_ = notAValue(path_, depth_ + 2, why_);
             return;
         }
         // A name is unique in its list, so the list renames, not the element.
-        if (mDepth + 3 == mPath.length() && isMember(mPath.component(mDepth + 2), T::kNameKey)) {
-            const Vdn_String* name = std::get_if<Vdn_String>(&mValue);
-            mStatus = name ? renameElement(items, index, *name, mWhy)
-                           : failWith(Acad::eNotApplicable, mWhy,
-                                      quotedPrefix(mPath, mDepth + 3) + L" holds text, not " +
-                                          Vdn_String::fromUtf8(wsUiKindName(mValue)));
+        if (depth_ + 3 == path_.length() && isMember(path_.component(depth_ + 2), T::kNameKey)) {
+            const Vdn_String* name = std::get_if<Vdn_String>(&value_);
+            status_ = name ? renameElement(items, index, *name, why_)
+                           : failWith(Acad::eNotApplicable, why_,
+                                      quotedPrefix(path_, depth_ + 3) + L" holds text, not " +
+                                          Vdn_String::fromUtf8(wsUiKindName(value_)));
             return;
         }
-        mStatus = items[index].writeSetting(mPath, mDepth + 2, mValue, mWhy);
+        status_ = items[index].writeSetting(path_, depth_ + 2, value_, why_);
     }
 
     Acad::ErrorStatus finish() {
-        if (mDepth >= mPath.length())
-            return notAValue(mPath, mDepth, mWhy);
-        if (!mClaimed)
-            return failWith(Acad::eKeyNotFound, mWhy,
-                            quotedPrefix(mPath, mDepth + 1) + L": no such setting");
-        return mStatus;
+        if (depth_ >= path_.length())
+            return notAValue(path_, depth_, why_);
+        if (!claimed_)
+            return failWith(Acad::eKeyNotFound, why_,
+                            quotedPrefix(path_, depth_ + 1) + L": no such setting");
+        return status_;
     }
 
 private:
     bool claim(const char* name) {
-        if (mClaimed || mDepth >= mPath.length() || !isMember(mPath.component(mDepth), name))
+        if (claimed_ || depth_ >= path_.length() || !isMember(path_.component(depth_), name))
             return false;
-        mClaimed = true;
+        claimed_ = true;
         return true;
     }
     bool lockedMember(const char* name) const {
-        if constexpr (requires { mSelf.isLockedMember(name); })
-            return mSelf.isLockedMember(name);
+        if constexpr (requires { self_.isLockedMember(name); })
+            return self_.isLockedMember(name);
         else
             return false;
     }
 
-    const Self& mSelf;
-    const WsUiSettingPath& mPath;
-    const int mDepth;
-    const WsUiSettingValue& mValue;
-    Vdn_String* mWhy;
-    bool mClaimed = false;
-    Acad::ErrorStatus mStatus = Acad::eKeyNotFound;
+    const Self& self_;
+    const WsUiSettingPath& path_;
+    const int depth_;
+    const WsUiSettingValue& value_;
+    Vdn_String* why_;
+    bool claimed_ = false;
+    Acad::ErrorStatus status_ = Acad::eKeyNotFound;
 };
 
 template <typename Self>

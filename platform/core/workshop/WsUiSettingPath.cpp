@@ -1,28 +1,28 @@
 #include "platform/core/workshop/WsUiSettingPath.h"
 
 Vdn_String WsUiSettingPath::component(int index) const {
-    return mComponents.isValidIndex(index) ? mComponents[index] : Vdn_String();
+    return components_.isValidIndex(index) ? components_[index] : Vdn_String();
 }
 
 bool WsUiSettingPath::removeLastPath() {
-    return mComponents.removeAt(mComponents.length() - 1);
+    return components_.removeAt(components_.length() - 1);
 }
 
 int WsUiSettingPath::findPath(const Vdn_String& name) const {
-    return mComponents.find(name, true);
+    return components_.find(name, true);
 }
 
 void WsUiSettingPath::removeAllPathsFrom(int index) {
-    while (mComponents.length() > std::max(index, 0))
-        mComponents.removeAt(mComponents.length() - 1);
+    while (components_.length() > std::max(index, 0))
+        components_.removeAt(components_.length() - 1);
 }
 
 Vdn_String WsUiSettingPath::toText() const {
     std::wstring text;
-    for (int i = 0; i < mComponents.length(); ++i) {
+    for (int i = 0; i < components_.length(); ++i) {
         if (i > 0)
             text += L'/';
-        for (const wchar_t ch : mComponents[i].str()) {
+        for (const wchar_t ch : components_[i].str()) {
             if (ch == L'/' || ch == L'\\')
                 text += L'\\';
             text += ch;
@@ -34,7 +34,7 @@ Vdn_String WsUiSettingPath::toText() const {
 bool WsUiSettingPath::fromText(const Vdn_String& text, WsUiSettingPath& path) {
     Vdn_StringArray components;
     if (text.isEmpty()) {
-        path.mComponents = components;
+        path.components_ = components;
         return true;
     }
     std::wstring current;
@@ -52,7 +52,7 @@ bool WsUiSettingPath::fromText(const Vdn_String& text, WsUiSettingPath& path) {
         }
     }
     components.append(Vdn_String(std::move(current)));
-    path.mComponents = std::move(components);
+    path.components_ = std::move(components);
     return true;
 }
 

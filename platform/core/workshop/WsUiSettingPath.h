@@ -12,17 +12,17 @@
 class WsUiSettingPath {
 public:
     WsUiSettingPath() = default;
-    explicit WsUiSettingPath(Vdn_StringArray components) : mComponents(std::move(components)) {}
+    explicit WsUiSettingPath(Vdn_StringArray components) : components_(std::move(components)) {}
 
-    int length() const { return mComponents.length(); }
-    bool isEmpty() const { return mComponents.isEmpty(); }
+    int length() const { return components_.length(); }
+    bool isEmpty() const { return components_.isEmpty(); }
     // The component at index, or the empty text outside the path.
     Vdn_String component(int index) const;
-    const Vdn_StringArray& components() const { return mComponents; }
+    const Vdn_StringArray& components() const { return components_; }
 
-    void appendPath(const Vdn_String& component) { mComponents.append(component); }
+    void appendPath(const Vdn_String& component) { components_.append(component); }
     // Replaces the whole path.
-    void setPath(const WsUiSettingPath& other) { mComponents = other.mComponents; }
+    void setPath(const WsUiSettingPath& other) { components_ = other.components_; }
     // False when the path is already empty.
     bool removeLastPath();
     // Index of the first component equal to name (exactly), or -1.
@@ -38,7 +38,7 @@ public:
     friend bool operator==(const WsUiSettingPath&, const WsUiSettingPath&) = default;
 
 private:
-    Vdn_StringArray mComponents;
+    Vdn_StringArray components_;
 };
 
 // path followed by name.

@@ -52,8 +52,8 @@ public:
 
     // The keys of this part's object in a settings file that the settings do not know, kept so
     // that writing the file back loses nothing.
-    const core::JsonExtras& unknownKeys() const { return mUnknownKeys; }
-    core::JsonExtras& unknownKeys() { return mUnknownKeys; }
+    const core::JsonExtras& unknownKeys() const { return unknownKeys_; }
+    core::JsonExtras& unknownKeys() { return unknownKeys_; }
 
     bool operator==(const WsUiSettingsBase&) const = default;
 
@@ -65,5 +65,5 @@ protected:
     WsUiSettingsBase& operator=(WsUiSettingsBase&&) = default;
 
 private:
-    core::JsonExtras mUnknownKeys;
+    core::JsonExtras unknownKeys_;
 };

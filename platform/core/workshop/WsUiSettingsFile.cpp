@@ -46,7 +46,7 @@ public:
 class PartReader {
 public:
     PartReader(const Json& object, std::string where, std::string& error)
-        : mObject(object), mWhere(std::move(where)), mError(error) {}
+        : object_(object), where_(std::move(where)), error_(error) {}
 
     template <typename R>
     static bool read(const Json& object, const std::string& where, R& part, std::string& error) {
@@ -54,7 +54,7 @@ public:
             return fail(error, where, "expected an object");
         PartReader reader(object, where, error);
         R::visitMembers(part, reader);
-        if (!reader.mOk)
+        if (!reader.ok_)
             return false;
         MemberNames known;
         R::visitMembers(std::as_const(part), known);
@@ -68,36 +68,36 @@ public:
 
     template <typename F> void leaf(const char* key, F& member, WsUiRange range = kWsUiAnyInt) {
         if (const Json* value = find(key))
-            mOk = readValue(*value, at(mWhere, key), member, range);
+            ok_ = readValue(*value, at(where_, key), member, range);
     }
     template <typename R> void record(const char* key, R& part) {
         if (const Json* value = find(key))
-            mOk = read(*value, at(mWhere, key), part, mError);
+            ok_ = read(*value, at(where_, key), part, error_);
     }
     template <typename T> void list(const char* key, Vdn_Array<T>& items) {
         const Json* array = find(key);
         if (!array)
             return;
-        const std::string where = at(mWhere, key);
+        const std::string where = at(where_, key);
         if (!array->is_array()) {
-            mOk = fail(mError, where, "expected a list");
+            ok_ = fail(error_, where, "expected a list");
             return;
         }
         Vdn_Array<T> read;
         for (std::size_t i = 0; i < array->size(); ++i) {
             T item;
             const std::string itemWhere = at(where, i);
-            if (!PartReader::read((*array)[i], itemWhere, item, mError)) {
-                mOk = false;
+            if (!PartReader::read((*array)[i], itemWhere, item, error_)) {
+                ok_ = false;
                 return;
             }
             const std::string nameWhere = at(itemWhere, T::kNameKey);
             if (item.name().isEmpty()) {
-                mOk = fail(mError, nameWhere, "a name must not be empty");
+                ok_ = fail(error_, nameWhere, "a name must not be empty");
                 return;
             }
             if (const int other = core::wsui::indexOfElement(read, item.name()); other >= 0) {
-                mOk = fail(mError, nameWhere,
+                ok_ = fail(error_, nameWhere,
                            "the name \"" + item.name().toUtf8() + "\" is already used by " +
                                at(where, static_cast<std::size_t>(other)) +
                                " (names are compared without regard to case)");
@@ -115,10 +115,10 @@ private:
     }
 
     const Json* find(const char* key) const {
-        if (!mOk)
+        if (!ok_)
             return nullptr;
-        const auto found = mObject.find(key);
-        return found == mObject.end() ? nullptr : &*found;
+        const auto found = object_.find(key);
+        return found == object_.end() ? nullptr : &*found;
     }
 
     // A whole number in range; a flag may also be written true or false.
@@ -128,13 +128,13 @@ private:
             return true;
         }
         if (!value.is_number_integer())
-            return fail(mError, where, "expected a whole number");
+            return fail(error_, where, "expected a whole number");
         const bool inRange =
             value.is_number_unsigned()
                 ? value.get<std::uint64_t>() <= static_cast<std::uint64_t>(range.high)
                 : value.get<std::int64_t>() >= range.low && value.get<std::int64_t>() <= range.high;
         if (!inRange)
-            return fail(mError, where,
+            return fail(error_, where,
                         value.dump() + " is not between " + std::to_string(range.low) + " and " +
                             std::to_string(range.high));
         out = static_cast<long>(value.get<std::int64_t>());
@@ -143,7 +143,7 @@ private:
 
     bool readValue(const Json& value, const std::string& where, Vdn_String& out, WsUiRange) {
         if (!value.is_string())
-            return fail(mError, where, "expected a text");
+            return fail(error_, where, "expected a text");
         out = Vdn_String::fromUtf8(value.get_ref<const std::string&>());
         return true;
     }
@@ -161,7 +161,7 @@ private:
     bool readList(const Json& value, const std::string& where, Vdn_Array<T>& out,
                   bool (PartReader::*readOne)(const Json&, const std::string&, T&)) {
         if (!value.is_array())
-            return fail(mError, where, "expected a list");
+            return fail(error_, where, "expected a list");
         Vdn_Array<T> items;
         for (std::size_t i = 0; i < value.size(); ++i) {
             T item{};
@@ -180,10 +180,10 @@ private:
     }
     bool readScale(const Json& value, const std::string& where, double& out) {
         if (!value.is_number())
-            return fail(mError, where, "expected a number");
+            return fail(error_, where, "expected a number");
         const double scale = value.get<double>();
         if (!std::isfinite(scale) || scale <= 0)
-            return fail(mError, where, "a scale must be a number above 0");
+            return fail(error_, where, "a scale must be a number above 0");
         out = scale;
         return true;
     }
@@ -201,10 +201,10 @@ private:
         return readList(value, where, out, &PartReader::readScale);
     }
 
-    const Json& mObject;
-    const std::string mWhere;
-    std::string& mError;
-    bool mOk = true;
+    const Json& object_;
+    const std::string where_;
+    std::string& error_;
+    bool ok_ = true;
 };
 
 Json valueJson(const Vdn_String& value) {
@@ -248,31 +248,31 @@ public:
         R::visitMembers(part, writer);
         for (const auto& [key, jsonText] : part.unknownKeys().entries()) {
             // A kept value that code put there is written only when it is JSON a file may hold.
-            if (writer.mObject.contains(key) ||
+            if (writer.object_.contains(key) ||
                 core::findExcessNesting(jsonText, kMaxNesting) != std::string_view::npos)
                 continue;
             Json value = Json::parse(jsonText, nullptr, false);
             if (!value.is_discarded())
-                writer.mObject[key] = std::move(value);
+                writer.object_[key] = std::move(value);
         }
-        return std::move(writer.mObject);
+        return std::move(writer.object_);
     }
 
     template <typename F> void leaf(const char* key, const F& member, WsUiRange = kWsUiAnyInt) {
-        mObject[key] = valueJson(member);
+        object_[key] = valueJson(member);
     }
     template <typename R> void record(const char* key, const R& part) {
-        mObject[key] = write(part);
+        object_[key] = write(part);
     }
     template <typename T> void list(const char* key, const Vdn_Array<T>& items) {
         Json array = Json::array();
         for (const T& item : items)
             array.push_back(write(item));
-        mObject[key] = std::move(array);
+        object_[key] = std::move(array);
     }
 
 private:
-    Json mObject = Json::object();
+    Json object_ = Json::object();
 };
 
 } // namespace

@@ -87,26 +87,26 @@ bool CResizer::validate(CWnd* parent, std::span<const CBorderInfo> entries) cons
 bool CResizer::Init(CWnd* parent, const CRect* initial, std::span<const CBorderInfo> entries) {
     if (!parent || !parent->GetSafeHwnd() || !validate(parent, entries))
         return false;
-    mParent = parent;
+    parent_ = parent;
     if (initial) {
-        mInitialParent = *initial;
+        initialParent_ = *initial;
     } else {
-        parent->GetClientRect(&mInitialParent);
+        parent->GetClientRect(&initialParent_);
     }
-    mEntries.assign(entries.begin(), entries.end());
-    mControls.clear();
-    mRelated.clear();
-    for (const CBorderInfo& entry : mEntries)
-        mControls.push_back({entry.id, rectOf(entry.id)});
-    for (const CBorderInfo& entry : mEntries) {
+    entries_.assign(entries.begin(), entries.end());
+    controls_.clear();
+    related_.clear();
+    for (const CBorderInfo& entry : entries_)
+        controls_.push_back({entry.id, rectOf(entry.id)});
+    for (const CBorderInfo& entry : entries_) {
         for (const CBorder* border : {&entry.left, &entry.top, &entry.right, &entry.bottom}) {
             const UINT id = border->relatedId;
             const auto has = [id](const auto& list) {
                 return std::any_of(list.begin(), list.end(),
                                    [id](const Recorded& r) { return r.id == id; });
             };
-            if (!keepsSize(*border) && id != IDC_MAIN && !has(mControls) && !has(mRelated))
-                mRelated.push_back({id, rectOf(id)});
+            if (!keepsSize(*border) && id != IDC_MAIN && !has(controls_) && !has(related_))
+                related_.push_back({id, rectOf(id)});
         }
     }
     return true;
@@ -114,39 +114,39 @@ bool CResizer::Init(CWnd* parent, const CRect* initial, std::span<const CBorderI
 
 CRect CResizer::rectOf(UINT id) const {
     CRect rect;
-    const CWnd* control = mParent->GetDlgItem(static_cast<int>(id));
+    const CWnd* control = parent_->GetDlgItem(static_cast<int>(id));
     if (!control)
         return rect;
     control->GetWindowRect(&rect);
-    mParent->ScreenToClient(&rect);
+    parent_->ScreenToClient(&rect);
     return rect;
 }
 
 int CResizer::edge(const CBorder& border, int edge0, bool horizontal,
                    const std::vector<CRect>& laidOut, const CRect& now) const {
-    CRect before = mInitialParent;
+    CRect before = initialParent_;
     CRect after = now;
     if (border.relatedId != IDC_MAIN) {
         // Validation put every related entry before the one being laid out.
-        const auto entry = std::find_if(mControls.begin(), mControls.end(), [&](const Recorded& r) {
+        const auto entry = std::find_if(controls_.begin(), controls_.end(), [&](const Recorded& r) {
             return r.id == border.relatedId;
         });
-        if (entry != mControls.end()) {
+        if (entry != controls_.end()) {
             before = entry->initial;
-            after = laidOut[static_cast<std::size_t>(entry - mControls.begin())];
+            after = laidOut[static_cast<std::size_t>(entry - controls_.begin())];
         } else {
             const auto other =
-                std::find_if(mRelated.begin(), mRelated.end(),
+                std::find_if(related_.begin(), related_.end(),
                              [&](const Recorded& r) { return r.id == border.relatedId; });
             before = other->initial;
-            after = mParent->GetDlgItem(static_cast<int>(border.relatedId))
+            after = parent_->GetDlgItem(static_cast<int>(border.relatedId))
                         ? rectOf(border.relatedId)
                         : other->initial;
         }
     }
     const std::int64_t distance = edge0 - sideOf(before, border.side);
     const int sideNow = sideOf(after, border.side);
-    const std::int64_t size0 = horizontal ? mInitialParent.Width() : mInitialParent.Height();
+    const std::int64_t size0 = horizontal ? initialParent_.Width() : initialParent_.Height();
     if (border.type == eFixed || size0 <= 0)
         return static_cast<int>(sideNow + distance);
     const std::int64_t size = horizontal ? now.Width() : now.Height();
@@ -155,8 +155,8 @@ int CResizer::edge(const CBorder& border, int edge0, bool horizontal,
 
 CRect CResizer::layOut(std::size_t index, const std::vector<CRect>& laidOut,
                        const CRect& now) const {
-    const CBorderInfo& entry = mEntries[index];
-    const CRect& initial = mControls[index].initial;
+    const CBorderInfo& entry = entries_[index];
+    const CRect& initial = controls_[index].initial;
     CRect rect = initial;
     if (!keepsSize(entry.left))
         rect.left = edge(entry.left, initial.left, true, laidOut, now);
@@ -180,17 +180,17 @@ CRect CResizer::layOut(std::size_t index, const std::vector<CRect>& laidOut,
 }
 
 void CResizer::Move() {
-    if (!mParent || !mParent->GetSafeHwnd())
+    if (!parent_ || !parent_->GetSafeHwnd())
         return;
     CRect now;
-    mParent->GetClientRect(&now);
+    parent_->GetClientRect(&now);
     std::vector<CRect> laidOut;
-    laidOut.reserve(mEntries.size());
-    for (std::size_t i = 0; i < mEntries.size(); ++i) {
+    laidOut.reserve(entries_.size());
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
         const CRect rect = layOut(i, laidOut, now);
         laidOut.push_back(rect);
-        CWnd* control = mParent->GetDlgItem(static_cast<int>(mEntries[i].id));
-        if (control && rectOf(mEntries[i].id) != rect)
+        CWnd* control = parent_->GetDlgItem(static_cast<int>(entries_[i].id));
+        if (control && rectOf(entries_[i].id) != rect)
             control->MoveWindow(&rect);
     }
 }

@@ -83,9 +83,9 @@ private:
              const CRect& now) const;
     CRect layOut(std::size_t index, const std::vector<CRect>& laidOut, const CRect& now) const;
 
-    CWnd* mParent = nullptr;
-    CRect mInitialParent;
-    std::vector<CBorderInfo> mEntries;
-    std::vector<Recorded> mControls; // the entries' controls, in table order
-    std::vector<Recorded> mRelated;  // related controls without an entry of their own
+    CWnd* parent_ = nullptr;
+    CRect initialParent_;
+    std::vector<CBorderInfo> entries_;
+    std::vector<Recorded> controls_; // the entries' controls, in table order
+    std::vector<Recorded> related_;  // related controls without an entry of their own
 };

@@ -34,8 +34,8 @@ CDlgListSort::CDlgListSort(CWnd* parent) : CDialog(IDD, parent) {
 
 BOOL CDlgListSort::OnInitDialog() {
     CDialog::OnInitDialog();
-    SetWindowText(mData.title.str());
-    SetDlgItemText(kPrompt, mData.prompt.str());
+    SetWindowText(data_.title.str());
+    SetDlgItemText(kPrompt, data_.prompt.str());
     SetDlgItemText(kAvailableLabel, string(kAvailableText).str());
     SetDlgItemText(kChosenLabel, string(kChosenText).str());
     SetDlgItemText(kAddButton, string(kAddText).str());
@@ -44,8 +44,8 @@ BOOL CDlgListSort::OnInitDialog() {
     SetDlgItemText(kDownButton, string(kDownText).str());
     SetDlgItemText(IDOK, dialString(kOkText).str());
     SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
-    const bool addRemove = (mData.mode & DlgListSortData::kAddRemove) != 0;
-    const bool order = (mData.mode & DlgListSortData::kOrder) != 0;
+    const bool addRemove = (data_.mode & DlgListSortData::kAddRemove) != 0;
+    const bool order = (data_.mode & DlgListSortData::kOrder) != 0;
     for (const int id : {kAddButton, kRemoveButton}) {
         if (CWnd* button = GetDlgItem(id))
             button->ShowWindow(addRemove ? SW_SHOW : SW_HIDE);
@@ -54,7 +54,7 @@ BOOL CDlgListSort::OnInitDialog() {
         if (CWnd* button = GetDlgItem(id))
             button->ShowWindow(order ? SW_SHOW : SW_HIDE);
     }
-    fillLists(mData.chosenItems.isEmpty() ? -1 : 0);
+    fillLists(data_.chosenItems.isEmpty() ? -1 : 0);
     return TRUE;
 }
 
@@ -65,14 +65,14 @@ void CDlgListSort::fillLists(int selected) {
         return;
     const int availableSelection = available->GetCurSel();
     available->ResetContent();
-    for (const Vdn_String& item : mData.availableItems) {
-        if (!mData.chosenItems.contains(item))
+    for (const Vdn_String& item : data_.availableItems) {
+        if (!data_.chosenItems.contains(item))
             available->AddString(item.str());
     }
     if (available->GetCount() > 0)
         available->SetCurSel(std::min(std::max(availableSelection, 0), available->GetCount() - 1));
     chosen->ResetContent();
-    for (const Vdn_String& item : mData.chosenItems)
+    for (const Vdn_String& item : data_.chosenItems)
         chosen->AddString(item.str());
     chosen->SetCurSel(selected);
     updateButtons();
@@ -80,34 +80,34 @@ void CDlgListSort::fillLists(int selected) {
 
 void CDlgListSort::addChosen() {
     auto* available = dynamic_cast<CListBox*>(GetDlgItem(kAvailableList));
-    if (available == nullptr || (mData.mode & DlgListSortData::kAddRemove) == 0 ||
+    if (available == nullptr || (data_.mode & DlgListSortData::kAddRemove) == 0 ||
         available->GetCurSel() < 0)
         return;
     std::wstring item;
     available->GetText(available->GetCurSel(), item);
-    const int index = mData.chosenItems.append(Vdn_String(item));
+    const int index = data_.chosenItems.append(Vdn_String(item));
     fillLists(index);
 }
 
 void CDlgListSort::removeChosen() {
     auto* chosen = dynamic_cast<CListBox*>(GetDlgItem(kChosenList));
-    if (chosen == nullptr || (mData.mode & DlgListSortData::kAddRemove) == 0)
+    if (chosen == nullptr || (data_.mode & DlgListSortData::kAddRemove) == 0)
         return;
     const int index = chosen->GetCurSel();
-    if (!mData.chosenItems.removeAt(index))
+    if (!data_.chosenItems.removeAt(index))
         return;
-    fillLists(std::min(index, mData.chosenItems.length() - 1));
+    fillLists(std::min(index, data_.chosenItems.length() - 1));
 }
 
 void CDlgListSort::moveChosen(int step) {
     auto* chosen = dynamic_cast<CListBox*>(GetDlgItem(kChosenList));
-    if (chosen == nullptr || (mData.mode & DlgListSortData::kOrder) == 0)
+    if (chosen == nullptr || (data_.mode & DlgListSortData::kOrder) == 0)
         return;
     const int index = chosen->GetCurSel();
     const int target = index + step;
-    if (!mData.chosenItems.isValidIndex(index) || !mData.chosenItems.isValidIndex(target))
+    if (!data_.chosenItems.isValidIndex(index) || !data_.chosenItems.isValidIndex(target))
         return;
-    std::swap(mData.chosenItems[index], mData.chosenItems[target]);
+    std::swap(data_.chosenItems[index], data_.chosenItems[target]);
     fillLists(target);
 }
 
@@ -129,9 +129,9 @@ void CDlgListSort::updateButtons() {
 
 bool StartListSortDlg(DlgListSortData& data) {
     CDlgListSort dialog;
-    dialog.mData = data;
+    dialog.data_ = data;
     if (dialog.DoModal() != IDOK)
         return false;
-    data = dialog.mData;
+    data = dialog.data_;
     return true;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // CDlgListSort: the core module's list dialog (template 346, "DLG_LISTSORT"). The left list
 // holds the available items not chosen yet, the right list the chosen ones in order; buttons
-// move the selected item across or up and down. The dialog edits its own copy of mData;
+// move the selected item across or up and down. The dialog edits its own copy of data_;
 // StartListSortDlg copies it back on OK.
 
 #include "platform/ui/dialogs/CDialog.h"
@@ -20,12 +20,12 @@ public:
 
     explicit CDlgListSort(CWnd* parent = nullptr);
 
-    DlgListSortData mData;
+    DlgListSortData data_;
 
     BOOL OnInitDialog() override;
 
 private:
-    // Refills both lists from mData.chosenItems, selecting chosen item `selected` (-1: none).
+    // Refills both lists from data_.chosenItems, selecting chosen item `selected` (-1: none).
     void fillLists(int selected);
     void addChosen();
     void removeChosen();

@@ -35,13 +35,13 @@ CDlgScales::CDlgScales(CWnd* parent) : CDialog(IDD, parent) {
 
 BOOL CDlgScales::OnInitDialog() {
     CDialog::OnInitDialog();
-    SetWindowText(mTitle.str());
+    SetWindowText(title_.str());
     SetDlgItemText(kValueLabel, string(kValueText).str());
     SetDlgItemText(kAddButton, string(kAddText).str());
     SetDlgItemText(kRemoveButton, string(kRemoveText).str());
     SetDlgItemText(IDOK, dialString(kOkText).str());
     SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
-    fillList(mScales.isEmpty() ? -1 : 0);
+    fillList(scales_.isEmpty() ? -1 : 0);
     return TRUE;
 }
 
@@ -50,7 +50,7 @@ void CDlgScales::fillList(int selected) {
     if (list == nullptr)
         return;
     list->ResetContent();
-    for (const double scale : mScales)
+    for (const double scale : scales_)
         list->AddString(scaleText(scale).str());
     list->SetCurSel(selected);
 }
@@ -75,14 +75,14 @@ void CDlgScales::addScale() {
         refuse(kScaleRefused);
         return;
     }
-    if (mScales.contains(scale)) {
+    if (scales_.contains(scale)) {
         refuse(kScaleListed);
         return;
     }
     int index = 0;
-    while (index < mScales.length() && mScales[index] < scale)
+    while (index < scales_.length() && scales_[index] < scale)
         ++index;
-    mScales.insertAt(index, scale);
+    scales_.insertAt(index, scale);
     SetDlgItemText(kValueEdit, L"");
     fillList(index);
 }
@@ -92,17 +92,17 @@ void CDlgScales::removeScale() {
     if (list == nullptr)
         return;
     const int index = list->GetCurSel();
-    if (!mScales.removeAt(index))
+    if (!scales_.removeAt(index))
         return;
-    fillList(std::min(index, mScales.length() - 1));
+    fillList(std::min(index, scales_.length() - 1));
 }
 
 bool StartScalesDlg(const Vdn_String& title, Vdn_Array<double>& scales) {
     CDlgScales dialog;
-    dialog.mTitle = title;
-    dialog.mScales = scales;
+    dialog.title_ = title;
+    dialog.scales_ = scales;
     if (dialog.DoModal() != IDOK)
         return false;
-    scales = dialog.mScales;
+    scales = dialog.scales_;
     return true;
 }

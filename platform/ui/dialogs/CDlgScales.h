@@ -17,8 +17,8 @@ public:
 
     explicit CDlgScales(CWnd* parent = nullptr);
 
-    Vdn_String mTitle;
-    Vdn_Array<double> mScales;
+    Vdn_String title_;
+    Vdn_Array<double> scales_;
 
     BOOL OnInitDialog() override;
 

@@ -11,23 +11,23 @@
 namespace ui {
 
 Bitmap::Bitmap(int width, int height, std::uint32_t argb)
-    : mWidth(std::max(width, 0)), mHeight(std::max(height, 0)),
-      mPixels(static_cast<std::size_t>(mWidth) * static_cast<std::size_t>(mHeight), argb) {
-    if (mPixels.empty())
-        mWidth = mHeight = 0;
+    : width_(std::max(width, 0)), height_(std::max(height, 0)),
+      pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), argb) {
+    if (pixels_.empty())
+        width_ = height_ = 0;
 }
 
 std::uint32_t Bitmap::pixel(int x, int y) const {
-    if (x < 0 || y < 0 || x >= mWidth || y >= mHeight)
+    if (x < 0 || y < 0 || x >= width_ || y >= height_)
         return 0;
-    return mPixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(mWidth) +
+    return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
                    static_cast<std::size_t>(x)];
 }
 
 void Bitmap::setPixel(int x, int y, std::uint32_t argb) {
-    if (x < 0 || y < 0 || x >= mWidth || y >= mHeight)
+    if (x < 0 || y < 0 || x >= width_ || y >= height_)
         return;
-    mPixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(mWidth) +
+    pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
             static_cast<std::size_t>(x)] = argb;
 }
 
@@ -83,9 +83,9 @@ bool Bitmap::save(const Vdn_String& name) const {
 
 BitmapMask Bitmap::maskOf(COLORREF transparent) const {
     const std::uint32_t rgb = argbOf(transparent) & 0x00FFFFFFu;
-    BitmapMask mask(mWidth, mHeight);
-    for (int y = 0; y < mHeight; ++y) {
-        for (int x = 0; x < mWidth; ++x)
+    BitmapMask mask(width_, height_);
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x)
             mask.setTransparent(x, y, (pixel(x, y) & 0x00FFFFFFu) == rgb);
     }
     return mask;

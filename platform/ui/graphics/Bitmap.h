@@ -21,10 +21,10 @@ public:
     // A picture filled with one colour; negative sizes count as 0.
     Bitmap(int width, int height, std::uint32_t argb);
 
-    int width() const { return mWidth; }
-    int height() const { return mHeight; }
-    bool isEmpty() const { return mPixels.empty(); }
-    const std::vector<std::uint32_t>& pixels() const { return mPixels; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    bool isEmpty() const { return pixels_.empty(); }
+    const std::vector<std::uint32_t>& pixels() const { return pixels_; }
 
     // 0 outside the picture.
     std::uint32_t pixel(int x, int y) const;
@@ -46,9 +46,9 @@ public:
     friend bool operator==(const Bitmap&, const Bitmap&) = default;
 
 private:
-    int mWidth = 0;
-    int mHeight = 0;
-    std::vector<std::uint32_t> mPixels;
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<std::uint32_t> pixels_;
 };
 
 // The outcome of reading a picture: the picture, or the reason it could not be read.

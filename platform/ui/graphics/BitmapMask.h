@@ -14,18 +14,18 @@ public:
     // An all-opaque mask; negative sizes count as 0.
     BitmapMask(int width, int height);
 
-    int width() const { return mWidth; }
-    int height() const { return mHeight; }
+    int width() const { return width_; }
+    int height() const { return height_; }
     // False outside the mask.
     bool isTransparent(int x, int y) const;
     // Ignored outside the mask.
     void setTransparent(int x, int y, bool transparent);
 
 private:
-    int mWidth = 0;
-    int mHeight = 0;
-    int mStride = 0; // bytes per row, most significant bit first
-    std::vector<std::uint8_t> mBits;
+    int width_ = 0;
+    int height_ = 0;
+    int stride_ = 0; // bytes per row, most significant bit first
+    std::vector<std::uint8_t> bits_;
 };
 
 } // namespace ui

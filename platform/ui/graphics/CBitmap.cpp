@@ -19,19 +19,19 @@ BOOL CBitmap::loadFromFile(const Vdn_String& name) {
 }
 
 BOOL CBitmap::hold(const Vdn_String& name) {
-    if (mHandle)
+    if (handle_)
         return FALSE;
     ui::Bitmap::LoadResult loaded = ui::Bitmap::load(name);
     if (!loaded.ok())
         return FALSE;
-    mHandle = ui::BitmapTable::add(std::move(loaded.bitmap));
+    handle_ = ui::BitmapTable::add(std::move(loaded.bitmap));
     return TRUE;
 }
 
 BOOL CBitmap::CreateCompatibleBitmap(CDC*, int width, int height) {
-    if (mHandle || width < 1 || height < 1)
+    if (handle_ || width < 1 || height < 1)
         return FALSE;
-    mHandle = ui::BitmapTable::add(ui::Bitmap(width, height, 0xFF000000u));
+    handle_ = ui::BitmapTable::add(ui::Bitmap(width, height, 0xFF000000u));
     return TRUE;
 }
 
@@ -49,13 +49,13 @@ int CBitmap::GetBitmap(BITMAP* info) const {
 }
 
 BOOL CBitmap::DeleteObject() {
-    if (!mHandle)
+    if (!handle_)
         return FALSE;
-    ui::BitmapTable::remove(mHandle);
-    mHandle = nullptr;
+    ui::BitmapTable::remove(handle_);
+    handle_ = nullptr;
     return TRUE;
 }
 
 std::shared_ptr<const ui::Bitmap> CBitmap::picture() const {
-    return mHandle ? ui::BitmapTable::find(mHandle) : nullptr;
+    return handle_ ? ui::BitmapTable::find(handle_) : nullptr;
 }

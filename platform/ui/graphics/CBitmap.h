@@ -45,13 +45,13 @@ public:
     // Releases the held bitmap; FALSE when none is held.
     BOOL DeleteObject();
 
-    HBITMAP GetSafeHandle() const { return mHandle; }
-    operator HBITMAP() const { return mHandle; }
+    HBITMAP GetSafeHandle() const { return handle_; }
+    operator HBITMAP() const { return handle_; }
     // The held picture, or null.
     std::shared_ptr<const ui::Bitmap> picture() const;
 
 private:
     BOOL hold(const Vdn_String& name);
 
-    HBITMAP mHandle = nullptr;
+    HBITMAP handle_ = nullptr;
 };

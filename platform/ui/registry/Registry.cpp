@@ -75,7 +75,7 @@ bool isValidValueName(std::wstring_view name) {
 } // namespace
 
 Registry::Registry(std::filesystem::path folder, Access access)
-    : mFolder(std::move(folder)), mAccess(access) {
+    : folder_(std::move(folder)), access_(access) {
     for (int root = 0; root < 3; ++root)
         load(root);
 }
@@ -99,18 +99,18 @@ std::filesystem::path Registry::fileOf(HKEY root) const {
     const int index = predefinedRoot(root);
     if (index < 0)
         return {};
-    return mFolder / (std::wstring(kRootNames[index]) + L".reg");
+    return folder_ / (std::wstring(kRootNames[index]) + L".reg");
 }
 
 void Registry::load(int root) {
-    mRoots[root] = std::make_shared<RegistryKey>(std::wstring(kRootNames[root]));
-    const std::filesystem::path file = mFolder / (std::wstring(kRootNames[root]) + L".reg");
+    roots_[root] = std::make_shared<RegistryKey>(std::wstring(kRootNames[root]));
+    const std::filesystem::path file = folder_ / (std::wstring(kRootNames[root]) + L".reg");
     std::error_code error;
     if (!std::filesystem::exists(file, error))
         return;
     const auto damaged = [&](int line, std::wstring reason) {
-        mDamaged[root] = static_cast<int>(mProblems.size());
-        mProblems.push_back({file, line, std::move(reason), {}});
+        damaged_[root] = static_cast<int>(problems_.size());
+        problems_.push_back({file, line, std::move(reason), {}});
     };
     const std::uintmax_t size = std::filesystem::file_size(file, error);
     if (error)
@@ -123,11 +123,11 @@ void Registry::load(int root) {
     RegistryText::Parsed parsed = RegistryText::parse(*text, kRootNames[root]);
     if (parsed.error)
         return damaged(parsed.error->line, parsed.error->reason);
-    mRoots[root] = std::move(parsed.root);
+    roots_[root] = std::move(parsed.root);
 }
 
 bool Registry::keepDamagedFile(int root) {
-    LoadProblem& problem = mProblems[static_cast<std::size_t>(mDamaged[root])];
+    LoadProblem& problem = problems_[static_cast<std::size_t>(damaged_[root])];
     std::error_code error;
     for (int attempt = 1; attempt < 1000; ++attempt) {
         std::filesystem::path kept = problem.file;
@@ -138,35 +138,35 @@ bool Registry::keepDamagedFile(int root) {
         if (error && std::filesystem::exists(problem.file))
             return false;
         problem.keptAs = error ? std::filesystem::path() : kept;
-        mDamaged[root] = -1;
+        damaged_[root] = -1;
         return true;
     }
     return false;
 }
 
 bool Registry::save(int root) {
-    if (mAccess == Access::ReadOnly)
+    if (access_ == Access::ReadOnly)
         return false;
-    if (mBatches > 0) {
-        mUnsaved[root] = true;
+    if (batches_ > 0) {
+        unsaved_[root] = true;
         return true;
     }
     std::error_code error;
-    std::filesystem::create_directories(mFolder, error);
-    if (error || !std::filesystem::is_directory(mFolder, error))
+    std::filesystem::create_directories(folder_, error);
+    if (error || !std::filesystem::is_directory(folder_, error))
         return false;
-    if (mDamaged[root] >= 0 && !keepDamagedFile(root))
+    if (damaged_[root] >= 0 && !keepDamagedFile(root))
         return false;
-    const std::filesystem::path file = mFolder / (std::wstring(kRootNames[root]) + L".reg");
+    const std::filesystem::path file = folder_ / (std::wstring(kRootNames[root]) + L".reg");
     return core::writeTextFile(core::fromNativePath(file),
-                               RegistryText::format(*mRoots[root], kRootNames[root]),
+                               RegistryText::format(*roots_[root], kRootNames[root]),
                                core::TextEncoding::Utf8);
 }
 
-Registry::WriteBatch::WriteBatch(Registry& registry) : mRegistry(registry) {
-    for (int root = 0; root < static_cast<int>(mBefore.size()); ++root)
-        mBefore[root] = RegistryText::format(*mRegistry.mRoots[root], kRootNames[root]);
-    ++mRegistry.mBatches;
+Registry::WriteBatch::WriteBatch(Registry& registry) : registry_(registry) {
+    for (int root = 0; root < static_cast<int>(before_.size()); ++root)
+        before_[root] = RegistryText::format(*registry_.roots_[root], kRootNames[root]);
+    ++registry_.batches_;
 }
 
 Registry::WriteBatch::~WriteBatch() {
@@ -174,20 +174,20 @@ Registry::WriteBatch::~WriteBatch() {
 }
 
 bool Registry::WriteBatch::commit() {
-    if (!mOpen)
+    if (!open_)
         return true;
-    mOpen = false;
-    if (--mRegistry.mBatches > 0)
+    open_ = false;
+    if (--registry_.batches_ > 0)
         return true; // the outermost batch writes
     bool ok = true;
-    for (int root = 0; root < static_cast<int>(mRegistry.mUnsaved.size()); ++root) {
-        if (!mRegistry.mUnsaved[root])
+    for (int root = 0; root < static_cast<int>(registry_.unsaved_.size()); ++root) {
+        if (!registry_.unsaved_[root])
             continue;
-        mRegistry.mUnsaved[root] = false;
-        if (!mRegistry.save(root)) {
-            RegistryText::Parsed before = RegistryText::parse(mBefore[root], kRootNames[root]);
+        registry_.unsaved_[root] = false;
+        if (!registry_.save(root)) {
+            RegistryText::Parsed before = RegistryText::parse(before_[root], kRootNames[root]);
             if (before.root)
-                mRegistry.mRoots[root] = std::move(before.root);
+                registry_.roots_[root] = std::move(before.root);
             ok = false;
         }
     }
@@ -197,11 +197,11 @@ bool Registry::WriteBatch::commit() {
 LONG Registry::resolve(HKEY handle, Resolved& resolved) const {
     const int root = predefinedRoot(handle);
     if (root >= 0) {
-        resolved = {root, mRoots[root], KEY_ALL_ACCESS, 0};
+        resolved = {root, roots_[root], KEY_ALL_ACCESS, 0};
         return ERROR_SUCCESS;
     }
-    const auto it = mHandles.find(reinterpret_cast<std::uintptr_t>(handle));
-    if (it == mHandles.end())
+    const auto it = handles_.find(reinterpret_cast<std::uintptr_t>(handle));
+    if (it == handles_.end())
         return ERROR_INVALID_HANDLE;
     RegistryKey::Ptr key = it->second.key.lock();
     if (!key)
@@ -212,7 +212,7 @@ LONG Registry::resolve(HKEY handle, Resolved& resolved) const {
 
 HKEY Registry::addHandle(const Resolved& parent, RegistryKey::Ptr key, REGSAM access, int depth) {
     const std::uintptr_t value = nextHandleValue();
-    mHandles[value] = OpenKey{parent.root, key, access, depth};
+    handles_[value] = OpenKey{parent.root, key, access, depth};
     return reinterpret_cast<HKEY>(value);
 }
 
@@ -237,7 +237,7 @@ LONG Registry::createKey(HKEY parent, std::wstring_view path, REGSAM access, HKE
     }
     const bool creates = existing < names.size();
     if (creates) {
-        if (mAccess == Access::ReadOnly || (from.access & KEY_CREATE_SUB_KEY) == 0)
+        if (access_ == Access::ReadOnly || (from.access & KEY_CREATE_SUB_KEY) == 0)
             return ERROR_ACCESS_DENIED;
         const RegistryKey::Ptr attachPoint = key;
         for (std::size_t i = existing; i < names.size(); ++i)
@@ -273,7 +273,7 @@ LONG Registry::openKey(HKEY parent, std::wstring_view path, REGSAM access, HKEY&
 LONG Registry::closeKey(HKEY key) {
     if (predefinedRoot(key) >= 0)
         return ERROR_SUCCESS;
-    return mHandles.erase(reinterpret_cast<std::uintptr_t>(key)) > 0 ? ERROR_SUCCESS
+    return handles_.erase(reinterpret_cast<std::uintptr_t>(key)) > 0 ? ERROR_SUCCESS
                                                                      : ERROR_INVALID_HANDLE;
 }
 
@@ -289,7 +289,7 @@ LONG Registry::setValue(HKEY key, std::wstring_view name, RegistryValue value) {
         return ERROR_INVALID_PARAMETER;
     if (value.type == REG_DWORD && value.data.size() != sizeof(DWORD))
         return ERROR_INVALID_PARAMETER;
-    if (mAccess == Access::ReadOnly)
+    if (access_ == Access::ReadOnly)
         return ERROR_ACCESS_DENIED;
     std::optional<RegistryValue> previous = target.key->setValue(name, std::move(value));
     if (save(target.root))
@@ -322,7 +322,7 @@ LONG Registry::deleteValue(HKEY key, std::wstring_view name) {
         return ERROR_ACCESS_DENIED;
     if (!target.key->findValue(name))
         return ERROR_FILE_NOT_FOUND;
-    if (mAccess == Access::ReadOnly)
+    if (access_ == Access::ReadOnly)
         return ERROR_ACCESS_DENIED;
     auto removed = target.key->removeValue(name);
     if (save(target.root))
@@ -349,7 +349,7 @@ LONG Registry::deleteKey(HKEY parent, std::wstring_view path) {
     const RegistryKey::Ptr target = owner->findSubKey(names.back());
     if (!target)
         return ERROR_FILE_NOT_FOUND;
-    if (!target->subKeys().empty() || mAccess == Access::ReadOnly)
+    if (!target->subKeys().empty() || access_ == Access::ReadOnly)
         return ERROR_ACCESS_DENIED;
     owner->detachSubKey(names.back());
     if (save(from.root))
@@ -374,7 +374,7 @@ LONG Registry::deleteTree(HKEY parent, std::wstring_view path) {
     if (names.empty()) {
         if (owner->values().empty() && owner->subKeys().empty())
             return ERROR_SUCCESS;
-        if (mAccess == Access::ReadOnly)
+        if (access_ == Access::ReadOnly)
             return ERROR_ACCESS_DENIED;
         RegistryKey::Contents contents = owner->takeContents();
         if (save(from.root))
@@ -385,7 +385,7 @@ LONG Registry::deleteTree(HKEY parent, std::wstring_view path) {
     const RegistryKey::Ptr target = owner->findSubKey(names.back());
     if (!target)
         return ERROR_FILE_NOT_FOUND;
-    if (mAccess == Access::ReadOnly)
+    if (access_ == Access::ReadOnly)
         return ERROR_ACCESS_DENIED;
     owner->detachSubKey(names.back());
     if (save(from.root))

@@ -54,9 +54,9 @@ public:
     // Makes a registry on folder the current one; handles of the previous one become invalid.
     static Registry& open(std::filesystem::path folder, Access access = Access::ReadWrite);
 
-    const std::filesystem::path& folder() const { return mFolder; }
-    Access access() const { return mAccess; }
-    const std::vector<LoadProblem>& loadProblems() const { return mProblems; }
+    const std::filesystem::path& folder() const { return folder_; }
+    Access access() const { return access_; }
+    const std::vector<LoadProblem>& loadProblems() const { return problems_; }
     // The file of a predefined root; empty for any other handle.
     std::filesystem::path fileOf(HKEY root) const;
 
@@ -95,9 +95,9 @@ public:
         bool commit();
 
     private:
-        Registry& mRegistry;
-        std::array<std::wstring, 3> mBefore; // each root as text when the batch began
-        bool mOpen = true;
+        Registry& registry_;
+        std::array<std::wstring, 3> before_; // each root as text when the batch began
+        bool open_ = true;
     };
 
 private:
@@ -121,14 +121,14 @@ private:
     bool save(int root);
     bool keepDamagedFile(int root);
 
-    std::filesystem::path mFolder;
-    Access mAccess;
-    std::array<RegistryKey::Ptr, 3> mRoots;
-    std::array<int, 3> mDamaged{-1, -1, -1}; // index into mProblems, -1 when the file is sound
-    std::vector<LoadProblem> mProblems;
-    std::unordered_map<std::uintptr_t, OpenKey> mHandles;
-    int mBatches = 0;               // open WriteBatch scopes
-    std::array<bool, 3> mUnsaved{}; // roots changed inside them
+    std::filesystem::path folder_;
+    Access access_;
+    std::array<RegistryKey::Ptr, 3> roots_;
+    std::array<int, 3> damaged_{-1, -1, -1}; // index into problems_, -1 when the file is sound
+    std::vector<LoadProblem> problems_;
+    std::unordered_map<std::uintptr_t, OpenKey> handles_;
+    int batches_ = 0;               // open WriteBatch scopes
+    std::array<bool, 3> unsaved_{}; // roots changed inside them
 };
 
 } // namespace ui

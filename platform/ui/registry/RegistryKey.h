@@ -31,11 +31,11 @@ public:
         std::vector<Ptr> subKeys;
     };
 
-    explicit RegistryKey(std::wstring name) : mName(std::move(name)) {}
+    explicit RegistryKey(std::wstring name) : name_(std::move(name)) {}
 
-    const std::wstring& name() const { return mName; }
+    const std::wstring& name() const { return name_; }
 
-    const std::vector<NamedValue>& values() const { return mValues; }
+    const std::vector<NamedValue>& values() const { return values_; }
     const RegistryValue* findValue(std::wstring_view name) const;
     // Sets or replaces a value (a replaced value keeps its position); returns the value it
     // replaced.
@@ -45,7 +45,7 @@ public:
     // Puts a removed value back at its position.
     void insertValue(std::size_t position, NamedValue value);
 
-    const std::vector<Ptr>& subKeys() const { return mSubKeys; }
+    const std::vector<Ptr>& subKeys() const { return subKeys_; }
     Ptr findSubKey(std::wstring_view name) const;
     // The sub-key of that name, created when missing.
     Ptr addSubKey(std::wstring_view name);
@@ -60,9 +60,9 @@ public:
 private:
     std::vector<Ptr>::const_iterator lowerBound(std::wstring_view name) const;
 
-    std::wstring mName;
-    std::vector<NamedValue> mValues;
-    std::vector<Ptr> mSubKeys;
+    std::wstring name_;
+    std::vector<NamedValue> values_;
+    std::vector<Ptr> subKeys_;
 };
 
 } // namespace ui

@@ -35,10 +35,10 @@ bool writeEntry(const Vdn_String& path, LPCTSTR entry, RegistryValue value) {
 } // namespace
 
 RegistryProfile::RegistryProfile(Vdn_String company, Vdn_String application)
-    : mCompany(std::move(company)), mApplication(std::move(application)) {}
+    : company_(std::move(company)), application_(std::move(application)) {}
 
 Vdn_String RegistryProfile::sectionPath(LPCTSTR section) const {
-    return Vdn_String(L"Software\\") + mCompany + L'\\' + mApplication + L'\\' +
+    return Vdn_String(L"Software\\") + company_ + L'\\' + application_ + L'\\' +
            Vdn_String(section);
 }
 

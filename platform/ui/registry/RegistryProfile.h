@@ -25,8 +25,8 @@ private:
     // "Software\<company>\<application>\<section>".
     Vdn_String sectionPath(LPCTSTR section) const;
 
-    Vdn_String mCompany;
-    Vdn_String mApplication;
+    Vdn_String company_;
+    Vdn_String application_;
 };
 
 } // namespace ui

@@ -133,42 +133,42 @@ void formatKey(const RegistryKey& key, const std::wstring& path, bool isRoot, st
 // Reads the lines of one file and keeps the number of the current one.
 class LineReader {
 public:
-    explicit LineReader(std::wstring_view text) : mText(text) {}
+    explicit LineReader(std::wstring_view text) : text_(text) {}
 
     // A line end at the very end of the text does not start another line.
     bool next(std::wstring_view& line) {
-        if (mPosition > mText.size() || (mPosition == mText.size() && mPosition > 0))
+        if (position_ > text_.size() || (position_ == text_.size() && position_ > 0))
             return false;
-        std::size_t end = mText.find(L'\n', mPosition);
+        std::size_t end = text_.find(L'\n', position_);
         if (end == std::wstring_view::npos)
-            end = mText.size();
-        line = mText.substr(mPosition, end - mPosition);
+            end = text_.size();
+        line = text_.substr(position_, end - position_);
         if (!line.empty() && line.back() == L'\r')
             line.remove_suffix(1);
-        mPosition = end + 1;
-        ++mLine;
+        position_ = end + 1;
+        ++line_;
         return true;
     }
-    int lineNumber() const { return mLine; }
+    int lineNumber() const { return line_; }
 
 private:
-    std::wstring_view mText;
-    std::size_t mPosition = 0;
-    int mLine = 0;
+    std::wstring_view text_;
+    std::size_t position_ = 0;
+    int line_ = 0;
 };
 
 class Parser {
 public:
     Parser(std::wstring_view text, std::wstring_view rootName)
-        : mReader(text), mRootName(rootName),
-          mRoot(std::make_shared<RegistryKey>(std::wstring(rootName))) {}
+        : reader_(text), rootName_(rootName),
+          root_(std::make_shared<RegistryKey>(std::wstring(rootName))) {}
 
     RegistryText::Parsed run() {
         std::wstring_view line;
         bool seenHeader = false;
-        while (mReader.next(line)) {
+        while (reader_.next(line)) {
             line = trimmed(line);
-            if (!seenHeader && mReader.lineNumber() == 1 && !line.empty() &&
+            if (!seenHeader && reader_.lineNumber() == 1 && !line.empty() &&
                 line.front() == L'\xFEFF')
                 line = trimmed(line.substr(1));
             if (line.empty() || line.front() == L';')
@@ -182,19 +182,19 @@ public:
             }
             const bool ok = line.front() == L'[' ? parseSection(line) : parseValue(line);
             if (!ok)
-                return {nullptr, std::move(mError)};
+                return {nullptr, std::move(error_)};
         }
         if (!seenHeader)
             return fail(L"the file is empty");
-        return {mRoot, std::nullopt};
+        return {root_, std::nullopt};
     }
 
 private:
     RegistryText::Parsed fail(std::wstring reason) {
-        return {nullptr, RegistryText::Error{std::max(mReader.lineNumber(), 1), std::move(reason)}};
+        return {nullptr, RegistryText::Error{std::max(reader_.lineNumber(), 1), std::move(reason)}};
     }
     bool error(std::wstring reason, int line = 0) {
-        mError = RegistryText::Error{line > 0 ? line : mReader.lineNumber(), std::move(reason)};
+        error_ = RegistryText::Error{line > 0 ? line : reader_.lineNumber(), std::move(reason)};
         return false;
     }
 
@@ -205,9 +205,9 @@ private:
         if (!path.empty() && path.front() == L'-')
             return error(L"key deletion entries are not supported");
         std::size_t separator = path.find(L'\\');
-        if (!core::equalNoCase(path.substr(0, separator), mRootName))
-            return error(L"the key does not belong to " + std::wstring(mRootName));
-        RegistryKey::Ptr key = mRoot;
+        if (!core::equalNoCase(path.substr(0, separator), rootName_))
+            return error(L"the key does not belong to " + std::wstring(rootName_));
+        RegistryKey::Ptr key = root_;
         int depth = 0;
         while (separator != std::wstring_view::npos) {
             path.remove_prefix(separator + 1);
@@ -221,7 +221,7 @@ private:
                 return error(L"the key path is nested deeper than 512 keys");
             key = key->addSubKey(name);
         }
-        mKey = key;
+        key_ = key;
         return true;
     }
 
@@ -246,9 +246,9 @@ private:
     }
 
     bool parseValue(std::wstring_view line) {
-        if (!mKey)
+        if (!key_)
             return error(L"a value appears before the first key");
-        const int startLine = mReader.lineNumber();
+        const int startLine = reader_.lineNumber();
         std::wstring name;
         std::wstring_view rest = line;
         if (rest.front() == L'@') {
@@ -268,7 +268,7 @@ private:
         RegistryValue value;
         if (!parseData(rest, value, startLine))
             return false;
-        mKey->setValue(name, std::move(value));
+        key_->setValue(name, std::move(value));
         return true;
     }
 
@@ -332,7 +332,7 @@ private:
         while (!list.empty() && list.back() == L'\\') {
             list.pop_back();
             std::wstring_view next;
-            if (!mReader.next(next))
+            if (!reader_.next(next))
                 return error(L"the file ends inside a continued hex list", startLine);
             list += trimmed(next);
         }
@@ -352,11 +352,11 @@ private:
         }
     }
 
-    LineReader mReader;
-    std::wstring_view mRootName;
-    RegistryKey::Ptr mRoot;
-    RegistryKey::Ptr mKey;
-    std::optional<RegistryText::Error> mError;
+    LineReader reader_;
+    std::wstring_view rootName_;
+    RegistryKey::Ptr root_;
+    RegistryKey::Ptr key_;
+    std::optional<RegistryText::Error> error_;
 };
 
 } // namespace

@@ -22,13 +22,13 @@ namespace fs = std::filesystem;
 class EditorFolders {
 public:
     EditorFolders() {
-        gSettings.setVdnDir(mTemp.name("product"));
-        gSettings.setRootDir(mTemp.name("root"));
-        fs::create_directories(mTemp.path() / "product");
-        fs::create_directories(mTemp.path() / "root");
+        gSettings.setVdnDir(temp_.name("product"));
+        gSettings.setRootDir(temp_.name("root"));
+        fs::create_directories(temp_.path() / "product");
+        fs::create_directories(temp_.path() / "root");
     }
 
-    const TempFolder& temp() const { return mTemp; }
+    const TempFolder& temp() const { return temp_; }
     // The native path of a drive-letter name ("c:\out\a.bmp" -> <temp>/root/c/out/a.bmp).
     fs::path native(const Vdn_String& name) const { return core::toNativePath(name); }
     void writeNative(const Vdn_String& name, const std::string& bytes) const {
@@ -38,8 +38,8 @@ public:
     }
 
 private:
-    SettingsRestorer mRestorer;
-    TempFolder mTemp;
+    SettingsRestorer restorer_;
+    TempFolder temp_;
 };
 
 // Every field of the settings in its compact form, for comparing whole settings.

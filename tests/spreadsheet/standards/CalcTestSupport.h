@@ -57,30 +57,30 @@ inline Vdn_String writeSheetFile(const fs::path& file, const Rows& rows) {
 // lifetime of the object.
 class TempLibrary {
 public:
-    TempLibrary() : mSaved(gSettings) {
+    TempLibrary() : saved_(gSettings) {
         std::random_device random;
-        mRoot = fs::temp_directory_path() /
+        root_ = fs::temp_directory_path() /
                 ("tessa-calc-test-" + std::to_string(random()) + std::to_string(random()));
-        fs::create_directories(mRoot / "lib" / "Connection Standards");
-        gSettings.setLibDir(Vdn_String::fromUtf8((mRoot / "lib").string()));
-        gSettings.setRootDir(Vdn_String::fromUtf8((mRoot / "root").string()));
+        fs::create_directories(root_ / "lib" / "Connection Standards");
+        gSettings.setLibDir(Vdn_String::fromUtf8((root_ / "lib").string()));
+        gSettings.setRootDir(Vdn_String::fromUtf8((root_ / "root").string()));
     }
     ~TempLibrary() {
-        gSettings = mSaved;
+        gSettings = saved_;
         std::error_code ignored;
-        fs::remove_all(mRoot, ignored);
+        fs::remove_all(root_, ignored);
     }
     TempLibrary(const TempLibrary&) = delete;
     TempLibrary& operator=(const TempLibrary&) = delete;
 
-    const fs::path& root() const { return mRoot; }
+    const fs::path& root() const { return root_; }
     // The native path, as text, of a file below the root folder.
     Vdn_String path(const std::string& relative) const {
-        return Vdn_String::fromUtf8((mRoot / relative).string());
+        return Vdn_String::fromUtf8((root_ / relative).string());
     }
     // Writes a sheet below the root (see writeSheetFile).
     Vdn_String writeSheet(const std::string& relative, const Rows& rows) const {
-        return writeSheetFile(mRoot / relative, rows);
+        return writeSheetFile(root_ / relative, rows);
     }
     // A sheet in the library's "Connection Standards" folder.
     Vdn_String writeStandard(const std::string& relative, const Rows& rows) const {
@@ -88,8 +88,8 @@ public:
     }
 
 private:
-    Vdn_Settings mSaved;
-    fs::path mRoot;
+    Vdn_Settings saved_;
+    fs::path root_;
 };
 
 // The equation message of a failed equation: with the reason when one is known, else with
@@ -111,14 +111,14 @@ inline std::wstring equationMessage(const std::wstring& equation, const Vdn_Stri
 // spreadsheet messages on. The pool and the file cache start empty.
 class CalcTest : public uitest::ScriptedUserTest {
 protected:
-    CalcTest() : mSavedDocument(core::currentDocumentData()) {
+    CalcTest() : savedDocument_(core::currentDocumentData()) {
         core::currentDocumentData().spreadsheetMessages = true;
         gSSDlgsMgr.destroyAll();
         ss::SheetFileCache::instance().clear();
         gSectionTables.reload();
     }
     ~CalcTest() override {
-        core::currentDocumentData() = mSavedDocument;
+        core::currentDocumentData() = savedDocument_;
         gSSDlgsMgr.destroyAll();
         gSectionTables.reload();
     }
@@ -159,7 +159,7 @@ protected:
     TfCalcSS& sheet = dialog.calcSS();
 
 private:
-    core::DocumentData mSavedDocument;
+    core::DocumentData savedDocument_;
 };
 
 } // namespace calctest

@@ -18,7 +18,7 @@ const fs::path kExamples = fs::path(TESSA_SOURCE_ROOT) / "examples/library";
 
 class ExampleLibraryTest : public uitest::ScriptedUserTest {
 protected:
-    ExampleLibraryTest() : mSavedSettings(gSettings), mSavedDocument(core::currentDocumentData()) {
+    ExampleLibraryTest() : savedSettings_(gSettings), savedDocument_(core::currentDocumentData()) {
         core::currentDocumentData().spreadsheetMessages = true;
         gSettings.setLibDir(Vdn_String::fromUtf8(kExamples.string()));
         gSectionTables.reload();
@@ -32,9 +32,9 @@ protected:
     ~ExampleLibraryTest() override {
         gSSDlgsMgr.destroyAll();
         host::destroyMainWindow();
-        gSettings = mSavedSettings;
+        gSettings = savedSettings_;
         gSectionTables.reload();
-        core::currentDocumentData() = mSavedDocument;
+        core::currentDocumentData() = savedDocument_;
     }
 
     // The record the core module builds: the sheet, the mapping target, the macro's general
@@ -70,8 +70,8 @@ protected:
     AcTransaction transaction;
 
 private:
-    Vdn_Settings mSavedSettings;
-    core::DocumentData mSavedDocument;
+    Vdn_Settings savedSettings_;
+    core::DocumentData savedDocument_;
 };
 
 // HEA-200: h 190, b 200, tf 10; bolts M20; gen_Overhang 10.

@@ -41,33 +41,33 @@ inline void writeBytes(const fs::path& path, const std::string& bytes) {
 // A copy of data/library in a fresh temporary folder, made the library folder for the scope.
 class LibraryCopy {
 public:
-    LibraryCopy() : mSavedSettings(gSettings) {
+    LibraryCopy() : savedSettings_(gSettings) {
         std::random_device random;
-        mRoot = fs::temp_directory_path() /
+        root_ = fs::temp_directory_path() /
                 ("tessa-standards-test-" + std::to_string(random()) + std::to_string(random()));
-        fs::create_directories(mRoot);
-        fs::copy(dataPath("library"), mRoot, fs::copy_options::recursive);
-        gSettings.setLibDir(Vdn_String::fromUtf8(mRoot.string()));
+        fs::create_directories(root_);
+        fs::copy(dataPath("library"), root_, fs::copy_options::recursive);
+        gSettings.setLibDir(Vdn_String::fromUtf8(root_.string()));
         gSectionTables.reload();
     }
     ~LibraryCopy() {
-        gSettings = mSavedSettings;
+        gSettings = savedSettings_;
         gSectionTables.reload();
         std::error_code ignored;
-        fs::remove_all(mRoot, ignored);
+        fs::remove_all(root_, ignored);
     }
     LibraryCopy(const LibraryCopy&) = delete;
     LibraryCopy& operator=(const LibraryCopy&) = delete;
 
-    const fs::path& root() const { return mRoot; }
+    const fs::path& root() const { return root_; }
     // The mapping file of a sheet named alone.
     fs::path mapFile(const std::string& sheet) const {
-        return mRoot / "Connection Standards" / (sheet + ".map");
+        return root_ / "Connection Standards" / (sheet + ".map");
     }
 
 private:
-    Vdn_Settings mSavedSettings;
-    fs::path mRoot;
+    Vdn_Settings savedSettings_;
+    fs::path root_;
 };
 
 inline Vdn_DbMacro loadMacro(const std::string& name = "endplate.json") {
@@ -80,7 +80,7 @@ inline Vdn_DbMacro loadMacro(const std::string& name = "endplate.json") {
 // A macro, its record and an evaluation record pointing at both, with a library of its own.
 class StandardsTest : public uitest::ScriptedUserTest {
 protected:
-    StandardsTest() : mSavedDocument(core::currentDocumentData()) {
+    StandardsTest() : savedDocument_(core::currentDocumentData()) {
         core::currentDocumentData().spreadsheetMessages = true;
         macro = loadMacro();
         macro.getMacroData(record);
@@ -89,7 +89,7 @@ protected:
         data.transaction = &transaction;
         data.fileName = L"EndPlate";
     }
-    ~StandardsTest() override { core::currentDocumentData() = mSavedDocument; }
+    ~StandardsTest() override { core::currentDocumentData() = savedDocument_; }
 
     // Mapping-list mode with the entries of one line of a mapping file.
     TfSSMapping listMapping(const wchar_t* line) {
@@ -118,7 +118,7 @@ protected:
     TfDlgStandardsData data;
 
 private:
-    core::DocumentData mSavedDocument;
+    core::DocumentData savedDocument_;
 };
 
 } // namespace standardstest

@@ -85,10 +85,10 @@ TEST_F(SheetsPanelTest, AnEmptyRecordGivesTwoEmptyTrees) {
 TEST_F(SheetsPanelTest, TheSheetsMenuGroupsItsEntriesAndChangesTheFormat) {
     ASSERT_TRUE(StartModelessDlgSheetsMgr(sample()));
     TfTreeSpread& tree = panel()->sheetsTree();
-    mUser.expectMenuEntry(L"Change format");
+    user_.expectMenuEntry(L"Change format");
     ASSERT_TRUE(act().rightClickCell(Dlg::kSheetsTree, tree.textColumn(), 1));
-    ASSERT_EQ(mUser.menus().size(), 1u);
-    const auto& entries = mUser.menus()[0].entries;
+    ASSERT_EQ(user_.menus().size(), 1u);
+    const auto& entries = user_.menus()[0].entries;
     // Ten commands in three groups; "Properties..." would need an eleventh command id.
     const std::vector<std::wstring> expected = {
         L"New sheet",           L"Edit sheet",         L"Copy sheet",
@@ -105,7 +105,7 @@ TEST_F(SheetsPanelTest, TheSheetsMenuGroupsItsEntriesAndChangesTheFormat) {
     EXPECT_EQ(formats, std::vector<Vdn_String>{L"A4"});
 
     // Another entry only reports itself.
-    mUser.expectMenuEntry(L"Zoom in 3D");
+    user_.expectMenuEntry(L"Zoom in 3D");
     ASSERT_TRUE(act().rightClickCell(Dlg::kSheetsTree, tree.textColumn(), 2));
     EXPECT_EQ(commandLineText(),
               L"\nMenu item \"Change format\" pressed.\nMenu item \"Zoom in 3D\" pressed.");
@@ -115,20 +115,20 @@ TEST_F(SheetsPanelTest, TheSheetsMenuGroupsItsEntriesAndChangesTheFormat) {
 TEST_F(SheetsPanelTest, ThePartsMenuReportsItsChoice) {
     ASSERT_TRUE(StartModelessDlgSheetsMgr(sample()));
     TfTreeSpread& tree = panel()->partsTree();
-    mUser.expectMenuEntry(L"Properties...");
+    user_.expectMenuEntry(L"Properties...");
     ASSERT_TRUE(act().rightClickCell(Dlg::kPartsTree, tree.textColumn(), 3));
-    ASSERT_EQ(mUser.menus().size(), 1u);
-    EXPECT_TRUE(mUser.menus()[0].entries[1].separator);
+    ASSERT_EQ(user_.menus().size(), 1u);
+    EXPECT_TRUE(user_.menus()[0].entries[1].separator);
     EXPECT_EQ(commandLineText(), L"\nMenu item \"Properties...\" pressed.");
     EXPECT_TRUE(formats.empty()) << "action 1 of the parts tree is no format change";
 }
 
 TEST_F(SheetsPanelTest, OutputMenuUnderItsButtonAndEscapeKeepsThePanel) {
     ASSERT_TRUE(StartModelessDlgSheetsMgr(sample()));
-    mUser.expectMenuDismiss();
+    user_.expectMenuDismiss();
     ASSERT_TRUE(act().click(Dlg::kGenerateOutput));
-    ASSERT_EQ(mUser.menus().size(), 1u);
-    const auto& menu = mUser.menus()[0];
+    ASSERT_EQ(user_.menus().size(), 1u);
+    const auto& menu = user_.menus()[0];
     ASSERT_EQ(menu.entries.size(), 4u);
     EXPECT_EQ(menu.entries[3].text, L"Generate NC files");
     CRect button;
