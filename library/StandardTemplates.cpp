@@ -3,6 +3,7 @@
 #include "platform/core/files/TextFileHelpers.h"
 #include "platform/core/settings/Vdn_Settings.h"
 #include "platform/core/text/NumberedTexts.h"
+#include "platform/grid/TextLocation.h"
 
 #include <string>
 
@@ -86,7 +87,8 @@ bool StandardTemplates::readLines(const Vdn_StringArray& lines, Vdn_String& prob
         if (line.trim().isEmpty() || line.str().front() == L'#')
             continue;
         const auto fail = [&](const wchar_t* why) {
-            problem = L"line " + Vdn_String(std::to_wstring(i + 1)) + L": " + why;
+            problem = Vdn_String(grid::formatDiagnostic(
+                {}, grid::TextLocation::atLine(static_cast<std::size_t>(i) + 1), why));
             return false;
         };
         Vdn_StringArray fields;

@@ -41,12 +41,8 @@ std::optional<std::string> loadSheetFile(const std::string& path, grid::Sheet& s
     const grid::Result loaded =
         *kind == SheetFileKind::Tfs ? sheet.loadTfs(*found) : sheet.importCsv(*found);
     if (!loaded) {
-        // The position is said once: the readers' messages may start with it already.
-        const std::string message = utf8(loaded.message());
-        std::string reason = path + ": ";
-        if (loaded.position() > 0 && !message.starts_with("line "))
-            reason += "line " + std::to_string(loaded.position()) + ": ";
-        return reason + message;
+        return utf8(grid::formatDiagnostic(Vdn_String::fromUtf8(path).str(), loaded.where(),
+                                           loaded.message()));
     }
     sheet.recalculate();
     return std::nullopt;

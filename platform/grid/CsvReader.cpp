@@ -132,10 +132,9 @@ Result refuseBinary(std::wstring_view text) {
         return Result::success();
     const std::size_t line =
         1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + nul, L'\n'));
-    return Result::failure(L"line " + std::to_wstring(line) +
-                               L": a NUL character: not CSV text (a binary file, or UTF-16 "
-                               L"without byte-order mark)",
-                           line);
+    return Result::failure(L"a NUL character: not CSV text (a binary file, or UTF-16 without "
+                           L"byte-order mark)",
+                           TextLocation::atLine(line));
 }
 
 } // namespace
@@ -148,7 +147,7 @@ Result CsvReader::readRows(std::string_view bytes, std::vector<std::vector<std::
     std::size_t errorLine = 0;
     std::wstring reason;
     if (!parseRecords(text, detectSeparator(text), 0, records, errorLine, reason))
-        return Result::failure(L"line " + std::to_wstring(errorLine) + L": " + reason, errorLine);
+        return Result::failure(reason, TextLocation::atLine(errorLine));
     std::vector<std::vector<std::wstring>> fields;
     fields.reserve(records.size());
     for (Record& record : records)
@@ -166,18 +165,18 @@ Result CsvReader::read(std::string_view bytes, SheetModel& model) {
     std::size_t errorLine = 0;
     std::wstring reason;
     if (!parseRecords(text, separator, 0, records, errorLine, reason))
-        return Result::failure(L"line " + std::to_wstring(errorLine) + L": " + reason, errorLine);
+        return Result::failure(reason, TextLocation::atLine(errorLine));
     if (records.size() > static_cast<std::size_t>(kMaxRows))
-        return Result::failure(L"more rows than a sheet holds", records.size());
+        return Result::failure(L"more rows than a sheet holds",
+                               TextLocation::atLine(records.size()));
 
     SheetModel fresh;
     fresh.maxRows = static_cast<int>(records.size());
     for (std::size_t r = 0; r < records.size(); ++r) {
         const Record& record = records[r];
         if (record.fields.size() > static_cast<std::size_t>(kMaxColumns))
-            return Result::failure(L"line " + std::to_wstring(record.line) +
-                                       L": more fields than a sheet has columns",
-                                   record.line);
+            return Result::failure(L"more fields than a sheet has columns",
+                                   TextLocation::atLine(record.line));
         fresh.maxCols = std::max(fresh.maxCols, static_cast<int>(record.fields.size()));
         for (std::size_t c = 0; c < record.fields.size(); ++c) {
             const std::wstring& field = record.fields[c];
@@ -188,11 +187,11 @@ Result CsvReader::read(std::string_view bytes, SheetModel& model) {
             if (field[0] == L'=') {
                 const Result parsed = Formula::parse(field, ref, ReferenceStyle::A1, cell.formula);
                 if (!parsed)
-                    return Result::failure(
-                        L"line " + std::to_wstring(record.line) + L", field " +
-                            std::to_wstring(c + 1) + L": formula does not parse at character " +
-                            std::to_wstring(parsed.position() + 1) + L": " + parsed.message(),
-                        record.line);
+                    return Result::failure(L"field " + std::to_wstring(c + 1) +
+                                               L": formula does not parse at character " +
+                                               std::to_wstring(parsed.where().column) + L": " +
+                                               parsed.message(),
+                                           TextLocation::atLine(record.line));
             } else if (const auto number = NumberText::parse(field)) {
                 cell.value = Value::number(*number);
             } else {

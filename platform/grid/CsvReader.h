@@ -19,7 +19,7 @@ namespace grid {
 class CsvReader {
 public:
     // Damage (an unclosed quote, text after a closing quote, a formula that does not parse,
-    // too many rows or columns) fails with the line number as position; model is only written
+    // too many rows or columns) fails with the reason and its line; model is only written
     // on success. Formulas are left uncomputed (empty values).
     static Result read(std::string_view bytes, SheetModel& model);
     // The fields of every line as written (quotes removed, nothing interpreted), for callers

@@ -50,7 +50,7 @@ public:
 
     Result run(ExprPtr& root) {
         if (current_.kind == Token::Kind::End)
-            return Result::failure(L"empty formula", current_.position);
+            return Result::failure(L"empty formula", TextLocation::inFormula(current_.position));
         ExprPtr expr = expression();
         if (!error_ && current_.kind == Token::Kind::Invalid)
             fail(current_.text, current_.position);
@@ -68,7 +68,7 @@ private:
 
     void fail(std::wstring reason, std::size_t position) {
         if (!error_)
-            error_ = Result::failure(std::move(reason), position);
+            error_ = Result::failure(std::move(reason), TextLocation::inFormula(position));
     }
 
     std::wstring describe(const Token& token) const {

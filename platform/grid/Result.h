@@ -1,32 +1,33 @@
 #pragma once
 
-#include <cstddef>
+#include "platform/grid/TextLocation.h"
+
 #include <string>
 #include <utility>
 
 namespace grid {
 
-// Success, or a failure with a reason in plain words and where it happened: the character
-// offset in a formula, or the line number in a file (as the operation documents).
+// Success, or a failure with a reason in plain words and where it happened (a line of a file,
+// a character of a formula; not known for failures that belong to no place).
 class Result {
 public:
-    static Result success() { return Result(true, {}, 0); }
-    static Result failure(std::wstring message, std::size_t position = 0) {
-        return Result(false, std::move(message), position);
+    static Result success() { return Result(true, {}, {}); }
+    static Result failure(std::wstring message, TextLocation where = {}) {
+        return Result(false, std::move(message), where);
     }
 
     bool ok() const { return ok_; }
     explicit operator bool() const { return ok_; }
     const std::wstring& message() const { return message_; }
-    std::size_t position() const { return position_; }
+    const TextLocation& where() const { return where_; }
 
 private:
-    Result(bool ok, std::wstring message, std::size_t position)
-        : ok_(ok), message_(std::move(message)), position_(position) {}
+    Result(bool ok, std::wstring message, TextLocation where)
+        : ok_(ok), message_(std::move(message)), where_(where) {}
 
     bool ok_;
     std::wstring message_;
-    std::size_t position_;
+    TextLocation where_;
 };
 
 } // namespace grid

@@ -245,7 +245,7 @@ private:
         const Result result = Formula::parse(quoted(3), ref, ReferenceStyle::A1, parsed);
         if (!result)
             throw Damage{L"formula does not parse at character " +
-                         std::to_wstring(result.position() + 1) + L": " + result.message()};
+                         std::to_wstring(result.where().column) + L": " + result.message()};
         Cell& cell = model_.cells.at(ref);
         cell.formula = parsed;
         cell.value = fields().size() > 4 ? valueAt(4) : Value();
@@ -403,13 +403,13 @@ Result TfsReader::read(std::string_view bytes, SheetModel& model) {
             reader.line(fields);
         }
     } catch (const Damage& damage) {
-        return Result::failure(L"line " + std::to_wstring(lineNumber) + L": " + damage.reason,
-                               lineNumber);
+        return Result::failure(damage.reason, TextLocation::atLine(lineNumber));
     }
     if (!headerSeen)
-        return Result::failure(L"empty file", 0);
+        return Result::failure(L"empty file");
     if (!reader.ended())
-        return Result::failure(L"the file is cut short (no \"end\")", lineNumber);
+        return Result::failure(L"the file is cut short (no \"end\")",
+                               TextLocation::atLine(lineNumber));
     model = std::move(fresh);
     return Result::success();
 }

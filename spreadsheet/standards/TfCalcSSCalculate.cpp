@@ -239,7 +239,7 @@ ss::EquationMemo::Equation TfCalcSS::analyse(grid::CellRef cell, const Vdn_Strin
         else
             equation.parseProblem = L"the formula " + Vdn_String(L"\"") + equation.formula +
                                     L"\" does not parse at character " +
-                                    Vdn_String(static_cast<int>(result.position()) + 1) + L": " +
+                                    Vdn_String(static_cast<int>(result.where().column)) + L": " +
                                     Vdn_String(result.message());
     }
     return equation;

@@ -91,7 +91,7 @@ TEST_F(PrintSettingsCommandTest, FailuresAndWrongUsageHaveTheirExitCodes) {
     };
     const Case cases[] = {
         {"print-settings show missing.tfs", 1, "missing.tfs: no such file"},
-        {"print-settings show cut.tfs", 1, "cut.tfs: line 2: "},
+        {"print-settings show cut.tfs", 1, "cut.tfs:2: "},
         {"print-settings show notes.txt", 1, "not a sheet file"},
         {"print-settings show", 2, "FILE"},
         {"print-settings", 2, ""},

@@ -89,7 +89,7 @@ TEST(CsvFile, DamagedInputFailsAndLeavesTheSheetAsItWas) {
         sheet.setCellText({1, 1}, L"kept");
         const Result result = sheet.readCsv(c.text);
         EXPECT_FALSE(result.ok());
-        EXPECT_EQ(result.position(), c.line);
+        EXPECT_EQ(result.where().line, c.line);
         EXPECT_EQ(sheet.cellValue({1, 1}), Value::text(L"kept"));
         EXPECT_EQ(sheet.maxCols(), 2);
     }

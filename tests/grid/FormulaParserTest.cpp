@@ -48,7 +48,7 @@ TEST(FormulaParser, RejectsWithPositionAndReason) {
         const Result result = FormulaParser::parse(c.formula, {5, 5}, ReferenceStyle::A1, root);
         ASSERT_FALSE(result.ok());
         EXPECT_EQ(narrow(result.message()), narrow(c.reason));
-        EXPECT_EQ(result.position(), c.position);
+        EXPECT_EQ(result.where(), TextLocation::inFormula(c.position));
         EXPECT_EQ(root, nullptr);
     }
 }

@@ -169,7 +169,7 @@ TEST(TfsFile, DamagedFilesFailAndLeaveTheSheetAsItWas) {
         const std::string before = sheet.writeTfs();
         const Result result = sheet.readTfs(c.text);
         EXPECT_FALSE(result.ok());
-        EXPECT_EQ(result.position(), c.line);
+        EXPECT_EQ(result.where().line, c.line);
         EXPECT_NE(result.message().find(c.reasonPart), std::wstring::npos)
             << narrow(result.message());
         EXPECT_EQ(sheet.writeTfs(), before);
@@ -191,6 +191,23 @@ TEST(TfsFile, SavesAndLoadsFiles) {
     EXPECT_EQ(loaded.cellText({1, 0}, TextKind::Value), L"Name");
     EXPECT_FALSE(original.saveTfs(folder / "no-such-folder" / "x.tfs"));
     std::filesystem::remove_all(folder);
+}
+
+TEST(Diagnostics, NameFileLineAndColumnAsFarAsTheyAreKnown) {
+    const struct {
+        const wchar_t* file;
+        TextLocation where;
+        const wchar_t* expected;
+    } cases[] = {
+        {L"a.tfs", {3, 7}, L"a.tfs:3:7: bad"},
+        {L"a.tfs", TextLocation::atLine(3), L"a.tfs:3: bad"},
+        {L"a.tfs", {}, L"a.tfs: bad"},
+        {L"", TextLocation::inFormula(4), L"line 1, column 5: bad"},
+        {L"", TextLocation::atLine(2), L"line 2: bad"},
+        {L"", {}, L"bad"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(formatDiagnostic(c.file, c.where, L"bad"), c.expected);
 }
 
 } // namespace

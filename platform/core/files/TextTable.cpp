@@ -2,6 +2,7 @@
 
 #include "platform/core/files/TextFileHelpers.h"
 #include "platform/core/text/FieldEscapes.h"
+#include "platform/grid/TextLocation.h"
 
 namespace core {
 
@@ -22,7 +23,9 @@ bool isAllDigits(const Vdn_String& text) {
 void TextTable::parse(const Vdn_StringArray& lines, const Vdn_String& sourceName) {
     std::map<int, Vdn_String>* table = &dialog_;
     const auto report = [&](int index, const Vdn_String& problem) {
-        diagnostics_.append(sourceName + L":" + Vdn_String(index + 1) + L": " + problem);
+        diagnostics_.append(Vdn_String(grid::formatDiagnostic(
+            sourceName.str(), grid::TextLocation::atLine(static_cast<std::size_t>(index) + 1),
+            problem.str())));
     };
     for (int i = 0; i < lines.length(); ++i) {
         const Vdn_String& line = lines[i];

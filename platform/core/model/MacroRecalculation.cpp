@@ -245,7 +245,7 @@ private:
             formulaText.str(), grid::CellRef{1, 1}, grid::ReferenceStyle::A1, equation.formula);
         if (!parsed)
             return fail(where, "the formula does not parse at character " +
-                                   std::to_string(parsed.position() + 1) + ": " +
+                                   std::to_string(parsed.where().column) + ": " +
                                    Vdn_String(parsed.message()).toUtf8());
         if (!equation.formula->precedents().empty())
             return fail(where, "the formula refers to a cell; equations name variables (a "

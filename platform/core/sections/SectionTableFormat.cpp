@@ -2,10 +2,15 @@
 
 #include "platform/core/text/FieldEscapes.h"
 #include "platform/core/text/StringHelpers.h"
+#include "platform/grid/TextLocation.h"
 
 namespace core {
 
 namespace {
+
+Vdn_String atLine(int line, const Vdn_String& why) {
+    return Vdn_String(grid::formatDiagnostic({}, grid::TextLocation::atLine(line), why.str()));
+}
 
 Vdn_String headerLine() {
     return Vdn_String(kSectionTableHeader) + L" " + Vdn_String(kSectionTableVersion);
@@ -18,14 +23,15 @@ Vdn_String headerProblem(const Vdn_StringArray& lines) {
     Vdn_String name;
     Vdn_String version;
     if (!splitStringAtSymbol(lines[0], L' ', name, version, true) || name != kSectionTableHeader)
-        return Vdn_String(L"line 1: not a section-table file (expected \"") + headerLine() + L"\")";
+        return atLine(1,
+                      Vdn_String(L"not a section-table file (expected \"") + headerLine() + L"\")");
     bool ok = false;
     const int number = version.toInt(&ok);
     if (!ok || number < 1)
-        return Vdn_String(L"line 1: bad version \"") + version + L"\"";
+        return atLine(1, Vdn_String(L"bad version \"") + version + L"\"");
     if (number > kSectionTableVersion)
-        return Vdn_String(L"line 1: version ") + Vdn_String(number) +
-               L" is newer than this program reads";
+        return atLine(1, Vdn_String(L"version ") + Vdn_String(number) +
+                             L" is newer than this program reads");
     return {};
 }
 
@@ -46,8 +52,7 @@ bool parseSectionTableLines(const Vdn_StringArray& lines, Vdn_Array<Vdn_StringAr
         for (const Vdn_String& field : fields) {
             std::optional<Vdn_String> text = unescapeField(field);
             if (!text) {
-                problem = Vdn_String(L"line ") + Vdn_String(i + 1) +
-                          L": unknown escape or backslash at the end of a field";
+                problem = atLine(i + 1, L"unknown escape or backslash at the end of a field");
                 return false;
             }
             row.append(std::move(*text));

@@ -2,6 +2,7 @@
 
 #include "platform/core/files/PathBoundary.h"
 #include "platform/core/files/TextFileHelpers.h"
+#include "platform/grid/TextLocation.h"
 
 namespace {
 
@@ -28,19 +29,22 @@ bool parseSectionTranslation(const Vdn_StringArray& lines, Vdn_StringArray& name
         const int tab = line.find(L"\t");
         const Vdn_String name = (tab < 0 ? line : line.substr(0, tab)).trim();
         const Vdn_String translation = tab < 0 ? Vdn_String() : line.substr(tab + 1).trim();
-        const Vdn_String where = L"line " + Vdn_String(i + 1) + L": ";
+        const auto where = [i](const Vdn_String& why) {
+            return Vdn_String(
+                grid::formatDiagnostic({}, grid::TextLocation::atLine(i + 1), why.str()));
+        };
         if (name.isEmpty()) {
-            tell(problem, where + L"a translation without a name");
+            tell(problem, where(L"a translation without a name"));
             return false;
         }
         if (holdsBreak(name) || holdsBreak(translation)) {
-            tell(problem, where + L"more than one tab");
+            tell(problem, where(L"more than one tab"));
             return false;
         }
         const int earlier = readNames.find(name, false);
         if (earlier >= 0) {
-            tell(problem, where + L"\"" + name + L"\" is named before, on line " +
-                              Vdn_String(lineOf[earlier] + 1));
+            tell(problem, where(L"\"" + name + L"\" is named before, on line " +
+                                Vdn_String(lineOf[earlier] + 1)));
             return false;
         }
         readNames.append(name);
