@@ -8,6 +8,7 @@
 #include "platform/core/settings/Vdn_Settings.h"
 #include "platform/core/text/NumberedTexts.h"
 #include "platform/ui/controls/CComboBox.h"
+#include "platform/ui/controls/FillCombo.h"
 #include "platform/ui/windows/WinConstants.h"
 
 namespace {
@@ -41,11 +42,7 @@ void fillLevelCombo(CComboBox* combo, const Vdn_StringArray& names) {
     if (combo == nullptr)
         return;
     const int old = combo->GetCurSel();
-    const std::wstring chosen = old >= 0 ? combo->GetLBText(old) : std::wstring();
-    combo->ResetContent();
-    for (const Vdn_String& name : names)
-        combo->AddString(name.str());
-    combo->SetCurSel(chosen.empty() ? -1 : combo->FindStringExact(-1, chosen));
+    FillCombo(combo, names, old >= 0 ? Vdn_String(combo->GetLBText(old)) : Vdn_String());
 }
 
 void selectExact(CComboBox* combo, const Vdn_String& text) {

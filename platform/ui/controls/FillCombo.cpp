@@ -1,0 +1,14 @@
+#include "platform/ui/controls/FillCombo.h"
+
+#include "platform/ui/controls/CComboBox.h"
+
+int FillCombo(CComboBox* combo, const Vdn_StringArray& items, const Vdn_String& selected) {
+    if (combo == nullptr)
+        return -1;
+    combo->ResetContent();
+    for (const Vdn_String& item : items)
+        combo->AddString(item.str());
+    const int index = selected.isEmpty() ? -1 : combo->FindStringExact(-1, selected.str());
+    combo->SetCurSel(index);
+    return index;
+}
