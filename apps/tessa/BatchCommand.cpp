@@ -217,18 +217,10 @@ std::optional<std::vector<MacroLine>> readMacroLines(const std::string& path) {
 }
 
 int runBatch(const BatchOptions& options) {
-    MacroEvaluation::Request request;
-    request.sheet = options.sheet;
-    request.target = options.target;
-    for (const std::string& assignment : options.generalVariables) {
-        const std::size_t equals = assignment.find('=');
-        if (equals == std::string::npos || equals == 0) {
-            std::fprintf(stderr, "tessa: --gen %s: expected NAME=VALUE\n", assignment.c_str());
-            return kExitUsage;
-        }
-        request.genNames.append(Vdn_String::fromUtf8(assignment.substr(0, equals)));
-        request.genValues.append(Vdn_String::fromUtf8(assignment.substr(equals + 1)));
-    }
+    const std::optional<MacroEvaluation::Request> request =
+        MacroEvaluation::requestOf(options.sheet, options.target, options.generalVariables);
+    if (!request)
+        return kExitUsage;
     if (options.jobs < 0) {
         std::fprintf(stderr, "tessa: --jobs %d: expected a number of jobs, 1 or more\n",
                      options.jobs);
@@ -267,18 +259,18 @@ int runBatch(const BatchOptions& options) {
         // then read once for every worker.
         std::size_t start = 0;
         if (!lines->empty()) {
-            results[0] = evaluateLine((*lines)[0], request);
+            results[0] = evaluateLine((*lines)[0], *request);
             progress.advance(start = 1);
         }
         bool inWorkers = false;
 #if defined(TESSA_BATCH_WORKERS)
         if (jobs > 1 && lines->size() > start + 1)
-            inWorkers = evaluateInWorkers(*lines, start, jobs, request, results, progress);
+            inWorkers = evaluateInWorkers(*lines, start, jobs, *request, results, progress);
 #endif
         if (!inWorkers) {
             for (std::size_t i = start; i < lines->size(); ++i) {
                 if (results[i].empty())
-                    results[i] = evaluateLine((*lines)[i], request);
+                    results[i] = evaluateLine((*lines)[i], *request);
                 progress.advance(i + 1);
             }
         }

@@ -90,18 +90,10 @@ nlohmann::json jsonTimings() {
 }
 
 int evaluate(const EvalOptions& options) {
-    MacroEvaluation::Request request;
-    request.sheet = options.sheet;
-    request.target = options.target;
-    for (const std::string& assignment : options.generalVariables) {
-        const std::size_t equals = assignment.find('=');
-        if (equals == std::string::npos || equals == 0) {
-            std::fprintf(stderr, "tessa: --gen %s: expected NAME=VALUE\n", assignment.c_str());
-            return kExitUsage;
-        }
-        request.genNames.append(Vdn_String::fromUtf8(assignment.substr(0, equals)));
-        request.genValues.append(Vdn_String::fromUtf8(assignment.substr(equals + 1)));
-    }
+    const std::optional<MacroEvaluation::Request> request =
+        MacroEvaluation::requestOf(options.sheet, options.target, options.generalVariables);
+    if (!request)
+        return kExitUsage;
     if (!options.library.empty())
         gSettings.setLibDir(Vdn_String::fromUtf8(options.library));
 
@@ -121,7 +113,7 @@ int evaluate(const EvalOptions& options) {
         const LoadedModule loadedModule(stderr);
         if (!loadedModule.loaded())
             return failEvaluation(options, "the module could not be loaded");
-        outcome = MacroEvaluation::run(macro, request);
+        outcome = MacroEvaluation::run(macro, *request);
     }
     if (!outcome.ok)
         return failEvaluation(options, outcome.error, outcome);

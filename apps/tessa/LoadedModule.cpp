@@ -3,6 +3,7 @@
 #include "module/ModuleEntry.h"
 #include "platform/host/CommandLine.h"
 #include "platform/host/HostWindows.h"
+#include "spreadsheet/standards/MacroStandardsRun.h"
 
 #include <cstdio>
 
@@ -20,6 +21,8 @@ LoadedModule::LoadedModule(std::FILE* echo) : echo_(echo) {
     loaded_ = moduleAttach(frame::moduleInstanceHandle());
     if (loaded_)
         acrxEntryPoint(AcRx::kInitAppMsg, &applicationToken);
+    // The core module hands the macros' standards evaluations to the spreadsheet subsystem.
+    ss::installStandardsEvaluator();
 }
 
 LoadedModule::~LoadedModule() {

@@ -1,5 +1,6 @@
 #include "apps/tessa/MacroCommands.h"
 
+#include "apps/tessa/LoadedModule.h"
 #include "apps/tessa/ProgramText.h"
 #include "platform/core/model/MacroCallbacks.h"
 #include "platform/core/model/MacroData.h"
@@ -261,6 +262,38 @@ bool findCellTab(const MacroData& data, const MacroOptions& options, const Vdn_S
     return false;
 }
 
+// Prints (and with --out writes) what an update changed in the macro's variables.
+int reportChanges(const MacroOptions& options, AcDbObjectId id, const Vdn_DbMacro& before) {
+    const Vdn_DbMacro& after = *Vdn_Drawing::current().macro(id);
+    Json changed = Json::array();
+    for (int m = 0; m < after.modules.length(); ++m) {
+        for (int v = 0; v < after.modules[m].variables.length(); ++v) {
+            const Vdn_String& was = before.modules[m].variables[v].value;
+            const Vdn_String& now = after.modules[m].variables[v].value;
+            if (was != now)
+                changed.push_back(Json{{"module", utf8(after.modules[m].name)},
+                                       {"name", utf8(after.modules[m].variables[v].name)},
+                                       {"old", utf8(was)},
+                                       {"new", utf8(now)}});
+        }
+    }
+    if (!options.out.empty() &&
+        !Vdn_Drawing::current().saveMacro(id, Vdn_String::fromUtf8(options.out)))
+        return fail("cannot write the macro file " + options.out);
+    if (options.json) {
+        printJsonLine(Json{{"ok", true}, {"changed", changed}, {"values", valuesOf(after)}});
+        return kExitOk;
+    }
+    for (const Json& change : changed)
+        std::printf("%s.%s: %s -> %s\n", change["module"].get<std::string>().c_str(),
+                    change["name"].get<std::string>().c_str(),
+                    change["old"].get<std::string>().c_str(),
+                    change["new"].get<std::string>().c_str());
+    if (changed.empty())
+        std::printf("nothing changed\n");
+    return kExitOk;
+}
+
 int setMacro(const MacroOptions& options) {
     AcDbObjectId id;
     if (!openMacro(options, id))
@@ -296,34 +329,22 @@ int setMacro(const MacroOptions& options) {
     }
     if (!changes.isEmpty() && !setAllToMacro(data, changes, changedCells))
         return fail("the model refuses the change: " + utf8(Vdn_Drawing::current().lastMessage()));
-    const Vdn_DbMacro& after = *Vdn_Drawing::current().macro(id);
-    Json changed = Json::array();
-    for (int m = 0; m < after.modules.length(); ++m) {
-        for (int v = 0; v < after.modules[m].variables.length(); ++v) {
-            const Vdn_String& was = before.modules[m].variables[v].value;
-            const Vdn_String& now = after.modules[m].variables[v].value;
-            if (was != now)
-                changed.push_back(Json{{"module", utf8(after.modules[m].name)},
-                                       {"name", utf8(after.modules[m].variables[v].name)},
-                                       {"old", utf8(was)},
-                                       {"new", utf8(now)}});
-        }
-    }
-    if (!options.out.empty() &&
-        !Vdn_Drawing::current().saveMacro(id, Vdn_String::fromUtf8(options.out)))
-        return fail("cannot write the macro file " + options.out);
-    if (options.json) {
-        printJsonLine(Json{{"ok", true}, {"changed", changed}, {"values", valuesOf(after)}});
-        return kExitOk;
-    }
-    for (const Json& change : changed)
-        std::printf("%s.%s: %s -> %s\n", change["module"].get<std::string>().c_str(),
-                    change["name"].get<std::string>().c_str(),
-                    change["old"].get<std::string>().c_str(),
-                    change["new"].get<std::string>().c_str());
-    if (changed.empty())
-        std::printf("nothing changed\n");
-    return kExitOk;
+    return reportChanges(options, id, before);
+}
+
+// The standards spreadsheets mapped onto the macro, evaluated as the macro dialog's "Load from
+// standards" button does: all or nothing.
+int loadMacroFromStandards(const MacroOptions& options) {
+    const LoadedModule loadedModule(stderr);
+    AcDbObjectId id;
+    if (!openMacro(options, id))
+        return kExitFailed;
+    const Vdn_DbMacro before = *Vdn_Drawing::current().macro(id);
+    MacroData data;
+    getMacroDataOf(AcArray<AcDbObjectId>{id}, data);
+    if (!data.loadFromStandards())
+        return fail("the standards were not loaded: " + utf8(Vdn_Drawing::current().lastMessage()));
+    return reportChanges(options, id, before);
 }
 
 } // namespace
@@ -356,6 +377,18 @@ void addMacroCommand(CLI::App& program, CommandRun& run) {
                   "Print {\"ok\":true,\"changed\":[{\"module\":...,\"name\":...,\"old\":...,"
                   "\"new\":...}],\"values\":{...}}");
     set->callback([options, &run] { run = [options] { return setMacro(*options); }; });
+
+    CLI::App* standards = macro->add_subcommand(
+        "standards", "Evaluate the standards spreadsheets mapped onto the macro (its settings' "
+                     "mappings), recalculate and run the clash check; a failure changes nothing "
+                     "(exit 1)");
+    standards->add_option("FILE", options->file, "The macro file (.json)")->required();
+    standards->add_option("--out", options->out,
+                          "Write the changed macro here (the input file is not changed otherwise)");
+    standards->add_flag("--json", options->json,
+                        "Print {\"ok\":true,\"changed\":[...],\"values\":{...}}");
+    standards->callback(
+        [options, &run] { run = [options] { return loadMacroFromStandards(*options); }; });
 }
 
 } // namespace app

@@ -1,13 +1,11 @@
 #include "apps/tessa/MacroEvaluation.h"
 
 #include "apps/tessa/ProgramText.h"
-#include "platform/core/model/MacroData.h"
-#include "platform/core/model/Vdn_DbMacro.h"
-#include "platform/host/AcTransaction.h"
 #include "platform/ui/users/NonInteractiveUser.h"
 #include "platform/ui/users/UserScope.h"
-#include "spreadsheet/standards/EvaluationReport.h"
-#include "spreadsheet/standards/StandardsLaunchers.h"
+#include "spreadsheet/standards/MacroStandardsRun.h"
+
+#include <cstdio>
 
 namespace app {
 
@@ -27,19 +25,6 @@ private:
     std::vector<std::string> texts_;
 };
 
-// Sets a general variable, replacing the value of one of the same name (without regard to
-// case) or appending it.
-void setGeneralVariable(Vdn_StringArray& names, Vdn_StringArray& values, const Vdn_String& name,
-                        const Vdn_String& value) {
-    const int found = names.find(name, false);
-    if (found >= 0) {
-        values[found] = value;
-        return;
-    }
-    names.append(name);
-    values.append(value);
-}
-
 } // namespace
 
 const char* MacroEvaluation::sectionName(const TfVarCell& cell) {
@@ -57,59 +42,38 @@ const char* MacroEvaluation::typeName(const TfVarCell& cell) {
     }
 }
 
-MacroEvaluation::Outcome MacroEvaluation::run(Vdn_DbMacro& macro, const Request& request) {
-    Outcome outcome;
-    MacroData macroData;
-    if (macro.getMacroData(macroData) != Acad::eOk) {
-        outcome.error = "the macro's record could not be made";
-        return outcome;
+std::optional<MacroEvaluation::Request>
+MacroEvaluation::requestOf(const std::string& sheet, const std::string& target,
+                           const std::vector<std::string>& assignments) {
+    Request request;
+    request.sheet = sheet;
+    request.target = target;
+    for (const std::string& assignment : assignments) {
+        const std::size_t equals = assignment.find('=');
+        if (equals == std::string::npos || equals == 0) {
+            std::fprintf(stderr, "tessa: --gen %s: expected NAME=VALUE\n", assignment.c_str());
+            return std::nullopt;
+        }
+        request.genNames.append(Vdn_String::fromUtf8(assignment.substr(0, equals)));
+        request.genValues.append(Vdn_String::fromUtf8(assignment.substr(equals + 1)));
     }
+    return request;
+}
+
+MacroEvaluation::Outcome MacroEvaluation::run(Vdn_DbMacro& macro, const Request& request) {
     RecordingUser user;
     const ui::UserScope userScope(user);
-
-    TfDlgStandardsData data;
-    const Vdn_String target =
-        request.target.empty() ? macro.name : Vdn_String::fromUtf8(request.target);
-    if (data.initialize(&macro, Vdn_String::fromUtf8(request.sheet), target, &macroData) !=
-        Acad::eOk) {
-        outcome.error = "the evaluation could not be prepared";
-        return outcome;
-    }
-    AcTransaction transaction;
-    data.transaction = &transaction;
-    ss::EvaluationReport report;
-    data.report = &report;
-    // The sheet sees the macro's general variables, then those of the request, which replace
-    // macro values of the same name.
-    macro.getGeneralVariables(data.genVarNames, data.genVarValues);
-    for (int i = 0; i < request.genNames.length(); ++i)
-        setGeneralVariable(data.genVarNames, data.genVarValues, request.genNames[i],
-                           request.genValues[i]);
-
-    const bool evaluated = StartDlgStandardsSS(data);
+    ss::MacroStandardsRun run = ss::MacroStandardsRun::evaluate(
+        macro, Vdn_String::fromUtf8(request.sheet), Vdn_String::fromUtf8(request.target),
+        request.genNames, request.genValues);
+    Outcome outcome;
     outcome.messages = std::move(user.texts());
-    for (const Vdn_String& problem : report.problems)
+    for (const Vdn_String& problem : run.report.problems)
         outcome.problems.push_back(utf8(problem));
-    if (!evaluated) {
-        outcome.error = "the evaluation of " + request.sheet + " failed" +
-                        (report.failure.isEmpty() ? std::string() : ": " + utf8(report.failure));
-        return outcome;
-    }
-    if (report.inputs > 0 && report.filledInputs == 0) {
-        outcome.error = "none of the inputs of " + request.sheet +
-                        " could be filled from the macro: " +
-                        (report.mappingProblem.isEmpty() ? std::string("no mapping")
-                                                         : utf8(report.mappingProblem));
-        return outcome;
-    }
-    // Values the mapping keeps in the macro's record (bolt data, member names, flex/fix
-    // states) reach the modules only through the record.
-    if (macro.setMacroData(macroData) != Acad::eOk) {
-        outcome.error = "the results could not be written into the macro";
-        return outcome;
-    }
-    outcome.ok = true;
-    outcome.variables = std::move(data.varCells);
+    outcome.ok = run.ok;
+    outcome.error = utf8(run.failure);
+    if (run.ok)
+        outcome.variables = std::move(run.variables);
     return outcome;
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,11 @@ public:
         // Equations that failed without stopping the evaluation (see ss::EvaluationReport).
         std::vector<std::string> problems;
     };
+
+    // The request of a command line: the sheet, the target and the --gen NAME=VALUE
+    // assignments. nullopt, after saying why on stderr, for an assignment without a name or "=".
+    static std::optional<Request> requestOf(const std::string& sheet, const std::string& target,
+                                            const std::vector<std::string>& assignments);
 
     // Evaluates the sheet for the macro and writes the outputs into it. Fails when the
     // evaluation fails (with its reason) and when none of the sheet's inputs could be filled

@@ -1,7 +1,9 @@
 #include "MacroSamples.h"
 #include "TempFolder.h"
 #include "platform/core/model/MacroCallbacks.h"
+#include "platform/core/model/StandardsEvaluator.h"
 #include "platform/core/model/Vdn_Drawing.h"
+#include "platform/core/model/Vdn_Module.h"
 #include "platform/core/text/NamedItems.h"
 
 #include <gtest/gtest.h>
@@ -80,7 +82,6 @@ TEST_F(MacroUpdate, ARefusedChangeLeavesModelAndRecordAsTheyWere) {
                           Case{"FormulaError", L"Bolts", L"Pitch", L"wide",
                                "modules[0].equations[1]: Plate1.H cannot be computed: #VALUE!"}}) {
         SCOPED_TRACE(c.label);
-        const Vdn_DbMacro before = model();
         MacroData record = data;
         MacroTabData& target = record.tabs[record.findTab(c.tab)];
         target.cells[target.findCellWithName(c.cellName)].value = c.value;
@@ -221,7 +222,6 @@ TEST_F(MacroUpdate, AdvancedBoltSettingsReachTheBoltModulesAndBadOnesAreRefused)
     ASSERT_TRUE(setHoleColumnsAndUpdate(details));
     EXPECT_EQ(model().modules[1].boltData.details, details);
 
-    const Vdn_DbMacro before = model();
     tab(L"Bolts").boltData->details.entries[0].active = 3;
     EXPECT_FALSE(UpdateModule(L"Bolts", data, {MacroTabData::kBoltDataChanged}, {}));
     EXPECT_EQ(model(), before);
@@ -241,6 +241,53 @@ TEST_F(MacroUpdate, AChangeOfEveryKindReachesTheModelThroughSetAllToMacro) {
     EXPECT_EQ(model().tabs[0].blockName, Vdn_String(L"P2"));
     EXPECT_EQ(bolts.boltData.diameter, Vdn_String(L"24"));
     EXPECT_EQ(bolts.variables[4].flex, std::optional<bool>(false));
+}
+
+// A standards evaluation that sets the bolt pitch its sheet name asks for ("Pitch140"), or fails.
+bool setPitchFromSheet(Vdn_DbMacro& macro, const Vdn_String& sheet, const Vdn_String& target,
+                       Vdn_String& problem) {
+    Vdn_Module* module = nullptr;
+    if (target != Vdn_String(L"Module.Bolts1") || !sheet.startsWith(L"Pitch", true) ||
+        macro.openModule(L"Bolts1", module) != Acad::eOk) {
+        problem = L"no such sheet";
+        return false;
+    }
+    Vdn_String pitch = sheet.substr(5);
+    return module->getSetConstrVarValue(L"Pitch", pitch, true) == Acad::eOk;
+}
+
+TEST_F(MacroUpdate, LoadingFromStandardsEvaluatesEveryMappedSheetOrChangesNothing) {
+    const core::StandardsEvaluator saved = core::standardsEvaluator();
+    core::standardsEvaluator() = setPitchFromSheet;
+    MacroSettingsData settings;
+    ASSERT_TRUE(GetMacroSettings(id, settings));
+    // A row without a sheet is skipped; the rows run in order, so the last pitch holds.
+    settings.mapping.spreadsheets = {L"Pitch120", L"", L"Pitch140"};
+    settings.mapping.targets = {L"Module.Bolts1", L"Module.Plate1", L"Module.Bolts1"};
+    settings.mapping.moduleNames = {L"Bolts1", L"Plate1", L"Bolts1"};
+    ASSERT_TRUE(SetMacroSettings(id, settings));
+    cell(L"Plate", L"H").controlId = 33005;
+    ASSERT_TRUE(data.loadFromStandards()) << Vdn_Drawing::current().lastMessage();
+    EXPECT_EQ(cell(L"Bolts", L"Pitch").value, Vdn_String(L"140"));
+    EXPECT_EQ(cell(L"Plate", L"H").value, Vdn_String(L"360")); // derived after the evaluation
+    EXPECT_EQ(cell(L"Plate", L"H").controlId, 33005);
+
+    // A failing second sheet leaves the pitch the first one set out of the model, and a
+    // result the clash check refuses is not kept either.
+    const MacroData record = data;
+    for (const wchar_t* second : {L"Missing", L"Pitch400"}) {
+        SCOPED_TRACE(Vdn_String(second).toUtf8());
+        settings.mapping.spreadsheets = {L"Pitch100", L"", second};
+        ASSERT_TRUE(SetMacroSettings(id, settings));
+        const Vdn_DbMacro withSettings = model();
+        EXPECT_FALSE(data.loadFromStandards());
+        EXPECT_FALSE(Vdn_Drawing::current().lastMessage().isEmpty());
+        EXPECT_EQ(model(), withSettings);
+        EXPECT_EQ(data, record);
+    }
+    core::standardsEvaluator() = nullptr;
+    EXPECT_FALSE(data.loadFromStandards());
+    core::standardsEvaluator() = saved;
 }
 
 TEST(MacroDrawing, ObjectIdsStayWithTheirMacrosAcrossSaveAndReload) {

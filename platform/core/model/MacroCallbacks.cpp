@@ -2,6 +2,7 @@
 
 #include "platform/core/model/MacroRecalculation.h"
 #include "platform/core/model/MacroRecordWriter.h"
+#include "platform/core/model/StandardsEvaluator.h"
 #include "platform/core/model/Vdn_Drawing.h"
 #include "platform/core/text/NamedItems.h"
 #include "platform/core/text/StringHelpers.h"
@@ -59,6 +60,29 @@ void refill(MacroData& data, const Vdn_DbMacro& macro) {
     data = fresh;
 }
 
+// Derives the changed copy's values and runs the clash check; false (refused) when either fails.
+bool recalculateAndCheck(Vdn_DbMacro& copy) {
+    Vdn_String message;
+    if (!core::MacroRecalculation::run(copy, message))
+        return refuse(message);
+    if (Vdn_Drawing::current().clashChecking()) {
+        const Vdn_StringArray clashes = clashesOf(copy);
+        if (!clashes.isEmpty())
+            return refuse(clashes.first());
+    }
+    return true;
+}
+
+// Puts the checked copies (one per object id of the record) into the drawing and refills the
+// record from the first.
+void commit(MacroData& data, std::vector<Vdn_DbMacro> updated) {
+    Vdn_Drawing& drawing = Vdn_Drawing::current();
+    for (int i = 0; i < data.objectIds.length(); ++i)
+        drawing.replaceMacro(data.objectIds[i], std::move(updated[static_cast<std::size_t>(i)]));
+    drawing.setLastMessage(Vdn_String());
+    refill(data, *drawing.macro(data.objectIds.first()));
+}
+
 // Writes the tabs of the record into every macro, recalculates and checks; all or nothing.
 bool updateTabs(MacroData& data, const Vdn_Array<MacroTabData>& tabs,
                 const Vdn_Array<int>& changes) {
@@ -85,20 +109,11 @@ bool updateTabs(MacroData& data, const Vdn_Array<MacroTabData>& tabs,
             return refuse(L"the record names a tab, module or value the macro " + copy.name +
                           L" does not have");
         }
-        Vdn_String message;
-        if (!core::MacroRecalculation::run(copy, message))
-            return refuse(message);
-        if (Vdn_Drawing::current().clashChecking()) {
-            const Vdn_StringArray clashes = clashesOf(copy);
-            if (!clashes.isEmpty())
-                return refuse(clashes.first());
-        }
+        if (!recalculateAndCheck(copy))
+            return false;
         updated.push_back(std::move(copy));
     }
-    for (int i = 0; i < data.objectIds.length(); ++i)
-        drawing.replaceMacro(data.objectIds[i], std::move(updated[static_cast<std::size_t>(i)]));
-    drawing.setLastMessage(Vdn_String());
-    refill(data, *drawing.macro(data.objectIds.first()));
+    commit(data, std::move(updated));
     return true;
 }
 
@@ -216,5 +231,40 @@ bool getMacroDataOf(const AcArray<AcDbObjectId>& ids, MacroData& data) {
     }
     Vdn_Drawing::current().macro(ids.first())->getMacroData(data);
     data.objectIds = ids;
+    return true;
+}
+
+bool MacroData::loadFromStandards() {
+    const core::StandardsEvaluator& evaluate = core::standardsEvaluator();
+    if (!evaluate)
+        return refuse(L"no standards evaluation is available");
+    if (objectIds.isEmpty())
+        return refuse(L"the record stands for no macro");
+    Vdn_Drawing& drawing = Vdn_Drawing::current();
+    std::vector<Vdn_DbMacro> updated;
+    for (const AcDbObjectId id : objectIds) {
+        const Vdn_DbMacro* macro = drawing.macro(id);
+        if (!macro)
+            return refuse(L"the drawing holds no object " +
+                          Vdn_String(std::to_wstring(id.value())));
+        // Each macro is evaluated on a copy, so a failure halfway leaves every macro as it was.
+        Vdn_DbMacro copy = *macro;
+        const TabMappingData mapping = copy.settings.mapping;
+        for (int row = 0; row < mapping.count(); ++row) {
+            const Vdn_String& sheet = mapping.spreadsheets[row];
+            if (sheet.trim().isEmpty())
+                continue;
+            const Vdn_String target =
+                mapping.targets.isValidIndex(row) ? mapping.targets[row] : Vdn_String();
+            Vdn_String problem;
+            if (!evaluate(copy, sheet, target, problem))
+                return refuse(sheet + L": " +
+                              (problem.isEmpty() ? Vdn_String(L"the evaluation failed") : problem));
+        }
+        if (!recalculateAndCheck(copy))
+            return false;
+        updated.push_back(std::move(copy));
+    }
+    commit(*this, std::move(updated));
     return true;
 }

@@ -45,6 +45,11 @@ public:
     // every macro of the current drawing it stands for. False for an unknown tab or another
     // direction.
     bool changeView(const Vdn_String& tabName, int direction);
+    // Evaluates the standards spreadsheets mapped onto each macro the record stands for (the
+    // rows of its settings' mapping that name a sheet), recalculates, runs the clash check and
+    // refills the record. All or nothing: false, with the drawing's last message saying why and
+    // no macro changed, when an evaluation fails, none is installed or the result clashes.
+    bool loadFromStandards();
 
     Vdn_String name;
     Vdn_String title; // the macro dialog's window title
