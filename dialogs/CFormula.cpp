@@ -1,7 +1,7 @@
 #include "dialogs/CFormula.h"
 
 #include "dialogs/FormulaSheetScope.h"
-#include "platform/grid/Sheet.h"
+#include "platform/grid/sheet/Sheet.h"
 #include "platform/host/CommandLineApi.h"
 
 #include <algorithm>

@@ -25,7 +25,7 @@
 #include "platform/core/text/Vdn_Array.h"
 #include "platform/core/text/Vdn_String.h"
 #include "platform/core/text/Vdn_StringArray.h"
-#include "platform/grid/FunctionValue.h"
+#include "platform/grid/functions/FunctionValue.h"
 #include "platform/ui/dialogs/CDialog.h"
 #include "spreadsheet/Vdn_Spread.h"
 

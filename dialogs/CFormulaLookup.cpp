@@ -1,9 +1,9 @@
 #include "dialogs/CFormula.h"
 #include "dialogs/FormulaSheetScope.h"
 #include "module/ResourceSwitch.h"
-#include "platform/grid/CellType.h"
-#include "platform/grid/NumberText.h"
-#include "platform/grid/Sheet.h"
+#include "platform/grid/sheet/CellType.h"
+#include "platform/grid/sheet/Sheet.h"
+#include "platform/grid/values/NumberText.h"
 #include "platform/host/CommandLineApi.h"
 
 #include <algorithm>

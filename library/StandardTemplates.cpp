@@ -3,7 +3,7 @@
 #include "platform/core/files/TextFileHelpers.h"
 #include "platform/core/settings/Vdn_Settings.h"
 #include "platform/core/text/NumberedTexts.h"
-#include "platform/grid/TextLocation.h"
+#include "platform/grid/sheet/TextLocation.h"
 
 #include <string>
 

@@ -19,8 +19,8 @@
 // A right-button press goes through PreTranslateMessage before OnRButtonDown, as the message
 // pump hands queued mouse input to PreTranslateMessage; keys are routed there by ui::Keyboard.
 
-#include "platform/grid/CellType.h"
-#include "platform/grid/CustomFunction.h"
+#include "platform/grid/functions/CustomFunction.h"
+#include "platform/grid/sheet/CellType.h"
 #include "platform/ui/controls/SpreadsheetControl.h"
 #include "platform/ui/windows/CFont.h"
 #include "platform/ui/windows/CWnd.h"

@@ -1,4 +1,4 @@
-#include "platform/grid/Sheet.h"
+#include "platform/grid/sheet/Sheet.h"
 #include "spreadsheet/TSpread.h"
 
 #include <algorithm>

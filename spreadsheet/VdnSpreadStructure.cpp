@@ -1,5 +1,5 @@
 #include "platform/core/text/NumberedTexts.h"
-#include "platform/grid/Sheet.h"
+#include "platform/grid/sheet/Sheet.h"
 #include "spreadsheet/RedrawPause.h"
 #include "spreadsheet/Vdn_DlgPromptString.h"
 #include "spreadsheet/Vdn_Spread.h"

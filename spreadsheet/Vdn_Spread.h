@@ -17,9 +17,9 @@
 #include "platform/core/text/Vdn_Array.h"
 #include "platform/core/text/Vdn_String.h"
 #include "platform/core/text/Vdn_StringArray.h"
-#include "platform/grid/CellType.h"
-#include "platform/grid/SheetOption.h"
-#include "platform/grid/TextKind.h"
+#include "platform/grid/sheet/CellType.h"
+#include "platform/grid/sheet/SheetOption.h"
+#include "platform/grid/sheet/TextKind.h"
 #include "spreadsheet/TSpread.h"
 #include "spreadsheet/Vdn_TabMsgHandle.h"
 

@@ -5,7 +5,7 @@
 #include "platform/core/files/PathBoundary.h"
 #include "platform/core/files/TextFileHelpers.h"
 #include "platform/core/text/Vdn_StringArray.h"
-#include "platform/grid/CsvReader.h"
+#include "platform/grid/files/CsvReader.h"
 #include "platform/host/AcArray.h"
 #include "spreadsheet/bill/TfSSBillOutput.h"
 #include "spreadsheet/editor/TfSSSettings.h"

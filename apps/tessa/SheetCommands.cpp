@@ -5,7 +5,7 @@
 #include "apps/tessa/SheetFile.h"
 #include "platform/core/files/PathBoundary.h"
 #include "platform/core/text/Vdn_String.h"
-#include "platform/grid/CellAddress.h"
+#include "platform/grid/sheet/CellAddress.h"
 
 #include <cstdio>
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/grid/Sheet.h"
+#include "platform/grid/sheet/Sheet.h"
 
 #include <optional>
 #include <string>

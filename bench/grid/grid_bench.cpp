@@ -1,10 +1,10 @@
 // Throughput of the formula engine: parsing, evaluating, and recalculating chains of formulas
 // after one input changes. Recalculation should cost in proportion to the formulas that depend
 // on the change, not to the size of the sheet.
-#include "platform/grid/Formula.h"
-#include "platform/grid/FormulaEvaluator.h"
-#include "platform/grid/Sheet.h"
-#include "platform/grid/SheetEvalContext.h"
+#include "platform/grid/formula/Formula.h"
+#include "platform/grid/formula/FormulaEvaluator.h"
+#include "platform/grid/sheet/Sheet.h"
+#include "platform/grid/sheet/SheetEvalContext.h"
 
 #include <array>
 #include <benchmark/benchmark.h>

@@ -9,7 +9,7 @@
 #include "platform/core/sections/Vdn_SectionTableManager.h"
 #include "platform/core/settings/DocumentData.h"
 #include "platform/core/settings/Vdn_Settings.h"
-#include "platform/grid/Sheet.h"
+#include "platform/grid/sheet/Sheet.h"
 #include "platform/host/AcTransaction.h"
 #include "spreadsheet/standards/CalcSSTimers.h"
 #include "spreadsheet/standards/StandardsLaunchers.h"

@@ -1,9 +1,9 @@
 // Fuzz entries for the grid engine's readers of outside input: formulas, number formats, .tfs
 // files and CSV.
 #include "fuzz/FuzzEntry.h"
-#include "platform/grid/NumberFormat.h"
-#include "platform/grid/Sheet.h"
-#include "platform/grid/TextCodec.h"
+#include "platform/grid/files/TextCodec.h"
+#include "platform/grid/sheet/Sheet.h"
+#include "platform/grid/values/NumberFormat.h"
 
 #include <cstdlib>
 #include <string>

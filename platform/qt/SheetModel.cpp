@@ -1,7 +1,7 @@
 #include "platform/qt/SheetModel.h"
 
-#include "platform/grid/CellFormat.h"
-#include "platform/grid/Sheet.h"
+#include "platform/grid/sheet/CellFormat.h"
+#include "platform/grid/sheet/Sheet.h"
 #include "platform/qt/WidgetPictures.h"
 #include "platform/ui/controls/SpreadsheetControl.h"
 #include "platform/ui/graphics/CBitmap.h"

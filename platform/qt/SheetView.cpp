@@ -1,7 +1,7 @@
 #include "platform/qt/SheetView.h"
 
-#include "platform/grid/Sheet.h"
-#include "platform/grid/SheetOption.h"
+#include "platform/grid/sheet/Sheet.h"
+#include "platform/grid/sheet/SheetOption.h"
 #include "platform/qt/DialogMetrics.h"
 #include "platform/qt/SheetModel.h"
 #include "platform/ui/controls/SpreadsheetControl.h"

@@ -2,8 +2,8 @@
 
 #include "platform/core/files/PathBoundary.h"
 #include "platform/core/model/BillPictures.h"
-#include "platform/grid/CellFormat.h"
-#include "platform/grid/CellType.h"
+#include "platform/grid/sheet/CellFormat.h"
+#include "platform/grid/sheet/CellType.h"
 #include "spreadsheet/Vdn_Spread.h"
 #include "spreadsheet/bill/EmbeddedPicture.h"
 #include "spreadsheet/editor/DlgSSAsTool.h"

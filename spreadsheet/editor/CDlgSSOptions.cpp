@@ -1,8 +1,8 @@
 #include "spreadsheet/editor/CDlgSSOptions.h"
 
 #include "platform/core/text/NumberedTexts.h"
-#include "platform/grid/Limits.h"
-#include "platform/grid/Sheet.h"
+#include "platform/grid/sheet/Limits.h"
+#include "platform/grid/sheet/Sheet.h"
 
 #include <algorithm>
 #include <string>

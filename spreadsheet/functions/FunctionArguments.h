@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/core/text/Vdn_String.h"
-#include "platform/grid/FunctionValue.h"
+#include "platform/grid/functions/FunctionValue.h"
 
 #include <optional>
 

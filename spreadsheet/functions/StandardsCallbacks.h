@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/grid/FunctionValue.h"
+#include "platform/grid/functions/FunctionValue.h"
 
 #include <span>
 

@@ -1,6 +1,6 @@
 #include "spreadsheet/functions/StandardsFunctions.h"
 
-#include "platform/grid/Sheet.h"
+#include "platform/grid/sheet/Sheet.h"
 #include "spreadsheet/functions/StandardsCallbacks.h"
 
 namespace ss {

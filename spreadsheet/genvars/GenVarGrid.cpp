@@ -1,7 +1,7 @@
 #include "spreadsheet/genvars/GenVarGrid.h"
 
 #include "platform/core/text/NumberedTexts.h"
-#include "platform/grid/Sheet.h"
+#include "platform/grid/sheet/Sheet.h"
 #include "spreadsheet/genvars/GenVarFilter.h"
 
 #include <algorithm>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "platform/core/text/Vdn_String.h"
-#include "platform/grid/CellRef.h"
-#include "platform/grid/Formula.h"
-#include "platform/grid/ReferenceStyle.h"
+#include "platform/grid/formula/Formula.h"
+#include "platform/grid/formula/ReferenceStyle.h"
+#include "platform/grid/sheet/CellRef.h"
 
 #include <cstddef>
 #include <cstdint>

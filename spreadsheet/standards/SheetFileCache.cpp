@@ -1,7 +1,7 @@
 #include "spreadsheet/standards/SheetFileCache.h"
 
 #include "platform/core/files/PathBoundary.h"
-#include "platform/grid/Sheet.h"
+#include "platform/grid/sheet/Sheet.h"
 #include "spreadsheet/TSpread.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/core/files/PathBoundary.h"
-#include "platform/grid/SheetModel.h"
+#include "platform/grid/sheet/SheetModel.h"
 #include "spreadsheet/standards/SheetMemo.h"
 
 #include <cstdint>

@@ -4,7 +4,7 @@
 #include "platform/core/settings/Vdn_FunctionTimer.h"
 #include "platform/core/settings/Vdn_Settings.h"
 #include "platform/core/text/CharCase.h"
-#include "platform/grid/Sheet.h"
+#include "platform/grid/sheet/Sheet.h"
 #include "spreadsheet/standards/CalcSSTimers.h"
 #include "spreadsheet/standards/SheetFileCache.h"
 #include "spreadsheet/standards/TfDlgStandardsData.h"

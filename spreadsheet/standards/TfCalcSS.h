@@ -2,7 +2,7 @@
 
 #include "platform/core/settings/AcadErrorStatus.h"
 #include "platform/core/text/Vdn_StringArray.h"
-#include "platform/grid/CellRef.h"
+#include "platform/grid/sheet/CellRef.h"
 #include "spreadsheet/Vdn_Spread.h"
 #include "spreadsheet/standards/EvaluationReport.h"
 #include "spreadsheet/standards/SheetMemo.h"

@@ -1,7 +1,7 @@
 #include "platform/core/settings/DocumentData.h"
 #include "platform/core/settings/Vdn_FunctionTimer.h"
 #include "platform/core/text/StringHelpers.h"
-#include "platform/grid/Sheet.h"
+#include "platform/grid/sheet/Sheet.h"
 #include "platform/ui/windows/WinApi.h"
 #include "platform/ui/windows/WinConstants.h"
 #include "spreadsheet/functions/StandardsFunctions.h"

@@ -3,7 +3,7 @@
 // the file, and a file whose own look-up takes its key texts from cells read after it.
 
 #include "dialogs/FormulaEntries.h"
-#include "platform/grid/Sheet.h"
+#include "platform/grid/sheet/Sheet.h"
 #include "tests/dialogs/FormulaFixture.h"
 
 #include <fstream>

@@ -5,7 +5,7 @@
 
 #include "dialogs/CFormula.h"
 #include "dialogs/FormulaSheetScope.h"
-#include "platform/grid/FunctionValue.h"
+#include "platform/grid/functions/FunctionValue.h"
 #include "platform/host/CommandLine.h"
 #include "tests/core/TempFolder.h"
 #include "tests/ui/ui_test_support.h"

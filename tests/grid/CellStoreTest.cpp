@@ -1,12 +1,12 @@
 // The cell store and its flat index, checked against a plain map through many additions and
 // erasures, and the dependency graph's lists of dependents.
 
-#include "platform/grid/CellStore.h"
+#include "platform/grid/sheet/CellStore.h"
 
 #include "GridTestSupport.h"
-#include "platform/grid/CellIndex.h"
-#include "platform/grid/DependencyGraph.h"
-#include "platform/grid/Formula.h"
+#include "platform/grid/calc/DependencyGraph.h"
+#include "platform/grid/formula/Formula.h"
+#include "platform/grid/sheet/CellIndex.h"
 
 #include <algorithm>
 #include <map>

@@ -1,5 +1,5 @@
 #include "GridTestSupport.h"
-#include "platform/grid/CsvReader.h"
+#include "platform/grid/files/CsvReader.h"
 
 #include <filesystem>
 

@@ -2,8 +2,8 @@
 // as LibreOffice Calc gives them for the same formulas (Excel's error names where Calc shows
 // Err:5xx). The cells the formulas read are FormulaSheet's.
 #include "GridTestSupport.h"
-#include "platform/grid/CustomFunction.h"
-#include "platform/grid/Rounding.h"
+#include "platform/grid/functions/CustomFunction.h"
+#include "platform/grid/values/Rounding.h"
 
 #include <cmath>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "platform/grid/FormulaParser.h"
+#include "platform/grid/formula/FormulaParser.h"
 
 #include "GridTestSupport.h"
-#include "platform/grid/Limits.h"
+#include "platform/grid/sheet/Limits.h"
 
 #include <string>
 

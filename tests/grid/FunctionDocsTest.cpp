@@ -1,8 +1,8 @@
 // The list of built-in functions in docs/ names every function once with the argument counts
 // the parser enforces, and each example there gives the result written beside it.
 #include "GridTestSupport.h"
-#include "platform/grid/BuiltinFunctions.h"
-#include "platform/grid/ValueConversion.h"
+#include "platform/grid/functions/BuiltinFunctions.h"
+#include "platform/grid/values/ValueConversion.h"
 
 #include <fstream>
 #include <map>

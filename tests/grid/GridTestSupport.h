@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/grid/ErrorCode.h"
-#include "platform/grid/Sheet.h"
-#include "platform/grid/TextCodec.h"
-#include "platform/grid/Value.h"
+#include "platform/grid/files/TextCodec.h"
+#include "platform/grid/sheet/Sheet.h"
+#include "platform/grid/values/ErrorCode.h"
+#include "platform/grid/values/Value.h"
 #include "tests/grid/ValuePrinter.h"
 
 #include <cmath>

@@ -1,12 +1,12 @@
 // The small pieces every formula and file leans on: number texts, decimal rounding, wildcard
 // search, case mapping and the quoting of .tfs strings.
 #include "GridTestSupport.h"
-#include "platform/grid/CellAddress.h"
-#include "platform/grid/NumberText.h"
-#include "platform/grid/Rounding.h"
-#include "platform/grid/TextCase.h"
-#include "platform/grid/TfsSyntax.h"
-#include "platform/grid/Wildcard.h"
+#include "platform/grid/files/TfsSyntax.h"
+#include "platform/grid/sheet/CellAddress.h"
+#include "platform/grid/values/NumberText.h"
+#include "platform/grid/values/Rounding.h"
+#include "platform/grid/values/TextCase.h"
+#include "platform/grid/values/Wildcard.h"
 
 #include <limits>
 #include <optional>

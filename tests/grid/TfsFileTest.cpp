@@ -1,5 +1,5 @@
 #include "GridTestSupport.h"
-#include "platform/grid/SheetOption.h"
+#include "platform/grid/sheet/SheetOption.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,9 +1,9 @@
 #pragma once
 // How GoogleTest shows a grid value in a failure message.
 
-#include "platform/grid/ErrorCode.h"
-#include "platform/grid/TextCodec.h"
-#include "platform/grid/Value.h"
+#include "platform/grid/files/TextCodec.h"
+#include "platform/grid/values/ErrorCode.h"
+#include "platform/grid/values/Value.h"
 
 #include <ostream>
 

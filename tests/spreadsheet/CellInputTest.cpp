@@ -2,7 +2,7 @@
 // (leave cell, data change, button, click, double-click, combo choice, right button), a parent
 // that keeps the active cell, hidden rows, two-state picture buttons and the mouse on cells.
 
-#include "platform/grid/Sheet.h"
+#include "platform/grid/sheet/Sheet.h"
 #include "platform/ui/users/UserActions.h"
 #include "spreadsheet/TSpread.h"
 

@@ -2,7 +2,7 @@
 
 #include "platform/core/files/TextFileHelpers.h"
 #include "platform/core/text/FieldEscapes.h"
-#include "platform/grid/TextLocation.h"
+#include "platform/grid/sheet/TextLocation.h"
 
 namespace core {
 

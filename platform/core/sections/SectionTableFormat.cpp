@@ -2,7 +2,7 @@
 
 #include "platform/core/text/FieldEscapes.h"
 #include "platform/core/text/StringHelpers.h"
-#include "platform/grid/TextLocation.h"
+#include "platform/grid/sheet/TextLocation.h"
 
 namespace core {
 

@@ -1,4 +1,4 @@
-#include "platform/grid/Sheet.h"
+#include "platform/grid/sheet/Sheet.h"
 #include "platform/host/HostWindows.h"
 #include "platform/ui/dialogs/DialogTemplate.h"
 #include "platform/ui/dialogs/TemplateLibrary.h"

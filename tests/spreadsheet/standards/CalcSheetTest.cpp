@@ -1,7 +1,7 @@
 // The calculating spreadsheet on its own: loading, the sections and their variables, the
 // equations, duplicates, general variables and the equation message.
 
-#include "platform/grid/CellType.h"
+#include "platform/grid/sheet/CellType.h"
 #include "platform/ui/windows/WinConstants.h"
 #include "spreadsheet/standards/CalcSSTimers.h"
 #include "spreadsheet/standards/EvaluationReport.h"

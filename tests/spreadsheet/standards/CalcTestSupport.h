@@ -7,7 +7,7 @@
 #include "platform/core/sections/Vdn_SectionTableManager.h"
 #include "platform/core/settings/DocumentData.h"
 #include "platform/core/settings/Vdn_Settings.h"
-#include "platform/grid/Sheet.h"
+#include "platform/grid/sheet/Sheet.h"
 #include "platform/host/HostWindows.h"
 #include "spreadsheet/standards/CDlgSSStandards.h"
 #include "spreadsheet/standards/SheetFileCache.h"

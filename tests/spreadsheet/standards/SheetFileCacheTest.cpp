@@ -1,6 +1,6 @@
 // Sheet files kept in memory: read once, loaded by copying, read again when they change.
 
-#include "platform/grid/Sheet.h"
+#include "platform/grid/sheet/Sheet.h"
 #include "spreadsheet/TSpread.h"
 #include "tests/spreadsheet/standards/CalcTestSupport.h"
 
