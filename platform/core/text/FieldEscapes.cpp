@@ -1,27 +1,15 @@
 #include "platform/core/text/FieldEscapes.h"
 
+#include "platform/grid/files/BackslashEscapes.h"
+
 namespace core {
 
 Vdn_String escapeField(const Vdn_String& text) {
     std::wstring out;
     out.reserve(text.str().size());
     for (const wchar_t ch : text.str()) {
-        switch (ch) {
-        case L'\\':
-            out += L"\\\\";
-            break;
-        case L'\t':
-            out += L"\\t";
-            break;
-        case L'\n':
-            out += L"\\n";
-            break;
-        case L'\r':
-            out += L"\\r";
-            break;
-        default:
+        if (!grid::appendBackslashEscape(out, ch))
             out += ch;
-        }
     }
     return Vdn_String(std::move(out));
 }
@@ -37,22 +25,10 @@ std::optional<Vdn_String> unescapeField(const Vdn_String& field) {
         }
         if (++i == s.size())
             return std::nullopt;
-        switch (s[i]) {
-        case L'\\':
-            out += L'\\';
-            break;
-        case L't':
-            out += L'\t';
-            break;
-        case L'n':
-            out += L'\n';
-            break;
-        case L'r':
-            out += L'\r';
-            break;
-        default:
+        const std::optional<wchar_t> escaped = grid::backslashEscaped(s[i]);
+        if (!escaped)
             return std::nullopt;
-        }
+        out += *escaped;
     }
     return Vdn_String(std::move(out));
 }

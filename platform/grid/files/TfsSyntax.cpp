@@ -1,5 +1,6 @@
 #include "platform/grid/files/TfsSyntax.h"
 
+#include "platform/grid/files/BackslashEscapes.h"
 #include "platform/grid/files/TextCodec.h"
 
 namespace grid {
@@ -31,28 +32,14 @@ std::wstring hexDigits(unsigned long value) {
 std::wstring TfsSyntax::quote(std::wstring_view text) {
     std::wstring out = L"\"";
     for (const wchar_t ch : text) {
-        switch (ch) {
-        case L'\\':
-            out += L"\\\\";
-            break;
-        case L'"':
+        if (ch == L'"')
             out += L"\\\"";
-            break;
-        case L'\n':
-            out += L"\\n";
-            break;
-        case L'\r':
-            out += L"\\r";
-            break;
-        case L'\t':
-            out += L"\\t";
-            break;
-        default:
-            if (static_cast<unsigned long>(ch) < 0x20 || ch == 0x7F || !TextCodec::isEncodable(ch))
-                out += L"\\u{" + hexDigits(static_cast<std::uint32_t>(ch)) + L"}";
-            else
-                out += ch;
-        }
+        else if (appendBackslashEscape(out, ch))
+            continue;
+        else if (static_cast<unsigned long>(ch) < 0x20 || ch == 0x7F || !TextCodec::isEncodable(ch))
+            out += L"\\u{" + hexDigits(static_cast<std::uint32_t>(ch)) + L"}";
+        else
+            out += ch;
     }
     out += L'"';
     return out;
@@ -94,19 +81,13 @@ bool TfsSyntax::split(std::wstring_view line, std::vector<Field>& fields, std::w
                 return false;
             }
             const wchar_t escaped = line[i++];
+            if (const std::optional<wchar_t> shared = backslashEscaped(escaped)) {
+                field.text.push_back(*shared);
+                continue;
+            }
             switch (escaped) {
-            case L'\\':
             case L'"':
                 field.text.push_back(escaped);
-                break;
-            case L'n':
-                field.text.push_back(L'\n');
-                break;
-            case L'r':
-                field.text.push_back(L'\r');
-                break;
-            case L't':
-                field.text.push_back(L'\t');
                 break;
             case L'u': {
                 if (i >= line.size() || line[i] != L'{') {
