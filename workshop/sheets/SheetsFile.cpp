@@ -75,33 +75,12 @@ private:
 } // namespace
 
 SheetsReadResult readSheetsText(std::string_view utf8Json) {
-    SheetsReadResult result;
-    Json root;
-    if (const auto problem = core::JsonDocument::parse(utf8Json, kMaxNesting, root)) {
-        result.message = Vdn_String::fromUtf8(*problem);
-        return result;
-    }
-    Reader reader;
-    if (!reader.read(root, result.data)) {
-        result.data = TfSheetsMgrDlgData();
-        result.message = Vdn_String::fromUtf8(reader.error());
-        return result;
-    }
-    result.ok = true;
-    return result;
+    return core::readJsonRecordText<Reader, TfSheetsMgrDlgData>(utf8Json, kMaxNesting);
 }
 
 SheetsReadResult readSheetsFile(const Vdn_String& path) {
-    const std::optional<std::wstring> text = core::readTextFile(path);
-    if (!text) {
-        SheetsReadResult result;
-        result.message = L"cannot read the sheets file " + path;
-        return result;
-    }
-    SheetsReadResult result = readSheetsText(core::TextCodec::encodeUtf8(*text));
-    if (!result.ok)
-        result.message = path + L": " + result.message;
-    return result;
+    return core::readJsonRecordFile<Reader, TfSheetsMgrDlgData>(path, L"the sheets file",
+                                                                kMaxNesting);
 }
 
 } // namespace sheets

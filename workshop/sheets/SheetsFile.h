@@ -1,6 +1,7 @@
 #pragma once
 
 #include "module/TfSheetsMgrDlgData.h"
+#include "platform/core/files/JsonRecordFile.h"
 #include "platform/core/text/Vdn_String.h"
 
 #include <string_view>
@@ -9,12 +10,7 @@
 // a JSON document {"sheets": [{"text": ..., "subEntries": [...]}, ...]}, in order.
 namespace sheets {
 
-struct SheetsReadResult {
-    bool ok = false;
-    TfSheetsMgrDlgData data;
-    // Why the file could not be read (where in the document, in plain words); empty on success.
-    Vdn_String message;
-};
+using SheetsReadResult = core::JsonRecordRead<TfSheetsMgrDlgData>;
 
 // Reads the document; the first problem fails the whole read and gives an empty record.
 SheetsReadResult readSheetsText(std::string_view utf8Json);

@@ -167,33 +167,12 @@ Json groupJson(const Vdn_StringArray& names, const Vdn_StringArray& values,
 } // namespace
 
 GenVarsReadResult readGenVarsText(std::string_view utf8Json) {
-    GenVarsReadResult result;
-    Json root;
-    if (const auto problem = JsonDocument::parse(utf8Json, kMaxNesting, root)) {
-        result.message = Vdn_String::fromUtf8(*problem);
-        return result;
-    }
-    Reader reader;
-    if (!reader.read(root, result.data)) {
-        result.data = TfAutoStandardsData();
-        result.message = Vdn_String::fromUtf8(reader.error());
-        return result;
-    }
-    result.ok = true;
-    return result;
+    return readJsonRecordText<Reader, TfAutoStandardsData>(utf8Json, kMaxNesting);
 }
 
 GenVarsReadResult readGenVarsFile(const Vdn_String& path) {
-    const std::optional<std::wstring> text = readTextFile(path);
-    if (!text) {
-        GenVarsReadResult result;
-        result.message = L"cannot read the general-variables file " + path;
-        return result;
-    }
-    GenVarsReadResult result = readGenVarsText(TextCodec::encodeUtf8(*text));
-    if (!result.ok)
-        result.message = path + L": " + result.message;
-    return result;
+    return readJsonRecordFile<Reader, TfAutoStandardsData>(path, L"the general-variables file",
+                                                           kMaxNesting);
 }
 
 std::string genVarsToJsonText(const TfAutoStandardsData& data) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/core/files/JsonRecordFile.h"
 #include "platform/core/model/TfAutoStandardsData.h"
 #include "platform/core/text/Vdn_String.h"
 
@@ -11,12 +12,7 @@
 // the standards general variables of a TfAutoStandardsData, one object a row.
 namespace core {
 
-struct GenVarsReadResult {
-    bool ok = false;
-    TfAutoStandardsData data;
-    // Why the file could not be read (where in the document, in plain words); empty on success.
-    Vdn_String message;
-};
+using GenVarsReadResult = JsonRecordRead<TfAutoStandardsData>;
 
 // Reads the document; the first problem fails the whole read.
 GenVarsReadResult readGenVarsText(std::string_view utf8Json);
