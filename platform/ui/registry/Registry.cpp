@@ -331,21 +331,29 @@ LONG Registry::deleteValue(HKEY key, std::wstring_view name) {
     return ERROR_ACCESS_DENIED;
 }
 
-LONG Registry::deleteKey(HKEY parent, std::wstring_view path) {
-    Resolved from;
-    std::vector<std::wstring_view> names;
+LONG Registry::resolveOwner(HKEY parent, std::wstring_view path, Resolved& from,
+                            RegistryKey::Ptr& owner, std::vector<std::wstring_view>& names) const {
     if (LONG status = resolve(parent, from); status != ERROR_SUCCESS)
         return status;
     if (LONG status = splitPath(path, names); status != ERROR_SUCCESS)
         return status;
-    if (names.empty())
-        return ERROR_INVALID_PARAMETER;
-    RegistryKey::Ptr owner = from.key;
+    owner = from.key;
     for (std::size_t i = 0; i + 1 < names.size(); ++i) {
         owner = owner->findSubKey(names[i]);
         if (!owner)
             return ERROR_FILE_NOT_FOUND;
     }
+    return ERROR_SUCCESS;
+}
+
+LONG Registry::deleteKey(HKEY parent, std::wstring_view path) {
+    Resolved from;
+    RegistryKey::Ptr owner;
+    std::vector<std::wstring_view> names;
+    if (LONG status = resolveOwner(parent, path, from, owner, names); status != ERROR_SUCCESS)
+        return status;
+    if (names.empty())
+        return ERROR_INVALID_PARAMETER;
     const RegistryKey::Ptr target = owner->findSubKey(names.back());
     if (!target)
         return ERROR_FILE_NOT_FOUND;
@@ -360,17 +368,10 @@ LONG Registry::deleteKey(HKEY parent, std::wstring_view path) {
 
 LONG Registry::deleteTree(HKEY parent, std::wstring_view path) {
     Resolved from;
+    RegistryKey::Ptr owner;
     std::vector<std::wstring_view> names;
-    if (LONG status = resolve(parent, from); status != ERROR_SUCCESS)
+    if (LONG status = resolveOwner(parent, path, from, owner, names); status != ERROR_SUCCESS)
         return status;
-    if (LONG status = splitPath(path, names); status != ERROR_SUCCESS)
-        return status;
-    RegistryKey::Ptr owner = from.key;
-    for (std::size_t i = 0; i + 1 < names.size(); ++i) {
-        owner = owner->findSubKey(names[i]);
-        if (!owner)
-            return ERROR_FILE_NOT_FOUND;
-    }
     if (names.empty()) {
         if (owner->values().empty() && owner->subKeys().empty())
             return ERROR_SUCCESS;

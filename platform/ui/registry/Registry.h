@@ -116,6 +116,10 @@ private:
 
     void load(int root);
     LONG resolve(HKEY handle, Resolved& resolved) const;
+    // The key path names below parent, split into names; owner is the key that holds the
+    // last name (parent itself for a path of one name or none).
+    LONG resolveOwner(HKEY parent, std::wstring_view path, Resolved& from, RegistryKey::Ptr& owner,
+                      std::vector<std::wstring_view>& names) const;
     HKEY addHandle(const Resolved& parent, RegistryKey::Ptr key, REGSAM access, int depth);
     // Writes a root's file; false when it cannot be written.
     bool save(int root);
