@@ -128,11 +128,7 @@ BOOL CDlgDesigner::OnInitDialog() {
                          kContentsEdit, kComboListLabel, kComboListEdit}) {
         layout.push_back(rightSide(static_cast<UINT>(id)));
     }
-    layout.push_back({IDOK,
-                      {CResizer::eWidth},
-                      {CResizer::eHeight},
-                      {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eRight},
-                      {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eBottom}});
+    layout.push_back(CResizer::keptBottomRight(IDOK));
     resizer_.Init(this, nullptr, layout);
     ChangeDlgSize(this, kSizeKey);
     if (!path_.isEmpty() && core::fileExists(path_)) {

@@ -31,7 +31,7 @@ constexpr int kDeleteCaption = 1135;
 
 } // namespace
 
-CDlgOpenSave::CDlgOpenSave(CWnd* parent) : CDialog(IDD, parent) {
+CDlgOpenSave::CDlgOpenSave(CWnd* parent) : ResizableDialog(IDD, parent, kSizeKey) {
     onCommand(kShowAllCheck, BN_CLICKED, [this] { fillList(); });
     onCommand(kNameList, LBN_SELCHANGE, [this] { takeSelection(); });
     onCommand(kNameList, LBN_DBLCLK, [this] {
@@ -57,8 +57,6 @@ BOOL CDlgOpenSave::OnInitDialog() {
     }
     fillList();
 
-    CRect window;
-    GetWindowRect(&window);
     const std::array<CResizer::CBorderInfo, 6> layout = {{
         {kNameList,
          {CResizer::eFixed},
@@ -80,38 +78,14 @@ BOOL CDlgOpenSave::OnInitDialog() {
          {CResizer::eHeight},
          {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eRight},
          {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eBottom}},
-        {IDOK,
-         {CResizer::eWidth},
-         {CResizer::eHeight},
-         {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eRight},
-         {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eBottom}},
-        {IDCANCEL,
-         {CResizer::eWidth},
-         {CResizer::eHeight},
-         {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eRight},
-         {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eBottom}},
+        CResizer::keptBottomRight(IDOK),
+        CResizer::keptBottomRight(IDCANCEL),
     }};
-    resizer_.Init(this, nullptr, layout);
+    followLayout(layout);
     // Never smaller than it opened.
-    minTrackSize_ = CSize(window.Width(), window.Height());
-    ChangeDlgSize(this, kSizeKey);
+    keepPresentSizeAsMinimum();
+    restoreSize();
     return TRUE;
-}
-
-void CDlgOpenSave::OnDestroy() {
-    WriteDlgSize(this, kSizeKey);
-    CDialog::OnDestroy();
-}
-
-void CDlgOpenSave::OnSize(UINT type, int cx, int cy) {
-    CDialog::OnSize(type, cx, cy);
-    resizer_.Move();
-}
-
-void CDlgOpenSave::OnGetMinMaxInfo(MINMAXINFO* info) {
-    CDialog::OnGetMinMaxInfo(info);
-    info->ptMinTrackSize.x = minTrackSize_.cx;
-    info->ptMinTrackSize.y = minTrackSize_.cy;
 }
 
 void CDlgOpenSave::fillList() {

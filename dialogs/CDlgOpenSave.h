@@ -7,10 +7,9 @@
 
 #include "platform/core/text/Vdn_StringArray.h"
 #include "platform/ui/controls/CButtonST.h"
-#include "platform/ui/controls/CResizer.h"
-#include "platform/ui/dialogs/CDialog.h"
+#include "platform/ui/dialogs/ResizableDialog.h"
 
-class CDlgOpenSave : public CDialog {
+class CDlgOpenSave : public ResizableDialog {
 public:
     static constexpr UINT IDD = 340;
     static constexpr const wchar_t* kSizeKey = L"DLG_OPENSAVEFILTERED";
@@ -33,11 +32,6 @@ public:
     BOOL OnInitDialog() override;
     void OnOK() override;
 
-protected:
-    void OnDestroy() override;
-    void OnSize(UINT type, int cx, int cy) override;
-    void OnGetMinMaxInfo(MINMAXINFO* info) override;
-
 private:
     void fillList();
     void takeSelection();
@@ -45,6 +39,4 @@ private:
     Vdn_String pathOf(const Vdn_String& name) const;
 
     CButtonST deleteButton_;
-    CResizer resizer_;
-    CSize minTrackSize_{50, 50};
 };

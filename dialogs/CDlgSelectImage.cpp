@@ -4,6 +4,7 @@
 #include "platform/core/model/MacroLangs.h"
 #include "platform/core/text/NumberedTexts.h"
 #include "platform/ui/dialogs/DlgSize.h"
+#include "platform/ui/dialogs/NumberedItemTexts.h"
 #include "platform/ui/windows/WinConstants.h"
 
 #include <array>
@@ -15,7 +16,7 @@ constexpr int kCancelText = 2;
 
 } // namespace
 
-CDlgSelectImage::CDlgSelectImage(CWnd* parent) : CDialog(IDD, parent) {
+CDlgSelectImage::CDlgSelectImage(CWnd* parent) : ResizableDialog(IDD, parent, kSizeKey) {
     onNotify(kImageList, NM_DBLCLK, [this](NMHDR*, LRESULT*) { OnOK(); });
 }
 
@@ -26,8 +27,7 @@ Vdn_String CDlgSelectImage::fileTitle(const Vdn_String& path) {
 BOOL CDlgSelectImage::OnInitDialog() {
     CDialog::OnInitDialog();
     SetWindowText(data_.title.str());
-    SetDlgItemText(IDOK, dialString(kOkText).str());
-    SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
+    setNumberedItemTexts(*this, {{IDOK, kOkText}, {IDCANCEL, kCancelText}});
     if (images_.SubclassDlgItem(kImageList, this)) {
         std::vector<ImageListData> images;
         for (const Vdn_String& path : data_.imageFiles)
@@ -36,29 +36,15 @@ BOOL CDlgSelectImage::OnInitDialog() {
         images_.drawThumbnails();
     }
 
-    CRect window;
-    GetWindowRect(&window);
     const std::array<CResizer::CBorderInfo, 3> layout = {{
-        {kImageList,
-         {CResizer::eFixed},
-         {CResizer::eFixed},
-         {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eRight},
-         {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eBottom}},
-        {IDOK,
-         {CResizer::eWidth},
-         {CResizer::eHeight},
-         {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eRight},
-         {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eBottom}},
-        {IDCANCEL,
-         {CResizer::eWidth},
-         {CResizer::eHeight},
-         {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eRight},
-         {CResizer::eFixed, CResizer::IDC_MAIN, CResizer::eBottom}},
+        CResizer::grown(kImageList),
+        CResizer::keptBottomRight(IDOK),
+        CResizer::keptBottomRight(IDCANCEL),
     }};
-    resizer_.Init(this, nullptr, layout);
+    followLayout(layout);
     // Never smaller than it opened.
-    minTrackSize_ = CSize(window.Width(), window.Height());
-    ChangeDlgSize(this, kSizeKey);
+    keepPresentSizeAsMinimum();
+    restoreSize();
     return TRUE;
 }
 
@@ -68,20 +54,4 @@ void CDlgSelectImage::OnOK() {
         return;
     data_.chosenName = fileTitle(data_.imageFiles[chosen]);
     CDialog::OnOK();
-}
-
-void CDlgSelectImage::OnDestroy() {
-    WriteDlgSize(this, kSizeKey);
-    CDialog::OnDestroy();
-}
-
-void CDlgSelectImage::OnSize(UINT type, int cx, int cy) {
-    CDialog::OnSize(type, cx, cy);
-    resizer_.Move();
-}
-
-void CDlgSelectImage::OnGetMinMaxInfo(MINMAXINFO* info) {
-    CDialog::OnGetMinMaxInfo(info);
-    info->ptMinTrackSize.x = minTrackSize_.cx;
-    info->ptMinTrackSize.y = minTrackSize_.cy;
 }

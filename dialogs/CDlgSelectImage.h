@@ -8,10 +8,9 @@
 
 #include "module/TfSelectImageDlgData.h"
 #include "platform/ui/controls/CImageListCtrl.h"
-#include "platform/ui/controls/CResizer.h"
-#include "platform/ui/dialogs/CDialog.h"
+#include "platform/ui/dialogs/ResizableDialog.h"
 
-class CDlgSelectImage : public CDialog {
+class CDlgSelectImage : public ResizableDialog {
 public:
     static constexpr UINT IDD = 361;
     static constexpr const wchar_t* kSizeKey = L"DLG_SELECT_IMAGE";
@@ -27,13 +26,6 @@ public:
     // "Stiffener" for "c:\lib\Module Pictures\Stiffener.bmp".
     static Vdn_String fileTitle(const Vdn_String& path);
 
-protected:
-    void OnDestroy() override;
-    void OnSize(UINT type, int cx, int cy) override;
-    void OnGetMinMaxInfo(MINMAXINFO* info) override;
-
 private:
     CImageListCtrl images_;
-    CResizer resizer_;
-    CSize minTrackSize_;
 };

@@ -71,7 +71,7 @@ const wchar_t* extensionOf(int table) {
 
 } // namespace
 
-Vdn_DlgCSP2::Vdn_DlgCSP2(CWnd* parent) : CDialog(IDD, parent) {
+Vdn_DlgCSP2::Vdn_DlgCSP2(CWnd* parent) : ResizableDialog(IDD, parent, kSizeKey) {
     onCommand(kSetCombo, CBN_SELCHANGE, [this] { chooseSet(); });
     onCommand(kNewSet, BN_CLICKED, [this] { newSet(); });
     onCommand(kDeleteSet, BN_CLICKED, [this] { deleteSet(); });
@@ -94,11 +94,9 @@ Vdn_String Vdn_DlgCSP2::cuttingStockFolder() {
 
 BOOL Vdn_DlgCSP2::OnInitDialog() {
     CDialog::OnInitDialog();
-    CRect window;
-    GetWindowRect(&window);
     layOut();
     // Never smaller than the template: the three tables and their buttons need that room.
-    minTrackSize_ = CSize(std::max(200, window.Width()), std::max(130, window.Height()));
+    keepPresentSizeAsMinimum(CSize(200, 130));
 
     for (int table = 0; table < DlgCSP2Data::kTableCount; ++table)
         setUpSheet(table);
@@ -150,7 +148,7 @@ BOOL Vdn_DlgCSP2::OnInitDialog() {
     }
 
     fillSets(data_.setIds.isEmpty() ? -1 : 0);
-    ChangeDlgSize(this, kSizeKey);
+    restoreSize();
     return TRUE;
 }
 
@@ -202,7 +200,7 @@ void Vdn_DlgCSP2::layOut() {
         {IDOK, kFromRight, kFromBottom, kKeepWidth, kKeepHeight},
         {IDCANCEL, kFromRight, kFromBottom, kKeepWidth, kKeepHeight},
     }};
-    resizer_.Init(this, nullptr, layout);
+    followLayout(layout);
 }
 
 void Vdn_DlgCSP2::setUpSheet(int table) {
@@ -420,20 +418,4 @@ void Vdn_DlgCSP2::OnOK() {
 
 void Vdn_DlgCSP2::warn(const Vdn_String& text) {
     MessageBox(text.str(), dialString(kCaption).str(), MB_OK | MB_ICONEXCLAMATION);
-}
-
-void Vdn_DlgCSP2::OnDestroy() {
-    WriteDlgSize(this, kSizeKey);
-    CDialog::OnDestroy();
-}
-
-void Vdn_DlgCSP2::OnSize(UINT type, int cx, int cy) {
-    CDialog::OnSize(type, cx, cy);
-    resizer_.Move();
-}
-
-void Vdn_DlgCSP2::OnGetMinMaxInfo(MINMAXINFO* info) {
-    CDialog::OnGetMinMaxInfo(info);
-    info->ptMinTrackSize.x = minTrackSize_.cx;
-    info->ptMinTrackSize.y = minTrackSize_.cy;
 }

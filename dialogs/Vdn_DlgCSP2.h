@@ -11,13 +11,12 @@
 
 #include "platform/core/model/DlgCSP2Data.h"
 #include "platform/ui/controls/CButtonST.h"
-#include "platform/ui/controls/CResizer.h"
-#include "platform/ui/dialogs/CDialog.h"
+#include "platform/ui/dialogs/ResizableDialog.h"
 #include "spreadsheet/Vdn_Spread.h"
 
 #include <array>
 
-class Vdn_DlgCSP2 : public CDialog {
+class Vdn_DlgCSP2 : public ResizableDialog {
 public:
     static constexpr UINT IDD = 355;
     static constexpr const wchar_t* kSizeKey = L"DLG_OPTIMIZECSP2";
@@ -57,11 +56,6 @@ public:
     // The library's "Cutting Stock\" folder.
     static Vdn_String cuttingStockFolder();
 
-protected:
-    void OnDestroy() override;
-    void OnSize(UINT type, int cx, int cy) override;
-    void OnGetMinMaxInfo(MINMAXINFO* info) override;
-
 private:
     void setUpSheet(int table);
     void layOut();
@@ -84,7 +78,5 @@ private:
 
     std::array<Vdn_Spread, DlgCSP2Data::kTableCount> sheets_;
     std::array<CButtonST, 10> buttons_;
-    CResizer resizer_;
-    CSize minTrackSize_{200, 130};
     int shownSet_ = DlgCSP2Data::kNoSet;
 };

@@ -3,6 +3,7 @@
 #include "platform/core/text/NumberedTexts.h"
 #include "platform/ui/controls/CTabCtrl.h"
 #include "platform/ui/dialogs/DlgSize.h"
+#include "platform/ui/dialogs/NumberedItemTexts.h"
 #include "platform/ui/windows/WinConstants.h"
 
 #include <array>
@@ -18,7 +19,7 @@ constexpr int kMargin = 10;
 
 } // namespace
 
-CDlgEditLibSections::CDlgEditLibSections(CWnd* parent) : CDialog(IDD, parent) {
+CDlgEditLibSections::CDlgEditLibSections(CWnd* parent) : ResizableDialog(IDD, parent, kSizeKey) {
     onNotify(kTabs, TCN_SELCHANGE, [this](NMHDR*, LRESULT*) {
         if (auto* tabs = dynamic_cast<CTabCtrl*>(GetDlgItem(kTabs)))
             showPage(tabs->GetCurSel());
@@ -28,13 +29,10 @@ CDlgEditLibSections::CDlgEditLibSections(CWnd* parent) : CDialog(IDD, parent) {
 BOOL CDlgEditLibSections::OnInitDialog() {
     CDialog::OnInitDialog();
     SetWindowText(dialString(kCaption).str());
-    SetDlgItemText(IDOK, dialString(kOkText).str());
-    SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
+    setNumberedItemTexts(*this, {{IDOK, kOkText}, {IDCANCEL, kCancelText}});
     data_.GetAvailableFiles();
 
-    CRect window;
-    GetWindowRect(&window);
-    minTrackSize_ = CSize(window.Width(), window.Height());
+    keepPresentSizeAsMinimum();
 
     auto* tabs = dynamic_cast<CTabCtrl*>(GetDlgItem(kTabs));
     if (tabs != nullptr) {
@@ -53,7 +51,7 @@ BOOL CDlgEditLibSections::OnInitDialog() {
     if (tabs != nullptr)
         tabs->SetCurSel(first);
     showPage(first);
-    ChangeDlgSize(this, kSizeKey);
+    restoreSize();
     return TRUE;
 }
 
@@ -114,14 +112,4 @@ void CDlgEditLibSections::OnSize(UINT type, int cx, int cy) {
     tabs->MoveWindow(tabRect.left, tabRect.top, cx - kMargin - tabRect.left,
                      buttonTop - 8 - tabRect.top);
     placePages();
-}
-
-void CDlgEditLibSections::OnGetMinMaxInfo(MINMAXINFO* info) {
-    info->ptMinTrackSize.x = minTrackSize_.cx;
-    info->ptMinTrackSize.y = minTrackSize_.cy;
-}
-
-void CDlgEditLibSections::OnDestroy() {
-    WriteDlgSize(this, kSizeKey);
-    CDialog::OnDestroy();
 }

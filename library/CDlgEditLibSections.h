@@ -8,9 +8,9 @@
 #include "library/CTabEditLibTypes.h"
 #include "library/CTabEditLibValues.h"
 #include "platform/core/sections/DlgEditLibData.h"
-#include "platform/ui/dialogs/CDialog.h"
+#include "platform/ui/dialogs/ResizableDialog.h"
 
-class CDlgEditLibSections : public CDialog {
+class CDlgEditLibSections : public ResizableDialog {
 public:
     static constexpr UINT IDD = 209;
     static constexpr const wchar_t* kSizeKey = L"DLG_EDIT_SECTIONLIB";
@@ -30,9 +30,7 @@ public:
     CTabEditLibValues& valuesPage() { return values_; }
 
 protected:
-    void OnDestroy() override;
     void OnSize(UINT type, int cx, int cy) override;
-    void OnGetMinMaxInfo(MINMAXINFO* info) override;
 
 private:
     void showPage(int page);
@@ -42,5 +40,4 @@ private:
     CTabEditLibTypes types_;
     CTabEditLibValues values_;
     int page_ = -1;
-    CSize minTrackSize_{50, 50};
 };

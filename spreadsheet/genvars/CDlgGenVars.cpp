@@ -49,7 +49,7 @@ constexpr C::CBorder fixedTo(UINT id, C::Side side) {
 } // namespace
 
 CDlgGenVars::CDlgGenVars(CWnd* parent)
-    : CDialog(IDD, parent),
+    : ResizableDialog(IDD, parent, kSizeKey),
       dwgGrid_({{kNameHeader, kNameWidth}, {kValueHeader, kDwgValueWidth}, {kFilterHeader, 0}}),
       stdGrid_({{kNameHeader, kNameWidth},
                 {kValueHeader, kStdValueWidth},
@@ -76,8 +76,6 @@ Vdn_String CDlgGenVars::filterFolder() {
 BOOL CDlgGenVars::OnInitDialog() {
     CDialog::OnInitDialog();
 
-    CRect window;
-    GetWindowRect(&window);
     const std::array<C::CBorderInfo, 14> layout = {{
         {kDwgFrame, kFromLeft, kFromTop, kFromRight, {C::eProportional, C::IDC_MAIN, C::eBottom}},
         {kStdFrame, kFromLeft, fixedTo(kDwgFrame, C::eBottom), kFromRight, kFromBottom},
@@ -96,9 +94,9 @@ BOOL CDlgGenVars::OnInitDialog() {
         {IDOK, kFromLeft, kFromBottom, kKeepWidth, kKeepHeight},
         {IDCANCEL, kFromLeft, kFromBottom, kKeepWidth, kKeepHeight},
     }};
-    resizer_.Init(this, nullptr, layout);
+    followLayout(layout);
     // Never smaller than the template: its controls need that room.
-    minTrackSize_ = CSize(window.Width(), window.Height());
+    keepPresentSizeAsMinimum();
 
     dwgGrid_.attach(this, kDwgGrid);
     stdGrid_.attach(this, kStdGrid);
@@ -123,7 +121,7 @@ BOOL CDlgGenVars::OnInitDialog() {
     dwgGrid_.fill({&data_.dwgGenVars(), &data_.dwgGenValues(), &data_.dwgGenFilters()});
     stdGrid_.fill({&data_.stdGenVars(), &data_.stdGenValues(), &data_.stdGenOverrides(),
                    &data_.stdGenFilters()});
-    ChangeDlgSize(this, kSizeKey);
+    restoreSize();
     return TRUE;
 }
 
@@ -149,20 +147,4 @@ void CDlgGenVars::OnOK() {
     stdGrid_.read({&data_.stdGenVars(), &data_.stdGenValues(), &data_.stdGenOverrides(),
                    &data_.stdGenFilters()});
     CDialog::OnOK();
-}
-
-void CDlgGenVars::OnDestroy() {
-    WriteDlgSize(this, kSizeKey);
-    CDialog::OnDestroy();
-}
-
-void CDlgGenVars::OnSize(UINT type, int cx, int cy) {
-    CDialog::OnSize(type, cx, cy);
-    resizer_.Move();
-}
-
-void CDlgGenVars::OnGetMinMaxInfo(MINMAXINFO* info) {
-    CDialog::OnGetMinMaxInfo(info);
-    info->ptMinTrackSize.x = minTrackSize_.cx;
-    info->ptMinTrackSize.y = minTrackSize_.cy;
 }

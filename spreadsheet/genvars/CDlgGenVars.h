@@ -9,13 +9,12 @@
 
 #include "platform/core/model/TfAutoStandardsData.h"
 #include "platform/ui/controls/CButtonST.h"
-#include "platform/ui/controls/CResizer.h"
-#include "platform/ui/dialogs/CDialog.h"
+#include "platform/ui/dialogs/ResizableDialog.h"
 #include "spreadsheet/genvars/GenVarGrid.h"
 
 #include <array>
 
-class CDlgGenVars : public CDialog {
+class CDlgGenVars : public ResizableDialog {
 public:
     static constexpr UINT IDD = 256;
     static constexpr const wchar_t* kSizeKey = L"DLG_GENVARS";
@@ -49,11 +48,6 @@ public:
     // The library's folder below which filter paths lie: libDir + "Macros\".
     static Vdn_String filterFolder();
 
-protected:
-    void OnDestroy() override;
-    void OnSize(UINT type, int cx, int cy) override;
-    void OnGetMinMaxInfo(MINMAXINFO* info) override;
-
 private:
     // The "..." button of the grid's active row.
     void chooseFilter(GenVarGrid& grid);
@@ -62,6 +56,4 @@ private:
     GenVarGrid dwgGrid_;
     GenVarGrid stdGrid_;
     std::array<CButtonST, 4> moveButtons_;
-    CResizer resizer_;
-    CSize minTrackSize_{50, 50};
 };

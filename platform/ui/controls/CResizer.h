@@ -62,6 +62,16 @@ public:
         CBorder bottom;
     };
 
+    // The two entries most dialogs are made of: a control that keeps its size in the dialog's
+    // bottom-right corner (OK, Cancel), and one whose right and bottom edges follow the dialog's
+    // (a list or sheet that grows with it).
+    static constexpr CBorderInfo keptBottomRight(UINT id) {
+        return {id, {eWidth}, {eHeight}, {eFixed, IDC_MAIN, eRight}, {eFixed, IDC_MAIN, eBottom}};
+    }
+    static constexpr CBorderInfo grown(UINT id) {
+        return {id, {eFixed}, {eFixed}, {eFixed, IDC_MAIN, eRight}, {eFixed, IDC_MAIN, eBottom}};
+    }
+
     // initial: the dialog's client rectangle the controls are laid out for; null takes the
     // present one. False (and the resizer left as it was) for a table that breaks the rules
     // above or a dialog that is not created.
