@@ -4,6 +4,7 @@
 #include "platform/core/sections/SectionTranslations.h"
 #include "platform/core/settings/Vdn_Settings.h"
 #include "platform/core/text/NumberedTexts.h"
+#include "platform/ui/dialogs/NumberedItemTexts.h"
 #include "platform/ui/windows/WinConstants.h"
 
 namespace {
@@ -37,15 +38,15 @@ BOOL CDlgCis2::OnInitDialog() {
     SetWindowText(dialString(kCaption).str());
     SetDlgItemText(kHeading,
                    (dialString(kHeadingFirst) + L"\n" + dialString(kHeadingSecond)).str());
-    SetDlgItemText(kStandardRadio, dialString(kStandardText).str());
-    SetDlgItemText(kCustomRadio, dialString(kCustomText).str());
-    SetDlgItemText(kFirstOptionCheck, dialString(kFirstOptionText).str());
-    SetDlgItemText(kHiddenOptionCheck, dialString(kHiddenOptionText).str());
-    SetDlgItemText(kThirdOptionCheck, dialString(kThirdOptionText).str());
-    SetDlgItemText(kModelNamesRadio, dialString(kModelNamesText).str());
-    SetDlgItemText(kTranslatedNamesRadio, dialString(kTranslatedNamesText).str());
-    SetDlgItemText(kNamesButton, dialString(kNamesButtonText).str());
-    SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
+    setNumberedItemTexts(*this, {{kStandardRadio, kStandardText},
+                                 {kCustomRadio, kCustomText},
+                                 {kFirstOptionCheck, kFirstOptionText},
+                                 {kHiddenOptionCheck, kHiddenOptionText},
+                                 {kThirdOptionCheck, kThirdOptionText},
+                                 {kModelNamesRadio, kModelNamesText},
+                                 {kTranslatedNamesRadio, kTranslatedNamesText},
+                                 {kNamesButton, kNamesButtonText},
+                                 {IDCANCEL, kCancelText}});
 
     CheckRadioButton(kStandardRadio, kCustomRadio,
                      data_.firstScope ? kStandardRadio : kCustomRadio);

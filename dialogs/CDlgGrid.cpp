@@ -2,6 +2,7 @@
 
 #include "platform/core/text/NumberedTexts.h"
 #include "platform/ui/controls/CEdit.h"
+#include "platform/ui/dialogs/NumberedItemTexts.h"
 #include "platform/ui/windows/WinConstants.h"
 
 namespace {
@@ -23,8 +24,7 @@ CDlgGrid::CDlgGrid(CWnd* parent) : CDialog(IDD, parent) {}
 BOOL CDlgGrid::OnInitDialog() {
     CDialog::OnInitDialog();
     SetWindowText(dialString(kCaption).str());
-    SetDlgItemText(kFirstFrame, dialString(kFirstFrameText).str());
-    SetDlgItemText(kSecondFrame, dialString(kSecondFrameText).str());
+    setNumberedItemTexts(*this, {{kFirstFrame, kFirstFrameText}, {kSecondFrame, kSecondFrameText}});
     // Each label stands just before its edit.
     for (const int edit : {kFirstCount, kSecondCount})
         SetDlgItemText(edit - 1, dialString(kCountText).str());
@@ -32,8 +32,7 @@ BOOL CDlgGrid::OnInitDialog() {
         SetDlgItemText(edit - 1, dialString(kSpacingText).str());
     for (const int edit : {kFirstLabel, kSecondLabel})
         SetDlgItemText(edit - 1, dialString(kLabelText).str());
-    SetDlgItemText(kOptionCheck, dialString(kOptionText).str());
-    SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
+    setNumberedItemTexts(*this, {{kOptionCheck, kOptionText}, {IDCANCEL, kCancelText}});
 
     SetDlgItemText(kFirstCount, Vdn_String(data_.firstCount).str());
     SetDlgItemText(kFirstSpacing, data_.firstSpacing.str());

@@ -3,6 +3,7 @@
 #include "platform/core/text/NumberedTexts.h"
 #include "platform/ui/controls/CComboBox.h"
 #include "platform/ui/controls/CEdit.h"
+#include "platform/ui/dialogs/NumberedItemTexts.h"
 #include "platform/ui/windows/WinConstants.h"
 #include "spreadsheet/Vdn_DlgPromptString.h"
 
@@ -57,12 +58,12 @@ CDlgLevels::CDlgLevels(CWnd* parent) : CDialog(IDD, parent) {
 BOOL CDlgLevels::OnInitDialog() {
     CDialog::OnInitDialog();
     SetWindowText(dialString(kCaption).str());
-    SetDlgItemText(kFrame, dialString(kFrameText).str());
-    SetDlgItemText(kNameLabel, dialString(kNameText).str());
-    SetDlgItemText(kBaseLabel, dialString(kBaseText).str());
-    SetDlgItemText(kValueLabel, dialString(kValueText).str());
-    SetDlgItemText(kAbsoluteLabel, dialString(kAbsoluteText).str());
-    SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
+    setNumberedItemTexts(*this, {{kFrame, kFrameText},
+                                 {kNameLabel, kNameText},
+                                 {kBaseLabel, kBaseText},
+                                 {kValueLabel, kValueText},
+                                 {kAbsoluteLabel, kAbsoluteText},
+                                 {IDCANCEL, kCancelText}});
     if (addButton_.SubclassDlgItem(kAddButton, this)) {
         addButton_.SetIcon(kAddIcon);
         addButton_.SetTooltipText(dialString(kAddTip).str());

@@ -2,6 +2,7 @@
 
 #include "platform/core/text/NumberedTexts.h"
 #include "platform/ui/controls/CComboBox.h"
+#include "platform/ui/dialogs/NumberedItemTexts.h"
 #include "platform/ui/windows/WinConstants.h"
 
 namespace {
@@ -77,11 +78,11 @@ BOOL CDlgLookup::OnInitDialog() {
     SetDlgItemText(kFrame, dialString(kFrameText).str());
     SetDlgItemText(kMatchCombo - 1, dialString(kMatchText).str());
     SetDlgItemText(kScopeCombo - 1, dialString(kScopeText).str());
-    SetDlgItemText(kSelectRadio, dialString(kSelectText).str());
-    SetDlgItemText(kShowRadio, dialString(kShowText).str());
-    SetDlgItemText(kAddToSelectionCheck, dialString(kAddToSelectionText).str());
-    SetDlgItemText(kShowAllButton, dialString(kShowAllText).str());
-    SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
+    setNumberedItemTexts(*this, {{kSelectRadio, kSelectText},
+                                 {kShowRadio, kShowText},
+                                 {kAddToSelectionCheck, kAddToSelectionText},
+                                 {kShowAllButton, kShowAllText},
+                                 {IDCANCEL, kCancelText}});
 
     for (std::size_t field = 0; field < kFields.size(); ++field) {
         SetDlgItemText(kTextCombos[field] - 1, fieldLabel(field).str());

@@ -9,6 +9,7 @@
 #include "platform/core/text/NumberedTexts.h"
 #include "platform/ui/controls/CComboBox.h"
 #include "platform/ui/controls/FillCombo.h"
+#include "platform/ui/dialogs/NumberedItemTexts.h"
 #include "platform/ui/windows/WinConstants.h"
 
 namespace {
@@ -70,10 +71,10 @@ CDlgProfFeatures::CDlgProfFeatures(CWnd* parent) : CDialog(IDD, parent) {
 BOOL CDlgProfFeatures::OnInitDialog() {
     CDialog::OnInitDialog();
     SetWindowText(data_.title.str());
-    SetDlgItemText(kProfileLabel, dialString(kProfileText).str());
-    SetDlgItemText(kProfileButton, dialString(kChooseText).str());
-    SetDlgItemText(IDOK, dialString(kOkText).str());
-    SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
+    setNumberedItemTexts(*this, {{kProfileLabel, kProfileText},
+                                 {kProfileButton, kChooseText},
+                                 {IDOK, kOkText},
+                                 {IDCANCEL, kCancelText}});
     SetDlgItemText(kLabel1, data_.label1.str());
     SetDlgItemText(kLabel2, data_.label2.str());
     SetDlgItemText(kLabel3, data_.label3.str());

@@ -3,6 +3,7 @@
 #include "platform/core/sections/SectionTranslations.h"
 #include "platform/core/text/NumberedTexts.h"
 #include "platform/ui/controls/CListBox.h"
+#include "platform/ui/dialogs/NumberedItemTexts.h"
 #include "platform/ui/windows/WinConstants.h"
 
 namespace {
@@ -37,9 +38,8 @@ BOOL CDlgSectionTranslation::OnInitDialog() {
     SetWindowText(title_.str());
     SetDlgItemText(kNameLabel, (dialString(kNameText) + L":").str());
     SetDlgItemText(kTranslationLabel, (prompt_ + L":").str());
-    SetDlgItemText(kApplyButton, dialString(kApplyText).str());
-    SetDlgItemText(kDeleteButton, dialString(kDeleteText).str());
-    SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
+    setNumberedItemTexts(
+        *this, {{kApplyButton, kApplyText}, {kDeleteButton, kDeleteText}, {IDCANCEL, kCancelText}});
     fillList(names_.isEmpty() ? -1 : 0);
     return TRUE;
 }

@@ -3,6 +3,7 @@
 #include "dialogs/CDlgEditDstvPoints.h"
 #include "platform/core/files/PathHelpers.h"
 #include "platform/core/text/NumberedTexts.h"
+#include "platform/ui/dialogs/NumberedItemTexts.h"
 #include "platform/ui/windows/WinConstants.h"
 #include "spreadsheet/Vdn_DlgPromptString.h"
 
@@ -41,10 +42,10 @@ CDlgSelectDstvPointsFile::CDlgSelectDstvPointsFile(CWnd* parent) : CDialog(IDD, 
 BOOL CDlgSelectDstvPointsFile::OnInitDialog() {
     CDialog::OnInitDialog();
     SetWindowText(dialString(kCaption).str());
-    SetDlgItemText(kFrame, dialString(kFrameText).str());
-    SetDlgItemText(kEditButton, dialString(kEditText).str());
-    SetDlgItemText(kActivateButton, dialString(kActivateText).str());
-    SetDlgItemText(IDCANCEL, dialString(kCloseText).str());
+    setNumberedItemTexts(*this, {{kFrame, kFrameText},
+                                 {kEditButton, kEditText},
+                                 {kActivateButton, kActivateText},
+                                 {IDCANCEL, kCloseText}});
     groups_.SubclassDlgItem(kGroupCombo, this);
     if (addButton_.SubclassDlgItem(kAddButton, this)) {
         addButton_.SetIcon(kAddIcon);

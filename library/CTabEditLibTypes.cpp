@@ -2,6 +2,7 @@
 
 #include "platform/core/text/NumberedTexts.h"
 #include "platform/ui/controls/CComboBox.h"
+#include "platform/ui/dialogs/NumberedItemTexts.h"
 
 #include <utility>
 
@@ -14,8 +15,7 @@ constexpr int kTableText = 20454;
 } // namespace
 
 BOOL CTabEditLibTypes::OnInitDialog() {
-    SetDlgItemText(kGroupLabel, dialString(kGroupText).str());
-    SetDlgItemText(kTableLabel, dialString(kTableText).str());
+    setNumberedItemTexts(*this, {{kGroupLabel, kGroupText}, {kTableLabel, kTableText}});
     if (auto* tables = dynamic_cast<CComboBox*>(GetDlgItem(kTableCombo))) {
         tables->AddString(L"");
         for (const Vdn_String& table : data_->tableNames)

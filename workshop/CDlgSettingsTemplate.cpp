@@ -1,6 +1,7 @@
 #include "workshop/CDlgSettingsTemplate.h"
 
 #include "platform/core/text/NumberedTexts.h"
+#include "platform/ui/dialogs/NumberedItemTexts.h"
 #include "platform/ui/windows/WinConstants.h"
 #include "workshop/CDlgGeneralSettingsChild.h"
 
@@ -47,8 +48,7 @@ BOOL CDlgSettingsTemplate::OnInitDialog() {
     Vdn_String removeText;
     GetDialogTexts(caption, addText, removeText);
     SetWindowText(caption.str());
-    SetDlgItemText(IDOK, dialString(kOkText).str());
-    SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
+    setNumberedItemTexts(*this, {{IDOK, kOkText}, {IDCANCEL, kCancelText}});
     SetDlgItemText(kAddButton, addText.str());
     SetDlgItemText(kRemoveButton, removeText.str());
     if (CWnd* add = GetDlgItem(kAddButton))

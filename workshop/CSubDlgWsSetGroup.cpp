@@ -3,6 +3,7 @@
 #include "platform/core/text/NumberedTexts.h"
 #include "platform/core/workshop/WsUiNamingItems.h"
 #include "platform/core/workshop/WsUiSubGroupSettings.h"
+#include "platform/ui/dialogs/NumberedItemTexts.h"
 #include "platform/ui/windows/WinConstants.h"
 #include "workshop/CDlgWsSettings.h"
 #include "workshop/WsPageFields.h"
@@ -32,8 +33,7 @@ Acad::ErrorStatus CSubDlgWsSetGroup::LoadFromSettings(int item) {
     if (CDlgWsSettings::GetSettingsAndPath(this, item, settings, path) != Acad::eOk)
         return Acad::eInvalidInput;
     for (const int id : {kFilterButton, kPageButton, kGenerateButton})
-        SetDlgItemText(id, dialString(kChangeText).str());
-    SetDlgItemText(kRenameButton, dialString(kRenameText).str());
+        setNumberedItemTexts(*this, {{id, kChangeText}, {kRenameButton, kRenameText}});
     fillCombo(*this, kTypeCombo,
               {string(kPlatesText), string(kMembersText), string(kMarksText),
                Vdn_String(L"User Object Group")});

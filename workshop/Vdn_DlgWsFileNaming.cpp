@@ -5,6 +5,7 @@
 #include "platform/core/workshop/WsUiSettingsBase.h"
 #include "platform/ui/controls/CComboBox.h"
 #include "platform/ui/dialogs/CDlgListSort.h"
+#include "platform/ui/dialogs/NumberedItemTexts.h"
 #include "platform/ui/windows/WinConstants.h"
 
 namespace {
@@ -30,8 +31,7 @@ Vdn_DlgWsFileNaming::Vdn_DlgWsFileNaming(CWnd* parent) : CDialog(IDD, parent) {
 BOOL Vdn_DlgWsFileNaming::OnInitDialog() {
     CDialog::OnInitDialog();
     SetWindowText(kCaption);
-    SetDlgItemText(IDOK, dialString(kOkText).str());
-    SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
+    setNumberedItemTexts(*this, {{IDOK, kOkText}, {IDCANCEL, kCancelText}});
     if (settings_ == nullptr) {
         for (const int id :
              {kPageNumberingCheck, kNamingButton, kSeparatorEdit, kTruncateCheck, kFolderCombo}) {

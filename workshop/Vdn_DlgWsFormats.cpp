@@ -4,6 +4,7 @@
 #include "platform/core/workshop/WsUiGlobalSettings.h"
 #include "platform/ui/controls/CComboBox.h"
 #include "platform/ui/dialogs/CDlgScales.h"
+#include "platform/ui/dialogs/NumberedItemTexts.h"
 #include "platform/ui/windows/WinConstants.h"
 #include "workshop/WsNamePrompt.h"
 
@@ -30,8 +31,7 @@ Vdn_DlgWsFormats::Vdn_DlgWsFormats(CWnd* parent) : CDialog(IDD, parent) {
 BOOL Vdn_DlgWsFormats::OnInitDialog() {
     CDialog::OnInitDialog();
     SetWindowText(kCaption);
-    SetDlgItemText(IDOK, dialString(kOkText).str());
-    SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
+    setNumberedItemTexts(*this, {{IDOK, kOkText}, {IDCANCEL, kCancelText}});
     if (settings_ == nullptr) {
         if (CWnd* button = GetDlgItem(kNewButton))
             button->EnableWindow(FALSE);

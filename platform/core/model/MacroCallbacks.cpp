@@ -242,7 +242,8 @@ bool MacroData::loadFromStandards() {
         return refuse(L"the record stands for no macro");
     Vdn_Drawing& drawing = Vdn_Drawing::current();
     std::vector<Vdn_DbMacro> updated;
-    for (const AcDbObjectId id : objectIds) {
+    for (int i = 0; i < objectIds.length(); ++i) {
+        const AcDbObjectId id = objectIds[i];
         const Vdn_DbMacro* macro = drawing.macro(id);
         if (!macro)
             return refuse(L"the drawing holds no object " +

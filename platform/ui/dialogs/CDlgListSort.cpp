@@ -2,6 +2,7 @@
 
 #include "platform/core/text/NumberedTexts.h"
 #include "platform/ui/controls/CListBox.h"
+#include "platform/ui/dialogs/NumberedItemTexts.h"
 #include "platform/ui/windows/WinConstants.h"
 
 namespace {
@@ -42,8 +43,7 @@ BOOL CDlgListSort::OnInitDialog() {
     SetDlgItemText(kRemoveButton, string(kRemoveText).str());
     SetDlgItemText(kUpButton, string(kUpText).str());
     SetDlgItemText(kDownButton, string(kDownText).str());
-    SetDlgItemText(IDOK, dialString(kOkText).str());
-    SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
+    setNumberedItemTexts(*this, {{IDOK, kOkText}, {IDCANCEL, kCancelText}});
     const bool addRemove = (data_.mode & DlgListSortData::kAddRemove) != 0;
     const bool order = (data_.mode & DlgListSortData::kOrder) != 0;
     for (const int id : {kAddButton, kRemoveButton}) {

@@ -3,6 +3,7 @@
 #include "platform/core/text/NumberedTexts.h"
 #include "platform/ui/controls/CEdit.h"
 #include "platform/ui/controls/CListBox.h"
+#include "platform/ui/dialogs/NumberedItemTexts.h"
 #include "platform/ui/windows/WinApi.h"
 #include "platform/ui/windows/WinConstants.h"
 
@@ -39,8 +40,7 @@ BOOL CDlgScales::OnInitDialog() {
     SetDlgItemText(kValueLabel, string(kValueText).str());
     SetDlgItemText(kAddButton, string(kAddText).str());
     SetDlgItemText(kRemoveButton, string(kRemoveText).str());
-    SetDlgItemText(IDOK, dialString(kOkText).str());
-    SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
+    setNumberedItemTexts(*this, {{IDOK, kOkText}, {IDCANCEL, kCancelText}});
     fillList(scales_.isEmpty() ? -1 : 0);
     return TRUE;
 }
