@@ -82,6 +82,7 @@ TEST_F(MacroUpdate, ARefusedChangeLeavesModelAndRecordAsTheyWere) {
                           Case{"FormulaError", L"Bolts", L"Pitch", L"wide",
                                "modules[0].equations[1]: Plate1.H cannot be computed: #VALUE!"}}) {
         SCOPED_TRACE(c.label);
+        const Vdn_DbMacro before = model();
         MacroData record = data;
         MacroTabData& target = record.tabs[record.findTab(c.tab)];
         target.cells[target.findCellWithName(c.cellName)].value = c.value;
@@ -222,6 +223,7 @@ TEST_F(MacroUpdate, AdvancedBoltSettingsReachTheBoltModulesAndBadOnesAreRefused)
     ASSERT_TRUE(setHoleColumnsAndUpdate(details));
     EXPECT_EQ(model().modules[1].boltData.details, details);
 
+    const Vdn_DbMacro before = model();
     tab(L"Bolts").boltData->details.entries[0].active = 3;
     EXPECT_FALSE(UpdateModule(L"Bolts", data, {MacroTabData::kBoltDataChanged}, {}));
     EXPECT_EQ(model(), before);
