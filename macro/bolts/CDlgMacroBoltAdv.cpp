@@ -28,7 +28,9 @@ constexpr int kEntryText = 20866;
 constexpr int kActiveText = 20867;
 constexpr std::array kEntryLabels = {20868, 20869, 20870, 20871};
 constexpr int kEntryListText = 20872;
-constexpr std::array kEntryListItems = {10048, 10049, 20873};
+// Top and bottom come from the string table, automatic from the dialog texts.
+constexpr std::array kEntryListSides = {10048, 10049};
+constexpr int kEntryListAutomatic = 20873;
 constexpr int kColumnText = 20874;
 constexpr int kHoleText = 860;
 constexpr int kInvalidRow = 20866;
@@ -140,8 +142,9 @@ void CDlgMacroBoltAdv::captions() {
         SetDlgItemText(kFirstEntryLabel + static_cast<int>(i), dialString(kEntryLabels[i]).str());
     SetDlgItemText(kEntryListLabel, dialString(kEntryListText).str());
     if (auto* list = dynamic_cast<CComboBox*>(GetDlgItem(kEntryList))) {
-        for (const int item : kEntryListItems)
-            list->AddString(dialString(item).str());
+        for (const int side : kEntryListSides)
+            list->AddString(string(side).str());
+        list->AddString(dialString(kEntryListAutomatic).str());
     }
 }
 
