@@ -45,6 +45,16 @@ void keepControlIds(const MacroTabData& old, MacroTabData& fresh) {
         for (int e = 0; e < array.entries.length() && e < before.entries.length(); ++e)
             array.entries[e].controlId = before.entries[e].controlId;
     }
+    for (int p = 0; p < fresh.patterns.length() && p < old.patterns.length(); ++p) {
+        MacroPatternProps& pattern = fresh.patterns[p];
+        const MacroPatternProps& before = old.patterns[p];
+        if (!pattern.name.equal(before.name, false) ||
+            !pattern.moduleName.equal(before.moduleName, false))
+            continue;
+        pattern.valuesId = before.valuesId;
+        pattern.countId = before.countId;
+        pattern.buttonId = before.buttonId;
+    }
 }
 
 // Fills data again from the macro, keeping what the dialog put into it.

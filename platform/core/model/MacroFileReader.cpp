@@ -599,14 +599,52 @@ private:
         if (!text(object, "name", where, array.name, true) ||
             !integerIn(object, "kind", where, array.kind, 0, 3) ||
             !texts(object, "texts", where, array.texts) ||
+            !texts(object, "furtherTexts", where, array.furtherTexts) ||
+            !boolean(object, "option", where, array.option) ||
+            !boolean(object, "alternating", where, array.alternating) ||
             !text(object, "design", where, array.design, false) ||
-            !texts(object, "entries", where, array.entries))
+            !texts(object, "entries", where, array.entries) ||
+            !integers(object, "entryNumbers", where, array.entryNumbers) ||
+            !booleans(object, "entryFlags", where, array.entryFlags))
             return false;
         if (array.texts.length() > Vdn_DynArray::kTextCount)
             return fail(at(where, "texts"), "expected at most 5 entries");
+        if (array.furtherTexts.length() > Vdn_DynArray::kFurtherTextCount)
+            return fail(at(where, "furtherTexts"), "expected at most 5 entries");
         while (array.texts.length() < Vdn_DynArray::kTextCount)
             array.texts.append(Vdn_String());
-        keepExtras(object, {"name", "kind", "texts", "design", "entries"}, array.extras);
+        while (array.furtherTexts.length() < Vdn_DynArray::kFurtherTextCount)
+            array.furtherTexts.append(Vdn_String());
+        const std::size_t entryCount = static_cast<std::size_t>(array.entries.length());
+        if (member(object, "entryNumbers") &&
+            static_cast<std::size_t>(array.entryNumbers.length()) != entryCount)
+            return fail(at(where, "entryNumbers"),
+                        "expected " + std::to_string(entryCount) + " entries, as many as entries");
+        if (member(object, "entryFlags") && array.entryFlags.size() != entryCount)
+            return fail(at(where, "entryFlags"),
+                        "expected " + std::to_string(entryCount) + " entries, as many as entries");
+        while (static_cast<std::size_t>(array.entryNumbers.length()) < entryCount)
+            array.entryNumbers.append(0);
+        array.entryFlags.resize(entryCount, false);
+        keepExtras(object,
+                   {"name", "kind", "texts", "furtherTexts", "option", "alternating", "design",
+                    "entries", "entryNumbers", "entryFlags"},
+                   array.extras);
+        return true;
+    }
+
+    // An optional list of flags.
+    bool booleans(const Json& object, const char* key, const std::string& where,
+                  std::vector<bool>& out) {
+        const Json* array = nullptr;
+        if (!list(object, key, where, array))
+            return false;
+        for (std::size_t i = 0; array && i < array->size(); ++i) {
+            bool flag = false;
+            if (!boolean((*array)[i], at(at(where, key), i), flag))
+                return false;
+            out.push_back(flag);
+        }
         return true;
     }
 
@@ -847,7 +885,58 @@ private:
                 pattern.reverseStart[i] = reverse;
             }
         }
-        keepExtras(object, {"name", "typeCode", "nrBolts", "reverseStart"}, pattern.extras);
+        if (!value(object, "values", where, pattern.values) ||
+            !value(object, "count", where, pattern.count) ||
+            !boolean(object, "button", where, pattern.button) ||
+            !boolean(object, "mirrored", where, pattern.mirrored) ||
+            !readDirections(object, where, nrBolts->size(), pattern.directions))
+            return false;
+        std::vector<bool> alternation;
+        if (!booleans(object, "alternation", where, alternation))
+            return false;
+        if (member(object, "alternation")) {
+            if (alternation.size() != pattern.alternation.size())
+                return fail(at(where, "alternation"),
+                            "expected 3 entries, found " + std::to_string(alternation.size()));
+            for (std::size_t i = 0; i < alternation.size(); ++i)
+                pattern.alternation[i] = alternation[i];
+        }
+        keepExtras(object,
+                   {"name", "typeCode", "nrBolts", "reverseStart", "values", "count", "button",
+                    "directions", "mirrored", "alternation"},
+                   pattern.extras);
+        return true;
+    }
+
+    bool readDirections(const Json& object, const std::string& where, std::size_t directionCount,
+                        std::vector<Vdn_BoltPattern::Direction>& directions) {
+        Vdn_Array<Vdn_BoltPattern::Direction> read;
+        if (!objects(object, "directions", where, read, &MacroJsonReader::readDirection))
+            return false;
+        if (static_cast<std::size_t>(read.length()) > directionCount)
+            return fail(at(where, "directions"), "expected at most " +
+                                                     std::to_string(directionCount) +
+                                                     " entries, as many as nrBolts");
+        directions.assign(read.begin(), read.end());
+        return true;
+    }
+
+    bool readDirection(const Json& object, const std::string& where,
+                       Vdn_BoltPattern::Direction& direction) {
+        if (!integerIn(object, "spacing", where, direction.spacing, 0,
+                       Vdn_BoltPattern::kSpacingKinds - 1) ||
+            !boolean(object, "edgeFixed", where, direction.edgeFixed) ||
+            !value(object, "edgeDistance", where, direction.edgeDistance))
+            return false;
+        const Json* distances = nullptr;
+        if (!list(object, "distances", where, distances))
+            return false;
+        for (std::size_t i = 0; distances && i < distances->size(); ++i) {
+            Vdn_String distance;
+            if (!valueText((*distances)[i], at(at(where, "distances"), i), distance))
+                return false;
+            direction.distances.append(distance);
+        }
         return true;
     }
 

@@ -3,6 +3,7 @@
 #include "platform/core/model/Vdn_DbMacro.h"
 #include "platform/core/text/JsonNesting.h"
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
 namespace {
@@ -198,6 +199,29 @@ Json patternJson(const Vdn_BoltPattern& pattern) {
                 {"typeCode", pattern.typeCode},
                 {"nrBolts", std::move(nrBolts)},
                 {"reverseStart", std::move(reverseStart)}};
+    addText(object, "values", pattern.values);
+    addText(object, "count", pattern.count);
+    if (!pattern.button)
+        object["button"] = false;
+    const bool anyDirection = std::any_of(
+        pattern.directions.begin(), pattern.directions.end(),
+        [](const Vdn_BoltPattern::Direction& d) { return d != Vdn_BoltPattern::Direction{}; });
+    if (anyDirection) {
+        Json directions = Json::array();
+        for (const Vdn_BoltPattern::Direction& direction : pattern.directions) {
+            Json entry = Json::object();
+            addInt(entry, "spacing", direction.spacing);
+            addFlag(entry, "edgeFixed", direction.edgeFixed);
+            addText(entry, "edgeDistance", direction.edgeDistance);
+            addTexts(entry, "distances", direction.distances);
+            directions.push_back(std::move(entry));
+        }
+        object["directions"] = std::move(directions);
+    }
+    addFlag(object, "mirrored", pattern.mirrored);
+    if (pattern.alternation != decltype(pattern.alternation){})
+        object["alternation"] =
+            Json::array({pattern.alternation[0], pattern.alternation[1], pattern.alternation[2]});
     addExtras(object, pattern.extras);
     return object;
 }
@@ -233,8 +257,28 @@ Json constraintJson(const Vdn_Constraint& constraint) {
 
 Json arrayJson(const Vdn_DynArray& array) {
     Json object{{"name", text(array.name)}, {"kind", array.kind}, {"texts", textList(array.texts)}};
+    const bool anyFurther = std::any_of(array.furtherTexts.begin(), array.furtherTexts.end(),
+                                        [](const Vdn_String& t) { return !t.isEmpty(); });
+    if (anyFurther)
+        object["furtherTexts"] = textList(array.furtherTexts);
+    addFlag(object, "option", array.option);
+    addFlag(object, "alternating", array.alternating);
     addText(object, "design", array.design);
     addTexts(object, "entries", array.entries);
+    if (std::any_of(array.entryNumbers.begin(), array.entryNumbers.end(),
+                    [](int n) { return n != 0; })) {
+        Json numbers = Json::array();
+        for (const int number : array.entryNumbers)
+            numbers.push_back(number);
+        object["entryNumbers"] = std::move(numbers);
+    }
+    if (std::find(array.entryFlags.begin(), array.entryFlags.end(), true) !=
+        array.entryFlags.end()) {
+        Json flags = Json::array();
+        for (const bool flag : array.entryFlags)
+            flags.push_back(flag);
+        object["entryFlags"] = std::move(flags);
+    }
     addExtras(object, array.extras);
     return object;
 }

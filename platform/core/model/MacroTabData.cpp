@@ -149,6 +149,24 @@ int MacroTabData::findArrayWithName(const Vdn_String& arrayName) const {
     return indexNamed(arrays, arrayName);
 }
 
+int MacroTabData::findPatternWithName(const Vdn_String& patternName) const {
+    return indexNamed(patterns, patternName);
+}
+
+int MacroTabData::findPatternWithBtnId(int id) const {
+    if (id == 0)
+        return -1;
+    for (int i = 0; i < patterns.length(); ++i) {
+        const MacroPatternProps& pattern = patterns[i];
+        if (pattern.buttonId == id)
+            return i;
+        // A grid row stands for the pattern whose values or button it shows.
+        if (id < 0 && pattern.valuesId == id)
+            return i;
+    }
+    return -1;
+}
+
 void MacroTabData::removeAllDlgReferences() {
     for (MacroCell& cell : cells)
         cell.controlId = 0;
@@ -156,6 +174,8 @@ void MacroTabData::removeAllDlgReferences() {
         cut.controlId = 0;
     for (DynArrayData& array : arrays)
         array = arrayWithoutIds(array);
+    for (MacroPatternProps& pattern : patterns)
+        pattern = pattern.withoutIds();
 }
 
 bool MacroTabData::differences(const MacroTabData& oldTab, const MacroTabData& newTab,
@@ -212,6 +232,17 @@ bool MacroTabData::differences(const MacroTabData& oldTab, const MacroTabData& n
     }
     if (arraysChanged)
         changes.append(kArraysChanged);
+
+    bool patternsChanged = oldTab.patterns.length() != newTab.patterns.length();
+    for (int i = 0; i < newTab.patterns.length(); ++i) {
+        const MacroPatternProps& pattern = newTab.patterns[i];
+        if (i < oldTab.patterns.length() && oldTab.patterns[i].withoutIds() == pattern.withoutIds())
+            continue;
+        patternsChanged = true;
+        addName(changedNames, pattern.name);
+    }
+    if (patternsChanged)
+        changes.append(kPatternsChanged);
 
     if (oldTab.blockReference != newTab.blockReference || oldTab.blockName != newTab.blockName)
         changes.append(kBlockReferenceChanged);

@@ -5,6 +5,7 @@
 #include "platform/core/model/MacroCell.h"
 #include "platform/core/model/MacroCutData.h"
 #include "platform/core/model/MacroFlexFixGroup.h"
+#include "platform/core/model/MacroPatternProps.h"
 #include "platform/core/model/MacroProfData.h"
 #include "platform/core/text/Vdn_Array.h"
 #include "platform/core/text/Vdn_StringArray.h"
@@ -30,13 +31,14 @@ public:
     static constexpr int kFlexFixChanged = -3;
     static constexpr int kCutsChanged = -4;
     static constexpr int kArraysChanged = -5;
+    static constexpr int kPatternsChanged = -6;
     static constexpr int kBlockReferenceChanged = -12;
     static constexpr int kProfilesChanged = -13;
 
     // Compares two records of one tab (control ids do not count). changes gets one code per
     // kind of change, ascending by absolute value (kCellsChanged first); changedCells the
     // index of every cell whose value differs; changedNames the name of every changed cell,
-    // cut, array, profile group and flex/fix entry, each once. True when anything differs;
+    // cut, array, pattern, profile group and flex/fix entry, each once. True when anything differs;
     // the lists are replaced either way.
     static bool differences(const MacroTabData& oldTab, const MacroTabData& newTab,
                             Vdn_StringArray& changedNames, Vdn_Array<int>& changes,
@@ -65,7 +67,11 @@ public:
     int findCellWithName(const Vdn_String& cellName) const;
     int findCutWithName(const Vdn_String& cutName) const;
     int findArrayWithName(const Vdn_String& arrayName) const;
-    // Clears every control id the dialog set (cells, cuts, arrays).
+    int findPatternWithName(const Vdn_String& patternName) const;
+    // Index of the pattern whose "..." button has the id, or, for a negative id -r, of the
+    // pattern shown in row r of the page's grid; -1 for none (also for 0, the id of nothing).
+    int findPatternWithBtnId(int id) const;
+    // Clears every control id the dialog set (cells, cuts, patterns, arrays).
     void removeAllDlgReferences();
 
     // The merged properties of the profile placements named group; false when there is none.
@@ -85,7 +91,8 @@ public:
     Vdn_Array<MacroCell> cells;
     Vdn_Array<MacroCutData> cuts;
     Vdn_Array<DynArrayData> arrays;
-    Vdn_String designName; // the user design drawn on the page; empty for none
+    Vdn_Array<MacroPatternProps> patterns; // of the tab's bolt modules, in module order
+    Vdn_String designName;                 // the user design drawn on the page; empty for none
     bool blockReference = false;
     Vdn_String blockName;
     int view = 3;

@@ -7,6 +7,7 @@
 #include "platform/core/text/MergedText.h"
 #include "platform/core/text/NamedItems.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -56,9 +57,44 @@ DynArrayData arrayRecord(const Vdn_Module& module, const Vdn_DynArray& array) {
     record.kind = array.kind;
     for (int i = 0; i < DynArrayData::kTextCount && i < array.texts.length(); ++i)
         record.texts[static_cast<std::size_t>(i)] = array.texts[i];
+    for (int i = 0; i < DynArrayData::kFurtherTextCount && i < array.furtherTexts.length(); ++i)
+        record.furtherTexts[static_cast<std::size_t>(i)] = array.furtherTexts[i];
+    record.option = array.option ? 1 : 0;
+    record.alternating = array.alternating ? 1 : 0;
     record.design = array.design;
-    for (const Vdn_String& entry : array.entries)
-        record.entries.append(DynArrayData::EntryProps{entry, 0});
+    for (int i = 0; i < array.entries.length(); ++i) {
+        DynArrayData::EntryProps entry;
+        entry.text = array.entries[i];
+        entry.number = i < array.entryNumbers.length() ? array.entryNumbers[i] : 0;
+        entry.flag = static_cast<std::size_t>(i) < array.entryFlags.size() &&
+                     array.entryFlags[static_cast<std::size_t>(i)];
+        record.entries.append(entry);
+    }
+    return record;
+}
+
+MacroPatternProps patternRecord(const Vdn_Module& module, const Vdn_BoltPattern& pattern) {
+    MacroPatternProps record;
+    record.moduleName = module.name;
+    record.name = pattern.name;
+    record.valuesText = pattern.values;
+    record.countText = pattern.count;
+    record.hasButton = pattern.button;
+    record.directionKind = pattern.directionCount() == 1 ? MacroPatternProps::kOneDirection
+                                                         : MacroPatternProps::kTwoDirections;
+    for (int d = 0; d < pattern.directionCount() && d < 2; ++d) {
+        const Vdn_BoltPattern::Direction settings = pattern.direction(d);
+        MacroPatternProps::Direction& direction = record.directions[static_cast<std::size_t>(d)];
+        direction.kind = settings.spacing;
+        direction.state = settings.edgeFixed ? 1 : 0;
+        direction.firstText = settings.edgeDistance;
+        direction.secondText = pattern.nrBolts[d];
+        direction.flag = pattern.reverseStart[static_cast<std::size_t>(d)];
+        direction.values = settings.distances;
+    }
+    record.option = pattern.mirrored ? 1 : 0;
+    for (std::size_t i = 0; i < record.alternation.size(); ++i)
+        record.alternation[i] = pattern.alternation[i] ? 1 : 0;
     return record;
 }
 
@@ -69,6 +105,8 @@ void addModuleToTab(const Vdn_Module& module, MacroTabData& tab) {
             MacroCutData{module.name, cut.name, cut.type, cut.description, cut.state, 0});
     for (const Vdn_DynArray& array : module.arrays)
         tab.arrays.append(arrayRecord(module, array));
+    for (const Vdn_BoltPattern& pattern : module.patterns)
+        tab.patterns.append(patternRecord(module, pattern));
     for (int i = 0; i < module.profiles.length(); ++i) {
         const Vdn_ProfilePlacement& placement = module.profiles[i];
         tab.profiles.append(MacroProfData{module.name, i, placement.name, placement.section,
@@ -120,6 +158,7 @@ public:
         bool cuts = false;
         bool arrays = false;
         bool tabSettings = false;
+        bool patterns = false;
     };
 
     TabWriter(Vdn_DbMacro& macro, const MacroTabData& tab, std::vector<Vdn_Module*> modules,
@@ -149,6 +188,11 @@ public:
         }
         for (int i = 0; parts_.arrays && i < tab_.arrays.length(); ++i) {
             if (const Acad::ErrorStatus es = arrayTexts(tab_.arrays[i], apply); es != Acad::eOk)
+                return es;
+        }
+        for (int i = 0; parts_.patterns && i < tab_.patterns.length(); ++i) {
+            if (const Acad::ErrorStatus es = patternSettings(tab_.patterns[i], apply);
+                es != Acad::eOk)
                 return es;
         }
         if (apply && parts_.tabSettings)
@@ -302,17 +346,86 @@ private:
         const int index = core::indexOfName(owner->arrays, array.name);
         if (index < 0)
             return Acad::eKeyNotFound;
+        if (array.kind < -1 || array.kind >= DynArrayData::kTypeCount ||
+            !threeState(array.option) || !threeState(array.alternating))
+            return Acad::eOutOfRange;
         if (!apply)
             return Acad::eOk;
         Vdn_DynArray& target = owner->arrays[index];
-        target.kind = array.kind;
+        if (array.kind >= 0)
+            target.kind = array.kind;
         target.texts.clear();
         for (const Vdn_String& text : array.texts)
             target.texts.append(text);
+        target.furtherTexts.clear();
+        for (const Vdn_String& text : array.furtherTexts)
+            target.furtherTexts.append(text);
+        if (array.option >= 0)
+            target.option = array.option == 1;
+        if (array.alternating >= 0)
+            target.alternating = array.alternating == 1;
         target.design = array.design;
         target.entries.clear();
-        for (const DynArrayData::EntryProps& entry : array.entries)
+        target.entryNumbers.clear();
+        target.entryFlags.clear();
+        // An entry marked for removal leaves the array.
+        for (const DynArrayData::EntryProps& entry : array.entries) {
+            if (entry.action == kEntryRemove)
+                continue;
             target.entries.append(entry.text);
+            target.entryNumbers.append(entry.number);
+            target.entryFlags.push_back(entry.flag);
+        }
+        return Acad::eOk;
+    }
+
+    static bool threeState(int value) { return value >= -1 && value <= 1; }
+
+    // A pattern's settings go into its module's pattern; a value left undetermined (-1) keeps
+    // the pattern's own, and a one-direction pattern takes nothing for a second direction.
+    Acad::ErrorStatus patternSettings(const MacroPatternProps& props, bool apply) const {
+        Vdn_Module* owner = module(props.moduleName);
+        Vdn_BoltPattern* pattern = nullptr;
+        if (!owner || owner->findPattern(props.name, pattern) != Acad::eOk)
+            return Acad::eKeyNotFound;
+        bool inRange = threeState(props.option);
+        for (const int flag : props.alternation)
+            inRange = inRange && threeState(flag);
+        for (const MacroPatternProps::Direction& direction : props.directions)
+            inRange = inRange && threeState(direction.state) && direction.kind >= -1 &&
+                      direction.kind < Vdn_BoltPattern::kSpacingKinds;
+        if (!inRange)
+            return Acad::eOutOfRange;
+        if (!apply)
+            return Acad::eOk;
+        pattern->values = props.valuesText;
+        pattern->count = props.countText;
+        if (props.option >= 0)
+            pattern->mirrored = props.option == 1;
+        for (std::size_t i = 0; i < pattern->alternation.size(); ++i) {
+            if (props.alternation[i] >= 0)
+                pattern->alternation[i] = props.alternation[i] == 1;
+        }
+        const std::size_t count = static_cast<std::size_t>(pattern->directionCount());
+        pattern->directions.resize(count);
+        for (std::size_t d = 0; d < count && d < props.directions.size(); ++d) {
+            const MacroPatternProps::Direction& wanted = props.directions[d];
+            Vdn_BoltPattern::Direction& target = pattern->directions[d];
+            if (wanted.kind >= 0)
+                target.spacing = wanted.kind;
+            if (wanted.state >= 0)
+                target.edgeFixed = wanted.state == 1;
+            target.edgeDistance = wanted.firstText;
+            target.distances = wanted.values;
+            pattern->nrBolts[static_cast<int>(d)] = wanted.secondText;
+            pattern->reverseStart[d] = wanted.flag;
+        }
+        // Settings that are all default are not kept, so a file without them stays so.
+        if (std::all_of(pattern->directions.begin(), pattern->directions.end(),
+                        [](const Vdn_BoltPattern::Direction& d) {
+                            return d == Vdn_BoltPattern::Direction{};
+                        }))
+            pattern->directions.clear();
         return Acad::eOk;
     }
 
@@ -419,5 +532,6 @@ Acad::ErrorStatus core::writeMacroRecord(Vdn_DbMacro& macro, const MacroData& da
                      TabWriter::Parts{named(MacroTabData::kCellsChanged),
                                       named(MacroTabData::kCutsChanged),
                                       named(MacroTabData::kArraysChanged),
-                                      named(MacroTabData::kBlockReferenceChanged)});
+                                      named(MacroTabData::kBlockReferenceChanged),
+                                      named(MacroTabData::kPatternsChanged)});
 }
