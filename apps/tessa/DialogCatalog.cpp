@@ -1,5 +1,6 @@
 #include "apps/tessa/DialogCatalog.h"
 
+#include "apps/tessa/CutDialogCatalog.h"
 #include "designer/CDlgDesigner.h"
 #include "dialogs/CDlgCis2.h"
 #include "dialogs/CDlgEditDstvPoints.h"
@@ -427,6 +428,13 @@ bool showInfo(DialogPresenter&) {
     return dialog.DoModal() != -1;
 }
 
+// The catalog's own entries, then those of each area of the module.
+std::vector<DialogEntry> withAreas(std::vector<DialogEntry> entries) {
+    for (const std::vector<DialogEntry>& area : {cutDialogs()})
+        entries.insert(entries.end(), area.begin(), area.end());
+    return entries;
+}
+
 std::string lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -436,7 +444,7 @@ std::string lower(std::string text) {
 } // namespace
 
 const std::vector<DialogEntry>& dialogCatalog() {
-    static const std::vector<DialogEntry> catalog = {
+    static const std::vector<DialogEntry> catalog = withAreas({
         {"CDlgDesigner", 227, "DLG_DLGDESIGNER", showDesigner},
         {"CDlgFindReplace", 218, "DLG_FINDREPLACE", showFindReplace},
         {"CDlgOpenSave", 340, "DLG_OPENSAVEFILTERED", showOpenSave},
@@ -467,7 +475,7 @@ const std::vector<DialogEntry>& dialogCatalog() {
         {"CDlgProfFeatures", 241, "DLG_PROF_FEATURES", showProfFeatures},
         {"CDlgSelectProf", 363, "DLG_SELECT_PROF", showSelectProf},
         {"CDlgInfo", 364, "DLG_INFO", showInfo},
-    };
+    });
     return catalog;
 }
 

@@ -120,6 +120,16 @@ Json cutJson(const Vdn_CutConstraint& cut) {
     addInt(object, "side", cut.side);
     addText(object, "cutter", cut.cutter);
     addText(object, "profile", cut.profile);
+    Json inDialog = Json::array();
+    for (int type = 0; type < Vdn_CutConstraint::kOffsetTypeCount; ++type) {
+        if (cut.inDialog[static_cast<std::size_t>(type)])
+            inDialog.push_back(type);
+    }
+    if (!inDialog.empty())
+        object["inDialog"] = std::move(inDialog);
+    addFlag(object, "cutFlanges", cut.cutFlanges);
+    addFlag(object, "cutWeb", cut.cutWeb);
+    addFlag(object, "option", cut.option);
     addExtras(object, cut.extras);
     return object;
 }
