@@ -78,8 +78,8 @@ Json cutJson(const Vdn_Module& module, const Vdn_CutConstraint& cut) {
                 {"state", cut.state},
                 {"side", cut.side},
                 {"parameters", parameters},
-                {"cutFlanges", cut.cutFlanges},
-                {"cutWeb", cut.cutWeb},
+                {"bevelFlanges", cut.bevelFlanges},
+                {"bevelWeb", cut.bevelWeb},
                 {"option", cut.option}};
 }
 
@@ -271,8 +271,9 @@ private:
             return stop("--state " + std::to_string(*options_.state) +
                         ": only a cut of type 1 has a state, from 0 to 3");
         if (!setCheck(act, dialog, CDlgMacroCuts::kTypeOptionCheck, options_.option, "--option") ||
-            !setCheck(act, dialog, CDlgMacroCuts::kFlangesCheck, options_.flanges, "--flanges") ||
-            !setCheck(act, dialog, CDlgMacroCuts::kWebCheck, options_.web, "--web"))
+            !setCheck(act, dialog, CDlgMacroCuts::kFlangesCheck, options_.flanges,
+                      "--bevel-flanges") ||
+            !setCheck(act, dialog, CDlgMacroCuts::kWebCheck, options_.web, "--bevel-web"))
             return false;
         const std::size_t boxes = user_.messageBoxes().size();
         act.click(IDOK);
@@ -390,8 +391,9 @@ void addCutCommand(CLI::App& program, CommandRun& run) {
     set->add_option("--option", options->option,
                     "on|off: type 1 lengthens the profile to the plate, type 3 cuts a "
                     "clearance around the inner profile");
-    set->add_option("--flanges", options->flanges, "on|off: type 1 cuts the flanges");
-    set->add_option("--web", options->web, "on|off: type 1 cuts the web");
+    set->add_option("--bevel-flanges", options->flanges,
+                    "on|off: type 1 prepares the flanges for the weld");
+    set->add_option("--bevel-web", options->web, "on|off: type 1 prepares the web for the weld");
     set->add_option("--out", options->out, "Write the macro with the cut to this file");
     set->add_flag("--json", options->json, "Print {\"ok\":true,\"cut\":{...},\"written\":...}");
     set->callback([options, &run] { run = [options] { return setCut(*options); }; });

@@ -68,7 +68,7 @@ void CDlgMacroCuts::setTexts() {
           std::pair{kThisMacroRadio, cuts::kThisMacro},
           std::pair{kOtherMacroRadio, cuts::kOtherMacro},
           std::pair{kSelectMacroButton, cuts::kSelectMacro},
-          std::pair{kFlangesCheck, cuts::kCutFlanges}, std::pair{kWebCheck, cuts::kCutWeb},
+          std::pair{kFlangesCheck, cuts::kBevelFlanges}, std::pair{kWebCheck, cuts::kBevelWeb},
           std::pair{static_cast<int>(IDOK), cuts::kOkText},
           std::pair{static_cast<int>(IDCANCEL), cuts::kCancelText}})
         SetDlgItemText(id, dialString(text).str());
@@ -96,8 +96,8 @@ void CDlgMacroCuts::fillFromRecord() {
 
     if (CComboBox* states = comboOf(*this, kStateCombo))
         states->SetCurSel(std::clamp(data_.cutState, 0, cuts::kCutStateCount - 1));
-    CheckDlgButton(kFlangesCheck, data_.cutFlanges ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(kWebCheck, data_.cutWeb ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(kFlangesCheck, data_.bevelFlanges ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(kWebCheck, data_.bevelWeb ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(kTypeOptionCheck, data_.typeOption ? BST_CHECKED : BST_UNCHECKED);
     if (shownType_ == DlgMacroCutsData::kThreeSegments)
         setRadioChoice(!data_.segmentGiven ? 3 : data_.segmentProfile == 1 ? 2 : 1);
@@ -210,8 +210,8 @@ void CDlgMacroCuts::storeToRecord() {
         if (const CComboBox* states = comboOf(*this, kStateCombo);
             states && states->GetCurSel() >= 0)
             data_.cutState = states->GetCurSel();
-        data_.cutFlanges = IsDlgButtonChecked(kFlangesCheck) == BST_CHECKED;
-        data_.cutWeb = IsDlgButtonChecked(kWebCheck) == BST_CHECKED;
+        data_.bevelFlanges = IsDlgButtonChecked(kFlangesCheck) == BST_CHECKED;
+        data_.bevelWeb = IsDlgButtonChecked(kWebCheck) == BST_CHECKED;
     } else if (shownType_ == DlgMacroCutsData::kThreeSegments) {
         data_.segmentGiven = choice != 3;
         data_.segmentProfile = choice == 2 ? 1 : 0;

@@ -51,12 +51,12 @@ TEST_F(CutCommandsTest, ListsAddsAndRefusesCuts) {
 TEST_F(CutCommandsTest, EditsAndRemovesACut) {
     const ProgramRun edited =
         run("cut set " + quoted(kSplice) +
-            " plate1 PLATECUT --param Offset=7 --choice 2 --web off --out edited.json --json");
+            " plate1 PLATECUT --param Offset=7 --choice 2 --bevel-web on --out edited.json --json");
     ASSERT_EQ(edited.exitCode, 0) << edited.err;
     const nlohmann::json cut = nlohmann::json::parse(edited.out)["cut"];
     EXPECT_EQ(cut["name"], "PlateCut");
     EXPECT_EQ(cut["side"], 1);
-    EXPECT_EQ(cut["cutWeb"], false);
+    EXPECT_EQ(cut["bevelWeb"], true);
     EXPECT_EQ(cut["parameters"][0]["value"], "7");
     EXPECT_EQ(run("cut set edited.json Plate1 PlateCut --type 3").exitCode, 1);
 

@@ -91,7 +91,7 @@ TEST_F(CutRecordsTest, ANewCutIsWrittenWithItsOptionsAndReadsBackFromTheFile) {
     plate.GetDefaultValues(DlgMacroCutsData::kProfileVsPlate);
     plate.cutName = L"Flush";
     plate.plateFace = 1;
-    plate.cutWeb = false;
+    plate.bevelFlanges = true;
     plate.typeOption = true;
     plate.cutState = 2;
     ASSERT_EQ(plate.writeToDrawing(), Acad::eOk);
@@ -99,8 +99,8 @@ TEST_F(CutRecordsTest, ANewCutIsWrittenWithItsOptionsAndReadsBackFromTheFile) {
     ASSERT_EQ(loaded.loadCut(frameMacro(), L"Beam1", L"flush"), Acad::eOk);
     EXPECT_TRUE(loaded.editExisting);
     EXPECT_EQ(loaded.plateFace, 1);
-    EXPECT_TRUE(loaded.cutFlanges);
-    EXPECT_FALSE(loaded.cutWeb);
+    EXPECT_TRUE(loaded.bevelFlanges);
+    EXPECT_FALSE(loaded.bevelWeb);
     EXPECT_TRUE(loaded.typeOption);
     EXPECT_EQ(loaded.cutState, 2);
     EXPECT_EQ(loaded.paramNames, plate.paramNames);

@@ -131,8 +131,8 @@ Acad::ErrorStatus DlgMacroCutsData::loadCut(const Vdn_DbMacro& macro, const Vdn_
     loaded.typeOption = existing->option;
     if (existing->type == kProfileVsPlate) {
         loaded.plateFace = existing->side == 1 ? 1 : 0;
-        loaded.cutFlanges = existing->cutFlanges;
-        loaded.cutWeb = existing->cutWeb;
+        loaded.bevelFlanges = existing->bevelFlanges;
+        loaded.bevelWeb = existing->bevelWeb;
     } else if (existing->type == kThreeSegments) {
         loaded.segmentGiven = existing->side >= 0;
         loaded.segmentProfile = existing->side == 1 ? 1 : 0;
@@ -199,13 +199,13 @@ Acad::ErrorStatus DlgMacroCutsData::writeToMacro(Vdn_DbMacro& macro, Vdn_String*
     }
     cut.state = cutState;
     cut.option = false;
-    cut.cutFlanges = false;
-    cut.cutWeb = false;
+    cut.bevelFlanges = false;
+    cut.bevelWeb = false;
     switch (cut.type) {
     case kProfileVsPlate:
         cut.side = plateFace == 1 ? 1 : 0;
-        cut.cutFlanges = cutFlanges;
-        cut.cutWeb = cutWeb;
+        cut.bevelFlanges = bevelFlanges;
+        cut.bevelWeb = bevelWeb;
         cut.option = typeOption;
         break;
     case kProfileInProfile:

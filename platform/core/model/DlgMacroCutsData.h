@@ -71,11 +71,12 @@ public:
     Vdn_StringArray paramValues; // one per name; a missing value counts as "0"
     Vdn_Array<bool> paramFlags;  // shown in the macro dialog; a missing flag is clear
     // Type 1, profile against plate: the face of the plate the profile is cut at (0 the near
-    // face, 1 the far face), the cut's state (0 to 3), and whether flanges and web are cut.
+    // face, 1 the far face), the cut's state (0 to 3), and whether the ends of the flanges and
+    // of the web are prepared for the weld to the plate.
     int plateFace = 0;
     int cutState = 1;
-    bool cutFlanges = true;
-    bool cutWeb = true;
+    bool bevelFlanges = false;
+    bool bevelWeb = false;
     // Type 4, three segments: the profile the segments follow (0 the first, 1 the second)
     // when given; otherwise the macro decides.
     bool segmentGiven = false;

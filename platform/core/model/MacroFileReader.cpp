@@ -671,8 +671,8 @@ private:
             !integer(object, "side", where, cut.side) ||
             !text(object, "cutter", where, cut.cutter, false) ||
             !text(object, "profile", where, cut.profile, false) ||
-            !boolean(object, "cutFlanges", where, cut.cutFlanges) ||
-            !boolean(object, "cutWeb", where, cut.cutWeb) ||
+            !boolean(object, "bevelFlanges", where, cut.bevelFlanges) ||
+            !boolean(object, "bevelWeb", where, cut.bevelWeb) ||
             !boolean(object, "option", where, cut.option) || !readInDialog(object, where, cut))
             return false;
         const Json* offsets = nullptr;
@@ -698,7 +698,7 @@ private:
         }
         keepExtras(object,
                    {"name", "type", "offsets", "description", "state", "side", "cutter", "profile",
-                    "inDialog", "cutFlanges", "cutWeb", "option"},
+                    "inDialog", "bevelFlanges", "bevelWeb", "option"},
                    cut.extras);
         return true;
     }

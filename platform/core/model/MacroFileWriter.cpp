@@ -127,8 +127,8 @@ Json cutJson(const Vdn_CutConstraint& cut) {
     }
     if (!inDialog.empty())
         object["inDialog"] = std::move(inDialog);
-    addFlag(object, "cutFlanges", cut.cutFlanges);
-    addFlag(object, "cutWeb", cut.cutWeb);
+    addFlag(object, "bevelFlanges", cut.bevelFlanges);
+    addFlag(object, "bevelWeb", cut.bevelWeb);
     addFlag(object, "option", cut.option);
     addExtras(object, cut.extras);
     return object;

@@ -30,9 +30,10 @@ public:
     Vdn_String profile; // the profile that is cut
     // The offsets the macro dialog shows as values of their own.
     std::array<bool, kOffsetTypeCount> inDialog{};
-    // Profile against plate: whether the flanges and the web are cut.
-    bool cutFlanges = false;
-    bool cutWeb = false;
+    // Profile against plate: whether the ends of the flanges and of the web are prepared for
+    // the weld to the plate.
+    bool bevelFlanges = false;
+    bool bevelWeb = false;
     // The type's own option: a profile against a plate is lengthened up to the plate; a
     // profile in a profile gets a clearance around the inner one.
     bool option = false;
