@@ -69,7 +69,7 @@ TEST_F(CutProfileDialogTest, PreviewsOffLeaveNoPreviewAndTheOptionIsKeptOnOk) {
         EXPECT_EQ(Vdn_Drawing::current().cutPreviewCount(), 0);
         act.selectComboItem(Dlg::kCutCombo, 1);
         EXPECT_EQ(Vdn_Drawing::current().cutPreviewCount(), 0);
-        act.click(IDCANCEL);
+        act.pressKey(VK_ESCAPE);
     });
     EXPECT_FALSE(StartEditProfCutsDlg(data));
     EXPECT_TRUE(profCutsPreviewOption());
