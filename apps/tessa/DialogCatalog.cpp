@@ -1,5 +1,6 @@
 #include "apps/tessa/DialogCatalog.h"
 
+#include "apps/tessa/CutDialogCatalog.h"
 #include "apps/tessa/MacroSubDialogCatalog.h"
 #include "designer/CDlgDesigner.h"
 #include "dialogs/CDlgCis2.h"
@@ -428,6 +429,13 @@ bool showInfo(DialogPresenter&) {
     return dialog.DoModal() != -1;
 }
 
+// The catalog's own entries, then those of each area of the module.
+std::vector<DialogEntry> withAreas(std::vector<DialogEntry> entries) {
+    for (const std::vector<DialogEntry>& area : {macroSubDialogs(), cutDialogs()})
+        entries.insert(entries.end(), area.begin(), area.end());
+    return entries;
+}
+
 std::string lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -437,43 +445,38 @@ std::string lower(std::string text) {
 } // namespace
 
 const std::vector<DialogEntry>& dialogCatalog() {
-    static const std::vector<DialogEntry> catalog = [] {
-        std::vector<DialogEntry> entries = {
-            {"CDlgDesigner", 227, "DLG_DLGDESIGNER", showDesigner},
-            {"CDlgFindReplace", 218, "DLG_FINDREPLACE", showFindReplace},
-            {"CDlgOpenSave", 340, "DLG_OPENSAVEFILTERED", showOpenSave},
-            {"CDlgSSAsTool", 248, "DLG_SS_ASTOOL", showTool},
-            {"CDlgSSOptions", 245, "DLG_SS_OPTIONS", showOptions},
-            {"CDlgSSSettings", 247, "DLG_SS_SETTINGS", showSettings},
-            {"CDlgSSStandards", 253, "DLG_SS_STANDARDS", showStandards},
-            {"CFormula", 133, "DLG_FORMULA", showFormula},
-            {"Vdn_DlgPromptString", 8069, "DLG_PROMPTSTRING", showPrompt},
-            {"CDlgGrid", 341, "DLG_GRID", showGrid},
-            {"CDlgLevels", 342, "DLG_LEVELS", showLevels},
-            {"CDlgLookup", 343, "DLG_LOOKUP", showLookup},
-            {"CDlgGenVars", 256, "DLG_GENVARS", showGenVars},
-            {"CDlgSheetsMgr", 267, "DLG_SHEETSMGR", showSheetsMgr},
-            {"CDlgWsSettings", 348, "DLG_WS_SETTINGS", showWsSettings},
-            {"Vdn_DlgWsFileNaming", 344, "DLG_WS_FILENAMING", showFileNaming},
-            {"Vdn_DlgWsFormats", 345, "DLG_WS_FORMATS", showFormats},
-            {"CDlgListSort", 346, "DLG_LISTSORT", showListSort},
-            {"CDlgScales", 347, "DLG_SCALES", showScales},
-            {"CDlgEditLibSections", 209, "DLG_EDIT_SECTIONLIB", showEditLibSections},
-            {"CDlgEditLibSimple", 226, "DLG_EDITLIBSIMPLE", showEditLibSimple},
-            {"Vdn_DlgCSP2", 355, "DLG_OPTIMIZECSP2", showCsp},
-            {"CDlgSelectDstvPointsFile", 356, "DLG_DSTVPOINTS_GROUPS", showDstvGroups},
-            {"CDlgEditDstvPoints", 357, "DLG_DSTVPOINTS_EDIT", showDstvPoints},
-            {"CDlgSelectImage", 361, "DLG_SELECT_IMAGE", showSelectImage},
-            {"CDlgCis2", 362, "DLG_CIS2", showCis2},
-            {"CDlgSectionTranslation", 360, "DLG_SECTION_TRANSLATION", showSectionTranslation},
-            {"CDlgProfFeatures", 241, "DLG_PROF_FEATURES", showProfFeatures},
-            {"CDlgSelectProf", 363, "DLG_SELECT_PROF", showSelectProf},
-            {"CDlgInfo", 364, "DLG_INFO", showInfo},
-        };
-        for (std::vector<DialogEntry> more : {macroSubDialogs()})
-            entries.insert(entries.end(), more.begin(), more.end());
-        return entries;
-    }();
+    static const std::vector<DialogEntry> catalog = withAreas({
+        {"CDlgDesigner", 227, "DLG_DLGDESIGNER", showDesigner},
+        {"CDlgFindReplace", 218, "DLG_FINDREPLACE", showFindReplace},
+        {"CDlgOpenSave", 340, "DLG_OPENSAVEFILTERED", showOpenSave},
+        {"CDlgSSAsTool", 248, "DLG_SS_ASTOOL", showTool},
+        {"CDlgSSOptions", 245, "DLG_SS_OPTIONS", showOptions},
+        {"CDlgSSSettings", 247, "DLG_SS_SETTINGS", showSettings},
+        {"CDlgSSStandards", 253, "DLG_SS_STANDARDS", showStandards},
+        {"CFormula", 133, "DLG_FORMULA", showFormula},
+        {"Vdn_DlgPromptString", 8069, "DLG_PROMPTSTRING", showPrompt},
+        {"CDlgGrid", 341, "DLG_GRID", showGrid},
+        {"CDlgLevels", 342, "DLG_LEVELS", showLevels},
+        {"CDlgLookup", 343, "DLG_LOOKUP", showLookup},
+        {"CDlgGenVars", 256, "DLG_GENVARS", showGenVars},
+        {"CDlgSheetsMgr", 267, "DLG_SHEETSMGR", showSheetsMgr},
+        {"CDlgWsSettings", 348, "DLG_WS_SETTINGS", showWsSettings},
+        {"Vdn_DlgWsFileNaming", 344, "DLG_WS_FILENAMING", showFileNaming},
+        {"Vdn_DlgWsFormats", 345, "DLG_WS_FORMATS", showFormats},
+        {"CDlgListSort", 346, "DLG_LISTSORT", showListSort},
+        {"CDlgScales", 347, "DLG_SCALES", showScales},
+        {"CDlgEditLibSections", 209, "DLG_EDIT_SECTIONLIB", showEditLibSections},
+        {"CDlgEditLibSimple", 226, "DLG_EDITLIBSIMPLE", showEditLibSimple},
+        {"Vdn_DlgCSP2", 355, "DLG_OPTIMIZECSP2", showCsp},
+        {"CDlgSelectDstvPointsFile", 356, "DLG_DSTVPOINTS_GROUPS", showDstvGroups},
+        {"CDlgEditDstvPoints", 357, "DLG_DSTVPOINTS_EDIT", showDstvPoints},
+        {"CDlgSelectImage", 361, "DLG_SELECT_IMAGE", showSelectImage},
+        {"CDlgCis2", 362, "DLG_CIS2", showCis2},
+        {"CDlgSectionTranslation", 360, "DLG_SECTION_TRANSLATION", showSectionTranslation},
+        {"CDlgProfFeatures", 241, "DLG_PROF_FEATURES", showProfFeatures},
+        {"CDlgSelectProf", 363, "DLG_SELECT_PROF", showSelectProf},
+        {"CDlgInfo", 364, "DLG_INFO", showInfo},
+    });
     return catalog;
 }
 

@@ -4,6 +4,7 @@
 #include "apps/tessa/Cis2Commands.h"
 #include "apps/tessa/Command.h"
 #include "apps/tessa/CspCommands.h"
+#include "apps/tessa/CutCommands.h"
 #include "apps/tessa/DesignCommands.h"
 #include "apps/tessa/DstvCommands.h"
 #include "apps/tessa/EvalCommand.h"
@@ -57,6 +58,7 @@ int main(int argc, char** argv) {
     app::addWorkshopCommand(program, run);
     app::addSheetsCommand(program, run);
     app::addCis2Command(program, run);
+    app::addCutCommand(program, run);
 
     try {
         program.parse(argc, argv);

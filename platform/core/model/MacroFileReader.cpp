@@ -708,7 +708,10 @@ private:
             !integerIn(object, "state", where, cut.state, 0, 3) ||
             !integer(object, "side", where, cut.side) ||
             !text(object, "cutter", where, cut.cutter, false) ||
-            !text(object, "profile", where, cut.profile, false))
+            !text(object, "profile", where, cut.profile, false) ||
+            !boolean(object, "bevelFlanges", where, cut.bevelFlanges) ||
+            !boolean(object, "bevelWeb", where, cut.bevelWeb) ||
+            !boolean(object, "option", where, cut.option) || !readInDialog(object, where, cut))
             return false;
         const Json* offsets = nullptr;
         if (!list(object, "offsets", where, offsets))
@@ -732,8 +735,32 @@ private:
             }
         }
         keepExtras(object,
-                   {"name", "type", "offsets", "description", "state", "side", "cutter", "profile"},
+                   {"name", "type", "offsets", "description", "state", "side", "cutter", "profile",
+                    "inDialog", "bevelFlanges", "bevelWeb", "option"},
                    cut.extras);
+        return true;
+    }
+
+    // "inDialog": the offset types (0 to 8) the macro dialog shows, each once.
+    bool readInDialog(const Json& object, const std::string& where, Vdn_CutConstraint& cut) {
+        const Json* types = nullptr;
+        if (!list(object, "inDialog", where, types))
+            return false;
+        if (!types)
+            return true;
+        const std::string typesWhere = at(where, "inDialog");
+        for (std::size_t i = 0; i < types->size(); ++i) {
+            const Json& entry = (*types)[i];
+            if (!entry.is_number_integer() || entry.get<long long>() < 0 ||
+                entry.get<long long>() >= Vdn_CutConstraint::kOffsetTypeCount)
+                return fail(at(typesWhere, i), "expected an offset type from 0 to 8");
+            bool& shown = cut.inDialog[entry.get<std::size_t>()];
+            if (shown)
+                return fail(at(typesWhere, i), "offset type " +
+                                                   std::to_string(entry.get<long long>()) +
+                                                   " is named twice");
+            shown = true;
+        }
         return true;
     }
 

@@ -121,6 +121,16 @@ Json cutJson(const Vdn_CutConstraint& cut) {
     addInt(object, "side", cut.side);
     addText(object, "cutter", cut.cutter);
     addText(object, "profile", cut.profile);
+    Json inDialog = Json::array();
+    for (int type = 0; type < Vdn_CutConstraint::kOffsetTypeCount; ++type) {
+        if (cut.inDialog[static_cast<std::size_t>(type)])
+            inDialog.push_back(type);
+    }
+    if (!inDialog.empty())
+        object["inDialog"] = std::move(inDialog);
+    addFlag(object, "bevelFlanges", cut.bevelFlanges);
+    addFlag(object, "bevelWeb", cut.bevelWeb);
+    addFlag(object, "option", cut.option);
     addExtras(object, cut.extras);
     return object;
 }

@@ -14,6 +14,11 @@
 class Vdn_CutConstraint {
 public:
     static constexpr int kOffsetTypeCount = 9;
+    // The parameter name of each offset type, as the cut dialog lists a cut's parameters
+    // ("Offset", "PolyOffset", ..., "Offset1", "Offset2", "Radius").
+    static const Vdn_String& offsetName(int offsetType);
+    // The offset type of a parameter name (without regard to case), or -1.
+    static int offsetTypeOf(const Vdn_String& parameterName);
 
     Vdn_String name;
     int type = 0;
@@ -23,6 +28,15 @@ public:
     int side = 0;
     Vdn_String cutter;  // the module or member that cuts
     Vdn_String profile; // the profile that is cut
+    // The offsets the macro dialog shows as values of their own.
+    std::array<bool, kOffsetTypeCount> inDialog{};
+    // Profile against plate: whether the ends of the flanges and of the web are prepared for
+    // the weld to the plate.
+    bool bevelFlanges = false;
+    bool bevelWeb = false;
+    // The type's own option: a profile against a plate is lengthened up to the plate; a
+    // profile in a profile gets a clearance around the inner one.
+    bool option = false;
     core::JsonExtras extras;
 
     // The offset types the cut's type allows, ascending. Always eOk.

@@ -38,6 +38,7 @@ void Vdn_Drawing::clear() {
     macros_.clear();
     highlighted_.clear();
     previews_.clear();
+    cutPreviews_.clear();
     lastMessage_ = Vdn_String();
 }
 
@@ -72,6 +73,7 @@ Acad::ErrorStatus Vdn_Drawing::eraseObject(AcDbObjectId id) {
         return Acad::eKeyNotFound;
     highlighted_.erase(id);
     previews_.erase(id);
+    std::erase_if(cutPreviews_, [id](const CutKey& key) { return std::get<0>(key) == id; });
     return Acad::eOk;
 }
 
@@ -87,4 +89,22 @@ void Vdn_Drawing::setPreview(AcDbObjectId id, bool on) {
         previews_.erase(id);
     else if (macros_.contains(id))
         previews_.insert(id);
+}
+
+Vdn_Drawing::CutKey Vdn_Drawing::cutKey(AcDbObjectId id, const Vdn_String& module,
+                                        const Vdn_String& cut) {
+    return {id, module.toLower().str(), cut.toLower().str()};
+}
+
+void Vdn_Drawing::setCutPreview(AcDbObjectId id, const Vdn_String& module, const Vdn_String& cut,
+                                bool on) {
+    if (on)
+        cutPreviews_.insert(cutKey(id, module, cut));
+    else
+        cutPreviews_.erase(cutKey(id, module, cut));
+}
+
+bool Vdn_Drawing::hasCutPreview(AcDbObjectId id, const Vdn_String& module,
+                                const Vdn_String& cut) const {
+    return cutPreviews_.contains(cutKey(id, module, cut));
 }

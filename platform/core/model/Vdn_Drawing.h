@@ -7,6 +7,7 @@
 
 #include <map>
 #include <set>
+#include <tuple>
 
 // The drawing of the core module: the macros placed in it, each an object with an id. An id
 // stays with its macro: a macro saved from the drawing carries its id in the file, and
@@ -45,6 +46,10 @@ public:
     void unhighlightAll() { highlighted_.clear(); }
     void setPreview(AcDbObjectId id, bool on);
     bool hasPreview(AcDbObjectId id) const { return previews_.contains(id); }
+    // The preview of one cut of a module of a macro (names without regard to case).
+    void setCutPreview(AcDbObjectId id, const Vdn_String& module, const Vdn_String& cut, bool on);
+    bool hasCutPreview(AcDbObjectId id, const Vdn_String& module, const Vdn_String& cut) const;
+    int cutPreviewCount() const { return static_cast<int>(cutPreviews_.size()); }
 
     void setClashChecking(bool on) { clashChecking_ = on; }
     bool clashChecking() const { return clashChecking_; }
@@ -58,6 +63,9 @@ private:
     std::map<AcDbObjectId, Vdn_DbMacro> macros_;
     std::set<AcDbObjectId> highlighted_;
     std::set<AcDbObjectId> previews_;
+    using CutKey = std::tuple<AcDbObjectId, std::wstring, std::wstring>;
+    static CutKey cutKey(AcDbObjectId id, const Vdn_String& module, const Vdn_String& cut);
+    std::set<CutKey> cutPreviews_;
     bool clashChecking_ = true;
     Vdn_String lastMessage_;
 };
