@@ -1,5 +1,6 @@
 #include "apps/tessa/DialogCatalog.h"
 
+#include "apps/tessa/MacroSettingsDialogCatalog.h"
 #include "designer/CDlgDesigner.h"
 #include "dialogs/CDlgCis2.h"
 #include "dialogs/CDlgEditDstvPoints.h"
@@ -49,6 +50,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 
 namespace app {
 
@@ -435,8 +437,9 @@ std::string lower(std::string text) {
 
 } // namespace
 
-const std::vector<DialogEntry>& dialogCatalog() {
-    static const std::vector<DialogEntry> catalog = {
+// Every dialog: the module's own list, then the lists of the areas that keep theirs apart.
+static std::vector<DialogEntry> allDialogs() {
+    std::vector<DialogEntry> catalog = {
         {"CDlgDesigner", 227, "DLG_DLGDESIGNER", showDesigner},
         {"CDlgFindReplace", 218, "DLG_FINDREPLACE", showFindReplace},
         {"CDlgOpenSave", 340, "DLG_OPENSAVEFILTERED", showOpenSave},
@@ -468,6 +471,12 @@ const std::vector<DialogEntry>& dialogCatalog() {
         {"CDlgSelectProf", 363, "DLG_SELECT_PROF", showSelectProf},
         {"CDlgInfo", 364, "DLG_INFO", showInfo},
     };
+    std::ranges::copy(macroSettingsDialogs(), std::back_inserter(catalog));
+    return catalog;
+}
+
+const std::vector<DialogEntry>& dialogCatalog() {
+    static const std::vector<DialogEntry> catalog = allDialogs();
     return catalog;
 }
 

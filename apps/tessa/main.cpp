@@ -10,6 +10,7 @@
 #include "apps/tessa/GenVarsCommands.h"
 #include "apps/tessa/LibraryCommands.h"
 #include "apps/tessa/MacroCommands.h"
+#include "apps/tessa/MacroSettingsCommands.h"
 #include "apps/tessa/MappingCommands.h"
 #include "apps/tessa/PrintSettingsCommand.h"
 #include "apps/tessa/ReadCommand.h"
@@ -57,6 +58,7 @@ int main(int argc, char** argv) {
     app::addWorkshopCommand(program, run);
     app::addSheetsCommand(program, run);
     app::addCis2Command(program, run);
+    app::addMacroSettingsCommand(program, run);
 
     try {
         program.parse(argc, argv);
