@@ -90,7 +90,7 @@ TEST_F(MacroSettingsDialogTest, VariablesDropEmptyNamesAndRefuseDuplicates) {
         ASSERT_EQ(dialog.variablesPage().table().maxRows(), 3);
         act.typeInCell(table, 1, 3, L"tolerance");
         act.typeInCell(table, 2, 3, L"3");
-        user.expectMessageBox(IDOK, (dialString(20701) + L"\n\ntolerance").str(),
+        user.expectMessageBox(IDOK, (dialString(20701) + L"\n\nTolerance").str(),
                               dialString(20700).str());
         act.click(IDOK);
         EXPECT_FALSE(shownDialog.hasEnded());
