@@ -1,6 +1,7 @@
 #include "apps/tessa/DialogCatalog.h"
 
 #include "apps/tessa/CutDialogCatalog.h"
+#include "apps/tessa/MacroSettingsDialogCatalog.h"
 #include "apps/tessa/MacroSubDialogCatalog.h"
 #include "designer/CDlgDesigner.h"
 #include "dialogs/CDlgCis2.h"
@@ -51,6 +52,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 
 namespace app {
 
@@ -431,7 +433,7 @@ bool showInfo(DialogPresenter&) {
 
 // The catalog's own entries, then those of each area of the module.
 std::vector<DialogEntry> withAreas(std::vector<DialogEntry> entries) {
-    for (const std::vector<DialogEntry>& area : {macroSubDialogs(), cutDialogs()})
+    for (const std::vector<DialogEntry>& area : {macroSubDialogs(), cutDialogs(), macroSettingsDialogs()})
         entries.insert(entries.end(), area.begin(), area.end());
     return entries;
 }

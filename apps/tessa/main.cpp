@@ -11,6 +11,7 @@
 #include "apps/tessa/GenVarsCommands.h"
 #include "apps/tessa/LibraryCommands.h"
 #include "apps/tessa/MacroCommands.h"
+#include "apps/tessa/MacroSettingsCommands.h"
 #include "apps/tessa/MappingCommands.h"
 #include "apps/tessa/PrintSettingsCommand.h"
 #include "apps/tessa/ReadCommand.h"
@@ -59,6 +60,7 @@ int main(int argc, char** argv) {
     app::addSheetsCommand(program, run);
     app::addCis2Command(program, run);
     app::addCutCommand(program, run);
+    app::addMacroSettingsCommand(program, run);
 
     try {
         program.parse(argc, argv);
