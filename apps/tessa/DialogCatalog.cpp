@@ -1,5 +1,6 @@
 #include "apps/tessa/DialogCatalog.h"
 
+#include "apps/tessa/MacroEditorDialogCatalog.h"
 #include "designer/CDlgDesigner.h"
 #include "dialogs/CDlgCis2.h"
 #include "dialogs/CDlgEditDstvPoints.h"
@@ -435,39 +436,48 @@ std::string lower(std::string text) {
 
 } // namespace
 
+// The entries of a list followed by those of another (the areas that keep their own lists).
+static std::vector<DialogEntry> appended(std::vector<DialogEntry> entries,
+                                         const std::vector<DialogEntry>& more) {
+    entries.insert(entries.end(), more.begin(), more.end());
+    return entries;
+}
+
 const std::vector<DialogEntry>& dialogCatalog() {
-    static const std::vector<DialogEntry> catalog = {
-        {"CDlgDesigner", 227, "DLG_DLGDESIGNER", showDesigner},
-        {"CDlgFindReplace", 218, "DLG_FINDREPLACE", showFindReplace},
-        {"CDlgOpenSave", 340, "DLG_OPENSAVEFILTERED", showOpenSave},
-        {"CDlgSSAsTool", 248, "DLG_SS_ASTOOL", showTool},
-        {"CDlgSSOptions", 245, "DLG_SS_OPTIONS", showOptions},
-        {"CDlgSSSettings", 247, "DLG_SS_SETTINGS", showSettings},
-        {"CDlgSSStandards", 253, "DLG_SS_STANDARDS", showStandards},
-        {"CFormula", 133, "DLG_FORMULA", showFormula},
-        {"Vdn_DlgPromptString", 8069, "DLG_PROMPTSTRING", showPrompt},
-        {"CDlgGrid", 341, "DLG_GRID", showGrid},
-        {"CDlgLevels", 342, "DLG_LEVELS", showLevels},
-        {"CDlgLookup", 343, "DLG_LOOKUP", showLookup},
-        {"CDlgGenVars", 256, "DLG_GENVARS", showGenVars},
-        {"CDlgSheetsMgr", 267, "DLG_SHEETSMGR", showSheetsMgr},
-        {"CDlgWsSettings", 348, "DLG_WS_SETTINGS", showWsSettings},
-        {"Vdn_DlgWsFileNaming", 344, "DLG_WS_FILENAMING", showFileNaming},
-        {"Vdn_DlgWsFormats", 345, "DLG_WS_FORMATS", showFormats},
-        {"CDlgListSort", 346, "DLG_LISTSORT", showListSort},
-        {"CDlgScales", 347, "DLG_SCALES", showScales},
-        {"CDlgEditLibSections", 209, "DLG_EDIT_SECTIONLIB", showEditLibSections},
-        {"CDlgEditLibSimple", 226, "DLG_EDITLIBSIMPLE", showEditLibSimple},
-        {"Vdn_DlgCSP2", 355, "DLG_OPTIMIZECSP2", showCsp},
-        {"CDlgSelectDstvPointsFile", 356, "DLG_DSTVPOINTS_GROUPS", showDstvGroups},
-        {"CDlgEditDstvPoints", 357, "DLG_DSTVPOINTS_EDIT", showDstvPoints},
-        {"CDlgSelectImage", 361, "DLG_SELECT_IMAGE", showSelectImage},
-        {"CDlgCis2", 362, "DLG_CIS2", showCis2},
-        {"CDlgSectionTranslation", 360, "DLG_SECTION_TRANSLATION", showSectionTranslation},
-        {"CDlgProfFeatures", 241, "DLG_PROF_FEATURES", showProfFeatures},
-        {"CDlgSelectProf", 363, "DLG_SELECT_PROF", showSelectProf},
-        {"CDlgInfo", 364, "DLG_INFO", showInfo},
-    };
+    static const std::vector<DialogEntry> catalog = appended(
+        {
+            {"CDlgDesigner", 227, "DLG_DLGDESIGNER", showDesigner},
+            {"CDlgFindReplace", 218, "DLG_FINDREPLACE", showFindReplace},
+            {"CDlgOpenSave", 340, "DLG_OPENSAVEFILTERED", showOpenSave},
+            {"CDlgSSAsTool", 248, "DLG_SS_ASTOOL", showTool},
+            {"CDlgSSOptions", 245, "DLG_SS_OPTIONS", showOptions},
+            {"CDlgSSSettings", 247, "DLG_SS_SETTINGS", showSettings},
+            {"CDlgSSStandards", 253, "DLG_SS_STANDARDS", showStandards},
+            {"CFormula", 133, "DLG_FORMULA", showFormula},
+            {"Vdn_DlgPromptString", 8069, "DLG_PROMPTSTRING", showPrompt},
+            {"CDlgGrid", 341, "DLG_GRID", showGrid},
+            {"CDlgLevels", 342, "DLG_LEVELS", showLevels},
+            {"CDlgLookup", 343, "DLG_LOOKUP", showLookup},
+            {"CDlgGenVars", 256, "DLG_GENVARS", showGenVars},
+            {"CDlgSheetsMgr", 267, "DLG_SHEETSMGR", showSheetsMgr},
+            {"CDlgWsSettings", 348, "DLG_WS_SETTINGS", showWsSettings},
+            {"Vdn_DlgWsFileNaming", 344, "DLG_WS_FILENAMING", showFileNaming},
+            {"Vdn_DlgWsFormats", 345, "DLG_WS_FORMATS", showFormats},
+            {"CDlgListSort", 346, "DLG_LISTSORT", showListSort},
+            {"CDlgScales", 347, "DLG_SCALES", showScales},
+            {"CDlgEditLibSections", 209, "DLG_EDIT_SECTIONLIB", showEditLibSections},
+            {"CDlgEditLibSimple", 226, "DLG_EDITLIBSIMPLE", showEditLibSimple},
+            {"Vdn_DlgCSP2", 355, "DLG_OPTIMIZECSP2", showCsp},
+            {"CDlgSelectDstvPointsFile", 356, "DLG_DSTVPOINTS_GROUPS", showDstvGroups},
+            {"CDlgEditDstvPoints", 357, "DLG_DSTVPOINTS_EDIT", showDstvPoints},
+            {"CDlgSelectImage", 361, "DLG_SELECT_IMAGE", showSelectImage},
+            {"CDlgCis2", 362, "DLG_CIS2", showCis2},
+            {"CDlgSectionTranslation", 360, "DLG_SECTION_TRANSLATION", showSectionTranslation},
+            {"CDlgProfFeatures", 241, "DLG_PROF_FEATURES", showProfFeatures},
+            {"CDlgSelectProf", 363, "DLG_SELECT_PROF", showSelectProf},
+            {"CDlgInfo", 364, "DLG_INFO", showInfo},
+        },
+        macroEditorDialogs());
     return catalog;
 }
 

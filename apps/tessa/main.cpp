@@ -6,6 +6,7 @@
 #include "apps/tessa/CspCommands.h"
 #include "apps/tessa/DesignCommands.h"
 #include "apps/tessa/DstvCommands.h"
+#include "apps/tessa/EditorCommands.h"
 #include "apps/tessa/EvalCommand.h"
 #include "apps/tessa/GenVarsCommands.h"
 #include "apps/tessa/LibraryCommands.h"
@@ -57,6 +58,7 @@ int main(int argc, char** argv) {
     app::addWorkshopCommand(program, run);
     app::addSheetsCommand(program, run);
     app::addCis2Command(program, run);
+    app::addEditorCommand(program, run);
 
     try {
         program.parse(argc, argv);
