@@ -15,6 +15,7 @@
 #include "tests/ui/ui_test_support.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -53,11 +54,15 @@ protected:
         const CWnd* control = page.GetDlgItem(id);
         return control != nullptr && (control->GetStyle() & WS_VISIBLE) != 0;
     }
-    // Runs the editor modally with the action; true when it ended with OK.
-    bool edit(std::function<void(CDlgEditMacro&, ui::UserActions&)> action) {
+    // Runs the editor modally with the action (then, the windows the action opens are
+    // expected); true when it ended with OK.
+    bool edit(std::function<void(CDlgEditMacro&, ui::UserActions&)> action,
+              std::function<void()> then = {}) {
         user.expectModal(CDlgEditMacro::IDD, [action](CDialog& shown, ui::UserActions& act) {
             action(dynamic_cast<CDlgEditMacro&>(shown), act);
         });
+        if (then)
+            then();
         return StartDlgEditConstrModal(data);
     }
 
@@ -94,28 +99,29 @@ TEST_F(MacroEditorDialog, ARefusedVariableNameIsRestoredAndNeverCommitted) {
     struct Case {
         const wchar_t* name;
         int caption;
-        int firstText;
+        std::vector<int> texts;
     };
-    for (const Case& bad : {Case{L"H", 856, 857}, Case{L"1W", 884, 885}, Case{L"W-2", 884, 1455}}) {
-        user.expectMessageBox(
-            IDOK,
-            (L"\"" + Vdn_String(bad.name) + L"\"\n").str() + dialString(bad.firstText).str() +
-                (bad.firstText == 857 ? L"\n" + dialString(858).str()
-                 : bad.firstText == 885
-                     ? L"\n" + dialString(886).str() + L"\n" + dialString(887).str() + L"\n" +
-                           dialString(888).str()
-                     : L"\n" + dialString(1456).str() + L"\n" + dialString(888).str()),
-            dialString(bad.caption).str());
-    }
-    EXPECT_TRUE(edit([&](CDlgEditMacro&, ui::UserActions& act) {
-        for (const wchar_t* name : {L"H", L"1W", L"W-2"}) {
-            act.enterText(Tab::kNameEdit, name);
-            act.setFocus(Tab::kValueEdit);
-            EXPECT_EQ(act.control(Tab::kNameEdit)->GetWindowText(), L"W");
-        }
-        act.clickCell(Tab::kSheet, 1, 3);
-        act.click(IDOK);
-    }));
+    const Case cases[] = {{L"H", 856, {857, 858}},
+                          {L"1W", 884, {885, 886, 887, 888}},
+                          {L"W-2", 884, {1455, 1456, 888}}};
+    EXPECT_TRUE(edit(
+        [&](CDlgEditMacro&, ui::UserActions& act) {
+            for (const Case& bad : cases) {
+                act.enterText(Tab::kNameEdit, bad.name);
+                act.setFocus(Tab::kValueEdit);
+                EXPECT_EQ(act.control(Tab::kNameEdit)->GetWindowText(), L"W");
+            }
+            act.clickCell(Tab::kSheet, 1, 3);
+            act.click(IDOK);
+        },
+        [&] {
+            for (const Case& bad : cases) {
+                std::wstring text = L"\"" + std::wstring(bad.name) + L"\"";
+                for (const int number : bad.texts)
+                    text += L"\n" + dialString(number).str();
+                user.expectMessageBox(IDOK, text, dialString(bad.caption).str());
+            }
+        }));
     EXPECT_EQ(plate().constraints[0].variable, Vdn_String(L"W"));
     EXPECT_EQ(plate().variables.length(), 2);
 }
@@ -135,12 +141,13 @@ TEST_F(MacroEditorDialog, EscapeClosesOnlyTwoSecondsAfterASelection) {
 TEST_F(MacroEditorDialog, TheMenuMapsTheChosenIdBackAcrossSeparators) {
     // Row 3 offers "with offset", a separator and "delete": the item after the separator has
     // the second id of the table.
-    user.expectMenuCommand(dynMenu::commandIds[1]);
-    EXPECT_TRUE(edit([&](CDlgEditMacro& editor, ui::UserActions& act) {
-        act.rightClickCell(Tab::kSheet, 1, 3);
-        EXPECT_EQ(editor.constrData().constraintIds, (Vdn_Array<int>{10, 11}));
-        act.click(IDOK);
-    }));
+    EXPECT_TRUE(edit(
+        [&](CDlgEditMacro& editor, ui::UserActions& act) {
+            act.rightClickCell(Tab::kSheet, 1, 3);
+            EXPECT_EQ(editor.constrData().constraintIds, (Vdn_Array<int>{10, 11}));
+            act.click(IDOK);
+        },
+        [&] { user.expectMenuCommand(dynMenu::commandIds[1]); }));
     ASSERT_EQ(user.menus().size(), 1u);
     EXPECT_EQ(user.menus()[0].entries.size(), 3u);
     EXPECT_EQ(plate().constraints.length(), 2);
@@ -177,23 +184,24 @@ TEST_F(MacroEditorDialog, ImageButtonsOfTheFirstGroupActAsRadioButtons) {
 }
 
 TEST_F(MacroEditorDialog, VariablesDropEmptyNamesAndRefuseRepeatedOnes) {
-    user.expectMessageBox(IDOK);
-    EXPECT_TRUE(edit([&](CDlgEditMacro& editor, ui::UserActions& act) {
-        act.selectTab(CDlgEditMacro::kTabs, CDlgEditMacro::kVariablesPage);
-        act.click(Vars::kAddButton);
-        act.typeInCell(Vars::kVariablesSheet, 1, 3, L"w");
-        const Vdn_DbMacro before = model();
-        EXPECT_FALSE(editor.variablesPage().commit()); // "w" repeats "W": nothing changes
-        EXPECT_EQ(model(), before);
-        act.typeInCell(Vars::kVariablesSheet, 1, 3, L"");
-        act.click(Vars::kAddButton);
-        act.typeInCell(Vars::kVariablesSheet, 1, 4, L"Gap");
-        act.typeInCell(Vars::kVariablesSheet, 2, 4, L"12.5");
-        act.typeInCell(Vars::kVariablesSheet, 2, 1, L"wide"); // not a number: W keeps 100
-        act.enterText(Vars::kEquationsEdit, L"H = W / 2 - Gap\n\n");
-        act.selectTab(CDlgEditMacro::kTabs, CDlgEditMacro::kConstraintsPage);
-        act.click(IDOK);
-    }));
+    EXPECT_TRUE(edit(
+        [&](CDlgEditMacro& editor, ui::UserActions& act) {
+            act.selectTab(CDlgEditMacro::kTabs, CDlgEditMacro::kVariablesPage);
+            act.click(Vars::kAddButton);
+            act.typeInCell(Vars::kVariablesSheet, 1, 3, L"w");
+            const Vdn_DbMacro before = model();
+            EXPECT_FALSE(editor.variablesPage().commit()); // "w" repeats "W": nothing changes
+            EXPECT_EQ(model(), before);
+            act.typeInCell(Vars::kVariablesSheet, 1, 3, L"");
+            act.click(Vars::kAddButton);
+            act.typeInCell(Vars::kVariablesSheet, 1, 4, L"Gap");
+            act.typeInCell(Vars::kVariablesSheet, 2, 4, L"12.5");
+            act.typeInCell(Vars::kVariablesSheet, 2, 1, L"wide"); // not a number: W keeps 100
+            act.enterText(Vars::kEquationsEdit, L"H = W / 2 - Gap\n\n");
+            act.selectTab(CDlgEditMacro::kTabs, CDlgEditMacro::kConstraintsPage);
+            act.click(IDOK);
+        },
+        [&] { user.expectMessageBox(IDOK); }));
     EXPECT_EQ(value(L"Gap"), Vdn_String(L"12.5"));
     EXPECT_EQ(value(L"W"), Vdn_String(L"100"));
     EXPECT_EQ(value(L"H"), Vdn_String(L"37.5"));
