@@ -6,7 +6,10 @@
 #include "platform/core/model/EditConstrCallbacks.h"
 #include "platform/core/model/Vdn_Drawing.h"
 #include "platform/core/text/NamedItems.h"
+#include "platform/host/MacroEditorCommands.h"
 #include "platform/ui/time/Clock.h"
+#include "platform/ui/users/ScriptedUser.h"
+#include "platform/ui/users/UserScope.h"
 #include "tests/core/MacroSamples.h"
 
 #include <gtest/gtest.h>
@@ -172,6 +175,21 @@ TEST_F(EditConstrCallbacksTest, GeometriesAreObjectsOfTheirOwn) {
     ASSERT_TRUE(UpdateConstrGeom(&data, data.geometryObjects[1], true));
     EXPECT_TRUE(plate().geometries[1].construction);
     EXPECT_EQ(data.geometryFlags, (Vdn_Array<int>{0, 1}));
+}
+
+TEST_F(EditConstrCallbacksTest, ACommandAddsAConstraintBetweenPickedGeometries) {
+    ui::ScriptedUser user;
+    ui::UserScope scope(user);
+    user.expectPickObjects({data.geometryObjects[1].value()})
+        .expectPickObjects({data.geometryObjects[0].value()})
+        .expectPickCancel();
+    ASSERT_TRUE(StartMacroCommand(&data, static_cast<int>(ConstraintType::Distance)));
+    EXPECT_EQ(plate().constraints.last().geometries, (Vdn_Array<int>{2, 1}));
+    EXPECT_EQ(data.currentConstraint, 13);
+    EXPECT_FALSE(StartMacroCommand(&data, static_cast<int>(ConstraintType::Radius)));
+    EXPECT_FALSE(StartMacroCommand(&data, 10));
+    EXPECT_EQ(plate().constraints.length(), 4);
+    EXPECT_TRUE(user.verify()) << Vdn_String(user.failureText()).toUtf8();
 }
 
 } // namespace
