@@ -1,7 +1,7 @@
 #pragma once
 
-#include "module/EditConstrData.h"
 #include "module/ResourceSwitch.h"
+#include "platform/core/model/EditConstrData.h"
 #include "platform/host/HostWindows.h"
 #include "platform/ui/dialogs/CDialog.h"
 

@@ -7,6 +7,7 @@
 #include "apps/tessa/CutCommands.h"
 #include "apps/tessa/DesignCommands.h"
 #include "apps/tessa/DstvCommands.h"
+#include "apps/tessa/EditorCommands.h"
 #include "apps/tessa/EvalCommand.h"
 #include "apps/tessa/GenVarsCommands.h"
 #include "apps/tessa/LibraryCommands.h"
@@ -61,6 +62,7 @@ int main(int argc, char** argv) {
     app::addCis2Command(program, run);
     app::addCutCommand(program, run);
     app::addMacroSettingsCommand(program, run);
+    app::addEditorCommand(program, run);
 
     try {
         program.parse(argc, argv);

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "module/EditConstrData.h"
 #include "module/PooledLauncher.h"
 #include "module/TfGridDlgData.h"
 #include "module/TfSheetsMgrDlgData.h"
+#include "platform/core/model/EditConstrData.h"
 #include "platform/core/model/MacroData.h"
 #include "platform/core/settings/ResourceInstance.h"
 #include "platform/host/CAcUiDialog.h"

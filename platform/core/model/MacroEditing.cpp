@@ -6,6 +6,7 @@
 #include "platform/core/text/NamedItems.h"
 #include "platform/core/text/StringHelpers.h"
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <string>
@@ -126,6 +127,7 @@ bool UpdateConstraint(AcDbObjectId id, const Vdn_String& moduleName, const Vdn_C
         constraint->firstFlag = edited.firstFlag;
         constraint->secondFlag = edited.secondFlag;
         constraint->images = edited.images;
+        constraint->imageSelections = edited.imageSelections;
         if (valueChanged && !edited.variable.isEmpty()) {
             Vdn_ConstraintVariable& variable =
                 module.variables[core::indexOfName(module.variables, edited.variable)];
@@ -151,6 +153,108 @@ bool DeleteConstraint(AcDbObjectId id, const Vdn_String& moduleName, int constra
     if (deleted && highlightedConstraint(id, moduleName) == constraintId)
         UnHighlightConstraints();
     return deleted;
+}
+
+bool AddConstraint(AcDbObjectId id, const Vdn_String& moduleName, Vdn_Constraint& constraint) {
+    int newId = 0;
+    const bool added = editModule(id, moduleName, [&](Vdn_DbMacro&, Vdn_Module& module) {
+        for (const int geometry : constraint.geometries) {
+            bool found = false;
+            for (const Vdn_Geometry& known : module.geometries)
+                found = found || known.id == geometry;
+            if (!found)
+                return refuse(L"the module has no geometry " + numberText(geometry));
+        }
+        if (!constraint.variable.isEmpty() &&
+            core::indexOfName(module.variables, constraint.variable) < 0)
+            return refuse(L"the module has no variable " + constraint.variable);
+        for (const Vdn_Constraint& known : module.constraints)
+            newId = std::max(newId, known.id);
+        ++newId;
+        Vdn_Constraint added = constraint;
+        added.id = newId;
+        module.constraints.append(added);
+        return true;
+    });
+    if (added)
+        constraint.id = newId;
+    return added;
+}
+
+bool OrderConstraints(AcDbObjectId id, const Vdn_String& moduleName,
+                      const Vdn_Array<int>& constraintIds) {
+    return editModule(id, moduleName, [&](Vdn_DbMacro&, Vdn_Module& module) {
+        if (constraintIds.length() != module.constraints.length())
+            return refuse(L"the order must name every constraint once");
+        Vdn_Array<Vdn_Constraint> ordered;
+        for (const int constraintId : constraintIds) {
+            const Vdn_Constraint* constraint = constraintWithId(module, constraintId);
+            if (!constraint || constraintIds.find(constraintId) != ordered.length())
+                return refuse(L"the order must name every constraint once");
+            ordered.append(*constraint);
+        }
+        module.constraints = ordered;
+        return true;
+    });
+}
+
+bool AddModule(AcDbObjectId id, Vdn_String& moduleName) {
+    const Vdn_DbMacro* macro = Vdn_Drawing::current().macro(id);
+    if (!macro)
+        return refuse(L"the drawing holds no object " + Vdn_String(std::to_wstring(id.value())));
+    Vdn_DbMacro copy = *macro;
+    Vdn_String name;
+    for (int number = 1;; ++number) {
+        name = L"Module" + numberText(number);
+        if (core::indexOfName(copy.modules, name) < 0 && core::indexOfName(copy.tabs, name) < 0)
+            break;
+    }
+    Vdn_Module module;
+    module.name = name;
+    copy.modules.append(module);
+    Vdn_Drawing::current().replaceMacro(id, std::move(copy));
+    Vdn_Drawing::current().setLastMessage(Vdn_String());
+    moduleName = name;
+    return true;
+}
+
+bool AddBoltPattern(AcDbObjectId id, const Vdn_String& moduleName, Vdn_String& patternName) {
+    Vdn_String name;
+    const bool added = editModule(id, moduleName, [&](Vdn_DbMacro&, Vdn_Module& module) {
+        if (!module.isBoltModule())
+            return refuse(L"only a bolt module has bolt patterns");
+        for (int number = 1;; ++number) {
+            name = L"P" + numberText(number);
+            if (core::indexOfName(module.patterns, name) < 0)
+                break;
+        }
+        Vdn_BoltPattern pattern;
+        pattern.name = name;
+        pattern.typeCode = 282;
+        pattern.nrBolts = Vdn_StringArray{L"2", L"2"};
+        pattern.reverseStart = {false, false};
+        module.patterns.append(pattern);
+        return true;
+    });
+    if (added)
+        patternName = name;
+    return added;
+}
+
+bool AddGeometry(AcDbObjectId id, const Vdn_String& moduleName, Vdn_Geometry& geometry) {
+    int newId = 0;
+    const bool added = editModule(id, moduleName, [&](Vdn_DbMacro&, Vdn_Module& module) {
+        for (const Vdn_Geometry& known : module.geometries)
+            newId = std::max(newId, known.id);
+        ++newId;
+        Vdn_Geometry added = geometry;
+        added.id = newId;
+        module.geometries.append(added);
+        return true;
+    });
+    if (added)
+        geometry.id = newId;
+    return added;
 }
 
 bool HighlightConstraint(AcDbObjectId id, const Vdn_String& moduleName, int constraintId) {
@@ -193,6 +297,19 @@ bool UpdateGeomFlexibility(AcDbObjectId id, const Vdn_String& moduleName, int ge
         for (Vdn_Geometry& geometry : module.geometries) {
             if (geometry.id == geometryId) {
                 geometry.flexibility = flexibility;
+                return true;
+            }
+        }
+        return refuse(L"the module has no geometry " + numberText(geometryId));
+    });
+}
+
+bool SetConstructionGeometry(AcDbObjectId id, const Vdn_String& moduleName, int geometryId,
+                             bool construction) {
+    return editModule(id, moduleName, [&](Vdn_DbMacro&, Vdn_Module& module) {
+        for (Vdn_Geometry& geometry : module.geometries) {
+            if (geometry.id == geometryId) {
+                geometry.construction = construction;
                 return true;
             }
         }

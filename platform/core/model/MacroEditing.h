@@ -2,6 +2,7 @@
 
 #include "platform/core/model/AcDbObjectId.h"
 #include "platform/core/model/Vdn_Constraint.h"
+#include "platform/core/model/Vdn_Geometry.h"
 #include "platform/core/text/Vdn_Array.h"
 #include "platform/core/text/Vdn_StringArray.h"
 
@@ -19,11 +20,26 @@ bool RenameModule(AcDbObjectId macro, const Vdn_String& moduleName, const Vdn_St
 bool RemoveModule(AcDbObjectId macro, const Vdn_String& moduleName);
 
 // Writes the editable parts of a constraint (found by edited.id): value, variable, choice, the
-// two flags and the images. A constraint driven by a variable passes a changed value on to
-// the variable, which is refused when the variable is derived or cannot be set.
+// two flags, the images and their selections. A constraint driven by a variable passes a changed
+// value on to the variable, which is refused when the variable is derived or cannot be set.
 bool UpdateConstraint(AcDbObjectId macro, const Vdn_String& moduleName,
                       const Vdn_Constraint& edited);
 bool DeleteConstraint(AcDbObjectId macro, const Vdn_String& moduleName, int constraintId);
+// Adds a constraint binding geometries of the module; its id becomes the next free one (set
+// in constraint). Refused for a geometry or variable the module lacks.
+bool AddConstraint(AcDbObjectId macro, const Vdn_String& moduleName, Vdn_Constraint& constraint);
+// Puts the module's constraints in the order of the ids given, which must name each of them
+// once.
+bool OrderConstraints(AcDbObjectId macro, const Vdn_String& moduleName,
+                      const Vdn_Array<int>& constraintIds);
+// Adds an empty module of the kind "other" named after the first free "Module<n>"; its name
+// goes to moduleName.
+bool AddModule(AcDbObjectId macro, Vdn_String& moduleName);
+// Adds a bolt pattern of two directions of two bolts, named after the first free "P<n>", to a
+// bolt module; refused for other modules.
+bool AddBoltPattern(AcDbObjectId macro, const Vdn_String& moduleName, Vdn_String& patternName);
+// Adds a geometry (its id becomes the next free one, set in geometry).
+bool AddGeometry(AcDbObjectId macro, const Vdn_String& moduleName, Vdn_Geometry& geometry);
 // Highlights the constraint (and no other); UnHighlightConstraints removes it.
 bool HighlightConstraint(AcDbObjectId macro, const Vdn_String& moduleName, int constraintId);
 void UnHighlightConstraints();
@@ -36,6 +52,9 @@ bool VarNameInUse(AcDbObjectId macro, const Vdn_String& moduleName, const Vdn_St
 // The flexibility (0 to 2) and the name tags of geometries, by geometry id.
 bool UpdateGeomFlexibility(AcDbObjectId macro, const Vdn_String& moduleName, int geometryId,
                            int flexibility);
+// Marks a geometry as a construction geometry or as one that is built.
+bool SetConstructionGeometry(AcDbObjectId macro, const Vdn_String& moduleName, int geometryId,
+                             bool construction);
 bool SetNameTags(AcDbObjectId macro, const Vdn_String& moduleName,
                  const Vdn_Array<int>& geometryIds, const Vdn_StringArray& nameTags);
 // Replaces the module's variables (names, values, editor kinds 0 to 7, at the same

@@ -570,9 +570,11 @@ private:
             !integer(object, "kind", where, geometry.kind) ||
             !texts(object, "cells", where, geometry.cells) ||
             !text(object, "nameTag", where, geometry.nameTag, false) ||
-            !integerIn(object, "flexibility", where, geometry.flexibility, 0, 2))
+            !integerIn(object, "flexibility", where, geometry.flexibility, 0, 2) ||
+            !boolean(object, "construction", where, geometry.construction))
             return false;
-        keepExtras(object, {"id", "kind", "cells", "nameTag", "flexibility"}, geometry.extras);
+        keepExtras(object, {"id", "kind", "cells", "nameTag", "flexibility", "construction"},
+                   geometry.extras);
         return true;
     }
 
@@ -586,11 +588,12 @@ private:
             !boolean(object, "firstFlag", where, constraint.firstFlag) ||
             !boolean(object, "secondFlag", where, constraint.secondFlag) ||
             !texts(object, "images", where, constraint.images) ||
+            !integers(object, "imageSelections", where, constraint.imageSelections) ||
             !boolean(object, "cut", where, constraint.cut))
             return false;
         keepExtras(object,
                    {"id", "type", "geometries", "value", "variable", "choice", "firstFlag",
-                    "secondFlag", "images", "cut"},
+                    "secondFlag", "images", "imageSelections", "cut"},
                    constraint.extras);
         return true;
     }

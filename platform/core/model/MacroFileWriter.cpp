@@ -242,6 +242,7 @@ Json geometryJson(const Vdn_Geometry& geometry) {
     addTexts(object, "cells", geometry.cells);
     addText(object, "nameTag", geometry.nameTag);
     addInt(object, "flexibility", geometry.flexibility);
+    addFlag(object, "construction", geometry.construction);
     addExtras(object, geometry.extras);
     return object;
 }
@@ -260,6 +261,12 @@ Json constraintJson(const Vdn_Constraint& constraint) {
     addFlag(object, "firstFlag", constraint.firstFlag);
     addFlag(object, "secondFlag", constraint.secondFlag);
     addTexts(object, "images", constraint.images);
+    if (!constraint.imageSelections.isEmpty()) {
+        Json selections = Json::array();
+        for (const int mask : constraint.imageSelections)
+            selections.push_back(mask);
+        object["imageSelections"] = std::move(selections);
+    }
     addFlag(object, "cut", constraint.cut);
     addExtras(object, constraint.extras);
     return object;

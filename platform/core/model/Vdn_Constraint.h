@@ -17,7 +17,10 @@ struct Vdn_Constraint {
     bool firstFlag = false;
     bool secondFlag = false;
     Vdn_StringArray images; // bitmap paths with "%radioBreak%" group separators
-    bool cut = false;       // the constraint has a cut the cut dialog edits
+    // Per image group (the pictures between two separators), the checked buttons as a bit
+    // mask: bit i is the group's i-th button.
+    Vdn_Array<int> imageSelections;
+    bool cut = false; // the constraint has a cut the cut dialog edits
     core::JsonExtras extras;
 
     friend bool operator==(const Vdn_Constraint&, const Vdn_Constraint&) = default;

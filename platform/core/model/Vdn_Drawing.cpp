@@ -80,7 +80,7 @@ Acad::ErrorStatus Vdn_Drawing::eraseObject(AcDbObjectId id) {
 void Vdn_Drawing::setHighlighted(AcDbObjectId id, bool on) {
     if (!on)
         highlighted_.erase(id);
-    else if (macros_.contains(id))
+    else if (macros_.contains(id) || macros_.contains(AcDbObjectId(id.value() >> 32)))
         highlighted_.insert(id);
 }
 

@@ -41,6 +41,8 @@ public:
     // id.
     Acad::ErrorStatus eraseObject(AcDbObjectId id);
 
+    // An object is a macro or a part of one (a geometry: the macro's id in the upper 32 bits,
+    // see geometryObjectId); ids of neither are not highlighted.
     void setHighlighted(AcDbObjectId id, bool on);
     bool isHighlighted(AcDbObjectId id) const { return highlighted_.contains(id); }
     void unhighlightAll() { highlighted_.clear(); }
