@@ -1,5 +1,6 @@
 #include "apps/tessa/DialogCatalog.h"
 
+#include "apps/tessa/SelectMacroDialogCatalog.h"
 #include "designer/CDlgDesigner.h"
 #include "dialogs/CDlgCis2.h"
 #include "dialogs/CDlgEditDstvPoints.h"
@@ -435,8 +436,15 @@ std::string lower(std::string text) {
 
 } // namespace
 
+// The catalog's own entries followed by those of the areas that keep theirs apart.
+static std::vector<DialogEntry> withMore(std::vector<DialogEntry> entries) {
+    for (DialogEntry& entry : selectMacroDialogs())
+        entries.push_back(std::move(entry));
+    return entries;
+}
+
 const std::vector<DialogEntry>& dialogCatalog() {
-    static const std::vector<DialogEntry> catalog = {
+    static const std::vector<DialogEntry> catalog = withMore({
         {"CDlgDesigner", 227, "DLG_DLGDESIGNER", showDesigner},
         {"CDlgFindReplace", 218, "DLG_FINDREPLACE", showFindReplace},
         {"CDlgOpenSave", 340, "DLG_OPENSAVEFILTERED", showOpenSave},
@@ -467,7 +475,7 @@ const std::vector<DialogEntry>& dialogCatalog() {
         {"CDlgProfFeatures", 241, "DLG_PROF_FEATURES", showProfFeatures},
         {"CDlgSelectProf", 363, "DLG_SELECT_PROF", showSelectProf},
         {"CDlgInfo", 364, "DLG_INFO", showInfo},
-    };
+    });
     return catalog;
 }
 

@@ -14,6 +14,7 @@
 #include "apps/tessa/PrintSettingsCommand.h"
 #include "apps/tessa/ReadCommand.h"
 #include "apps/tessa/RegistryCommand.h"
+#include "apps/tessa/SelectMacroCommands.h"
 #include "apps/tessa/SheetCommands.h"
 #include "apps/tessa/SheetsCommands.h"
 #include "apps/tessa/ShowCommand.h"
@@ -57,6 +58,7 @@ int main(int argc, char** argv) {
     app::addWorkshopCommand(program, run);
     app::addSheetsCommand(program, run);
     app::addCis2Command(program, run);
+    app::addSelectMacroCommands(program, run);
 
     try {
         program.parse(argc, argv);
