@@ -174,12 +174,13 @@ void CDlgSelectMacro::fillFilterGrid() {
     Vdn_StringArray headers;
     for (int position = 0; position < positions; ++position) {
         const int checkCol = 2 * position + 1;
-        filterGrid_.setCheckBoxColumn(checkCol, true, true);
+        filterGrid_.setCheckBoxColumn(checkCol, true, false);
         filterGrid_.lockColumn(checkCol, false);
         filterGrid_.lockColumn(checkCol + 1, true);
+        // The name stands over the text; the narrow check column keeps an empty header.
+        headers.append(Vdn_String());
         headers.append(position == 0 ? dialString(kModuleHeader)
                                      : dialString(kPropertyHeader) + L" " + Vdn_String(position));
-        headers.append(Vdn_String());
     }
     filterGrid_.setColumnNames(headers);
     filterGrid_.setAllFonts(true);
