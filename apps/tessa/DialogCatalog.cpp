@@ -4,6 +4,7 @@
 #include "apps/tessa/MacroEditorDialogCatalog.h"
 #include "apps/tessa/MacroSettingsDialogCatalog.h"
 #include "apps/tessa/MacroSubDialogCatalog.h"
+#include "apps/tessa/SelectMacroDialogCatalog.h"
 #include "designer/CDlgDesigner.h"
 #include "dialogs/CDlgCis2.h"
 #include "dialogs/CDlgEditDstvPoints.h"
@@ -434,7 +435,9 @@ bool showInfo(DialogPresenter&) {
 
 // The catalog's own entries, then those of each area of the module.
 std::vector<DialogEntry> withAreas(std::vector<DialogEntry> entries) {
-    for (const std::vector<DialogEntry>& area : {macroSubDialogs(), cutDialogs(), macroSettingsDialogs(), macroEditorDialogs()})
+    for (const std::vector<DialogEntry>& area :
+         {macroSubDialogs(), cutDialogs(), macroSettingsDialogs(), macroEditorDialogs(),
+          selectMacroDialogs()})
         entries.insert(entries.end(), area.begin(), area.end());
     return entries;
 }

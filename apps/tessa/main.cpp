@@ -17,6 +17,7 @@
 #include "apps/tessa/PrintSettingsCommand.h"
 #include "apps/tessa/ReadCommand.h"
 #include "apps/tessa/RegistryCommand.h"
+#include "apps/tessa/SelectMacroCommands.h"
 #include "apps/tessa/SheetCommands.h"
 #include "apps/tessa/SheetsCommands.h"
 #include "apps/tessa/ShowCommand.h"
@@ -63,6 +64,7 @@ int main(int argc, char** argv) {
     app::addCutCommand(program, run);
     app::addMacroSettingsCommand(program, run);
     app::addEditorCommand(program, run);
+    app::addSelectMacroCommands(program, run);
 
     try {
         program.parse(argc, argv);

@@ -1,0 +1,371 @@
+#include "apps/tessa/SelectMacroCommands.h"
+
+#include "apps/tessa/LoadedModule.h"
+#include "apps/tessa/OutputFile.h"
+#include "apps/tessa/ProgramText.h"
+#include "macro/select/CDlgSelectMacro.h"
+#include "macro/select/CDlgStringArray.h"
+#include "macro/select/MacroThumbnails.h"
+#include "macro/select/SelectMacroLaunchers.h"
+#include "platform/core/files/PathBoundary.h"
+#include "platform/core/files/PathHelpers.h"
+#include "platform/core/settings/Vdn_Settings.h"
+#include "platform/grid/files/CsvReader.h"
+#include "platform/ui/users/ScriptedUser.h"
+#include "platform/ui/users/UserScope.h"
+#include "platform/ui/windows/WinConstants.h"
+
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <sstream>
+
+namespace app {
+
+namespace {
+
+struct SelectOptions {
+    std::string folder;
+    std::vector<std::string> off;
+    bool all = false;
+    std::string choose;
+    bool alternative = false;
+    int depth = 0;
+    bool json = false;
+};
+
+// "T = 15" and "t=15" name the same property: blanks and case do not count.
+Vdn_String squeezed(const Vdn_String& text) {
+    return text.replace(L" ", L"").toLower();
+}
+
+// The filter grid's check cell of "Module" or "Module/Property"; false when there is none.
+bool filterCell(const CDlgSelectMacro& dialog, const Vdn_String& wanted, int& col, int& row) {
+    const int slash = wanted.find(L"/");
+    const Vdn_String module = slash < 0 ? wanted : wanted.substr(0, slash);
+    const Vdn_String property = slash < 0 ? Vdn_String() : wanted.substr(slash + 1);
+    Vdn_Array<Vdn_StringArray> rows;
+    Vdn_Array<Vdn_Array<bool>> states;
+    dialog.filter_.getMergedProps(rows, states);
+    for (int r = 0; r < rows.length(); ++r) {
+        if (!rows[r][0].equal(module.trim(), false))
+            continue;
+        for (int position = 0; position < rows[r].length(); ++position) {
+            if (position == 0 ? property.isEmpty()
+                              : squeezed(rows[r][position]) == squeezed(property)) {
+                col = 2 * position + 1;
+                row = r + 1;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+nlohmann::ordered_json filterJson(const Vdn_MacroPropsFilter& filter) {
+    Vdn_Array<Vdn_StringArray> rows;
+    Vdn_Array<Vdn_Array<bool>> states;
+    filter.getMergedProps(rows, states);
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (int r = 0; r < rows.length(); ++r) {
+        nlohmann::ordered_json properties = nlohmann::ordered_json::array();
+        for (int p = 1; p < rows[r].length(); ++p)
+            properties.push_back({{"text", utf8(rows[r][p])}, {"on", bool(states[r][p])}});
+        list.push_back(
+            {{"module", utf8(rows[r][0])}, {"on", bool(states[r][0])}, {"properties", properties}});
+    }
+    return list;
+}
+
+int selectMacro(const SelectOptions& options) {
+    const Vdn_String folder = options.folder.empty()
+                                  ? gSettings.libDir() + L"Macros\\"
+                                  : ensureEndBSlash(Vdn_String::fromUtf8(options.folder));
+    if (!core::resolveExisting(folder))
+        return fail("select-macro: there is no folder " + utf8(folder));
+    const LoadedModule module(stderr);
+    ui::ScriptedUser user;
+    ui::UserScope scope(user);
+    std::string problem;
+    nlohmann::ordered_json shown = nlohmann::ordered_json::array();
+    nlohmann::ordered_json filter;
+    user.expectModal<CDlgSelectMacro>([&](CDlgSelectMacro& dialog, ui::UserActions& act) {
+        for (const std::string& off : options.off) {
+            int col = 0;
+            int row = 0;
+            if (!filterCell(dialog, Vdn_String::fromUtf8(off), col, row)) {
+                problem = "select-macro: the filter has no module or property '" + off + "'";
+                return;
+            }
+            bool on = false;
+            dialog.filterGrid().getCheck(col, row, on);
+            if (on)
+                act.clickCell(CDlgSelectMacro::kFilterGrid, col, row);
+        }
+        if (options.all)
+            act.click(CDlgSelectMacro::kApplyFilter);
+        filter = filterJson(dialog.filter_);
+        for (int i = 0; i < dialog.shownMacros().length(); ++i) {
+            const Vdn_String& drawing = dialog.shownMacros()[i];
+            shown.push_back({{"label", utf8(dialog.shownLabels()[i])},
+                             {"drawing", utf8(drawing)},
+                             {"picture", utf8(macroPicture(drawing))}});
+        }
+        if (options.choose.empty())
+            return;
+        const Vdn_String wanted = Vdn_String::fromUtf8(options.choose);
+        for (int i = 0; i < dialog.shownMacros().length(); ++i) {
+            const Vdn_String& drawing = dialog.shownMacros()[i];
+            const Vdn_String title = removeExtension(drawing).substr(getPath(drawing).length());
+            if (title.equal(wanted, false) || dialog.shownLabels()[i].equal(wanted, false)) {
+                act.selectImage(CDlgSelectMacro::kThumbnails, i);
+                act.click(options.alternative ? CDlgSelectMacro::kAltConfirm : IDOK);
+                return;
+            }
+        }
+        problem = "select-macro: no macro '" + options.choose + "' is shown";
+    });
+    Vdn_String chosen;
+    bool alternative = options.alternative;
+    const bool confirmed = StartDlgSelectMacro(Vdn_String(), Vdn_StringArray{folder}, options.depth,
+                                               -1, chosen, alternative, false);
+    if (!problem.empty())
+        return fail(problem);
+    if (!user.verify())
+        return fail("select-macro: " + utf8(user.failureText()));
+    if (options.json) {
+        nlohmann::ordered_json result = {{"folder", utf8(folder)},
+                                         {"filter", filter},
+                                         {"macros", shown},
+                                         {"chosen", nullptr},
+                                         {"alternative", false}};
+        if (confirmed) {
+            result["chosen"] = utf8(chosen);
+            result["alternative"] = alternative;
+        }
+        std::printf("%s\n", result.dump().c_str());
+        return kExitOk;
+    }
+    for (const auto& row : filter) {
+        if (!row["on"].get<bool>())
+            std::printf("off\t%s\n", row["module"].get<std::string>().c_str());
+        for (const auto& property : row["properties"]) {
+            if (!property["on"].get<bool>())
+                std::printf("off\t%s/%s\n", row["module"].get<std::string>().c_str(),
+                            property["text"].get<std::string>().c_str());
+        }
+    }
+    for (const auto& macro : shown)
+        std::printf("macro\t%s\t%s\n", macro["label"].get<std::string>().c_str(),
+                    macro["drawing"].get<std::string>().c_str());
+    if (confirmed)
+        std::printf("%s\t%s\n", alternative ? "chosen (alternative)" : "chosen",
+                    utf8(chosen).c_str());
+    return kExitOk;
+}
+
+struct GridOptions {
+    std::string csv;
+    std::string rowHeaders;
+    bool fixedRows = false;
+    std::vector<std::string> edits;
+    std::string caption;
+    std::string out;
+    bool json = false;
+};
+
+Vdn_StringArray splitList(const std::string& text) {
+    Vdn_StringArray items;
+    if (text.empty())
+        return items;
+    std::stringstream in(text);
+    for (std::string item; std::getline(in, item, ',');)
+        items.append(Vdn_String::fromUtf8(item));
+    return items;
+}
+
+bool readCsv(const std::string& path, Vdn_StringArray& headers, Vdn_Array<Vdn_StringArray>& rows,
+             std::string& problem) {
+    const auto resolved = core::resolveExistingFile(Vdn_String::fromUtf8(path));
+    if (!resolved) {
+        problem = "grid-dialog: there is no file " + path;
+        return false;
+    }
+    std::ifstream in(*resolved, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::vector<std::vector<std::wstring>> lines;
+    const grid::Result read = grid::CsvReader::readRows(bytes, lines);
+    if (!read.ok()) {
+        problem = "grid-dialog: " + path + ", line " + std::to_string(read.position()) + ": " +
+                  utf8(read.message());
+        return false;
+    }
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        Vdn_StringArray texts;
+        for (const std::wstring& field : lines[i])
+            texts.append(Vdn_String(field));
+        if (i == 0)
+            headers = texts;
+        else
+            rows.append(texts);
+    }
+    return true;
+}
+
+// A field of the CSV written: quoted when it holds a separator, a quote, a line break or
+// blanks at either end.
+std::string csvField(const std::string& text) {
+    const bool quote = text.find_first_of(",;\t\"\r\n") != std::string::npos ||
+                       (!text.empty() && (text.front() == ' ' || text.back() == ' '));
+    if (!quote)
+        return text;
+    std::string out = "\"";
+    for (const char ch : text) {
+        out += ch;
+        if (ch == '"')
+            out += '"';
+    }
+    return out + "\"";
+}
+
+std::string csvText(const Vdn_StringArray& headers, const Vdn_Array<Vdn_StringArray>& rows) {
+    std::string text;
+    auto line = [&text](const Vdn_StringArray& fields) {
+        for (int i = 0; i < fields.length(); ++i)
+            text += (i > 0 ? "," : "") + csvField(utf8(fields[i]));
+        text += "\r\n";
+    };
+    line(headers);
+    for (const Vdn_StringArray& row : rows)
+        line(row);
+    return text;
+}
+
+// One edit of the table as the user makes it: "set ROW,COL=TEXT", "add ROW", "remove ROW".
+bool applyEdit(const std::string& edit, ui::UserActions& act, std::string& problem) {
+    std::istringstream in(edit);
+    std::string op;
+    in >> op;
+    std::string rest;
+    std::getline(in, rest);
+    rest.erase(0, rest.find_first_not_of(' '));
+    int row = 0;
+    int col = 0;
+    if (op == "set") {
+        const std::size_t equals = rest.find('=');
+        if (equals != std::string::npos &&
+            std::sscanf(rest.substr(0, equals).c_str(), "%d,%d", &row, &col) == 2)
+            return act.typeInCell(CDlgStringArray::kGrid, col, row,
+                                  Vdn_String::fromUtf8(rest.substr(equals + 1)).str());
+    } else if ((op == "add" || op == "remove") && std::sscanf(rest.c_str(), "%d", &row) == 1) {
+        if (row >= 1 && !act.clickCell(CDlgStringArray::kGrid, 1, row))
+            return false;
+        return act.click(op == "add" ? CDlgStringArray::kAddRow : CDlgStringArray::kRemoveRow);
+    }
+    problem =
+        "grid-dialog: the edit '" + edit + "' is none of: set ROW,COL=TEXT, add ROW, remove ROW";
+    return false;
+}
+
+int gridDialog(const GridOptions& options) {
+    Vdn_StringArray headers;
+    Vdn_Array<Vdn_StringArray> rows;
+    std::string problem;
+    if (!readCsv(options.csv, headers, rows, problem))
+        return fail(problem);
+    if (headers.isEmpty())
+        return fail("grid-dialog: " + options.csv + " has no column headers on its first line");
+    std::optional<OutputFile> output;
+    if (!options.out.empty()) {
+        output.emplace(options.out);
+        if (const auto refused = output->refuseInputs({options.csv}))
+            return fail("grid-dialog: " + *refused);
+    }
+    const LoadedModule module(stderr);
+    ui::ScriptedUser user;
+    ui::UserScope scope(user);
+    user.expectModal<CDlgStringArray>([&](CDlgStringArray&, ui::UserActions& act) {
+        for (const std::string& edit : options.edits) {
+            const std::size_t failures = user.failures().size();
+            if (!applyEdit(edit, act, problem) || user.failures().size() != failures) {
+                if (problem.empty())
+                    problem = "grid-dialog: the edit '" + edit + "' failed: " +
+                              utf8(user.failures().empty() ? std::wstring(L"refused")
+                                                           : user.failures().back());
+                return;
+            }
+        }
+        act.click(IDOK);
+    });
+    const bool ok =
+        startGridDialog(headers, splitList(options.rowHeaders), rows, !options.fixedRows,
+                        Vdn_String(), Vdn_String::fromUtf8(options.caption));
+    if (!problem.empty())
+        return fail(problem);
+    if (!ok)
+        return fail("grid-dialog: the table was not confirmed");
+    const std::string text = csvText(headers, rows);
+    if (output) {
+        const auto failed = output->write([&text](const std::filesystem::path& path) {
+            std::ofstream out(path, std::ios::binary);
+            out << text;
+            return static_cast<bool>(out);
+        });
+        if (failed)
+            return fail("grid-dialog: " + *failed);
+    }
+    if (options.json) {
+        nlohmann::ordered_json columns = nlohmann::ordered_json::array();
+        for (const Vdn_String& header : headers)
+            columns.push_back(utf8(header));
+        nlohmann::ordered_json table = nlohmann::ordered_json::array();
+        for (const Vdn_StringArray& row : rows) {
+            nlohmann::ordered_json fields = nlohmann::ordered_json::array();
+            for (const Vdn_String& field : row)
+                fields.push_back(utf8(field));
+            table.push_back(fields);
+        }
+        std::printf("%s\n",
+                    nlohmann::ordered_json{{"columns", columns}, {"rows", table}}.dump().c_str());
+    } else if (!output) {
+        std::fwrite(text.data(), 1, text.size(), stdout);
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+void addSelectMacroCommands(CLI::App& program, CommandRun& run) {
+    const auto select = std::make_shared<SelectOptions>();
+    CLI::App* selectCommand =
+        program.add_subcommand("select-macro", "Choose a macro of the library in the chooser");
+    selectCommand->add_option("FOLDER", select->folder,
+                              "The folder of macro drawings (default: the library's Macros)");
+    selectCommand->add_option("--off", select->off,
+                              "Switch a filter row off: MODULE or MODULE/PROPERTY ('Plate/T=15')");
+    selectCommand->add_flag("--all", select->all, "Show every macro, the filter aside");
+    selectCommand->add_option("--choose", select->choose, "The macro to choose, by name or label");
+    selectCommand->add_flag("--alternative", select->alternative,
+                            "Offer the alternative use and choose with it");
+    selectCommand->add_option("--depth", select->depth,
+                              "Levels of sub-folders searched (0: none, -1: all)");
+    selectCommand->add_flag("--json", select->json, "Print the result as JSON");
+    selectCommand->callback([select, &run] { run = [select] { return selectMacro(*select); }; });
+
+    const auto gridOptions = std::make_shared<GridOptions>();
+    CLI::App* grid =
+        program.add_subcommand("grid-dialog", "Edit a table of texts in the string-table editor");
+    grid->add_option("CSV", gridOptions->csv, "The table; its first line the column headers")
+        ->required();
+    grid->add_option("--row-headers", gridOptions->rowHeaders, "Row headers, separated by ','");
+    grid->add_flag("--fixed-rows", gridOptions->fixedRows, "Rows may not be added or removed");
+    grid->add_option("--edit", gridOptions->edits,
+                     "An edit, in order: 'set ROW,COL=TEXT', 'add ROW', 'remove ROW'");
+    grid->add_option("--caption", gridOptions->caption, "The editor's caption");
+    grid->add_option("--out", gridOptions->out, "Write the edited table (CSV) here");
+    grid->add_flag("--json", gridOptions->json, "Print the table as JSON");
+    grid->callback(
+        [gridOptions, &run] { run = [gridOptions] { return gridDialog(*gridOptions); }; });
+}
+
+} // namespace app
