@@ -11,7 +11,8 @@ bool ResizableDialog::followLayout(std::span<const CResizer::CBorderInfo> layout
 void ResizableDialog::keepPresentSizeAsMinimum(CSize atLeast) {
     CRect window;
     GetWindowRect(&window);
-    minTrackSize_ = CSize(std::max(atLeast.cx, window.Width()), std::max(atLeast.cy, window.Height()));
+    minTrackSize_ =
+        CSize(std::max(atLeast.cx, window.Width()), std::max(atLeast.cy, window.Height()));
 }
 
 void ResizableDialog::restoreSize() {
