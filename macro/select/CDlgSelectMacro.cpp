@@ -177,8 +177,9 @@ void CDlgSelectMacro::fillFilterGrid() {
         filterGrid_.setCheckBoxColumn(checkCol, true, false);
         filterGrid_.lockColumn(checkCol, false);
         filterGrid_.lockColumn(checkCol + 1, true);
-        // The name stands over the text; the narrow check column keeps an empty header.
-        headers.append(Vdn_String());
+        // The name stands over the text; the narrow check column shows no header (a space,
+        // since an empty header cell shows the column's letter).
+        headers.append(Vdn_String(L" "));
         headers.append(position == 0 ? dialString(kModuleHeader)
                                      : dialString(kPropertyHeader) + L" " + Vdn_String(position));
     }
