@@ -1,3 +1,4 @@
+#include "macro/cuts/CutLaunchers.h"
 #include "macro/editor/MacroCutHook.h"
 #include "macro/editor/MacroSettingsHook.h"
 #include "macro/settings/MacroSettingsLaunchers.h"
@@ -11,6 +12,6 @@ std::function<bool(EditConstrData&)>& macroSettingsOpener() {
 }
 
 MacroCutOpener& macroCutOpener() {
-    static MacroCutOpener opener;
+    static MacroCutOpener opener = StartEditMacroCutDlg;
     return opener;
 }

@@ -248,4 +248,26 @@ TEST_F(CutDialogTest, EscapeCancelsAndAnEmptyNameIsRefused) {
     EXPECT_TRUE(cancelled);
 }
 
+TEST_F(CutDialogTest, TheEditorsCutButtonEditsTheCutItsConstraintNames) {
+    const AcDbObjectId splice = Vdn_Drawing::current().addMacro(cuttest::macroFrom(R"({
+      "name": "Splice", "modules": [{"name": "Plate1", "kind": "plate",
+        "geometries": [{"id": 1, "kind": 2, "cells": ["Plane"], "nameTag": "Face"}],
+        "constraints": [{"id": 12, "type": 2, "geometries": [1], "cut": true, "cutName": "EndCut"},
+                        {"id": 13, "type": 2, "geometries": [1]}],
+        "cuts": [{"name": "EndCut", "type": 1, "description": "Plate end",
+                  "offsets": [5, null, 0, null, null, null, null, null, null]}]}]})"));
+    user.expectModal<Dlg>([](Dlg& shown, ui::UserActions& act) {
+        EXPECT_EQ(text(shown, Dlg::kNameEdit), L"EndCut");
+        act.enterText(Dlg::kDescriptionEdit, L"Welded end");
+        act.click(IDOK);
+    });
+    bool passEscape = true;
+    EXPECT_TRUE(StartEditMacroCutDlg(splice, L"Plate1", 12, passEscape));
+    EXPECT_FALSE(passEscape);
+    EXPECT_EQ(moduleOf(splice, L"Plate1").cuts[0].description, Vdn_String(L"Welded end"));
+    // A constraint that names no cut opens nothing and changes nothing.
+    EXPECT_FALSE(StartEditMacroCutDlg(splice, L"Plate1", 13, passEscape));
+    EXPECT_EQ(moduleOf(splice, L"Plate1").cuts[0].description, Vdn_String(L"Welded end"));
+}
+
 } // namespace

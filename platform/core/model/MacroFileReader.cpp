@@ -589,11 +589,12 @@ private:
             !boolean(object, "secondFlag", where, constraint.secondFlag) ||
             !texts(object, "images", where, constraint.images) ||
             !integers(object, "imageSelections", where, constraint.imageSelections) ||
-            !boolean(object, "cut", where, constraint.cut))
+            !boolean(object, "cut", where, constraint.cut) ||
+            !text(object, "cutName", where, constraint.cutName, false))
             return false;
         keepExtras(object,
                    {"id", "type", "geometries", "value", "variable", "choice", "firstFlag",
-                    "secondFlag", "images", "imageSelections", "cut"},
+                    "secondFlag", "images", "imageSelections", "cut", "cutName"},
                    constraint.extras);
         return true;
     }

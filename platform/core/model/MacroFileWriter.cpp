@@ -268,6 +268,7 @@ Json constraintJson(const Vdn_Constraint& constraint) {
         object["imageSelections"] = std::move(selections);
     }
     addFlag(object, "cut", constraint.cut);
+    addText(object, "cutName", constraint.cutName);
     addExtras(object, constraint.extras);
     return object;
 }

@@ -21,6 +21,8 @@ struct Vdn_Constraint {
     // mask: bit i is the group's i-th button.
     Vdn_Array<int> imageSelections;
     bool cut = false; // the constraint has a cut the cut dialog edits
+    // The module's cut that the constraint's cut dialog edits; empty when none is named.
+    Vdn_String cutName;
     core::JsonExtras extras;
 
     friend bool operator==(const Vdn_Constraint&, const Vdn_Constraint&) = default;
