@@ -11,6 +11,7 @@
 #include "platform/core/files/PathHelpers.h"
 #include "platform/core/settings/Vdn_Settings.h"
 #include "platform/grid/files/CsvReader.h"
+#include "platform/grid/sheet/TextLocation.h"
 #include "platform/ui/users/ScriptedUser.h"
 #include "platform/ui/users/UserScope.h"
 #include "platform/ui/windows/WinConstants.h"
@@ -196,8 +197,8 @@ bool readCsv(const std::string& path, Vdn_StringArray& headers, Vdn_Array<Vdn_St
     std::vector<std::vector<std::wstring>> lines;
     const grid::Result read = grid::CsvReader::readRows(bytes, lines);
     if (!read.ok()) {
-        problem = "grid-dialog: " + path + ", line " + std::to_string(read.position()) + ": " +
-                  utf8(read.message());
+        problem = "grid-dialog: " + utf8(grid::formatDiagnostic(Vdn_String::fromUtf8(path).str(),
+                                                                read.where(), read.message()));
         return false;
     }
     for (std::size_t i = 0; i < lines.size(); ++i) {
