@@ -16,10 +16,13 @@ std::wstring field(CellRef ref, const Cell& cell) {
 }
 
 // Any of the separators a reader might detect is quoted, not only the one in use, so that a
-// field holding a ';' cannot make a reader split a ','-separated file at ';'.
+// field holding a ';' cannot make a reader split a ','-separated file at ';'. A leading U+FEFF
+// is quoted too: at the start of the file a reader would take it for a byte-order mark and
+// drop it, and the text after it could then read as a formula.
 std::wstring quotedIfNeeded(const std::wstring& text) {
     const bool needed = text.find_first_of(L",;\t\"\r\n") != std::wstring::npos ||
-                        (!text.empty() && (text.front() == L' ' || text.back() == L' '));
+                        (!text.empty() && (text.front() == L' ' || text.back() == L' ' ||
+                                           text.front() == L'\uFEFF'));
     if (!needed)
         return text;
     std::wstring out = L"\"";
