@@ -1,5 +1,6 @@
 #include "platform/core/model/MacroCallbacks.h"
 
+#include "platform/core/files/PathBoundary.h"
 #include "platform/core/model/MacroRecalculation.h"
 #include "platform/core/model/MacroRecordWriter.h"
 #include "platform/core/model/StandardsEvaluator.h"
@@ -7,6 +8,8 @@
 #include "platform/core/text/NamedItems.h"
 #include "platform/core/text/StringHelpers.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -145,6 +148,40 @@ bool UpdateModule(const Vdn_String& tabName, MacroData& data, const Vdn_Array<in
 
 bool setAllToMacro(MacroData& data, const Vdn_Array<int>& changes, const Vdn_Array<int>&) {
     return updateTabs(data, data.tabs, changes);
+}
+
+bool MacroData::reApply() {
+    return updateTabs(*this, tabs, Vdn_Array<int>());
+}
+
+bool UpdateAllFilterModified(MacroData& data, bool) {
+    const Vdn_StringArray captions1 = data.filterCaptions1;
+    const Vdn_StringArray captions2 = data.filterCaptions2;
+    const int index1 = data.filterIndex1;
+    const int index2 = data.filterIndex2;
+    const Vdn_String currentTab = data.currentTab;
+    MacroData fresh;
+    if (!getMacroDataOf(data.objectIds, fresh))
+        return refuse(L"the record stands for a macro the drawing no longer holds");
+    fresh.filterIndex1 = captions1 == fresh.filterCaptions1 ? index1 : 0;
+    fresh.filterIndex2 = captions2 == fresh.filterCaptions2 ? index2 : 0;
+    fresh.currentTab = currentTab;
+    fresh.busy = data.busy;
+    fresh.eraseOnClose = data.eraseOnClose;
+    data = fresh;
+    return true;
+}
+
+bool swapBlockRefs(MacroData& data, const Vdn_String& tabName, const Vdn_String& blockFile) {
+    MacroTabData* tab = data.getTab(data.findTab(tabName));
+    if (tab == nullptr || !tab->blockReference)
+        return refuse(L"the tab " + tabName + L" swaps no block reference");
+    if (!core::resolveExistingFile(blockFile))
+        return refuse(L"the block file " + blockFile + L" does not exist");
+    std::wstring name = blockFile.str();
+    std::replace(name.begin(), name.end(), L'\\', L'/');
+    tab->blockName = Vdn_String(std::filesystem::path(name).stem().wstring());
+    return true;
 }
 
 bool EraseObject(AcDbObjectId id) {

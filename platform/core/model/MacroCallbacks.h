@@ -25,6 +25,15 @@ bool UpdateModule(const Vdn_String& tabName, MacroData& data, const Vdn_Array<in
 // The update cycle for every tab of the record at once.
 bool setAllToMacro(MacroData& data, const Vdn_Array<int>& changes,
                    const Vdn_Array<int>& changedCells);
+// After a change of the macro dialog's filter choices: the record is read again from the
+// macros it stands for, keeping the choices (an index whose list changed starts over at 0) and
+// the current tab. False, with the record unchanged, when a macro is gone.
+bool UpdateAllFilterModified(MacroData& data, bool firstFilter);
+// A tab that swaps a block reference takes the block of the drawing file blockFile (a path to
+// a ".dwg"): the record's block name becomes the file's name, which the next update writes
+// into the macros. False, with the record unchanged, for a tab without block reference or a
+// file that does not exist.
+bool swapBlockRefs(MacroData& data, const Vdn_String& tabName, const Vdn_String& blockFile);
 // Erases the object from the drawing; false for an unknown or null id.
 bool EraseObject(AcDbObjectId id);
 

@@ -50,6 +50,10 @@ public:
     // refills the record. All or nothing: false, with the drawing's last message saying why and
     // no macro changed, when an evaluation fails, none is installed or the result clashes.
     bool loadFromStandards();
+    // Writes the whole record into every macro it stands for again (recalculated and clash
+    // checked, as UpdateModule does for one tab); false, with nothing changed, when the model
+    // refuses it.
+    bool reApply();
 
     Vdn_String name;
     Vdn_String title; // the macro dialog's window title
@@ -62,4 +66,16 @@ public:
     // Set when the macro's objects are to be erased once its dialog closes.
     bool eraseOnClose = false;
     Vdn_Array<MacroTabData> tabs;
+    // The macro dialog's two filter lists and the index chosen in each. The first list holds
+    // the groups of the macro's settings (its chosen entry is the current group), the second
+    // the filter properties of its settings.
+    Vdn_StringArray filterCaptions1;
+    Vdn_StringArray filterCaptions2;
+    int filterIndex1 = 0;
+    int filterIndex2 = 0;
+    // The chosen entry of the first filter list, or empty when there is none.
+    Vdn_String currentGroup() const {
+        return filterCaptions1.isValidIndex(filterIndex1) ? filterCaptions1[filterIndex1]
+                                                          : Vdn_String();
+    }
 };

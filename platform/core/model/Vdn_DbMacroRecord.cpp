@@ -492,6 +492,12 @@ Acad::ErrorStatus Vdn_DbMacro::getMacroData(MacroData& data) const {
             tab.view = kept.view;
         }
     }
+    data.filterCaptions1.clear();
+    for (const MacroSettingsData::GroupEntry& group : settings.groups)
+        data.filterCaptions1.append(group.text.isEmpty() ? group.name : group.text);
+    data.filterCaptions2.clear();
+    for (const MacroSettingsData::FilterProperty& property : settings.filterProperties)
+        data.filterCaptions2.append(property.name);
     return Acad::eOk;
 }
 

@@ -1,0 +1,35 @@
+#include "macro/dialog/MacroPageTexts.h"
+
+#include "designer/Vdn_DlgDesignerData.h"
+#include "platform/core/text/NumberedTexts.h"
+
+namespace macropage {
+
+Vdn_StringArray offsetTypeItems() {
+    Vdn_StringArray items;
+    for (int type = 0; type < kOffsetTypeCount; ++type)
+        items.append(dialString(kFirstOffsetType + type));
+    return items;
+}
+
+Vdn_String offsetTypeText(int offsetType) {
+    if (offsetType < 0 || offsetType >= kOffsetTypeCount)
+        return Vdn_DlgDesignerData::undeterminedText();
+    return dialString(kFirstOffsetType + offsetType);
+}
+
+Vdn_StringArray rotationItems() {
+    Vdn_StringArray items;
+    for (const int degrees : {0, 90, 180, 270})
+        items.append(rotationText(degrees));
+    items.append(Vdn_DlgDesignerData::undeterminedText());
+    return items;
+}
+
+Vdn_String rotationText(int rotation) {
+    if (rotation < 0)
+        return Vdn_DlgDesignerData::undeterminedText();
+    return Vdn_String(rotation) + L"\u00B0";
+}
+
+} // namespace macropage
