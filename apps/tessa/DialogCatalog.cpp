@@ -1,6 +1,7 @@
 #include "apps/tessa/DialogCatalog.h"
 
 #include "apps/tessa/CutDialogCatalog.h"
+#include "apps/tessa/MacroDialogCatalog.h"
 #include "apps/tessa/MacroEditorDialogCatalog.h"
 #include "apps/tessa/MacroSettingsDialogCatalog.h"
 #include "apps/tessa/MacroSubDialogCatalog.h"
@@ -436,8 +437,8 @@ bool showInfo(DialogPresenter&) {
 // The catalog's own entries, then those of each area of the module.
 std::vector<DialogEntry> withAreas(std::vector<DialogEntry> entries) {
     for (const std::vector<DialogEntry>& area :
-         {macroSubDialogs(), cutDialogs(), macroSettingsDialogs(), macroEditorDialogs(),
-          selectMacroDialogs()})
+         {macroDialogs(), macroSubDialogs(), cutDialogs(), macroSettingsDialogs(),
+          macroEditorDialogs(), selectMacroDialogs()})
         entries.insert(entries.end(), area.begin(), area.end());
     return entries;
 }

@@ -2,6 +2,7 @@
 // example data, and the host's command line, on which registered commands can be typed.
 #include "apps/tessa/DialogCatalog.h"
 #include "apps/tessa/LoadedModule.h"
+#include "apps/tessa/MacroDialogCommands.h"
 #include "apps/tessa/ShowCommand.h"
 #include "apps/tessa/WindowRunner.h"
 #include "platform/core/settings/Vdn_Settings.h"
@@ -151,7 +152,12 @@ void addGuiCommand(CLI::App& program, CommandRun& run) {
     CLI::App* command =
         program.add_subcommand("gui", "the host's main window with the module loaded");
     command->add_option("--library", options->library, "the library folder");
-    command->callback([options, &run] { run = [options] { return gui(*options); }; });
+    // The main window unless a sub-command (one dialog on a file) was asked for.
+    command->callback([options, command, &run] {
+        if (command->get_subcommands().empty())
+            run = [options] { return gui(*options); };
+    });
+    addGuiMacroCommand(*command, run);
 }
 
 } // namespace app

@@ -1,6 +1,7 @@
 #include "apps/tessa/MacroCommands.h"
 
 #include "apps/tessa/LoadedModule.h"
+#include "apps/tessa/MacroDialogCommands.h"
 #include "apps/tessa/ProgramText.h"
 #include "platform/core/model/MacroCallbacks.h"
 #include "platform/core/model/MacroData.h"
@@ -389,6 +390,7 @@ void addMacroCommand(CLI::App& program, CommandRun& run) {
                         "Print {\"ok\":true,\"changed\":[...],\"values\":{...}}");
     standards->callback(
         [options, &run] { run = [options] { return loadMacroFromStandards(*options); }; });
+    addMacroDialogCommands(*macro, run);
 }
 
 } // namespace app
