@@ -223,7 +223,9 @@ void MacroPageGrid::read(MacroTabData& tab) const {
                 tab.patterns[what.element].countText = text;
             break;
         case RowKind::Array:
-            if (!tab.arrays.isValidIndex(what.element))
+            // The first text belongs to the row only when no design control shows it.
+            if (!tab.arrays.isValidIndex(what.element) ||
+                tab.arrays[what.element].textIds[0] != -row)
                 break;
             spread_.getCellText(kValueColumn, row, text, Vdn_Spread::kCellValue);
             tab.arrays[what.element].texts[0] = text;
