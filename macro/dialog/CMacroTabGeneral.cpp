@@ -57,7 +57,10 @@ SignedCell signedCell(const MacroTabData& tab, const Vdn_String& entry) {
 } // namespace
 
 CMacroTabGeneral::CMacroTabGeneral(MacroPageHost& host, int tabIndex, CWnd* parent)
-    : CDialog(IDD, parent), host_(host), tabIndex_(tabIndex) {
+    : CMacroTabGeneral(host, tabIndex, IDD, parent) {}
+
+CMacroTabGeneral::CMacroTabGeneral(MacroPageHost& host, int tabIndex, UINT templateId, CWnd* parent)
+    : CDialog(templateId, parent), host_(host), tabIndex_(tabIndex) {
     const MacroTabData* shown = host_.macroData().getTab(tabIndex_);
     cycle_ = std::make_unique<MacroValueCycle>(
         host_.macroData(), shown != nullptr ? shown->name : Vdn_String(), host_.slot());
@@ -84,9 +87,10 @@ MacroTabData* CMacroTabGeneral::tab() {
     return host_.macroData().getTab(tabIndex_);
 }
 
-bool CMacroTabGeneral::isBoltTab() const {
+bool CMacroTabGeneral::hasBoltSection() const {
     const MacroTabData* shown = host_.macroData().getTab(tabIndex_);
-    return shown != nullptr && shown->kind == MacroTabData::kBoltTab;
+    return shown != nullptr && shown->kind == MacroTabData::kBoltTab &&
+           shown->getBoltData() != nullptr;
 }
 
 BOOL CMacroTabGeneral::OnInitDialog() {
@@ -126,7 +130,7 @@ void CMacroTabGeneral::build() {
         design_.redrawAllControls();
     }
     grid_.build(*shown);
-    fillBoltSection();
+    fillSection();
     showFlexStates();
     refresh();
     layout();
@@ -148,25 +152,22 @@ void CMacroTabGeneral::refresh() {
     for (const MacroBinding& binding : bindings_)
         showBinding(binding, *shown);
     grid_.refresh(*shown);
-    if (isBoltTab() && shown->getBoltData() != nullptr) {
-        FillCombo(dynamic_cast<CComboBox*>(GetDlgItem(kDiameterCombo)),
-                  GetMergedDiameters(host_.macroData(), shown->name),
-                  shown->getBoltData()->diameter);
-        auto* assembly = dynamic_cast<CComboBox*>(GetDlgItem(kAssemblyCombo));
-        if (assembly != nullptr &&
-            assembly->FindStringExact(-1, shown->getBoltData()->assembly.str()) < 0)
-            assembly->AddString(shown->getBoltData()->assembly.str());
-        if (assembly != nullptr)
-            assembly->SetCurSel(
-                assembly->FindStringExact(-1, shown->getBoltData()->assembly.str()));
-        auto* diameter = dynamic_cast<CComboBox*>(GetDlgItem(kDiameterCombo));
-        if (diameter != nullptr &&
-            diameter->FindStringExact(-1, shown->getBoltData()->diameter.str()) < 0) {
-            diameter->AddString(shown->getBoltData()->diameter.str());
-            diameter->SetCurSel(
-                diameter->FindStringExact(-1, shown->getBoltData()->diameter.str()));
-        }
-    }
+    refreshSection();
+}
+
+void CMacroTabGeneral::refreshSection() {
+    const MacroTabData* shown = tab();
+    if (!hasBoltSection() || shown == nullptr)
+        return;
+    const MacroBoltData& bolt = *shown->getBoltData();
+    Vdn_StringArray assemblies = GetAssemblies();
+    if (!bolt.assembly.isEmpty() && assemblies.find(bolt.assembly, false) < 0)
+        assemblies.append(bolt.assembly);
+    FillCombo(dynamic_cast<CComboBox*>(GetDlgItem(kAssemblyCombo)), assemblies, bolt.assembly);
+    Vdn_StringArray diameters = GetMergedDiameters(host_.macroData(), shown->name);
+    if (!bolt.diameter.isEmpty() && diameters.find(bolt.diameter, false) < 0)
+        diameters.append(bolt.diameter);
+    FillCombo(dynamic_cast<CComboBox*>(GetDlgItem(kDiameterCombo)), diameters, bolt.diameter);
 }
 
 void CMacroTabGeneral::showBinding(const MacroBinding& binding, const MacroTabData& tab) {
@@ -249,25 +250,14 @@ void CMacroTabGeneral::showBinding(const MacroBinding& binding, const MacroTabDa
     }
 }
 
-void CMacroTabGeneral::fillBoltSection() {
-    const bool shown = isBoltTab() && tab() != nullptr && tab()->getBoltData() != nullptr;
+void CMacroTabGeneral::fillSection() {
+    const bool shown = hasBoltSection();
     for (const int id :
          {kAssemblyLabel, kAssemblyCombo, kDiameterLabel, kDiameterCombo, kBoltButton}) {
         if (CWnd* control = GetDlgItem(id))
             control->ShowWindow(shown ? SW_SHOW : SW_HIDE);
     }
-    if (!shown)
-        return;
-    const MacroBoltData& bolt = *tab()->getBoltData();
-    auto* assembly = dynamic_cast<CComboBox*>(GetDlgItem(kAssemblyCombo));
-    Vdn_StringArray assemblies = GetAssemblies();
-    if (!bolt.assembly.isEmpty() && assemblies.find(bolt.assembly, false) < 0)
-        assemblies.append(bolt.assembly);
-    FillCombo(assembly, assemblies, bolt.assembly);
-    Vdn_StringArray diameters = GetMergedDiameters(host_.macroData(), tab()->name);
-    if (!bolt.diameter.isEmpty() && diameters.find(bolt.diameter, false) < 0)
-        diameters.append(bolt.diameter);
-    FillCombo(dynamic_cast<CComboBox*>(GetDlgItem(kDiameterCombo)), diameters, bolt.diameter);
+    refreshSection();
 }
 
 void CMacroTabGeneral::showFlexStates() {
@@ -294,8 +284,7 @@ void CMacroTabGeneral::readInto(MacroTabData& tab) const {
     for (const MacroBinding& binding : bindings_)
         readBinding(binding, tab);
     grid_.read(tab);
-    if (isBoltTab())
-        readBoltSection(tab);
+    readSection(tab);
 }
 
 void CMacroTabGeneral::readBinding(const MacroBinding& binding, MacroTabData& tab) const {
@@ -399,9 +388,9 @@ void CMacroTabGeneral::readBinding(const MacroBinding& binding, MacroTabData& ta
     }
 }
 
-void CMacroTabGeneral::readBoltSection(MacroTabData& tab) const {
+void CMacroTabGeneral::readSection(MacroTabData& tab) const {
     MacroBoltData* bolt = tab.getBoltData();
-    if (bolt == nullptr)
+    if (!hasBoltSection() || bolt == nullptr)
         return;
     auto* self = const_cast<CMacroTabGeneral*>(this);
     if (CWnd* assembly = self->GetDlgItem(kAssemblyCombo)) {
@@ -635,8 +624,8 @@ bool CMacroTabGeneral::runCalcButton(int id) {
 
 // --- keyboard and focus --------------------------------------------------------------------------
 
-std::vector<int> CMacroTabGeneral::boltSectionIds() const {
-    if (!isBoltTab())
+std::vector<int> CMacroTabGeneral::sectionIds() const {
+    if (!hasBoltSection())
         return {};
     return {kAssemblyCombo, kDiameterCombo, kBoltButton};
 }
@@ -647,8 +636,8 @@ bool CMacroTabGeneral::focusZone(Zone zone, bool first) {
         return design_.isInitialized() && design_.setFocusToCtrl(first);
     case Zone::Grid:
         return !grid_.rows().empty() && grid_.spread().focusEdge(first);
-    case Zone::BoltSection: {
-        std::vector<int> ids = boltSectionIds();
+    case Zone::Section: {
+        std::vector<int> ids = sectionIds();
         if (!first)
             std::reverse(ids.begin(), ids.end());
         for (const int id : ids) {
@@ -672,9 +661,9 @@ int CMacroTabGeneral::focusedZone() const {
     auto* self = const_cast<CMacroTabGeneral*>(this);
     if (focus != nullptr && focus == self->GetDlgItem(kGrid))
         return static_cast<int>(Zone::Grid);
-    for (const int section : boltSectionIds()) {
+    for (const int section : sectionIds()) {
         if (focus != nullptr && focus == self->GetDlgItem(section))
-            return static_cast<int>(Zone::BoltSection);
+            return static_cast<int>(Zone::Section);
     }
     return 0;
 }
@@ -707,8 +696,8 @@ bool CMacroTabGeneral::handleTab(bool backwards) {
         design_.handleTabKey(VK_TAB, result);
     } else if (zone == static_cast<int>(Zone::Grid)) {
         grid_.spread().handleTabKey(VK_TAB, result);
-    } else if (zone == static_cast<int>(Zone::BoltSection)) {
-        std::vector<int> ids = boltSectionIds();
+    } else if (zone == static_cast<int>(Zone::Section)) {
+        std::vector<int> ids = sectionIds();
         CWnd* focus = CWnd::GetFocus();
         const auto at =
             std::find_if(ids.begin(), ids.end(), [&](int id) { return GetDlgItem(id) == focus; });
@@ -806,37 +795,40 @@ void CMacroTabGeneral::layout() {
         return;
     CRect client;
     GetClientRect(&client);
+    const CRect area = layoutSection(client);
     int pictureWidth = 0;
     int pictureHeight = 0;
     design_.getImageSize(pictureWidth, pictureHeight);
-    const bool bolts = isBoltTab() && tab() != nullptr && tab()->getBoltData() != nullptr;
-    const int bottom = client.bottom - kMargin - (bolts ? kRowHeight + kMargin : 0);
-    const int top = pictureHeight > 0 ? pictureHeight + kMargin : kMargin;
+    const int top = pictureHeight > 0 ? area.top + pictureHeight + kMargin : area.top + kMargin;
+    const int bottom = area.bottom - kMargin;
     if (CWnd* gridWindow = GetDlgItem(kGrid)) {
         const bool shown = !grid_.rows().empty() && bottom - top > kRowHeight;
-        gridWindow->MoveWindow(kMargin, top, client.Width() - 2 * kMargin,
+        gridWindow->MoveWindow(area.left + kMargin, top, area.Width() - 2 * kMargin,
                                std::max(bottom - top, 0));
         gridWindow->ShowWindow(shown ? SW_SHOW : SW_HIDE);
     }
-    if (bolts) {
-        const int y = client.bottom - kMargin - kRowHeight;
-        int x = kMargin;
-        const struct {
-            int id;
-            int width;
-            int height;
-        } row[] = {{kAssemblyLabel, kLabelWidth, 16},
-                   {kAssemblyCombo, kComboWidth, kComboDrop},
-                   {kDiameterLabel, kLabelWidth, 16},
-                   {kDiameterCombo, kComboWidth / 2, kComboDrop},
-                   {kBoltButton, kButtonWidth, 22}};
-        for (const auto& placed : row) {
-            if (CWnd* control = GetDlgItem(placed.id))
-                control->MoveWindow(x, placed.height == 16 ? y + 4 : y, placed.width,
-                                    placed.height);
-            x += placed.width + kMargin;
-        }
+}
+
+CRect CMacroTabGeneral::layoutSection(const CRect& client) {
+    if (!hasBoltSection())
+        return client;
+    const int y = client.bottom - kMargin - kRowHeight;
+    int x = kMargin;
+    const struct {
+        int id;
+        int width;
+        int height;
+    } row[] = {{kAssemblyLabel, kLabelWidth, 16},
+               {kAssemblyCombo, kComboWidth, kComboDrop},
+               {kDiameterLabel, kLabelWidth, 16},
+               {kDiameterCombo, kComboWidth / 2, kComboDrop},
+               {kBoltButton, kButtonWidth, 22}};
+    for (const auto& placed : row) {
+        if (CWnd* control = GetDlgItem(placed.id))
+            control->MoveWindow(x, placed.height == 16 ? y + 4 : y, placed.width, placed.height);
+        x += placed.width + kMargin;
     }
+    return CRect(client.left, client.top, client.right, y - kMargin);
 }
 
 void CMacroTabGeneral::OnSize(UINT type, int cx, int cy) {

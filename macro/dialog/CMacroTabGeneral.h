@@ -30,7 +30,7 @@ public:
     static constexpr int kLastDesignId = 33099;
 
     // The three focus zones Tab moves between.
-    enum class Zone { Design = 1, Grid = 2, BoltSection = 3 };
+    enum class Zone { Design = 1, Grid = 2, Section = 3 };
 
     // Where the focus was when the page was left, to come back to.
     struct FocusMemory {
@@ -77,6 +77,22 @@ public:
     // The control ids the design removed because they bind nothing (for reports).
     const std::vector<Vdn_DesignerControl>& removedControls() const { return removed_; }
 
+protected:
+    CMacroTabGeneral(MacroPageHost& host, int tabIndex, UINT templateId, CWnd* parent);
+
+    // The page's own section below or beside the design (here the bolt section): filled when
+    // the page is built, shown on every refresh, read into the tab on every update, focused as
+    // the third zone, and placed by layout, which gets the client area and gives back the
+    // area left for the design's grid.
+    virtual void fillSection();
+    virtual void refreshSection();
+    virtual void readSection(MacroTabData& tab) const;
+    virtual std::vector<int> sectionIds() const;
+    virtual CRect layoutSection(const CRect& client);
+
+    MacroPageHost& host() { return host_; }
+    bool isInitialized() const { return initialized_; }
+
 private:
     const MacroBinding* bindingOf(int id) const;
     void designCommand(UINT id, UINT code);
@@ -88,12 +104,9 @@ private:
     void openArray(int index);
     void chooseBlock(const MacroBinding& binding);
     void toggleFlexButton(int id);
-    void fillBoltSection();
-    void readBoltSection(MacroTabData& tab) const;
     void showFlexStates();
     void layout();
-    bool isBoltTab() const;
-    std::vector<int> boltSectionIds() const;
+    bool hasBoltSection() const;
     bool focusZone(Zone zone, bool first);
     void moveZone(bool forward);
     bool handleTab(bool backwards);
