@@ -435,7 +435,7 @@ void CMacroTabGeneral::designCommand(UINT id, UINT code) {
 void CMacroTabGeneral::designClicked(int id) {
     const MacroBinding* binding = bindingOf(id);
     const MacroTabData* shown = tab();
-    if (binding == nullptr || shown == nullptr)
+    if (binding == nullptr || shown == nullptr || designButtonClicked(*binding))
         return;
     switch (binding->type) {
     case ctPatternButton:
@@ -457,6 +457,10 @@ void CMacroTabGeneral::designClicked(int id) {
     default:
         break;
     }
+}
+
+bool CMacroTabGeneral::designButtonClicked(const MacroBinding&) {
+    return false;
 }
 
 void CMacroTabGeneral::toggleFlexButton(int id) {

@@ -89,12 +89,17 @@ protected:
     virtual void readSection(MacroTabData& tab) const;
     virtual std::vector<int> sectionIds() const;
     virtual CRect layoutSection(const CRect& client);
+    // A click on a design button of a kind this page handles itself; false leaves it to the
+    // general page.
+    virtual bool designButtonClicked(const MacroBinding& binding);
+    const MacroBinding* bindingOf(int id) const;
+    // Sends the tab, already changed in place, through the value cycle against before.
+    MacroValueCycle::Outcome commit(const MacroTabData& before) { return cycle_->commit(before); }
 
     MacroPageHost& host() { return host_; }
     bool isInitialized() const { return initialized_; }
 
 private:
-    const MacroBinding* bindingOf(int id) const;
     void designCommand(UINT id, UINT code);
     void designClicked(int id);
     void gridButtonClicked();
