@@ -9,6 +9,7 @@
 #include "macro/dialog/SectionList.h"
 #include "platform/core/model/BoltCatalog.h"
 #include "platform/core/model/MacroCallbacks.h"
+#include "platform/core/model/ProfileOffsetTypes.h"
 #include "platform/core/text/NumberedTexts.h"
 #include "platform/core/text/StringHelpers.h"
 #include "platform/host/CommandLineApi.h"
@@ -115,6 +116,7 @@ void CMacroTabGeneral::build() {
     design_ = Vdn_DlgDesignerData();
     if (!shown->designName.isEmpty() &&
         design_.initialize(this, kFirstDesignId, kLastDesignId, 0, 0, 0, 0, 0, false) &&
+        (design_.setFontScale(fontScale()), true) &&
         design_.readFromFile(
             Vdn_DlgDesignerData::getDesignerRootFolder() + shown->designName + L".txt", true)) {
         std::vector<Vdn_DesignerControl> before;
@@ -370,7 +372,7 @@ void CMacroTabGeneral::readBinding(const MacroBinding& binding, MacroTabData& ta
             if (!system.isEmpty())
                 changed.section = system;
         } else if (binding.type == ctProfOffsetType) {
-            const int type = macropage::offsetTypeItems().find(text, false);
+            const int type = getProfOffsetType(macropage::offsetTypeItems().find(text, false));
             if (type >= 0)
                 changed.offsetType = type;
         } else {
@@ -722,7 +724,28 @@ bool CMacroTabGeneral::handleTab(bool backwards) {
     return true;
 }
 
+double CMacroTabGeneral::fontScale() {
+    // The dialog's font, measured by its OK button, which is 20 pixels high at the usual size.
+    CWnd* dialog = GetParent();
+    CWnd* ok = dialog != nullptr ? dialog->GetDlgItem(IDOK) : nullptr;
+    if (ok == nullptr)
+        return 1.0;
+    CRect button;
+    ok->GetWindowRect(&button);
+    return button.Height() > 0 ? button.Height() / 20.0 : 1.0;
+}
+
 BOOL CMacroTabGeneral::PreTranslateMessage(MSG* msg) {
+    if (msg != nullptr && msg->message == WM_KEYUP && msg->wParam == VK_SPACE) {
+        // Pattern texts are lists typed with spaces: each one is a change of its own.
+        int id = 0;
+        const MacroBinding* binding =
+            design_.getFocusedDynControl(id) ? bindingOf(id) : nullptr;
+        if (binding != nullptr &&
+            (binding->type == ctPatternValues || binding->type == ctPatternCount))
+            update();
+        return CDialog::PreTranslateMessage(msg);
+    }
     if (msg == nullptr || msg->message != WM_KEYDOWN)
         return CDialog::PreTranslateMessage(msg);
     switch (msg->wParam) {

@@ -111,6 +111,7 @@ private:
     void toggleFlexButton(int id);
     void showFlexStates();
     void layout();
+    double fontScale();
     bool hasBoltSection() const;
     bool focusZone(Zone zone, bool first);
     void moveZone(bool forward);

@@ -1,21 +1,21 @@
 #include "macro/dialog/MacroPageTexts.h"
 
 #include "designer/Vdn_DlgDesignerData.h"
+#include "platform/core/model/ProfileOffsetTypes.h"
 #include "platform/core/text/NumberedTexts.h"
 
 namespace macropage {
 
 Vdn_StringArray offsetTypeItems() {
-    Vdn_StringArray items;
-    for (int type = 0; type < kOffsetTypeCount; ++type)
-        items.append(dialString(kFirstOffsetType + type));
+    Vdn_StringArray items = getOffsetTypeStrings();
+    items.append(Vdn_DlgDesignerData::undeterminedText());
     return items;
 }
 
 Vdn_String offsetTypeText(int offsetType) {
-    if (offsetType < 0 || offsetType >= kOffsetTypeCount)
-        return Vdn_DlgDesignerData::undeterminedText();
-    return dialString(kFirstOffsetType + offsetType);
+    const Vdn_StringArray items = offsetTypeItems();
+    const int item = getDlgOffsetType(offsetType);
+    return items.isValidIndex(item) ? items[item] : Vdn_DlgDesignerData::undeterminedText();
 }
 
 Vdn_StringArray rotationItems() {

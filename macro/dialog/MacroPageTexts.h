@@ -38,9 +38,9 @@ constexpr int kPropertiesCaption = 20990;
 constexpr int kRefusedCaption = 20991;
 constexpr int kBadFileName = 20992;
 
-// The offset types of a profile placement, in the order of their numbers.
+// The offset types followed by the undetermined text, as the offset-type combos list them.
 Vdn_StringArray offsetTypeItems();
-// The offset type's item; the undetermined text for -1 or a number without item.
+// The item showing a placement's offset type.
 Vdn_String offsetTypeText(int offsetType);
 // "0°", "90°", "180°", "270°" and the undetermined text.
 Vdn_StringArray rotationItems();
