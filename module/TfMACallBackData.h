@@ -2,6 +2,7 @@
 
 #include "platform/core/model/MacroData.h"
 #include "platform/core/text/Vdn_String.h"
+#include "platform/core/text/Vdn_StringArray.h"
 #include "platform/host/AcArray.h"
 #include "platform/host/AcDbObjectId.h"
 
@@ -27,6 +28,11 @@ public:
     int value2 = 0;
     Vdn_String moduleName;
     AcArray<AcDbObjectId> objectIds{0, 8};
+    // Filled by the caller for the advanced-profile dialog: the sections offered for the
+    // start and the end of the profile, and the drawing's coordinate systems.
+    Vdn_StringArray startSections;
+    Vdn_StringArray endSections;
+    Vdn_StringArray coordinateSystems;
 
 private:
     std::shared_ptr<MacroData> macroData_;

@@ -5,6 +5,7 @@
 #include "apps/tessa/MacroEditorDialogCatalog.h"
 #include "apps/tessa/MacroSettingsDialogCatalog.h"
 #include "apps/tessa/MacroSubDialogCatalog.h"
+#include "apps/tessa/ProfileDialogCatalog.h"
 #include "apps/tessa/SelectMacroDialogCatalog.h"
 #include "designer/CDlgDesigner.h"
 #include "dialogs/CDlgCis2.h"
@@ -438,7 +439,7 @@ bool showInfo(DialogPresenter&) {
 std::vector<DialogEntry> withAreas(std::vector<DialogEntry> entries) {
     for (const std::vector<DialogEntry>& area :
          {macroDialogs(), macroSubDialogs(), cutDialogs(), macroSettingsDialogs(),
-          macroEditorDialogs(), selectMacroDialogs()})
+          macroEditorDialogs(), selectMacroDialogs(), profileDialogs()})
         entries.insert(entries.end(), area.begin(), area.end());
     return entries;
 }

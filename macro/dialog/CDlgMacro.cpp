@@ -1,6 +1,7 @@
 #include "macro/dialog/CDlgMacro.h"
 
 #include "dialogs/CDlgOpenSave.h"
+#include "macro/dialog/CMacroTabProf.h"
 #include "macro/dialog/MacroPageTexts.h"
 #include "module/ModelessMacroDialogs.h"
 #include "module/ResourceSwitch.h"
@@ -174,8 +175,15 @@ void CDlgMacro::buildPages() {
             pages_.push_back(nullptr);
             continue;
         }
-        auto built = std::make_unique<CMacroTabGeneral>(*this, t, this);
-        if (!built->Create(CMacroTabGeneral::IDD, this)) {
+        std::unique_ptr<CMacroTabGeneral> built;
+        UINT templateId = CMacroTabGeneral::IDD;
+        if (kind == MacroTabData::kProfileTab) {
+            built = std::make_unique<CMacroTabProf>(*this, t, this);
+            templateId = CMacroTabProf::IDD;
+        } else {
+            built = std::make_unique<CMacroTabGeneral>(*this, t, this);
+        }
+        if (!built->Create(templateId, this)) {
             pages_.push_back(nullptr);
             continue;
         }

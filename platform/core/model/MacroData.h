@@ -24,6 +24,16 @@ public:
     MacroTabData* getTab(int index);
     const MacroTabData* getTab(int index) const;
 
+    // The tab named moduleName, or the tab that holds the module of that name; null for none.
+    MacroTabData* tabOfModule(const Vdn_String& moduleName);
+    const MacroTabData* tabOfModule(const Vdn_String& moduleName) const;
+    // The merged properties of the profile group in that tab (MacroTabData); false when there
+    // is no such tab or group.
+    bool getMergedPropsOfGroup(const Vdn_String& moduleName, const Vdn_String& group,
+                               MacroProfData& props) const;
+    bool setMergedPropsOfGroup(const Vdn_String& moduleName, const Vdn_String& group,
+                               const MacroProfData& props);
+
     // Properties files keep the values of the record's settable cells, tab by tab, so that a
     // user can save a set of values and load it into another macro of the same kind
     // ("<libDir>Macro Properties\*.prp", JSON; see docs/macro-file.md). Allowed for a named

@@ -12,6 +12,7 @@
 #include <array>
 #include <charconv>
 #include <climits>
+#include <cmath>
 #include <initializer_list>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -777,12 +778,58 @@ private:
             !integer(object, "offsetType", where, placement.offsetType) ||
             !readRotation(object, where, placement.rotation) ||
             !text(object, "basePlane", where, placement.basePlane, false) ||
-            !text(object, "coordinateSystem", where, placement.coordinateSystem, false))
+            !text(object, "coordinateSystem", where, placement.coordinateSystem, false) ||
+            !real(object, "secondValue", where, placement.secondValue) ||
+            !integerIn(object, "planeAxis", where, placement.planeAxis, 0, 2) ||
+            !boolean(object, "morphed", where, placement.morphed) ||
+            !text(object, "endSection", where, placement.endSection, false) ||
+            !text(object, "morphStartText", where, placement.morphStartText, false) ||
+            !text(object, "morphEndText", where, placement.morphEndText, false) ||
+            !boolean(object, "mirrored", where, placement.mirrored) ||
+            !boolean(object, "extended", where, placement.extended) ||
+            !real(object, "extension", where, placement.extension) ||
+            !objects(object, "segments", where, placement.segments, &MacroJsonReader::readSegment))
             return false;
         keepExtras(object,
                    {"name", "section", "material", "memberName", "offsetType", "rotation",
-                    "basePlane", "coordinateSystem"},
+                    "basePlane", "coordinateSystem", "secondValue", "planeAxis", "morphed",
+                    "endSection", "morphStartText", "morphEndText", "mirrored", "extended",
+                    "extension", "segments"},
                    placement.extras);
+        return true;
+    }
+
+    bool readSegment(const Json& object, const std::string& where, MacroProfSegment& segment) {
+        if (!text(object, "name", where, segment.name, false) ||
+            !text(object, "secondText", where, segment.secondText, false) ||
+            !real(object, "length", where, segment.length) ||
+            !boolean(object, "flag", where, segment.flag) ||
+            !objects(object, "values", where, segment.values, &MacroJsonReader::readValuePair))
+            return false;
+        keepExtras(object, {"name", "secondText", "length", "flag", "values"}, segment.extras);
+        return true;
+    }
+
+    bool readValuePair(const Json& object, const std::string& where,
+                       MacroProfSegment::ValuePair& pair) {
+        if (!value(object, "number", where, pair.number) ||
+            !value(object, "value", where, pair.value))
+            return false;
+        keepExtras(object, {"number", "value"}, pair.extras);
+        return true;
+    }
+
+    // An optional finite number.
+    bool real(const Json& object, const char* key, const std::string& where, double& out) {
+        const Json* found = member(object, key);
+        if (!found)
+            return true;
+        double number = 0.0;
+        if (!realNumber(*found, at(where, key), number))
+            return false;
+        if (!std::isfinite(number))
+            return fail(at(where, key), "is out of range");
+        out = number;
         return true;
     }
 

@@ -51,6 +51,10 @@ void addFlag(Json& object, const char* key, bool value) {
     if (value)
         object[key] = true;
 }
+void addReal(Json& object, const char* key, double value) {
+    if (value != 0.0)
+        object[key] = value;
+}
 void addTexts(Json& object, const char* key, const Vdn_StringArray& values) {
     if (!values.isEmpty())
         object[key] = textList(values);
@@ -135,6 +139,20 @@ Json cutJson(const Vdn_CutConstraint& cut) {
     return object;
 }
 
+Json segmentJson(const MacroProfSegment& segment) {
+    Json object{{"name", text(segment.name)}};
+    addText(object, "secondText", segment.secondText);
+    addReal(object, "length", segment.length);
+    addFlag(object, "flag", segment.flag);
+    addList(object, "values", segment.values, [](const MacroProfSegment::ValuePair& pair) {
+        Json item{{"number", text(pair.number)}, {"value", text(pair.value)}};
+        addExtras(item, pair.extras);
+        return item;
+    });
+    addExtras(object, segment.extras);
+    return object;
+}
+
 Json placementJson(const Vdn_ProfilePlacement& placement) {
     Json object{{"name", text(placement.name)},
                 {"section", text(placement.section)},
@@ -144,6 +162,16 @@ Json placementJson(const Vdn_ProfilePlacement& placement) {
     addInt(object, "rotation", placement.rotation);
     addText(object, "basePlane", placement.basePlane);
     addText(object, "coordinateSystem", placement.coordinateSystem);
+    addReal(object, "secondValue", placement.secondValue);
+    addInt(object, "planeAxis", placement.planeAxis, 2);
+    addFlag(object, "morphed", placement.morphed);
+    addText(object, "endSection", placement.endSection);
+    addText(object, "morphStartText", placement.morphStartText);
+    addText(object, "morphEndText", placement.morphEndText);
+    addFlag(object, "mirrored", placement.mirrored);
+    addFlag(object, "extended", placement.extended);
+    addReal(object, "extension", placement.extension);
+    addList(object, "segments", placement.segments, segmentJson);
     addExtras(object, placement.extras);
     return object;
 }

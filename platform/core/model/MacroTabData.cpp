@@ -3,11 +3,44 @@
 #include "platform/core/text/MergedText.h"
 
 #include <array>
+#include <tuple>
 
 namespace {
 
-constexpr std::array kProfileTexts = {&MacroProfData::section, &MacroProfData::material,
-                                      &MacroProfData::memberName};
+constexpr std::array kProfileTexts = {&MacroProfData::section,     &MacroProfData::material,
+                                      &MacroProfData::memberName,  &MacroProfData::coordinateSystem,
+                                      &MacroProfData::endSection,  &MacroProfData::morphStartText,
+                                      &MacroProfData::morphEndText};
+
+// Sets field of merged to first's value; what differs between the placements stays as the
+// first one has it, and is written back only when it is changed.
+template <typename Field>
+void mergeFirst(MacroProfData& merged, const MacroProfData& first, Field field) {
+    merged.*field = first.*field;
+}
+
+// Writes field of props into every placement of the group when it differs from the merged
+// value.
+template <typename Field>
+void writeChanged(Vdn_Array<MacroProfData>& profiles, const Vdn_String& group,
+                  const MacroProfData& props, const MacroProfData& current, Field field) {
+    if (props.*field == current.*field)
+        return;
+    for (MacroProfData& profile : profiles) {
+        if (profile.name.equal(group, false))
+            profile.*field = props.*field;
+    }
+}
+
+// The fields merged by mergeFirst and written by writeChanged.
+constexpr auto kProfilePlainFields =
+    std::make_tuple(&MacroProfData::secondValue, &MacroProfData::planeAxis, &MacroProfData::morphed,
+                    &MacroProfData::mirrored, &MacroProfData::extended, &MacroProfData::extension,
+                    &MacroProfData::segments);
+
+template <typename Apply> void forEachPlainField(Apply apply) {
+    std::apply([&apply](auto... fields) { (apply(fields), ...); }, kProfilePlainFields);
+}
 
 } // namespace
 
@@ -45,9 +78,8 @@ bool MacroTabData::flexFixBtnClicked(const Vdn_String& variable, bool flexible) 
 
 bool MacroTabData::getMergedPropsOfGroup(const Vdn_String& group, MacroProfData& props) const {
     core::MergedText moduleName;
-    core::MergedText section;
-    core::MergedText material;
-    core::MergedText memberName;
+    std::array<core::MergedText, kProfileTexts.size()> texts;
+    bool samePlane = true;
     const MacroProfData* first = nullptr;
     bool sameIndex = true;
     bool sameOffsetType = true;
@@ -61,9 +93,9 @@ bool MacroTabData::getMergedPropsOfGroup(const Vdn_String& group, MacroProfData&
         sameOffsetType = sameOffsetType && profile.offsetType == first->offsetType;
         sameRotation = sameRotation && profile.rotation == first->rotation;
         moduleName.add(profile.moduleName);
-        section.add(profile.section);
-        material.add(profile.material);
-        memberName.add(profile.memberName);
+        for (std::size_t i = 0; i < kProfileTexts.size(); ++i)
+            texts[i].add(profile.*kProfileTexts[i]);
+        samePlane = samePlane && profile.basePlane == first->basePlane;
     }
     if (!first)
         return false;
@@ -71,11 +103,14 @@ bool MacroTabData::getMergedPropsOfGroup(const Vdn_String& group, MacroProfData&
     // One index stands for one placement only when a single module places the group.
     props.index = sameIndex && !moduleName.text().isEmpty() ? first->index : -1;
     props.name = first->name;
-    props.section = section.text();
-    props.material = material.text();
-    props.memberName = memberName.text();
+    for (std::size_t i = 0; i < kProfileTexts.size(); ++i)
+        props.*kProfileTexts[i] = texts[i].text();
     props.offsetType = sameOffsetType ? first->offsetType : -1;
     props.rotation = sameRotation ? first->rotation : -1;
+    // Placements on different planes show the undetermined plane, not the empty (world) one.
+    props.basePlane = samePlane ? first->basePlane : Vdn_String(MacroProfData::kUndeterminedPlane);
+    const auto merge = [&props, first](auto field) { mergeFirst(props, *first, field); };
+    forEachPlainField(merge);
     return true;
 }
 
@@ -91,6 +126,10 @@ bool MacroTabData::setMergedPropsOfGroup(const Vdn_String& group, const MacroPro
                 profile.*text = props.*text;
         }
     }
+    if (props.basePlane != MacroProfData::kUndeterminedPlane)
+        writeChanged(profiles, group, props, current, &MacroProfData::basePlane);
+    const auto write = [&](auto field) { writeChanged(profiles, group, props, current, field); };
+    forEachPlainField(write);
     // An undetermined (-1) number left as merged changes nothing either.
     for (const auto number : {&MacroProfData::offsetType, &MacroProfData::rotation}) {
         if (props.*number == current.*number || props.*number < 0)

@@ -8,6 +8,7 @@
 #include "platform/core/text/NamedItems.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -109,9 +110,28 @@ void addModuleToTab(const Vdn_Module& module, MacroTabData& tab) {
         tab.patterns.append(patternRecord(module, pattern));
     for (int i = 0; i < module.profiles.length(); ++i) {
         const Vdn_ProfilePlacement& placement = module.profiles[i];
-        tab.profiles.append(MacroProfData{module.name, i, placement.name, placement.section,
-                                          placement.material, placement.memberName,
-                                          placement.offsetType, placement.rotation});
+        MacroProfData profile;
+        profile.moduleName = module.name;
+        profile.index = i;
+        profile.name = placement.name;
+        profile.section = placement.section;
+        profile.material = placement.material;
+        profile.memberName = placement.memberName;
+        profile.offsetType = placement.offsetType;
+        profile.rotation = placement.rotation;
+        profile.secondValue = placement.secondValue;
+        profile.basePlane = placement.basePlane;
+        profile.coordinateSystem = placement.coordinateSystem;
+        profile.planeAxis = placement.planeAxis;
+        profile.morphed = placement.morphed;
+        profile.endSection = placement.endSection;
+        profile.morphStartText = placement.morphStartText;
+        profile.morphEndText = placement.morphEndText;
+        profile.mirrored = placement.mirrored;
+        profile.extended = placement.extended;
+        profile.extension = placement.extension;
+        profile.segments = placement.segments;
+        tab.profiles.append(std::move(profile));
     }
     MacroFlexFixGroup group{module.name, {}};
     for (const Vdn_ConstraintVariable& variable : module.variables) {
@@ -250,15 +270,36 @@ private:
         Vdn_ProfilePlacement& placement = owner->profiles[profile.index];
         if (!placement.name.equal(profile.name, false))
             return Acad::eKeyNotFound;
-        if (profile.offsetType < 0 || (profile.rotation != 0 && profile.rotation != 90 &&
-                                       profile.rotation != 180 && profile.rotation != 270))
+        if (profile.offsetType < 0 ||
+            (profile.rotation != 0 && profile.rotation != 90 && profile.rotation != 180 &&
+             profile.rotation != 270) ||
+            profile.planeAxis < 0 || profile.planeAxis > 2 || !std::isfinite(profile.secondValue) ||
+            !std::isfinite(profile.extension))
             return Acad::eOutOfRange;
+        for (const MacroProfSegment& segment : profile.segments) {
+            if (!std::isfinite(segment.length))
+                return Acad::eOutOfRange;
+        }
         if (apply) {
             placement.offsetType = profile.offsetType;
             placement.rotation = profile.rotation;
             placement.section = profile.section;
             placement.material = profile.material;
             placement.memberName = profile.memberName;
+            placement.secondValue = profile.secondValue;
+            // An undetermined plane (of merged properties) keeps the placement's own.
+            if (profile.basePlane != MacroProfData::kUndeterminedPlane)
+                placement.basePlane = profile.basePlane;
+            placement.coordinateSystem = profile.coordinateSystem;
+            placement.planeAxis = profile.planeAxis;
+            placement.morphed = profile.morphed;
+            placement.endSection = profile.endSection;
+            placement.morphStartText = profile.morphStartText;
+            placement.morphEndText = profile.morphEndText;
+            placement.mirrored = profile.mirrored;
+            placement.extended = profile.extended;
+            placement.extension = profile.extension;
+            placement.segments = profile.segments;
         }
         return Acad::eOk;
     }

@@ -39,7 +39,19 @@ void Vdn_Drawing::clear() {
     highlighted_.clear();
     previews_.clear();
     cutPreviews_.clear();
+    coordSystems_.clear();
     lastMessage_ = Vdn_String();
+}
+
+bool Vdn_Drawing::addCoordSys(const CoordSys& coordSys) {
+    if (coordSys.name.trim().isEmpty())
+        return false;
+    for (const CoordSys& known : coordSystems_) {
+        if (known.name.equal(coordSys.name, false))
+            return false;
+    }
+    coordSystems_.push_back(coordSys);
+    return true;
 }
 
 const Vdn_DbMacro* Vdn_Drawing::macro(AcDbObjectId id) const {

@@ -5,9 +5,11 @@
 #include "platform/core/model/Vdn_DbMacro.h"
 #include "platform/core/settings/AcadErrorStatus.h"
 
+#include <array>
 #include <map>
 #include <set>
 #include <tuple>
+#include <vector>
 
 // The drawing of the core module: the macros placed in it, each an object with an id. An id
 // stays with its macro: a macro saved from the drawing carries its id in the file, and
@@ -58,6 +60,16 @@ public:
 
     // The reason of the last refused update (UpdateModule and the other callbacks); empty
     // after one that succeeded.
+    // The named coordinate systems of the drawing (user coordinate systems), by name without
+    // regard to case. Adding a name already there changes nothing and gives false.
+    struct CoordSys {
+        Vdn_String name;
+        std::array<double, 3> origin{};
+        std::array<double, 3> normal{0, 0, 1};
+    };
+    bool addCoordSys(const CoordSys& coordSys);
+    const std::vector<CoordSys>& coordSystems() const { return coordSystems_; }
+
     const Vdn_String& lastMessage() const { return lastMessage_; }
     void setLastMessage(Vdn_String message) { lastMessage_ = std::move(message); }
 
@@ -69,5 +81,6 @@ private:
     static CutKey cutKey(AcDbObjectId id, const Vdn_String& module, const Vdn_String& cut);
     std::set<CutKey> cutPreviews_;
     bool clashChecking_ = true;
+    std::vector<CoordSys> coordSystems_;
     Vdn_String lastMessage_;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/core/model/MacroProfSegment.h"
 #include "platform/core/settings/AcadErrorStatus.h"
 #include "platform/core/text/JsonExtras.h"
 #include "platform/core/text/Vdn_String.h"
@@ -16,6 +17,17 @@ public:
     int rotation = 0; // degrees: 0, 90, 180 or 270
     Vdn_String basePlane;
     Vdn_String coordinateSystem;
+    // What the advanced profile settings add (see MacroProfData).
+    double secondValue = 0.0;
+    int planeAxis = 2;
+    bool morphed = false;
+    Vdn_String endSection;
+    Vdn_String morphStartText;
+    Vdn_String morphEndText;
+    bool mirrored = false;
+    bool extended = false;
+    double extension = 0.0;
+    Vdn_Array<MacroProfSegment> segments;
     core::JsonExtras extras;
 
     // The section name; eNotApplicable when the placement has none.
