@@ -1,6 +1,7 @@
 #include "apps/tessa/MacroDialogCatalog.h"
 
 #include "macro/dialog/CDlgMacro.h"
+#include "macro/dialog/CMacroTabProf.h"
 #include "platform/core/model/MacroCallbacks.h"
 #include "platform/core/model/Vdn_Drawing.h"
 #include "platform/core/settings/Vdn_Settings.h"
@@ -12,7 +13,7 @@ namespace {
 
 constexpr const wchar_t* kExampleMacro = L"macros/PlateSplice.json";
 
-bool showMacroDialog(DialogPresenter&) {
+bool showMacroDialogOn(const wchar_t* tabName) {
     AcDbObjectId id;
     Vdn_String message;
     if (!Vdn_Drawing::current().openMacro(gSettings.libDir() + kExampleMacro, id, message)) {
@@ -24,14 +25,25 @@ bool showMacroDialog(DialogPresenter&) {
     MacroData data;
     if (!getMacroDataOf(ids, data))
         return false;
+    data.currentTab = tabName;
     StartDlgMacro(data);
     return true;
+}
+
+bool showMacroDialog(DialogPresenter&) {
+    return showMacroDialogOn(L"Splice");
+}
+
+bool showProfilePage(DialogPresenter&) {
+    return showMacroDialogOn(L"Profiles");
 }
 
 } // namespace
 
 std::vector<DialogEntry> macroDialogs() {
-    return {{"CDlgMacro", static_cast<int>(CDlgMacro::IDD), "DLG_MACRO", showMacroDialog}};
+    return {{"CDlgMacro", static_cast<int>(CDlgMacro::IDD), "DLG_MACRO", showMacroDialog},
+            {"CMacroTabProf", static_cast<int>(CMacroTabProf::IDD), "DLG_TAB_MACRO_PROF",
+             showProfilePage}};
 }
 
 } // namespace app

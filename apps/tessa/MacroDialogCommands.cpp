@@ -165,9 +165,8 @@ Json pageJson(CMacroTabGeneral& page, const MacroTabData& tab) {
         focus.push_back(entry.second);
     if (!page.grid().rows().empty())
         focus.push_back("grid");
-    if (tab.kind == MacroTabData::kBoltTab && tab.getBoltData() != nullptr)
-        for (const char* part : {"assembly", "diameter", "bolt button"})
-            focus.push_back(part);
+    for (const int id : page.focusSectionIds())
+        focus.push_back("section " + std::to_string(id));
     return Json{{"tab", utf8(tab.name)},
                 {"design", utf8(tab.designName)},
                 {"controls", controls},

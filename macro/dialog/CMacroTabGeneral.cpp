@@ -739,8 +739,7 @@ BOOL CMacroTabGeneral::PreTranslateMessage(MSG* msg) {
     if (msg != nullptr && msg->message == WM_KEYUP && msg->wParam == VK_SPACE) {
         // Pattern texts are lists typed with spaces: each one is a change of its own.
         int id = 0;
-        const MacroBinding* binding =
-            design_.getFocusedDynControl(id) ? bindingOf(id) : nullptr;
+        const MacroBinding* binding = design_.getFocusedDynControl(id) ? bindingOf(id) : nullptr;
         if (binding != nullptr &&
             (binding->type == ctPatternValues || binding->type == ctPatternCount))
             update();

@@ -76,6 +76,8 @@ public:
     const Vdn_DlgDesignerData& design() const { return design_; }
     // The control ids the design removed because they bind nothing (for reports).
     const std::vector<Vdn_DesignerControl>& removedControls() const { return removed_; }
+    // The controls of the page's own section in focus order (the third zone).
+    std::vector<int> focusSectionIds() const { return sectionIds(); }
 
 protected:
     CMacroTabGeneral(MacroPageHost& host, int tabIndex, UINT templateId, CWnd* parent);

@@ -201,11 +201,15 @@ void CMacroTabProf::refreshSection() {
             rotations->SetWindowText(text.str());
     }
     if (auto* planes = combo(*this, kBasePlaneCombo)) {
+        // A plane of its own (picked in the drawing, or named) shows as picked: shown as "no
+        // plane", the next update would clear it.
         int item = kNoPlane;
         if (data.basePlane == MacroProfData::kUndeterminedPlane)
             item = kUndeterminedPlane;
         else if (data.basePlane.isEmpty() && !data.coordinateSystem.isEmpty())
             item = kOwnCoordSys;
+        else if (!data.basePlane.isEmpty())
+            item = kPickedPlane;
         planes->SetCurSel(item);
     }
 }

@@ -42,6 +42,7 @@ protected:
     void readSection(MacroTabData& tab) const override;
     std::vector<int> sectionIds() const override;
     CRect layoutSection(const CRect& client) override;
+    bool designButtonClicked(const MacroBinding& binding) override;
 
 private:
     bool writeEdited(MacroTabData& tab, const MacroProfData& data) const;
@@ -54,7 +55,6 @@ private:
     void selectSection(const Vdn_String& group);
     void openAdvanced(const Vdn_String& group);
     void openSegmented();
-    void designButton(int id);
 
     Vdn_String group_;
     int profile_ = -1;

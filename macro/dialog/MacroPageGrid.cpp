@@ -34,7 +34,10 @@ bool MacroPageGrid::attach(CWnd* page, int placeholderId) {
     spread_.SSAddCellSpan(kNameColumn, Vdn_Spread::kHeader, 2, 1);
     spread_.SSAddCellSpan(kValueColumn, Vdn_Spread::kHeader, 2, 1);
     spread_.setHeaderFonts();
-    spread_.setSizeColumns({kNameColumn, kButtonColumn}, {kNameWidth, kButtonWidth});
+    // The header column's share keeps room for the vertical scroll bar, so that no horizontal
+    // one is needed.
+    spread_.setSizeColumns({kNameColumn, kButtonColumn, Vdn_Spread::kHeader},
+                           {kNameWidth, kButtonWidth, TSpread::kScrollBarSize + 2});
     spread_.setSizeMode(5);
     return true;
 }

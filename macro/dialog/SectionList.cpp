@@ -15,6 +15,9 @@ SectionList::SectionList(const Vdn_String& section) {
     Vdn_ProfValuesTable table;
     if (table.readFromFile(dash < 0 ? section : section.substr(0, dash)))
         table.getFilteredSysNames(systemNames_);
+    // A section its table lacks (or without a table) is still offered, so it shows and stays.
+    if (systemNames_.find(section, false) < 0)
+        systemNames_.insertAt(0, section);
 }
 
 Vdn_StringArray SectionList::items() const {

@@ -4,7 +4,8 @@
 
 // The sections a section combo offers for one section: every section of the same section
 // table (the part of the name before the first "-", read as "<table>.pr"), filtered, in the
-// table's order; for a user section ("User Sections\...") that section alone. The combo shows
+// table's order, the section itself first when its table lacks it; for a user section
+// ("User Sections\...") that section alone. The combo shows
 // display names and the undetermined text last; the record keeps system names.
 class SectionList {
 public:
