@@ -30,6 +30,10 @@ const char* const kExample = R"({"name": "EndPlate",
     "patterns": [{"name": "P1", "typeCode": 282, "nrBolts": ["2", "3"],
                   "reverseStart": [false, true]}]}]})";
 
+std::string withModuleText(const std::string& module) {
+    return R"({"name": "M", "modules": [)" + module + "]}";
+}
+
 Json written(const Vdn_DbMacro& macro) {
     return Json::parse(macro.toJsonText());
 }
@@ -48,6 +52,26 @@ TEST(MacroFile, RoundTripLosesNothing) {
     const Vdn_DbMacro again = readMacro(first);
     EXPECT_EQ(again, macro);
     EXPECT_EQ(again.toJsonText(), first); // byte for byte once values are texts
+}
+
+TEST(MacroFile, AdvancedPlacementSettingsAndSegmentsComeBackAsRead) {
+    const std::string input = withModuleText(
+        R"({"name": "S", "kind": "profile", "profiles": [{"name": "Rafter", "section": "HEA-300",
+            "memberName": "", "material": "", "basePlane": "yp", "coordinateSystem": "UCS1",
+            "secondValue": 25.5, "planeAxis": 1, "morphed": true, "endSection": "HEA-200",
+            "morphStartText": "a", "morphEndText": "b", "mirrored": true, "extended": true,
+            "extension": 40.0,
+            "segments": [{"name": "Haunch", "secondText": "taper", "length": 1200.5,
+                          "flag": true, "colour": "red",
+                          "values": [{"number": "1", "value": "300", "note": 7}]}]}]})");
+    const Vdn_DbMacro macro = readMacro(input);
+    const Vdn_ProfilePlacement& placement = macro.modules[0].profiles[0];
+    EXPECT_EQ(placement.planeAxis, 1);
+    EXPECT_EQ(placement.secondValue, 25.5);
+    ASSERT_EQ(placement.segments.length(), 1);
+    EXPECT_EQ(placement.segments[0].values[0].value, L"300");
+    EXPECT_EQ(written(macro)["modules"][0]["profiles"][0],
+              Json::parse(input)["modules"][0]["profiles"][0]);
 }
 
 TEST(MacroFile, UnknownKeysAtEveryLevelAreKept) {
@@ -192,6 +216,12 @@ INSTANTIATE_TEST_SUITE_P(
                    withModule(R"({"name": "A", "variables": [{"name": "W"}, {"name": "w"}]})"),
                    "modules[0].variables: the name \"W\" occurs more than once (names are "
                    "compared without regard to case)"},
+        DamageCase{"PlaneAxisOutOfRange",
+                   withModule(R"({"name": "A", "profiles": [{"planeAxis": 3}]})"),
+                   "modules[0].profiles[0].planeAxis: 3 is not between 0 and 2"},
+        DamageCase{"SegmentLengthNotNumber",
+                   withModule(R"({"name": "A", "profiles": [{"segments": [{"length": "x"}]}]})"),
+                   "modules[0].profiles[0].segments[0].length: expected a number"},
         DamageCase{"ShownNotBool",
                    withModule(R"({"name": "A", "variables": [{"name": "W", "shown": 1}]})"),
                    "modules[0].variables[0].shown: expected true or false"},

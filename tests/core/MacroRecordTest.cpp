@@ -141,6 +141,26 @@ TEST_F(MacroRecord, SettingMergedPropertiesWritesOnlyWhatChanged) {
     EXPECT_EQ(plate, before);
 }
 
+// Placements on different planes merge to the undetermined plane, which written back keeps
+// each plane; the other advanced settings are written only when changed.
+TEST_F(MacroRecord, MergedPlanesAndAdvancedSettings) {
+    MacroTabData& plate = tab(L"Plate");
+    plate.profiles[0].basePlane = L"xp";
+    plate.profiles[1].basePlane = L"Web";
+    MacroProfData props;
+    ASSERT_TRUE(plate.getMergedPropsOfGroup(L"Stiffener", props));
+    EXPECT_EQ(props.basePlane, Vdn_String(MacroProfData::kUndeterminedPlane));
+    props.mirrored = true;
+    ASSERT_TRUE(plate.setMergedPropsOfGroup(L"Stiffener", props));
+    EXPECT_EQ(plate.profiles[0].basePlane, Vdn_String(L"xp"));
+    EXPECT_EQ(plate.profiles[1].basePlane, Vdn_String(L"Web"));
+    EXPECT_TRUE(plate.profiles[1].mirrored);
+
+    ASSERT_EQ(macro.setMacroData(data), Acad::eOk);
+    EXPECT_EQ(macro.modules[0].profiles[1].basePlane, Vdn_String(L"Web"));
+    EXPECT_TRUE(macro.modules[0].profiles[1].mirrored);
+}
+
 TEST_F(MacroRecord, WritingTheRecordBackChangesTheModules) {
     ASSERT_TRUE(tab(L"Plate").flexFixBtnClicked(L"W", false));
     MacroProfData props;
