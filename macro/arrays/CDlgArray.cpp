@@ -3,6 +3,7 @@
 #include "platform/core/files/DesignFiles.h"
 #include "platform/core/text/NumberedTexts.h"
 #include "platform/ui/controls/CComboBox.h"
+#include "platform/ui/controls/FillCombo.h"
 #include "platform/ui/windows/WinConstants.h"
 
 namespace {
@@ -40,15 +41,6 @@ Vdn_String typed(const CWnd& dialog, int id) {
     std::wstring text;
     dialog.GetDlgItemText(id, text);
     return Vdn_String(text);
-}
-
-void selectAdding(CComboBox* combo, const Vdn_String& text) {
-    if (combo == nullptr)
-        return;
-    int index = combo->FindStringExact(-1, text.str());
-    if (index < 0 && !text.isEmpty())
-        index = combo->AddString(text.str());
-    combo->SetCurSel(index);
 }
 
 Vdn_String comboText(const CWnd& dialog, int id) {
@@ -118,7 +110,7 @@ BOOL CDlgArray::OnInitDialog() {
 }
 
 void CDlgArray::fill() {
-    selectAdding(dynamic_cast<CComboBox*>(GetDlgItem(kDesignCombo)), data_.design);
+    selectAddingItem(dynamic_cast<CComboBox*>(GetDlgItem(kDesignCombo)), data_.design);
     if (auto* types = dynamic_cast<CComboBox*>(GetDlgItem(kTypeCombo)))
         types->SetCurSel(data_.kind < 0 || data_.kind >= DynArrayData::kTypeCount
                              ? DynArrayData::kTypeCount
@@ -188,7 +180,7 @@ void CDlgArray::fillDimensions(int type) {
         combo->ResetContent();
         for (const Vdn_String& name : names)
             combo->AddString(name.str());
-        selectAdding(combo, data_.texts[i + 1]);
+        selectAddingItem(combo, data_.texts[i + 1]);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "platform/ui/controls/CButton.h"
 #include "platform/ui/controls/CComboBox.h"
 #include "platform/ui/controls/CStatic.h"
+#include "platform/ui/controls/FillCombo.h"
 #include "platform/ui/dialogs/DlgSize.h"
 #include "platform/ui/windows/WinConstants.h"
 
@@ -47,16 +48,6 @@ Vdn_String typed(const CWnd& dialog, int id) {
 void enable(CWnd& dialog, int id, bool enabled) {
     if (CWnd* control = dialog.GetDlgItem(id))
         control->EnableWindow(enabled ? TRUE : FALSE);
-}
-
-// Selects text in the combo, adding it first when the list lacks it.
-void selectAdding(CComboBox* combo, const Vdn_String& text) {
-    if (combo == nullptr)
-        return;
-    int index = combo->FindStringExact(-1, text.str());
-    if (index < 0 && !text.isEmpty())
-        index = combo->AddString(text.str());
-    combo->SetCurSel(index);
 }
 
 Vdn_String comboText(const CWnd& dialog, int id) {
@@ -154,7 +145,7 @@ void CDlgMacroBoltAdv::fill() {
         assemblies->ResetContent();
         for (const Vdn_String& assembly : GetAssemblies())
             assemblies->AddString(assembly.str());
-        selectAdding(assemblies, boltData_.assembly);
+        selectAddingItem(assemblies, boltData_.assembly);
     }
     fillDiameters(diameters_);
     for (std::size_t i = 0; i < kTexts.size(); ++i)
@@ -192,7 +183,7 @@ void CDlgMacroBoltAdv::fillDiameters(const Vdn_StringArray& diameters) {
     combo->ResetContent();
     for (const Vdn_String& diameter : diameters)
         combo->AddString(diameter.str());
-    selectAdding(combo, boltData_.diameter);
+    selectAddingItem(combo, boltData_.diameter);
 }
 
 void CDlgMacroBoltAdv::fillEntryCombo() {
@@ -255,7 +246,7 @@ void CDlgMacroBoltAdv::chooseAssembly() {
     combo->ResetContent();
     for (const Vdn_String& diameter : diameters_)
         combo->AddString(diameter.str());
-    selectAdding(combo, typedDiameter);
+    selectAddingItem(combo, typedDiameter);
 }
 
 void CDlgMacroBoltAdv::store() {
