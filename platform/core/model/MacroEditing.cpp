@@ -40,16 +40,8 @@ bool editModule(AcDbObjectId id, const Vdn_String& moduleName,
     const int index = core::indexOfName(copy.modules, moduleName);
     if (index < 0)
         return refuse(L"the macro has no module " + moduleName);
-    if (!change(copy, copy.modules[index]))
+    if (!change(copy, copy.modules[index]) || !recalculateAndCheck(copy))
         return false;
-    Vdn_String message;
-    if (!core::MacroRecalculation::run(copy, message))
-        return refuse(message);
-    if (Vdn_Drawing::current().clashChecking()) {
-        const Vdn_StringArray clashes = clashesOf(copy);
-        if (!clashes.isEmpty())
-            return refuse(clashes.first());
-    }
     Vdn_Drawing::current().replaceMacro(id, std::move(copy));
     Vdn_Drawing::current().setLastMessage(Vdn_String());
     return true;
