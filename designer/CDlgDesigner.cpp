@@ -5,6 +5,7 @@
 #include "platform/core/files/PathBoundary.h"
 #include "platform/core/files/PathHelpers.h"
 #include "platform/core/text/NumberedTexts.h"
+#include "platform/ui/controls/IconButton.h"
 #include "platform/ui/dialogs/CFileDialog.h"
 #include "platform/ui/dialogs/DlgSize.h"
 #include "platform/ui/graphics/CDC.h"
@@ -111,13 +112,9 @@ BOOL CDlgDesigner::OnInitDialog() {
     CAcUiDialog::OnInitDialog();
     design_.initialize(this, kFirstControlId, kLastControlId, kTypeCombo, kContentsLabel,
                        kContentsEdit, kComboListLabel, kComboListEdit, true);
-    for (std::size_t i = 0; i < kImageButtons.size(); ++i) {
-        CButtonST& button = imageButtons_[i];
-        if (button.SubclassDlgItem(static_cast<UINT>(kImageButtons[i].id), this)) {
-            button.SetIcon(kImageButtons[i].icon);
-            button.SetTooltipText(dialString(designer::kButtonTipBase + static_cast<int>(i)).str());
-        }
-    }
+    for (std::size_t i = 0; i < kImageButtons.size(); ++i)
+        attachIconButton(imageButtons_[i], this, kImageButtons[i].id, kImageButtons[i].icon,
+                         dialString(designer::kButtonTipBase + static_cast<int>(i)).str());
     SetDlgItemText(kPanelLabel, dialString(designer::kPropertiesLabel).str());
     GetClientRect(&templateRect_);
     std::vector<CResizer::CBorderInfo> layout;

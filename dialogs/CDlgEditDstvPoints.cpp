@@ -3,6 +3,7 @@
 #include "platform/core/text/NumberedTexts.h"
 #include "platform/ui/controls/CComboBox.h"
 #include "platform/ui/controls/CEdit.h"
+#include "platform/ui/controls/IconButton.h"
 #include "platform/ui/windows/WinConstants.h"
 #include "spreadsheet/Vdn_DlgPromptString.h"
 
@@ -77,14 +78,8 @@ BOOL CDlgEditDstvPoints::OnInitDialog() {
     SetDlgItemText(IDCANCEL, dialString(kCancelText).str());
     for (const auto& [id, text] : kTexts)
         SetDlgItemText(id, dialString(text).str());
-    if (addButton_.SubclassDlgItem(kAddButton, this)) {
-        addButton_.SetIcon(kAddIcon);
-        addButton_.SetTooltipText(dialString(kAddTip).str());
-    }
-    if (deleteButton_.SubclassDlgItem(kDeleteButton, this)) {
-        deleteButton_.SetIcon(kDeleteIcon);
-        deleteButton_.SetTooltipText(dialString(kDeleteTip).str());
-    }
+    attachIconButton(addButton_, this, kAddButton, kAddIcon, dialString(kAddTip).str());
+    attachIconButton(deleteButton_, this, kDeleteButton, kDeleteIcon, dialString(kDeleteTip).str());
     for (const int id : {kSide1Combo, kSide2Combo, kStartSideCombo}) {
         if (auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(id))) {
             for (int side = 0; side < Vdn_DstvPointInfo::kSideCount; ++side)

@@ -3,6 +3,7 @@
 #include "platform/core/text/NumberedTexts.h"
 #include "platform/ui/controls/CComboBox.h"
 #include "platform/ui/controls/CEdit.h"
+#include "platform/ui/controls/IconButton.h"
 #include "platform/ui/dialogs/NumberedItemTexts.h"
 #include "platform/ui/windows/WinConstants.h"
 #include "spreadsheet/Vdn_DlgPromptString.h"
@@ -64,14 +65,8 @@ BOOL CDlgLevels::OnInitDialog() {
                                  {kValueLabel, kValueText},
                                  {kAbsoluteLabel, kAbsoluteText},
                                  {IDCANCEL, kCancelText}});
-    if (addButton_.SubclassDlgItem(kAddButton, this)) {
-        addButton_.SetIcon(kAddIcon);
-        addButton_.SetTooltipText(dialString(kAddTip).str());
-    }
-    if (deleteButton_.SubclassDlgItem(kDeleteButton, this)) {
-        deleteButton_.SetIcon(kDeleteIcon);
-        deleteButton_.SetTooltipText(dialString(kDeleteTip).str());
-    }
+    attachIconButton(addButton_, this, kAddButton, kAddIcon, dialString(kAddTip).str());
+    attachIconButton(deleteButton_, this, kDeleteButton, kDeleteIcon, dialString(kDeleteTip).str());
     // Names are never edited here; the absolute height follows from the others.
     for (const int id : {kNameEdit, kAbsoluteEdit}) {
         if (CWnd* edit = GetDlgItem(id))

@@ -4,6 +4,7 @@
 #include "platform/core/text/NumberedTexts.h"
 #include "platform/host/FileNameWarning.h"
 #include "platform/ui/controls/CListBox.h"
+#include "platform/ui/controls/IconButton.h"
 #include "platform/ui/dialogs/DlgSize.h"
 #include "platform/ui/graphics/WinGdi.h"
 #include "platform/ui/windows/WinConstants.h"
@@ -43,10 +44,7 @@ CDlgOpenSave::CDlgOpenSave(CWnd* parent) : ResizableDialog(IDD, parent, kSizeKey
 
 BOOL CDlgOpenSave::OnInitDialog() {
     CDialog::OnInitDialog();
-    if (deleteButton_.SubclassDlgItem(kDeleteButton, this)) {
-        deleteButton_.SetIcon(kDeleteIcon);
-        deleteButton_.SetTooltipText(L"Selectie verwijderen...");
-    }
+    attachIconButton(deleteButton_, this, kDeleteButton, kDeleteIcon, L"Selectie verwijderen...");
     const bool saving = mode_ == kModeSave;
     SetDlgItemText(kShowAllCheck, string(kShowAllText).str());
     SetWindowText(string(saving ? kSaveCaption : kOpenCaption).str());

@@ -9,6 +9,7 @@
 #include "platform/core/text/NumberedTexts.h"
 #include "platform/ui/controls/CComboBox.h"
 #include "platform/ui/controls/FillCombo.h"
+#include "platform/ui/dialogs/DialogValues.h"
 #include "platform/ui/dialogs/NumberedItemTexts.h"
 #include "platform/ui/windows/WinConstants.h"
 
@@ -20,12 +21,6 @@ constexpr int kLevelsText = 329;
 constexpr int kKeepProfileText = 695;
 constexpr int kChooseText = 969;
 constexpr int kProfileText = 1003;
-
-Vdn_String typed(const CWnd& dialog, int id) {
-    std::wstring text;
-    dialog.GetDlgItemText(id, text);
-    return Vdn_String(text);
-}
 
 // The name the combo shows for a profile: a user section without folder and extension, a
 // table's size by its user name in the work language.
@@ -169,7 +164,7 @@ void CDlgProfFeatures::swapRow3() {
         alternative == editShowsAlternative_)
         return;
     // The text typed for the value being left is kept for when it is shown again.
-    (editShowsAlternative_ ? data_.altValue3 : data_.value3) = typed(*this, kEdit3);
+    (editShowsAlternative_ ? data_.altValue3 : data_.value3) = dlgItemString(*this, kEdit3);
     SetDlgItemText(kEdit3, (alternative ? data_.altValue3 : data_.value3).str());
     editShowsAlternative_ = alternative;
 }
@@ -203,16 +198,16 @@ void CDlgProfFeatures::OnOK() {
     if (!data_.label1.isEmpty())
         chosenLevel(dynamic_cast<CComboBox*>(GetDlgItem(kLevelCombo1)), data_.value1);
     if (!data_.label2.isEmpty())
-        data_.value2 = typed(*this, kEdit2);
+        data_.value2 = dlgItemString(*this, kEdit2);
     if (!data_.label3.isEmpty()) {
         Vdn_String& value = data_.checkState ? data_.altValue3 : data_.value3;
         if (data_.row3IsLevel)
             chosenLevel(dynamic_cast<CComboBox*>(GetDlgItem(kLevelCombo3)), value);
         else
-            value = typed(*this, kEdit3);
+            value = dlgItemString(*this, kEdit3);
     }
     if (!data_.label4.isEmpty())
-        data_.value4 = typed(*this, kEdit4);
+        data_.value4 = dlgItemString(*this, kEdit4);
     CDialog::OnOK();
 }
 

@@ -3,6 +3,7 @@
 #include "dialogs/CDlgEditDstvPoints.h"
 #include "platform/core/files/PathHelpers.h"
 #include "platform/core/text/NumberedTexts.h"
+#include "platform/ui/controls/IconButton.h"
 #include "platform/ui/dialogs/NumberedItemTexts.h"
 #include "platform/ui/windows/WinConstants.h"
 #include "spreadsheet/Vdn_DlgPromptString.h"
@@ -47,14 +48,8 @@ BOOL CDlgSelectDstvPointsFile::OnInitDialog() {
                                  {kActivateButton, kActivateText},
                                  {IDCANCEL, kCloseText}});
     groups_.SubclassDlgItem(kGroupCombo, this);
-    if (addButton_.SubclassDlgItem(kAddButton, this)) {
-        addButton_.SetIcon(kAddIcon);
-        addButton_.SetTooltipText(dialString(kAddTip).str());
-    }
-    if (deleteButton_.SubclassDlgItem(kDeleteButton, this)) {
-        deleteButton_.SetIcon(kDeleteIcon);
-        deleteButton_.SetTooltipText(dialString(kDeleteTip).str());
-    }
+    attachIconButton(addButton_, this, kAddButton, kAddIcon, dialString(kAddTip).str());
+    attachIconButton(deleteButton_, this, kDeleteButton, kDeleteIcon, dialString(kDeleteTip).str());
     fill(0);
     return TRUE;
 }

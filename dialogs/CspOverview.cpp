@@ -1,5 +1,6 @@
 #include "dialogs/CspOverview.h"
 
+#include "library/csp/BarRun.h"
 #include "library/csp/CspSetProblem.h"
 #include "library/csp/CuttingOptimizer.h"
 #include "library/csp/LengthText.h"
@@ -48,17 +49,9 @@ void planLines(const csp::CuttingPlan& plan, Vdn_StringArray& lines) {
     }
     lines.append(dialString(kNeededText) + L": " + needed);
     lines.append(dialString(kWasteText) + L": " + mm(plan.waste));
-    for (std::size_t first = 0; first < plan.bars.size();) {
-        std::size_t next = first + 1;
-        while (next < plan.bars.size() && plan.bars[next] == plan.bars[first])
-            ++next;
-        const csp::PlannedBar& bar = plan.bars[first];
-        std::string cuts;
-        for (const csp::PlannedCut& cut : bar.cuts)
-            cuts += (cuts.empty() ? "" : " + ") + cut.mark + " " + csp::lengthText(cut.length);
-        lines.append(L"  " + Vdn_String(static_cast<int>(next - first)) + L" \u00D7 " +
-                     mm(bar.stock) + L": " + Vdn_String::fromUtf8(cuts));
-        first = next;
+    for (const csp::BarRun& run : csp::barRuns(plan)) {
+        lines.append(L"  " + Vdn_String(static_cast<int>(run.count)) + L" \u00D7 " +
+                     mm(run.bar->stock) + L": " + Vdn_String::fromUtf8(run.cutsText()));
     }
 }
 

@@ -8,6 +8,7 @@
 #include "platform/core/settings/Vdn_Settings.h"
 #include "platform/core/text/NumberedTexts.h"
 #include "platform/ui/controls/CComboBox.h"
+#include "platform/ui/controls/IconButton.h"
 #include "platform/ui/dialogs/CFileDialog.h"
 #include "platform/ui/dialogs/DlgSize.h"
 #include "platform/ui/windows/WinConstants.h"
@@ -113,10 +114,7 @@ BOOL Vdn_DlgCSP2::OnInitDialog() {
     std::size_t button = 0;
     const auto image = [this, &button](int id, UINT icon, int tip) {
         CButtonST& control = buttons_[button++];
-        if (control.SubclassDlgItem(static_cast<UINT>(id), this)) {
-            control.SetIcon(icon);
-            control.SetTooltipText(dialString(tip).str());
-        }
+        attachIconButton(control, this, id, icon, dialString(tip).str());
     };
     for (int table = 0; table < DlgCSP2Data::kTableCount; ++table) {
         const Ids& ids = kTables[static_cast<std::size_t>(table)];

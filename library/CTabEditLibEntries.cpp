@@ -3,6 +3,7 @@
 #include "platform/core/settings/Vdn_Settings.h"
 #include "platform/core/text/NumberedTexts.h"
 #include "platform/ui/controls/CComboBox.h"
+#include "platform/ui/controls/IconButton.h"
 #include "platform/ui/windows/WinConstants.h"
 
 #include <algorithm>
@@ -51,10 +52,8 @@ BOOL CTabEditLibEntries::OnInitDialog() {
         SetDlgItemText(id, dialString(text).str());
     const std::pair<int, UINT> moves[] = {{ids_.up, kUpIcon}, {ids_.down, kDownIcon}};
     for (std::size_t i = 0; i < moveButtons_.size(); ++i) {
-        if (moveButtons_[i].SubclassDlgItem(moves[i].first, this)) {
-            moveButtons_[i].SetIcon(moves[i].second);
-            moveButtons_[i].SetTooltipText(dialString(i == 0 ? kUpTip : kDownTip).str());
-        }
+        attachIconButton(moveButtons_[i], this, moves[i].first, moves[i].second,
+                         dialString(i == 0 ? kUpTip : kDownTip).str());
     }
     if (names_.attachToDlgItem(this, ids_.sheet, true) && names_.setStandardLook(1)) {
         names_.setSizeMode(1);

@@ -3,6 +3,7 @@
 #include "platform/core/text/NumberedTexts.h"
 #include "platform/core/text/StringHelpers.h"
 #include "platform/ui/controls/CComboBox.h"
+#include "platform/ui/controls/IconButton.h"
 #include "platform/ui/windows/WinConstants.h"
 #include "spreadsheet/Vdn_DlgPromptString.h"
 
@@ -87,10 +88,8 @@ BOOL CTabEditLibValues::OnInitDialog() {
         SetDlgItemText(id, dialString(text).str());
     const std::pair<int, UINT> moves[] = {{kRowUp, kUpIcon}, {kRowDown, kDownIcon}};
     for (std::size_t i = 0; i < moveButtons_.size(); ++i) {
-        if (moveButtons_[i].SubclassDlgItem(moves[i].first, this)) {
-            moveButtons_[i].SetIcon(moves[i].second);
-            moveButtons_[i].SetTooltipText(dialString(i == 0 ? kUpTip : kDownTip).str());
-        }
+        attachIconButton(moveButtons_[i], this, moves[i].first, moves[i].second,
+                         dialString(i == 0 ? kUpTip : kDownTip).str());
     }
     templates_ = StandardTemplates::ofLibrary();
     if (sheet_.attachToDlgItem(this, kSheet, true) && sheet_.setStandardLook(0)) {

@@ -4,57 +4,15 @@ DrawBolt2.bmp (a bolt through two plates, with the lengths the advanced bolt dia
 BoltAlternation1.bmp ... BoltAlternation5.bmp (the five ways a pattern's rows alternate). 24-bit
 .bmp line drawings on white, which the buttons treat as transparent."""
 
-import struct
 from pathlib import Path
+
+import bmp_canvas
 
 OUT = Path(__file__).resolve().parent.parent / "resources/product/icons"
 WHITE, INK, STEEL, PLATE, DIM = (255, 255, 255), (30, 30, 30), (120, 130, 150), (200, 205, 215), (40, 90, 200)
 
 
-class Canvas:
-    def __init__(self, width, height):
-        self.width, self.height = width, height
-        self.pixels = [[WHITE] * width for _ in range(height)]
-
-    def dot(self, x, y, colour):
-        if 0 <= x < self.width and 0 <= y < self.height:
-            self.pixels[y][x] = colour
-
-    def line(self, x0, y0, x1, y1, colour):
-        dx, dy = abs(x1 - x0), -abs(y1 - y0)
-        sx, sy = (1 if x0 < x1 else -1), (1 if y0 < y1 else -1)
-        err = dx + dy
-        while True:
-            self.dot(x0, y0, colour)
-            if x0 == x1 and y0 == y1:
-                return
-            e2 = 2 * err
-            if e2 >= dy:
-                err += dy
-                x0 += sx
-            if e2 <= dx:
-                err += dx
-                y0 += sy
-
-    def rect(self, x0, y0, x1, y1, colour, fill=None):
-        if fill:
-            for y in range(y0 + 1, y1):
-                for x in range(x0 + 1, x1):
-                    self.dot(x, y, fill)
-        self.line(x0, y0, x1, y0, colour)
-        self.line(x1, y0, x1, y1, colour)
-        self.line(x1, y1, x0, y1, colour)
-        self.line(x0, y1, x0, y0, colour)
-
-    def circle(self, cx, cy, r, colour, fill=None):
-        for y in range(-r, r + 1):
-            for x in range(-r, r + 1):
-                d = x * x + y * y
-                if fill and d <= (r - 1) * (r - 1):
-                    self.dot(cx + x, cy + y, fill)
-                elif (r - 0.6) ** 2 <= d <= (r + 0.4) ** 2:
-                    self.dot(cx + x, cy + y, colour)
-
+class Canvas(bmp_canvas.Canvas):
     def arrow_line(self, x0, x1, y, colour):
         """A horizontal dimension line with arrow heads at both ends."""
         self.line(x0, y, x1, y, colour)
@@ -62,17 +20,15 @@ class Canvas:
             self.line(x0 + i, y - i, x0 + i, y + i, colour)
             self.line(x1 - i, y - i, x1 - i, y + i, colour)
 
-    def write(self, name):
-        row_bytes = self.width * 3 + (-self.width * 3) % 4
-        body = b""
-        for row in reversed(self.pixels):
-            line = b"".join(bytes((b, g, r)) for r, g, b in row)
-            body += line + b"\0" * (row_bytes - len(line))
-        header = struct.pack("<2sIHHI", b"BM", 54 + len(body), 0, 0, 54)
-        info = struct.pack("<IiiHHIIiiII", 40, self.width, self.height, 1, 24, 0, len(body),
-                           3780, 3780, 0, 0)
-        OUT.mkdir(parents=True, exist_ok=True)
-        (OUT / name).write_bytes(header + info + body)
+    def disc(self, cx, cy, r, colour, fill):
+        """A filled circle with its outline."""
+        for y in range(-r, r + 1):
+            for x in range(-r, r + 1):
+                d = x * x + y * y
+                if fill and d <= (r - 1) * (r - 1):
+                    self.dot(cx + x, cy + y, fill)
+                elif (r - 0.6) ** 2 <= d <= (r + 0.4) ** 2:
+                    self.dot(cx + x, cy + y, colour)
 
 
 def bolt():
@@ -119,7 +75,7 @@ def bolt():
     # Centre line.
     for x in range(50, 232, 8):
         c.line(x, axis, x + 4, axis, DIM)
-    c.write("DrawBolt2.bmp")
+    c.write(OUT / "DrawBolt2.bmp")
 
 
 # Per picture, the columns of the holes in each of three rows (x positions on a 4-step grid).
@@ -137,8 +93,8 @@ def alternation(number, rows):
     c.rect(1, 1, 38, 22, (170, 175, 185))
     for r, columns in enumerate(rows):
         for col in columns:
-            c.circle(int(7 + col * 8.5), 6 + r * 6, 2, INK, INK)
-    c.write(f"BoltAlternation{number}.bmp")
+            c.disc(int(7 + col * 8.5), 6 + r * 6, 2, INK, INK)
+    c.write(OUT / f"BoltAlternation{number}.bmp")
 
 
 if __name__ == "__main__":

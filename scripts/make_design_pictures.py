@@ -2,38 +2,18 @@
 """Writes the pictures of the example library's dialog designs: simple line drawings of the
 connections, 24-bit .bmp, white where the dialog face shows through."""
 
-import struct
+import math
 from pathlib import Path
 
+import bmp_canvas
+
 OUT = Path(__file__).resolve().parent.parent / "examples/library/Dialog Templates/Dialog Design"
-BLACK, BLUE, GREY, WHITE = (30, 30, 30), (30, 90, 200), (150, 150, 150), (255, 255, 255)
+BLACK, BLUE, GREY = (30, 30, 30), (30, 90, 200), (150, 150, 150)
 
 
-class Canvas:
-    def __init__(self, width, height):
-        self.width, self.height = width, height
-        self.pixels = [[WHITE] * width for _ in range(height)]
-
-    def dot(self, x, y, colour):
-        if 0 <= x < self.width and 0 <= y < self.height:
-            self.pixels[y][x] = colour
-
-    def line(self, x0, y0, x1, y1, colour, dash=0):
-        steps = max(abs(x1 - x0), abs(y1 - y0), 1)
-        for i in range(steps + 1):
-            if dash and (i // dash) % 2:
-                continue
-            self.dot(round(x0 + (x1 - x0) * i / steps), round(y0 + (y1 - y0) * i / steps), colour)
-
-    def rect(self, x0, y0, x1, y1, colour):
-        self.line(x0, y0, x1, y0, colour)
-        self.line(x1, y0, x1, y1, colour)
-        self.line(x1, y1, x0, y1, colour)
-        self.line(x0, y1, x0, y0, colour)
-
+class Canvas(bmp_canvas.Canvas):
     def circle(self, cx, cy, r, colour):
         for i in range(360):
-            import math
             a = math.radians(i)
             self.dot(round(cx + r * math.cos(a)), round(cy + r * math.sin(a)), colour)
 
@@ -46,19 +26,6 @@ class Canvas:
             else:
                 self.line(x, y, x - 3, y + 4 * dy, colour)
                 self.line(x, y, x + 3, y + 4 * dy, colour)
-
-    def save(self, path):
-        stride = (self.width * 3 + 3) & ~3
-        data = bytearray()
-        for row in reversed(self.pixels):
-            line = bytearray()
-            for r, g, b in row:
-                line += bytes((b, g, r))
-            data += line + bytes(stride - len(line))
-        header = struct.pack('<2sIHHI', b'BM', 54 + len(data), 0, 0, 54)
-        info = struct.pack('<IiiHHIIiiII', 40, self.width, self.height, 1, 24, 0, len(data),
-                           3780, 3780, 0, 0)
-        path.write_bytes(header + info + data)
 
 
 def end_plate():
@@ -123,6 +90,5 @@ def beam_splice():
 
 
 if __name__ == "__main__":
-    OUT.mkdir(parents=True, exist_ok=True)
-    end_plate().save(OUT / "EndPlate.bmp")
-    beam_splice().save(OUT / "BeamSplice.bmp")
+    end_plate().write(OUT / "EndPlate.bmp")
+    beam_splice().write(OUT / "BeamSplice.bmp")

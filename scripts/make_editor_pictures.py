@@ -9,9 +9,9 @@
 
 Run it from anywhere after changing a drawing."""
 
-import math
-import struct
 from pathlib import Path
+
+import bmp_canvas
 
 ROOT = Path(__file__).resolve().parent.parent
 ICONS = ROOT / "resources/icons"
@@ -21,50 +21,20 @@ WHITE, SILVER, MAGENTA = (255, 255, 255), (192, 192, 192), (255, 0, 255)
 DARK, BLUE, RED = (40, 40, 40), (30, 90, 200), (200, 40, 40)
 
 
-class Picture:
+class Picture(bmp_canvas.Canvas):
+    """A square picture whose strokes are dark unless told otherwise."""
+
     def __init__(self, size, background):
-        self.size = size
-        self.pixels = [[background] * size for _ in range(size)]
+        super().__init__(size, size, background)
 
-    def dot(self, x, y, colour):
-        x, y = int(round(x)), int(round(y))
-        if 0 <= x < self.size and 0 <= y < self.size:
-            self.pixels[y][x] = colour
-
-    def line(self, x0, y0, x1, y1, colour=DARK):
-        steps = int(max(abs(x1 - x0), abs(y1 - y0))) + 1
-        for i in range(steps + 1):
-            t = i / steps
-            self.dot(x0 + (x1 - x0) * t, y0 + (y1 - y0) * t, colour)
+    def line(self, x0, y0, x1, y1, colour=DARK, width=None):
+        self.fine_line(x0, y0, x1, y1, colour, width=width)
 
     def rect(self, x0, y0, x1, y1, colour=DARK):
-        self.line(x0, y0, x1, y0, colour)
-        self.line(x1, y0, x1, y1, colour)
-        self.line(x1, y1, x0, y1, colour)
-        self.line(x0, y1, x0, y0, colour)
-
-    def fill(self, x0, y0, x1, y1, colour):
-        for y in range(y0, y1 + 1):
-            for x in range(x0, x1 + 1):
-                self.dot(x, y, colour)
+        super().rect(x0, y0, x1, y1, colour)
 
     def circle(self, cx, cy, r, colour=DARK, start=0, end=360):
-        steps = max(16, int(r * 8))
-        for i in range(steps + 1):
-            a = math.radians(start + (end - start) * i / steps)
-            self.dot(cx + r * math.cos(a), cy - r * math.sin(a), colour)
-
-    def write(self, path):
-        size = self.size
-        row_bytes = size * 3 + (-size * 3) % 4
-        body = b""
-        for row in reversed(self.pixels):
-            line = b"".join(bytes((b, g, r)) for r, g, b in row)
-            body += line + b"\0" * (row_bytes - len(line))
-        header = struct.pack("<2sIHHI", b"BM", 54 + len(body), 0, 0, 54)
-        info = struct.pack("<IiiHHIIiiII", 40, size, size, 1, 24, 0, len(body), 3780, 3780, 0, 0)
-        path.parent.mkdir(parents=True, exist_ok=True)
-        path.write_bytes(header + info + body)
+        self.arc(cx, cy, r, start, end, colour, steps=max(16, int(r * 8)))
 
 
 def select_macro():

@@ -3,42 +3,24 @@
 drawings below resources/product/icons (the product folder's "icons\\" pictures)."""
 
 import math
-import struct
 from pathlib import Path
+
+import bmp_canvas
 
 OUT = Path(__file__).resolve().parent.parent / "resources/product/icons"
 SIZE = 48
-WHITE, STEEL, AXIS, MEASURE = (255, 255, 255), (60, 60, 70), (150, 150, 160), (200, 40, 40)
+STEEL, AXIS, MEASURE = (60, 60, 70), (150, 150, 160), (200, 40, 40)
 
 
-class Picture:
+class Picture(bmp_canvas.Canvas):
     def __init__(self):
-        self.pixels = [[WHITE] * SIZE for _ in range(SIZE)]
+        super().__init__(SIZE)
 
-    def dot(self, x, y, colour):
-        x, y = int(round(x)), int(round(y))
-        if 0 <= x < SIZE and 0 <= y < SIZE:
-            self.pixels[y][x] = colour
-
-    def line(self, x0, y0, x1, y1, colour, width=1):
-        steps = int(max(abs(x1 - x0), abs(y1 - y0)) * 2) + 1
-        for i in range(steps + 1):
-            x = x0 + (x1 - x0) * i / steps
-            y = y0 + (y1 - y0) * i / steps
-            for dx in range(width):
-                for dy in range(width):
-                    self.dot(x + dx - width // 2, y + dy - width // 2, colour)
+    def line(self, x0, y0, x1, y1, colour, width=None):
+        self.fine_line(x0, y0, x1, y1, colour, density=2, width=width)
 
     def arc(self, cx, cy, r, start, end, colour):
-        steps = int(abs(end - start) * r / 20) + 8
-        for i in range(steps + 1):
-            a = math.radians(start + (end - start) * i / steps)
-            self.dot(cx + r * math.cos(a), cy - r * math.sin(a), colour)
-
-    def rect(self, x0, y0, x1, y1, colour):
-        for x0_, y0_, x1_, y1_ in ((x0, y0, x1, y0), (x1, y0, x1, y1), (x1, y1, x0, y1),
-                                   (x0, y1, x0, y0)):
-            self.line(x0_, y0_, x1_, y1_, colour)
+        super().arc(cx, cy, r, start, end, colour, steps=int(abs(end - start) * r / 20) + 8)
 
     def arrow(self, x0, y0, x1, y1, colour):
         """A dimension line with a head at both ends."""
@@ -49,16 +31,6 @@ class Picture:
             for side in (-1, 1):
                 self.line(px, py, px + sx * 4 * ux + side * 2.5 * uy,
                           py + sx * 4 * uy - side * 2.5 * ux, colour)
-
-    def write(self, name):
-        row_bytes = SIZE * 3 + (-SIZE * 3) % 4
-        body = b""
-        for row in reversed(self.pixels):
-            line = b"".join(bytes((b, g, r)) for r, g, b in row)
-            body += line + b"\0" * (row_bytes - len(line))
-        header = struct.pack("<2sIHHI", b"BM", 54 + len(body), 0, 0, 54)
-        info = struct.pack("<IiiHHIIiiII", 40, SIZE, SIZE, 1, 24, 0, len(body), 3780, 3780, 0, 0)
-        (OUT / name).write_bytes(header + info + body)
 
 
 def i_section(p, cx, cy, half_w, half_h, colour):
@@ -111,9 +83,8 @@ def section_size():
 
 
 if __name__ == "__main__":
-    OUT.mkdir(parents=True, exist_ok=True)
-    angle(90).write("MacroFilterAngle90.bmp")
-    angle(180).write("MacroFilterAngle180.bmp")
-    section_angle().write("MacroFilterSectionAngle.bmp")
-    path_distance().write("MacroFilterPathDistance.bmp")
-    section_size().write("MacroFilterSectionSize.bmp")
+    angle(90).write(OUT / "MacroFilterAngle90.bmp")
+    angle(180).write(OUT / "MacroFilterAngle180.bmp")
+    section_angle().write(OUT / "MacroFilterSectionAngle.bmp")
+    path_distance().write(OUT / "MacroFilterPathDistance.bmp")
+    section_size().write(OUT / "MacroFilterSectionSize.bmp")

@@ -6,83 +6,43 @@ white). Run it from the repository root after changing a macro or a drawing."""
 
 import json
 import pathlib
-import struct
+
+import bmp_canvas
 
 FOLDER = pathlib.Path("examples/library/macros")
 SIZE = 96
-WHITE = (255, 255, 255)
 DARK = (40, 40, 40)
 BLUE = (30, 90, 200)
 FILL = (205, 220, 245)
 GREY = (225, 228, 232)
 
 
-class Canvas:
-    def __init__(self):
-        self.px = [[WHITE] * SIZE for _ in range(SIZE)]
-
-    def dot(self, x, y, c):
-        if 0 <= x < SIZE and 0 <= y < SIZE:
-            self.px[y][x] = c
-
-    def line(self, x0, y0, x1, y1, c, w=2):
-        n = max(abs(x1 - x0), abs(y1 - y0), 1)
-        for i in range(n + 1):
-            x = round(x0 + (x1 - x0) * i / n)
-            y = round(y0 + (y1 - y0) * i / n)
-            for dx in range(w):
-                for dy in range(w):
-                    self.dot(x + dx, y + dy, c)
-
-    def rect(self, x0, y0, x1, y1, c, fill=None):
-        if fill:
-            for y in range(y0, y1):
-                for x in range(x0, x1):
-                    self.dot(x, y, fill)
-        self.poly([(x0, y0), (x1, y0), (x1, y1), (x0, y1)], c)
-
-    def poly(self, points, c, w=2):
-        for a, b in zip(points, points[1:] + points[:1]):
-            self.line(a[0], a[1], b[0], b[1], c, w)
-
-    def hole(self, cx, cy, r, c):
-        for y in range(cy - r - 1, cy + r + 2):
-            for x in range(cx - r - 1, cx + r + 2):
-                d = ((x - cx) ** 2 + (y - cy) ** 2) ** 0.5
-                if r - 1.2 <= d <= r + 0.6:
-                    self.dot(x, y, c)
-
-    def bytes(self):
-        rows = b""
-        for y in reversed(range(SIZE)):
-            row = b"".join(bytes((b, g, r)) for (r, g, b) in self.px[y])
-            rows += row + b"\0" * ((4 - len(row) % 4) % 4)
-        header = struct.pack("<2sIHHI", b"BM", 54 + len(rows), 0, 0, 54)
-        info = struct.pack("<IiiHHIIiiII", 40, SIZE, SIZE, 1, 24, 0, len(rows), 2835, 2835, 0, 0)
-        return header + info + rows
+def canvas():
+    """A picture whose strokes are two pixels wide unless told otherwise."""
+    return bmp_canvas.Canvas(SIZE, pen=2)
 
 
 def column(c, x0, x1):
     """An H column seen from the side: two flange lines and the web between."""
     c.rect(x0, 4, x1, 92, DARK, GREY)
-    c.line(x0 + 4, 4, x0 + 4, 92, DARK, 1)
-    c.line(x1 - 4, 4, x1 - 4, 92, DARK, 1)
+    c.line(x0 + 4, 4, x0 + 4, 92, DARK, width=1)
+    c.line(x1 - 4, 4, x1 - 4, 92, DARK, width=1)
 
 
 def end_plate():
-    c = Canvas()
+    c = canvas()
     column(c, 8, 26)
     c.rect(26, 18, 34, 78, DARK, FILL)          # the plate
     c.rect(34, 28, 90, 68, DARK, GREY)          # the beam
-    c.line(34, 32, 90, 32, DARK, 1)
-    c.line(34, 64, 90, 64, DARK, 1)
+    c.line(34, 32, 90, 32, DARK, width=1)
+    c.line(34, 64, 90, 64, DARK, width=1)
     for y in (23, 38, 58, 73):
-        c.hole(30, y, 3, BLUE)
+        c.ring(30, y, 3, BLUE)
     return c
 
 
 def beam_splice():
-    c = Canvas()
+    c = canvas()
     c.rect(4, 30, 46, 66, DARK, GREY)
     c.rect(50, 30, 92, 66, DARK, GREY)
     c.rect(24, 24, 72, 30, DARK, FILL)          # flange plates
@@ -90,22 +50,22 @@ def beam_splice():
     c.rect(30, 36, 66, 60, BLUE)                # web plate
     for x in (36, 42, 54, 60):
         for y in (42, 54):
-            c.hole(x, y, 2, BLUE)
+            c.ring(x, y, 2, BLUE)
     return c
 
 
 def stiffener():
-    c = Canvas()
+    c = canvas()
     c.rect(14, 12, 82, 20, DARK, FILL)
     c.rect(14, 76, 82, 84, DARK, FILL)
     c.rect(45, 20, 51, 76, DARK, FILL)
     c.rect(53, 24, 76, 72, BLUE)
-    c.line(53, 24, 76, 72, BLUE, 1)
+    c.line(53, 24, 76, 72, BLUE, width=1)
     return c
 
 
 def haunch():
-    c = Canvas()
+    c = canvas()
     column(c, 6, 22)
     c.rect(22, 22, 90, 34, DARK, GREY)
     c.poly([(22, 34), (64, 34), (22, 62)], BLUE)
@@ -114,24 +74,24 @@ def haunch():
 
 
 def cleat():
-    c = Canvas()
+    c = canvas()
     c.poly([(18, 16), (30, 16), (30, 68), (80, 68), (80, 80), (18, 80)], DARK)
-    c.hole(24, 30, 4, BLUE)
-    c.hole(24, 50, 4, BLUE)
-    c.hole(48, 74, 4, BLUE)
-    c.hole(66, 74, 4, BLUE)
+    c.ring(24, 30, 4, BLUE)
+    c.ring(24, 50, 4, BLUE)
+    c.ring(48, 74, 4, BLUE)
+    c.ring(66, 74, 4, BLUE)
     return c
 
 
 def base_plate():
-    c = Canvas()
+    c = canvas()
     c.rect(38, 4, 58, 70, DARK, GREY)           # the column
-    c.line(42, 4, 42, 70, DARK, 1)
-    c.line(54, 4, 54, 70, DARK, 1)
+    c.line(42, 4, 42, 70, DARK, width=1)
+    c.line(54, 4, 54, 70, DARK, width=1)
     c.rect(14, 70, 82, 78, DARK, FILL)          # the plate
     c.rect(6, 78, 90, 92, DARK, (235, 235, 235))  # the foundation
     for x in (22, 74):
-        c.line(x, 62, x, 90, BLUE, 2)           # anchors
+        c.line(x, 62, x, 90, BLUE, width=2)     # anchors
     return c
 
 
@@ -169,4 +129,4 @@ MACROS = {
 for name, (draw, modules) in MACROS.items():
     macro = {"name": name, "modules": modules}
     (FOLDER / (name + ".dwg")).write_text(json.dumps(macro, indent=2) + "\n", encoding="utf-8")
-    (FOLDER / (name + ".bmp")).write_bytes(draw().bytes())
+    (FOLDER / (name + ".bmp")).write_bytes(draw().bmp_bytes(bmp_canvas.PRINT_RESOLUTION))

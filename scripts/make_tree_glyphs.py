@@ -2,8 +2,9 @@
 """Writes the glyphs of the tree spreadsheet: 20 by 20 pixel, 24-bit .bmp line drawings of the
 expand and collapse boxes and the tree lines, white where the sheet shows through."""
 
-import struct
 from pathlib import Path
+
+import bmp_canvas
 
 OUT = Path(__file__).resolve().parent.parent / "resources/bitmaps"
 SIZE, MID = 20, 10
@@ -11,10 +12,8 @@ LINE, BOX, SIGN, WHITE = (160, 160, 160), (110, 110, 110), (20, 20, 20), (255, 2
 
 
 def picture(up=False, down=False, right=False, box=None):
-    pixels = [[WHITE] * SIZE for _ in range(SIZE)]
-
-    def dot(x, y, colour):
-        pixels[y][x] = colour
+    glyph = bmp_canvas.Canvas(SIZE)
+    dot = glyph.dot
 
     if up:
         for y in range(0, MID + 1):
@@ -35,18 +34,7 @@ def picture(up=False, down=False, right=False, box=None):
         if box == "+":
             for y in range(MID - 2, MID + 3):
                 dot(MID, y, SIGN)
-    return pixels
-
-
-def write(number, pixels):
-    row_bytes = SIZE * 3 + (-SIZE * 3) % 4
-    body = b""
-    for row in reversed(pixels):
-        line = b"".join(bytes((b, g, r)) for r, g, b in row)
-        body += line + b"\0" * (row_bytes - len(line))
-    header = struct.pack("<2sIHHI", b"BM", 54 + len(body), 0, 0, 54)
-    info = struct.pack("<IiiHHIIiiII", 40, SIZE, SIZE, 1, 24, 0, len(body), 3780, 3780, 0, 0)
-    (OUT / f"{number}.bmp").write_bytes(header + info + body)
+    return glyph
 
 
 GLYPHS = {
@@ -65,4 +53,4 @@ GLYPHS = {
 
 if __name__ == "__main__":
     for number, lines in GLYPHS.items():
-        write(number, picture(**lines))
+        picture(**lines).write(OUT / f"{number}.bmp")

@@ -3,6 +3,7 @@
 #include "apps/tessa/OutputFile.h"
 #include "apps/tessa/ProgramText.h"
 #include "dialogs/CspOverview.h"
+#include "library/csp/BarRun.h"
 #include "library/csp/CspTableFile.h"
 #include "library/csp/CuttingListFile.h"
 #include "library/csp/CuttingOptimizer.h"
@@ -84,17 +85,10 @@ void printPlan(const csp::CuttingPlan& plan, const SolveOptions& options) {
     std::printf("\nKerf: %s, trim: %s\n", mm(options.kerf).c_str(), mm(options.trim).c_str());
     if (!plan.bars.empty())
         std::printf("\n");
-    for (std::size_t first = 0; first < plan.bars.size();) {
-        std::size_t next = first + 1;
-        while (next < plan.bars.size() && plan.bars[next] == plan.bars[first])
-            ++next;
-        const csp::PlannedBar& bar = plan.bars[first];
-        std::string cuts;
-        for (const csp::PlannedCut& cut : bar.cuts)
-            cuts += (cuts.empty() ? "" : " + ") + cut.mark + " " + csp::lengthText(cut.length);
-        std::printf("%zu × %s: %s (offcut %s, waste %s)\n", next - first, mm(bar.stock).c_str(),
-                    cuts.c_str(), mm(bar.offcut).c_str(), mm(bar.waste).c_str());
-        first = next;
+    for (const csp::BarRun& run : csp::barRuns(plan)) {
+        const csp::PlannedBar& bar = *run.bar;
+        std::printf("%zu × %s: %s (offcut %s, waste %s)\n", run.count, mm(bar.stock).c_str(),
+                    run.cutsText().c_str(), mm(bar.offcut).c_str(), mm(bar.waste).c_str());
     }
 }
 

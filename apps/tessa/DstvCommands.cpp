@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 
 namespace app {
@@ -42,6 +43,17 @@ bool sameName(const std::string& a, const std::string& b) {
     return Vdn_String::fromUtf8(a).equal(Vdn_String::fromUtf8(b), false);
 }
 
+// The group file name is meant to name, spelt as stored (names are compared without regard to
+// case); none when the folder has no such group.
+std::optional<Vdn_String> groupNamed(const DlgDstvPoints& groups, const std::string& name) {
+    Vdn_StringArray names;
+    groups.getAllDstvPointsFiles(names);
+    const int found = names.find(Vdn_String::fromUtf8(name), false);
+    if (found < 0)
+        return std::nullopt;
+    return names[found];
+}
+
 int list(const DstvOptions& options) {
     DlgDstvPoints groups = groupsOf(options);
     Vdn_StringArray names;
@@ -73,23 +85,21 @@ int list(const DstvOptions& options) {
 
 int show(const DstvOptions& options) {
     DlgDstvPoints groups = groupsOf(options);
-    Vdn_StringArray names;
-    groups.getAllDstvPointsFiles(names);
-    const int found = names.find(Vdn_String::fromUtf8(options.name), false);
-    if (found < 0)
+    const std::optional<Vdn_String> group = groupNamed(groups, options.name);
+    if (!group)
         return fail("there is no DSTV point group \"" + options.name + "\"");
     Vdn_Array<Vdn_DstvPointInfo> points;
-    if (!groups.readFromFile(names[found], points))
+    if (!groups.readFromFile(*group, points))
         return fail(groups.lastError());
-    const bool inUse = sameName(names[found].toUtf8(), standardName(groups));
+    const bool inUse = sameName(group->toUtf8(), standardName(groups));
     if (options.json) {
         Json document = Json::parse(DlgDstvPoints::toText(points));
-        printJson({{"name", names[found].toUtf8()},
+        printJson({{"name", group->toUtf8()},
                    {"inUse", inUse},
                    {"points", std::move(document["points"])}});
         return kExitOk;
     }
-    std::printf("%s%s\n", names[found].toUtf8().c_str(), inUse ? " (in use)" : "");
+    std::printf("%s%s\n", group->toUtf8().c_str(), inUse ? " (in use)" : "");
     for (const Vdn_DstvPointInfo& point : points) {
         std::printf("  %s: ", point.name().toUtf8().c_str());
         if (point.selectGeomExtent())
@@ -128,17 +138,15 @@ int add(const DstvOptions& options) {
 
 int remove(const DstvOptions& options) {
     DlgDstvPoints groups = groupsOf(options);
-    Vdn_StringArray names;
-    groups.getAllDstvPointsFiles(names);
-    const int found = names.find(Vdn_String::fromUtf8(options.name), false);
-    if (found < 0)
+    const std::optional<Vdn_String> group = groupNamed(groups, options.name);
+    if (!group)
         return fail("there is no DSTV point group \"" + options.name + "\"");
-    if (!groups.deleteFile(names[found]))
-        return fail("cannot delete " + groups.pathOf(names[found]).toUtf8());
+    if (!groups.deleteFile(*group))
+        return fail("cannot delete " + groups.pathOf(*group).toUtf8());
     if (options.json)
-        printJson({{"deleted", names[found].toUtf8()}});
+        printJson({{"deleted", group->toUtf8()}});
     else
-        std::printf("Deleted %s\n", groups.pathOf(names[found]).toUtf8().c_str());
+        std::printf("Deleted %s\n", groups.pathOf(*group).toUtf8().c_str());
     return kExitOk;
 }
 

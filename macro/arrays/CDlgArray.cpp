@@ -3,6 +3,8 @@
 #include "platform/core/files/DesignFiles.h"
 #include "platform/core/text/NumberedTexts.h"
 #include "platform/ui/controls/CComboBox.h"
+#include "platform/ui/controls/FillCombo.h"
+#include "platform/ui/dialogs/DialogValues.h"
 #include "platform/ui/windows/WinConstants.h"
 
 namespace {
@@ -28,28 +30,6 @@ constexpr int kActiveText = 20867;
 constexpr int kNameText = 1543;
 constexpr int kRadialType = 3;
 constexpr int kSingleDimensionType = 1;
-
-int checkOf(int value) {
-    return value < 0 ? BST_INDETERMINATE : (value == 1 ? BST_CHECKED : BST_UNCHECKED);
-}
-int valueOf(UINT check) {
-    return check == BST_INDETERMINATE ? -1 : (check == BST_CHECKED ? 1 : 0);
-}
-
-Vdn_String typed(const CWnd& dialog, int id) {
-    std::wstring text;
-    dialog.GetDlgItemText(id, text);
-    return Vdn_String(text);
-}
-
-void selectAdding(CComboBox* combo, const Vdn_String& text) {
-    if (combo == nullptr)
-        return;
-    int index = combo->FindStringExact(-1, text.str());
-    if (index < 0 && !text.isEmpty())
-        index = combo->AddString(text.str());
-    combo->SetCurSel(index);
-}
 
 Vdn_String comboText(const CWnd& dialog, int id) {
     const auto* combo = dynamic_cast<const CComboBox*>(dialog.GetDlgItem(id));
@@ -118,7 +98,7 @@ BOOL CDlgArray::OnInitDialog() {
 }
 
 void CDlgArray::fill() {
-    selectAdding(dynamic_cast<CComboBox*>(GetDlgItem(kDesignCombo)), data_.design);
+    selectAddingItem(dynamic_cast<CComboBox*>(GetDlgItem(kDesignCombo)), data_.design);
     if (auto* types = dynamic_cast<CComboBox*>(GetDlgItem(kTypeCombo)))
         types->SetCurSel(data_.kind < 0 || data_.kind >= DynArrayData::kTypeCount
                              ? DynArrayData::kTypeCount
@@ -126,8 +106,8 @@ void CDlgArray::fill() {
     SetDlgItemText(kTypeText, data_.kind == kSingleDimensionType ? data_.texts[0].str() : L"");
     for (std::size_t i = 0; i < kTexts.size(); ++i)
         SetDlgItemText(kTexts[i], textOf(data_, i).str());
-    CheckDlgButton(kOption, static_cast<UINT>(checkOf(data_.option)));
-    CheckDlgButton(kAlternating, static_cast<UINT>(checkOf(data_.alternating)));
+    CheckDlgButton(kOption, checkOfTriState(data_.option));
+    CheckDlgButton(kAlternating, checkOfTriState(data_.alternating));
     showForType(data_.kind);
     fillEntries();
 }
@@ -188,14 +168,14 @@ void CDlgArray::fillDimensions(int type) {
         combo->ResetContent();
         for (const Vdn_String& name : names)
             combo->AddString(name.str());
-        selectAdding(combo, data_.texts[i + 1]);
+        selectAddingItem(combo, data_.texts[i + 1]);
     }
 }
 
 void CDlgArray::store() {
     data_.kind = shownType();
     if (data_.kind == kSingleDimensionType)
-        data_.texts[0] = typed(*this, kTypeText);
+        data_.texts[0] = dlgItemString(*this, kTypeText);
     // The dimension combos that are shown carry the names; a hidden one keeps its name.
     for (std::size_t i = 0; i < kDimCombos.size(); ++i) {
         const CWnd* combo = GetDlgItem(kDimCombos[i]);
@@ -204,9 +184,9 @@ void CDlgArray::store() {
     }
     data_.design = comboText(*this, kDesignCombo);
     for (std::size_t i = 0; i < kTexts.size(); ++i)
-        textOf(data_, i) = typed(*this, kTexts[i]);
-    data_.option = valueOf(IsDlgButtonChecked(kOption));
-    data_.alternating = valueOf(IsDlgButtonChecked(kAlternating));
+        textOf(data_, i) = dlgItemString(*this, kTexts[i]);
+    data_.option = triStateOfCheck(IsDlgButtonChecked(kOption));
+    data_.alternating = triStateOfCheck(IsDlgButtonChecked(kAlternating));
     storeEntries();
 }
 

@@ -8,6 +8,8 @@
 #include "platform/ui/controls/CButton.h"
 #include "platform/ui/controls/CComboBox.h"
 #include "platform/ui/controls/CStatic.h"
+#include "platform/ui/controls/FillCombo.h"
+#include "platform/ui/dialogs/DialogValues.h"
 #include "platform/ui/dialogs/DlgSize.h"
 #include "platform/ui/windows/WinConstants.h"
 
@@ -38,31 +40,15 @@ constexpr int kInvalidReason = 20875;
 constexpr int kInvalidAdvice = 888;
 constexpr int kSpareRows = 1; // an empty row below the hole columns takes a new one
 
-Vdn_String typed(const CWnd& dialog, int id) {
-    std::wstring text;
-    dialog.GetDlgItemText(id, text);
-    return Vdn_String(text);
-}
-
 void enable(CWnd& dialog, int id, bool enabled) {
     if (CWnd* control = dialog.GetDlgItem(id))
         control->EnableWindow(enabled ? TRUE : FALSE);
 }
 
-// Selects text in the combo, adding it first when the list lacks it.
-void selectAdding(CComboBox* combo, const Vdn_String& text) {
-    if (combo == nullptr)
-        return;
-    int index = combo->FindStringExact(-1, text.str());
-    if (index < 0 && !text.isEmpty())
-        index = combo->AddString(text.str());
-    combo->SetCurSel(index);
-}
-
 Vdn_String comboText(const CWnd& dialog, int id) {
     const auto* combo = dynamic_cast<const CComboBox*>(dialog.GetDlgItem(id));
     if (combo == nullptr || combo->GetCurSel() < 0)
-        return typed(dialog, id);
+        return dlgItemString(dialog, id);
     return Vdn_String(combo->GetLBText(combo->GetCurSel()));
 }
 
@@ -154,7 +140,7 @@ void CDlgMacroBoltAdv::fill() {
         assemblies->ResetContent();
         for (const Vdn_String& assembly : GetAssemblies())
             assemblies->AddString(assembly.str());
-        selectAdding(assemblies, boltData_.assembly);
+        selectAddingItem(assemblies, boltData_.assembly);
     }
     fillDiameters(diameters_);
     for (std::size_t i = 0; i < kTexts.size(); ++i)
@@ -192,7 +178,7 @@ void CDlgMacroBoltAdv::fillDiameters(const Vdn_StringArray& diameters) {
     combo->ResetContent();
     for (const Vdn_String& diameter : diameters)
         combo->AddString(diameter.str());
-    selectAdding(combo, boltData_.diameter);
+    selectAddingItem(combo, boltData_.diameter);
 }
 
 void CDlgMacroBoltAdv::fillEntryCombo() {
@@ -255,7 +241,7 @@ void CDlgMacroBoltAdv::chooseAssembly() {
     combo->ResetContent();
     for (const Vdn_String& diameter : diameters_)
         combo->AddString(diameter.str());
-    selectAdding(combo, typedDiameter);
+    selectAddingItem(combo, typedDiameter);
 }
 
 void CDlgMacroBoltAdv::store() {
@@ -263,7 +249,7 @@ void CDlgMacroBoltAdv::store() {
     boltData_.assembly = comboText(*this, kAssemblyCombo);
     boltData_.diameter = comboText(*this, kDiameterCombo);
     for (std::size_t i = 0; i < kTexts.size(); ++i)
-        details.texts[i] = typed(*this, kTexts[i]);
+        details.texts[i] = dlgItemString(*this, kTexts[i]);
     // Without a count the flag means nothing and is left as it is.
     if (details.count > 0)
         details.flag = IsDlgButtonChecked(kFlag) == BST_CHECKED;
@@ -309,7 +295,7 @@ void CDlgMacroBoltAdv::storeEntry() {
     BoltDetails::Entry& entry = entries[shownEntry_];
     entry.active = static_cast<int>(IsDlgButtonChecked(kEntryActive));
     for (std::size_t i = 0; i < kEntryTexts.size(); ++i)
-        entry.texts[i] = typed(*this, kEntryTexts[i]);
+        entry.texts[i] = dlgItemString(*this, kEntryTexts[i]);
     if (const auto* list = dynamic_cast<CComboBox*>(GetDlgItem(kEntryList))) {
         const int chosen = list->GetCurSel();
         // The list's last item is stored as -1, as -1 shows it.

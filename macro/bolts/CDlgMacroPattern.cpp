@@ -6,6 +6,7 @@
 #include "platform/core/text/NumberedTexts.h"
 #include "platform/host/CommandLineApi.h"
 #include "platform/ui/controls/CComboBox.h"
+#include "platform/ui/dialogs/DialogValues.h"
 #include "platform/ui/windows/WinConstants.h"
 
 namespace {
@@ -24,20 +25,6 @@ constexpr int kAlternationText = 20884;
 constexpr int kDistanceText = 1467;
 constexpr COLORREF kTransparent = RGB(255, 255, 255);
 constexpr int kSpareRows = 1; // an empty row below the distances takes a new one
-
-// A three-state value of the record (1, 0, -1) as a check state (1, 0, 2), and back.
-int checkOf(int value) {
-    return value < 0 ? BST_INDETERMINATE : (value == 1 ? BST_CHECKED : BST_UNCHECKED);
-}
-int valueOf(int check) {
-    return check == BST_INDETERMINATE ? -1 : (check == BST_CHECKED ? 1 : 0);
-}
-
-Vdn_String typed(const CWnd& dialog, int id) {
-    std::wstring text;
-    dialog.GetDlgItemText(id, text);
-    return Vdn_String(text);
-}
 
 } // namespace
 
@@ -128,7 +115,7 @@ void CDlgMacroPattern::fill() {
     fillHalf(0);
     if (!pattern_.isOneDirection()) {
         fillHalf(1);
-        CheckDlgButton(kOption, static_cast<UINT>(checkOf(pattern_.option)));
+        CheckDlgButton(kOption, checkOfTriState(pattern_.option));
         fillAlternation();
     }
     filling_ = false;
@@ -141,7 +128,7 @@ void CDlgMacroPattern::fillHalf(int direction) {
         kinds->SetCurSel(half.kind < 0 || half.kind >= static_cast<int>(kKindTexts.size())
                              ? static_cast<int>(kKindTexts.size())
                              : half.kind);
-    CheckDlgButton(halfControl(direction, kStateCheck), static_cast<UINT>(checkOf(half.state)));
+    CheckDlgButton(halfControl(direction, kStateCheck), checkOfTriState(half.state));
     SetDlgItemText(halfControl(direction, kFirstEdit), half.firstText.str());
     SetDlgItemText(halfControl(direction, kSecondEdit), half.secondText.str());
     CheckDlgButton(halfControl(direction, kFlagCheck), half.flag ? BST_CHECKED : BST_UNCHECKED);
@@ -182,7 +169,7 @@ void CDlgMacroPattern::store() {
     if (pattern_.isOneDirection())
         return;
     storeHalf(1);
-    pattern_.option = valueOf(static_cast<int>(IsDlgButtonChecked(kOption)));
+    pattern_.option = triStateOfCheck(IsDlgButtonChecked(kOption));
     PatternAlternation::ButtonStates states{};
     for (int button = 0; button < PatternAlternation::kButtons; ++button)
         states[static_cast<std::size_t>(button)] =
@@ -197,11 +184,11 @@ void CDlgMacroPattern::storeHalf(int direction) {
         // The undetermined item (and no choice) keeps the model's kind.
         half.kind = chosen < 0 || chosen >= static_cast<int>(kKindTexts.size()) ? -1 : chosen;
     }
-    half.state = valueOf(static_cast<int>(IsDlgButtonChecked(halfControl(direction, kStateCheck))));
+    half.state = triStateOfCheck(IsDlgButtonChecked(halfControl(direction, kStateCheck)));
     // The edge distance is read only while it is in use: a disabled edit keeps the record's.
     if (half.state == 1)
-        half.firstText = typed(*this, halfControl(direction, kFirstEdit));
-    half.secondText = typed(*this, halfControl(direction, kSecondEdit));
+        half.firstText = dlgItemString(*this, halfControl(direction, kFirstEdit));
+    half.secondText = dlgItemString(*this, halfControl(direction, kSecondEdit));
     half.flag = IsDlgButtonChecked(halfControl(direction, kFlagCheck)) == BST_CHECKED;
     Vdn_Spread& grid = grids_[static_cast<std::size_t>(direction)];
     if (grid.isAttached()) {

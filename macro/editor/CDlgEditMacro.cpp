@@ -11,6 +11,7 @@
 #include "platform/host/MacroEditorCommands.h"
 #include "platform/ui/controls/CComboBox.h"
 #include "platform/ui/controls/CTabCtrl.h"
+#include "platform/ui/controls/IconButton.h"
 #include "platform/ui/dialogs/DlgSize.h"
 #include "platform/ui/windows/WinConstants.h"
 #include "spreadsheet/Vdn_DlgPromptString.h"
@@ -81,10 +82,8 @@ BOOL CDlgEditMacro::OnInitDialog() {
     SetDlgItemText(kRenameModule, dialString(kRenameText).str());
     SetDlgItemText(kSettings, dialString(kSettingsText).str());
     for (std::size_t i = 0; i < imageButtons_.size(); ++i) {
-        if (imageButtons_[i].SubclassDlgItem(kImageButtons[i].id, this)) {
-            imageButtons_[i].SetIcon(kImageButtons[i].icon);
-            imageButtons_[i].SetTooltipText(dialString(kImageButtons[i].tip).str());
-        }
+        attachIconButton(imageButtons_[i], this, kImageButtons[i].id, kImageButtons[i].icon,
+                         dialString(kImageButtons[i].tip).str());
     }
     if (CWnd* settings = GetDlgItem(kSettings))
         settings->EnableWindow(macroSettingsOpener() ? TRUE : FALSE);

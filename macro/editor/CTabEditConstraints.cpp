@@ -11,6 +11,7 @@
 #include "platform/host/HostWindows.h"
 #include "platform/ui/controls/CButton.h"
 #include "platform/ui/controls/CComboBox.h"
+#include "platform/ui/controls/IconButton.h"
 #include "platform/ui/windows/WinConstants.h"
 
 #include <cwctype>
@@ -94,10 +95,7 @@ BOOL CTabEditConstraints::OnInitDialog() {
           std::pair{kFirstFlag, kFirstFlagText}, std::pair{kSecondFlag, kSecondFlagText},
           std::pair{kCutButton, kCutText}})
         SetDlgItemText(id, dialString(text).str());
-    if (deleteButton_.SubclassDlgItem(kDeleteButton, this)) {
-        deleteButton_.SetIcon(kDeleteIcon);
-        deleteButton_.SetTooltipText(dialString(kDeleteTip).str());
-    }
+    attachIconButton(deleteButton_, this, kDeleteButton, kDeleteIcon, dialString(kDeleteTip).str());
     for (int i = 0; i < ImageButtonGroups::kButtons; ++i) {
         if (imageButtons_[i].SubclassDlgItem(kFirstImage + i, this))
             imageButtons_[i].SetTooltipText(L"Enum " + std::to_wstring(i + 1));

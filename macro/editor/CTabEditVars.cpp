@@ -4,6 +4,7 @@
 #include "platform/core/model/EditConstrCallbacks.h"
 #include "platform/core/model/Vdn_Drawing.h"
 #include "platform/core/text/NumberedTexts.h"
+#include "platform/ui/controls/IconButton.h"
 #include "platform/ui/windows/WinConstants.h"
 
 namespace {
@@ -53,14 +54,8 @@ BOOL CTabEditVars::OnInitDialog() {
     SetDlgItemText(kVariablesFrame, dialString(kVariablesText).str());
     SetDlgItemText(kDimensionsFrame, dialString(kDimensionsText).str());
     SetDlgItemText(kEquationsFrame, dialString(kEquationsText).str());
-    if (addButton_.SubclassDlgItem(kAddButton, this)) {
-        addButton_.SetIcon(kAddIcon);
-        addButton_.SetTooltipText(dialString(kAddTip).str());
-    }
-    if (deleteButton_.SubclassDlgItem(kDeleteButton, this)) {
-        deleteButton_.SetIcon(kDeleteIcon);
-        deleteButton_.SetTooltipText(dialString(kDeleteTip).str());
-    }
+    attachIconButton(addButton_, this, kAddButton, kAddIcon, dialString(kAddTip).str());
+    attachIconButton(deleteButton_, this, kDeleteButton, kDeleteIcon, dialString(kDeleteTip).str());
     if (variables_.attachToDlgItem(this, kVariablesSheet, true) && variables_.setStandardLook(0)) {
         variables_.SSSetBool(Vdn_Spread::kOptionRowHeaders, false);
         variables_.setMaxCols(3);

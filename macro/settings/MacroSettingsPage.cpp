@@ -4,6 +4,7 @@
 #include "platform/core/text/NumberedTexts.h"
 #include "platform/ui/controls/CButtonST.h"
 #include "platform/ui/controls/CStatic.h"
+#include "platform/ui/controls/IconButton.h"
 #include "platform/ui/graphics/CBitmap.h"
 #include "platform/ui/windows/WinConstants.h"
 
@@ -61,9 +62,6 @@ void MacroSettingsPage::enable(int id, bool on) {
 
 void MacroSettingsPage::iconButton(int id, UINT icon, int tipText) {
     auto button = std::make_unique<CButtonST>();
-    if (!button->SubclassDlgItem(id, this))
-        return;
-    button->SetIcon(icon);
-    button->SetTooltipText(dialString(tipText).str());
-    iconButtons_.push_back(std::move(button));
+    if (attachIconButton(*button, this, id, icon, dialString(tipText).str()))
+        iconButtons_.push_back(std::move(button));
 }

@@ -2,7 +2,12 @@
 """Writes the icon resources (<id>.bmp) from the drawings below: 16 x 16 line art, 24-bit
 .bmp, white is transparent. Run it from this folder after changing a drawing."""
 
-import struct
+import sys
+from pathlib import Path
+
+# The canvas and .bmp writer all picture scripts share stand in the repository's scripts/.
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "scripts"))
+import bmp_canvas
 
 # '#' dark line, '+' accent (blue), '.' white (transparent).
 COLOURS = {'#': (40, 40, 40), '+': (30, 90, 200), '.': (255, 255, 255)}
@@ -325,25 +330,7 @@ ICONS[261] = ICONS[257]
 ICONS[262] = ICONS[258]
 
 
-def write_bmp(name, rows):
-    height = len(rows)
-    width = len(rows[0])
-    stride = (width * 3 + 3) & ~3
-    pixels = bytearray()
-    for row in reversed(rows):  # bottom-up
-        line = bytearray()
-        for ch in row:
-            r, g, b = COLOURS[ch]
-            line += bytes((b, g, r))
-        line += bytes(stride - len(line))
-        pixels += line
-    header = struct.pack('<2sIHHI', b'BM', 54 + len(pixels), 0, 0, 54)
-    info = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 24, 0, len(pixels), 3780, 3780, 0, 0)
-    with open(name, 'wb') as out:
-        out.write(header + info + pixels)
-
-
 for icon_id, art in ICONS.items():
     rows = [line for line in art.strip().splitlines()]
     assert len(rows) == 16 and all(len(r) == 16 for r in rows), icon_id
-    write_bmp(f'{icon_id}.bmp', rows)
+    bmp_canvas.write_bmp(f'{icon_id}.bmp', [[COLOURS[ch] for ch in row] for row in rows])

@@ -2,6 +2,7 @@
 
 #include "platform/core/settings/Vdn_Settings.h"
 #include "platform/core/text/NumberedTexts.h"
+#include "platform/ui/controls/IconButton.h"
 #include "platform/ui/dialogs/DlgOpenMulti.h"
 #include "platform/ui/dialogs/DlgSize.h"
 #include "platform/ui/windows/WinConstants.h"
@@ -105,10 +106,8 @@ BOOL CDlgGenVars::OnInitDialog() {
         {kDwgUp, kUpTip}, {kDwgDown, kDownTip}, {kStdUp, kUpTip}, {kStdDown, kDownTip}};
     for (std::size_t i = 0; i < moveButtons_.size(); ++i) {
         const auto [id, tip] = moves[i];
-        if (moveButtons_[i].SubclassDlgItem(id, this)) {
-            moveButtons_[i].SetIcon(tip == kUpTip ? kUpIcon : kDownIcon);
-            moveButtons_[i].SetTooltipText(dialString(tip).str());
-        }
+        attachIconButton(moveButtons_[i], this, id, tip == kUpTip ? kUpIcon : kDownIcon,
+                         dialString(tip).str());
     }
     SetWindowText(dialString(kCaption).str());
     for (const auto& [id, text] :

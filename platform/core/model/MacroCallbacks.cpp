@@ -73,19 +73,6 @@ void refill(MacroData& data, const Vdn_DbMacro& macro) {
     data = fresh;
 }
 
-// Derives the changed copy's values and runs the clash check; false (refused) when either fails.
-bool recalculateAndCheck(Vdn_DbMacro& copy) {
-    Vdn_String message;
-    if (!core::MacroRecalculation::run(copy, message))
-        return refuse(message);
-    if (Vdn_Drawing::current().clashChecking()) {
-        const Vdn_StringArray clashes = clashesOf(copy);
-        if (!clashes.isEmpty())
-            return refuse(clashes.first());
-    }
-    return true;
-}
-
 // Puts the checked copies (one per object id of the record) into the drawing and refills the
 // record from the first.
 void commit(MacroData& data, std::vector<Vdn_DbMacro> updated) {
@@ -212,6 +199,18 @@ bool SetMacroSettings(AcDbObjectId macroObject, const MacroSettingsData& setting
         return refuse(L"the spreadsheet mappings have lists of different lengths");
     macro->settings = settings;
     macro->settings.mappingChanged = false;
+    return true;
+}
+
+bool recalculateAndCheck(Vdn_DbMacro& copy) {
+    Vdn_String message;
+    if (!core::MacroRecalculation::run(copy, message))
+        return refuse(message);
+    if (Vdn_Drawing::current().clashChecking()) {
+        const Vdn_StringArray clashes = clashesOf(copy);
+        if (!clashes.isEmpty())
+            return refuse(clashes.first());
+    }
     return true;
 }
 

@@ -55,6 +55,10 @@ bool clashGetStatus();
 Vdn_StringArray clashMessages(int slot);
 // The clashes of one macro as texts ("Plate1.H = 1200 is above its maximum 1000").
 Vdn_StringArray clashesOf(const Vdn_DbMacro& macro);
+// Derives the values of a changed copy of a macro and, with checking on, runs its clash check;
+// false, with the reason as the drawing's last message, when either fails. The copy is checked
+// before it replaces the macro, so a refused change leaves the drawing as it was.
+bool recalculateAndCheck(Vdn_DbMacro& copy);
 
 // The record of the macros with the given ids: built from the first macro (the record of
 // several macros is the first one's, applied to all of them). False for an empty list or an

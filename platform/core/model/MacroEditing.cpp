@@ -40,16 +40,8 @@ bool editModule(AcDbObjectId id, const Vdn_String& moduleName,
     const int index = core::indexOfName(copy.modules, moduleName);
     if (index < 0)
         return refuse(L"the macro has no module " + moduleName);
-    if (!change(copy, copy.modules[index]))
+    if (!change(copy, copy.modules[index]) || !recalculateAndCheck(copy))
         return false;
-    Vdn_String message;
-    if (!core::MacroRecalculation::run(copy, message))
-        return refuse(message);
-    if (Vdn_Drawing::current().clashChecking()) {
-        const Vdn_StringArray clashes = clashesOf(copy);
-        if (!clashes.isEmpty())
-            return refuse(clashes.first());
-    }
     Vdn_Drawing::current().replaceMacro(id, std::move(copy));
     Vdn_Drawing::current().setLastMessage(Vdn_String());
     return true;
@@ -65,6 +57,17 @@ Vdn_Constraint* constraintWithId(Vdn_Module& module, int id) {
 
 Vdn_String numberText(int number) {
     return Vdn_String(number);
+}
+
+// Appends a copy of record numbered one past the highest id in records, so an id once given
+// is never given again while a record holds it; returns that id.
+template <typename Record> int appendNumbered(Vdn_Array<Record>& records, Record record) {
+    int highest = 0;
+    for (const Record& known : records)
+        highest = std::max(highest, known.id);
+    record.id = highest + 1;
+    records.append(record);
+    return record.id;
 }
 
 } // namespace
@@ -168,12 +171,7 @@ bool AddConstraint(AcDbObjectId id, const Vdn_String& moduleName, Vdn_Constraint
         if (!constraint.variable.isEmpty() &&
             core::indexOfName(module.variables, constraint.variable) < 0)
             return refuse(L"the module has no variable " + constraint.variable);
-        for (const Vdn_Constraint& known : module.constraints)
-            newId = std::max(newId, known.id);
-        ++newId;
-        Vdn_Constraint added = constraint;
-        added.id = newId;
-        module.constraints.append(added);
+        newId = appendNumbered(module.constraints, constraint);
         return true;
     });
     if (added)
@@ -244,12 +242,7 @@ bool AddBoltPattern(AcDbObjectId id, const Vdn_String& moduleName, Vdn_String& p
 bool AddGeometry(AcDbObjectId id, const Vdn_String& moduleName, Vdn_Geometry& geometry) {
     int newId = 0;
     const bool added = editModule(id, moduleName, [&](Vdn_DbMacro&, Vdn_Module& module) {
-        for (const Vdn_Geometry& known : module.geometries)
-            newId = std::max(newId, known.id);
-        ++newId;
-        Vdn_Geometry added = geometry;
-        added.id = newId;
-        module.geometries.append(added);
+        newId = appendNumbered(module.geometries, geometry);
         return true;
     });
     if (added)

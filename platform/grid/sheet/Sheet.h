@@ -132,9 +132,10 @@ public:
     int editSelectionStart() const { return model_.editSelectionStart; }
     int editSelectionLength() const { return model_.editSelectionLength; }
 
-    // --- Structure. References in every formula follow the cells; references to deleted
-    // cells become #REF!. The size stays: inserted rows push the last ones off, deleted rows
-    // leave empty ones at the end. Refused while a calculation runs. ---
+    // --- Structure ---
+    // References in every formula follow the cells; references to deleted cells become #REF!.
+    // The size stays: inserted rows push the last ones off, deleted rows leave empty ones at
+    // the end. Refused while a calculation runs.
     bool insertRows(int row, int count);
     bool deleteRows(int row, int count);
     bool insertColumns(int col, int count);
@@ -160,10 +161,11 @@ public:
     // calculation, formulas that call the name are recomputed.
     bool addCustomFunction(CustomFunction function);
 
-    // --- Files. A load replaces the whole sheet (custom functions stay); when the input is
-    // damaged it fails with the line and reason and the sheet stays as it was. Only regular
-    // files of at most kMaxFileBytes are read: a sheet's cells take many times the bytes of
-    // their file, so larger input is refused before it is read. ---
+    // --- Files ---
+    // A load replaces the whole sheet (custom functions stay); when the input is damaged it
+    // fails with the line and reason and the sheet stays as it was. Only regular files of at
+    // most kMaxFileBytes are read: a sheet's cells take many times the bytes of their file, so
+    // larger input is refused before it is read.
     static constexpr std::uintmax_t kMaxFileBytes = 16u * 1024u * 1024u;
     Result loadTfs(const std::filesystem::path& path);
     Result readTfs(std::string_view bytes);
@@ -175,9 +177,10 @@ public:
     bool exportCsv(const std::filesystem::path& path, wchar_t separator = L',') const;
     std::string writeCsv(wchar_t separator = L',') const;
 
-    // --- Snapshots: everything a file keeps plus the editing state (the custom functions are
-    // the sheet's own and not part of it). Restoring a snapshot costs a copy, so a file read
-    // once can be loaded again and again without parsing it. ---
+    // --- Snapshots ---
+    // Everything a file keeps plus the editing state (the custom functions are the sheet's own
+    // and not part of it). Restoring a snapshot costs a copy, so a file read once can be loaded
+    // again and again without parsing it.
     SheetModel snapshot() const { return model_; }
     // Replaces the whole sheet with the snapshot as a load does (custom functions stay;
     // formulas without a result are computed). Refused while a calculation runs.

@@ -12,3 +12,13 @@ int FillCombo(CComboBox* combo, const Vdn_StringArray& items, const Vdn_String& 
     combo->SetCurSel(index);
     return index;
 }
+
+int selectAddingItem(CComboBox* combo, const Vdn_String& text) {
+    if (combo == nullptr)
+        return -1;
+    int index = combo->FindStringExact(-1, text.str());
+    if (index < 0 && !text.isEmpty())
+        index = combo->AddString(text.str());
+    combo->SetCurSel(index);
+    return index;
+}

@@ -115,7 +115,7 @@ public:
         }
     }
 
-    void finish() {
+    void finish() override {
         if (current_) {
             reportAt(current_->line, L"dialog " + current_->name + L" is not closed with \"end\"");
             current_.reset();
@@ -364,10 +364,7 @@ DialogTemplateParseResult DialogTemplateParser::parse(const std::vector<std::wst
                                                       const std::wstring& fileName) {
     DialogTemplateParseResult result;
     Parser parser(fileName, result);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        parser.line(lines[i], static_cast<int>(i) + 1);
-    }
-    parser.finish();
+    parser.read(lines);
     return result;
 }
 

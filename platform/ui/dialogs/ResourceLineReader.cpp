@@ -2,6 +2,13 @@
 
 namespace ui {
 
+void ResourceLineReader::read(const std::vector<std::wstring>& lines) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        line(lines[i], static_cast<int>(i) + 1);
+    }
+    finish();
+}
+
 void ResourceLineReader::line(const std::wstring& text, int number) {
     lineNumber_ = number;
     std::wstring error;

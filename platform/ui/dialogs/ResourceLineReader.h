@@ -22,11 +22,15 @@ public:
     ResourceLineReader(const ResourceLineReader&) = delete;
     ResourceLineReader& operator=(const ResourceLineReader&) = delete;
 
+    // Reads the file's lines, numbered from 1, then calls finish().
+    void read(const std::vector<std::wstring>& lines);
     void line(const std::wstring& text, int number);
 
 protected:
     // A line whose first token is the word; token(0) is that word.
     virtual void keyword(const std::wstring& word) = 0;
+    // The end of the file: a template still open is reported here.
+    virtual void finish() = 0;
 
     const std::wstring& fileName() const { return fileName_; }
     const ResourceToken& token(std::size_t i) const { return (*tokens_)[i]; }

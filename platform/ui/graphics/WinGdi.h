@@ -140,6 +140,6 @@ HBRUSH GetSysColorBrush(int index);
 HICON LoadIcon(const void* instance, UINT iconId);
 BOOL DestroyIcon(HICON icon);
 
-// Data exchange (COleDataSource.cpp): the same name always gives the same format, from 0xC000
-// on; an empty name gives 0.
+// Data exchange (users/DataExchange.cpp): the same name always gives the same format, from
+// 0xC000 on; an empty name gives 0.
 UINT RegisterClipboardFormat(const std::wstring& name);

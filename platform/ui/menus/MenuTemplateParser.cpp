@@ -37,7 +37,7 @@ public:
         }
     }
 
-    void finish() {
+    void finish() override {
         if (current_) {
             reportAt(current_->line,
                      L"menu " + std::to_wstring(current_->id) + L" is not closed with \"end\"");
@@ -175,10 +175,7 @@ MenuTemplateParseResult MenuTemplateParser::parse(const std::vector<std::wstring
                                                   const std::wstring& fileName) {
     MenuTemplateParseResult result;
     Parser parser(fileName, result);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        parser.line(lines[i], static_cast<int>(i) + 1);
-    }
-    parser.finish();
+    parser.read(lines);
     return result;
 }
 
