@@ -14,6 +14,7 @@
 #include "platform/ui/controls/CComboBox.h"
 #include "platform/ui/controls/CTabCtrl.h"
 #include "platform/ui/controls/FillCombo.h"
+#include "platform/ui/controls/IconButton.h"
 #include "platform/ui/dialogs/DlgSize.h"
 #include "platform/ui/windows/WinConstants.h"
 
@@ -113,11 +114,9 @@ BOOL CDlgMacro::OnInitDialog() {
     SetDlgItemText(kClashCheck, dialString(macropage::kClashCheckTip).str());
     for (std::size_t i = 0; i < imageButtons_.size(); ++i) {
         const ImageButton& button = kImageButtons[i];
-        if (imageButtons_[i].SubclassDlgItem(button.id, this)) {
-            imageButtons_[i].SetIcon(button.icon);
-            imageButtons_[i].SetTooltipText(button.tip != 0 ? dialString(button.tip).str()
-                                                            : std::wstring(kLoadFromStandardsTip));
-        }
+        attachIconButton(imageButtons_[i], this, button.id, button.icon,
+                         button.tip != 0 ? dialString(button.tip).str()
+                                         : std::wstring(kLoadFromStandardsTip));
     }
     CRect window;
     GetWindowRect(&window);

@@ -162,14 +162,12 @@ void CMacroTabGeneral::refreshSection() {
     if (!hasBoltSection() || shown == nullptr)
         return;
     const MacroBoltData& bolt = *shown->getBoltData();
-    Vdn_StringArray assemblies = GetAssemblies();
-    if (!bolt.assembly.isEmpty() && assemblies.find(bolt.assembly, false) < 0)
-        assemblies.append(bolt.assembly);
-    FillCombo(dynamic_cast<CComboBox*>(GetDlgItem(kAssemblyCombo)), assemblies, bolt.assembly);
-    Vdn_StringArray diameters = GetMergedDiameters(host_.macroData(), shown->name);
-    if (!bolt.diameter.isEmpty() && diameters.find(bolt.diameter, false) < 0)
-        diameters.append(bolt.diameter);
-    FillCombo(dynamic_cast<CComboBox*>(GetDlgItem(kDiameterCombo)), diameters, bolt.diameter);
+    auto* assemblies = dynamic_cast<CComboBox*>(GetDlgItem(kAssemblyCombo));
+    FillCombo(assemblies, GetAssemblies());
+    selectAddingItem(assemblies, bolt.assembly);
+    auto* diameters = dynamic_cast<CComboBox*>(GetDlgItem(kDiameterCombo));
+    FillCombo(diameters, GetMergedDiameters(host_.macroData(), shown->name));
+    selectAddingItem(diameters, bolt.diameter);
 }
 
 void CMacroTabGeneral::showBinding(const MacroBinding& binding, const MacroTabData& tab) {
@@ -523,10 +521,8 @@ void CMacroTabGeneral::chooseAssembly() {
     if (assembly == nullptr || diameter == nullptr)
         return;
     const Vdn_String typed(diameter->GetWindowText());
-    Vdn_StringArray diameters = GetDiameters(Vdn_String(assembly->GetWindowText()));
-    if (!typed.isEmpty() && diameters.find(typed, false) < 0)
-        diameters.append(typed);
-    FillCombo(diameter, diameters, typed);
+    FillCombo(diameter, GetDiameters(Vdn_String(assembly->GetWindowText())));
+    selectAddingItem(diameter, typed);
     update();
 }
 
