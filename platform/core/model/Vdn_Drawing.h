@@ -58,8 +58,6 @@ public:
     void setClashChecking(bool on) { clashChecking_ = on; }
     bool clashChecking() const { return clashChecking_; }
 
-    // The reason of the last refused update (UpdateModule and the other callbacks); empty
-    // after one that succeeded.
     // The named coordinate systems of the drawing (user coordinate systems), by name without
     // regard to case. Adding a name already there changes nothing and gives false.
     struct CoordSys {
@@ -70,6 +68,8 @@ public:
     bool addCoordSys(const CoordSys& coordSys);
     const std::vector<CoordSys>& coordSystems() const { return coordSystems_; }
 
+    // The reason of the last refused update (UpdateModule and the other callbacks); empty
+    // after one that succeeded.
     const Vdn_String& lastMessage() const { return lastMessage_; }
     void setLastMessage(Vdn_String message) { lastMessage_ = std::move(message); }
 
