@@ -2,6 +2,7 @@
 // cycle through a page, calculating buttons, focus zones and the size key.
 #include "designer/Vdn_DlgDesignerData.h"
 #include "macro/dialog/CDlgMacro.h"
+#include "macro/dialog/CMacroTabProf.h"
 #include "macro/dialog/MacroDesignBinder.h"
 #include "platform/core/model/MacroCallbacks.h"
 #include "platform/core/model/Vdn_Drawing.h"
@@ -14,6 +15,7 @@
 #include "tests/ui/ui_test_support.h"
 
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace {
 
@@ -280,6 +282,38 @@ TEST_F(MacroDialogTest, TabMovesThroughTheThreeZones) {
         act.pressKey(VK_TAB, ui::Shift);
         EXPECT_EQ(CWnd::GetFocus(), page.GetDlgItem(CMacroTabGeneral::kBoltButton));
     });
+}
+
+// The profile page edits the group's merged placement, or one profile of it. The stiffener
+// lies on a plane of its own ("Web"): a rotation chosen on the page must not clear it.
+TEST_F(MacroDialogTest, TheProfilePageChangesTheGroupOrOneProfileAndKeepsTheirPlane) {
+    constexpr int kProfiles = 1;
+    const auto placement = [this](int index) -> const Vdn_ProfilePlacement& {
+        for (const Vdn_Module& module : Vdn_Drawing::current().macro(id)->modules)
+            if (module.name == L"Stiffeners")
+                return module.profiles[index];
+        throw std::logic_error("no stiffeners");
+    };
+    user.expectModal<CDlgMacro>([&](CDlgMacro& dialog, ui::UserActions& act) {
+        dialog.showTab(kProfiles);
+        auto* page = dynamic_cast<CMacroTabProf*>(dialog.page(kProfiles));
+        ASSERT_NE(page, nullptr);
+        ui::UserActions onPage(*page);
+        EXPECT_EQ(page->group(), Vdn_String(L"Stiffener"));
+        onPage.selectComboItem(CMacroTabProf::kRotationCombo, 2);
+        EXPECT_EQ(placement(0).rotation, 180);
+        EXPECT_EQ(placement(0).basePlane, Vdn_String(L"Web"));
+        // The cleat alone: its own record, not the group's.
+        onPage.selectComboItem(CMacroTabProf::kGroupCombo, 1);
+        EXPECT_EQ(page->group(), Vdn_String(L"Cleat"));
+        onPage.selectComboItem(CMacroTabProf::kProfileCombo, 1);
+        EXPECT_EQ(page->profile(), 1);
+        onPage.selectComboItem(CMacroTabProf::kRotationCombo, 0);
+        EXPECT_EQ(placement(1).rotation, 0);
+        EXPECT_EQ(placement(0).rotation, 180);
+        act.click(IDCANCEL);
+    });
+    StartDlgMacro(data);
 }
 
 // A calculating button asks the target's wanted value and writes what gives it; without a
