@@ -1,5 +1,6 @@
 #include "apps/tessa/MacroDialogCatalog.h"
 
+#include "apps/tessa/ExampleMacro.h"
 #include "macro/dialog/CDlgMacro.h"
 #include "macro/dialog/CMacroTabProf.h"
 #include "platform/core/model/MacroCallbacks.h"
@@ -14,19 +15,11 @@ namespace {
 constexpr const wchar_t* kExampleMacro = L"macros/PlateSplice.json";
 
 bool showMacroDialogOn(const wchar_t* tabName) {
-    AcDbObjectId id;
-    Vdn_String message;
-    if (!Vdn_Drawing::current().openMacro(gSettings.libDir() + kExampleMacro, id, message)) {
-        acutPrintf(L"%s\n", message.c_str());
+    std::optional<MacroData> data = exampleMacroRecord(kExampleMacro);
+    if (!data)
         return false;
-    }
-    AcArray<AcDbObjectId> ids;
-    ids.append(id);
-    MacroData data;
-    if (!getMacroDataOf(ids, data))
-        return false;
-    data.currentTab = tabName;
-    StartDlgMacro(data);
+    data->currentTab = tabName;
+    StartDlgMacro(*data);
     return true;
 }
 

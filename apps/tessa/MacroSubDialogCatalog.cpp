@@ -1,5 +1,6 @@
 #include "apps/tessa/MacroSubDialogCatalog.h"
 
+#include "apps/tessa/ExampleMacro.h"
 #include "macro/arrays/ArrayLaunchers.h"
 #include "macro/arrays/CDlgArray.h"
 #include "macro/bolts/CDlgMacroBoltAdv.h"
@@ -22,18 +23,7 @@ constexpr const wchar_t* kBoltTab = L"Bolts";
 
 // The example macro opened in the current drawing, as the macro dialog would hold it.
 std::optional<MacroData> exampleMacro() {
-    AcDbObjectId id;
-    Vdn_String message;
-    if (!Vdn_Drawing::current().openMacro(gSettings.libDir() + kExampleMacro, id, message)) {
-        acutPrintf(L"%s\n", message.c_str());
-        return std::nullopt;
-    }
-    AcArray<AcDbObjectId> ids;
-    ids.append(id);
-    MacroData data;
-    if (!getMacroDataOf(ids, data))
-        return std::nullopt;
-    return data;
+    return exampleMacroRecord(kExampleMacro);
 }
 
 bool showBoltAdvanced(DialogPresenter&) {

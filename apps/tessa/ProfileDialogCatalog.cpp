@@ -1,5 +1,6 @@
 #include "apps/tessa/ProfileDialogCatalog.h"
 
+#include "apps/tessa/ExampleMacro.h"
 #include "macro/profiles/CDlgMacroProfAdv.h"
 #include "macro/profiles/CDlgMacroProfSegm.h"
 #include "macro/profiles/ProfAdvLaunchers.h"
@@ -20,18 +21,7 @@ constexpr const wchar_t* kGroup = L"Stiffener";
 
 // The example macro opened in the current drawing, as the macro dialog would hold it.
 std::optional<MacroData> exampleMacro() {
-    AcDbObjectId id;
-    Vdn_String message;
-    if (!Vdn_Drawing::current().openMacro(gSettings.libDir() + kExampleMacro, id, message)) {
-        acutPrintf(L"%s\n", message.c_str());
-        return std::nullopt;
-    }
-    AcArray<AcDbObjectId> ids;
-    ids.append(id);
-    MacroData data;
-    if (!getMacroDataOf(ids, data))
-        return std::nullopt;
-    return data;
+    return exampleMacroRecord(kExampleMacro);
 }
 
 bool showAdvanced(DialogPresenter&) {

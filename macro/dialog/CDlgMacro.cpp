@@ -323,6 +323,23 @@ bool CDlgMacro::isUsableFileName(const Vdn_String& name) {
     return true;
 }
 
+bool CDlgMacro::choosePropertiesFile(int mode, Vdn_String& path) {
+    CDlgOpenSave chooser(this);
+    Vdn_String extension;
+    data_.getPropFiles(chooser.folder_, extension, chooser.macroNames_, chooser.allNames_);
+    chooser.extension_ = L"." + extension;
+    chooser.mode_ = mode;
+    if (chooser.DoModal() != IDOK)
+        return false;
+    if (!isUsableFileName(chooser.name_)) {
+        MessageBox(dialString(macropage::kBadFileName).str(),
+                   dialString(macropage::kPropertiesCaption).str(), MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    path = chooser.folder_ + chooser.name_.trim() + chooser.extension_;
+    return true;
+}
+
 void CDlgMacro::saveProperties() {
     if (!data_.propListAllowed())
         return;
@@ -332,19 +349,10 @@ void CDlgMacro::saveProperties() {
             built->update();
     }
     clashcheck(slot_, data_.objectIds);
-    CDlgOpenSave chooser(this);
-    Vdn_String extension;
-    data_.getPropFiles(chooser.folder_, extension, chooser.macroNames_, chooser.allNames_);
-    chooser.extension_ = L"." + extension;
-    chooser.mode_ = CDlgOpenSave::kModeSave;
-    if (chooser.DoModal() != IDOK)
+    Vdn_String path;
+    if (!choosePropertiesFile(CDlgOpenSave::kModeSave, path))
         return;
-    if (!isUsableFileName(chooser.name_)) {
-        MessageBox(dialString(macropage::kBadFileName).str(),
-                   dialString(macropage::kPropertiesCaption).str(), MB_OK | MB_ICONEXCLAMATION);
-        return;
-    }
-    if (!data_.writeToFile(chooser.folder_ + chooser.name_.trim() + chooser.extension_))
+    if (!data_.writeToFile(path))
         MessageBox(Vdn_Drawing::current().lastMessage().str(),
                    dialString(macropage::kPropertiesCaption).str(), MB_OK | MB_ICONEXCLAMATION);
 }
@@ -354,23 +362,13 @@ void CDlgMacro::loadProperties() {
         return;
     if (CMacroTabGeneral* shown = page(current_))
         focus_[upper(data_.tabs[current_].name)] = shown->rememberFocus();
-    CDlgOpenSave chooser(this);
-    Vdn_String extension;
-    data_.getPropFiles(chooser.folder_, extension, chooser.macroNames_, chooser.allNames_);
-    chooser.extension_ = L"." + extension;
-    chooser.mode_ = CDlgOpenSave::kModeOpen;
-    if (chooser.DoModal() != IDOK)
+    Vdn_String path;
+    if (!choosePropertiesFile(CDlgOpenSave::kModeOpen, path))
         return;
-    if (!isUsableFileName(chooser.name_)) {
-        MessageBox(dialString(macropage::kBadFileName).str(),
-                   dialString(macropage::kPropertiesCaption).str(), MB_OK | MB_ICONEXCLAMATION);
-        return;
-    }
     const MacroData before = data_;
     int count = 0;
     Vdn_String problem;
-    if (!data_.readFromFile(chooser.folder_ + chooser.name_.trim() + chooser.extension_, count,
-                            &problem)) {
+    if (!data_.readFromFile(path, count, &problem)) {
         MessageBox(problem.str(), dialString(macropage::kPropertiesCaption).str(),
                    MB_OK | MB_ICONEXCLAMATION);
         return;

@@ -66,6 +66,9 @@ private:
     void selectOtherMacros();
     void loadFromStandards();
     void loadProperties();
+    // Asks for a properties file in the filtered open/save dialog (mode: open or save); false
+    // on Cancel or for a name that cannot be a file name (the user is told).
+    bool choosePropertiesFile(int mode, Vdn_String& path);
     void saveProperties();
     void reApply();
     void close();
