@@ -196,7 +196,7 @@ bool TSpread::SSLoadFromFile(const std::wstring& name) {
 
 bool TSpread::SSSaveToFile(const std::wstring& name, bool dataOnly) const {
     const std::filesystem::path path = core::resolveForWriting(Vdn_String(name));
-    return isCsvName(path) ? sheet_->exportCsv(path) : sheet_->saveTfs(path, dataOnly);
+    return (isCsvName(path) ? sheet_->exportCsv(path) : sheet_->saveTfs(path, dataOnly)).ok();
 }
 
 // --- clipboard -----------------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include "platform/core/model/Vdn_DbMacro.h"
 #include "platform/core/settings/DocumentData.h"
 #include "platform/core/settings/Vdn_Settings.h"
+#include "platform/io/InputLog.h"
 #include "platform/core/settings/Vdn_Timer.h"
 
 #include <algorithm>
@@ -38,7 +39,9 @@ struct BatchOptions {
     std::string target;
     std::vector<std::string> generalVariables;
     std::string library;
+    // 0: not given, one job per core.
     int jobs = 0;
+    bool jobsGiven = false;
     std::string out;
 };
 
@@ -213,6 +216,7 @@ std::optional<std::vector<MacroLine>> readMacroLines(const std::string& path) {
     }
     if (in.bad())
         return std::nullopt;
+    io::InputLog::note(*resolved);
     return lines;
 }
 
@@ -221,7 +225,7 @@ int runBatch(const BatchOptions& options) {
         MacroEvaluation::requestOf(options.sheet, options.target, options.generalVariables);
     if (!request)
         return kExitUsage;
-    if (options.jobs < 0) {
+    if (options.jobs < 0 || (options.jobsGiven && options.jobs == 0)) {
         std::fprintf(stderr, "tessa: --jobs %d: expected a number of jobs, 1 or more\n",
                      options.jobs);
         return kExitUsage;
@@ -232,15 +236,13 @@ int runBatch(const BatchOptions& options) {
     const std::optional<std::vector<MacroLine>> lines = readMacroLines(options.macros);
     if (!lines)
         return fail(options.macros + ": cannot be read (a regular file of JSON lines)");
+    // The first line is evaluated in this process, so every file an evaluation reads (sheet,
+    // child sheets, mapping, lists, tables) is among this run's inputs when the results are
+    // written; the macros file is one already.
     std::optional<OutputFile> out;
     if (!options.out.empty()) {
-        out.emplace(options.out);
-        std::vector<std::filesystem::path> inputs;
-        for (const std::string& input : {options.macros, options.sheet}) {
-            if (const auto path = core::resolveExisting(Vdn_String::fromUtf8(input)))
-                inputs.push_back(*path);
-        }
-        if (auto refused = out->refuseInputs(inputs))
+        out.emplace(options.out, "--out", "this evaluation");
+        if (auto refused = out->refusal())
             return fail(*refused);
     }
 
@@ -284,12 +286,7 @@ int runBatch(const BatchOptions& options) {
         text += '\n';
     }
     if (out) {
-        if (auto failed = out->write([&text](const std::filesystem::path& path) {
-                std::ofstream file(path, std::ios::binary | std::ios::trunc);
-                file.write(text.data(), static_cast<std::streamsize>(text.size()));
-                file.close();
-                return static_cast<bool>(file);
-            }))
+        if (auto failed = out->write(text))
             return fail(*failed);
     } else {
         std::fwrite(text.data(), 1, text.size(), stdout);
@@ -320,9 +317,11 @@ void addBatchCommand(CLI::App& program, CommandRun& run) {
                       "A general variable NAME=VALUE (repeatable, in order) besides each "
                       "macro's own");
     batch->add_option("--library", options->library, "The library folder");
-    batch->add_option("--jobs", options->jobs,
-                      "Evaluations at once (default: one per core); the results are the same");
-    batch->add_option("--out", options->out, "Write the results here instead of stdout");
+    batch
+        ->add_option("--jobs", options->jobs,
+                     "Evaluations at once (default: one per core); the results are the same")
+        ->each([options](const std::string&) { options->jobsGiven = true; });
+    batch->add_option("--out", options->out, "Write the results here instead of stdout")->check(outputPathCheck());
     batch->callback([options, &run] { run = [options] { return runBatch(*options); }; });
 }
 

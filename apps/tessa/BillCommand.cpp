@@ -1,4 +1,6 @@
 #include "apps/tessa/BillCommand.h"
+#include "apps/tessa/CsvInput.h"
+#include "apps/tessa/OutputFile.h"
 
 #include "apps/tessa/LoadedModule.h"
 #include "apps/tessa/ProgramText.h"
@@ -9,6 +11,7 @@
 #include "platform/host/AcArray.h"
 #include "spreadsheet/bill/TfSSBillOutput.h"
 #include "spreadsheet/editor/TfSSSettings.h"
+#include "platform/io/AtomicWrite.h"
 
 #include <algorithm>
 #include <cctype>
@@ -134,19 +137,9 @@ int writeBill(const BillOptions& options) {
                          utf8(varNames[i]).c_str());
     }
 
-    const auto rowsPath = core::resolveExisting(Vdn_String::fromUtf8(options.rows));
-    std::error_code error;
-    if (!rowsPath || !std::filesystem::is_regular_file(*rowsPath, error) ||
-        std::filesystem::file_size(*rowsPath, error) > core::kMaxTextFileBytes)
-        return fail(options.rows + ": the file cannot be opened (a regular file of CSV rows)");
-    std::ifstream in(*rowsPath, std::ios::binary);
-    if (!in)
-        return fail(options.rows + ": the file cannot be opened");
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     std::vector<std::vector<std::wstring>> rows;
-    const grid::Result read = grid::CsvReader::readRows(bytes, rows);
-    if (!read)
-        return fail(options.rows + ": " + utf8(read.message()) + "; no bill written");
+    if (const auto problem = readCsvInput(options.rows, rows))
+        return fail(*problem + "; no bill written");
     for (std::size_t i = 0; i < rows.size(); ++i) {
         // A field beyond the columns would have no name, no kind and no place on the bill.
         if (rows[i].size() > static_cast<std::size_t>(columnNames.length()))
@@ -155,6 +148,9 @@ int writeBill(const BillOptions& options) {
                         std::to_string(columnNames.length()) + " columns; no bill written");
     }
 
+    // The rows and settings are read now: the bill may replace neither, nor a device.
+    if (const auto refused = OutputFile(options.out).refusal())
+        return fail(*refused + "; no bill written");
     const auto before = writeTime(options.out);
     {
         const LoadedModule loadedModule(stderr);
@@ -179,8 +175,10 @@ int writeBill(const BillOptions& options) {
     }
     // The bill output does not report a failed save; the file tells.
     const auto after = writeTime(options.out);
-    if (!after || (before && *after == *before))
-        return fail(options.out + ": the bill could not be saved");
+    if (!after || (before && *after == *before)) {
+        const std::string& cause = io::lastWriteFailure();
+        return fail(cause.empty() ? options.out + ": the bill could not be saved" : cause);
+    }
     std::printf("%s: %zu rows\n", options.out.c_str(), rows.size());
     return kExitOk;
 }
@@ -207,7 +205,7 @@ void addBillCommand(CLI::App& program, CommandRun& run) {
     bill->add_option("--var", options->variables,
                      "A print variable NAME=VALUE (repeatable), after Date, Title and "
                      "BillFilename");
-    bill->add_option("--out", options->out, "The bill's sheet (.tfs)")->required();
+    bill->add_option("--out", options->out, "The bill's sheet (.tfs)")->check(outputPathCheck())->required();
     bill->callback([options, bill, &run] {
         options->hasSubtotalMarker = bill->count("--subtotal-marker") > 0;
         run = [options] { return writeBill(*options); };

@@ -193,9 +193,6 @@ int importTable(const RecordOptions& options) {
     data.replaceRows(table, setId, rows);
     if (!options.out.empty()) {
         const OutputFile out(options.out);
-        const std::vector<std::filesystem::path> inputs = {options.record, options.file};
-        if (const auto refused = out.refuseInputs(inputs))
-            return fail(*refused);
         if (const auto failed = out.write([&data](const std::filesystem::path& path) {
                 return core::writeCspRecordFile(data, Vdn_String::fromUtf8(path.string()));
             }))
@@ -225,8 +222,6 @@ int exportTable(const RecordOptions& options) {
         return fail(problem);
     if (!options.out.empty()) {
         const OutputFile out(options.out);
-        if (const auto refused = out.refuseInputs({options.record}))
-            return fail(*refused);
         if (const auto failed = out.write([&rows](const std::filesystem::path& path) {
                 std::string ignored;
                 return csp::CspTableFile::write(Vdn_String::fromUtf8(path.string()), rows, ignored);
@@ -282,7 +277,7 @@ void addRecordVerbs(CLI::App& csp, CommandRun& run) {
     common(importVerb);
     table(importVerb);
     importVerb->add_option("--file", options->file, "The .shp or .buy file")->required();
-    importVerb->add_option("--out", options->out, "Where to write the changed record");
+    importVerb->add_option("--out", options->out, "Where to write the changed record")->check(outputPathCheck());
     importVerb->add_flag("--json", options->json,
                          "Print {\"set\":...,\"table\":...,\"rows\":[[cell,...],...]}");
     importVerb->callback([options, &run] { run = [options] { return importTable(*options); }; });
@@ -292,7 +287,7 @@ void addRecordVerbs(CLI::App& csp, CommandRun& run) {
                   "printed, or written with --out");
     common(exportVerb);
     table(exportVerb);
-    exportVerb->add_option("--out", options->out, "The .shp or .buy file to write");
+    exportVerb->add_option("--out", options->out, "The .shp or .buy file to write")->check(outputPathCheck());
     exportVerb->add_flag("--json", options->json,
                          "Print {\"set\":...,\"table\":...,\"rows\":[[cell,...],...]}");
     exportVerb->callback([options, &run] { run = [options] { return exportTable(*options); }; });

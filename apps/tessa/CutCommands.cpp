@@ -1,4 +1,5 @@
 #include "apps/tessa/CutCommands.h"
+#include "apps/tessa/MacroOutput.h"
 
 #include "apps/tessa/LoadedModule.h"
 #include "apps/tessa/OutputFile.h"
@@ -120,7 +121,7 @@ int listCuts(const CutOptions& options) {
 // Opens the macro and finds the module; the output file must not be the input.
 bool prepare(const CutOptions& options, AcDbObjectId& id, const Vdn_Module*& module) {
     if (!options.out.empty()) {
-        if (const auto refused = OutputFile(options.out).refuseInputs({options.file})) {
+        if (const auto refused = OutputFile(options.out).refusal()) {
             fail(*refused);
             return false;
         }
@@ -136,11 +137,7 @@ bool prepare(const CutOptions& options, AcDbObjectId& id, const Vdn_Module*& mod
 }
 
 int save(const CutOptions& options, AcDbObjectId id) {
-    if (options.out.empty())
-        return kExitOk;
-    if (const auto failed = OutputFile(options.out).write([id](const std::filesystem::path& path) {
-            return Vdn_Drawing::current().saveMacro(id, Vdn_String::fromUtf8(path.string()));
-        }))
+    if (const auto failed = writeMacroOutput(id, options.out))
         return fail(*failed);
     return kExitOk;
 }
@@ -394,7 +391,7 @@ void addCutCommand(CLI::App& program, CommandRun& run) {
     set->add_option("--bevel-flanges", options->flanges,
                     "on|off: type 1 prepares the flanges for the weld");
     set->add_option("--bevel-web", options->web, "on|off: type 1 prepares the web for the weld");
-    set->add_option("--out", options->out, "Write the macro with the cut to this file");
+    set->add_option("--out", options->out, "Write the macro with the cut to this file")->check(outputPathCheck());
     set->add_flag("--json", options->json, "Print {\"ok\":true,\"cut\":{...},\"written\":...}");
     set->callback([options, &run] { run = [options] { return setCut(*options); }; });
 
@@ -403,7 +400,7 @@ void addCutCommand(CLI::App& program, CommandRun& run) {
     remove->add_option("FILE", options->file, "The macro file (.json)")->required();
     remove->add_option("MODULE", options->module, "The module that holds the cut")->required();
     remove->add_option("CUT", options->cut, "The cut's name")->required();
-    remove->add_option("--out", options->out, "Write the macro without the cut to this file");
+    remove->add_option("--out", options->out, "Write the macro without the cut to this file")->check(outputPathCheck());
     remove->add_flag("--json", options->json, "Print {\"ok\":true,\"removed\":...}");
     remove->callback([options, &run] { run = [options] { return removeCut(*options); }; });
 }

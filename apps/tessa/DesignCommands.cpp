@@ -1,4 +1,5 @@
 #include "apps/tessa/DesignCommands.h"
+#include "apps/tessa/OutputFile.h"
 
 #include "apps/tessa/LoadedModule.h"
 #include "apps/tessa/ProgramText.h"
@@ -343,7 +344,7 @@ void addDesignCommand(CLI::App& program, CommandRun& run) {
     CLI::App* edit = design->add_subcommand("edit", "run the designer on a design with a script");
     edit->add_option("design", options->design, "a design name or file")->required();
     edit->add_option("--script", options->script, "one operation a line")->required();
-    edit->add_option("--save-as", options->saveAs, "where save writes (default: the design)");
+    edit->add_option("--save-as", options->saveAs, "where save writes (default: the design)")->check(outputPathCheck());
     edit->add_option("--library", options->library, "the library folder");
     edit->add_flag("--json", options->json, "the design afterwards, as JSON");
     edit->callback([options, &run] { run = [options] { return editDesign(*options); }; });

@@ -1,4 +1,6 @@
 #include "apps/tessa/EditorCommands.h"
+#include "apps/tessa/MacroOutput.h"
+#include "apps/tessa/OutputFile.h"
 
 #include "apps/tessa/ProgramText.h"
 #include "macro/editor/CDlgEditMacro.h"
@@ -245,9 +247,8 @@ bool isNumber(const Vdn_String& text) {
 
 int finish(const EditorOptions& options, EditConstrData& data) {
     fillEditConstrData(data);
-    if (!options.out.empty() &&
-        !Vdn_Drawing::current().saveMacro(data.macroObject, Vdn_String::fromUtf8(options.out)))
-        return fail("cannot write the macro file " + options.out);
+    if (const auto failed = writeMacroOutput(data.macroObject, options.out))
+        return fail(*failed);
     const Json module = moduleJson(data);
     if (options.json)
         std::printf("%s\n", Json{{"ok", true}, {"module", module}}
@@ -378,7 +379,7 @@ void addEditorCommand(CLI::App& program, CommandRun& run) {
     varsCommand->add_option("--set", options->sets, "NAME=NUMBER or NAME=FORMULA (repeatable)")
         ->required();
     varsCommand->add_option("--module", options->module, "The module (default: the first)");
-    varsCommand->add_option("--out", options->out, "Write the changed macro here");
+    varsCommand->add_option("--out", options->out, "Write the changed macro here")->check(outputPathCheck());
     varsCommand->add_flag("--json", options->json, "Print {\"ok\":true,\"module\":{...}}");
     varsCommand->callback([options, &run] { run = [options] { return vars(*options); }; });
 
@@ -394,7 +395,7 @@ void addEditorCommand(CLI::App& program, CommandRun& run) {
         ->add_option("--variable", options->variable,
                      "The variable that drives it (a new name makes the variable)")
         ->each([options](const std::string&) { options->hasVariable = true; });
-    constraintCommand->add_option("--out", options->out, "Write the changed macro here");
+    constraintCommand->add_option("--out", options->out, "Write the changed macro here")->check(outputPathCheck());
     constraintCommand->add_flag("--json", options->json, "Print {\"ok\":true,\"module\":{...}}");
     constraintCommand->callback(
         [options, &run] { run = [options] { return constraint(*options); }; });

@@ -62,15 +62,6 @@ int failEvaluation(const EvalOptions& options, const std::string& reason,
     return kExitFailed;
 }
 
-// The file a sheet name loads: the name itself when it is a file, else the library's.
-std::optional<std::filesystem::path> loadedSheetPath(const std::string& sheet) {
-    const Vdn_String name = Vdn_String::fromUtf8(sheet);
-    if (auto path = core::resolveExistingFile(name))
-        return path;
-    return core::resolveExistingFile(gSettings.libDir() + L"Connection Standards\\" + name +
-                                     L".tfs");
-}
-
 void printVariables(const TfVarCells& cells) {
     for (int i = 0; i < cells.length(); ++i) {
         const TfVarCell& cell = cells[i];
@@ -97,6 +88,11 @@ int evaluate(const EvalOptions& options) {
     if (!options.library.empty())
         gSettings.setLibDir(Vdn_String::fromUtf8(options.library));
 
+    // An output that can never be written is refused before the work, not after it.
+    if (!options.out.empty()) {
+        if (auto refused = OutputFile(options.out, "--out", "this evaluation").refusal())
+            return failEvaluation(options, *refused);
+    }
     core::MacroReadResult read = Vdn_DbMacro::readFromFile(Vdn_String::fromUtf8(options.macroFile));
     if (!read)
         return failEvaluation(options, utf8(read.message()));
@@ -118,19 +114,9 @@ int evaluate(const EvalOptions& options) {
     if (!outcome.ok)
         return failEvaluation(options, outcome.error, outcome);
     if (!options.out.empty()) {
-        // Neither the macro nor the sheet or its mapping may be overwritten by the result.
-        const OutputFile out(options.out);
-        std::vector<std::filesystem::path> inputs;
-        for (const Vdn_String& name :
-             {Vdn_String::fromUtf8(options.macroFile), Vdn_String::fromUtf8(options.sheet),
-              ss::MappingFile::pathFor(Vdn_String::fromUtf8(options.sheet))}) {
-            if (const auto path = core::resolveExisting(name))
-                inputs.push_back(*path);
-        }
-        if (const auto loaded = loadedSheetPath(options.sheet))
-            inputs.push_back(*loaded);
-        if (auto refused = out.refuseInputs(inputs))
-            return failEvaluation(options, *refused, outcome);
+        // No file the evaluation read (macro, sheet, child sheets, mapping, data tables, size
+        // lists, section tables) may be replaced by the result.
+        const OutputFile out(options.out, "--out", "this evaluation");
         if (auto failed = out.write([&macro](const std::filesystem::path& path) {
                 return macro.writeToFile(core::fromNativePath(path));
             }))
@@ -174,7 +160,7 @@ void addEvalCommand(CLI::App& program, CommandRun& run) {
                      "own; it replaces a macro value of the same name");
     eval->add_option("--library", options->library, "The library folder");
     eval->add_option("--out", options->out,
-                     "Write the updated macro here (the input file is never changed otherwise)");
+                     "Write the updated macro here (the input file is never changed otherwise)")->check(outputPathCheck());
     eval->add_flag("--messages", options->messages,
                    "Show the spreadsheet messages (printed on stderr)");
     eval->add_flag("--json", options->json,

@@ -86,7 +86,7 @@ int editGenVars(const GenVarsOptions& options) {
         std::printf("cancelled: %s is unchanged\n", options.file.c_str());
         return kExitOk;
     }
-    const OutputFile out(options.file);
+    const OutputFile out = OutputFile::inPlace(options.file);
     if (const auto reason = out.write([&data](const std::filesystem::path& path) {
             return core::writeGenVarsFile(data, path);
         }))

@@ -1,4 +1,6 @@
 #include "apps/tessa/MacroCommands.h"
+#include "apps/tessa/MacroOutput.h"
+#include "apps/tessa/OutputFile.h"
 
 #include "apps/tessa/LoadedModule.h"
 #include "apps/tessa/MacroDialogCommands.h"
@@ -278,9 +280,8 @@ int reportChanges(const MacroOptions& options, AcDbObjectId id, const Vdn_DbMacr
                                        {"new", utf8(now)}});
         }
     }
-    if (!options.out.empty() &&
-        !Vdn_Drawing::current().saveMacro(id, Vdn_String::fromUtf8(options.out)))
-        return fail("cannot write the macro file " + options.out);
+    if (const auto failed = writeMacroOutput(id, options.out))
+        return fail(*failed);
     if (options.json) {
         printJsonLine(Json{{"ok", true}, {"changed", changed}, {"values", valuesOf(after)}});
         return kExitOk;
@@ -373,7 +374,7 @@ void addMacroCommand(CLI::App& program, CommandRun& run) {
     set->add_option("--module", options->module,
                     "The tab, or a module of the tab, whose values NAME refers to");
     set->add_option("--out", options->out,
-                    "Write the changed macro here (the input file is not changed otherwise)");
+                    "Write the changed macro here (the input file is not changed otherwise)")->check(outputPathCheck());
     set->add_flag("--json", options->json,
                   "Print {\"ok\":true,\"changed\":[{\"module\":...,\"name\":...,\"old\":...,"
                   "\"new\":...}],\"values\":{...}}");
@@ -385,7 +386,7 @@ void addMacroCommand(CLI::App& program, CommandRun& run) {
                      "(exit 1)");
     standards->add_option("FILE", options->file, "The macro file (.json)")->required();
     standards->add_option("--out", options->out,
-                          "Write the changed macro here (the input file is not changed otherwise)");
+                          "Write the changed macro here (the input file is not changed otherwise)")->check(outputPathCheck());
     standards->add_flag("--json", options->json,
                         "Print {\"ok\":true,\"changed\":[...],\"values\":{...}}");
     standards->callback(

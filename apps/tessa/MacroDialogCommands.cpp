@@ -1,4 +1,6 @@
 #include "apps/tessa/MacroDialogCommands.h"
+#include "apps/tessa/MacroOutput.h"
+#include "apps/tessa/OutputFile.h"
 
 #include "apps/tessa/LoadedModule.h"
 #include "apps/tessa/ProgramText.h"
@@ -286,9 +288,8 @@ int runCalc(const PageOptions& options) {
                                        {"new", utf8(now.value)}});
         }
     }
-    if (!options.out.empty() &&
-        !Vdn_Drawing::current().saveMacro(id, Vdn_String::fromUtf8(options.out)))
-        return fail("cannot write the macro file " + options.out);
+    if (const auto failed = writeMacroOutput(id, options.out))
+        return fail(*failed);
     if (options.json) {
         printJsonLine(Json{{"ok", true}, {"changed", changed}});
         return kExitOk;
@@ -315,9 +316,8 @@ int macroWindow(const PageOptions& options) {
         return kExitFailed;
     WindowRunner windows;
     StartDlgMacro(data);
-    if (!options.out.empty() &&
-        !Vdn_Drawing::current().saveMacro(id, Vdn_String::fromUtf8(options.out)))
-        return fail("cannot write the macro file " + options.out);
+    if (const auto failed = writeMacroOutput(id, options.out))
+        return fail(*failed);
     return kExitOk;
 }
 
@@ -343,7 +343,7 @@ void addMacroDialogCommands(CLI::App& macro, CommandRun& run) {
     calc->add_option("--button", options->button, "The button's control id")->required();
     calc->add_option("--want", options->want, "The wanted value of the target")->required();
     calc->add_option("--out", options->out,
-                     "Write the changed macro here (the input file is not changed otherwise)");
+                     "Write the changed macro here (the input file is not changed otherwise)")->check(outputPathCheck());
     calc->add_flag("--json", options->json,
                    "Print {\"ok\":true,\"changed\":[{\"tab\":...,\"name\":...,\"old\":...,"
                    "\"new\":...}]}");
@@ -355,7 +355,7 @@ void addGuiMacroCommand(CLI::App& gui, CommandRun& run) {
     CLI::App* macro =
         gui.add_subcommand("macro", "The macro dialog in the real window on a macro file");
     macro->add_option("FILE", options->file, "The macro file (.json)")->required();
-    macro->add_option("--out", options->out, "Write the macro here when the dialog closes");
+    macro->add_option("--out", options->out, "Write the macro here when the dialog closes")->check(outputPathCheck());
     macro->callback([options, &run] { run = [options] { return macroWindow(*options); }; });
 }
 

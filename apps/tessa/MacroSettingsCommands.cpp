@@ -4,6 +4,7 @@
 #include "apps/tessa/ProgramText.h"
 #include "macro/settings/CDlgMacroSettings.h"
 #include "module/ResourceSwitch.h"
+#include "platform/core/files/PathBoundary.h"
 #include "platform/core/model/MacroReadResult.h"
 #include "platform/core/settings/Vdn_Settings.h"
 #include "platform/core/text/StringHelpers.h"
@@ -194,7 +195,7 @@ int mapSettings(const SettingsOptions& options) {
     std::optional<OutputFile> output;
     if (!options.out.empty()) {
         output.emplace(options.out);
-        if (const auto reason = output->refuseInputs({options.file}))
+        if (const auto reason = output->refusal())
             return fail(*reason);
     }
 
@@ -233,6 +234,10 @@ int mapSettings(const SettingsOptions& options) {
                            {"name", utf8(mapping.name)},
                            {"entries", mapping.mapping.mappedObjects().length()}});
     if (output) {
+        // Checked again now that the dialog has read the sheets and mappings: none of them may
+        // be the macro's output, and nothing is written when it is.
+        if (const auto reason = output->refusal())
+            return fail(*reason);
         Vdn_StringArray failed;
         if (!pending.writeAll(failed))
             return fail("settings map: the mapping could not be written to " +
@@ -240,7 +245,7 @@ int mapSettings(const SettingsOptions& options) {
         macro->settings = settings;
         macro->settings.mappingChanged = false;
         if (const auto reason = output->write([&macro](const std::filesystem::path& path) {
-                return macro->writeToFile(Vdn_String(path.wstring()));
+                return macro->writeToFile(core::fromNativePath(path));
             }))
             return fail(*reason);
     }
@@ -302,7 +307,7 @@ void addMacroSettingsCommand(CLI::App& program, CommandRun& run) {
                     "VARIABLE=VALUE: the macro value a sheet variable takes, as the dialog "
                     "lists it (\"Distance Plate.W\"); an empty VALUE unmaps it");
     map->add_option("--library", options->library, "The library folder");
-    map->add_option("--out", options->out, "Where to write the macro file");
+    map->add_option("--out", options->out, "Where to write the macro file")->check(outputPathCheck());
     map->add_flag("--json", options->json, "Print the row and the mappings as one JSON object");
     map->callback([options, &run] { run = [options] { return mapSettings(*options); }; });
 }

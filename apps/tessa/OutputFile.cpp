@@ -2,48 +2,65 @@
 
 #include "platform/core/files/PathBoundary.h"
 #include "platform/core/text/Vdn_String.h"
-
-#include <random>
-#include <system_error>
+#include "platform/io/AtomicWrite.h"
+#include "platform/io/InputLog.h"
 
 namespace app {
 
 namespace fs = std::filesystem;
 
-OutputFile::OutputFile(std::string path) : path_(std::move(path)) {}
+OutputFile::OutputFile(std::string path, std::string option, std::string reader)
+    : path_(std::move(path)), option_(std::move(option)), reader_(std::move(reader)) {}
 
-std::optional<std::string> OutputFile::refuseInputs(const std::vector<fs::path>& inputs) const {
-    const std::optional<fs::path> existing = core::resolveExisting(Vdn_String::fromUtf8(path_));
-    if (!existing)
-        return std::nullopt;
-    for (const fs::path& input : inputs) {
-        std::error_code error;
-        if (fs::equivalent(*existing, input, error) && !error)
-            return path_ + ": is one of the files this command reads; write the result to "
-                           "another file";
-    }
+OutputFile OutputFile::inPlace(std::string path) {
+    OutputFile file(std::move(path));
+    file.mayReplaceInput_ = true;
+    return file;
+}
+
+fs::path OutputFile::target() const {
+    return core::resolveForWriting(Vdn_String::fromUtf8(path_));
+}
+
+std::optional<std::string> OutputFile::refusal() const {
+    if (path_.empty())
+        return option_ + ": an empty file name";
+    const fs::path target = this->target();
+    if (target.empty() || !target.has_filename())
+        return option_ + " \"" + path_ + "\": not a file name";
+    const fs::path written = io::writeTargetOf(target);
+    if (const auto notRegular = io::refuseNonRegular(written))
+        return option_ + ": " + *notRegular + "; nothing was written";
+    if (const auto input = mayReplaceInput_ ? std::nullopt : io::InputLog::find(written))
+        return option_ + " names \"" + input->string() + "\", which " + reader_ + " reads";
+    return std::nullopt;
+}
+
+std::optional<std::string> OutputFile::write(std::string_view bytes) const {
+    if (auto refused = refusal())
+        return refused;
+    const io::WriteResult written = io::writeFileAtomically(target(), bytes);
+    if (!written)
+        return written.reason();
     return std::nullopt;
 }
 
 std::optional<std::string>
 OutputFile::write(const std::function<bool(const fs::path&)>& write) const {
-    const fs::path target = core::resolveForWriting(Vdn_String::fromUtf8(path_));
-    if (target.empty())
-        return path_ + ": not a file name";
-    fs::path temporary = target;
-    temporary += ".tmp-" + std::to_string(std::random_device()());
-    std::error_code error;
-    if (!write(temporary)) {
-        fs::remove(temporary, error);
-        return path_ + ": could not be written";
-    }
-    fs::rename(temporary, target, error);
-    if (error) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return path_ + ": could not be written (" + error.message() + ")";
-    }
+    if (auto refused = refusal())
+        return refused;
+    const io::WriteResult written = io::writeFileAtomically(target(), write);
+    if (!written)
+        return written.reason();
     return std::nullopt;
+}
+
+CLI::Validator outputPathCheck() {
+    return CLI::Validator(
+        [](const std::string& path) {
+            return path.empty() ? std::string("an empty file name") : std::string();
+        },
+        "FILE", "OutputPath");
 }
 
 } // namespace app

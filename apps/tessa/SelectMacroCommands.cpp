@@ -1,4 +1,5 @@
 #include "apps/tessa/SelectMacroCommands.h"
+#include "apps/tessa/CsvInput.h"
 
 #include "apps/tessa/LoadedModule.h"
 #include "apps/tessa/OutputFile.h"
@@ -16,6 +17,7 @@
 #include "platform/ui/users/UserScope.h"
 #include "platform/ui/windows/WinConstants.h"
 
+#include <charconv>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -187,18 +189,9 @@ Vdn_StringArray splitList(const std::string& text) {
 
 bool readCsv(const std::string& path, Vdn_StringArray& headers, Vdn_Array<Vdn_StringArray>& rows,
              std::string& problem) {
-    const auto resolved = core::resolveExistingFile(Vdn_String::fromUtf8(path));
-    if (!resolved) {
-        problem = "grid-dialog: there is no file " + path;
-        return false;
-    }
-    std::ifstream in(*resolved, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     std::vector<std::vector<std::wstring>> lines;
-    const grid::Result read = grid::CsvReader::readRows(bytes, lines);
-    if (!read.ok()) {
-        problem = "grid-dialog: " + utf8(grid::formatDiagnostic(Vdn_String::fromUtf8(path).str(),
-                                                                read.where(), read.message()));
+    if (const auto failed = readCsvInput(path, lines)) {
+        problem = "grid-dialog: " + *failed;
         return false;
     }
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -242,7 +235,17 @@ std::string csvText(const Vdn_StringArray& headers, const Vdn_Array<Vdn_StringAr
     return text;
 }
 
+// A row or column number of an edit: digits only, from 1 (no sign, no overflow).
+std::optional<int> editNumber(std::string_view text) {
+    int number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc() || end != text.data() + text.size() || number < 1)
+        return std::nullopt;
+    return number;
+}
+
 // One edit of the table as the user makes it: "set ROW,COL=TEXT", "add ROW", "remove ROW".
+// Rows and columns count from 1; a row past the table's end is refused by the grid itself.
 bool applyEdit(const std::string& edit, ui::UserActions& act, std::string& problem) {
     std::istringstream in(edit);
     std::string op;
@@ -250,21 +253,30 @@ bool applyEdit(const std::string& edit, ui::UserActions& act, std::string& probl
     std::string rest;
     std::getline(in, rest);
     rest.erase(0, rest.find_first_not_of(' '));
-    int row = 0;
-    int col = 0;
     if (op == "set") {
         const std::size_t equals = rest.find('=');
-        if (equals != std::string::npos &&
-            std::sscanf(rest.substr(0, equals).c_str(), "%d,%d", &row, &col) == 2)
-            return act.typeInCell(CDlgStringArray::kGrid, col, row,
-                                  Vdn_String::fromUtf8(rest.substr(equals + 1)).str());
-    } else if ((op == "add" || op == "remove") && std::sscanf(rest.c_str(), "%d", &row) == 1) {
-        if (row >= 1 && !act.clickCell(CDlgStringArray::kGrid, 1, row))
-            return false;
-        return act.click(op == "add" ? CDlgStringArray::kAddRow : CDlgStringArray::kRemoveRow);
+        const std::size_t comma = rest.find(',');
+        if (equals != std::string::npos && comma < equals) {
+            const auto row = editNumber(std::string_view(rest).substr(0, comma));
+            const auto col = editNumber(std::string_view(rest).substr(comma + 1, equals - comma - 1));
+            if (row && col)
+                return act.typeInCell(CDlgStringArray::kGrid, *col, *row,
+                                      Vdn_String::fromUtf8(rest.substr(equals + 1)).str());
+        }
+    } else if (op == "add" || op == "remove") {
+        if (const auto row = editNumber(rest)) {
+            if (!act.clickCell(CDlgStringArray::kGrid, 1, *row)) {
+                problem = "grid-dialog: the edit '" + edit + "': there is no row " +
+                          std::to_string(*row);
+                return false;
+            }
+            return act.click(op == "add" ? CDlgStringArray::kAddRow
+                                         : CDlgStringArray::kRemoveRow);
+        }
     }
     problem =
-        "grid-dialog: the edit '" + edit + "' is none of: set ROW,COL=TEXT, add ROW, remove ROW";
+        "grid-dialog: the edit '" + edit +
+        "' is none of: set ROW,COL=TEXT, add ROW, remove ROW (ROW and COL from 1)";
     return false;
 }
 
@@ -279,7 +291,7 @@ int gridDialog(const GridOptions& options) {
     std::optional<OutputFile> output;
     if (!options.out.empty()) {
         output.emplace(options.out);
-        if (const auto refused = output->refuseInputs({options.csv}))
+        if (const auto refused = output->refusal())
             return fail("grid-dialog: " + *refused);
     }
     const LoadedModule module(stderr);
@@ -307,11 +319,7 @@ int gridDialog(const GridOptions& options) {
         return fail("grid-dialog: the table was not confirmed");
     const std::string text = csvText(headers, rows);
     if (output) {
-        const auto failed = output->write([&text](const std::filesystem::path& path) {
-            std::ofstream out(path, std::ios::binary);
-            out << text;
-            return static_cast<bool>(out);
-        });
+        const auto failed = output->write(text);
         if (failed)
             return fail("grid-dialog: " + *failed);
     }
@@ -363,7 +371,7 @@ void addSelectMacroCommands(CLI::App& program, CommandRun& run) {
     grid->add_option("--edit", gridOptions->edits,
                      "An edit, in order: 'set ROW,COL=TEXT', 'add ROW', 'remove ROW'");
     grid->add_option("--caption", gridOptions->caption, "The editor's caption");
-    grid->add_option("--out", gridOptions->out, "Write the edited table (CSV) here");
+    grid->add_option("--out", gridOptions->out, "Write the edited table (CSV) here")->check(outputPathCheck());
     grid->add_flag("--json", gridOptions->json, "Print the table as JSON");
     grid->callback(
         [gridOptions, &run] { run = [gridOptions] { return gridDialog(*gridOptions); }; });

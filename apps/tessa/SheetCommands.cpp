@@ -130,17 +130,13 @@ void addConvertCommand(CLI::App& program, CommandRun& run) {
     CLI::App* convert =
         program.add_subcommand("convert", "Convert a sheet between .tfs and .csv (by extension)");
     convert->add_option("IN", options->in, "The sheet to read")->required();
-    convert->add_option("OUT", options->out, "The file to write")->required();
+    convert->add_option("OUT", options->out, "The file to write")->check(outputPathCheck())->required();
     convert->callback([options, &run] {
         run = [options] {
             if (!sheetFileKind(options->out)) {
                 std::fprintf(stderr, "tessa: %s: the name must end in .tfs or .csv\n",
                              options->out.c_str());
                 return static_cast<int>(kExitUsage);
-            }
-            if (const auto input = core::resolveExisting(Vdn_String::fromUtf8(options->in))) {
-                if (const auto refused = OutputFile(options->out).refuseInputs({*input}))
-                    return fail(*refused);
             }
             grid::Sheet sheet;
             if (const auto problem = loadSheetFile(options->in, sheet))

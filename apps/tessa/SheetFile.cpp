@@ -1,5 +1,6 @@
 #include "apps/tessa/SheetFile.h"
 
+#include "apps/tessa/OutputFile.h"
 #include "apps/tessa/ProgramText.h"
 #include "platform/core/files/PathBoundary.h"
 #include "platform/core/text/Vdn_String.h"
@@ -48,15 +49,20 @@ std::optional<std::string> loadSheetFile(const std::string& path, grid::Sheet& s
     return std::nullopt;
 }
 
-std::optional<std::string> saveSheetFile(const grid::Sheet& sheet, const std::string& path) {
+std::optional<std::string> saveSheetFile(const grid::Sheet& sheet, const std::string& path,
+                                         const std::string& option) {
     const std::optional<SheetFileKind> kind = sheetFileKind(path);
     if (!kind)
         return path + ": not a sheet file (the name must end in .tfs or .csv)";
+    const OutputFile out(path, option);
+    if (auto refused = out.refusal())
+        return refused;
+    // The sheet's own save, which refuses a file too large to be loaded again.
     const std::filesystem::path target = core::resolveForWriting(Vdn_String::fromUtf8(path));
-    const bool saved =
+    const grid::Result saved =
         *kind == SheetFileKind::Tfs ? sheet.saveTfs(target) : sheet.exportCsv(target);
     if (!saved)
-        return path + ": could not be written";
+        return utf8(saved.message());
     return std::nullopt;
 }
 

@@ -1,4 +1,5 @@
 #include "apps/tessa/ShowCommand.h"
+#include "apps/tessa/OutputFile.h"
 
 #include "apps/tessa/DialogCatalog.h"
 #include "apps/tessa/LoadedModule.h"
@@ -7,6 +8,7 @@
 #include "platform/core/settings/Vdn_Settings.h"
 #include "platform/host/HostWindows.h"
 #include "platform/qt/Desktop.h"
+#include "platform/io/AtomicWrite.h"
 
 #include <CLI/CLI.hpp>
 #include <cstdio>
@@ -82,6 +84,14 @@ int show(const ShowOptions& options) {
                      "tessa show: no display to show the dialog on; use --screenshot FILE.png\n");
         return kExitFailed;
     }
+    const std::optional<OutputFile> picture =
+        options.screenshot.empty() ? std::nullopt
+                                   : std::optional<OutputFile>(std::in_place, options.screenshot,
+                                                               "--screenshot");
+    if (picture) {
+        if (const auto refused = picture->refusal())
+            return fail(*refused);
+    }
     const LoadedModule module(stderr);
     WindowRunner windows(QString::fromStdString(options.screenshot));
     // The dialog shows on its own, without the empty host window behind it.
@@ -90,9 +100,13 @@ int show(const ShowOptions& options) {
         std::fprintf(stderr, "tessa show: %s could not be opened\n", entry->className.c_str());
         return kExitFailed;
     }
-    if (!options.screenshot.empty() && !windows.pictureSaved()) {
-        std::fprintf(stderr, "tessa show: the picture of %s could not be written to %s\n",
-                     entry->className.c_str(), options.screenshot.c_str());
+    if (picture && !windows.pictureSaved()) {
+        const auto refused = picture->refusal();
+        const std::string& failure = io::lastWriteFailure();
+        std::fprintf(stderr, "tessa show: the picture of %s could not be written: %s\n",
+                     entry->className.c_str(),
+                     refused ? refused->c_str()
+                             : (failure.empty() ? options.screenshot.c_str() : failure.c_str()));
         return kExitFailed;
     }
     return kExitOk;
@@ -136,7 +150,7 @@ void addShowCommand(CLI::App& program, CommandRun& run) {
     command->add_option("dialog", options->dialog, "class name, template id or template name");
     command->add_option("--language", options->language, "nl, en or fr");
     command->add_option("--screenshot", options->screenshot,
-                        "write a PNG picture instead of a window");
+                        "write a PNG picture instead of a window")->check(outputPathCheck());
     command->add_flag("--list", options->list, "list every dialog");
     command->add_flag("--json", options->json, "the list as JSON");
     command->callback([options, &run] { run = [options] { return show(*options); }; });

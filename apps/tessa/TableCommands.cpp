@@ -246,14 +246,10 @@ int addSizeByRules(const TableOptions& options) {
         Vdn_Array<Vdn_StringArray> fileRows{{table.templateName}, table.columnNames};
         fileRows.append(table.rows);
         const OutputFile out(options.out);
-        const std::vector<std::filesystem::path> inputs{
-            core::toNativePath(Vdn_ProfValuesTable::filePath(Vdn_String::fromUtf8(options.name)))};
-        if (const auto refused = out.refuseInputs(inputs))
-            return fail(*refused);
         if (const auto refused = out.write([&fileRows](const std::filesystem::path& path) {
                 return Vdn_SectionTableManager::writeFile(core::fromNativePath(path), fileRows);
             }))
-            return fail(options.out + ": " + *refused);
+            return fail(*refused);
         written = options.out;
     }
     int row = -1;
@@ -321,7 +317,7 @@ void addTableCommand(CLI::App& program, CommandRun& run) {
                         "values not given keep those of the size copied");
     addSize->add_option("--out", options->out,
                         "Write the table with the new size to this file; the table file is "
-                        "left as it is");
+                        "left as it is")->check(outputPathCheck());
     addSize->add_option("--library", options->library, "The library folder");
     addSize->add_flag("--json", options->json,
                       "Print {\"table\":...,\"sysName\":...,\"fullName\":...,\"row\":...,"

@@ -197,11 +197,8 @@ int setCommand(const WorkshopOptions& options) {
     std::optional<OutputFile> output;
     if (!options.out.empty()) {
         output.emplace(options.out);
-        const std::optional<std::filesystem::path> input =
-            core::resolveExisting(Vdn_String::fromUtf8(options.file));
-        if (input)
-            if (const std::optional<std::string> refused = output->refuseInputs({*input}))
-                return fail(*refused);
+        if (const std::optional<std::string> refused = output->refusal())
+            return fail(*refused);
     }
     WsUiSettingValue current;
     Vdn_String why;
@@ -247,7 +244,7 @@ int editCommand(const WorkshopOptions& options) {
         std::printf("cancelled: %s is unchanged\n", options.file.c_str());
         return kExitOk;
     }
-    const OutputFile out(options.file);
+    const OutputFile out = OutputFile::inPlace(options.file);
     if (const auto reason = out.write([&settings](const std::filesystem::path& path) {
             return core::writeWsUiSettingsFile(Vdn_String::fromUtf8(path.string()), settings);
         }))
@@ -293,7 +290,7 @@ void addWorkshopCommand(CLI::App& program, CommandRun& run) {
         ->required();
     set->add_option("--out", options->out,
                     "Write the changed settings here (never the input file); without it "
-                    "nothing is written");
+                    "nothing is written")->check(outputPathCheck());
     set->callback([options, &run] { run = [options] { return setCommand(*options); }; });
 
     CLI::App* edit = workshop->add_subcommand(

@@ -24,6 +24,7 @@
 #include "apps/tessa/TableCommands.h"
 #include "apps/tessa/WorkshopCommands.h"
 #include "platform/core/settings/Vdn_Settings.h"
+#include "platform/io/StandardOutput.h"
 
 #include <CLI/CLI.hpp>
 #include <cstdio>
@@ -75,7 +76,14 @@ int main(int argc, char** argv) {
     if (!run)
         return app::kExitUsage;
     try {
-        return run();
+        io::watchStandardOutput();
+        const int exitCode = run();
+        // Results lost on their way out (a full disk, /dev/full, a closed pipe) are a failure.
+        if (const auto lost = io::finishStandardOutput()) {
+            std::fprintf(stderr, "tessa: standard output: %s\n", lost->c_str());
+            return app::kExitFailed;
+        }
+        return exitCode;
     } catch (const std::bad_alloc&) {
         // Input too large for the memory at hand: said plainly, not an abort.
         std::fprintf(stderr, "tessa: out of memory: the input is too large\n");

@@ -3,8 +3,11 @@
 #include "platform/qt/Desktop.h"
 #include "platform/qt/PersonInput.h"
 #include "platform/qt/TopLevelView.h"
+#include "platform/io/AtomicWrite.h"
+#include "platform/io/InputLog.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QPainter>
 #include <QPixmap>
 
@@ -52,7 +55,19 @@ QImage Screenshot::of(CWnd& topLevel) {
 
 bool Screenshot::save(CWnd& topLevel, const QString& path) {
     const QImage picture = of(topLevel);
-    return !picture.isNull() && picture.save(path, "PNG");
+    const std::filesystem::path target(path.toStdString());
+    // A picture is an output only: it never replaces a file this run has read.
+    if (picture.isNull() || io::InputLog::find(io::writeTargetOf(target)))
+        return false;
+    // Encoded in memory, then written like every other file: a full disk or a device named as
+    // the picture fails the save instead of leaving half a picture (or replacing the device).
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG"))
+        return false;
+    return io::writeFileAtomically(target, std::string_view(png.constData(),
+                                                    static_cast<std::size_t>(png.size())))
+        .ok();
 }
 
 } // namespace qtview

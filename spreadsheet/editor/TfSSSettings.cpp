@@ -5,6 +5,7 @@
 #include "platform/core/files/TextFileHelpers.h"
 #include "platform/core/files/Vdn_PropertiesList.h"
 #include "platform/core/text/TextCodec.h"
+#include "platform/io/InputLog.h"
 #include "spreadsheet/TSpread.h"
 #include "spreadsheet/editor/PrintFilePaths.h"
 
@@ -55,6 +56,7 @@ std::optional<Vdn_String> readSettingsText(const Vdn_String& path) {
     buffer << in.rdbuf();
     if (in.bad())
         return std::nullopt;
+    io::InputLog::note(*file);
     const std::string bytes = buffer.str();
     core::TextEncoding encoding = core::TextEncoding::Windows1252;
     std::wstring text = core::TextCodec::decode(bytes, &encoding);

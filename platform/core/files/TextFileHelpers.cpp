@@ -1,11 +1,12 @@
 #include "platform/core/files/TextFileHelpers.h"
 
 #include "platform/core/files/PathBoundary.h"
+#include "platform/io/AtomicWrite.h"
+#include "platform/io/InputLog.h"
 
 #include <fstream>
 #include <iterator>
 #include <system_error>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -29,35 +30,12 @@ std::optional<std::string> readBytes(const fs::path& path) {
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     if (in.bad())
         return std::nullopt;
+    io::InputLog::note(path);
     return bytes;
 }
 
-// Writes beside the target first and then replaces it, so that a failure never leaves a
-// half-written file in the target's place.
 bool writeBytes(const fs::path& target, const std::string& bytes) {
-    std::error_code error;
-    if (target.empty() || !target.has_filename() || fs::is_directory(target, error))
-        return false;
-    fs::path temporary = target;
-    temporary += ".tmp-" + std::to_string(static_cast<long>(getpid()));
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            fs::remove(temporary, error);
-            return false;
-        }
-    }
-    fs::rename(temporary, target, error);
-    if (error) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return false;
-    }
-    return true;
+    return io::writeFileAtomically(target, bytes).ok();
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "platform/core/files/BmpEncoding.h"
 #include "platform/core/files/PathBoundary.h"
+#include "platform/io/AtomicWrite.h"
 
 #include <algorithm>
 #include <atomic>
@@ -128,11 +129,8 @@ bool createImage(const Vdn_StringArray& row, Vdn_String& fileName, int& view, in
 
     const std::vector<std::uint8_t> bytes = canvas.bmp();
     const std::filesystem::path path = core::newTemporaryFile();
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out.write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size())) ||
-        !out.flush()) {
-        out.close();
+    if (!io::writeFileAtomically(
+            path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()))) {
         std::error_code ignored;
         std::filesystem::remove(path, ignored);
         return false;

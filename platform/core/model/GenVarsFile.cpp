@@ -4,6 +4,7 @@
 #include "platform/core/text/JsonDocument.h"
 #include "platform/core/text/StringHelpers.h"
 #include "platform/core/text/TextCodec.h"
+#include "platform/io/AtomicWrite.h"
 
 #include <algorithm>
 #include <charconv>
@@ -186,11 +187,7 @@ std::string genVarsToJsonText(const TfAutoStandardsData& data) {
 }
 
 bool writeGenVarsFile(const TfAutoStandardsData& data, const std::filesystem::path& path) {
-    const std::string text = genVarsToJsonText(data);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.close();
-    return static_cast<bool>(out);
+    return io::writeFileAtomically(path, genVarsToJsonText(data)).ok();
 }
 
 } // namespace core

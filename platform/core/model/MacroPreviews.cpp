@@ -5,6 +5,7 @@
 #include "platform/core/files/PathHelpers.h"
 #include "platform/core/model/MacroReadResult.h"
 #include "platform/core/model/Vdn_DbMacro.h"
+#include "platform/io/AtomicWrite.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -107,10 +108,9 @@ bool isOlder(const std::filesystem::path& preview, const std::filesystem::path& 
 }
 
 bool writeBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out);
+    return io::writeFileAtomically(
+               path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()))
+        .ok();
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 #include "platform/grid/files/TfsReader.h"
 #include "platform/grid/files/TfsWriter.h"
 #include "platform/grid/sheet/Sheet.h"
+#include "platform/io/AtomicWrite.h"
+#include "platform/io/InputLog.h"
 
 #include <algorithm>
 #include <fstream>
@@ -51,32 +53,25 @@ Result readFile(const std::filesystem::path& path, std::string& bytes) {
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     if (in.bad())
         return Result::failure(L"cannot read " + shown(path));
+    io::InputLog::note(path);
     return Result::success();
 }
 
-// Writes through a temporary file beside the target, so a failed save leaves the old file.
-bool writeFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::filesystem::path temporary = path;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
+// Every save goes through the one atomic, checked write: a failed save leaves the old file.
+// A file this control could not load again is not written at all.
+Result writeFile(const std::filesystem::path& path, const std::string& bytes) {
+    if (bytes.size() > Sheet::kMaxFileBytes) {
+        const std::wstring reason =
+            shown(path) + L": the sheet would take " + std::to_wstring(bytes.size() / (1024 * 1024)) +
+            L" MB, more than the " + std::to_wstring(Sheet::kMaxFileBytes / (1024 * 1024)) +
+            L" MB a sheet file may hold; nothing was written";
+        io::noteWriteFailure(TextCodec::encodeUtf8(reason));
+        return Result::failure(reason);
     }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
+    const io::WriteResult written = io::writeFileAtomically(path, bytes);
+    if (!written)
+        return Result::failure(TextCodec::decodeAny(written.reason()));
+    return Result::success();
 }
 
 } // namespace
@@ -123,7 +118,7 @@ std::string Sheet::writeTfs(bool dataOnly) const {
     return TfsWriter::write(model_, dataOnly);
 }
 
-bool Sheet::saveTfs(const std::filesystem::path& path, bool dataOnly) const {
+Result Sheet::saveTfs(const std::filesystem::path& path, bool dataOnly) const {
     return writeFile(path, writeTfs(dataOnly));
 }
 
@@ -148,9 +143,9 @@ std::string Sheet::writeCsv(wchar_t separator) const {
     return CsvWriter::write(model_, separator);
 }
 
-bool Sheet::exportCsv(const std::filesystem::path& path, wchar_t separator) const {
+Result Sheet::exportCsv(const std::filesystem::path& path, wchar_t separator) const {
     if (separator != L',' && separator != L';' && separator != L'\t')
-        return false;
+        return Result::failure(L"a CSV separator is a comma, a semicolon or a tab");
     return writeFile(path, writeCsv(separator));
 }
 

@@ -170,11 +170,11 @@ public:
     Result loadTfs(const std::filesystem::path& path);
     Result readTfs(std::string_view bytes);
     // dataOnly keeps the size, contents, tags and notes without formats, layout or options.
-    bool saveTfs(const std::filesystem::path& path, bool dataOnly = false) const;
+    Result saveTfs(const std::filesystem::path& path, bool dataOnly = false) const;
     std::string writeTfs(bool dataOnly = false) const;
     Result importCsv(const std::filesystem::path& path);
     Result readCsv(std::string_view bytes);
-    bool exportCsv(const std::filesystem::path& path, wchar_t separator = L',') const;
+    Result exportCsv(const std::filesystem::path& path, wchar_t separator = L',') const;
     std::string writeCsv(wchar_t separator = L',') const;
 
     // --- Snapshots ---

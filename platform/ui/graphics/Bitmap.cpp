@@ -2,6 +2,8 @@
 
 #include "platform/core/files/PathBoundary.h"
 #include "platform/ui/graphics/BitmapFormat.h"
+#include "platform/io/AtomicWrite.h"
+#include "platform/io/InputLog.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -48,6 +50,7 @@ Bitmap::LoadResult Bitmap::load(const Vdn_String& name) {
     std::ifstream in(*path, std::ios::binary);
     if (!in || !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size)))
         return fail(L"the file cannot be read");
+    io::InputLog::note(*path);
     LoadResult result = BitmapFormat::decode(bytes);
     if (!result.ok())
         return fail(result.error);
@@ -58,27 +61,10 @@ bool Bitmap::save(const Vdn_String& name) const {
     const std::vector<std::uint8_t> bytes = BitmapFormat::encode24(*this);
     if (bytes.empty())
         return false;
-    const std::filesystem::path target = core::resolveForWriting(name);
-    std::filesystem::path temporary = target;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out.write(reinterpret_cast<const char*>(bytes.data()),
-                       static_cast<std::streamsize>(bytes.size())) ||
-            !out.flush()) {
-            out.close();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, target, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
+    return io::writeFileAtomically(
+               core::resolveForWriting(name),
+               std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()))
+        .ok();
 }
 
 BitmapMask Bitmap::maskOf(COLORREF transparent) const {
