@@ -129,8 +129,14 @@ BOOL CDlgDesigner::OnInitDialog() {
     resizer_.Init(this, nullptr, layout);
     ChangeDlgSize(this, kSizeKey);
     if (!path_.isEmpty() && core::fileExists(path_)) {
-        design_.readFromFile(path_, true);
-        design_.redrawAllControls();
+        Vdn_String why;
+        if (design_.readFromFile(path_, true, &why)) {
+            design_.redrawAllControls();
+        } else {
+            // Opened as an empty design, it would be saved over the file it could not read: the
+            // user hears why, and the designer starts on a new design without a name.
+            tellUnreadable(path_, why);
+        }
     }
     design_.updatePropsOfCurSel();
     modified_ = false;
@@ -170,6 +176,36 @@ Vdn_String CDlgDesigner::currentFolder() const {
     return getPath(Vdn_DlgDesignerData::getDesignerRootFolder() + design_.name());
 }
 
+void CDlgDesigner::tellUnreadable(const Vdn_String& path, const Vdn_String& why) {
+    unreadable_ = path;
+    const Vdn_String message = dialString(designer::kUnreadableDesign) + L":\n" +
+                               core::fromNativePath(core::toNativePath(path)) + L"\n" + why;
+    MessageBox(message.str(), dialString(designer::kDesignerCaption).str(),
+               MB_OK | MB_ICONEXCLAMATION);
+}
+
+bool CDlgDesigner::mayWrite(const Vdn_String& path) {
+    if (unreadable_.isEmpty()) {
+        return true;
+    }
+    const auto target = core::resolveExistingFile(path);
+    const auto damaged = core::resolveExistingFile(unreadable_);
+    std::error_code error;
+    if (!target || !damaged || !std::filesystem::equivalent(*target, *damaged, error)) {
+        return true;
+    }
+    // What could not be read may still be worth mending by hand: it is replaced only on a Yes,
+    // which is not the default answer.
+    const Vdn_String question = dialString(designer::kReplaceUnreadable) + L"\n<" +
+                                core::fromNativePath(core::toNativePath(path)) + L">";
+    if (MessageBox(question.str(), dialString(designer::kDesignerCaption).str(),
+                   MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDYES) {
+        return false;
+    }
+    unreadable_ = Vdn_String(); // given up by the user: it is asked once
+    return true;
+}
+
 bool CDlgDesigner::askToSave() {
     if (!modified_) {
         return true;
@@ -185,8 +221,9 @@ bool CDlgDesigner::askToSave() {
         if (design_.name().isEmpty()) {
             return saveAs();
         }
-        if (!design_.writeToFile(Vdn_DlgDesignerData::getDesignerRootFolder() + design_.name() +
-                                 L".txt")) {
+        const Vdn_String path =
+            Vdn_DlgDesignerData::getDesignerRootFolder() + design_.name() + L".txt";
+        if (!mayWrite(path) || !design_.writeToFile(path)) {
             return false; // not saved: the window stays open with the design
         }
         modified_ = false;
@@ -205,9 +242,11 @@ bool CDlgDesigner::openDesign() {
         return false;
     }
     design_.removeAllDrawnCtrls();
-    if (!design_.readFromFile(Vdn_String(dialog.GetPathName()), true)) {
+    Vdn_String why;
+    if (!design_.readFromFile(Vdn_String(dialog.GetPathName()), true, &why)) {
         // Outside the designer's folder, or not a design: the old design stays.
         design_.redrawAllControls();
+        tellUnreadable(Vdn_String(dialog.GetPathName()), why);
         return false;
     }
     design_.redrawAllControls();
@@ -231,8 +270,8 @@ bool CDlgDesigner::saveAs() {
         return false;
     }
     const Vdn_String path(dialog.GetPathName());
-    if (!design_.writeToFile(path)) {
-        return false; // nothing written (outside the designer's folder): still modified
+    if (!mayWrite(path) || !design_.writeToFile(path)) {
+        return false; // nothing written (outside the designer's folder, or kept): still modified
     }
     path_ = path;
     modified_ = false;
@@ -390,7 +429,8 @@ HBRUSH CDlgDesigner::OnCtlColor(CDC* dc, CWnd* window, UINT ctlColor) {
 }
 
 bool StartDlgDesigner(const Vdn_String& dialogName) {
-    // A name below the designer's folder or a full path, with or without ".txt".
+    // A name below the designer's folder or a full path, with or without ".txt". A relative
+    // path is a name: a caller with a path relative to the current folder makes it absolute.
     Vdn_String path = dialogName;
     const std::wstring& text = dialogName.str();
     const bool full = !text.empty() &&

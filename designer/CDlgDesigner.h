@@ -74,10 +74,17 @@ private:
     void updateTitle();
     // Asks whether to save a modified design; false when the user cancelled.
     bool askToSave();
+    // Tells the user that the design file at path could not be read, and why; the file is then
+    // written over only after a question (mayWrite).
+    void tellUnreadable(const Vdn_String& path, const Vdn_String& why);
+    // False when path is the file that could not be read and the user would rather keep it.
+    bool mayWrite(const Vdn_String& path);
     Vdn_String currentFolder() const;
     void repaint();
 
     Vdn_DlgDesignerData design_;
+    // The last design file that could not be read; empty when there was none.
+    Vdn_String unreadable_;
     bool modified_ = false;
     std::array<CButtonST, 8> imageButtons_;
     CResizer resizer_;
@@ -87,5 +94,7 @@ private:
 };
 
 // Opens the designer on a design, given by name (below the designer root folder, with or
-// without ".txt") or by full path; true when it was closed with OK.
+// without ".txt") or by full path; true when it was closed with OK. A design file that exists
+// but cannot be read is not opened: a message says why and the designer starts on a new design,
+// which is saved over that file only when the user confirms it.
 bool StartDlgDesigner(const Vdn_String& dialogName);

@@ -42,6 +42,9 @@ constexpr int kPictureFilter = 20084;
 constexpr int kPropertiesLabel = 20085;
 constexpr int kButtonTipBase = 20086; // eight tooltips, in the order of the image buttons
 constexpr int kNoMoreControls = 20094;
+// A design file that cannot be read, and the question before it is saved over.
+constexpr int kUnreadableDesign = 20095;
+constexpr int kReplaceUnreadable = 20096;
 
 // The icon of flex buttons.
 constexpr unsigned kFlexIcon = 239;

@@ -14,30 +14,79 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <optional>
 #include <system_error>
+#include <vector>
 
 namespace {
 
-// Whether a path lies below the designer's folder, compared by normalised components without
-// regard to case, so that "..\" cannot lead out of it and "Design2" is not below "Design".
-bool isBelowRoot(const Vdn_String& path) {
-    const std::filesystem::path root =
-        core::toNativePath(Vdn_DlgDesignerData::getDesignerRootFolder()).lexically_normal();
-    const std::filesystem::path full = core::toNativePath(path).lexically_normal();
-    auto r = root.begin();
-    auto f = full.begin();
-    for (; r != root.end() && !r->empty(); ++r, ++f) {
-        if (f == full.end() ||
-            Vdn_String(f->wstring()).toUpper() != Vdn_String(r->wstring()).toUpper()) {
-            return false;
-        }
+// Where a name lies, for comparing places: absolute and lexically normal, with what exists of
+// it resolved as the file system sees it (case, links), so that "lib/./x", "lib//x",
+// "lib/../lib/x" and a relative spelling of an absolute path all name one place.
+std::filesystem::path placeOf(const Vdn_String& name) {
+    const std::filesystem::path native = core::resolveForWriting(name);
+    if (native.empty()) {
+        return {};
     }
-    return f != full.end();
+    std::error_code error;
+    std::filesystem::path place = std::filesystem::absolute(native, error);
+    if (error) {
+        place = native;
+    }
+    std::filesystem::path canonical = std::filesystem::weakly_canonical(place, error);
+    if (!error) {
+        place = std::move(canonical);
+    }
+    return place.lexically_normal();
 }
 
-Vdn_String relativeName(const Vdn_String& path) {
-    const Vdn_String root = Vdn_DlgDesignerData::getDesignerRootFolder();
-    return removeExtension(Vdn_String(path.str().substr(root.str().size())));
+// The components of a path below the designer's folder, compared by the components of both
+// places without regard to case, so that "..\" cannot lead out of it and "Design2" is not
+// below "Design"; nullopt when the path does not lie below it.
+std::optional<std::vector<std::wstring>> belowRoot(const Vdn_String& path) {
+    const std::filesystem::path root = placeOf(Vdn_DlgDesignerData::getDesignerRootFolder());
+    const std::filesystem::path full = placeOf(path);
+    if (root.empty() || full.empty()) {
+        return std::nullopt;
+    }
+    auto f = full.begin();
+    for (const std::filesystem::path& component : root) {
+        if (component.empty()) {
+            continue; // the root's trailing separator
+        }
+        if (f == full.end() ||
+            core::fromNativePath(*f).toUpper() != core::fromNativePath(component).toUpper()) {
+            return std::nullopt;
+        }
+        ++f;
+    }
+    std::vector<std::wstring> below;
+    for (; f != full.end(); ++f) {
+        if (!f->empty()) {
+            below.push_back(core::fromNativePath(*f).str());
+        }
+    }
+    if (below.empty()) {
+        return std::nullopt;
+    }
+    return below;
+}
+
+// A design's name: its components below the root, joined as names are stored, without the
+// extension.
+Vdn_String nameOf(const std::vector<std::wstring>& below) {
+    std::wstring joined;
+    for (const std::wstring& component : below) {
+        joined += (joined.empty() ? L"" : L"\\") + component;
+    }
+    return removeExtension(Vdn_String(joined));
+}
+
+bool refuse(Vdn_String* why, const Vdn_String& reason) {
+    if (why != nullptr) {
+        *why = reason;
+    }
+    return false;
 }
 
 Vdn_String withExtension(const Vdn_String& path, const wchar_t* extension) {
@@ -132,18 +181,30 @@ void Vdn_DlgDesignerData::getModuleImages(Vdn_StringArray& names) {
     }
 }
 
-bool Vdn_DlgDesignerData::readFromFile(const Vdn_String& path, bool withBitmap) {
-    if (!isBelowRoot(path) || !core::fileExists(path)) {
-        return false;
+bool Vdn_DlgDesignerData::isBelowRootFolder(const Vdn_String& path) {
+    return belowRoot(path).has_value();
+}
+
+bool Vdn_DlgDesignerData::readFromFile(const Vdn_String& path, bool withBitmap, Vdn_String* why) {
+    const std::optional<std::vector<std::wstring>> below = belowRoot(path);
+    if (!below) {
+        return refuse(why, L"not below the designer folder " +
+                               core::fromNativePath(core::toNativePath(getDesignerRootFolder())));
     }
+    if (!core::fileExists(path)) {
+        return refuse(why, L"there is no such file");
+    }
+    // Whatever is damaged, the design stays as it was.
     Vdn_PropertiesList list;
     if (!list.readFromFile(path)) {
-        return false;
+        return refuse(why, L"damaged: not a properties list (a first line \"Vdn_PropertiesList "
+                           L"1\", then a type, a key and a value a line, each key once)");
     }
     int count = 0;
     list.getInt(L"nrOfControls", count);
     if (count < 0 || count > kMaxControls) {
-        return false; // damaged: the design stays as it was
+        return refuse(why, L"damaged: nrOfControls is " + Vdn_String(count) +
+                               L", not between 0 and " + Vdn_String(kMaxControls));
     }
     AcArray<Vdn_DesignerControl> read;
     for (int i = 0; i < count; ++i) {
@@ -152,12 +213,13 @@ bool Vdn_DlgDesignerData::readFromFile(const Vdn_String& path, bool withBitmap) 
         for (const double corner :
              {control.topLeftX, control.topLeftY, control.bottomRightX, control.bottomRightY}) {
             if (!std::isfinite(corner)) {
-                return false;
+                return refuse(why, L"damaged: a corner of control " + Vdn_String(i) +
+                                       L" is not a finite number");
             }
         }
         read.append(control);
     }
-    name_ = relativeName(path);
+    name_ = nameOf(*below);
     removeAllDrawnCtrls();
     controls_ = AcArray<Vdn_DesignerControl>();
     for (int i = 0; i < read.length(); ++i) {
@@ -170,11 +232,12 @@ bool Vdn_DlgDesignerData::readFromFile(const Vdn_String& path, bool withBitmap) 
 }
 
 bool Vdn_DlgDesignerData::writeToFile(const Vdn_String& path) {
-    if (!isBelowRoot(path)) {
+    const std::optional<std::vector<std::wstring>> below = belowRoot(path);
+    if (!below) {
         return false;
     }
     const Vdn_String previous = name_;
-    name_ = relativeName(path);
+    name_ = nameOf(*below);
     if (!previous.isEmpty()) {
         const auto source = core::resolveExistingFile(getDesignerRootFolder() + previous + L".bmp");
         const std::filesystem::path target = core::resolveForWriting(withExtension(path, L"bmp"));

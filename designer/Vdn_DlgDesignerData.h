@@ -39,8 +39,10 @@ public:
                     bool designerMode);
     bool isInitialized() const { return initialized_; }
     bool isDesignerMode() const { return designerMode_; }
-    // Reads a design below the root folder (false and unchanged otherwise, or when missing).
-    bool readFromFile(const Vdn_String& path, bool withBitmap);
+    // Reads a design below the root folder (false and unchanged otherwise, or when missing or
+    // damaged). why, when given, then says why in a line: "not below the designer folder
+    // <root>", "there is no such file", or "damaged: " and what is wrong.
+    bool readFromFile(const Vdn_String& path, bool withBitmap, Vdn_String* why = nullptr);
     // Writes the design below the root folder, carrying its picture to the new name; false
     // when nothing was written.
     bool writeToFile(const Vdn_String& path);
@@ -51,6 +53,10 @@ public:
     const Vdn_String& name() const { return name_; }
     // The library's "Dialog Templates\Dialog Design\" folder.
     static Vdn_String getDesignerRootFolder();
+    // Whether path lies below the root folder: the components of both, made absolute and
+    // normal (what exists resolved as the file system sees it), compared without regard to
+    // case. A design's name is its path below the root, by the same components.
+    static bool isBelowRootFolder(const Vdn_String& path);
     // Every design below the root folder, by name, sorted.
     static void getModuleImages(Vdn_StringArray& names);
 

@@ -10,8 +10,8 @@
 #include "platform/core/model/Vdn_DbMacro.h"
 #include "platform/core/settings/DocumentData.h"
 #include "platform/core/settings/Vdn_Settings.h"
-#include "platform/io/InputLog.h"
 #include "platform/core/settings/Vdn_Timer.h"
+#include "platform/io/InputLog.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -321,7 +321,8 @@ void addBatchCommand(CLI::App& program, CommandRun& run) {
         ->add_option("--jobs", options->jobs,
                      "Evaluations at once (default: one per core); the results are the same")
         ->each([options](const std::string&) { options->jobsGiven = true; });
-    batch->add_option("--out", options->out, "Write the results here instead of stdout")->check(outputPathCheck());
+    batch->add_option("--out", options->out, "Write the results here instead of stdout")
+        ->check(outputPathCheck());
     batch->callback([options, &run] { run = [options] { return runBatch(*options); }; });
 }
 

@@ -1,17 +1,17 @@
 #include "apps/tessa/BillCommand.h"
-#include "apps/tessa/CsvInput.h"
-#include "apps/tessa/OutputFile.h"
 
+#include "apps/tessa/CsvInput.h"
 #include "apps/tessa/LoadedModule.h"
+#include "apps/tessa/OutputFile.h"
 #include "apps/tessa/ProgramText.h"
 #include "platform/core/files/PathBoundary.h"
 #include "platform/core/files/TextFileHelpers.h"
 #include "platform/core/text/Vdn_StringArray.h"
 #include "platform/grid/files/CsvReader.h"
 #include "platform/host/AcArray.h"
+#include "platform/io/AtomicWrite.h"
 #include "spreadsheet/bill/TfSSBillOutput.h"
 #include "spreadsheet/editor/TfSSSettings.h"
-#include "platform/io/AtomicWrite.h"
 
 #include <algorithm>
 #include <cctype>
@@ -140,6 +140,13 @@ int writeBill(const BillOptions& options) {
     std::vector<std::vector<std::wstring>> rows;
     if (const auto problem = readCsvInput(options.rows, rows))
         return fail(*problem + "; no bill written");
+    const bool anyRow = std::any_of(rows.begin(), rows.end(), [](const auto& fields) {
+        return std::any_of(fields.begin(), fields.end(), [](const std::wstring& field) {
+            return !Vdn_String(field).trim().isEmpty();
+        });
+    });
+    if (!anyRow)
+        return fail(options.rows + ": no rows; no bill written");
     for (std::size_t i = 0; i < rows.size(); ++i) {
         // A field beyond the columns would have no name, no kind and no place on the bill.
         if (rows[i].size() > static_cast<std::size_t>(columnNames.length()))
@@ -205,7 +212,9 @@ void addBillCommand(CLI::App& program, CommandRun& run) {
     bill->add_option("--var", options->variables,
                      "A print variable NAME=VALUE (repeatable), after Date, Title and "
                      "BillFilename");
-    bill->add_option("--out", options->out, "The bill's sheet (.tfs)")->check(outputPathCheck())->required();
+    bill->add_option("--out", options->out, "The bill's sheet (.tfs)")
+        ->check(outputPathCheck())
+        ->required();
     bill->callback([options, bill, &run] {
         options->hasSubtotalMarker = bill->count("--subtotal-marker") > 0;
         run = [options] { return writeBill(*options); };

@@ -4,6 +4,7 @@
 #include "apps/tessa/ProgramText.h"
 #include "dialogs/CspOverview.h"
 #include "library/csp/BarRun.h"
+#include "library/csp/CspSetProblem.h"
 #include "library/csp/CspTableFile.h"
 #include "library/csp/CuttingListFile.h"
 #include "library/csp/CuttingOptimizer.h"
@@ -190,6 +191,8 @@ int importTable(const RecordOptions& options) {
     if (!csp::CspTableFile::read(Vdn_String::fromUtf8(options.file), rows, problem))
         return fail(problem);
     const int table = tableIndex(options.table);
+    if (const auto notTable = csp::tableRowsProblem(rows, options.table == "stock"))
+        return fail(options.file + ": " + *notTable + "; the record is unchanged");
     data.replaceRows(table, setId, rows);
     if (!options.out.empty()) {
         const OutputFile out(options.out);
@@ -277,7 +280,8 @@ void addRecordVerbs(CLI::App& csp, CommandRun& run) {
     common(importVerb);
     table(importVerb);
     importVerb->add_option("--file", options->file, "The .shp or .buy file")->required();
-    importVerb->add_option("--out", options->out, "Where to write the changed record")->check(outputPathCheck());
+    importVerb->add_option("--out", options->out, "Where to write the changed record")
+        ->check(outputPathCheck());
     importVerb->add_flag("--json", options->json,
                          "Print {\"set\":...,\"table\":...,\"rows\":[[cell,...],...]}");
     importVerb->callback([options, &run] { run = [options] { return importTable(*options); }; });
@@ -287,7 +291,8 @@ void addRecordVerbs(CLI::App& csp, CommandRun& run) {
                   "printed, or written with --out");
     common(exportVerb);
     table(exportVerb);
-    exportVerb->add_option("--out", options->out, "The .shp or .buy file to write")->check(outputPathCheck());
+    exportVerb->add_option("--out", options->out, "The .shp or .buy file to write")
+        ->check(outputPathCheck());
     exportVerb->add_flag("--json", options->json,
                          "Print {\"set\":...,\"table\":...,\"rows\":[[cell,...],...]}");
     exportVerb->callback([options, &run] { run = [options] { return exportTable(*options); }; });

@@ -2,13 +2,11 @@
 
 #include "apps/tessa/ProgramText.h"
 #include "platform/core/files/PathBoundary.h"
+#include "platform/core/files/TextFileHelpers.h"
 #include "platform/core/text/TextBytes.h"
 #include "platform/grid/files/CsvReader.h"
 #include "platform/grid/sheet/TextLocation.h"
-#include "platform/io/InputLog.h"
 
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace app {
@@ -27,16 +25,15 @@ std::optional<std::string> readCsvInput(const std::string& path,
     if (size > kMaxCsvInputBytes)
         return path + ": " + std::to_string(size / (1024 * 1024)) + " MB, more than the " +
                std::to_string(kMaxCsvInputBytes / (1024 * 1024)) + " MB a CSV input may hold";
-    std::ifstream in(*resolved, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (!in.eof() || in.bad())
+    const std::optional<std::string> bytes =
+        core::readFileBytes(core::fromNativePath(*resolved), kMaxCsvInputBytes);
+    if (!bytes)
         return path + ": the file cannot be read";
-    io::InputLog::note(*resolved);
-    if (const auto notText = core::findNotText(bytes))
+    if (const auto notText = core::findNotText(*bytes))
         return path + ": line " + std::to_string(notText->line) + ": " + notText->what +
                "; this is not a CSV text file";
     std::vector<std::vector<std::wstring>> read;
-    const grid::Result parsed = grid::CsvReader::readRows(bytes, read);
+    const grid::Result parsed = grid::CsvReader::readRows(*bytes, read);
     if (!parsed)
         return utf8(grid::formatDiagnostic(Vdn_String::fromUtf8(path).str(), parsed.where(),
                                            parsed.message()));

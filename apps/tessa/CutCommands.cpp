@@ -1,7 +1,7 @@
 #include "apps/tessa/CutCommands.h"
-#include "apps/tessa/MacroOutput.h"
 
 #include "apps/tessa/LoadedModule.h"
+#include "apps/tessa/MacroOutput.h"
 #include "apps/tessa/OutputFile.h"
 #include "apps/tessa/ProgramText.h"
 #include "macro/cuts/CDlgEditProfCuts.h"
@@ -391,7 +391,8 @@ void addCutCommand(CLI::App& program, CommandRun& run) {
     set->add_option("--bevel-flanges", options->flanges,
                     "on|off: type 1 prepares the flanges for the weld");
     set->add_option("--bevel-web", options->web, "on|off: type 1 prepares the web for the weld");
-    set->add_option("--out", options->out, "Write the macro with the cut to this file")->check(outputPathCheck());
+    set->add_option("--out", options->out, "Write the macro with the cut to this file")
+        ->check(outputPathCheck());
     set->add_flag("--json", options->json, "Print {\"ok\":true,\"cut\":{...},\"written\":...}");
     set->callback([options, &run] { run = [options] { return setCut(*options); }; });
 
@@ -400,7 +401,8 @@ void addCutCommand(CLI::App& program, CommandRun& run) {
     remove->add_option("FILE", options->file, "The macro file (.json)")->required();
     remove->add_option("MODULE", options->module, "The module that holds the cut")->required();
     remove->add_option("CUT", options->cut, "The cut's name")->required();
-    remove->add_option("--out", options->out, "Write the macro without the cut to this file")->check(outputPathCheck());
+    remove->add_option("--out", options->out, "Write the macro without the cut to this file")
+        ->check(outputPathCheck());
     remove->add_flag("--json", options->json, "Print {\"ok\":true,\"removed\":...}");
     remove->callback([options, &run] { run = [options] { return removeCut(*options); }; });
 }

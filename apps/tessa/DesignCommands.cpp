@@ -1,10 +1,9 @@
 #include "apps/tessa/DesignCommands.h"
-#include "apps/tessa/OutputFile.h"
 
 #include "apps/tessa/LoadedModule.h"
+#include "apps/tessa/OutputFile.h"
 #include "apps/tessa/ProgramText.h"
 #include "designer/CDlgDesigner.h"
-#include "designer/DesignerLaunchers.h"
 #include "designer/Vdn_DlgDesignerData.h"
 #include "platform/core/files/PathBoundary.h"
 #include "platform/core/files/PathHelpers.h"
@@ -20,8 +19,10 @@
 #include <CLI/CLI.hpp>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -60,21 +61,68 @@ void useLibrary(const DesignOptions& options) {
         gSettings.setLibDir(Vdn_String::fromUtf8(options.library));
 }
 
-// A design name below the root, or a file; with or without ".txt".
+// A name or path as a person on this system reads it: "sub/EndPlate" for the stored
+// "sub\EndPlate".
+std::string shown(const Vdn_String& name) {
+    return utf8(core::fromNativePath(core::toNativePath(name)));
+}
+
+// A design name below the root, or a file; with or without ".txt". An existing file comes
+// first, then an existing design of that name (as listed, "sub/EndPlate", or as stored,
+// "sub\EndPlate"); what exists neither way is a file when it holds a '/', else a name.
 Vdn_String designPath(const std::string& given) {
+    const auto withText = [](const Vdn_String& path) {
+        return removeExtension(path) == path ? path + L".txt" : path;
+    };
     const Vdn_String name = Vdn_String::fromUtf8(given);
-    const bool isFile = core::fileExists(name) || given.find('/') != std::string::npos;
-    Vdn_String path = isFile ? name : Vdn_DlgDesignerData::getDesignerRootFolder() + name;
-    if (removeExtension(path) == path)
-        path = path + L".txt";
-    return path;
+    const Vdn_String inRoot = withText(Vdn_DlgDesignerData::getDesignerRootFolder() + name);
+    if (core::fileExists(name))
+        return withText(name);
+    if (core::fileExists(inRoot))
+        return inRoot;
+    return given.find('/') != std::string::npos ? withText(name) : inRoot;
+}
+
+// The path made absolute against the current folder (and lexically normal), as the designer
+// window takes it.
+Vdn_String absolutePath(const Vdn_String& path) {
+    std::error_code error;
+    const std::filesystem::path absolute =
+        std::filesystem::absolute(core::toNativePath(path), error);
+    return error ? path : core::fromNativePath(absolute.lexically_normal());
+}
+
+// Reads the design a command was given; false, with the reason on stderr, when it is missing,
+// damaged or outside the designer folder.
+bool readDesign(const std::string& given, const Vdn_String& path, Vdn_DlgDesignerData& design,
+                bool withBitmap) {
+    const std::string where = shown(path);
+    if (!core::fileExists(path)) {
+        fail("design \"" + given + "\" not found (" + where + ")");
+        return false;
+    }
+    Vdn_String why;
+    if (design.readFromFile(path, withBitmap, &why))
+        return true;
+    fail("design \"" + given + "\" (" + where + ") cannot be read: " + utf8(why));
+    return false;
 }
 
 int listDesigns(const DesignOptions& options) {
     useLibrary(options);
+    const Vdn_String root = Vdn_DlgDesignerData::getDesignerRootFolder();
+    const std::optional<std::filesystem::path> folder = core::resolveExisting(root);
+    std::error_code error;
+    if (!folder || !std::filesystem::is_directory(*folder, error)) {
+        std::string where = shown(root);
+        while (where.size() > 1 && where.back() == '/')
+            where.pop_back();
+        return fail("no design folder " + where);
+    }
     Vdn_StringArray names;
     Vdn_DlgDesignerData::getModuleImages(names);
     if (options.json) {
+        // Names as macros store them.
         nlohmann::ordered_json list = nlohmann::ordered_json::array();
         for (const Vdn_String& name : names)
             list.push_back(utf8(name));
@@ -82,7 +130,7 @@ int listDesigns(const DesignOptions& options) {
         return kExitOk;
     }
     for (const Vdn_String& name : names)
-        std::printf("%s\n", utf8(name).c_str());
+        std::printf("%s\n", shown(name).c_str());
     return kExitOk;
 }
 
@@ -90,32 +138,18 @@ nlohmann::ordered_json describe(Vdn_DlgDesignerData& design);
 
 int showDesign(const DesignOptions& options) {
     useLibrary(options);
-    const Vdn_String path = designPath(options.design);
-    const std::string where = core::toNativePath(path).string();
-    if (!core::fileExists(path)) {
-        std::fprintf(stderr, "tessa: design \"%s\" not found (%s)\n", options.design.c_str(),
-                     where.c_str());
-        return kExitFailed;
-    }
     // The model needs a host to count as set up; a hidden dialog of no template serves.
     CDialog host;
     Vdn_DlgDesignerData design;
     design.initialize(&host, 33000, 33099, 0, 0, 0, 0, 0, false);
-    if (!design.readFromFile(path, true)) {
-        std::fprintf(
-            stderr,
-            "tessa: design \"%s\" (%s) cannot be read: damaged, or not below the "
-            "designer folder %s\n",
-            options.design.c_str(), where.c_str(),
-            core::toNativePath(Vdn_DlgDesignerData::getDesignerRootFolder()).string().c_str());
+    if (!readDesign(options.design, designPath(options.design), design, true))
         return kExitFailed;
-    }
     const nlohmann::ordered_json result = describe(design);
     if (options.json) {
         std::printf("%s\n", result.dump().c_str());
         return kExitOk;
     }
-    std::printf("%s", utf8(design.name()).c_str());
+    std::printf("%s", shown(design.name()).c_str());
     if (!result["picture"].is_null())
         std::printf(" (%d x %d)", result["picture"]["width"].get<int>(),
                     result["picture"]["height"].get<int>());
@@ -162,8 +196,13 @@ nlohmann::ordered_json describe(Vdn_DlgDesignerData& design) {
 
 int designNames(const DesignOptions& options) {
     useLibrary(options);
+    // The core module's GetImageDlgCtrlNames gives no names for a design it cannot read; a
+    // person asking is told why instead.
+    Vdn_DlgDesignerData design;
+    if (!readDesign(options.design, designPath(options.design), design, false))
+        return kExitFailed;
     Vdn_StringArray names;
-    GetImageDlgCtrlNames(designPath(options.design), names);
+    design.getAllCtrlNames(names);
     for (const Vdn_String& name : names)
         std::printf("%s\n", utf8(name).c_str());
     return kExitOk;
@@ -234,8 +273,19 @@ int editDesign(const DesignOptions& options) {
         std::fprintf(stderr, "tessa: %s\n", problem.c_str());
         return kExitFailed;
     }
-    const Vdn_String path = designPath(options.design);
-    const Vdn_String root = Vdn_DlgDesignerData::getDesignerRootFolder();
+    // Absolute, so that the window does not take a path relative to the current folder for a
+    // name below the designer folder.
+    const Vdn_String path = absolutePath(designPath(options.design));
+    // A design that cannot be read would open empty, and a "save" would write that over it: it
+    // is refused before anything runs. A missing design below the folder is a new one.
+    const bool existed = core::fileExists(path);
+    if (existed || !Vdn_DlgDesignerData::isBelowRootFolder(path)) {
+        Vdn_DlgDesignerData check;
+        Vdn_String why;
+        if (!check.readFromFile(path, false, &why))
+            return fail("design \"" + options.design + "\" (" + shown(path) +
+                        ") cannot be read: " + utf8(why) + "; nothing was written");
+    }
     const Vdn_String target = options.saveAs.empty() ? path : designPath(options.saveAs);
     const LoadedModule module(stderr);
     ui::ScriptedUser user;
@@ -244,6 +294,14 @@ int editDesign(const DesignOptions& options) {
     std::string report;
     nlohmann::ordered_json result;
     user.expectModal<CDlgDesigner>([&](CDlgDesigner& designer, ui::UserActions& act) {
+        if (existed && designer.design().name().isEmpty()) {
+            // Changed since it was read above: the window opened it as a new design.
+            report = "design \"" + options.design + "\" (" + shown(path) +
+                     ") cannot be read any more; nothing was written";
+            exitCode = kExitFailed;
+            act.click(IDOK);
+            return;
+        }
         for (const ScriptLine& line : script) {
             const std::size_t failuresBefore = user.failures().size();
             std::vector<int> n;
@@ -344,7 +402,8 @@ void addDesignCommand(CLI::App& program, CommandRun& run) {
     CLI::App* edit = design->add_subcommand("edit", "run the designer on a design with a script");
     edit->add_option("design", options->design, "a design name or file")->required();
     edit->add_option("--script", options->script, "one operation a line")->required();
-    edit->add_option("--save-as", options->saveAs, "where save writes (default: the design)")->check(outputPathCheck());
+    edit->add_option("--save-as", options->saveAs, "where save writes (default: the design)")
+        ->check(outputPathCheck());
     edit->add_option("--library", options->library, "the library folder");
     edit->add_flag("--json", options->json, "the design afterwards, as JSON");
     edit->callback([options, &run] { run = [options] { return editDesign(*options); }; });

@@ -1,6 +1,7 @@
 #include "apps/tessa/DstvCommands.h"
 
 #include "apps/tessa/ProgramText.h"
+#include "platform/core/files/PathBoundary.h"
 #include "platform/core/files/PathHelpers.h"
 #include "platform/core/model/DlgDstvPoints.h"
 #include "platform/core/settings/Vdn_Settings.h"
@@ -79,7 +80,8 @@ int list(const DstvOptions& options) {
         list.push_back(std::move(group));
     }
     if (options.json)
-        printJson({{"folder", groups.getDstvPointsFolder().toUtf8()}, {"groups", std::move(list)}});
+        printJson({{"folder", core::shownPath(groups.getDstvPointsFolder()).toUtf8()},
+                   {"groups", std::move(list)}});
     return kExitOk;
 }
 
@@ -130,9 +132,10 @@ int add(const DstvOptions& options) {
     if (!groups.writeToFile(name, {}))
         return fail(groups.lastError());
     if (options.json)
-        printJson({{"added", name.toUtf8()}, {"path", groups.pathOf(name).toUtf8()}});
+        printJson(
+            {{"added", name.toUtf8()}, {"path", core::shownPath(groups.pathOf(name)).toUtf8()}});
     else
-        std::printf("Added %s\n", groups.pathOf(name).toUtf8().c_str());
+        std::printf("Added %s\n", core::shownPath(groups.pathOf(name)).toUtf8().c_str());
     return kExitOk;
 }
 
@@ -142,11 +145,11 @@ int remove(const DstvOptions& options) {
     if (!group)
         return fail("there is no DSTV point group \"" + options.name + "\"");
     if (!groups.deleteFile(*group))
-        return fail("cannot delete " + groups.pathOf(*group).toUtf8());
+        return fail("cannot delete " + core::shownPath(groups.pathOf(*group)).toUtf8());
     if (options.json)
         printJson({{"deleted", group->toUtf8()}});
     else
-        std::printf("Deleted %s\n", groups.pathOf(*group).toUtf8().c_str());
+        std::printf("Deleted %s\n", core::shownPath(groups.pathOf(*group)).toUtf8().c_str());
     return kExitOk;
 }
 

@@ -1,11 +1,14 @@
 #include "apps/tessa/EditorCommands.h"
+
 #include "apps/tessa/MacroOutput.h"
 #include "apps/tessa/OutputFile.h"
-
 #include "apps/tessa/ProgramText.h"
 #include "macro/editor/CDlgEditMacro.h"
 #include "macro/editor/EditConstrLaunchers.h"
 #include "platform/core/model/EditConstrCallbacks.h"
+#include "platform/core/model/MacroEditing.h"
+#include "platform/core/model/MacroRecalculation.h"
+#include "platform/core/model/VariableNames.h"
 #include "platform/core/model/Vdn_Drawing.h"
 #include "platform/core/text/NumberedTexts.h"
 #include "platform/host/CommandLine.h"
@@ -15,6 +18,7 @@
 #include <cstdio>
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -259,14 +263,36 @@ int finish(const EditorOptions& options, EditConstrData& data) {
     return kExitOk;
 }
 
+struct Assignment {
+    Vdn_String name;
+    Vdn_String formula;
+};
+
+// Why the editor would not take the assignment, or nothing. A new name must be one the
+// constraints page takes: the rule of variable names, and not a general variable's. A variable
+// an equation derives takes a new formula, but no number: the equation would overwrite it.
+std::optional<std::string> assignmentProblem(const EditConstrData& data,
+                                             const Assignment& assignment) {
+    const Vdn_String& name = assignment.name;
+    if (data.variableNames.contains(name, false)) {
+        if (isNumber(assignment.formula) &&
+            core::MacroRecalculation::isDerived(*Vdn_Drawing::current().macro(data.macroObject),
+                                                data.currentModule, name))
+            return "\"" + utf8(name) + "\" cannot be set: it is computed by its formula";
+        return std::nullopt;
+    }
+    if (const std::optional<Vdn_String> problem = variableNameProblem(name))
+        return utf8(*problem);
+    bool inUse = false;
+    if (VarNameInUse(data.macroObject, data.currentModule, name, inUse) && inUse)
+        return "\"" + utf8(name) + "\" cannot name a variable: a general variable has that name";
+    return std::nullopt;
+}
+
 int vars(const EditorOptions& options) {
     EditConstrData data;
     if (!openRecord(options, data))
         return kExitFailed;
-    struct Assignment {
-        Vdn_String name;
-        Vdn_String formula;
-    };
     std::vector<Assignment> assignments;
     for (const std::string& set : options.sets) {
         const std::size_t equals = set.find('=');
@@ -274,6 +300,8 @@ int vars(const EditorOptions& options) {
             return fail("--set " + set + ": expected NAME=FORMULA");
         assignments.push_back({Vdn_String::fromUtf8(set.substr(0, equals)).trim(),
                                Vdn_String::fromUtf8(set.substr(equals + 1)).trim()});
+        if (const std::optional<std::string> problem = assignmentProblem(data, assignments.back()))
+            return fail(*problem);
     }
     std::string reason;
     const bool done = runEditor(
@@ -379,7 +407,8 @@ void addEditorCommand(CLI::App& program, CommandRun& run) {
     varsCommand->add_option("--set", options->sets, "NAME=NUMBER or NAME=FORMULA (repeatable)")
         ->required();
     varsCommand->add_option("--module", options->module, "The module (default: the first)");
-    varsCommand->add_option("--out", options->out, "Write the changed macro here")->check(outputPathCheck());
+    varsCommand->add_option("--out", options->out, "Write the changed macro here")
+        ->check(outputPathCheck());
     varsCommand->add_flag("--json", options->json, "Print {\"ok\":true,\"module\":{...}}");
     varsCommand->callback([options, &run] { run = [options] { return vars(*options); }; });
 
@@ -395,7 +424,8 @@ void addEditorCommand(CLI::App& program, CommandRun& run) {
         ->add_option("--variable", options->variable,
                      "The variable that drives it (a new name makes the variable)")
         ->each([options](const std::string&) { options->hasVariable = true; });
-    constraintCommand->add_option("--out", options->out, "Write the changed macro here")->check(outputPathCheck());
+    constraintCommand->add_option("--out", options->out, "Write the changed macro here")
+        ->check(outputPathCheck());
     constraintCommand->add_flag("--json", options->json, "Print {\"ok\":true,\"module\":{...}}");
     constraintCommand->callback(
         [options, &run] { run = [options] { return constraint(*options); }; });

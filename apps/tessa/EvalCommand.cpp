@@ -160,7 +160,8 @@ void addEvalCommand(CLI::App& program, CommandRun& run) {
                      "own; it replaces a macro value of the same name");
     eval->add_option("--library", options->library, "The library folder");
     eval->add_option("--out", options->out,
-                     "Write the updated macro here (the input file is never changed otherwise)")->check(outputPathCheck());
+                     "Write the updated macro here (the input file is never changed otherwise)")
+        ->check(outputPathCheck());
     eval->add_flag("--messages", options->messages,
                    "Show the spreadsheet messages (printed on stderr)");
     eval->add_flag("--json", options->json,

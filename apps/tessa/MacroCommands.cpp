@@ -1,11 +1,12 @@
 #include "apps/tessa/MacroCommands.h"
-#include "apps/tessa/MacroOutput.h"
-#include "apps/tessa/OutputFile.h"
 
 #include "apps/tessa/LoadedModule.h"
 #include "apps/tessa/MacroDialogCommands.h"
+#include "apps/tessa/MacroOutput.h"
+#include "apps/tessa/OutputFile.h"
 #include "apps/tessa/ProgramText.h"
 #include "platform/core/model/MacroCallbacks.h"
+#include "platform/core/model/MacroCellValue.h"
 #include "platform/core/model/MacroData.h"
 #include "platform/core/model/MacroRecalculation.h"
 #include "platform/core/model/Vdn_Drawing.h"
@@ -14,6 +15,7 @@
 #include <cstdio>
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -318,7 +320,12 @@ int setMacro(const MacroOptions& options) {
             return fail("\"" + utf8(name) +
                         "\" is derived or cannot be set; the model refuses "
                         "the change");
-        cell.value = Vdn_String::fromUtf8(assignment.substr(equals + 1));
+        // A value the cell cannot take (see cellValueProblem) is refused before the model sees
+        // anything, so that the refusal changes nothing.
+        const Vdn_String value = Vdn_String::fromUtf8(assignment.substr(equals + 1));
+        if (const std::optional<Vdn_String> problem = cellValueProblem(cell, value))
+            return fail(utf8(data.tabs[tab].name + L"." + cell.name + L": " + *problem));
+        cell.value = value;
     }
     // Every tab goes through the update at once, so that a refusal changes nothing at all.
     Vdn_Array<int> changes;
@@ -374,7 +381,8 @@ void addMacroCommand(CLI::App& program, CommandRun& run) {
     set->add_option("--module", options->module,
                     "The tab, or a module of the tab, whose values NAME refers to");
     set->add_option("--out", options->out,
-                    "Write the changed macro here (the input file is not changed otherwise)")->check(outputPathCheck());
+                    "Write the changed macro here (the input file is not changed otherwise)")
+        ->check(outputPathCheck());
     set->add_flag("--json", options->json,
                   "Print {\"ok\":true,\"changed\":[{\"module\":...,\"name\":...,\"old\":...,"
                   "\"new\":...}],\"values\":{...}}");
@@ -385,8 +393,10 @@ void addMacroCommand(CLI::App& program, CommandRun& run) {
                      "mappings), recalculate and run the clash check; a failure changes nothing "
                      "(exit 1)");
     standards->add_option("FILE", options->file, "The macro file (.json)")->required();
-    standards->add_option("--out", options->out,
-                          "Write the changed macro here (the input file is not changed otherwise)")->check(outputPathCheck());
+    standards
+        ->add_option("--out", options->out,
+                     "Write the changed macro here (the input file is not changed otherwise)")
+        ->check(outputPathCheck());
     standards->add_flag("--json", options->json,
                         "Print {\"ok\":true,\"changed\":[...],\"values\":{...}}");
     standards->callback(

@@ -1,8 +1,8 @@
 #include "apps/tessa/MacroDialogCommands.h"
-#include "apps/tessa/MacroOutput.h"
-#include "apps/tessa/OutputFile.h"
 
 #include "apps/tessa/LoadedModule.h"
+#include "apps/tessa/MacroOutput.h"
+#include "apps/tessa/OutputFile.h"
 #include "apps/tessa/ProgramText.h"
 #include "apps/tessa/WindowRunner.h"
 #include "macro/dialog/CDlgMacro.h"
@@ -343,7 +343,8 @@ void addMacroDialogCommands(CLI::App& macro, CommandRun& run) {
     calc->add_option("--button", options->button, "The button's control id")->required();
     calc->add_option("--want", options->want, "The wanted value of the target")->required();
     calc->add_option("--out", options->out,
-                     "Write the changed macro here (the input file is not changed otherwise)")->check(outputPathCheck());
+                     "Write the changed macro here (the input file is not changed otherwise)")
+        ->check(outputPathCheck());
     calc->add_flag("--json", options->json,
                    "Print {\"ok\":true,\"changed\":[{\"tab\":...,\"name\":...,\"old\":...,"
                    "\"new\":...}]}");
@@ -355,7 +356,8 @@ void addGuiMacroCommand(CLI::App& gui, CommandRun& run) {
     CLI::App* macro =
         gui.add_subcommand("macro", "The macro dialog in the real window on a macro file");
     macro->add_option("FILE", options->file, "The macro file (.json)")->required();
-    macro->add_option("--out", options->out, "Write the macro here when the dialog closes")->check(outputPathCheck());
+    macro->add_option("--out", options->out, "Write the macro here when the dialog closes")
+        ->check(outputPathCheck());
     macro->callback([options, &run] { run = [options] { return macroWindow(*options); }; });
 }
 

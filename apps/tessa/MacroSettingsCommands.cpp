@@ -307,7 +307,8 @@ void addMacroSettingsCommand(CLI::App& program, CommandRun& run) {
                     "VARIABLE=VALUE: the macro value a sheet variable takes, as the dialog "
                     "lists it (\"Distance Plate.W\"); an empty VALUE unmaps it");
     map->add_option("--library", options->library, "The library folder");
-    map->add_option("--out", options->out, "Where to write the macro file")->check(outputPathCheck());
+    map->add_option("--out", options->out, "Where to write the macro file")
+        ->check(outputPathCheck());
     map->add_flag("--json", options->json, "Print the row and the mappings as one JSON object");
     map->callback([options, &run] { run = [options] { return mapSettings(*options); }; });
 }

@@ -1,6 +1,7 @@
 #include "apps/tessa/MappingCommands.h"
 
 #include "apps/tessa/ProgramText.h"
+#include "platform/core/files/PathBoundary.h"
 #include "platform/core/model/MacroReadResult.h"
 #include "platform/core/settings/Vdn_Settings.h"
 #include "platform/host/AcTransaction.h"
@@ -66,7 +67,7 @@ int printMapping(const MappingOptions& options) {
     TfSSMapping mapping;
     if (mapping.getMappingFromFile(sheet, Vdn_String::fromUtf8(options.name)) != Acad::eOk)
         return fail("no mapping named \"" + options.name + "\" in " +
-                    utf8(ss::MappingFile::pathFor(sheet)));
+                    utf8(core::shownPath(ss::MappingFile::pathFor(sheet))));
 
     nlohmann::json list = nlohmann::json::array();
     for (const TfObjectMap& entry : mapping.mappedObjects()) {

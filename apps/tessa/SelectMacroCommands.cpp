@@ -1,6 +1,6 @@
 #include "apps/tessa/SelectMacroCommands.h"
-#include "apps/tessa/CsvInput.h"
 
+#include "apps/tessa/CsvInput.h"
 #include "apps/tessa/LoadedModule.h"
 #include "apps/tessa/OutputFile.h"
 #include "apps/tessa/ProgramText.h"
@@ -18,10 +18,14 @@
 #include "platform/ui/windows/WinConstants.h"
 
 #include <charconv>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <sstream>
+#include <system_error>
+#include <vector>
 
 namespace app {
 
@@ -80,19 +84,51 @@ nlohmann::ordered_json filterJson(const Vdn_MacroPropsFilter& filter) {
     return list;
 }
 
+// A path as a person on this system reads it: with '/' between folders, as it was given.
+std::string shown(const Vdn_String& path) {
+    return utf8(core::fromNativePath(core::toNativePath(path)));
+}
+
+// A problem of the filter ("<drawing>: <why>", the reader's why often naming the drawing
+// again) as a person reads it: the drawing with '/' and named once in front.
+std::string problemText(const Vdn_String& problem, const Vdn_StringArray& drawings) {
+    for (const Vdn_String& drawing : drawings) {
+        const Vdn_String prefix = drawing + L": ";
+        if (!problem.startsWith(prefix, true))
+            continue;
+        Vdn_String why = problem.substr(prefix.length());
+        if (why.startsWith(prefix, true))
+            why = why.substr(prefix.length());
+        return shown(drawing) + ": " +
+               utf8(why.replace(drawing, core::fromNativePath(core::toNativePath(drawing))));
+    }
+    return utf8(problem);
+}
+
 int selectMacro(const SelectOptions& options) {
-    const Vdn_String folder = options.folder.empty()
-                                  ? gSettings.libDir() + L"Macros\\"
-                                  : ensureEndBSlash(Vdn_String::fromUtf8(options.folder));
-    if (!core::resolveExisting(folder))
-        return fail("select-macro: there is no folder " + utf8(folder));
+    const Vdn_String given = options.folder.empty() ? gSettings.libDir() + L"Macros"
+                                                    : Vdn_String::fromUtf8(options.folder);
+    const Vdn_String folder = ensureEndBSlash(given);
+    const std::optional<std::filesystem::path> found = core::resolveExisting(given);
+    if (!found)
+        return fail("select-macro: there is no folder " + shown(given));
+    std::error_code error;
+    if (!std::filesystem::is_directory(*found, error))
+        return fail("select-macro: " + shown(given) + " is not a folder");
     const LoadedModule module(stderr);
     ui::ScriptedUser user;
     ui::UserScope scope(user);
     std::string problem;
-    nlohmann::ordered_json shown = nlohmann::ordered_json::array();
+    nlohmann::ordered_json listed = nlohmann::ordered_json::array();
     nlohmann::ordered_json filter;
+    std::vector<std::string> unreadable;
     user.expectModal<CDlgSelectMacro>([&](CDlgSelectMacro& dialog, ui::UserActions& act) {
+        // A drawing that cannot be read holds no modules and so passes every filter: listed
+        // among the macros, it would look like one that can be chosen.
+        Vdn_StringArray drawings;
+        dialog.filter_.getAllDwgFiles(drawings);
+        for (const Vdn_String& problem : dialog.filter_.problems())
+            unreadable.push_back(problemText(problem, drawings));
         for (const std::string& off : options.off) {
             int col = 0;
             int row = 0;
@@ -110,9 +146,9 @@ int selectMacro(const SelectOptions& options) {
         filter = filterJson(dialog.filter_);
         for (int i = 0; i < dialog.shownMacros().length(); ++i) {
             const Vdn_String& drawing = dialog.shownMacros()[i];
-            shown.push_back({{"label", utf8(dialog.shownLabels()[i])},
-                             {"drawing", utf8(drawing)},
-                             {"picture", utf8(macroPicture(drawing))}});
+            listed.push_back({{"label", utf8(dialog.shownLabels()[i])},
+                              {"drawing", utf8(drawing)},
+                              {"picture", utf8(macroPicture(drawing))}});
         }
         if (options.choose.empty())
             return;
@@ -132,6 +168,8 @@ int selectMacro(const SelectOptions& options) {
     bool alternative = options.alternative;
     const bool confirmed = StartDlgSelectMacro(Vdn_String(), Vdn_StringArray{folder}, options.depth,
                                                -1, chosen, alternative, false);
+    for (const std::string& problem : unreadable)
+        std::fprintf(stderr, "tessa: warning: select-macro: %s\n", shortened(problem).c_str());
     if (!problem.empty())
         return fail(problem);
     if (!user.verify())
@@ -139,7 +177,7 @@ int selectMacro(const SelectOptions& options) {
     if (options.json) {
         nlohmann::ordered_json result = {{"folder", utf8(folder)},
                                          {"filter", filter},
-                                         {"macros", shown},
+                                         {"macros", listed},
                                          {"chosen", nullptr},
                                          {"alternative", false}};
         if (confirmed) {
@@ -158,12 +196,12 @@ int selectMacro(const SelectOptions& options) {
                             property["text"].get<std::string>().c_str());
         }
     }
-    for (const auto& macro : shown)
+    for (const auto& macro : listed)
         std::printf("macro\t%s\t%s\n", macro["label"].get<std::string>().c_str(),
-                    macro["drawing"].get<std::string>().c_str());
+                    shown(Vdn_String::fromUtf8(macro["drawing"].get<std::string>())).c_str());
     if (confirmed)
         std::printf("%s\t%s\n", alternative ? "chosen (alternative)" : "chosen",
-                    utf8(chosen).c_str());
+                    shown(chosen).c_str());
     return kExitOk;
 }
 
@@ -258,7 +296,8 @@ bool applyEdit(const std::string& edit, ui::UserActions& act, std::string& probl
         const std::size_t comma = rest.find(',');
         if (equals != std::string::npos && comma < equals) {
             const auto row = editNumber(std::string_view(rest).substr(0, comma));
-            const auto col = editNumber(std::string_view(rest).substr(comma + 1, equals - comma - 1));
+            const auto col =
+                editNumber(std::string_view(rest).substr(comma + 1, equals - comma - 1));
             if (row && col)
                 return act.typeInCell(CDlgStringArray::kGrid, *col, *row,
                                       Vdn_String::fromUtf8(rest.substr(equals + 1)).str());
@@ -266,17 +305,15 @@ bool applyEdit(const std::string& edit, ui::UserActions& act, std::string& probl
     } else if (op == "add" || op == "remove") {
         if (const auto row = editNumber(rest)) {
             if (!act.clickCell(CDlgStringArray::kGrid, 1, *row)) {
-                problem = "grid-dialog: the edit '" + edit + "': there is no row " +
-                          std::to_string(*row);
+                problem =
+                    "grid-dialog: the edit '" + edit + "': there is no row " + std::to_string(*row);
                 return false;
             }
-            return act.click(op == "add" ? CDlgStringArray::kAddRow
-                                         : CDlgStringArray::kRemoveRow);
+            return act.click(op == "add" ? CDlgStringArray::kAddRow : CDlgStringArray::kRemoveRow);
         }
     }
-    problem =
-        "grid-dialog: the edit '" + edit +
-        "' is none of: set ROW,COL=TEXT, add ROW, remove ROW (ROW and COL from 1)";
+    problem = "grid-dialog: the edit '" + edit +
+              "' is none of: set ROW,COL=TEXT, add ROW, remove ROW (ROW and COL from 1)";
     return false;
 }
 
@@ -371,7 +408,8 @@ void addSelectMacroCommands(CLI::App& program, CommandRun& run) {
     grid->add_option("--edit", gridOptions->edits,
                      "An edit, in order: 'set ROW,COL=TEXT', 'add ROW', 'remove ROW'");
     grid->add_option("--caption", gridOptions->caption, "The editor's caption");
-    grid->add_option("--out", gridOptions->out, "Write the edited table (CSV) here")->check(outputPathCheck());
+    grid->add_option("--out", gridOptions->out, "Write the edited table (CSV) here")
+        ->check(outputPathCheck());
     grid->add_flag("--json", gridOptions->json, "Print the table as JSON");
     grid->callback(
         [gridOptions, &run] { run = [gridOptions] { return gridDialog(*gridOptions); }; });

@@ -130,7 +130,9 @@ void addConvertCommand(CLI::App& program, CommandRun& run) {
     CLI::App* convert =
         program.add_subcommand("convert", "Convert a sheet between .tfs and .csv (by extension)");
     convert->add_option("IN", options->in, "The sheet to read")->required();
-    convert->add_option("OUT", options->out, "The file to write")->check(outputPathCheck())->required();
+    convert->add_option("OUT", options->out, "The file to write")
+        ->check(outputPathCheck())
+        ->required();
     convert->callback([options, &run] {
         run = [options] {
             if (!sheetFileKind(options->out)) {

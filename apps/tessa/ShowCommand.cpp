@@ -1,14 +1,15 @@
 #include "apps/tessa/ShowCommand.h"
-#include "apps/tessa/OutputFile.h"
 
 #include "apps/tessa/DialogCatalog.h"
 #include "apps/tessa/LoadedModule.h"
+#include "apps/tessa/OutputFile.h"
+#include "apps/tessa/ProgramText.h"
 #include "apps/tessa/WindowRunner.h"
 #include "designer/CDlgDesigner.h"
 #include "platform/core/settings/Vdn_Settings.h"
 #include "platform/host/HostWindows.h"
-#include "platform/qt/Desktop.h"
 #include "platform/io/AtomicWrite.h"
+#include "platform/qt/Desktop.h"
 
 #include <CLI/CLI.hpp>
 #include <cstdio>
@@ -85,9 +86,9 @@ int show(const ShowOptions& options) {
         return kExitFailed;
     }
     const std::optional<OutputFile> picture =
-        options.screenshot.empty() ? std::nullopt
-                                   : std::optional<OutputFile>(std::in_place, options.screenshot,
-                                                               "--screenshot");
+        options.screenshot.empty()
+            ? std::nullopt
+            : std::optional<OutputFile>(std::in_place, options.screenshot, "--screenshot");
     if (picture) {
         if (const auto refused = picture->refusal())
             return fail(*refused);
@@ -149,8 +150,9 @@ void addShowCommand(CLI::App& program, CommandRun& run) {
         program.add_subcommand("show", "open a dialog on example data, or picture it");
     command->add_option("dialog", options->dialog, "class name, template id or template name");
     command->add_option("--language", options->language, "nl, en or fr");
-    command->add_option("--screenshot", options->screenshot,
-                        "write a PNG picture instead of a window")->check(outputPathCheck());
+    command
+        ->add_option("--screenshot", options->screenshot, "write a PNG picture instead of a window")
+        ->check(outputPathCheck());
     command->add_flag("--list", options->list, "list every dialog");
     command->add_flag("--json", options->json, "the list as JSON");
     command->callback([options, &run] { run = [options] { return show(*options); }; });

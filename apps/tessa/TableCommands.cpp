@@ -315,9 +315,11 @@ void addTableCommand(CLI::App& program, CommandRun& run) {
     addSize->add_option("--values", options->values,
                         "The values, in column order, separated by commas (\"100,60,4,8\"); "
                         "values not given keep those of the size copied");
-    addSize->add_option("--out", options->out,
-                        "Write the table with the new size to this file; the table file is "
-                        "left as it is")->check(outputPathCheck());
+    addSize
+        ->add_option("--out", options->out,
+                     "Write the table with the new size to this file; the table file is "
+                     "left as it is")
+        ->check(outputPathCheck());
     addSize->add_option("--library", options->library, "The library folder");
     addSize->add_flag("--json", options->json,
                       "Print {\"table\":...,\"sysName\":...,\"fullName\":...,\"row\":...,"

@@ -290,7 +290,8 @@ void addWorkshopCommand(CLI::App& program, CommandRun& run) {
         ->required();
     set->add_option("--out", options->out,
                     "Write the changed settings here (never the input file); without it "
-                    "nothing is written")->check(outputPathCheck());
+                    "nothing is written")
+        ->check(outputPathCheck());
     set->callback([options, &run] { run = [options] { return setCommand(*options); }; });
 
     CLI::App* edit = workshop->add_subcommand(

@@ -122,4 +122,35 @@ bool problemFromTables(const CspSetTables& tables, CuttingProblem& problem,
     return true;
 }
 
+std::optional<std::string> tableRowsProblem(const Vdn_Array<Vdn_StringArray>& rows, bool stock) {
+    const char* kind = stock ? "stock" : "buy";
+    int used = 0;
+    for (int r = 0; r < rows.length(); ++r) {
+        const Vdn_StringArray& row = rows[r];
+        int filled = 0;
+        for (int c = 0; c < row.length(); ++c)
+            filled = row[c].trim().isEmpty() ? filled : c + 1;
+        if (filled == 0)
+            continue;
+        ++used;
+        const std::string where = "row " + std::to_string(r + 1) + ": ";
+        if (filled > 2)
+            return where + std::to_string(filled) + " cells, where a " + kind +
+                   " row has 2; this is not a cutting-stock table";
+        // The dialog's tables keep rows a user has only begun (no length yet) as they are.
+        if (row[0].trim().isEmpty())
+            continue;
+        double length = 0;
+        if (!readLength(row[0], length))
+            return where + "\"" + row[0].toUtf8() +
+                   "\" is not a length in mm; this is not a cutting-stock table";
+        std::int64_t count = 0;
+        if (stock && row.length() > 1 && !row[1].trim().isEmpty() && !readCount(row[1], count))
+            return where + "\"" + row[1].toUtf8() + "\" is not a quantity";
+    }
+    if (used == 0)
+        return std::string("no rows; a ") + kind + " table holds at least one";
+    return std::nullopt;
+}
+
 } // namespace csp

@@ -4,6 +4,7 @@
 #include "platform/core/text/Vdn_Array.h"
 #include "platform/core/text/Vdn_StringArray.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,13 @@ struct CspSetTables {
 // of 0 or more"), when a length or quantity does not read; the problem is filled otherwise.
 bool problemFromTables(const CspSetTables& tables, CuttingProblem& problem,
                        std::vector<std::string>& problems);
+
+// Why rows read from a .shp (stock: length, quantity or empty) or .buy (buy: length, notes)
+// file are not such a table, naming the first row that is not ("row 3: "{" is not a length in
+// mm"); nullopt when they are. Rows of blank cells, and rows begun without a length, are passed
+// over (the dialog keeps them), but a file must hold at least one row: what has none is no
+// table (and would empty the set's table).
+std::optional<std::string> tableRowsProblem(const Vdn_Array<Vdn_StringArray>& rows, bool stock);
 
 // A count: digits only (blanks around allowed), at most kMaxCount; false for anything else,
 // negatives among them.

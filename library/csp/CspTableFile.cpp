@@ -2,7 +2,9 @@
 
 #include "platform/core/files/PathBoundary.h"
 #include "platform/core/files/TextFileHelpers.h"
+#include "platform/core/text/TextCodec.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -56,16 +58,29 @@ bool CspTableFile::read(const Vdn_String& path, Vdn_Array<Vdn_StringArray>& rows
         problem = "there is no file " + path.toUtf8();
         return false;
     }
+    if (!std::filesystem::is_regular_file(*resolved, error)) {
+        problem = path.toUtf8() + " is not a regular file";
+        return false;
+    }
     if (std::filesystem::file_size(*resolved, error) > kMaxFileBytes || error) {
         problem = path.toUtf8() + " is larger than a cutting-stock table can be";
         return false;
     }
-    const std::optional<std::wstring> text = core::readTextFile(path);
-    if (!text) {
+    const std::optional<std::string> bytes = core::readFileBytes(path, kMaxFileBytes);
+    if (!bytes) {
         problem = "cannot read " + path.toUtf8();
         return false;
     }
-    rows = parse(*text);
+    // Windows-1252 is a table's own encoding, but a NUL byte is in no text.
+    const bool utf16 = bytes->size() >= 2 && (bytes->compare(0, 2, "\xFF\xFE") == 0 ||
+                                              bytes->compare(0, 2, "\xFE\xFF") == 0);
+    if (const std::size_t nul = bytes->find('\0'); nul != std::string::npos && !utf16) {
+        const auto line = std::count(bytes->begin(), bytes->begin() + static_cast<long>(nul), '\n');
+        problem = path.toUtf8() + ":" + std::to_string(line + 1) +
+                  ": a NUL byte; this is not a cutting-stock table";
+        return false;
+    }
+    rows = parse(core::TextCodec::decode(*bytes));
     return true;
 }
 

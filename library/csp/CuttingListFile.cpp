@@ -1,6 +1,8 @@
 #include "library/csp/CuttingListFile.h"
 
 #include "platform/core/files/TextFileHelpers.h"
+#include "platform/core/text/TextBytes.h"
+#include "platform/core/text/TextCodec.h"
 #include "platform/core/text/Vdn_String.h"
 
 #include <charconv>
@@ -144,14 +146,22 @@ std::string quantityProblem(const std::string& text, std::int64_t& quantity) {
     return {};
 }
 
+// Parts and stock are tables of text: bytes that are no text (a NUL, a sequence that is not
+// UTF-8) are a binary or damaged file, refused with their line rather than read as marks.
 bool readFile(const std::string& path, std::wstring& text, std::vector<std::string>& problems) {
-    std::optional<std::wstring> read = core::readTextFile(Vdn_String::fromUtf8(path));
-    if (!read) {
+    const std::optional<std::string> bytes =
+        core::readFileBytes(Vdn_String::fromUtf8(path), core::kMaxCsvFileBytes);
+    if (!bytes) {
         problems.push_back(path + ": cannot be read (missing, not a regular file, or larger than " +
-                           std::to_string(core::kMaxTextFileBytes / (1024 * 1024)) + " MB)");
+                           std::to_string(core::kMaxCsvFileBytes / (1024 * 1024)) + " MB)");
         return false;
     }
-    text = std::move(*read);
+    if (const auto notText = core::findNotText(*bytes)) {
+        problems.push_back(path + ":" + std::to_string(notText->line) + ": " + notText->what +
+                           "; this is not a CSV text file");
+        return false;
+    }
+    text = core::TextCodec::decode(*bytes);
     return true;
 }
 
@@ -176,6 +186,10 @@ bool CuttingListFile::parseParts(std::wstring_view text, const std::string& name
     };
     if (!readRows(text, name, 1, 3, row, problems))
         return false;
+    if (read.empty()) {
+        problems.push_back(name + ": no parts (rows of mark, length, quantity)");
+        return false;
+    }
     parts = std::move(read);
     return true;
 }
@@ -199,6 +213,10 @@ bool CuttingListFile::parseStock(std::wstring_view text, const std::string& name
     };
     if (!readRows(text, name, 0, 2, row, problems))
         return false;
+    if (read.empty()) {
+        problems.push_back(name + ": no stock (rows of length, quantity)");
+        return false;
+    }
     stock = std::move(read);
     return true;
 }

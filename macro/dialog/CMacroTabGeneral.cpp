@@ -9,9 +9,9 @@
 #include "macro/dialog/SectionList.h"
 #include "platform/core/model/BoltCatalog.h"
 #include "platform/core/model/MacroCallbacks.h"
+#include "platform/core/model/MacroCellValue.h"
 #include "platform/core/model/ProfileOffsetTypes.h"
 #include "platform/core/text/NumberedTexts.h"
-#include "platform/core/text/StringHelpers.h"
 #include "platform/host/CommandLineApi.h"
 #include "platform/ui/controls/CButton.h"
 #include "platform/ui/controls/CComboBox.h"
@@ -300,13 +300,15 @@ void CMacroTabGeneral::readBinding(const MacroBinding& binding, MacroTabData& ta
         MacroCell& cell = tab.cells[binding.element];
         if (cell.readOnly || cell.controlId != binding.id)
             return;
-        // The undetermined item changes nothing; neither does a number cell's text that is no
-        // number: the value typed is kept exactly, or not at all.
+        // The undetermined item changes nothing; neither does a text the cell cannot take: the
+        // value typed is kept exactly, or not at all. A check box control gives 0 or 1 whatever
+        // the cell's kind.
         if (text == Vdn_DlgDesignerData::undeterminedText())
             return;
-        if (cell.kind == MacroCell::kNumber && binding.type != ctCheckBox) {
-            text = text.trim();
-            if (!isNumber(text))
+        if (binding.type != ctCheckBox) {
+            if (cell.kind == MacroCell::kNumber)
+                text = text.trim();
+            if (cellTextProblem(cell, text))
                 return;
         }
         cell.value = text;

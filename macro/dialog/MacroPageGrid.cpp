@@ -1,8 +1,8 @@
 #include "macro/dialog/MacroPageGrid.h"
 
 #include "macro/dialog/MacroPageTexts.h"
+#include "platform/core/model/MacroCellValue.h"
 #include "platform/core/text/NumberedTexts.h"
-#include "platform/core/text/StringHelpers.h"
 
 namespace {
 
@@ -206,14 +206,11 @@ void MacroPageGrid::read(MacroTabData& tab) const {
                 break;
             }
             spread_.getCellText(kValueColumn, row, text, Vdn_Spread::kCellValue);
-            if (cell.kind == MacroCell::kNumber) {
-                // The exact number typed; a text that is no number keeps the value there was.
+            // The exact number typed; a text the cell cannot take keeps the value there was.
+            if (cell.kind == MacroCell::kNumber)
                 text = text.trim();
-                if (isNumber(text))
-                    cell.value = text;
-            } else {
+            if (!cellTextProblem(cell, text))
                 cell.value = text;
-            }
             break;
         }
         case RowKind::Pattern:

@@ -5,6 +5,7 @@
 #include "platform/core/files/ProductFiles.h"
 #include "platform/core/model/EditConstrCallbacks.h"
 #include "platform/core/model/MacroEditing.h"
+#include "platform/core/model/VariableNames.h"
 #include "platform/core/model/Vdn_Drawing.h"
 #include "platform/core/text/NumberedTexts.h"
 #include "platform/host/CommandLineApi.h"
@@ -14,7 +15,7 @@
 #include "platform/ui/controls/IconButton.h"
 #include "platform/ui/windows/WinConstants.h"
 
-#include <cwctype>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -300,18 +301,14 @@ bool CTabEditConstraints::nameAcceptable(const Vdn_String& name, bool tell) {
     int caption = kBadNameCaption;
     Vdn_StringArray texts;
     bool inUse = false;
+    const std::optional<VariableNameFault> fault = variableNameFault(name);
     if (VarNameInUse(data_, name, inUse) && inUse) {
         caption = kInUseCaption;
         texts = {dialString(857), dialString(858)};
-    } else if (std::iswdigit(name[0]) != 0) {
+    } else if (fault == VariableNameFault::LeadingDigit) {
         texts = {dialString(885), dialString(886), dialString(887), dialString(888)};
-    } else {
-        for (int i = 0; i < name.length(); ++i) {
-            if (std::iswalnum(name[i]) == 0) {
-                texts = {dialString(1455), dialString(1456), dialString(888)};
-                break;
-            }
-        }
+    } else if (fault == VariableNameFault::NotLetterOrDigit) {
+        texts = {dialString(1455), dialString(1456), dialString(888)};
     }
     if (texts.isEmpty())
         return true;

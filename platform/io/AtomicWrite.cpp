@@ -75,9 +75,8 @@ public:
     int create(const fs::path& folder, const std::string& targetName) {
         std::random_device seed;
         std::mt19937_64 random(seed());
-        const std::string stem = targetName.size() + 20 > kMaxFileNameBytes
-                                     ? std::string(".tessa")
-                                     : "." + targetName;
+        const std::string stem =
+            targetName.size() + 20 > kMaxFileNameBytes ? std::string(".tessa") : "." + targetName;
         int lastError = EEXIST;
         for (int attempt = 0; attempt < 100 && lastError == EEXIST; ++attempt) {
             const fs::path candidate =

@@ -1,10 +1,10 @@
 #include "platform/qt/Screenshot.h"
 
+#include "platform/io/AtomicWrite.h"
+#include "platform/io/InputLog.h"
 #include "platform/qt/Desktop.h"
 #include "platform/qt/PersonInput.h"
 #include "platform/qt/TopLevelView.h"
-#include "platform/io/AtomicWrite.h"
-#include "platform/io/InputLog.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -65,8 +65,8 @@ bool Screenshot::save(CWnd& topLevel, const QString& path) {
     QBuffer buffer(&png);
     if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG"))
         return false;
-    return io::writeFileAtomically(target, std::string_view(png.constData(),
-                                                    static_cast<std::size_t>(png.size())))
+    return io::writeFileAtomically(
+               target, std::string_view(png.constData(), static_cast<std::size_t>(png.size())))
         .ok();
 }
 

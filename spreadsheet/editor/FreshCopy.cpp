@@ -1,6 +1,8 @@
 #include "spreadsheet/editor/FreshCopy.h"
 
 #include "platform/core/files/PathBoundary.h"
+#include "platform/core/files/TextFileHelpers.h"
+#include "platform/io/AtomicWrite.h"
 
 #include <filesystem>
 #include <system_error>
@@ -26,19 +28,13 @@ FreshCopyResult copyUnlessNewer(const Vdn_String& source, const Vdn_String& targ
         if (!error && targetTime >= sourceTime)
             return FreshCopyResult::Kept;
     }
-    fs::path part = to;
-    part += ".part";
+    // Pictures beside a bill are small: read whole, then written like every other file.
+    const std::optional<std::string> bytes = core::readFileBytes(core::fromNativePath(*from));
+    if (!bytes || !io::writeFileAtomically(to, *bytes))
+        return FreshCopyResult::Failed;
+    // The copy carries the source's time, so the next bill sees it is up to date.
     std::error_code ignored;
-    if (!fs::copy_file(*from, part, fs::copy_options::overwrite_existing, error)) {
-        fs::remove(part, ignored);
-        return FreshCopyResult::Failed;
-    }
-    fs::last_write_time(part, sourceTime, ignored);
-    fs::rename(part, to, error);
-    if (error) {
-        fs::remove(part, ignored);
-        return FreshCopyResult::Failed;
-    }
+    fs::last_write_time(to, sourceTime, ignored);
     return FreshCopyResult::Copied;
 }
 

@@ -183,7 +183,7 @@ void TfCalcSS::collectSection(const std::vector<Declaration>& declarations, int 
 }
 
 Vdn_String TfCalcSS::shownPath(const Vdn_String& name) {
-    return core::fromNativePath(core::toNativePath(name));
+    return core::shownPath(name);
 }
 
 Acad::ErrorStatus TfCalcSS::failWith(const Vdn_String& reason) const {

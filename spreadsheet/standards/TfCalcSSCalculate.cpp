@@ -4,12 +4,15 @@
 #include "platform/grid/sheet/Sheet.h"
 #include "platform/ui/windows/WinApi.h"
 #include "platform/ui/windows/WinConstants.h"
+#include "spreadsheet/functions/FunctionProblem.h"
 #include "spreadsheet/functions/StandardsFunctions.h"
 #include "spreadsheet/standards/CalcSSTimers.h"
+#include "spreadsheet/standards/EquationFailure.h"
 #include "spreadsheet/standards/EvaluationChain.h"
 #include "spreadsheet/standards/TfCalcSS.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 // The calculation: custom functions, duplicate variables, the equations of the Calc section
@@ -237,10 +240,8 @@ ss::EquationMemo::Equation TfCalcSS::analyse(grid::CellRef cell, const Vdn_Strin
         if (result)
             equation.parsed = std::move(parsed);
         else
-            equation.parseProblem = L"the formula " + Vdn_String(L"\"") + equation.formula +
-                                    L"\" does not parse at character " +
-                                    Vdn_String(static_cast<int>(result.where().column)) + L": " +
-                                    Vdn_String(result.message());
+            equation.parseProblem = ss::parseFailure(equation.expression, equation.formula, cell,
+                                                     equation.style, result);
     }
     return equation;
 }
@@ -288,8 +289,8 @@ Acad::ErrorStatus TfCalcSS::calcCell(const int& col, const int& row) {
         return Acad::eInvalidInput;
     }
     if (!equation->parseProblem.isEmpty()) {
-        // The message shows the formula as the sheet's cell would hold it; the log says why.
-        showEquationFailure(equation->name, Vdn_String(equation->formula), row, Vdn_String(),
+        // The log says why in the parser's words; the message keeps its tip.
+        showEquationFailure(equation->name, equation->expression, row, Vdn_String(),
                             equation->parseProblem);
         return Acad::eInvalidInput;
     }
@@ -301,21 +302,36 @@ Acad::ErrorStatus TfCalcSS::calcCell(const int& col, const int& row) {
         else
             setNumberCells(col, row, col, row, kEquationDecimals);
     }
+    // What a standards function notes while the formula is computed is this equation's.
+    ss::clearFunctionProblem();
     if (!setEquationFormula(*equation)) {
-        showEquationFailure(equation->name, Vdn_String(equation->formula), row);
+        showEquationFailure(equation->name, equation->expression, row,
+                            L"the sheet did not take the formula");
         return Acad::eInvalidInput;
     }
     Vdn_FunctionTimer timer(gCalcCellCalcFunctions);
     Vdn_String value;
     if (!getCellText(col, row, value, Vdn_Spread::kCellValue)) {
-        showEquationFailure(equation->name, Vdn_String(equation->formula), row);
+        // A formula whose result is an error has no value: the error tells why.
+        const std::optional<grid::Value> result = sheet().cellValue(cell);
+        showEquationFailure(equation->name, equation->expression, row,
+                            result && result->isError()
+                                ? ss::errorReason(sheet(), cell, equation->parsed.get(),
+                                                  result->asError(), ss::functionProblem())
+                                : Vdn_String());
+        return Acad::eInvalidInput;
+    }
+    if (variable.valueType == tfString && value.length() > TfVarCell::kTextMaxLength) {
+        // The variable's cell would cut the text, and the variable and its cell would differ.
+        showEquationFailure(equation->name, equation->expression, row,
+                            ss::textTooLong(TfVarCell::kTextMaxLength));
         return Acad::eInvalidInput;
     }
     if (variable.setNewValue(*this, value) != Acad::eOk) {
         // The equation gave a value its variable cannot hold (a text for a number).
         showEquationFailure(equation->name, equation->expression, row,
-                            L"the variable " + variable.name + L" refused the value \"" + value +
-                                L"\"");
+                            L"the variable " + variable.name + L" refused the value " +
+                                ss::quotedValue(value));
         return Acad::eInvalidInput;
     }
     return Acad::eOk;

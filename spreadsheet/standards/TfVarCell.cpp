@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kIntegerDecimals = 0;
 constexpr int kDoubleDecimals = 7;
-constexpr int kTextMaxLength = 9999;
 
 // An integer variable holds whole numbers: a number with a fraction (an equation's quotient, a
 // child's result) is rounded half away from zero, so the variable, every formula that reads its

@@ -17,6 +17,9 @@ class Vdn_Spread;
 // eInvalidInput.
 class TfVarCell {
 public:
+    // The longest text a text variable holds.
+    static constexpr int kTextMaxLength = 9999;
+
     TfVarCell() = default;
     TfVarCell(const TfVarCell&) = default;
     TfVarCell(TfVarCell&&) noexcept = default;

@@ -74,4 +74,51 @@ TEST_F(EditorCommandsTest, ConstraintChangesGoThroughTheEditorOrAreRefused) {
     EXPECT_EQ(variable(module, "H").at("value"), "290");
 }
 
+// The names the constraints page refuses, and numbers for what an equation derives, are refused
+// before the editor opens: the command says why and writes nothing.
+TEST_F(EditorCommandsTest, VarsRefusesBadNamesAndDerivedVariables) {
+    nlohmann::json macro = nlohmann::json::parse(readFile(kSplice));
+    macro["generalVariables"].push_back({{"name", "Gap"}, {"value", "5"}});
+    const std::filesystem::path withGap = scratchFile("gap.json", macro.dump());
+    const std::filesystem::path out = scratch_.path() / "vars.json";
+    struct Case {
+        std::filesystem::path file;
+        std::string arguments;
+        const char* reason;
+    };
+    for (const Case& c : {
+             Case{kSplice, "--set gen_Gap=5",
+                  "tessa: \"gen_Gap\" cannot name a variable: \"_\" is neither a letter nor a "
+                  "digit\n"},
+             Case{kSplice, "--set 'Edge dist=5'",
+                  "tessa: \"Edge dist\" cannot name a variable: \" \" is neither a letter nor a "
+                  "digit\n"},
+             Case{kSplice, "--set 2W=5",
+                  "tessa: \"2W\" cannot name a variable: it starts with a digit\n"},
+             Case{kSplice, "--set 'Web_T=T/2'",
+                  "tessa: \"Web_T\" cannot name a variable: \"_\" is neither a letter nor a "
+                  "digit\n"},
+             Case{kSplice, "--set W=250 --set H=400",
+                  "tessa: \"H\" cannot be set: it is computed by its formula\n"},
+             Case{kSplice, "--set weld=6",
+                  "tessa: \"weld\" cannot be set: it is computed by its formula\n"},
+             Case{kSplice, "--module Bolts1 --set H=400 --set 9=1",
+                  "tessa: \"9\" cannot name a variable: it starts with a digit\n"},
+             Case{withGap, "--set gap=3",
+                  "tessa: \"gap\" cannot name a variable: a general variable has that name\n"},
+         }) {
+        SCOPED_TRACE(c.arguments);
+        const ProgramRun result =
+            run("editor vars " + quoted(c.file) + " " + c.arguments + " --out " + quoted(out));
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.err, c.reason);
+        EXPECT_FALSE(std::filesystem::exists(out));
+    }
+    // In another module the name is a new variable of its own.
+    const ProgramRun other = run("editor vars " + quoted(kSplice) +
+                                 " --module Bolts1 --set H=400 --out " + quoted(out) + " --json");
+    ASSERT_EQ(other.exitCode, 0) << other.err;
+    EXPECT_EQ(variable(nlohmann::json::parse(other.out).at("module"), "H").at("value"), "400");
+}
+
 } // namespace

@@ -42,4 +42,44 @@ TEST_F(GenVarsCommandsTest, ADamagedFileFailsWithWhereAndWhyAndEditChangesNothin
     EXPECT_EQ(readFile(file), damaged);
 }
 
+// Every other key of the file is kept, so a file with neither list would read as no variables
+// at all: it is named as the wrong kind of file, and edit leaves it as it was.
+TEST_F(GenVarsCommandsTest, AFileWithNeitherListIsNotAGeneralVariablesFile) {
+    const std::filesystem::path examples = std::filesystem::path(TESSA_SOURCE_ROOT) / "examples";
+    struct Case {
+        const char* name;
+        std::string content;
+        bool isGenVars;
+    };
+    const Case cases[] = {
+        {"macro.json", readFile(examples / "library/macros/EndPlate.json"), false},
+        {"workshop.json", readFile(examples / "library/Workshop/WorkshopSettings.json"), false},
+        {"empty.json", "{}", false},
+        {"other.json", R"({"comment": "drawing", "Drawing": []})", false},
+        {"drawing.json", R"({"drawing": []})", true},
+        {"standards.json", R"({"standards": [], "comment": 1})", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_FALSE(c.content.empty());
+        const std::filesystem::path file = scratchFile(c.name, c.content);
+        const ProgramRun shown = run("genvars show " + quoted(file));
+        if (c.isGenVars) {
+            EXPECT_EQ(shown.exitCode, 0) << shown.err;
+            EXPECT_EQ(shown.out, "");
+            continue;
+        }
+        const std::string refusal = "tessa: " + file.string() +
+                                    ": not a general-variables file (it has neither \"drawing\" "
+                                    "nor \"standards\")\n";
+        EXPECT_EQ(shown.exitCode, 1);
+        EXPECT_EQ(shown.out, "");
+        EXPECT_EQ(shown.err, refusal);
+        const ProgramRun edited = run("genvars edit " + quoted(file));
+        EXPECT_EQ(edited.exitCode, 1);
+        EXPECT_EQ(edited.err, refusal);
+        EXPECT_EQ(readFile(file), c.content);
+    }
+}
+
 } // namespace

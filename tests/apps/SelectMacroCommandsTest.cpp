@@ -1,6 +1,8 @@
 #include "tests/apps/ProgramRunner.h"
 
 #include <nlohmann/json.hpp>
+#include <sstream>
+#include <vector>
 
 namespace {
 
@@ -45,6 +47,57 @@ TEST_F(SelectMacroCommandsTest, ChoosesAmongTheFilteredMacros) {
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_NE(refused.err.find("no macro 'Cleat' is shown"), std::string::npos) << refused.err;
     EXPECT_EQ(run("select-macro lib --off Gussets").exitCode, 1);
+}
+
+TEST_F(SelectMacroCommandsTest, AFolderThatIsNoneIsRefusedAsGiven) {
+    scratchFile("notes.txt", "not a folder\n");
+    struct Case {
+        const char* folder;
+        const char* err;
+    };
+    const Case cases[] = {
+        {"notes.txt", "tessa: select-macro: notes.txt is not a folder\n"},
+        {"notes.txt/", "tessa: select-macro: notes.txt/ is not a folder\n"},
+        {"nowhere", "tessa: select-macro: there is no folder nowhere\n"},
+        {"nowhere\\sub", "tessa: select-macro: there is no folder nowhere/sub\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.folder);
+        const ProgramRun result = run(std::string("select-macro '") + c.folder + "' --json");
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, c.err);
+    }
+}
+
+// A drawing that cannot be read passes every filter: it is still listed, and why it could not
+// be read goes to stderr, each file named once and written with '/'.
+TEST_F(SelectMacroCommandsTest, DrawingsThatCannotBeReadAreReported) {
+    std::filesystem::create_directories(scratch_.path() / "lib");
+    std::filesystem::copy_file(kMacros / "Cleat.dwg", scratch_.path() / "lib/Cleat.dwg");
+    scratchFile("lib/Broken.dwg", "{\"name\": ");
+    scratchFile("lib/Empty.dwg", "");
+    const ProgramRun listed = run("select-macro lib --choose Cleat");
+    ASSERT_EQ(listed.exitCode, 0) << listed.err;
+    std::vector<std::string> warnings;
+    std::istringstream err(listed.err);
+    for (std::string line; std::getline(err, line);) {
+        if (line.rfind("tessa: warning: select-macro: ", 0) == 0)
+            warnings.push_back(line);
+    }
+    ASSERT_EQ(warnings.size(), 2u) << listed.err;
+    for (std::size_t i = 0; i < warnings.size(); ++i) {
+        const std::string file = i == 0 ? "lib/Broken.dwg" : "lib/Empty.dwg";
+        SCOPED_TRACE(file);
+        EXPECT_EQ(warnings[i].rfind("tessa: warning: select-macro: " + file + ": ", 0), 0u)
+            << warnings[i];
+        EXPECT_EQ(warnings[i].find(file + ": " + file), std::string::npos) << warnings[i];
+        EXPECT_EQ(warnings[i].find('\\'), std::string::npos) << warnings[i];
+        EXPECT_NE(listed.out.find("\t" + file + "\n"), std::string::npos) << listed.out;
+    }
+    EXPECT_EQ(listed.out.find('\\'), std::string::npos) << listed.out;
+    EXPECT_NE(listed.out.find("\tlib/Cleat.dwg\n"), std::string::npos) << listed.out;
+    EXPECT_NE(listed.out.find("chosen\tlib/Cleat.dwg\n"), std::string::npos) << listed.out;
 }
 
 TEST_F(SelectMacroCommandsTest, GridDialogEditsATableAndWritesItOnlyToOut) {

@@ -72,7 +72,7 @@ TEST_F(WorkshopCommandsTest, RefusalsExitWithTheirReasonAndWriteNothing) {
     const std::filesystem::path copy = scratchFile("copy.json", readFile(kSettings));
     const ProgramRun onItself = run("workshop set copy.json mTfDimStyle X --out " + quoted(copy));
     EXPECT_EQ(onItself.exitCode, 1);
-    EXPECT_NE(onItself.err.find("is one of the files this command reads"), std::string::npos);
+    EXPECT_NE(onItself.err.find("which this command reads"), std::string::npos);
     EXPECT_EQ(readFile(copy), readFile(kSettings));
 }
 
@@ -85,6 +85,55 @@ TEST_F(WorkshopCommandsTest, EditOfADamagedFileFailsAndChangesNothing) {
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.err.find("mFormats[0].mEnabled"), std::string::npos) << result.err;
     EXPECT_EQ(readFile(file), damaged);
+}
+
+// Every key may be left out and unknown keys are kept, so any JSON object would read as the
+// default settings: one with none of the settings' keys is named as the wrong kind of file by
+// every command, and nothing is written.
+TEST_F(WorkshopCommandsTest, AFileWithNoneOfTheSettingsKeysIsNotAWorkshopSettingsFile) {
+    const std::filesystem::path library =
+        std::filesystem::path(TESSA_SOURCE_ROOT) / "examples/library";
+    struct Case {
+        const char* name;
+        std::string content;
+    };
+    const Case cases[] = {
+        {"macro.json", readFile(library / "macros/EndPlate.json")},
+        {"genvars.json", readFile(library / "GeneralVariables.json")},
+        {"empty.json", "{}"},
+        {"other.json", R"({"mformats": [], "comment": {"mFormats": []}})"},
+    };
+    const std::filesystem::path out = scratch_.path() / "out.json";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_FALSE(c.content.empty());
+        const std::filesystem::path file = scratchFile(c.name, c.content);
+        const std::string refusal =
+            "tessa: " + file.string() +
+            ": not a workshop-settings file (it has none of the keys of workshop settings: "
+            "\"mDimStyleTemplate\", \"mAcadDimStyle\", \"mTfDimStyle\", "
+            "\"mDSTVWeldpointsOnMarks\", \"mAddStripsToPlates\", \"mDSTVFileNaming\", "
+            "\"mDXFFileNaming\", \"mFormats\", \"mGroupedSettings\")\n";
+        for (const std::string& command :
+             {"tree " + quoted(file), "tree " + quoted(file) + " --json",
+              "get " + quoted(file) + " mTfDimStyle",
+              "set " + quoted(file) + " mTfDimStyle X --out " + quoted(out),
+              "edit " + quoted(file)}) {
+            SCOPED_TRACE(command);
+            const ProgramRun result = run("workshop " + command);
+            EXPECT_EQ(result.exitCode, 1);
+            EXPECT_EQ(result.out, "");
+            EXPECT_EQ(result.err, refusal);
+        }
+        EXPECT_EQ(readFile(file), c.content);
+        EXPECT_FALSE(std::filesystem::exists(out));
+    }
+    // One key is enough: the rest keeps its defaults.
+    const std::filesystem::path minimal = scratchFile("minimal.json", R"({"mFormats": []})");
+    const ProgramRun tree = run("workshop tree " + quoted(minimal));
+    EXPECT_EQ(tree.exitCode, 0) << tree.err;
+    const ProgramRun got = run("workshop get " + quoted(minimal) + " mDSTVFileNaming/mSeperator");
+    EXPECT_EQ(got.out, "_\n") << got.err;
 }
 
 } // namespace

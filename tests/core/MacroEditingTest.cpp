@@ -1,6 +1,7 @@
 #include "platform/core/model/MacroEditing.h"
 
 #include "MacroSamples.h"
+#include "platform/core/model/VariableNames.h"
 #include "platform/core/model/Vdn_Drawing.h"
 #include "platform/core/text/NamedItems.h"
 
@@ -96,6 +97,16 @@ TEST_F(MacroEditing, RefusedEditsChangeNothing) {
              return UpdateVarsEqs(id, L"Plate", {L"A", L"L"}, {L"0", L"5"}, {0, 0}, {});
          },
          "constraint 10 needs the variable W"},
+        {"NewNameWithAnUnderscore",
+         [&] {
+             return UpdateVarsEqs(id, L"Bolts", {L"Rows", L"gen_Rows"}, {L"2", L"3"}, {0, 0}, {});
+         },
+         "\"gen_Rows\" cannot name a variable: \"_\" is neither a letter nor a digit"},
+        {"NewNameWithALeadingDigit",
+         [&] {
+             return UpdateVarsEqs(id, L"Bolts", {L"Rows", L"2Rows"}, {L"2", L"3"}, {0, 0}, {});
+         },
+         "\"2Rows\" cannot name a variable: it starts with a digit"},
         {"ClashAfterRecalculation",
          [&] { return UpdateVarsEqs(id, L"Solo", {L"X"}, {L"11"}, {0}, {}); },
          "Solo.X = 11 is above its maximum 10"},
@@ -122,6 +133,45 @@ TEST_F(MacroEditing, VariablesAndEquationsReplaceTheModulesKeepingWhatStays) {
     EXPECT_EQ(value(L"Bolts", L"Pitch"), Vdn_String(L"40"));
     EXPECT_EQ(value(L"Plate", L"A"), Vdn_String(L"400")); // reads Bolts.Rows
     EXPECT_EQ(model().modules[1].variables[0].kind, 1);
+}
+
+// A name the macro file brought stays, whatever it is; only new names keep the rule.
+TEST_F(MacroEditing, VariablesFromTheFileKeepTheirNames) {
+    const AcDbObjectId legacy = Vdn_Drawing::current().addMacro(readMacro(
+        R"({"modules": [{"name": "Old", "variables": [{"name": "gen_W", "value": "1"}]}]})"));
+    ASSERT_TRUE(UpdateVarsEqs(legacy, L"Old", {L"gen_W", L"Depth2"}, {L"2", L"3"}, {0, 0}, {}))
+        << Vdn_Drawing::current().lastMessage();
+    EXPECT_EQ(Vdn_Drawing::current().macro(legacy)->modules[0].variables[0].value,
+              Vdn_String(L"2"));
+    EXPECT_FALSE(UpdateVarsEqs(legacy, L"Old", {L"gen_W", L"gen_H"}, {L"2", L"3"}, {0, 0}, {}));
+}
+
+TEST(VariableNames, ALetterThenLettersAndDigits) {
+    struct Case {
+        const wchar_t* name;
+        std::optional<VariableNameFault> fault;
+        const char* problem; // null: a variable name
+    };
+    const Case cases[] = {
+        {L"W", std::nullopt, nullptr},
+        {L"Pitch2", std::nullopt, nullptr},
+        {L"", VariableNameFault::Empty, "a variable needs a name"},
+        {L"9H", VariableNameFault::LeadingDigit,
+         "\"9H\" cannot name a variable: it starts with a digit"},
+        {L"gen_Gap", VariableNameFault::NotLetterOrDigit,
+         "\"gen_Gap\" cannot name a variable: \"_\" is neither a letter nor a digit"},
+        {L"Edge dist", VariableNameFault::NotLetterOrDigit,
+         "\"Edge dist\" cannot name a variable: \" \" is neither a letter nor a digit"},
+        {L"W-2", VariableNameFault::NotLetterOrDigit,
+         "\"W-2\" cannot name a variable: \"-\" is neither a letter nor a digit"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(Vdn_String(c.name).toUtf8());
+        EXPECT_EQ(variableNameFault(c.name), c.fault);
+        const std::optional<Vdn_String> problem = variableNameProblem(c.name);
+        EXPECT_EQ(problem ? problem->toUtf8() : std::string("(a name)"),
+                  c.problem ? c.problem : "(a name)");
+    }
 }
 
 TEST_F(MacroEditing, ModulesRenameAndRemoveWithTheirTabs) {

@@ -186,6 +186,10 @@ std::string withModule(const std::string& module) {
     return R"({"name": "M", "modules": [)" + module + "]}";
 }
 
+constexpr const char* kNotAMacro =
+    "not a macro file (it has none of the keys of a macro: \"name\", \"title\", \"objectId\", "
+    "\"tabs\", \"settings\", \"generalVariables\", \"baseProfiles\", \"modules\")";
+
 class DamagedFile : public ::testing::TestWithParam<DamageCase> {};
 
 TEST_P(DamagedFile, GivesAClearErrorAndNoMacro) {
@@ -199,6 +203,8 @@ INSTANTIATE_TEST_SUITE_P(
     MacroFile, DamagedFile,
     ::testing::Values(
         DamageCase{"NotAnObject", "[1, 2]", "the file does not hold a JSON object"},
+        DamageCase{"NoKeyOfAMacro", R"({"drawing": [], "standards": [], "Name": "M"})", kNotAMacro},
+        DamageCase{"EmptyObject", "{}", kNotAMacro},
         DamageCase{"NameNotText", R"({"name": 5})", "name: expected a text"},
         DamageCase{"ModulesNotList", R"({"modules": {}})", "modules: expected a list"},
         DamageCase{"ModuleNotObject", R"({"modules": [5]})", "modules[0]: expected an object"},
@@ -301,14 +307,16 @@ TEST(MacroFile, NumberTooLargeIsRefused) {
 TEST(MacroFile, NestingDeeperThanAFileNeedsIsRefused) {
     const auto nested = [](int levels) {
         return "{\"x\": " + std::string(static_cast<std::size_t>(levels) - 1, '[') +
-               std::string(static_cast<std::size_t>(levels) - 1, ']') + "}";
+               std::string(static_cast<std::size_t>(levels) - 1, ']') + ", \"name\": \"A\"}";
     };
     EXPECT_TRUE(Vdn_DbMacro::readFromText(nested(64)).ok());
     const core::MacroReadResult result = Vdn_DbMacro::readFromText(nested(65));
     EXPECT_FALSE(result.ok());
     EXPECT_EQ(result.message(), Vdn_String(L"nested deeper than 64 levels at line 1, column 70"));
     // Brackets inside texts do not count.
-    EXPECT_TRUE(Vdn_DbMacro::readFromText("{\"x\": \"" + std::string(200, '[') + "\\\"\"}").ok());
+    EXPECT_TRUE(
+        Vdn_DbMacro::readFromText("{\"x\": \"" + std::string(200, '[') + "\\\"\", \"name\": \"A\"}")
+            .ok());
 }
 
 TEST(MacroFile, FilesInAnyEncodingAndTheirFailures) {

@@ -1,4 +1,5 @@
 #include "MacroSamples.h"
+#include "platform/core/model/MacroCellValue.h"
 #include "platform/core/model/MacroData.h"
 #include "platform/core/model/Vdn_DbMacro.h"
 #include "platform/core/text/NamedItems.h"
@@ -238,6 +239,98 @@ TEST_F(MacroRecord, ARecordThatDoesNotFitChangesNothing) {
         EXPECT_EQ(macro.setMacroData(record), damage.expected);
         EXPECT_EQ(macro, before);
     }
+}
+
+MacroCell cellOf(int kind, Vdn_StringArray items = {}, const wchar_t* minimum = L"",
+                 const wchar_t* maximum = L"") {
+    MacroCell cell;
+    cell.name = L"T";
+    cell.kind = kind;
+    cell.items = std::move(items);
+    cell.minimum = minimum;
+    cell.maximum = maximum;
+    return cell;
+}
+
+// What a cell takes: the form of the value (what the dialog checks) and the range of a number
+// (what the clash check would refuse later).
+TEST(MacroCellValue, EachKindOfCellTakesWhatTheDialogOffers) {
+    const MacroCell bounded = cellOf(MacroCell::kNumber, {}, L"10", L"40");
+    const MacroCell number = cellOf(MacroCell::kNumber);
+    const MacroCell pickList = cellOf(MacroCell::kPickList, {L"M16", L"M20", L"M24"});
+    const MacroCell emptyPickList = cellOf(MacroCell::kPickList);
+    const MacroCell checkBox = cellOf(MacroCell::kCheckBox);
+    const MacroCell text = cellOf(MacroCell::kText);
+    const MacroCell editableList = cellOf(MacroCell::kEditableList, {L"None", L"Primer"});
+    struct Case {
+        const MacroCell& cell;
+        const wchar_t* text;
+        const wchar_t* form;  // cellTextProblem; null: taken
+        const wchar_t* value; // cellValueProblem; null: taken
+    };
+    const Case cases[] = {
+        {bounded, L"12.5", nullptr, nullptr},
+        {bounded, L" 20 ", nullptr, nullptr},
+        {bounded, L"10", nullptr, nullptr},
+        {bounded, L"4e1", nullptr, nullptr},
+        {bounded, L"7", nullptr, L"7 is below the minimum 10"},
+        {bounded, L"40.5", nullptr, L"40.5 is above the maximum 40"},
+        // Underflows to 0: a finite number, below the minimum.
+        {bounded, L"1e-999", nullptr, L"1e-999 is below the minimum 10"},
+        {bounded, L"abc", L"\"abc\" is not a number", L"\"abc\" is not a number"},
+        {bounded, L"", L"\"\" is not a number", L"\"\" is not a number"},
+        {bounded, L"12 mm", L"\"12 mm\" is not a number", L"\"12 mm\" is not a number"},
+        {number, L"1e999", L"1e999 is not a finite number", L"1e999 is not a finite number"},
+        {number, L"-1E999", L"-1E999 is not a finite number", L"-1E999 is not a finite number"},
+        {number, L"-1e300", nullptr, nullptr},
+        {pickList, L"M20", nullptr, nullptr},
+        {pickList, L"M30", L"\"M30\" is not one of: M16, M20, M24",
+         L"\"M30\" is not one of: M16, M20, M24"},
+        {pickList, L"m20", L"\"m20\" is not one of: M16, M20, M24",
+         L"\"m20\" is not one of: M16, M20, M24"},
+        {emptyPickList, L"anything", nullptr, nullptr},
+        {checkBox, L"0", nullptr, nullptr},
+        {checkBox, L"1", nullptr, nullptr},
+        {checkBox, L"7", L"a check box is 0 or 1, not \"7\"", L"a check box is 0 or 1, not \"7\""},
+        {checkBox, L"yes", L"a check box is 0 or 1, not \"yes\"",
+         L"a check box is 0 or 1, not \"yes\""},
+        {text, L"1e999", nullptr, nullptr},
+        {editableList, L"Galvanised", nullptr, nullptr},
+    };
+    const auto shown = [](const std::optional<Vdn_String>& problem) {
+        return problem ? problem->toUtf8() : std::string("(taken)");
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(Vdn_String(c.text).toUtf8());
+        EXPECT_EQ(shown(cellTextProblem(c.cell, c.text)),
+                  c.form ? Vdn_String(c.form).toUtf8() : "(taken)");
+        EXPECT_EQ(shown(cellValueProblem(c.cell, c.text)),
+                  c.value ? Vdn_String(c.value).toUtf8() : "(taken)");
+    }
+}
+
+// The clash check holds a value to the range of every module it is in: the merged cell holds
+// the tightest.
+TEST(MacroCellValue, AMergedCellHoldsTheTightestRangeOfItsModules) {
+    const Vdn_DbMacro macro = readMacro(R"({"modules": [
+      {"name": "A", "group": "G",
+       "variables": [{"name": "W", "value": "50", "minimum": 10, "maximum": 90},
+                     {"name": "H", "value": "3"}]},
+      {"name": "B", "group": "G",
+       "variables": [{"name": "W", "value": "50", "minimum": "20"},
+                     {"name": "H", "value": "3", "maximum": 5}]}]})");
+    MacroData data;
+    ASSERT_EQ(macro.getMacroData(data), Acad::eOk);
+    ASSERT_EQ(data.tabs.length(), 1);
+    const MacroTabData& tab = data.tabs[0];
+    const MacroCell& width = tab.cells[tab.findCellWithName(L"W")];
+    EXPECT_EQ(width.minimum, Vdn_String(L"20"));
+    EXPECT_EQ(width.maximum, Vdn_String(L"90"));
+    EXPECT_EQ(cellValueProblem(width, L"15"), Vdn_String(L"15 is below the minimum 20"));
+    const MacroCell& height = tab.cells[tab.findCellWithName(L"H")];
+    EXPECT_EQ(height.minimum, Vdn_String());
+    EXPECT_EQ(height.maximum, Vdn_String(L"5"));
+    EXPECT_EQ(cellValueProblem(height, L"-100"), std::nullopt);
 }
 
 } // namespace

@@ -17,7 +17,10 @@ TEST(TextBytes, FindsTheLineWhereTextStops) {
         {"plain", "a;b\n1;2\n", 0, ""},
         {"UTF-8 letters", "Ø;ƒ;¿;•\n", 0, ""},
         {"four-byte UTF-8", "\xF0\x9F\x94\xA9\n", 0, ""},
-        {"UTF-16 with its mark", "\xFF\xFE" "a\0;\0"s, 0, ""},
+        {"UTF-16 with its mark",
+         "\xFF\xFE"
+         "a\0;\0"s,
+         0, ""},
         {"NUL on line 2", "a\nb\0c\n"s, 2, "a NUL byte"},
         {"Windows-1252 byte", "a\nb\nc\xE9\n", 3, "bytes that are not UTF-8"},
         {"cut sequence at the end", "a\xE2\x82", 1, "bytes that are not UTF-8"},

@@ -1,8 +1,10 @@
 // The designer window and its editing operations, driven as a user drives them: clicks and
 // drags at positions on the design, the panel's edits, the prompts and file dialogs.
 #include "designer/CDlgDesigner.h"
+#include "designer/DesignerTexts.h"
 #include "platform/core/files/Vdn_PropertiesList.h"
 #include "platform/core/settings/Vdn_Settings.h"
+#include "platform/core/text/NumberedTexts.h"
 #include "platform/ui/controls/CComboBox.h"
 #include "platform/ui/users/UserActions.h"
 #include "platform/ui/windows/WinConstants.h"
@@ -238,6 +240,52 @@ TEST_F(DesignerWindowTest, ClosingAModifiedDesignAsksAndYesSavesIt) {
     Vdn_DlgDesignerData read;
     ASSERT_TRUE(read.readFromFile(root() + L"Test.txt", false));
     EXPECT_EQ(read.getNrControls(), 5);
+}
+
+// A design file that cannot be read is not opened as an empty design under its name: the user
+// is told why, the designer starts on a new design, and saving that over the file asks first,
+// No being the default.
+TEST_F(DesignerWindowTest, ADamagedDesignIsToldAndSavedOverOnlyOnYes) {
+    const std::string damaged = "Vdn_PropertiesList 1\n2\tnrOfControls\t-1\n";
+    folder.write("Dialog Templates/Dialog Design/Damaged.txt", damaged);
+    const Vdn_String path = root() + L"Damaged.txt";
+    const auto openAndSave = [&](int answer) {
+        user.expectMessageBox(IDOK);
+        user.expectModal<CDlgDesigner>([&](CDlgDesigner& designer, ui::UserActions& act) {
+            EXPECT_TRUE(designer.design().name().isEmpty());
+            EXPECT_EQ(designer.design().getNrControls(), 0);
+            act.click(CDlgDesigner::kAddButton);
+            user.expectMessageBox(IDYES).expectFileDialog(path.str()).expectMessageBox(answer);
+            act.click(IDOK);
+            if (answer == IDNO) {
+                EXPECT_FALSE(designer.hasEnded()); // not saved: the design stays open
+                user.expectMessageBox(IDNO);
+                act.click(IDOK);
+            }
+        });
+        EXPECT_TRUE(StartDlgDesigner(L"Damaged"));
+    };
+
+    openAndSave(IDNO);
+    EXPECT_TRUE(user.verify()) << user.failureText();
+    EXPECT_EQ(folder.read("Dialog Templates/Dialog Design/Damaged.txt"), damaged);
+    ASSERT_EQ(user.messageBoxes().size(), 4u);
+    const ui::MessageBoxRecord& told = user.messageBoxes()[0];
+    EXPECT_EQ(told.text, (dialString(designer::kUnreadableDesign) + L":\n" +
+                          folder.name("Dialog Templates/Dialog Design/Damaged.txt") +
+                          L"\ndamaged: nrOfControls is -1, not between 0 and 10000")
+                             .str());
+    EXPECT_EQ(told.icon, MB_ICONEXCLAMATION);
+    const ui::MessageBoxRecord& asked = user.messageBoxes()[2];
+    EXPECT_EQ(asked.text.rfind(dialString(designer::kReplaceUnreadable).str(), 0), 0u);
+    EXPECT_EQ(asked.buttons, MB_YESNO);
+    EXPECT_EQ(asked.defaultAnswer(), IDNO);
+
+    openAndSave(IDYES);
+    EXPECT_TRUE(user.verify()) << user.failureText();
+    Vdn_DlgDesignerData read;
+    ASSERT_TRUE(read.readFromFile(path, false));
+    EXPECT_EQ(read.getNrControls(), 1);
 }
 
 } // namespace

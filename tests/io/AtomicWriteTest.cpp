@@ -1,4 +1,5 @@
 #include "platform/io/AtomicWrite.h"
+
 #include "tests/io/SmallFileSystem.h"
 
 #include <filesystem>
@@ -87,10 +88,8 @@ TEST(AtomicWrite, RefusesEveryTargetThatIsNoRegularFile) {
         fs::path target;
         std::string says;
     } const cases[] = {
-        {"/dev/null", "is a device, not a file"},
-        {linkToDevice, "is a device, not a file"},
-        {fifo, "is a FIFO (named pipe), not a file"},
-        {folder, "is a folder, not a file"},
+        {"/dev/null", "is a device, not a file"},     {linkToDevice, "is a device, not a file"},
+        {fifo, "is a FIFO (named pipe), not a file"}, {folder, "is a folder, not a file"},
         {socketPath, "is a socket, not a file"},
     };
     for (const Case& c : cases) {

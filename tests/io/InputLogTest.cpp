@@ -24,9 +24,9 @@ TEST(InputLog, KnowsAFileReadUnderAnyName) {
     io::InputLog::note(table);
     io::InputLog::note(folder / "missing.txt"); // names nothing: no input
 
-    for (const fs::path& alias : {table, folder / "link.txt", folder / "hard.txt",
-                                  folder / "Data" / "." / "plates.txt",
-                                  folder / "Data" / ".." / "Data" / "plates.txt"}) {
+    for (const fs::path& alias :
+         {table, folder / "link.txt", folder / "hard.txt", folder / "Data" / "." / "plates.txt",
+          folder / "Data" / ".." / "Data" / "plates.txt"}) {
         SCOPED_TRACE(alias.string());
         const auto found = io::InputLog::find(alias);
         ASSERT_TRUE(found);

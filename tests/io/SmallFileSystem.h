@@ -20,8 +20,8 @@ public:
                 ("tessa-small-fs-" + std::to_string(random()) + std::to_string(random()));
         std::filesystem::create_directories(path_);
         const std::string options = "size=" + std::to_string(kilobytes) + "k";
-        mounted_ = ::geteuid() == 0 &&
-                   ::mount("tmpfs", path_.c_str(), "tmpfs", 0, options.c_str()) == 0;
+        mounted_ =
+            ::geteuid() == 0 && ::mount("tmpfs", path_.c_str(), "tmpfs", 0, options.c_str()) == 0;
     }
     ~SmallFileSystem() {
         if (mounted_)

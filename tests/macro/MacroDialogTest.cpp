@@ -255,6 +255,10 @@ TEST_F(MacroDialogTest, APitchTypedOnThePageIsRecalculatedAndShownRefusalsAreTak
         act.enterText(pitch, L"ten");
         EXPECT_EQ(page.update(), MacroValueCycle::Outcome::Unchanged);
         EXPECT_EQ(modelValue(L"Pitch"), Vdn_String(L"110"));
+        // Reads as a number, but stands for infinity: no value either.
+        act.enterText(pitch, L"1e999");
+        EXPECT_EQ(page.update(), MacroValueCycle::Outcome::Unchanged);
+        EXPECT_EQ(modelValue(L"Pitch"), Vdn_String(L"110"));
 
         // Below the pitch's minimum of 60: the model refuses and the page shows 110 again.
         act.enterText(pitch, L"10");

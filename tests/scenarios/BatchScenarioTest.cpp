@@ -84,7 +84,7 @@ TEST_F(BatchScenario, OutputFileExitCodesAndUsage) {
     const ProgramRun over = run("batch EndPlate --library " + quoted(kLibrary) +
                                 " --macros good.jsonl --out good.jsonl");
     EXPECT_EQ(over.exitCode, 1);
-    EXPECT_NE(over.err.find("is one of the files this command reads"), std::string::npos);
+    EXPECT_NE(over.err.find("which this evaluation reads"), std::string::npos);
     EXPECT_EQ(run("batch EndPlate --macros missing.jsonl").exitCode, 1);
     EXPECT_EQ(run("batch EndPlate --macros good.jsonl --jobs -1").exitCode, 2);
     EXPECT_EQ(run("batch EndPlate").exitCode, 2) << "--macros is required";

@@ -244,8 +244,7 @@ TEST_F(StandardsScenario, AnOutputThatIsAnInputIsRefused) {
         const ProgramRun run = this->run("eval EndPlate --library " + quoted(library) +
                                          " --macro " + quoted(macro) + " --out " + quoted(out));
         EXPECT_EQ(run.exitCode, 1) << out;
-        EXPECT_NE(run.err.find("is one of the files this command reads"), std::string::npos)
-            << run.err;
+        EXPECT_NE(run.err.find("which this evaluation reads"), std::string::npos) << run.err;
     }
     EXPECT_EQ(readFile(sheet) + readFile(macro), before);
     const ProgramRun written = run("eval EndPlate --library " + quoted(library) + " --macro " +

@@ -394,4 +394,8 @@ void clearFolderListings() {
     FolderListings::instance().clear();
 }
 
+Vdn_String shownPath(const Vdn_String& name) {
+    return fromNativePath(toNativePath(name));
+}
+
 } // namespace core

@@ -40,6 +40,10 @@ std::optional<std::filesystem::path> resolveExistingFile(const Vdn_String& name)
 // spelling of the missing rest. Wildcards are not resolved here.
 std::filesystem::path resolveForWriting(const Vdn_String& name);
 
+// A name as a person on this system reads it in messages and listings: the native spelling
+// ("DSTV Points/Deep.dat" for "DSTV Points\\Deep.dat"), without consulting the file system.
+Vdn_String shownPath(const Vdn_String& name);
+
 // Whether name denotes an existing file (not a folder). With wildcards: whether any file in
 // the folder matches.
 bool fileExists(const Vdn_String& name);

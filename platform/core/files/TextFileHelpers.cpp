@@ -15,12 +15,13 @@ namespace {
 // Text files (macros, mappings, size lists, tables) are read whole: only a regular file has a
 // size to check first, so a device or a FIFO (read without end, or hanging) is refused, as is
 // a file beyond kMaxTextFileBytes.
-std::optional<std::string> readBytes(const fs::path& path) {
+std::optional<std::string> readBytes(const fs::path& path,
+                                     std::uintmax_t maxBytes = core::kMaxTextFileBytes) {
     std::error_code error;
     if (!fs::is_regular_file(path, error) || error)
         return std::nullopt;
     const std::uintmax_t size = fs::file_size(path, error);
-    if (error || size > core::kMaxTextFileBytes)
+    if (error || size > maxBytes)
         return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in)
@@ -59,6 +60,13 @@ bool ObjectExportWriteFileAnsi(const Vdn_String& path, const Vdn_StringArray& li
 }
 
 namespace core {
+
+std::optional<std::string> readFileBytes(const Vdn_String& path, std::uintmax_t maxBytes) {
+    const std::optional<fs::path> resolved = resolveExisting(path);
+    if (!resolved)
+        return std::nullopt;
+    return readBytes(*resolved, maxBytes);
+}
 
 std::optional<std::wstring> readTextFile(const Vdn_String& path, TextEncoding* detected) {
     const std::optional<fs::path> resolved = resolveExisting(path);

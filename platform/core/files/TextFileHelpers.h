@@ -32,6 +32,16 @@ namespace core {
 // The largest text file read; a library's text files are far smaller.
 inline constexpr std::uintmax_t kMaxTextFileBytes = 64u * 1024u * 1024u;
 
+// The largest table a command reads as CSV (parts, stock, bill rows, grid tables): the size of
+// the largest sheet file, since such a table becomes a sheet's worth of cells.
+inline constexpr std::uintmax_t kMaxCsvFileBytes = 16u * 1024u * 1024u;
+
+// The bytes of a regular file of at most maxBytes, as stored (no decoding); nullopt when it
+// cannot be read (missing, a folder, a device or a FIFO, a larger file). The file is noted as
+// one this run reads.
+std::optional<std::string> readFileBytes(const Vdn_String& path,
+                                         std::uintmax_t maxBytes = kMaxTextFileBytes);
+
 // The whole text of a regular file of at most kMaxTextFileBytes, decoded as above; nullopt
 // when it cannot be read (a folder, a device or a FIFO, a larger file).
 std::optional<std::wstring> readTextFile(const Vdn_String& path, TextEncoding* detected = nullptr);

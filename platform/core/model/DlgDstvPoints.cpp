@@ -163,17 +163,17 @@ bool DlgDstvPoints::readFromFile(const Vdn_String& name, Vdn_Array<Vdn_DstvPoint
     std::error_code error;
     const auto resolved = core::resolveExistingFile(path);
     if (!resolved || std::filesystem::file_size(*resolved, error) > kMaxFileBytes || error) {
-        lastError_ = "cannot read the DSTV point group " + path.toUtf8();
+        lastError_ = "cannot read the DSTV point group " + core::shownPath(path).toUtf8();
         return false;
     }
     const std::optional<std::wstring> text = core::readTextFile(path);
     if (!text) {
-        lastError_ = "cannot read the DSTV point group " + path.toUtf8();
+        lastError_ = "cannot read the DSTV point group " + core::shownPath(path).toUtf8();
         return false;
     }
     std::string problem;
     if (!parse(core::TextCodec::encodeUtf8(*text), points, problem)) {
-        lastError_ = path.toUtf8() + ": " + problem;
+        lastError_ = core::shownPath(path).toUtf8() + ": " + problem;
         return false;
     }
     lastError_.clear();
@@ -185,7 +185,7 @@ bool DlgDstvPoints::writeToFile(const Vdn_String& name,
     if (!core::createFolder(folder_) ||
         !core::writeTextFile(pathOf(name), Vdn_String::fromUtf8(toText(points)).str(),
                              core::TextEncoding::Utf8)) {
-        lastError_ = "cannot write the DSTV point group " + pathOf(name).toUtf8();
+        lastError_ = "cannot write the DSTV point group " + core::shownPath(pathOf(name)).toUtf8();
         return false;
     }
     lastError_.clear();

@@ -35,6 +35,11 @@ public:
     bool read(const Json& root, TfAutoStandardsData& data) {
         if (!root.is_object())
             return fail("", "the file does not hold a JSON object");
+        // Every other key is kept as it is, so without either list any JSON object would read
+        // as an empty set of variables (a macro file, say) and be written back as one.
+        if (!root.contains(kDrawingKey) && !root.contains(kStandardsKey))
+            return fail("", "not a general-variables file (it has neither \"drawing\" nor "
+                            "\"standards\")");
         Group groups[] = {
             {kDrawingKey, &data.dwgGenVars(), &data.dwgGenValues(), nullptr, &data.dwgGenFilters()},
             {kStandardsKey, &data.stdGenVars(), &data.stdGenValues(), &data.stdGenOverrides(),

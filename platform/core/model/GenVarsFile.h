@@ -14,7 +14,8 @@ namespace core {
 
 using GenVarsReadResult = JsonRecordRead<TfAutoStandardsData>;
 
-// Reads the document; the first problem fails the whole read.
+// Reads the document; the first problem fails the whole read. A document with neither a
+// "drawing" nor a "standards" list is not a general-variables file.
 GenVarsReadResult readGenVarsText(std::string_view utf8Json);
 // The same for a file (a regular file of at most kMaxTextFileBytes); the message starts with
 // the path.

@@ -17,6 +17,10 @@ struct MacroCell {
     Vdn_String displayName;
     int kind = kNumber;
     Vdn_StringArray items;
+    // The range the clash check holds a number to, the tightest of the tab's modules (see
+    // cellValueProblem); empty for no bound.
+    Vdn_String minimum;
+    Vdn_String maximum;
     Vdn_String value;
     // Not settable, or derived by an equation of the macro.
     bool readOnly = false;

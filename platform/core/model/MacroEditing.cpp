@@ -2,6 +2,7 @@
 
 #include "platform/core/model/MacroCallbacks.h"
 #include "platform/core/model/MacroRecalculation.h"
+#include "platform/core/model/VariableNames.h"
 #include "platform/core/model/Vdn_Drawing.h"
 #include "platform/core/text/NamedItems.h"
 #include "platform/core/text/StringHelpers.h"
@@ -346,6 +347,12 @@ bool UpdateVarsEqs(AcDbObjectId id, const Vdn_String& moduleName, const Vdn_Stri
             if (kinds[i] < 0 || kinds[i] > 7)
                 return refuse(L"the kind of " + names[i] + L" is not between 0 and 7");
             const int kept = core::indexOfName(module.variables, names[i]);
+            // Only a new name is held to the rule: a variable the macro file brought keeps its
+            // name, whatever it is.
+            if (kept < 0) {
+                if (const std::optional<Vdn_String> problem = variableNameProblem(names[i]))
+                    return refuse(*problem);
+            }
             Vdn_ConstraintVariable variable =
                 kept >= 0 ? module.variables[kept] : Vdn_ConstraintVariable{};
             variable.name = names[i];

@@ -59,8 +59,8 @@ bool SetNameTags(AcDbObjectId macro, const Vdn_String& moduleName,
                  const Vdn_Array<int>& geometryIds, const Vdn_StringArray& nameTags);
 // Replaces the module's variables (names, values, editor kinds 0 to 7, at the same
 // positions) and equations, as the editor's variables tab holds them. A variable that stays
-// keeps its other properties; refused when names repeat, lists differ in length, or the
-// equations do not check.
+// keeps its other properties; refused when names repeat, a new name breaks the rule of variable
+// names (variableNameProblem), lists differ in length, or the equations do not check.
 bool UpdateVarsEqs(AcDbObjectId macro, const Vdn_String& moduleName, const Vdn_StringArray& names,
                    const Vdn_StringArray& values, const Vdn_Array<int>& kinds,
                    const Vdn_StringArray& equations);

@@ -23,6 +23,11 @@ using Json = nlohmann::ordered_json;
 
 constexpr int kMaxNesting = 64;
 
+// The top-level keys of the macro format. Each is optional, so a JSON object with none of them
+// (the settings of the workshop drawings, the general variables) would read as an empty macro.
+constexpr std::initializer_list<const char*> kMacroKeys = {
+    "name", "title", "objectId", "tabs", "settings", "generalVariables", "baseProfiles", "modules"};
+
 std::string quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
@@ -215,6 +220,8 @@ private:
 
     bool readMacro(const Json& root, Vdn_DbMacro& macro) {
         const std::string where;
+        if (!isMacro(root))
+            return notAMacro();
         if (!text(root, "name", where, macro.name, false) ||
             !text(root, "title", where, macro.title, false) || !readObjectId(root, macro) ||
             !objects(root, "tabs", where, macro.tabs, &MacroJsonReader::readTab) ||
@@ -231,11 +238,20 @@ private:
         std::string equationReason;
         if (!core::MacroRecalculation::check(macro, equationWhere, equationReason))
             return fail(equationWhere, equationReason);
-        keepExtras(root,
-                   {"name", "title", "objectId", "tabs", "settings", "generalVariables",
-                    "baseProfiles", "modules"},
-                   macro.extras);
+        keepExtras(root, kMacroKeys, macro.extras);
         return true;
+    }
+
+    static bool isMacro(const Json& root) {
+        return std::any_of(kMacroKeys.begin(), kMacroKeys.end(),
+                           [&root](const char* key) { return root.contains(key); });
+    }
+
+    bool notAMacro() {
+        std::string keys;
+        for (const char* key : kMacroKeys)
+            keys += (keys.empty() ? "" : ", ") + quoted(key);
+        return fail("", "not a macro file (it has none of the keys of a macro: " + keys + ")");
     }
 
     bool realNumber(const Json& value, const std::string& where, double& out) {

@@ -6,6 +6,7 @@
 #include "platform/core/model/Vdn_DbMacro.h"
 #include "platform/core/text/MergedText.h"
 #include "platform/core/text/NamedItems.h"
+#include "platform/core/text/StringHelpers.h"
 
 #include <algorithm>
 #include <cmath>
@@ -26,6 +27,18 @@ int tabKindOf(const Vdn_Module& module) {
     return MacroTabData::kGeneralTab;
 }
 
+// The tighter of a merged cell's bound and another module's: the clash check holds the value
+// to the bounds of every module.
+Vdn_String tighterBound(const Vdn_String& kept, const Vdn_String& other, bool lower) {
+    if (!isNumber(other))
+        return kept;
+    if (!isNumber(kept))
+        return other;
+    const double keptValue = kept.trim().toDouble();
+    const double otherValue = other.trim().toDouble();
+    return (lower ? otherValue > keptValue : otherValue < keptValue) ? other : kept;
+}
+
 void addCells(const Vdn_Module& module, MacroTabData& tab) {
     for (const Vdn_ConstraintVariable& variable : module.variables) {
         if (!variable.shown)
@@ -38,6 +51,8 @@ void addCells(const Vdn_Module& module, MacroTabData& tab) {
             if (cell.value != variable.value)
                 cell.value = Vdn_String(); // differs between the tab's modules: undetermined
             cell.readOnly = cell.readOnly || readOnly;
+            cell.minimum = tighterBound(cell.minimum, variable.minimum, true);
+            cell.maximum = tighterBound(cell.maximum, variable.maximum, false);
             continue;
         }
         MacroCell cell;
@@ -45,6 +60,8 @@ void addCells(const Vdn_Module& module, MacroTabData& tab) {
         cell.displayName = variable.displayName.isEmpty() ? variable.name : variable.displayName;
         cell.kind = variable.cellKind;
         cell.items = variable.items;
+        cell.minimum = variable.minimum;
+        cell.maximum = variable.maximum;
         cell.value = variable.value;
         cell.readOnly = readOnly;
         tab.cells.append(cell);

@@ -45,8 +45,8 @@ std::size_t utf8SequenceAt(std::string_view bytes, std::size_t at) {
 } // namespace
 
 std::optional<NotText> findNotText(std::string_view bytes) {
-    if (bytes.size() >= 2 && ((bytes[0] == '\xFF' && bytes[1] == '\xFE') ||
-                              (bytes[0] == '\xFE' && bytes[1] == '\xFF')))
+    if (bytes.size() >= 2 &&
+        ((bytes[0] == '\xFF' && bytes[1] == '\xFE') || (bytes[0] == '\xFE' && bytes[1] == '\xFF')))
         return std::nullopt;
     std::size_t line = 1;
     std::size_t at = 0;

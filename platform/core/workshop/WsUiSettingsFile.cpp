@@ -291,6 +291,20 @@ bool readWsUiSettings(std::string_view utf8Json, WsUiGlobalSettings& settings,
         return false;
     }
     WsUiGlobalSettings read;
+    // Every key may be left out and unknown keys are kept, so without this any JSON object (a
+    // macro file, say) would read as the default settings and be written back as them.
+    MemberNames known;
+    WsUiGlobalSettings::visitMembers(std::as_const(read), known);
+    if (std::none_of(known.names.begin(), known.names.end(),
+                     [&root](const std::string& key) { return root.contains(key); })) {
+        std::string keys;
+        for (const std::string& key : known.names)
+            keys += (keys.empty() ? "\"" : ", \"") + key + "\"";
+        message = Vdn_String::fromUtf8(
+            "not a workshop-settings file (it has none of the keys of workshop settings: " + keys +
+            ")");
+        return false;
+    }
     std::string error;
     if (!PartReader::read(root, "", read, error)) {
         message = Vdn_String::fromUtf8(error);

@@ -12,7 +12,8 @@
 namespace core {
 
 // Reads settings from the UTF-8 JSON text. False, with settings unchanged, when the text is
-// not a settings file; message then says where (line and column, or the JSON path such as
+// not a settings file (also an object with none of the global settings' keys); message then
+// says where (line and column, or the JSON path such as
 // mGroupedSettings[1].mAssemblySettings.mViews[0].mViewType) and why.
 bool readWsUiSettings(std::string_view utf8Json, WsUiGlobalSettings& settings, Vdn_String& message);
 // The same for a file (a regular file of at most kMaxTextFileBytes); messages start with its

@@ -61,10 +61,11 @@ Result readFile(const std::filesystem::path& path, std::string& bytes) {
 // A file this control could not load again is not written at all.
 Result writeFile(const std::filesystem::path& path, const std::string& bytes) {
     if (bytes.size() > Sheet::kMaxFileBytes) {
-        const std::wstring reason =
-            shown(path) + L": the sheet would take " + std::to_wstring(bytes.size() / (1024 * 1024)) +
-            L" MB, more than the " + std::to_wstring(Sheet::kMaxFileBytes / (1024 * 1024)) +
-            L" MB a sheet file may hold; nothing was written";
+        const std::wstring reason = shown(path) + L": the sheet would take " +
+                                    std::to_wstring(bytes.size() / (1024 * 1024)) +
+                                    L" MB, more than the " +
+                                    std::to_wstring(Sheet::kMaxFileBytes / (1024 * 1024)) +
+                                    L" MB a sheet file may hold; nothing was written";
         io::noteWriteFailure(TextCodec::encodeUtf8(reason));
         return Result::failure(reason);
     }

@@ -1,9 +1,9 @@
 #include "platform/ui/graphics/Bitmap.h"
 
 #include "platform/core/files/PathBoundary.h"
-#include "platform/ui/graphics/BitmapFormat.h"
 #include "platform/io/AtomicWrite.h"
 #include "platform/io/InputLog.h"
+#include "platform/ui/graphics/BitmapFormat.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -264,8 +264,8 @@ TEST_F(CalcSheetTest, AFailingEquationIsReportedAndTheCalculationGoesOn) {
     });
     user.expectMessageBox(IDOK, equationMessage(L"just some text", file, 7))
         .expectMessageBox(IDOK, equationMessage(L"Unknown = Width", file, 8))
-        .expectMessageBox(IDOK, equationMessage(L"Area = A2 * * 2", file, 9))
-        .expectMessageBox(IDOK, equationMessage(L"Depth = 1 / 0", file, 10))
+        .expectMessageBox(IDOK, equationMessage(L"Area = Width * * 2", file, 9))
+        .expectMessageBox(IDOK, equationMessage(L"Depth = 1 / 0", file, 10, L"division by zero"))
         .expectMessageBox(IDOK, equationMessage(L"Depth = \"deep\"", file, 12,
                                                 L"the variable Depth refused the value \"deep\""))
         .expectMessageBox(IDOK, equationMessage(L"just some text", file, 7));
@@ -279,17 +279,115 @@ TEST_F(CalcSheetTest, AFailingEquationIsReportedAndTheCalculationGoesOn) {
     EXPECT_EQ(value(L"Depth"), L"-2") << "a failed equation leaves its variable";
     EXPECT_EQ(value(L"Area"), L"6");
     ASSERT_EQ(user.messageBoxes().size(), 5u);
-    // The report names each failure with its row and the parser's own reason.
+    // The report names each failure with its row and the parser's own reason, placed in the
+    // expression as written.
     ASSERT_EQ(report.problems.length(), 5);
     EXPECT_EQ(report.problems[2],
-              file + L" row 9: Area = A2 * * 2: the formula \"A2 * * 2\" does not parse at "
-                     L"character 6: unexpected '*'");
+              file + L" row 9: Area = Width * * 2: the formula \"Width * * 2\" does not parse at "
+                     L"character 9: unexpected '*'");
     EXPECT_NE(report.problems[4].find(L"row 12: Depth = \"deep\": the variable Depth refused"), -1);
     EXPECT_EQ(user.messageBoxes()[0].icon, MB_ICONEXCLAMATION);
     // A text that is no equation stays one; an equation cell now holds its formula's result.
     EXPECT_EQ(sheet.calcCell(1, 7), Acad::eInvalidInput);
     EXPECT_EQ(user.messageBoxes().size(), 6u);
     EXPECT_EQ(sheet.calcCell(1, 13), Acad::eInvalidInput) << "beyond the sheet";
+}
+
+TEST_F(CalcSheetTest, AFailingEquationSaysWhyInTheNamesOfTheSheet) {
+    // A data table whose M16 row lost its answer, and a section table that is no table.
+    const fs::path lib = library.root() / "lib";
+    fs::create_directories(lib / "Connection Standards" / "Data");
+    std::ofstream(lib / "Connection Standards" / "Data" / "bolts.txt")
+        << "// bolts by size\nM12\t13\nM16\n";
+    fs::create_directories(lib / "prof");
+    std::ofstream(lib / "prof" / "BEAM.pr") << "not a section table\n";
+    gSectionTables.reload();
+    const std::wstring bolts =
+        TfCalcSS::shownPath(gSettings.libDir() + L"Connection Standards\\Data\\bolts.txt").str();
+    const std::wstring beams = TfCalcSS::shownPath(gSettings.libDir() + L"prof\\BEAM.pr").str();
+    struct Case {
+        const wchar_t* equation;
+        std::wstring reason;
+        // Whether the message box gives the reason too (a parse failure keeps the tip).
+        bool shown = true;
+    };
+    const Case cases[] = {
+        {L"Big = Width * 10^400", L"the result is too large (overflow)"},
+        {L"Root = SQRT(-Width)", L"the result is not a number"},
+        {L"Ratio = Width / (Width - Width)", L"division by zero"},
+        {L"Long = REPT(Size, 20000)",
+         L"the text is longer than the 32767 characters a text may hold"},
+        {L"Longer = REPT(Size, 4000)",
+         L"the text is longer than the 9999 characters a text may hold"},
+        {L"Plate = GETCELL(\"plates.txt\", Size)",
+         L"the data table \"plates.txt\" cannot be found"},
+        {L"Bolt = GETCELL(\"bolts.txt\", Size)",
+         L"the data table \"" + bolts +
+             L"\" is damaged: line 3 has no answer after the key \"M16\""},
+        {L"Depth = SECTIONSIZE(Beam, 1)",
+         L"the section \"BEAM-1\" is in no section table; the section table \"" + beams +
+             L"\" is damaged: line 1: not a section-table file (expected \"tessa-section-table "
+             L"1\")"},
+        {L"Big = Width Width",
+         L"the formula \"Width Width\" does not parse at character 7: unexpected 'Width'", false},
+        {L"Unknown = Width", L""},
+    };
+    Rows rows = {
+        {L"Input"},
+        {L"Double Width", L"String Size", L"String Beam"},
+        {L"Output"},
+        {L"Local"},
+        {L"Double Big", L"Double Root", L"Double Ratio", L"Double Depth"},
+        {L"String Long", L"String Longer", L"String Plate", L"String Bolt"},
+        {L"Calc"},
+    };
+    const int first = static_cast<int>(rows.size()) + 1;
+    for (const Case& c : cases)
+        rows.push_back({c.equation});
+    const Vdn_String file = load(rows);
+    int row = first;
+    for (const Case& c : cases)
+        user.expectMessageBox(IDOK,
+                              equationMessage(c.equation, file, row++, c.shown ? c.reason : L""));
+    TfDlgStandardsData data =
+        inputs({argument(L"Width", tfInput, L"5"), argument(L"Size", tfInput, L"M16", tfString),
+                argument(L"Beam", tfInput, L"BEAM-1", tfString)});
+    ASSERT_EQ(sheet.getFromVars(data), Acad::eOk);
+    ss::EvaluationReport report;
+    sheet.setReport(&report);
+    ASSERT_EQ(sheet.calculate(), Acad::eOk);
+    EXPECT_EQ(user.messageBoxes().size(), std::size(cases));
+    ASSERT_EQ(report.problems.length(), static_cast<int>(std::size(cases)));
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        // The equation as the sheet writes it, never its cell references.
+        const std::wstring reason =
+            cases[i].reason.empty()
+                ? L"it assigns no variable of the sheet, or names one that is not declared"
+                : cases[i].reason;
+        EXPECT_EQ(report.problems[static_cast<int>(i)],
+                  file + L" row " + Vdn_String(first + static_cast<int>(i)) + L": " +
+                      cases[i].equation + L": " + reason);
+    }
+    EXPECT_EQ(value(L"Longer"), L"") << "a text its variable cannot hold is not taken";
+}
+
+TEST_F(CalcSheetTest, ATextBeyondWhatACalculationMayStoreIsReported) {
+    const Vdn_String file = load({{L"Input"},
+                                  {L"Output"},
+                                  {L"Local"},
+                                  {L"String Note"},
+                                  {L"Calc"},
+                                  {L"Note = REPT(\"ab\", 30)"}});
+    const std::wstring reason =
+        L"the texts computed at once are longer than a calculation may hold";
+    user.expectMessageBox(IDOK, equationMessage(L"Note = REPT(\"ab\", 30)", file, 6, reason));
+    ASSERT_EQ(sheet.initVarCells(), Acad::eOk);
+    sheet.sheet().setCalculatedTextLimit(50);
+    ss::EvaluationReport report;
+    sheet.setReport(&report);
+    ASSERT_EQ(sheet.calculate(), Acad::eOk);
+    ASSERT_EQ(report.problems.length(), 1);
+    EXPECT_EQ(report.problems[0], file + L" row 6: Note = REPT(\"ab\", 30): " + reason);
 }
 
 TEST_F(CalcSheetTest, ANamelessDeclarationIsNeverAssigned) {
