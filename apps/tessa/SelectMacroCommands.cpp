@@ -184,7 +184,7 @@ int selectMacro(const SelectOptions& options) {
             result["chosen"] = utf8(chosen);
             result["alternative"] = alternative;
         }
-        std::printf("%s\n", result.dump().c_str());
+        std::printf("%s\n", result.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace).c_str());
         return kExitOk;
     }
     for (const auto& row : filter) {
@@ -372,7 +372,7 @@ int gridDialog(const GridOptions& options) {
             table.push_back(fields);
         }
         std::printf("%s\n",
-                    nlohmann::ordered_json{{"columns", columns}, {"rows", table}}.dump().c_str());
+                    nlohmann::ordered_json{{"columns", columns}, {"rows", table}}.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace).c_str());
     } else if (!output) {
         std::fwrite(text.data(), 1, text.size(), stdout);
     }

@@ -313,3 +313,19 @@ TEST_F(OutputRulesTest, CspImportRefusesWhatIsNoCuttingStockTable) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(OutputRulesTest, FileNamesThatAreNoUtf8AreOpenedAndWrittenAsGiven) {
+    const std::string in = "in\xFF.tfs";
+    const std::string out = "out\xE9.csv";
+    fs::copy_file(kExamples / "Connection Standards/EndPlate.tfs", scratch_.path() / in);
+    const ProgramRun converted = run("convert '" + in + "' '" + out + "'");
+    ASSERT_EQ(converted.exitCode, 0) << converted.err;
+    EXPECT_TRUE(fs::is_regular_file(scratch_.path() / out));
+    const ProgramRun calc = run("calc '" + out + "'");
+    EXPECT_EQ(calc.exitCode, 0) << calc.err;
+    EXPECT_FALSE(calc.out.empty());
+}
+
+} // namespace

@@ -161,14 +161,19 @@ TEST(Vdn_StringOperators, ConcatenateCompareAndHash) {
     EXPECT_EQ(set.size(), 2u);
 }
 
-TEST(Vdn_StringUtf8, RoundTripsEveryPlaneAndRepairsInvalidInput) {
+TEST(Vdn_StringUtf8, RoundTripsEveryPlaneAndKeepsBytesThatAreNoUtf8) {
     const Vdn_String text(L"\u00BF\u0192\u2022\u00A4 \u00E9 \U0001F600");
     EXPECT_EQ(text.toUtf8(), "\xC2\xBF\xC6\x92\xE2\x80\xA2\xC2\xA4 \xC3\xA9 \xF0\x9F\x98\x80");
     EXPECT_EQ(Vdn_String::fromUtf8(text.toUtf8()), text);
-    EXPECT_EQ(Vdn_String::fromUtf8("a\xFF"
-                                   "b")
-                  .str(),
-              L"a\uFFFDb");
+    // A file name of Latin-1 bytes, a cut sequence, an overlong form: each byte comes back as
+    // it was given, and none reads as a character it is not.
+    for (const std::string bytes : {"caf\xE9.tfs", "a\xFF"
+                                                    "b",
+                                    "x\xE2\x82", "\xC0\xAF"}) {
+        const Vdn_String name = Vdn_String::fromUtf8(bytes);
+        EXPECT_EQ(name.toUtf8(), bytes);
+        EXPECT_EQ(name.str().find(L'\u00E9'), std::wstring::npos);
+    }
 }
 
 TEST(Vdn_StringFormat, UsesWindowsWideConventions) {

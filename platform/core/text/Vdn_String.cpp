@@ -51,7 +51,7 @@ std::string Vdn_String::toUtf8() const {
 }
 
 Vdn_String Vdn_String::fromUtf8(std::string_view utf8) {
-    return Vdn_String(core::TextCodec::decodeUtf8Lenient(utf8));
+    return Vdn_String(core::TextCodec::decodeUtf8Escaped(utf8));
 }
 
 wchar_t Vdn_String::at(int index) const {

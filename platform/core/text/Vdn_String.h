@@ -32,7 +32,9 @@ public:
     static Vdn_String format(const wchar_t* fmt, ...);
     static Vdn_String formatV(const wchar_t* fmt, va_list args);
 
-    // UTF-8 conversion. fromUtf8 decodes invalid sequences as U+FFFD.
+    // UTF-8 conversion. fromUtf8 keeps the bytes of invalid sequences as escapes (see
+    // TextCodec::decodeUtf8Escaped) that toUtf8 gives back unchanged, so a file name of bytes
+    // that are no UTF-8 is opened and written as given.
     std::string toUtf8() const;
     static Vdn_String fromUtf8(std::string_view utf8);
 

@@ -19,6 +19,10 @@ bool encodable(char32_t cp) {
     return cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF);
 }
 
+// Where decodeUtf8Escaped puts the bytes of invalid sequences (0x80-0xFF become lone low
+// surrogates, which no valid text holds).
+constexpr char32_t kEscapedByteBase = 0xDC00;
+
 void appendUtf8(std::string& out, char32_t cp) {
     if (!encodable(cp))
         cp = kReplacement;
@@ -169,11 +173,33 @@ std::wstring TextCodec::decodeUtf8Lenient(std::string_view bytes) {
     return text;
 }
 
+std::wstring TextCodec::decodeUtf8Escaped(std::string_view bytes) {
+    std::wstring text;
+    text.reserve(bytes.size());
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        char32_t cp = 0;
+        const std::size_t length = decodeOne(bytes, pos, cp);
+        if (length == 0) {
+            text += static_cast<wchar_t>(kEscapedByteBase + static_cast<std::uint8_t>(bytes[pos]));
+            ++pos;
+        } else {
+            text += static_cast<wchar_t>(cp);
+            pos += length;
+        }
+    }
+    return text;
+}
+
 std::string TextCodec::encodeUtf8(std::wstring_view text) {
     std::string out;
     out.reserve(text.size());
-    for (const wchar_t ch : text)
-        appendUtf8(out, static_cast<char32_t>(ch));
+    for (const wchar_t ch : text) {
+        const auto cp = static_cast<char32_t>(ch);
+        if (cp >= kEscapedByteBase + 0x80 && cp <= kEscapedByteBase + 0xFF)
+            out += static_cast<char>(cp - kEscapedByteBase);
+        else
+            appendUtf8(out, cp);
+    }
     return out;
 }
 

@@ -32,6 +32,10 @@ public:
     static bool decodeUtf8(std::string_view bytes, std::wstring& text, std::size_t& badOffset);
     // UTF-8 where invalid sequences each become U+FFFD.
     static std::wstring decodeUtf8Lenient(std::string_view bytes);
+    // UTF-8 where each byte of an invalid sequence becomes U+DC80 + its value ("surrogate
+    // escape"); encodeUtf8 gives such a character back as that byte. Names the user types
+    // (file names on a system whose names are bytes) then survive the round trip unchanged.
+    static std::wstring decodeUtf8Escaped(std::string_view bytes);
     static std::string encodeUtf8(std::wstring_view text);
 
     // UTF-16 without BOM; an odd last byte and lone surrogates become U+FFFD.
