@@ -46,7 +46,9 @@ int listPairs(const Cis2Options& options) {
         for (int i = 0; i < pairs.names.length(); ++i)
             list.push_back(
                 {{"name", utf8(pairs.names[i])}, {"translation", utf8(pairs.translations[i])}});
-        std::printf("%s\n", nlohmann::ordered_json{{"names", list}}.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace).c_str());
+        std::printf("%s\n", nlohmann::ordered_json{{"names", list}}
+                                .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
+                                .c_str());
         return kExitOk;
     }
     for (int i = 0; i < pairs.names.length(); ++i)

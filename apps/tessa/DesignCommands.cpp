@@ -126,7 +126,9 @@ int listDesigns(const DesignOptions& options) {
         nlohmann::ordered_json list = nlohmann::ordered_json::array();
         for (const Vdn_String& name : names)
             list.push_back(utf8(name));
-        std::printf("%s\n", nlohmann::ordered_json{{"designs", list}}.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace).c_str());
+        std::printf("%s\n", nlohmann::ordered_json{{"designs", list}}
+                                .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
+                                .c_str());
         return kExitOk;
     }
     for (const Vdn_String& name : names)
@@ -146,7 +148,8 @@ int showDesign(const DesignOptions& options) {
         return kExitFailed;
     const nlohmann::ordered_json result = describe(design);
     if (options.json) {
-        std::printf("%s\n", result.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace).c_str());
+        std::printf("%s\n",
+                    result.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace).c_str());
         return kExitOk;
     }
     std::printf("%s", shown(design.name()).c_str());
@@ -377,7 +380,8 @@ int editDesign(const DesignOptions& options) {
         return exitCode;
     }
     if (options.json)
-        std::printf("%s\n", result.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace).c_str());
+        std::printf("%s\n",
+                    result.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace).c_str());
     return kExitOk;
 }
 

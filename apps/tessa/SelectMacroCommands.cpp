@@ -184,7 +184,8 @@ int selectMacro(const SelectOptions& options) {
             result["chosen"] = utf8(chosen);
             result["alternative"] = alternative;
         }
-        std::printf("%s\n", result.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace).c_str());
+        std::printf("%s\n",
+                    result.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace).c_str());
         return kExitOk;
     }
     for (const auto& row : filter) {
@@ -371,8 +372,9 @@ int gridDialog(const GridOptions& options) {
                 fields.push_back(utf8(field));
             table.push_back(fields);
         }
-        std::printf("%s\n",
-                    nlohmann::ordered_json{{"columns", columns}, {"rows", table}}.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace).c_str());
+        std::printf("%s\n", nlohmann::ordered_json{{"columns", columns}, {"rows", table}}
+                                .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
+                                .c_str());
     } else if (!output) {
         std::fwrite(text.data(), 1, text.size(), stdout);
     }

@@ -38,7 +38,9 @@ int listDialogs(bool json) {
                                {"template", entry.templateId},
                                {"name", entry.templateName}});
         }
-        std::cout << nlohmann::json{{"dialogs", dialogs}}.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
+        std::cout << nlohmann::json{{"dialogs", dialogs}}.dump(
+                         -1, ' ', false, nlohmann::json::error_handler_t::replace)
+                  << "\n";
         return kExitOk;
     }
     for (const DialogEntry& entry : dialogCatalog()) {

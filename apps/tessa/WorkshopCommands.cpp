@@ -85,7 +85,9 @@ void printValue(const WsUiSettingValue& value) {
     if (const Vdn_String* text = std::get_if<Vdn_String>(&value))
         std::printf("%s\n", utf8(*text).c_str());
     else
-        std::printf("%s\n", valueJson(value).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace).c_str());
+        std::printf("%s\n", valueJson(value)
+                                .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
+                                .c_str());
 }
 
 int treeCommand(const WorkshopOptions& options) {
@@ -175,8 +177,9 @@ bool parseValue(const std::string& text, const WsUiSettingValue& current, WsUiSe
                       : item.get<std::int64_t>() >= kWsUiAnyInt.low))
             integers.append(item.get<int>());
         else {
-            reason = "VALUE " + text + ": " + item.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + " does not belong in " +
-                     wsUiKindName(current);
+            reason = "VALUE " + text + ": " +
+                     item.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) +
+                     " does not belong in " + wsUiKindName(current);
             return false;
         }
     }

@@ -167,8 +167,9 @@ TEST(Vdn_StringUtf8, RoundTripsEveryPlaneAndKeepsBytesThatAreNoUtf8) {
     EXPECT_EQ(Vdn_String::fromUtf8(text.toUtf8()), text);
     // A file name of Latin-1 bytes, a cut sequence, an overlong form: each byte comes back as
     // it was given, and none reads as a character it is not.
-    for (const std::string bytes : {"caf\xE9.tfs", "a\xFF"
-                                                    "b",
+    for (const std::string bytes : {"caf\xE9.tfs",
+                                    "a\xFF"
+                                    "b",
                                     "x\xE2\x82", "\xC0\xAF"}) {
         const Vdn_String name = Vdn_String::fromUtf8(bytes);
         EXPECT_EQ(name.toUtf8(), bytes);
